@@ -1,0 +1,95 @@
+// A parsed formula and the seam between the formula language and the sheet.
+//
+// A formula is parsed once, relative to the cell it sits in, and kept as a
+// tree. The sheet computes formula cells in dependency order and answers the
+// formula's reads through FormulaHost; the formula never computes other
+// cells itself, so evaluation never recurses across cells.
+#pragma once
+
+#include "platform/spread/value.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace spread {
+
+class Sheet;
+struct CustomFunction;
+
+// The way references are written: 0 default (A1), 1 A1, 2 R1C1.
+enum class RefStyle : int { Default = 0, A1 = 1, R1C1 = 2 };
+
+// Largest addressable column and row of any sheet.
+constexpr int kMaxSheetCols = 16384;
+constexpr int kMaxSheetRows = 1048576;
+
+// A block of cells, both corners included, counted from 1. A whole column
+// reference (A:A) spans rows 1..kMaxSheetRows, a whole row (1:1) columns
+// 1..kMaxSheetCols.
+struct CellRange {
+    int col1 = 1, row1 = 1, col2 = 1, row2 = 1;
+    bool contains(int col, int row) const {
+        return col >= col1 && col <= col2 && row >= row1 && row <= row2;
+    }
+    bool operator==(const CellRange&) const = default;
+};
+
+// What a formula asks of the sheet it is computed in.
+class FormulaHost {
+public:
+    virtual ~FormulaHost() = default;
+    // The current value of a cell (empty outside the sheet's cells).
+    virtual Value cellValue(int col, int row) = 0;
+    // Visits the non-empty cells of a block (any order is fine for the
+    // callers that use it: aggregates such as SUM, COUNT). Lets whole-column
+    // references stay cheap on sparse sheets.
+    virtual void forEachValue(const CellRange& range,
+                              const std::function<void(int col, int row, const Value&)>& fn) = 0;
+    // The sheet's own function of that name, or null.
+    virtual const CustomFunction* customFunction(std::wstring_view name) = 0;
+    // The sheet handed to custom functions as their caller.
+    virtual Sheet& callerSheet() = 0;
+};
+
+class Formula {
+public:
+    virtual ~Formula() = default;
+
+    // Parses `text` (with or without its leading "=") written in `style`, for
+    // the cell (col, row). Returns null and a one-line reason in `error` when
+    // the text is not a formula of the language.
+    static std::unique_ptr<Formula> parse(std::wstring_view text, RefStyle style, int col, int row,
+                                          std::wstring* error = nullptr);
+
+    // Computes the formula for the cell (col, row).
+    virtual Value evaluate(FormulaHost& host, int col, int row) const = 0;
+
+    // The formula's text (without "=") written in `style` as seen from (col, row).
+    virtual std::wstring text(RefStyle style, int col, int row) const = 0;
+
+    // Every cell and block the formula reads, for the dependency graph.
+    virtual void references(std::vector<CellRange>& out) const = 0;
+
+    // True when the result may change without a change of a referenced
+    // cell (custom functions, which read files and other sheets).
+    virtual bool isVolatile() const = 0;
+
+    // A copy for the cell (col + dCol, row + dRow): relative references move
+    // with it, absolute ones stay. References pushed off the sheet become
+    // #REF!.
+    virtual std::unique_ptr<Formula> moved(int dCol, int dRow) const = 0;
+
+    // Adjusts references after `count` rows (or columns) were inserted before
+    // `at` (count > 0) or deleted starting at `at` (count < 0). A reference to
+    // a deleted cell becomes #REF!; a block loses its deleted part.
+    virtual void adjustRows(int at, int count) = 0;
+    virtual void adjustCols(int at, int count) = 0;
+};
+
+// Column letters: 1 -> "A", 26 -> "Z", 27 -> "AA".
+std::wstring columnName(int col);
+
+} // namespace spread
