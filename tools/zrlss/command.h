@@ -1,0 +1,33 @@
+// The zrlss command's subcommands. Each subcommand lives in a file of its own
+// (cmd_<name>.cpp) and adds itself to the command through a static Registrar,
+// so that main.cpp never lists them.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zrlss {
+
+// Options shared by every subcommand.
+struct SharedOptions {
+    std::string libDir;       // --lib: library folder (default: the embedded examples/library)
+    std::string language;     // --lang: work language
+    bool diagnostics = false; // --diagnostics: standards diagnostics; message boxes to stderr
+    bool quiet = false;       // --quiet
+};
+
+// Adds one subcommand to `app`. The subcommand's callback returns the process
+// exit status through `exitStatus` (0 success; non-zero after printing a
+// one-line reason to standard error).
+using SetupFn = void (*)(CLI::App& app, const SharedOptions& shared, int& exitStatus);
+
+std::vector<SetupFn>& subcommands();
+
+struct Registrar {
+    explicit Registrar(SetupFn fn) { subcommands().push_back(fn); }
+};
+
+} // namespace zrlss
