@@ -1,0 +1,24 @@
+// CSV import and export of sheets (RFC 4180: comma separated, fields with
+// comma, quote or line break in double quotes, quotes doubled; CR LF or LF
+// line ends; UTF-8, a leading byte-order mark is skipped).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace spread {
+
+class Sheet;
+
+// Reads CSV into `sheet`, which must be fresh. The sheet gets as many rows as
+// records and as many columns as the longest record. A field that starts
+// with "=" is a formula, one that reads as a number a number, anything else
+// text. False with a reason (unterminated quote, stray quote, formula that
+// does not parse, too many rows or columns).
+bool readCsv(Sheet& sheet, std::string_view text, std::wstring* error = nullptr);
+
+// The value texts of rows 1..maxRows and columns 1..maxCols, one record per
+// row, CR LF line ends.
+std::string writeCsv(const Sheet& sheet);
+
+} // namespace spread

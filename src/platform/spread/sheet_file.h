@@ -1,0 +1,33 @@
+// Sheet files: the native format (JSON text, see docs/sheet-file-format.md)
+// and the choice of format by a file's extension.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace spread {
+
+class Sheet;
+
+enum class SheetFormat { Native, Csv };
+
+// ".csv" (any case) is CSV; everything else (".vks" and the rest) native.
+SheetFormat sheetFormatFor(const std::filesystem::path& path);
+
+// The native text of a sheet.
+std::string writeSheetText(const Sheet& sheet);
+// Reads native text into `sheet`, which must be fresh (just constructed or
+// reset). False with a reason for text that is not a sheet file of a known
+// version; `sheet` is then unusable and should be dropped.
+bool readSheetText(Sheet& sheet, std::string_view text, std::wstring* error = nullptr);
+
+// Writes `bytes` to `path` through a temporary file in the same folder and a
+// rename, so that the file is either the old or the new one.
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         std::wstring* error = nullptr);
+// The whole file; false when it cannot be read.
+bool readWholeFile(const std::filesystem::path& path, std::string& bytes,
+                   std::wstring* error = nullptr);
+
+} // namespace spread
