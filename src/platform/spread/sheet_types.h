@@ -64,7 +64,7 @@ struct CellType {
     static CellType button(std::wstring text = {}, uint32_t style = 0);
     static CellType comboBox(std::vector<std::wstring> items, bool editable = false,
                              uint32_t style = 0);
-    static CellType picture(std::wstring picture, uint32_t style = 0);
+    static CellType pictureCell(std::wstring picture, uint32_t style = 0);
 
     bool operator==(const CellType&) const = default;
 };
