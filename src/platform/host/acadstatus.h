@@ -10,10 +10,13 @@ enum ErrorStatus : int {
     eNotApplicable = 2,
     eInvalidInput = 3,
     eOutOfMemory = 5,
+    eDuplicateKey = 6,
     eKeyNotFound = 7,
     eInvalidIndex = 32,
     eNullObjectId = 72,
     eFileNotFound = 126,
+    // Ending or aborting a transaction when none is open.
+    eNoActiveTransactions = 140,
     // Bill output without a sheet to write into.
     eNoDatabase = 337,
 };

@@ -1,0 +1,83 @@
+// The command line: formatting, where printed text goes, what the log keeps.
+#include "platform/host/call_log.h"
+#include "platform/host/command_line.h"
+#include "platform/host/host_product.h"
+#include "platform/host/host_state.h"
+#include "platform/host/wide_text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CommandLine : public ::testing::Test {
+protected:
+    void SetUp() override { host::resetHostState(); }
+    void TearDown() override { host::resetHostState(); }
+};
+
+TEST_F(CommandLine, FormatsIntoTheCapturedSink) {
+    host::PrintCapture capture;
+    EXPECT_EQ(acutPrintf(L"%ls=%d|%s\n", L"Länge", 42, "narrow"), 16);
+    EXPECT_EQ(capture.text(), L"Länge=42|narrow\n");
+    // Longer than the first formatting buffer: nothing is cut.
+    const std::wstring big(5000, L'x');
+    acutPrintf(L"[%ls]", big.c_str());
+    EXPECT_EQ(capture.text().size(), 16u + 5002u);
+    EXPECT_EQ(capture.text().back(), L']');
+}
+
+TEST_F(CommandLine, CaptureRestoresThePreviousSink) {
+    std::wstring outer;
+    host::setPrintSink([&](std::wstring_view t) { outer.append(t); });
+    {
+        host::PrintCapture inner;
+        acutPrintf(L"inner");
+        EXPECT_EQ(inner.text(), L"inner");
+    }
+    acutPrintf(L"outer");
+    EXPECT_EQ(outer, L"outer");
+}
+
+TEST_F(CommandLine, NullFormatIsRefusedAndLogged) {
+    host::PrintCapture capture;
+    EXPECT_EQ(acutPrintf(nullptr), -1);
+    EXPECT_TRUE(capture.text().empty());
+    EXPECT_EQ(host::countCalls("acutPrintf"), 1);
+}
+
+TEST_F(CommandLine, LogKeepsCallsInOrderWithArguments) {
+    host::PrintCapture capture;
+    acedPostCommand(L"CANCELCMD");
+    acutPrintf(L"Delayed timer called.\n");
+    acedPostCommandPrompt();
+    acedUpdateDisplay();
+    EXPECT_FALSE(acedPostCommand(nullptr));
+
+    EXPECT_EQ(host::callNames(),
+              (std::vector<std::string>{"acedPostCommand", "acutPrintf", "acedPostCommandPrompt",
+                                        "acedUpdateDisplay", "acedPostCommand"}));
+    ASSERT_NE(host::lastCall("acutPrintf"), nullptr);
+    EXPECT_EQ(host::lastCall("acutPrintf")->args.at(0), L"Delayed timer called.\n");
+    EXPECT_EQ(host::postedCommands(), std::vector<std::wstring>{L"CANCELCMD"});
+    EXPECT_EQ(host::postedPromptCount(), 1);
+
+    host::clearCallLog();
+    EXPECT_TRUE(host::callLog().empty());
+    EXPECT_EQ(host::lastCall("acutPrintf"), nullptr);
+}
+
+TEST_F(CommandLine, DragFormatJoinsProductAndRelease) {
+    EXPECT_EQ(host::dragFormatName(),
+              host::productName() + L".r" + std::to_wstring(host::productRelease()));
+}
+
+TEST(WideText, RoundTripsAndReplacesInvalidText) {
+    const std::wstring text = L"a\u00e9\u20ac\U0001F600";
+    EXPECT_EQ(host::fromUtf8(host::toUtf8(text)), text);
+    EXPECT_EQ(host::toUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xEF\xBF\xBD");
+    EXPECT_EQ(host::fromUtf8("a\xFF"
+                             "b"),
+              L"a\uFFFDb");
+}
+
+} // namespace
