@@ -1,0 +1,35 @@
+// VkCalcSS: the calculation sheet of a standards evaluation. A grid (usually
+// without a dialog: one of the pooled hidden windows) that loads a standards
+// sheet, finds its declared variables, replaces general variable names by
+// their values and computes the equations of its calculation area.
+#pragma once
+
+#include "platform/core/zrl_string.h"
+#include "platform/core/zrl_stringarray.h"
+#include "platform/host/acadstatus.h"
+#include "standards/var_cells.h"
+#include "standards/zrl_spread.h"
+
+class VkCalcSS : public Zrl_Spread {
+public:
+    VkCalcSS() = default;
+    ~VkCalcSS() override = default;
+
+    // Loads the sheet `name` (a path, else the library's
+    // "Connection Standards\" + name + ".vks"); on success fileName is the
+    // path. eInvalidInput leaves fileName as it was.
+    ErrorStatus load(const Zrl_String& name);
+    // Reads the declarations under "Input", "Output" and "Local" into varCells.
+    ErrorStatus scanDeclarations();
+    // Replaces general variable names in every cell by their values.
+    ErrorStatus replaceGenVars();
+    // Registers the module's functions and computes every equation below "Calc".
+    ErrorStatus calculate();
+    // Computes the one equation in (col, row).
+    ErrorStatus calcCell(int col, int row);
+
+    Zrl_String fileName;
+    VkVarCells varCells;
+    Zrl_StringArray genVarNames;
+    Zrl_StringArray genVarValues;
+};
