@@ -1,15 +1,16 @@
 #include "platform/core/zrl_string.h"
 
-#include <utf8cpp/utf8.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cwchar>
+#include <utf8cpp/utf8.h>
 
 namespace {
 
-bool isBlank(wchar_t ch) { return ch == L' ' || ch == L'\t' || ch == L'\r' || ch == L'\n'; }
+bool isBlank(wchar_t ch) {
+    return ch == L' ' || ch == L'\t' || ch == L'\r' || ch == L'\n';
+}
 
 // Rounds the plain decimal text `digits` ("-12.3456") to `decimals` places,
 // halves away from zero, and pads with zeros.
@@ -88,6 +89,8 @@ std::string Zrl_String::toUtf8() const {
 wchar_t Zrl_String::foldCase(wchar_t ch) {
     if (ch < 0x80) return (ch >= L'A' && ch <= L'Z') ? static_cast<wchar_t>(ch + 32) : ch;
     if ((ch >= 0xC0 && ch <= 0xDE && ch != 0xD7)) return static_cast<wchar_t>(ch + 32);
+    // Y with diaeresis has its lower case in Latin-1, not beside it.
+    if (ch == 0x178) return static_cast<wchar_t>(0xFF);
     if (ch >= 0x100 && ch <= 0x17F) {
         // Latin Extended-A pairs upper/lower as even/odd, with a shift of one
         // in 0x139..0x148 and 0x179..0x17E.
@@ -105,6 +108,7 @@ wchar_t Zrl_String::foldCase(wchar_t ch) {
 wchar_t Zrl_String::upperCase(wchar_t ch) {
     if (ch < 0x80) return (ch >= L'a' && ch <= L'z') ? static_cast<wchar_t>(ch - 32) : ch;
     if (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7) return static_cast<wchar_t>(ch - 32);
+    if (ch == 0xFF) return static_cast<wchar_t>(0x178);
     if (ch >= 0x100 && ch <= 0x17F) {
         bool shifted = (ch >= 0x139 && ch <= 0x148) || (ch >= 0x179 && ch <= 0x17E);
         if (shifted) return (ch % 2 == 0) ? static_cast<wchar_t>(ch - 1) : ch;
@@ -199,7 +203,12 @@ Zrl_String& Zrl_String::insertAt(int pos, const Zrl_String& text) {
 
 Zrl_String Zrl_String::getSubStringAt(int pos, int count) const {
     if (pos < 0) {
-        if (count >= 0) count += pos;
+        // A range that starts before the text keeps only its part inside;
+        // one that ends before the text is empty.
+        if (count >= 0) {
+            count += pos;
+            if (count <= 0) return Zrl_String();
+        }
         pos = 0;
     }
     if (pos >= length() || count == 0) return Zrl_String();
@@ -215,20 +224,24 @@ Zrl_String Zrl_String::right(int count) const {
 
 Zrl_String Zrl_String::trimmed() const {
     size_t b = 0, e = s_.size();
-    while (b < e && isBlank(s_[b])) ++b;
-    while (e > b && isBlank(s_[e - 1])) --e;
+    while (b < e && isBlank(s_[b]))
+        ++b;
+    while (e > b && isBlank(s_[e - 1]))
+        --e;
     return Zrl_String(s_.substr(b, e - b));
 }
 
 Zrl_String Zrl_String::toUpper() const {
     std::wstring out = s_;
-    for (wchar_t& ch : out) ch = upperCase(ch);
+    for (wchar_t& ch : out)
+        ch = upperCase(ch);
     return Zrl_String(std::move(out));
 }
 
 Zrl_String Zrl_String::toLower() const {
     std::wstring out = s_;
-    for (wchar_t& ch : out) ch = foldCase(ch);
+    for (wchar_t& ch : out)
+        ch = foldCase(ch);
     return Zrl_String(std::move(out));
 }
 
@@ -236,7 +249,8 @@ int Zrl_String::toInt(bool* ok) const {
     std::string text = trimmed().toUtf8();
     int value = 0;
     const char* b = text.data();
-    if (!text.empty() && text[0] == '+') ++b;
+    // One optional sign: "+5" is a number, "+-5" is not.
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-') ++b;
     auto res = std::from_chars(b, text.data() + text.size(), value);
     bool good = !text.empty() && res.ec == std::errc() && res.ptr == text.data() + text.size();
     if (ok) *ok = good;
@@ -247,7 +261,7 @@ double Zrl_String::toDouble(bool* ok) const {
     std::string text = trimmed().toUtf8();
     double value = 0;
     const char* b = text.data();
-    if (!text.empty() && text[0] == '+') ++b;
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-') ++b;
     auto res = std::from_chars(b, text.data() + text.size(), value);
     bool good = !text.empty() && res.ec == std::errc() && res.ptr == text.data() + text.size() &&
                 std::isfinite(value);

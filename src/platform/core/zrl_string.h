@@ -75,7 +75,8 @@ public:
     Zrl_String& insertAt(int pos, const Zrl_String& text);
     // `count` characters from pos (clamped); count < 0 means to the end.
     Zrl_String getSubStringAt(int pos, int count = -1) const;
-    Zrl_String left(int count) const { return getSubStringAt(0, count); }
+    // The first `count` characters (none for count <= 0).
+    Zrl_String left(int count) const { return count > 0 ? getSubStringAt(0, count) : Zrl_String(); }
     Zrl_String right(int count) const;
 
     // Blanks (space, tab, CR, LF) removed from both ends.
@@ -112,5 +113,7 @@ private:
 };
 
 template <> struct std::hash<Zrl_String> {
-    size_t operator()(const Zrl_String& s) const noexcept { return std::hash<std::wstring>()(s.str()); }
+    size_t operator()(const Zrl_String& s) const noexcept {
+        return std::hash<std::wstring>()(s.str());
+    }
 };

@@ -1,0 +1,280 @@
+#include "platform/core/files.h"
+
+#include "platform/core/paths.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <fstream>
+#include <random>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+#include <utf8cpp/utf8.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Appends one code point, with invalid ones (lone surrogates, past U+10FFFF)
+// as U+FFFD.
+void appendCodePoint(std::wstring& out, uint32_t cp) {
+    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+    out += static_cast<wchar_t>(cp);
+}
+
+std::wstring decodeUtf16(std::string_view bytes, bool littleEndian) {
+    std::wstring out;
+    out.reserve(bytes.size() / 2);
+    auto unit = [&](size_t i) -> uint32_t {
+        auto lo = static_cast<unsigned char>(bytes[littleEndian ? i : i + 1]);
+        auto hi = static_cast<unsigned char>(bytes[littleEndian ? i + 1 : i]);
+        return static_cast<uint32_t>(lo | (hi << 8));
+    };
+    size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        uint32_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+            uint32_t v = unit(i + 2);
+            if (v >= 0xDC00 && v <= 0xDFFF) {
+                appendCodePoint(out, 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        appendCodePoint(out, u);
+    }
+    if (i < bytes.size()) out += static_cast<wchar_t>(0xFFFD);
+    return out;
+}
+
+std::wstring decodeText(std::string_view bytes) {
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
+        return decodeUtf16(bytes.substr(2), true);
+    if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF')
+        return decodeUtf16(bytes.substr(2), false);
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    if (utf8::is_valid(bytes.begin(), bytes.end())) return Zrl_String::fromUtf8(bytes).str();
+    std::wstring latin1;
+    latin1.reserve(bytes.size());
+    for (char ch : bytes)
+        latin1 += static_cast<wchar_t>(static_cast<unsigned char>(ch));
+    return latin1;
+}
+
+// Matches from pattern position p and name position n; "*" tries every
+// split, so the cost is bounded by pattern length × name length.
+bool globMatch(const std::wstring& pat, const std::wstring& name) {
+    size_t p = 0, n = 0, starP = std::wstring::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pat.size() &&
+            (pat[p] == L'?' || Zrl_String::foldCase(pat[p]) == Zrl_String::foldCase(name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pat.size() && pat[p] == L'*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::wstring::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pat.size() && pat[p] == L'*')
+        ++p;
+    return p == pat.size();
+}
+
+struct Entry {
+    Zrl_String name;
+    fs::path path;
+};
+
+// The entries of a folder of one kind (files or folders), sorted by name
+// without case. False when the folder cannot be read.
+bool listFolder(const fs::path& folder, bool wantFolders, std::vector<Entry>& out) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) return false;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) return false;
+        std::error_code kindEc;
+        bool isFolder = it->is_directory(kindEc);
+        bool isFile = it->is_regular_file(kindEc);
+        if (wantFolders ? !isFolder : !isFile) continue;
+        out.push_back({pathToText(it->path().filename()), it->path()});
+    }
+    std::sort(out.begin(), out.end(), [](const Entry& a, const Entry& b) {
+        int c = Zrl_String::compareNoCase(a.name.str(), b.name.str());
+        return c != 0 ? c < 0 : a.name < b.name;
+    });
+    return true;
+}
+
+bool findFiles(const fs::path& folder, const Zrl_String& prefix, const Zrl_String& pattern,
+               bool recursive, int depth, Zrl_StringArray& files) {
+    std::vector<Entry> entries;
+    if (!listFolder(folder, false, entries)) return false;
+    for (const Entry& e : entries) {
+        if (matchesFilePattern(e.name, pattern)) files.append(prefix + e.name);
+    }
+    // A folder loop through links stops at a generous depth.
+    if (!recursive || depth > 64) return true;
+    std::vector<Entry> folders;
+    listFolder(folder, true, folders);
+    for (const Entry& f : folders) {
+        findFiles(f.path, prefix + f.name + L"\\", pattern, true, depth + 1, files);
+    }
+    return true;
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+} // namespace
+
+Zrl_StringArray decodeTextLines(std::string_view bytes) {
+    const std::wstring text = decodeText(bytes);
+    Zrl_StringArray lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of(L"\r\n", start);
+        if (end == std::wstring::npos) {
+            lines.append(Zrl_String(text.substr(start)));
+            break;
+        }
+        lines.append(Zrl_String(text.substr(start, end - start)));
+        start =
+            end + ((text[end] == L'\r' && end + 1 < text.size() && text[end + 1] == L'\n') ? 2 : 1);
+    }
+    return lines;
+}
+
+bool readFileBytes(const fs::path& path, std::string& bytes) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+    bytes = std::move(data);
+    return true;
+}
+
+bool writeFileAtomically(const fs::path& path, std::string_view bytes) {
+    std::error_code ec;
+    if (path.empty()) return false;
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    thread_local std::mt19937 engine{std::random_device{}()};
+    fs::path temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temp = folder / ("." + path.filename().string() + ".tmp" + std::to_string(engine()));
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+    // The new file keeps the permissions of the one it replaces.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    // Make the rename itself durable (best effort).
+    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
+
+bool ObjectExportReadFile(const Zrl_String& path, Zrl_StringArray& lines) {
+    std::string bytes;
+    if (!readFileBytes(resolvePath(path), bytes)) return false;
+    lines = decodeTextLines(bytes);
+    return true;
+}
+
+bool ObjectExportWriteFile(const Zrl_String& path, const Zrl_StringArray& lines) {
+    std::string bytes;
+    for (const Zrl_String& line : lines) {
+        bytes += line.toUtf8();
+        bytes += '\n';
+    }
+    return writeFileAtomically(resolvePath(path), bytes);
+}
+
+bool matchesFilePattern(const Zrl_String& name, const Zrl_String& pattern) {
+    // "*.*" stands for every name, with or without an extension.
+    if (pattern.isEmpty() || pattern == L"*.*") return true;
+    return globMatch(pattern.str(), name.str());
+}
+
+bool ObjectExportFindFiles(const Zrl_String& folder, const Zrl_String& pattern,
+                           Zrl_StringArray& files) {
+    Zrl_StringArray found;
+    bool ok = findFiles(resolvePath(folder), ensureEndBSlash(folder), pattern, false, 0, found);
+    files = std::move(found);
+    return ok;
+}
+
+bool ObjectExportFindFilesRecursive(const Zrl_String& folder, const Zrl_String& pattern,
+                                    Zrl_StringArray& files) {
+    Zrl_StringArray found;
+    bool ok = findFiles(resolvePath(folder), ensureEndBSlash(folder), pattern, true, 0, found);
+    files = std::move(found);
+    return ok;
+}
+
+bool ObjectExportCreateDirectory(const Zrl_String& folder) {
+    const fs::path p = resolvePath(folder);
+    std::error_code ec;
+    fs::create_directories(p, ec);
+    return fs::is_directory(p, ec);
+}
+
+bool ObjectExportGetFileTime(const Zrl_String& path, std::int64_t& time) {
+    std::error_code ec;
+    auto t = fs::last_write_time(resolvePath(path), ec);
+    if (ec) return false;
+    time = std::chrono::duration_cast<std::chrono::nanoseconds>(t.time_since_epoch()).count();
+    return true;
+}
+
+bool deleteFile(const Zrl_String& path) {
+    const fs::path p = resolvePath(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::symlink_status(p, ec)) && !fs::is_symlink(p, ec)) return false;
+    return fs::remove(p, ec) && !ec;
+}
+
+bool fileExists(const Zrl_String& path) {
+    std::error_code ec;
+    return fs::is_regular_file(resolvePath(path), ec);
+}
+
+bool folderExists(const Zrl_String& path) {
+    std::error_code ec;
+    return fs::is_directory(resolvePath(path), ec);
+}
+
+bool copyFile(const Zrl_String& from, const Zrl_String& to) {
+    std::string bytes;
+    return readFileBytes(resolvePath(from), bytes) && writeFileAtomically(resolvePath(to), bytes);
+}

@@ -1,0 +1,64 @@
+#include "platform/core/number_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+// Relative amount by which a quotient may miss a half or a whole number and
+// still count as one; absorbs the noise of binary fractions (0.35 / 0.1).
+constexpr double kQuotientNoise = 1e-9;
+
+bool usable(double value, double step) {
+    return std::isfinite(value) && std::isfinite(step) && step != 0.0;
+}
+
+} // namespace
+
+double ObjectExportRoundTo(double value, double step) {
+    if (!usable(value, step)) return value;
+    step = std::fabs(step);
+    const double q = value / step;
+    if (!std::isfinite(q)) return value;
+    const double a = std::fabs(q);
+    double n = std::floor(a);
+    if (a - n >= 0.5 - kQuotientNoise * std::max(1.0, a)) n += 1.0;
+    const double r = std::copysign(n, q) * step;
+    return r == 0.0 ? 0.0 : r;
+}
+
+double ObjectExportRoundUp(double value, double step, double tolerance) {
+    if (!usable(value, step)) return value;
+    step = std::fabs(step);
+    const double q = value / step;
+    if (!std::isfinite(q)) return value;
+    double forgive = std::isfinite(tolerance) && tolerance > 0 ? tolerance / step : 0.0;
+    forgive = std::min(forgive, 1e-6);
+    forgive = std::max(forgive, kQuotientNoise * std::max(1.0, std::fabs(q)));
+    double n = std::floor(q);
+    if (q - n > forgive) n += 1.0;
+    const double r = n * step;
+    return r == 0.0 ? 0.0 : r;
+}
+
+void ObjectExportSort(AcArray<double>& values, AcArray<int>& indexes, bool ascending) {
+    const int n = values.length();
+    std::vector<int> order(static_cast<size_t>(n));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const double x = values[a], y = values[b];
+        if (std::isnan(x) || std::isnan(y)) return !std::isnan(x) && std::isnan(y);
+        return ascending ? x < y : x > y;
+    });
+    AcArray<double> sortedValues(n);
+    AcArray<int> sortedIndexes(n);
+    const bool parallel = indexes.length() == n;
+    for (int pos : order) {
+        sortedValues.append(values[pos]);
+        sortedIndexes.append(parallel ? indexes[pos] : pos);
+    }
+    values = std::move(sortedValues);
+    indexes = std::move(sortedIndexes);
+}

@@ -1,0 +1,111 @@
+#include "core_test_support.h"
+#include "platform/core/zrl_string.h"
+
+#include <clocale>
+#include <gtest/gtest.h>
+
+TEST(ZrlString, NumberTextRoundsHalvesAwayFromZeroOnTheVisibleDecimals) {
+    EXPECT_EQ(Zrl_String(2.675, 2), L"2.68"); // binary 2.67499999... still rounds up
+    EXPECT_EQ(Zrl_String(0.125, 2), L"0.13");
+    EXPECT_EQ(Zrl_String(2.5, 0), L"3");
+    EXPECT_EQ(Zrl_String(-2.5, 0), L"-3");
+    EXPECT_EQ(Zrl_String(9.995, 2), L"10.00");
+    EXPECT_EQ(Zrl_String(-0.004, 2), L"0.00"); // no "-0.00"
+    EXPECT_EQ(Zrl_String(1.0, 6), L"1.000000");
+    EXPECT_EQ(Zrl_String(123456789.0, 0), L"123456789");
+    EXPECT_EQ(Zrl_String(1.5, -3), L"2"); // decimals clamped to 0
+    EXPECT_EQ(Zrl_String(1e-20, 15), L"0.000000000000000");
+}
+
+TEST(ZrlString, NumberTextIgnoresTheProcessLocale) {
+    const char* set = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    EXPECT_EQ(Zrl_String(1.25, 2), L"1.25");
+    bool ok = false;
+    EXPECT_DOUBLE_EQ(Zrl_String(L"1.25").toDouble(&ok), 1.25);
+    EXPECT_TRUE(ok);
+    if (set) std::setlocale(LC_NUMERIC, "C");
+}
+
+TEST(ZrlString, CaseFlagSetIsSensitiveClearedIgnoresCase) {
+    Zrl_String s(L"Straße ÄÖÜ Ÿ Žluť Σ Ж");
+    EXPECT_FALSE(s.equal(L"straße äöü ÿ žluť σ ж", true));
+    EXPECT_TRUE(s.equal(L"straße äöü ÿ žluť σ ж", false));
+    EXPECT_TRUE(s.startsWith(L"STR", false));
+    EXPECT_FALSE(s.startsWith(L"STR", true));
+    EXPECT_TRUE(s.endsWith(L"ж", false));
+    EXPECT_EQ(s.findFirst(L"äö", false), 7);
+    EXPECT_EQ(s.findFirst(L"äö", true), -1);
+    EXPECT_EQ(Zrl_String(L"ÿ").toUpper(), L"Ÿ");
+    EXPECT_EQ(Zrl_String(L"Ÿ").toLower(), L"ÿ");
+    EXPECT_EQ(Zrl_String(L"ĹĽŹ").toLower(), L"ĺľź");
+    EXPECT_EQ(Zrl_String(L"ĺľź").toUpper(), L"ĹĽŹ");
+    EXPECT_LT(Zrl_String::compareNoCase(L"abc", L"ABD"), 0);
+    EXPECT_EQ(Zrl_String::compareNoCase(L"ÀB", L"àb"), 0);
+}
+
+TEST(ZrlString, PositionsOutsideTheTextAreClamped) {
+    Zrl_String s(L"abcdef");
+    EXPECT_EQ(s.getSubStringAt(4, 10), L"ef");
+    EXPECT_EQ(s.getSubStringAt(-2, 4), L"ab");
+    EXPECT_EQ(s.getSubStringAt(-5, 2), L""); // ends before the text
+    EXPECT_EQ(s.getSubStringAt(-1, -1), L"abcdef");
+    EXPECT_EQ(s.getSubStringAt(6), L"");
+    EXPECT_EQ(s.left(-1), L"");
+    EXPECT_EQ(s.right(99), L"abcdef");
+    EXPECT_EQ(s.at(-1), L'\0');
+    EXPECT_EQ(s.at(6), L'\0');
+    EXPECT_EQ(Zrl_String(s).removeAt(4, 99), L"abcd");
+    EXPECT_EQ(Zrl_String(s).removeAt(-1, 2), L"abcdef");
+    EXPECT_EQ(Zrl_String(s).insertAt(99, L"!"), L"abcdef!");
+    EXPECT_EQ(Zrl_String(s).insertAt(-3, L"!"), L"!abcdef");
+    EXPECT_EQ(s.findFirstFrom(L"a", 99, true), -1);
+    EXPECT_EQ(s.findFirstFrom(L"a", -5, true), 0);
+    EXPECT_EQ(s.findLast(L"", true), -1);
+    EXPECT_EQ(Zrl_String(L'x', -2), L"");
+}
+
+TEST(ZrlString, ReplaceSubStringReplacesEveryOccurrenceOnce) {
+    Zrl_String s(L"aAaA");
+    EXPECT_EQ(s.replaceSubString(L"a", L"aa", true), 2); // no re-scan of inserted text
+    EXPECT_EQ(s, L"aaAaaA");
+    Zrl_String t(L"Width*WIDTH+width");
+    EXPECT_EQ(t.replaceSubString(L"width", L"B2", false), 3);
+    EXPECT_EQ(t, L"B2*B2+B2");
+    Zrl_String u(L"aaaa");
+    EXPECT_EQ(u.replaceSubString(L"aa", L"b", true), 2); // not overlapping
+    EXPECT_EQ(u, L"bb");
+    EXPECT_EQ(u.replaceSubString(L"", L"x", true), 0);
+    EXPECT_EQ(u.replaceSubString(L"zz", L"x", true), 0);
+    EXPECT_EQ(u, L"bb");
+}
+
+TEST(ZrlString, WholeTextNumberConversions) {
+    bool ok = false;
+    EXPECT_EQ(Zrl_String(L" 42 ").toInt(&ok), 42);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(Zrl_String(L"+7").toInt(&ok), 7);
+    EXPECT_TRUE(ok);
+    for (const wchar_t* bad : {L"", L"+", L"+-5", L"-+5", L"4x", L"1.5", L"99999999999", L"--1"}) {
+        EXPECT_EQ(Zrl_String(bad).toInt(&ok), 0) << Zrl_String(bad).toUtf8();
+        EXPECT_FALSE(ok) << Zrl_String(bad).toUtf8();
+    }
+    EXPECT_DOUBLE_EQ(Zrl_String(L"-1.5e3").toDouble(&ok), -1500.0);
+    EXPECT_TRUE(ok);
+    EXPECT_DOUBLE_EQ(Zrl_String(L".5").toDouble(&ok), 0.5);
+    EXPECT_TRUE(ok);
+    for (const wchar_t* bad : {L"", L"1,5", L"inf", L"nan", L"1e999", L"+-1", L"0x10", L"1.5m"}) {
+        EXPECT_EQ(Zrl_String(bad).toDouble(&ok), 0.0) << Zrl_String(bad).toUtf8();
+        EXPECT_FALSE(ok) << Zrl_String(bad).toUtf8();
+    }
+}
+
+TEST(ZrlString, Utf8RoundTripAndInvalidInput) {
+    Zrl_String s(L"Ünïcødé € 𝄞");
+    EXPECT_EQ(Zrl_String::fromUtf8(s.toUtf8()), s);
+    EXPECT_EQ(Zrl_String::fromUtf8("a\xFF"
+                                   "b"),
+              L"a\xFFFD"
+              L"b");
+    Zrl_String lone(std::wstring(1, static_cast<wchar_t>(0xD800)));
+    EXPECT_EQ(lone.toUtf8(), "\xEF\xBF\xBD");
+}
