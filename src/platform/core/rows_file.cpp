@@ -88,7 +88,8 @@ bool readFile(const Zrl_String& path, Zrl_String& name, Zrl_StringArrayArray& ro
     for (const Zrl_String& line : lines)
         out.append(decodeRow(line));
     rows = std::move(out);
-    name = removeExtension(getFileName(path));
+    // The name as the file is called on disk, whatever case the caller used.
+    name = removeExtension(pathToText(resolvePath(path).filename()));
     return true;
 }
 

@@ -1,0 +1,121 @@
+#include "core_test_support.h"
+#include "platform/core/files.h"
+#include "platform/core/properties_list.h"
+#include "platform/core/rows_file.h"
+
+#include <cmath>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+Zrl_StringArray row(std::initializer_list<const wchar_t*> items) {
+    Zrl_StringArray out;
+    for (const wchar_t* i : items)
+        out.append(i);
+    return out;
+}
+
+} // namespace
+
+class RowsFile : public ScratchFolderTest {};
+
+TEST_F(RowsFile, EveryTextRoundTrips) {
+    Zrl_StringArrayArray rows;
+    rows.append(row({L"1"}));
+    rows.append(row({L"System", L"Flag", L"h", L"b"}));
+    rows.append(row({L"tab\there", L"line\nbreak", L"cr\rx", L"back\\slash\\"}));
+    rows.append(Zrl_StringArray()); // no cells
+    rows.append(row({L""}));        // one empty cell
+    rows.append(row({L"", L""}));
+    rows.append(row({L"\\e", L"\\", L"#hash", L"€ ж 𝄞", L" blanks "}));
+    rows.append(Zrl_StringArray()); // last row empty too
+    ASSERT_TRUE(writeFile(dir() + L"HEA.pr", rows));
+    Zrl_String name;
+    Zrl_StringArrayArray back;
+    ASSERT_TRUE(readFile(dir() + L"hea.PR", name, back));
+    EXPECT_EQ(name, L"HEA");
+    EXPECT_EQ(back, rows);
+}
+
+TEST_F(RowsFile, FailuresLeaveNameRowsAndFileAlone) {
+    Zrl_String name = L"before";
+    Zrl_StringArrayArray rows;
+    rows.append(row({L"kept"}));
+    EXPECT_FALSE(readFile(dir() + L"missing.pr", name, rows));
+    EXPECT_EQ(name, L"before");
+    EXPECT_EQ(rows.length(), 1);
+    fs::create_directories(fsDir() / "dir.pr");
+    EXPECT_FALSE(writeFile(dir() + L"dir.pr", rows));
+    EXPECT_TRUE(fs::is_directory(fsDir() / "dir.pr"));
+    // Lines written by hand with CRLF and a byte-order mark read the same.
+    std::ofstream(fsDir() / "hand.pr", std::ios::binary) << "\xEF\xBB\xBF"
+                                                            "a\tb\r\n\\e\r\n";
+    ASSERT_TRUE(readFile(dir() + L"hand.pr", name, rows));
+    ASSERT_EQ(rows.length(), 2);
+    EXPECT_EQ(rows[0], row({L"a", L"b"}));
+    EXPECT_EQ(rows[1], row({L""}));
+}
+
+class PropertiesList : public ScratchFolderTest {};
+
+TEST_F(PropertiesList, TypedValuesRoundTripThroughTheFile) {
+    Zrl_PropertiesList props;
+    EXPECT_EQ(props.setProperty(L"type", 25), Acad::eOk);
+    EXPECT_EQ(props.setProperty(L"topLeftX", 0.1 + 0.2), Acad::eOk);
+    EXPECT_EQ(props.setProperty(L"tiny", 5e-324), Acad::eOk);
+    EXPECT_EQ(props.setProperty(L"contents", L"a\tb\nc\\d \"q\" ;¿•"), Acad::eOk);
+    EXPECT_EQ(props.setProperty(L"#name with = and\ttab", L""), Acad::eOk);
+    EXPECT_EQ(props.setProperty(L"neg", -2147483647 - 1), Acad::eOk);
+    EXPECT_EQ(props.setProperty(L"", 1), Acad::eInvalidInput);
+    EXPECT_EQ(props.setProperty(L"bad", std::nan("")), Acad::eInvalidInput);
+    ASSERT_EQ(props.writeToFile(dir() + L"t.txt"), Acad::eOk);
+
+    Zrl_PropertiesList back;
+    ASSERT_EQ(back.readFromFile(dir() + L"T.TXT"), Acad::eOk);
+    EXPECT_EQ(back, props);
+    double d = 0;
+    EXPECT_EQ(back.getProperty(L"topLeftX", d), Acad::eOk);
+    EXPECT_EQ(d, 0.1 + 0.2); // exact, not rounded
+    EXPECT_EQ(back.getProperty(L"tiny", d), Acad::eOk);
+    EXPECT_EQ(d, 5e-324);
+    EXPECT_EQ(back.nameAt(4), L"#name with = and\ttab");
+}
+
+TEST_F(PropertiesList, LookUpsReportMissingAndMistypedValues) {
+    Zrl_PropertiesList props;
+    props.setProperty(L"n", 3);
+    props.setProperty(L"s", L"text");
+    int i = -1;
+    double d = -1;
+    Zrl_String s = L"unchanged";
+    EXPECT_EQ(props.getProperty(L"n", d), Acad::eOk); // an integer reads as a double
+    EXPECT_EQ(d, 3.0);
+    EXPECT_EQ(props.getProperty(L"s", i), Acad::eInvalidInput);
+    EXPECT_EQ(props.getProperty(L"n", s), Acad::eInvalidInput);
+    EXPECT_EQ(props.getProperty(L"N", i), Acad::eKeyNotFound); // names are exact
+    EXPECT_EQ(i, -1);
+    EXPECT_EQ(s, L"unchanged");
+    props.setProperty(L"n", L"now text"); // replaces value and type in place
+    EXPECT_EQ(props.getProperty(L"n", s), Acad::eOk);
+    EXPECT_EQ(props.nameAt(0), L"n");
+    EXPECT_EQ(props.removeProperty(L"n"), Acad::eOk);
+    EXPECT_EQ(props.removeProperty(L"n"), Acad::eKeyNotFound);
+    EXPECT_EQ(props.length(), 1);
+}
+
+TEST_F(PropertiesList, BadFilesLeaveTheListAsItWas) {
+    Zrl_PropertiesList props;
+    props.setProperty(L"keep", 1);
+    const Zrl_PropertiesList before = props;
+    EXPECT_EQ(props.readFromFile(dir() + L"missing.txt"), Acad::eFileNotFound);
+    for (const char* text : {"a\ti\tx\n", "a\tq\t1\n", "only two\tcells\n", "\ti\t1\n",
+                             "a\td\tnan\n", "a\ti\t99999999999\n"}) {
+        std::ofstream(fsDir() / "bad.txt", std::ios::binary) << "ok\ti\t1\n" << text;
+        EXPECT_EQ(props.readFromFile(dir() + L"bad.txt"), Acad::eInvalidInput) << text;
+        EXPECT_EQ(props, before) << text;
+    }
+    fs::create_directories(fsDir() / "dir.txt");
+    EXPECT_EQ(props.writeToFile(dir() + L"dir.txt"), Acad::eInvalidInput);
+}
