@@ -1,0 +1,146 @@
+// CSV import and export.
+#include "platform/spread/csv.h"
+
+#include "platform/spread/formula.h"
+#include "platform/spread/sheet.h"
+#include "platform/spread/sheet_utf8.h"
+
+#include <vector>
+
+namespace spread {
+
+namespace {
+
+using Record = std::vector<std::string>;
+
+// Splits CSV text into records of raw (UTF-8) fields.
+bool splitRecords(std::string_view text, std::vector<Record>& records, std::wstring& why) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    Record record;
+    std::string field;
+    size_t i = 0;
+    bool any = false; // something read since the last record ended
+    while (i < text.size()) {
+        char ch = text[i];
+        if (ch == '"' && field.empty()) {
+            // A quoted field: up to the lone closing quote.
+            size_t start = i;
+            ++i;
+            bool closed = false;
+            while (i < text.size()) {
+                if (text[i] == '"') {
+                    if (i + 1 < text.size() && text[i + 1] == '"') {
+                        field += '"';
+                        i += 2;
+                        continue;
+                    }
+                    closed = true;
+                    ++i;
+                    break;
+                }
+                field += text[i++];
+            }
+            if (!closed) {
+                why = L"unterminated quoted field starting at byte " + std::to_wstring(start + 1);
+                return false;
+            }
+            if (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n') {
+                why = L"text after a closing quote at byte " + std::to_wstring(i + 1);
+                return false;
+            }
+            any = true;
+            continue;
+        }
+        if (ch == ',') {
+            record.push_back(std::move(field));
+            field.clear();
+            any = true;
+            ++i;
+            continue;
+        }
+        if (ch == '\r' || ch == '\n') {
+            record.push_back(std::move(field));
+            field.clear();
+            records.push_back(std::move(record));
+            record.clear();
+            any = false;
+            i += (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+            continue;
+        }
+        if (ch == '"') {
+            why = L"quote inside an unquoted field at byte " + std::to_wstring(i + 1);
+            return false;
+        }
+        field += ch;
+        any = true;
+        ++i;
+    }
+    if (any) {
+        record.push_back(std::move(field));
+        records.push_back(std::move(record));
+    }
+    return true;
+}
+
+bool needsQuotes(std::string_view s) {
+    return s.find_first_of(",\"\r\n") != std::string_view::npos;
+}
+
+} // namespace
+
+bool readCsv(Sheet& sheet, std::string_view text, std::wstring* error) {
+    std::wstring why;
+    std::vector<Record> records;
+    auto fail = [&](std::wstring reason) {
+        if (error) *error = std::move(reason);
+        return false;
+    };
+    if (!splitRecords(text, records, why)) return fail(why);
+    size_t cols = 0;
+    for (const Record& r : records)
+        cols = std::max(cols, r.size());
+    if (records.size() > static_cast<size_t>(kMaxSheetRows)) return fail(L"too many rows");
+    if (cols > static_cast<size_t>(kMaxSheetCols)) return fail(L"too many columns");
+    sheet.setBoolProperty(kBoolAutoCalc, false);
+    sheet.setMaxCols(static_cast<int>(cols));
+    sheet.setMaxRows(static_cast<int>(records.size()));
+    std::wstring field;
+    for (size_t r = 0; r < records.size(); ++r)
+        for (size_t c = 0; c < records[r].size(); ++c) {
+            if (records[r][c].empty()) continue;
+            int col = static_cast<int>(c) + 1, row = static_cast<int>(r) + 1;
+            if (!detail::fromUtf8(records[r][c], field))
+                return fail(L"not UTF-8 in row " + std::to_wstring(row));
+            std::wstring formulaError;
+            bool ok = field[0] == L'=' ? sheet.setFormula(col, row, field, &formulaError)
+                                       : sheet.setData(col, row, field);
+            if (!ok)
+                return fail(L"row " + std::to_wstring(row) + L", column " + std::to_wstring(col) +
+                            L": formula does not parse: " + formulaError);
+        }
+    return true;
+}
+
+std::string writeCsv(const Sheet& sheet) {
+    std::string out;
+    for (int row = 1; row <= sheet.maxRows(); ++row) {
+        for (int col = 1; col <= sheet.maxCols(); ++col) {
+            if (col > 1) out += ',';
+            std::string field = detail::toUtf8(sheet.valueText(col, row));
+            if (!needsQuotes(field)) {
+                out += field;
+                continue;
+            }
+            out += '"';
+            for (char ch : field) {
+                if (ch == '"') out += '"';
+                out += ch;
+            }
+            out += '"';
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace spread

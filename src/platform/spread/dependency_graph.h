@@ -1,0 +1,121 @@
+// Which formula cells read which cells.
+//
+// A single-cell reference is an edge kept in a list headed in the referenced
+// cell itself (Cell::firstDep), so a million-cell chain costs one small edge
+// per link and no map. A block reference is kept whole in a range index and
+// found by a stabbing query, so =SUM(A:A) is one entry, not a million edges.
+#pragma once
+
+#include "platform/spread/formula.h"
+#include "platform/spread/sheet_cells.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace spread {
+
+// Blocks, with the formula node that reads each; answers "which blocks hold
+// this cell". Sorted by first row with the largest last row of every subtree
+// of an implicit segment tree; blocks added since the last sort are scanned.
+class RangeIndex {
+public:
+    // Returns the entry's index for remove().
+    uint32_t add(const CellRange& range, uint32_t node);
+    void remove(uint32_t entry);
+    void clear();
+    size_t liveCount() const { return entries_.size() - dead_; }
+    size_t deadCount() const { return dead_; }
+
+    // Calls fn(node) once per live block that holds (col, row).
+    template <class Fn> void stab(int col, int row, Fn&& fn) const;
+
+private:
+    struct Entry {
+        CellRange range;
+        uint32_t node;
+    };
+    void sortIfNeeded() const;
+
+    std::vector<Entry> entries_;
+    size_t dead_ = 0;
+    // Sorted part: entry indices by first row, and a segment tree of the
+    // largest last row over them (node 1 is the root).
+    mutable std::vector<uint32_t> sorted_;
+    mutable std::vector<int> maxRow2_;
+    mutable size_t sortedSize_ = 0; // segment leaves (power of two)
+    mutable std::vector<uint32_t> recent_;
+};
+
+class DependencyGraph {
+public:
+    // Records that `node` reads `refs`. `cells` gets an (empty) cell for every
+    // single referenced cell that has none, to head its edge list. The
+    // node's block entries are returned through rangeBegin/rangeCount.
+    void link(uint32_t node, const std::vector<CellRange>& refs, CellMap& cells,
+              uint32_t& rangeBegin, uint32_t& rangeCount);
+    // Removes what link recorded for the same refs. Cells left vacant are
+    // erased, except the cell `keep` (the node's own, which the caller holds).
+    void unlink(uint32_t node, const std::vector<CellRange>& refs, CellMap& cells,
+                uint32_t rangeBegin, uint32_t rangeCount, CellKey keep);
+    // Forgets every edge (the caller clears Cell::firstDep).
+    void clear();
+    // Whether removed blocks pile up enough that a rebuild pays.
+    bool wantsRebuild() const;
+
+    // Calls fn(node) for every formula node reading the cell `key`, once per
+    // reference (a node reading a cell twice is reported twice).
+    template <class Fn> void forEachDependent(const CellMap& cells, CellKey key, Fn&& fn) const {
+        auto it = cells.find(key);
+        if (it != cells.end())
+            for (uint32_t e = it->second.firstDep; e != kNone; e = edges_[e].next)
+                fn(edges_[e].node);
+        if (ranges_.liveCount() != 0) ranges_.stab(keyCol(key), keyRow(key), fn);
+    }
+
+private:
+    struct Edge {
+        uint32_t node;
+        uint32_t next;
+    };
+    std::vector<Edge> edges_;
+    uint32_t freeEdge_ = kNone;
+    RangeIndex ranges_;
+};
+
+// A single cell, as opposed to a block.
+inline bool isSingleCell(const CellRange& r) {
+    return r.col1 == r.col2 && r.row1 == r.row2;
+}
+
+template <class Fn> void RangeIndex::stab(int col, int row, Fn&& fn) const {
+    sortIfNeeded();
+    for (uint32_t i : recent_) {
+        const Entry& e = entries_[i];
+        if (e.node != kNone && e.range.contains(col, row)) fn(e.node);
+    }
+    if (sorted_.empty()) return;
+    // Descend the segment tree: skip subtrees whose blocks all end above
+    // `row` or all start below it.
+    uint32_t stack[64];
+    size_t top = 0;
+    stack[top++] = 1;
+    while (top != 0) {
+        uint32_t n = stack[--top];
+        if (maxRow2_[n] < row) continue;
+        // The leftmost leaf of n tells the smallest first row in it.
+        uint32_t lo = n;
+        while (lo < sortedSize_)
+            lo *= 2;
+        size_t first = lo - sortedSize_;
+        if (first >= sorted_.size() || entries_[sorted_[first]].range.row1 > row) continue;
+        if (n >= sortedSize_) {
+            const Entry& e = entries_[sorted_[first]];
+            if (e.node != kNone && e.range.contains(col, row)) fn(e.node);
+            continue;
+        }
+        stack[top++] = 2 * n + 1;
+        stack[top++] = 2 * n;
+    }
+}
+
+} // namespace spread

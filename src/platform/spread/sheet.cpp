@@ -1,0 +1,526 @@
+// Sheet: size and cell contents (data, values, formulas, tags).
+#include "platform/spread/sheet.h"
+
+#include "platform/spread/recalc.h"
+#include "platform/spread/sheet_data.h"
+#include "platform/spread/sheet_number_text.h"
+
+#include <cmath>
+
+namespace spread {
+
+using detail::headerToZero;
+
+namespace detail {
+
+const CellAttrs* findAttrs(const SheetContent& c, CellKey key) {
+    auto it = c.cells.find(key);
+    if (it == c.cells.end() || it->second.attrs == kNone) return nullptr;
+    return &c.attrs[it->second.attrs];
+}
+
+CellAttrs& ensureAttrs(SheetContent& c, CellKey key) {
+    Cell& cell = c.cells[key];
+    if (cell.attrs == kNone) {
+        if (!c.freeAttrs.empty()) {
+            cell.attrs = c.freeAttrs.back();
+            c.freeAttrs.pop_back();
+        } else {
+            cell.attrs = static_cast<uint32_t>(c.attrs.size());
+            c.attrs.emplace_back();
+        }
+    }
+    return c.attrs[cell.attrs];
+}
+
+void trimAttrs(SheetContent& c, CellKey key) {
+    auto it = c.cells.find(key);
+    if (it == c.cells.end() || it->second.attrs == kNone) return;
+    if (!c.attrs[it->second.attrs].plain()) return;
+    c.attrs[it->second.attrs] = CellAttrs{};
+    c.freeAttrs.push_back(it->second.attrs);
+    it->second.attrs = kNone;
+    if (it->second.vacant()) c.cells.erase(it);
+}
+
+void eraseIfVacant(SheetContent& c, CellKey key) {
+    auto it = c.cells.find(key);
+    if (it != c.cells.end() && it->second.vacant()) c.cells.erase(it);
+}
+
+void dropFormula(SheetData& d, Cell& cell) {
+    if (cell.formula == kNone) return;
+    SheetContent& c = d.content;
+    uint32_t n = cell.formula;
+    FormulaNode& node = c.nodes[n];
+    std::vector<CellRange> refs;
+    node.formula->references(refs);
+    cell.formula = kNone; // before unlink: a self-reference must not keep the cell
+    c.graph.unlink(n, refs, c.cells, node.rangeBegin, node.rangeCount, node.key);
+    // An evaluation further up the stack may still be running in it.
+    if (d.evalDepth > 0 || d.recalculating)
+        d.retired.push_back(std::move(node.formula));
+    else
+        node.formula.reset();
+    node.rangeBegin = kNone;
+    node.rangeCount = 0;
+    if (node.isVolatile) --c.volatileCount;
+    node.isVolatile = false;
+    ++node.gen;
+    c.freeNodes.push_back(n);
+    --c.formulaCount;
+}
+
+uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Formula> f) {
+    SheetContent& c = d.content;
+    uint32_t n;
+    if (!c.freeNodes.empty()) {
+        n = c.freeNodes.back();
+        c.freeNodes.pop_back();
+    } else {
+        n = static_cast<uint32_t>(c.nodes.size());
+        c.nodes.emplace_back();
+    }
+    FormulaNode& node = c.nodes[n];
+    node.key = key;
+    node.isVolatile = f->isVolatile();
+    if (node.isVolatile) ++c.volatileCount;
+    std::vector<CellRange> refs;
+    f->references(refs);
+    node.formula = std::move(f);
+    ++node.gen;
+    cell.formula = n;
+    ++c.formulaCount;
+    // Cell references stay valid while link adds cells (node-based map).
+    c.graph.link(n, refs, c.cells, node.rangeBegin, node.rangeCount);
+    if (c.graph.wantsRebuild()) rebuildGraph(c);
+    return n;
+}
+
+void rebuildGraph(SheetContent& c) {
+    c.graph.clear();
+    for (auto& [key, cell] : c.cells)
+        cell.firstDep = kNone;
+    std::vector<CellRange> refs;
+    for (uint32_t n = 0; n < c.nodes.size(); ++n) {
+        FormulaNode& node = c.nodes[n];
+        if (!node.formula) continue;
+        refs.clear();
+        node.formula->references(refs);
+        c.graph.link(n, refs, c.cells, node.rangeBegin, node.rangeCount);
+    }
+    // Cells that only headed edge lists may have lost them.
+    for (auto it = c.cells.begin(); it != c.cells.end();)
+        it = it->second.vacant() ? c.cells.erase(it) : std::next(it);
+}
+
+} // namespace detail
+
+namespace {
+
+bool isHeader(int col, int row) {
+    return col == 0 || row == 0;
+}
+
+const CellType* typeOf(const SheetContent& c, CellKey key) {
+    const CellAttrs* a = detail::findAttrs(c, key);
+    return a ? a->type.get() : nullptr;
+}
+
+void setTyped(SheetContent& c, CellKey key, std::wstring_view typed, bool has) {
+    if (!has) {
+        const CellAttrs* a = detail::findAttrs(c, key);
+        if (!a || !a->hasTyped) return;
+        CellAttrs& w = c.attrs[c.cells[key].attrs];
+        w.typed.clear();
+        w.hasTyped = false;
+        detail::trimAttrs(c, key);
+        return;
+    }
+    CellAttrs& a = detail::ensureAttrs(c, key);
+    a.typed.assign(typed);
+    a.hasTyped = true;
+}
+
+// What typed input makes of `text` in a cell of `type`; false when the type
+// refuses it.
+bool readTyped(const CellType* type, std::wstring_view text, Value& value, bool& keepTyped) {
+    keepTyped = false;
+    CellKind kind = type ? type->kind : CellKind::General;
+    if (text.empty()) {
+        value = Value();
+        return true;
+    }
+    switch (kind) {
+    case CellKind::General:
+    case CellKind::Edit: {
+        if (kind == CellKind::Edit && type->maxLength > 0 &&
+            text.size() > static_cast<size_t>(type->maxLength))
+            text = text.substr(0, static_cast<size_t>(type->maxLength));
+        double x;
+        if (textToNumber(text, x) && std::isfinite(x)) {
+            value = Value(x);
+            keepTyped = value.toText() != text;
+        } else {
+            value = Value(std::wstring(text));
+        }
+        return true;
+    }
+    case CellKind::Number:
+    case CellKind::Integer: {
+        double x;
+        if (!textToNumber(text, x) || !std::isfinite(x)) return false;
+        x = detail::roundToDecimals(x, kind == CellKind::Integer ? 0 : type->decimals);
+        if (x < type->min || x > type->max) return false;
+        value = Value(x);
+        return true;
+    }
+    case CellKind::CheckBox:
+        if (text == L"1" || text == L"0")
+            value = Value::logical(text == L"1");
+        else
+            value = Value(std::wstring(text));
+        return true;
+    default:
+        value = Value(std::wstring(text));
+        return true;
+    }
+}
+
+} // namespace
+
+Sheet::Sheet() : d_(std::make_unique<SheetData>()) {}
+Sheet::~Sheet() = default;
+Sheet::Sheet(Sheet&&) noexcept = default;
+Sheet& Sheet::operator=(Sheet&&) noexcept = default;
+
+void Sheet::swapContent(Sheet& other) noexcept {
+    std::swap(d_->content, other.d_->content);
+}
+
+bool Sheet::reset() {
+    if (detail::calculating(*this)) return false;
+    d_->content = SheetContent{};
+    d_->bools[kBoolChanged] = false;
+    return true;
+}
+
+int Sheet::maxCols() const {
+    return d_->content.maxCols;
+}
+int Sheet::maxRows() const {
+    return d_->content.maxRows;
+}
+
+bool Sheet::contains(int col, int row) const {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    return col >= 0 && row >= 0 && col <= d_->content.maxCols && row <= d_->content.maxRows;
+}
+
+namespace {
+
+// Drops the cells outside cols 0..maxCols x rows 0..maxRows and everything
+// kept about them; returns the keys of cells that had contents.
+std::vector<CellKey> dropOutside(SheetData& d) {
+    SheetContent& c = d.content;
+    std::vector<CellKey> gone;
+    for (auto& [key, cell] : c.cells) {
+        if (keyCol(key) <= c.maxCols && keyRow(key) <= c.maxRows) continue;
+        gone.push_back(key);
+    }
+    std::vector<CellKey> changed;
+    for (CellKey key : gone) {
+        Cell& cell = c.cells[key];
+        if (!cell.value.isEmpty() || cell.formula != kNone) changed.push_back(key);
+        detail::dropFormula(d, cell);
+        cell.value = Value();
+        if (cell.attrs != kNone) {
+            c.attrs[cell.attrs] = CellAttrs{};
+            c.freeAttrs.push_back(cell.attrs);
+            cell.attrs = kNone;
+        }
+        detail::eraseIfVacant(c, key);
+    }
+    std::erase_if(c.spans,
+                  [&](const CellRange& s) { return s.col2 > c.maxCols || s.row2 > c.maxRows; });
+    c.colWidths.erase(c.colWidths.upper_bound(c.maxCols), c.colWidths.end());
+    c.rowHeights.erase(c.rowHeights.upper_bound(c.maxRows), c.rowHeights.end());
+    c.hiddenRows.erase(c.hiddenRows.upper_bound(c.maxRows), c.hiddenRows.end());
+    if (c.activeCol > c.maxCols || c.activeRow > c.maxRows) c.hasActive = false;
+    if (c.select.col2 > c.maxCols || c.select.row2 > c.maxRows) c.hasSelect = false;
+    return changed;
+}
+
+} // namespace
+
+bool Sheet::setMaxCols(int count) {
+    if (count < 0 || count > kMaxSheetCols || detail::calculating(*this)) return false;
+    bool shrink = count < d_->content.maxCols;
+    d_->content.maxCols = count;
+    if (shrink) {
+        auto changed = dropOutside(*d_);
+        if (!changed.empty()) {
+            d_->bools[kBoolChanged] = true;
+            if (d_->bools[kBoolAutoCalc]) detail::recalcFrom(*this, changed);
+        }
+    }
+    return true;
+}
+
+bool Sheet::setMaxRows(int count) {
+    if (count < 0 || count > kMaxSheetRows || detail::calculating(*this)) return false;
+    bool shrink = count < d_->content.maxRows;
+    d_->content.maxRows = count;
+    if (shrink) {
+        auto changed = dropOutside(*d_);
+        if (!changed.empty()) {
+            d_->bools[kBoolChanged] = true;
+            if (d_->bools[kBoolAutoCalc]) detail::recalcFrom(*this, changed);
+        }
+    }
+    return true;
+}
+
+namespace {
+
+// Marks the sheet changed and, with automatic calculation, brings the
+// cells that depend on `key` up to date.
+void changed(Sheet& sheet, SheetData& d, CellKey key) {
+    d.bools[kBoolChanged] = true;
+    if (d.bools[kBoolAutoCalc] && !detail::calculating(sheet)) detail::recalcFrom(sheet, {key});
+}
+
+} // namespace
+
+bool Sheet::setData(int col, int row, std::wstring_view text) {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row)) return false;
+    if (!isHeader(col, row) && !text.empty() && text[0] == L'=') {
+        const CellType* type = typeOf(d_->content, cellKey(col, row));
+        CellKind kind = type ? type->kind : CellKind::General;
+        if (kind == CellKind::General || kind == CellKind::Edit) return setFormula(col, row, text);
+    }
+    CellKey key = cellKey(col, row);
+    Value value;
+    bool keepTyped = false;
+    if (isHeader(col, row)) {
+        if (!text.empty()) value = Value(std::wstring(text));
+    } else if (!readTyped(typeOf(d_->content, key), text, value, keepTyped)) {
+        return false;
+    }
+    SheetContent& c = d_->content;
+    Cell& cell = c.cells[key];
+    detail::dropFormula(*d_, cell);
+    cell.value = std::move(value);
+    setTyped(c, key, text, keepTyped);
+    detail::eraseIfVacant(c, key);
+    changed(*this, *d_, key);
+    return true;
+}
+
+std::wstring Sheet::data(int col, int row) const {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row)) return {};
+    const SheetContent& c = d_->content;
+    auto it = c.cells.find(cellKey(col, row));
+    if (it == c.cells.end()) return {};
+    const Cell& cell = it->second;
+    if (cell.attrs != kNone) {
+        const CellAttrs& a = c.attrs[cell.attrs];
+        if (a.hasTyped) return a.typed;
+        if (a.type && cell.value.isNumber()) {
+            if (a.type->kind == CellKind::Number)
+                return detail::formatFixed(cell.value.number(), a.type->decimals,
+                                           a.type->separator);
+            if (a.type->kind == CellKind::Integer)
+                return detail::formatFixed(cell.value.number(), 0, false);
+        }
+    }
+    return cell.value.toText();
+}
+
+bool Sheet::setValue(int col, int row, std::wstring_view text) {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row)) return false;
+    Value value;
+    double x;
+    ErrorKind e;
+    const CellType* type = typeOf(d_->content, cellKey(col, row));
+    if (text.empty())
+        value = Value();
+    else if (isHeader(col, row))
+        value = Value(std::wstring(text));
+    else if (type && type->kind == CellKind::CheckBox && (text == L"1" || text == L"0"))
+        value = Value::logical(text == L"1");
+    else if (textToNumber(text, x) && std::isfinite(x))
+        value = Value(x);
+    else if (parseErrorName(text, e))
+        value = Value::error(e);
+    else
+        value = Value(std::wstring(text));
+    return setCellValue(col, row, value);
+}
+
+bool Sheet::setCellValue(int col, int row, const Value& value) {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row)) return false;
+    if (value.isNumber() && !std::isfinite(value.number())) return false;
+    CellKey key = cellKey(col, row);
+    SheetContent& c = d_->content;
+    Cell& cell = c.cells[key];
+    detail::dropFormula(*d_, cell);
+    cell.value = value;
+    setTyped(c, key, {}, false);
+    detail::eraseIfVacant(c, key);
+    changed(*this, *d_, key);
+    return true;
+}
+
+Value Sheet::value(int col, int row) const {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row)) return {};
+    auto it = d_->content.cells.find(cellKey(col, row));
+    return it == d_->content.cells.end() ? Value() : it->second.value;
+}
+
+std::wstring Sheet::valueText(int col, int row) const {
+    return value(col, row).toText();
+}
+
+bool Sheet::setNumber(int col, int row, double number) {
+    return setCellValue(col, row, Value(number));
+}
+
+bool Sheet::number(int col, int row, double& out) const {
+    Value v = value(col, row);
+    out = 0;
+    if (v.isNumber()) out = v.number();
+    if (v.isLogical()) out = v.logicalValue() ? 1 : 0;
+    return v.isNumber() || v.isLogical();
+}
+
+bool Sheet::setFormula(int col, int row, std::wstring_view text, std::wstring* error) {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row) || isHeader(col, row)) {
+        if (error) *error = L"no such cell";
+        return false;
+    }
+    CellKey key = cellKey(col, row);
+    SheetContent& c = d_->content;
+    if (text.empty() || text == L"=") {
+        auto it = c.cells.find(key);
+        if (it != c.cells.end() && it->second.formula != kNone) {
+            detail::dropFormula(*d_, it->second);
+            detail::eraseIfVacant(c, key);
+            d_->bools[kBoolChanged] = true;
+        }
+        return true;
+    }
+    std::unique_ptr<Formula> f;
+    try {
+        f = Formula::parse(text, d_->refStyle, col, row, error);
+    } catch (...) {
+        f.reset();
+    }
+    if (!f) {
+        if (error && error->empty()) *error = L"not a formula";
+        return false;
+    }
+    Cell& cell = c.cells[key];
+    detail::dropFormula(*d_, cell);
+    setTyped(c, key, {}, false);
+    detail::attachFormula(*d_, key, cell, std::move(f));
+    detail::computeCell(*this, key);
+    changed(*this, *d_, key);
+    return true;
+}
+
+std::wstring Sheet::formula(int col, int row) const {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row)) return {};
+    const SheetContent& c = d_->content;
+    auto it = c.cells.find(cellKey(col, row));
+    if (it == c.cells.end() || it->second.formula == kNone) return {};
+    return c.nodes[it->second.formula].formula->text(d_->refStyle, col, row);
+}
+
+bool Sheet::hasFormula(int col, int row) const {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row)) return false;
+    auto it = d_->content.cells.find(cellKey(col, row));
+    return it != d_->content.cells.end() && it->second.formula != kNone;
+}
+
+bool Sheet::setTag(int col, int row, std::wstring_view text) {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row)) return false;
+    CellKey key = cellKey(col, row);
+    if (text.empty()) {
+        if (const CellAttrs* a = detail::findAttrs(d_->content, key); a && !a->tag.empty()) {
+            d_->content.attrs[d_->content.cells[key].attrs].tag.clear();
+            detail::trimAttrs(d_->content, key);
+        }
+    } else {
+        detail::ensureAttrs(d_->content, key).tag.assign(text);
+    }
+    d_->bools[kBoolChanged] = true;
+    return true;
+}
+
+std::wstring Sheet::tag(int col, int row) const {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row)) return {};
+    const CellAttrs* a = detail::findAttrs(d_->content, cellKey(col, row));
+    return a ? a->tag : std::wstring();
+}
+
+bool Sheet::clearCell(int col, int row) {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row)) return false;
+    CellKey key = cellKey(col, row);
+    SheetContent& c = d_->content;
+    auto it = c.cells.find(key);
+    if (it == c.cells.end()) return true;
+    detail::dropFormula(*d_, it->second);
+    it->second.value = Value();
+    setTyped(c, key, {}, false);
+    detail::eraseIfVacant(c, key);
+    changed(*this, *d_, key);
+    return true;
+}
+
+int Sheet::lastUsedCol() const {
+    int last = 0;
+    for (const auto& [key, cell] : d_->content.cells) {
+        if (keyCol(key) <= last || keyRow(key) == 0) continue;
+        bool used = !cell.value.isEmpty() || cell.formula != kNone ||
+                    (cell.attrs != kNone && !d_->content.attrs[cell.attrs].tag.empty());
+        if (used) last = keyCol(key);
+    }
+    return last;
+}
+
+int Sheet::lastUsedRow() const {
+    int last = 0;
+    for (const auto& [key, cell] : d_->content.cells) {
+        if (keyRow(key) <= last || keyCol(key) == 0) continue;
+        bool used = !cell.value.isEmpty() || cell.formula != kNone ||
+                    (cell.attrs != kNone && !d_->content.attrs[cell.attrs].tag.empty());
+        if (used) last = keyRow(key);
+    }
+    return last;
+}
+
+} // namespace spread

@@ -1,0 +1,209 @@
+// Sheet: cell types, locks, colours, fonts and borders.
+#include "platform/spread/sheet.h"
+#include "platform/spread/sheet_data.h"
+
+namespace spread {
+
+using detail::headerToZero;
+
+CellType CellType::edit(uint32_t style, int maxLength) {
+    CellType t;
+    t.kind = CellKind::Edit;
+    t.style = style;
+    t.maxLength = maxLength < 0 ? 0 : maxLength;
+    return t;
+}
+
+CellType CellType::number(int decimals, bool separator, double min, double max, uint32_t style) {
+    CellType t;
+    t.kind = CellKind::Number;
+    t.decimals = decimals < 0 ? 0 : (decimals > 15 ? 15 : decimals);
+    t.separator = separator;
+    t.min = min;
+    t.max = max;
+    t.style = style;
+    return t;
+}
+
+CellType CellType::integer(double min, double max) {
+    CellType t;
+    t.kind = CellKind::Integer;
+    t.decimals = 0;
+    t.min = min;
+    t.max = max;
+    return t;
+}
+
+CellType CellType::staticText(uint32_t style) {
+    CellType t;
+    t.kind = CellKind::StaticText;
+    t.style = style;
+    return t;
+}
+
+CellType CellType::checkBox(std::wstring text, std::wstring clearedPicture, std::wstring setPicture,
+                            uint32_t style) {
+    CellType t;
+    t.kind = CellKind::CheckBox;
+    t.text = std::move(text);
+    t.picture = std::move(clearedPicture);
+    t.picture2 = std::move(setPicture);
+    t.style = style;
+    return t;
+}
+
+CellType CellType::button(std::wstring text, uint32_t style) {
+    CellType t;
+    t.kind = CellKind::Button;
+    t.text = std::move(text);
+    t.style = style;
+    return t;
+}
+
+CellType CellType::comboBox(std::vector<std::wstring> items, bool editable, uint32_t style) {
+    CellType t;
+    t.kind = CellKind::ComboBox;
+    t.items = std::move(items);
+    t.editable = editable;
+    t.style = style;
+    return t;
+}
+
+CellType CellType::pictureCell(std::wstring picture, uint32_t style) {
+    CellType t;
+    t.kind = CellKind::Picture;
+    t.picture = std::move(picture);
+    t.style = style;
+    return t;
+}
+
+namespace {
+
+// Normalises a block to header-as-0 and clips it to the sheet; false when
+// nothing of it lies inside.
+bool clipBlock(const SheetContent& c, int& col, int& row, int& col2, int& row2) {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    col2 = headerToZero(col2);
+    row2 = headerToZero(row2);
+    if (col2 < col) std::swap(col, col2);
+    if (row2 < row) std::swap(row, row2);
+    if (col < 0 || row < 0 || col > c.maxCols || row > c.maxRows) return false;
+    if (col2 > c.maxCols) col2 = c.maxCols;
+    if (row2 > c.maxRows) row2 = c.maxRows;
+    return true;
+}
+
+// Applies `fn` to the attribute record of every cell of the block and drops
+// the records left plain.
+template <class Fn> bool forBlock(SheetContent& c, int col, int row, int col2, int row2, Fn&& fn) {
+    if (!clipBlock(c, col, row, col2, row2)) return false;
+    for (int cc = col; cc <= col2; ++cc)
+        for (int rr = row; rr <= row2; ++rr) {
+            CellKey key = cellKey(cc, rr);
+            fn(detail::ensureAttrs(c, key));
+            detail::trimAttrs(c, key);
+        }
+    return true;
+}
+
+const CellAttrs* attrsAt(const Sheet& s, int col, int row) {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!s.contains(col, row)) return nullptr;
+    return detail::findAttrs(s.internals().content, cellKey(col, row));
+}
+
+} // namespace
+
+bool Sheet::setCellType(int col, int row, const CellType& type) {
+    return setCellTypeRange(col, row, col, row, type);
+}
+
+bool Sheet::setCellTypeRange(int col, int row, int col2, int row2, const CellType& type) {
+    std::shared_ptr<const CellType> shared;
+    if (type.kind != CellKind::General || !(type == CellType{}))
+        shared = std::make_shared<const CellType>(type);
+    // The data text is shown by the new type from now on.
+    return forBlock(d_->content, col, row, col2, row2, [&](CellAttrs& a) {
+        a.type = shared;
+        a.typed.clear();
+        a.hasTyped = false;
+    });
+}
+
+CellType Sheet::cellType(int col, int row) const {
+    const CellAttrs* a = attrsAt(*this, col, row);
+    return a && a->type ? *a->type : CellType{};
+}
+
+int Sheet::cellTypeCode(int col, int row) const {
+    const CellAttrs* a = attrsAt(*this, col, row);
+    return a && a->type ? static_cast<int>(a->type->kind) : 0;
+}
+
+bool Sheet::setLock(int col, int row, bool locked) {
+    return setLockRange(col, row, col, row, locked);
+}
+
+bool Sheet::setLockRange(int col, int row, int col2, int row2, bool locked) {
+    return forBlock(d_->content, col, row, col2, row2, [&](CellAttrs& a) { a.locked = locked; });
+}
+
+bool Sheet::isLocked(int col, int row) const {
+    const CellAttrs* a = attrsAt(*this, col, row);
+    return a && a->locked;
+}
+
+bool Sheet::setColor(int col, int row, Color back, Color fore) {
+    return setColorRange(col, row, col, row, back, fore);
+}
+
+bool Sheet::setColorRange(int col, int row, int col2, int row2, Color back, Color fore) {
+    return forBlock(d_->content, col, row, col2, row2, [&](CellAttrs& a) {
+        a.back = back;
+        a.fore = fore;
+    });
+}
+
+void Sheet::color(int col, int row, Color& back, Color& fore) const {
+    const CellAttrs* a = attrsAt(*this, col, row);
+    back = a ? a->back : kDefaultColor;
+    fore = a ? a->fore : kDefaultColor;
+}
+
+bool Sheet::setFont(int col, int row, const Font& font) {
+    return setFontRange(col, row, col, row, font);
+}
+
+bool Sheet::setFontRange(int col, int row, int col2, int row2, const Font& font) {
+    auto shared = std::make_shared<const Font>(font);
+    return forBlock(d_->content, col, row, col2, row2, [&](CellAttrs& a) { a.font = shared; });
+}
+
+Font Sheet::font(int col, int row) const {
+    const CellAttrs* a = attrsAt(*this, col, row);
+    return a && a->font ? *a->font : d_->defaultFont;
+}
+
+void Sheet::setDefaultFont(const Font& font) {
+    d_->defaultFont = font;
+}
+Font Sheet::defaultFont() const {
+    return d_->defaultFont;
+}
+
+bool Sheet::setBorder(int col, int row, const Border& border) {
+    return setBorderRange(col, row, col, row, border);
+}
+
+bool Sheet::setBorderRange(int col, int row, int col2, int row2, const Border& border) {
+    return forBlock(d_->content, col, row, col2, row2, [&](CellAttrs& a) { a.border = border; });
+}
+
+Border Sheet::border(int col, int row) const {
+    const CellAttrs* a = attrsAt(*this, col, row);
+    return a ? a->border : Border{};
+}
+
+} // namespace spread

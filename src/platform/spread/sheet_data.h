@@ -1,0 +1,119 @@
+// The inside of a Sheet, shared by the files that implement it.
+#pragma once
+
+#include "platform/spread/custom_function.h"
+#include "platform/spread/dependency_graph.h"
+#include "platform/spread/formula.h"
+#include "platform/spread/sheet_cells.h"
+#include "platform/spread/sheet_types.h"
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace spread {
+
+// What few cells have. Cell types and fonts are shared between the cells of
+// a block they were set on.
+struct CellAttrs {
+    std::wstring tag;
+    // The data text as typed when it differs from the value text ("1.50" for
+    // the number 1.5 on a general cell).
+    std::wstring typed;
+    bool hasTyped = false;
+    bool locked = false;
+    Color back = kDefaultColor, fore = kDefaultColor;
+    std::shared_ptr<const CellType> type; // null: general
+    std::shared_ptr<const Font> font;     // null: the sheet's default
+    Border border;
+
+    bool plain() const {
+        return tag.empty() && !hasTyped && !locked && back == kDefaultColor &&
+               fore == kDefaultColor && !type && !font && border == Border{};
+    }
+};
+
+struct FormulaNode {
+    CellKey key = 0;
+    std::unique_ptr<Formula> formula; // null: free slot
+    uint32_t gen = 0;                 // bumped whenever the slot changes hands
+    uint32_t rangeBegin = kNone, rangeCount = 0;
+    bool isVolatile = false;
+};
+
+// Everything that load and swapContent exchange.
+struct SheetContent {
+    int maxCols = 0, maxRows = 0;
+    CellMap cells;
+    std::vector<CellAttrs> attrs;
+    std::vector<uint32_t> freeAttrs;
+    std::vector<FormulaNode> nodes;
+    std::vector<uint32_t> freeNodes;
+    size_t formulaCount = 0;
+    size_t volatileCount = 0;
+    DependencyGraph graph;
+    std::vector<CellRange> spans;
+    int defaultColWidth = 72, defaultRowHeight = 17; // pixels
+    std::map<int, int> colWidths, rowHeights;        // pixels, by column / row
+    std::set<int> hiddenRows;
+    bool hasActive = false;
+    int activeCol = 0, activeRow = 0;
+    bool hasSelect = false;
+    CellRange select;
+    bool editMode = false;
+    int editStart = 0, editEnd = 0;
+};
+
+struct SheetData {
+    SheetContent content;
+    bool bools[kBoolCount] = {};
+    RefStyle refStyle = RefStyle::Default;
+    int operationMode = 0;
+    SheetLook look;
+    Font defaultFont;
+    FunctionRegistry functions;
+    // Evaluation nesting (a formula computed inside a custom function's call)
+    // and whether a recalculation pass is running.
+    int evalDepth = 0;
+    bool recalculating = false;
+    // Formulas replaced while an evaluation may still run in them; freed when
+    // the outermost evaluation ends.
+    std::vector<std::unique_ptr<Formula>> retired;
+    // Scratch of the recalculation, kept to save allocations.
+    std::vector<uint32_t> stamp, indeg;
+    uint32_t epoch = 0;
+
+    SheetData() {
+        bools[kBoolAutoCalc] = true;
+        bools[kBoolRedraw] = true;
+    }
+};
+
+// Helpers shared by the implementation files (sheet.cpp).
+namespace detail {
+
+// Maps column/row 0 and kHeader to 0; other values unchanged.
+inline int headerToZero(int v) {
+    return v == kHeader ? 0 : v;
+}
+
+// The attribute record of a cell, or null.
+const CellAttrs* findAttrs(const SheetContent& c, CellKey key);
+// The attribute record of a cell, created (with the cell) when missing.
+CellAttrs& ensureAttrs(SheetContent& c, CellKey key);
+// Drops the record when it holds nothing any more.
+void trimAttrs(SheetContent& c, CellKey key);
+// Removes a cell's formula node (and its edges). The cell keeps its value.
+void dropFormula(SheetData& d, Cell& cell);
+// Gives a cell a formula node; returns the node.
+uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Formula> f);
+// Erases the cell entry when nothing is left in it.
+void eraseIfVacant(SheetContent& c, CellKey key);
+// Rebuilds every edge from the formulas.
+void rebuildGraph(SheetContent& c);
+
+} // namespace detail
+
+} // namespace spread
