@@ -1,5 +1,8 @@
 #include "platform/core/macro_description.h"
 
+#include "platform/core/files.h"
+#include "platform/core/paths.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -16,12 +19,6 @@ namespace {
 struct BadDescription : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-
-const json& member(const json& obj, const char* key, const std::string& where) {
-    auto it = obj.find(key);
-    if (it == obj.end()) throw BadDescription(where + ": \"" + key + "\" is missing");
-    return *it;
-}
 
 Zrl_String text(const json& obj, const char* key, const std::string& where, bool required = false) {
     auto it = obj.find(key);
@@ -281,41 +278,18 @@ std::string macroDescriptionText(const Zrl_DbMacro& macro, const MacroData& data
 
 ErrorStatus loadMacroDescription(const Zrl_String& path, Zrl_DbMacro& macro, MacroData& data,
                                  Zrl_String* error) {
-    std::ifstream in(std::filesystem::path(path.toUtf8()), std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    if (!readFileBytes(resolvePath(path), bytes)) {
         if (error) *error = Zrl_String(L"cannot read ") + path;
         return Acad::eFileNotFound;
     }
-    std::ostringstream all;
-    all << in.rdbuf();
-    return parseMacroDescription(all.str(), macro, data, error);
+    return parseMacroDescription(bytes, macro, data, error);
 }
 
 ErrorStatus saveMacroDescription(const Zrl_String& path, const Zrl_DbMacro& macro,
                                  const MacroData& data) {
-    namespace fs = std::filesystem;
-    const fs::path target(path.toUtf8());
-    if (target.filename().empty()) return Acad::eInvalidInput;
-    std::random_device rd;
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(rd() % 1000000);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return Acad::eInvalidInput;
-        out << macroDescriptionText(macro, data);
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return Acad::eInvalidInput;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return Acad::eInvalidInput;
-    }
-    return Acad::eOk;
+    if (path.isEmpty()) return Acad::eInvalidInput;
+    return writeFileAtomically(resolvePath(path), macroDescriptionText(macro, data))
+               ? Acad::eOk
+               : Acad::eInvalidInput;
 }
