@@ -1,0 +1,60 @@
+// Text blocks and a sheet's registry of custom functions.
+#include "platform/spread/custom_function.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <cwchar>
+#include <new>
+
+namespace spread {
+
+namespace {
+
+// A block is a length-prefixed, zero-terminated wide string in one malloc'd
+// piece, so that a block handed over by a callback can be freed here.
+struct BlockHeader {
+    size_t length;
+};
+
+std::wstring upper(std::wstring_view name) {
+    std::wstring out(name);
+    for (auto& c : out)
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    return out;
+}
+
+} // namespace
+
+TextBlock allocTextBlock(std::wstring_view text) {
+    size_t bytes = sizeof(BlockHeader) + (text.size() + 1) * sizeof(wchar_t);
+    void* mem = std::malloc(bytes);
+    if (!mem) return nullptr;
+    auto* header = static_cast<BlockHeader*>(mem);
+    header->length = text.size();
+    auto* chars = reinterpret_cast<wchar_t*>(header + 1);
+    if (!text.empty()) std::memcpy(chars, text.data(), text.size() * sizeof(wchar_t));
+    chars[text.size()] = L'\0';
+    return mem;
+}
+
+const wchar_t* lockTextBlock(TextBlock block) {
+    if (!block) return nullptr;
+    return reinterpret_cast<const wchar_t*>(static_cast<BlockHeader*>(block) + 1);
+}
+
+void freeTextBlock(TextBlock block) {
+    std::free(block);
+}
+
+void FunctionRegistry::add(CustomFunction fn) {
+    fn.name = upper(fn.name);
+    auto key = fn.name;
+    fns_.insert_or_assign(std::move(key), std::move(fn));
+}
+
+const CustomFunction* FunctionRegistry::find(std::wstring_view name) const {
+    auto it = fns_.find(upper(name));
+    return it == fns_.end() ? nullptr : &it->second;
+}
+
+} // namespace spread

@@ -1,0 +1,73 @@
+// The compiled form of a formula: a flat postfix program of small
+// instructions, evaluated on a value stack. Private to the engine.
+#pragma once
+
+#include "platform/spread/formula.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace spread {
+
+enum class Op : uint8_t {
+    Number,  // num
+    Text,    // texts[aux]
+    Logical, // aux = 0 or 1
+    Error,   // aux = ErrorKind
+    Cell,    // ref.col1/row1
+    Area,    // ref (whole columns and rows flagged)
+    Name,    // texts[aux]: an unknown name, #NAME?
+    Missing, // an empty function argument
+    Paren,   // (x): kept for the text; a no-op when computing
+    Neg,
+    Plus, // unary +
+    Percent,
+    Add,
+    Sub,
+    Mul,
+    Div,
+    Pow,
+    Concat,
+    Eq,
+    Ne,
+    Lt,
+    Le,
+    Gt,
+    Ge,
+    Func,   // built-in function aux, argc arguments
+    Custom, // custom function named texts[aux], argc arguments
+};
+
+// Reference flags.
+enum : uint8_t {
+    kAbsCol1 = 1,
+    kAbsRow1 = 2,
+    kAbsCol2 = 4,
+    kAbsRow2 = 8,
+    kWholeCols = 16, // A:C
+    kWholeRows = 32, // 1:3
+};
+
+struct Instr {
+    Op op;
+    uint8_t flags = 0; // reference flags
+    uint16_t argc = 0;
+    uint32_t aux = 0;
+    union {
+        double num;
+        CellRange ref;
+    };
+    Instr() : op(Op::Missing), ref() {}
+    explicit Instr(Op o) : op(o), ref() {}
+};
+static_assert(sizeof(Instr) == 24, "instructions stay small");
+
+struct Program {
+    std::vector<Instr> code;
+    std::vector<std::wstring> texts;
+    uint32_t maxStack = 0;
+    bool isVolatile = false;
+};
+
+} // namespace spread

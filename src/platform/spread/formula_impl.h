@@ -1,0 +1,43 @@
+// The one implementation of Formula: a compiled program. Private to the engine.
+#pragma once
+
+#include "platform/spread/formula.h"
+#include "platform/spread/formula_code.h"
+
+namespace spread {
+
+// The deepest value stack the program needs.
+uint32_t stackNeed(const std::vector<Instr>& code);
+
+// Runs a program for the cell (col, row).
+Value runProgram(const Program& prog, FormulaHost& host, int col, int row);
+
+// Writes a program back as text, as seen from (col, row).
+std::wstring programText(const Program& prog, RefStyle style, int col, int row);
+
+// Shifts the reference of `in` by (dCol, dRow) in its relative parts; false
+// when it would leave the sheet.
+bool moveRef(Instr& in, int dCol, int dRow);
+// Adjusts a reference for rows (or columns) inserted or deleted; false when
+// everything it referred to was deleted.
+bool adjustRef(Instr& in, bool rows, int at, int count);
+
+class CompiledFormula final : public Formula {
+public:
+    explicit CompiledFormula(Program prog) : prog_(std::move(prog)) {}
+
+    Value evaluate(FormulaHost& host, int col, int row) const override;
+    std::wstring text(RefStyle style, int col, int row) const override;
+    void references(std::vector<CellRange>& out) const override;
+    bool isVolatile() const override { return prog_.isVolatile; }
+    std::unique_ptr<Formula> moved(int dCol, int dRow) const override;
+    void adjustRows(int at, int count) override;
+    void adjustCols(int at, int count) override;
+
+    const Program& program() const { return prog_; }
+
+private:
+    Program prog_;
+};
+
+} // namespace spread

@@ -1,0 +1,316 @@
+// Formula text to postfix program, in one pass by recursive descent.
+//
+// Grammar (lowest precedence first; every binary operator is left
+// associative, so 2^3^2 is 64 and -2^2 is 4, as spreadsheets have it):
+//
+//   formula    := ["="] comparison END
+//   comparison := concat { ("=" | "<>" | "<" | "<=" | ">" | ">=") concat }
+//   concat     := additive { "&" additive }
+//   additive   := term { ("+" | "-") term }
+//   term       := power { ("*" | "/") power }
+//   power      := percent { "^" percent }
+//   percent    := unary { "%" }
+//   unary      := { "-" | "+" } primary
+//   primary    := NUMBER | TEXT | TRUE | FALSE | ERROR
+//               | REF                       A1, $A$1, A1:B3, A:C, 1:3 or R1C1, R[-1]C, C2, R3:R4
+//               | NAME                      not a call: computes to #NAME?
+//               | NAME "(" [ arg { "," arg } ] ")"
+//               | "(" comparison ")"
+//   arg        := [ comparison ]            an empty argument is "missing"
+//
+// The range operator ":" only joins two references and is read with them as
+// one REF token. Parentheses and function calls nest at most kMaxDepth deep;
+// deeper text is refused rather than risking the stack.
+#include "platform/spread/formula_code.h"
+#include "platform/spread/formula_impl.h"
+#include "platform/spread/formula_lexer.h"
+#include "platform/spread/functions.h"
+
+#include <string>
+
+namespace spread {
+
+namespace {
+
+constexpr int kMaxDepth = 256;
+constexpr int kMaxArgs = 255;
+constexpr size_t kMaxFormulaLength = 65536;
+
+class Parser {
+public:
+    Parser(std::wstring_view text, RefStyle style, int col, int row) : lex_(text, style, col, row) {
+        advance();
+    }
+
+    bool run(Program& out, std::wstring& error) {
+        prog_ = &out;
+        if (!comparison()) {
+            error = error_;
+            return false;
+        }
+        if (tok_.kind != Tok::End) {
+            fail(L"unexpected text");
+            error = error_;
+            return false;
+        }
+        return true;
+    }
+
+private:
+    void advance() { tok_ = lex_.next(); }
+
+    bool fail(const std::wstring& why) {
+        if (error_.empty()) error_ = why + L" at position " + std::to_wstring(tok_.pos + 1);
+        return false;
+    }
+
+    void emit(Op op, uint32_t aux = 0, uint16_t argc = 0) {
+        Instr in(op);
+        in.aux = aux;
+        in.argc = argc;
+        prog_->code.push_back(in);
+    }
+
+    uint32_t addText(std::wstring text) {
+        prog_->texts.push_back(std::move(text));
+        return static_cast<uint32_t>(prog_->texts.size() - 1);
+    }
+
+    template <typename Next> bool binary(Next next, Op (*opOf)(Tok)) {
+        if (!(this->*next)()) return false;
+        for (;;) {
+            Op op = opOf(tok_.kind);
+            if (op == Op::Missing) return true;
+            advance();
+            if (!(this->*next)()) return false;
+            emit(op);
+        }
+    }
+
+    static Op cmpOp(Tok t) {
+        switch (t) {
+        case Tok::Eq:
+            return Op::Eq;
+        case Tok::Ne:
+            return Op::Ne;
+        case Tok::Lt:
+            return Op::Lt;
+        case Tok::Le:
+            return Op::Le;
+        case Tok::Gt:
+            return Op::Gt;
+        case Tok::Ge:
+            return Op::Ge;
+        default:
+            return Op::Missing;
+        }
+    }
+    static Op concatOp(Tok t) { return t == Tok::Amp ? Op::Concat : Op::Missing; }
+    static Op addOp(Tok t) {
+        return t == Tok::Plus ? Op::Add : t == Tok::Minus ? Op::Sub : Op::Missing;
+    }
+    static Op mulOp(Tok t) {
+        return t == Tok::Star ? Op::Mul : t == Tok::Slash ? Op::Div : Op::Missing;
+    }
+    static Op powOp(Tok t) { return t == Tok::Caret ? Op::Pow : Op::Missing; }
+
+    bool comparison() { return binary(&Parser::concat, cmpOp); }
+    bool concat() { return binary(&Parser::additive, concatOp); }
+    bool additive() { return binary(&Parser::term, addOp); }
+    bool term() { return binary(&Parser::power, mulOp); }
+    bool power() { return binary(&Parser::percent, powOp); }
+
+    bool percent() {
+        if (!unary()) return false;
+        while (tok_.kind == Tok::Percent) {
+            advance();
+            emit(Op::Percent);
+        }
+        return true;
+    }
+
+    bool unary() {
+        // Signs are applied innermost first after the operand: "-+x" is
+        // Neg(Plus(x)). Kept as a bit string to need no recursion.
+        std::string signs;
+        while (tok_.kind == Tok::Minus || tok_.kind == Tok::Plus) {
+            signs += tok_.kind == Tok::Minus ? '-' : '+';
+            advance();
+        }
+        if (!primary()) return false;
+        for (auto it = signs.rbegin(); it != signs.rend(); ++it)
+            emit(*it == '-' ? Op::Neg : Op::Plus);
+        return true;
+    }
+
+    bool primary() {
+        switch (tok_.kind) {
+        case Tok::Number: {
+            Instr in(Op::Number);
+            in.num = tok_.num;
+            prog_->code.push_back(in);
+            advance();
+            return true;
+        }
+        case Tok::Text:
+            emit(Op::Text, addText(std::move(tok_.text)));
+            advance();
+            return true;
+        case Tok::Logical:
+            emit(Op::Logical, tok_.num != 0 ? 1 : 0);
+            advance();
+            return true;
+        case Tok::Error:
+            emit(Op::Error, static_cast<uint32_t>(tok_.error));
+            advance();
+            return true;
+        case Tok::Ref: {
+            if (tok_.outside) return fail(L"reference outside the sheet");
+            Instr in(tok_.area ? Op::Area : Op::Cell);
+            in.flags = tok_.refFlags;
+            in.ref = tok_.ref;
+            prog_->code.push_back(in);
+            advance();
+            return true;
+        }
+        case Tok::Ident:
+            if (tok_.call) return call();
+            emit(Op::Name, addText(std::wstring(tok_.ident)));
+            advance();
+            return true;
+        case Tok::LParen: {
+            if (++depth_ > kMaxDepth) return fail(L"formula nested too deeply");
+            advance();
+            if (!comparison()) return false;
+            if (tok_.kind != Tok::RParen) return fail(L"missing ')'");
+            advance();
+            --depth_;
+            emit(Op::Paren);
+            return true;
+        }
+        case Tok::End:
+            return fail(L"formula ends too early");
+        case Tok::RParen:
+            return fail(L"unexpected ')'");
+        case Tok::Comma:
+            return fail(L"unexpected ','");
+        case Tok::Bad:
+            return fail(L"not understood");
+        default:
+            return fail(L"operator without operand");
+        }
+    }
+
+    bool call() {
+        std::wstring name;
+        for (wchar_t c : tok_.ident)
+            name += c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+        size_t namePos = tok_.pos;
+        advance(); // name
+        advance(); // "("
+        if (++depth_ > kMaxDepth) return fail(L"formula nested too deeply");
+        int argc = 0;
+        if (tok_.kind == Tok::RParen) {
+            advance();
+        } else {
+            for (;;) {
+                if (tok_.kind == Tok::Comma || tok_.kind == Tok::RParen)
+                    emit(Op::Missing);
+                else if (!comparison())
+                    return false;
+                if (++argc > kMaxArgs) return fail(L"too many arguments");
+                if (tok_.kind == Tok::Comma) {
+                    advance();
+                    continue;
+                }
+                if (tok_.kind != Tok::RParen) return fail(L"missing ')' or ','");
+                advance();
+                break;
+            }
+        }
+        --depth_;
+        uint32_t index = 0;
+        if (const FunctionDef* fn = findBuiltin(name, index)) {
+            if (argc < fn->minArgs || argc > fn->maxArgs) {
+                error_ = L"wrong number of arguments to " + name + L" at position " +
+                         std::to_wstring(namePos + 1);
+                return false;
+            }
+            emit(Op::Func, index, static_cast<uint16_t>(argc));
+        } else {
+            emit(Op::Custom, addText(std::move(name)), static_cast<uint16_t>(argc));
+            prog_->isVolatile = true;
+        }
+        return true;
+    }
+
+    Lexer lex_;
+    Token tok_;
+    Program* prog_ = nullptr;
+    std::wstring error_;
+    int depth_ = 0;
+};
+
+} // namespace
+
+uint32_t stackNeed(const std::vector<Instr>& code) {
+    int64_t depth = 0, most = 0;
+    for (const Instr& in : code) {
+        switch (in.op) {
+        case Op::Number:
+        case Op::Text:
+        case Op::Logical:
+        case Op::Error:
+        case Op::Cell:
+        case Op::Area:
+        case Op::Name:
+        case Op::Missing:
+            ++depth;
+            break;
+        case Op::Paren:
+        case Op::Neg:
+        case Op::Plus:
+        case Op::Percent:
+            break;
+        case Op::Func:
+        case Op::Custom:
+            depth += 1 - in.argc;
+            break;
+        default:
+            --depth;
+            break;
+        }
+        if (depth > most) most = depth;
+    }
+    return static_cast<uint32_t>(most);
+}
+
+std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, int col, int row,
+                                        std::wstring* error) {
+    try {
+        size_t b = 0;
+        while (b < text.size() && (text[b] == L' ' || text[b] == L'\t'))
+            ++b;
+        if (b < text.size() && text[b] == L'=') ++b;
+        text = text.substr(b);
+        std::wstring why;
+        if (text.size() > kMaxFormulaLength) {
+            why = L"formula too long";
+        } else if (col < 1 || col > kMaxSheetCols || row < 1 || row > kMaxSheetRows) {
+            why = L"cell outside the sheet";
+        } else {
+            auto prog = std::make_unique<Program>();
+            Parser parser(text, style, col, row);
+            if (parser.run(*prog, why)) {
+                prog->maxStack = stackNeed(prog->code);
+                return std::make_unique<CompiledFormula>(std::move(*prog));
+            }
+        }
+        if (error) *error = why;
+    } catch (...) {
+        if (error) *error = L"out of memory";
+    }
+    return nullptr;
+}
+
+} // namespace spread

@@ -1,0 +1,106 @@
+// Moving a formula with its cell, and keeping its references right when rows
+// and columns are inserted or deleted.
+#include "platform/spread/formula_impl.h"
+
+#include <algorithm>
+
+namespace spread {
+
+namespace {
+
+void toRefError(Instr& in) {
+    in.op = Op::Error;
+    in.aux = static_cast<uint32_t>(ErrorKind::Ref);
+    in.flags = 0;
+    in.ref = CellRange{};
+}
+
+bool isRef(const Instr& in) {
+    return in.op == Op::Cell || in.op == Op::Area;
+}
+
+// One end of a block along one axis after `count` lines were inserted before
+// `at` (count > 0) or deleted from `at` on (count < 0). `low` tells whether it
+// is the first or the last line of the block.
+long long shiftLine(long long v, int at, int count, bool low) {
+    if (count > 0) return v >= at ? v + count : v;
+    long long n = -static_cast<long long>(count);
+    if (v < at) return v;
+    if (v >= at + n) return v - n;
+    return low ? at : at - 1; // inside the deleted lines
+}
+
+} // namespace
+
+bool moveRef(Instr& in, int dCol, int dRow) {
+    long long c1 = in.ref.col1, r1 = in.ref.row1, c2 = in.ref.col2, r2 = in.ref.row2;
+    bool wholeCols = in.flags & kWholeCols, wholeRows = in.flags & kWholeRows;
+    if (!wholeRows) {
+        if (!(in.flags & kAbsCol1)) c1 += dCol;
+        if (!(in.flags & (in.op == Op::Cell ? kAbsCol1 : kAbsCol2))) c2 += dCol;
+    }
+    if (!wholeCols) {
+        if (!(in.flags & kAbsRow1)) r1 += dRow;
+        if (!(in.flags & (in.op == Op::Cell ? kAbsRow1 : kAbsRow2))) r2 += dRow;
+    }
+    if (c1 < 1 || r1 < 1 || c2 > kMaxSheetCols || r2 > kMaxSheetRows || c1 > c2 || r1 > r2)
+        return false;
+    in.ref = {static_cast<int>(c1), static_cast<int>(r1), static_cast<int>(c2),
+              static_cast<int>(r2)};
+    return true;
+}
+
+bool adjustRef(Instr& in, bool rows, int at, int count) {
+    if (count == 0) return true;
+    // Whole columns have no rows to adjust (and whole rows no columns).
+    if (rows && (in.flags & kWholeCols)) return true;
+    if (!rows && (in.flags & kWholeRows)) return true;
+    int& lo = rows ? in.ref.row1 : in.ref.col1;
+    int& hi = rows ? in.ref.row2 : in.ref.col2;
+    int limit = rows ? kMaxSheetRows : kMaxSheetCols;
+    long long nlo = shiftLine(lo, at, count, true);
+    long long nhi = shiftLine(hi, at, count, false);
+    if (nhi < nlo) return false;   // all of it deleted
+    if (nlo > limit) return false; // pushed off the sheet
+    if (nhi > limit) nhi = limit;  // a block loses its part beyond the edge
+    if (in.op == Op::Cell && nhi != nlo) return false;
+    lo = static_cast<int>(nlo);
+    hi = static_cast<int>(nhi);
+    return true;
+}
+
+std::unique_ptr<Formula> CompiledFormula::moved(int dCol, int dRow) const {
+    try {
+        Program copy = prog_;
+        for (Instr& in : copy.code)
+            if (isRef(in) && !moveRef(in, dCol, dRow)) toRefError(in);
+        return std::make_unique<CompiledFormula>(std::move(copy));
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+void CompiledFormula::adjustRows(int at, int count) {
+    for (Instr& in : prog_.code)
+        if (isRef(in) && !adjustRef(in, true, at, count)) toRefError(in);
+}
+
+void CompiledFormula::adjustCols(int at, int count) {
+    for (Instr& in : prog_.code)
+        if (isRef(in) && !adjustRef(in, false, at, count)) toRefError(in);
+}
+
+void CompiledFormula::references(std::vector<CellRange>& out) const {
+    for (const Instr& in : prog_.code)
+        if (isRef(in)) out.push_back(in.ref);
+}
+
+Value CompiledFormula::evaluate(FormulaHost& host, int col, int row) const {
+    return runProgram(prog_, host, col, row);
+}
+
+std::wstring CompiledFormula::text(RefStyle style, int col, int row) const {
+    return programText(prog_, style, col, row);
+}
+
+} // namespace spread

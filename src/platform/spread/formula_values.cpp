@@ -1,0 +1,230 @@
+#include "platform/spread/formula_values.h"
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace spread {
+
+Value scalarOf(const Slot& s, FormulaHost& host, int col, int row) {
+    switch (s.kind) {
+    case Slot::Val:
+        return s.v;
+    case Slot::Missing:
+        return Value();
+    case Slot::Cell:
+        return host.cellValue(s.ref.col1, s.ref.row1);
+    case Slot::Area:
+        if (s.ref.col1 == s.ref.col2 && row >= s.ref.row1 && row <= s.ref.row2)
+            return host.cellValue(s.ref.col1, row);
+        if (s.ref.row1 == s.ref.row2 && col >= s.ref.col1 && col <= s.ref.col2)
+            return host.cellValue(col, s.ref.row1);
+        return Value::error(ErrorKind::Value);
+    }
+    return Value();
+}
+
+bool toNumber(const Value& v, double& out, ErrorKind& err) {
+    switch (v.type()) {
+    case Value::Type::Number:
+        out = v.number();
+        return true;
+    case Value::Type::Empty:
+        out = 0;
+        return true;
+    case Value::Type::Logical:
+        out = v.logicalValue() ? 1 : 0;
+        return true;
+    case Value::Type::Text:
+        if (textToNumber(v.text(), out)) return true;
+        err = ErrorKind::Value;
+        return false;
+    case Value::Type::Error:
+        err = v.errorKind();
+        return false;
+    }
+    return false;
+}
+
+bool toText(const Value& v, std::wstring& out, ErrorKind& err) {
+    switch (v.type()) {
+    case Value::Type::Number:
+        out = numberAsText(v.number());
+        return true;
+    case Value::Type::Empty:
+        out.clear();
+        return true;
+    case Value::Type::Logical:
+        out = v.logicalValue() ? L"TRUE" : L"FALSE";
+        return true;
+    case Value::Type::Text:
+        out = v.text();
+        return true;
+    case Value::Type::Error:
+        err = v.errorKind();
+        return false;
+    }
+    return false;
+}
+
+bool toLogical(const Value& v, bool& out, ErrorKind& err) {
+    switch (v.type()) {
+    case Value::Type::Number:
+        out = v.number() != 0;
+        return true;
+    case Value::Type::Empty:
+        out = false;
+        return true;
+    case Value::Type::Logical:
+        out = v.logicalValue();
+        return true;
+    case Value::Type::Text:
+        if (equalNoCase(v.text(), L"TRUE")) {
+            out = true;
+            return true;
+        }
+        if (equalNoCase(v.text(), L"FALSE")) {
+            out = false;
+            return true;
+        }
+        err = ErrorKind::Value;
+        return false;
+    case Value::Type::Error:
+        err = v.errorKind();
+        return false;
+    }
+    return false;
+}
+
+double visible(double x) {
+    if (!std::isfinite(x) || x == 0) return x;
+    char buf[40];
+    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
+    double y = x;
+    std::from_chars(buf, r.ptr, y);
+    return y;
+}
+
+std::wstring numberAsText(double x) {
+    return numberToText(visible(x));
+}
+
+Value numberResult(double x) {
+    if (!std::isfinite(x)) return Value::error(ErrorKind::Num);
+    return Value(x);
+}
+
+wchar_t foldLower(wchar_t c) {
+    if (c >= L'A' && c <= L'Z') return c + (L'a' - L'A');
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
+    return c;
+}
+
+wchar_t foldUpper(wchar_t c) {
+    if (c >= L'a' && c <= L'z') return c - (L'a' - L'A');
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
+    return c;
+}
+
+bool equalNoCase(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (foldLower(a[i]) != foldLower(b[i])) return false;
+    return true;
+}
+
+namespace {
+
+int rank(const Value& v) {
+    switch (v.type()) {
+    case Value::Type::Text:
+        return 1;
+    case Value::Type::Logical:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+int compareValues(const Value& a, const Value& b) {
+    if (a.isEmpty() && b.isEmpty()) return 0;
+    if (a.isEmpty()) return -compareValues(b, a);
+    if (b.isEmpty()) {
+        // Empty compares as the other side's own "nothing".
+        switch (a.type()) {
+        case Value::Type::Number:
+            return a.number() < 0 ? -1 : a.number() > 0 ? 1 : 0;
+        case Value::Type::Text:
+            return a.text().empty() ? 0 : 1;
+        case Value::Type::Logical:
+            return a.logicalValue() ? 1 : 0;
+        default:
+            return 0;
+        }
+    }
+    int ra = rank(a), rb = rank(b);
+    if (ra != rb) return ra < rb ? -1 : 1;
+    switch (a.type()) {
+    case Value::Type::Number: {
+        double x = a.number(), y = b.number();
+        return x < y ? -1 : x > y ? 1 : 0;
+    }
+    case Value::Type::Logical:
+        return int(a.logicalValue()) - int(b.logicalValue());
+    case Value::Type::Text: {
+        const auto &s = a.text(), &t = b.text();
+        size_t n = std::min(s.size(), t.size());
+        for (size_t i = 0; i < n; ++i) {
+            wchar_t x = foldLower(s[i]), y = foldLower(t[i]);
+            if (x != y) return x < y ? -1 : 1;
+        }
+        return s.size() < t.size() ? -1 : s.size() > t.size() ? 1 : 0;
+    }
+    default:
+        return 0;
+    }
+}
+
+bool wildcardMatch(std::wstring_view pattern, std::wstring_view text) {
+    // Pattern pieces: a character to match (without case), '?' or '*'.
+    struct Piece {
+        wchar_t c;
+        uint8_t kind; // 0 literal, 1 any one, 2 any run
+    };
+    std::vector<Piece> p;
+    p.reserve(pattern.size());
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        wchar_t c = pattern[i];
+        if (c == L'~' && i + 1 < pattern.size() &&
+            (pattern[i + 1] == L'*' || pattern[i + 1] == L'?' || pattern[i + 1] == L'~'))
+            p.push_back({pattern[++i], 0});
+        else if (c == L'?')
+            p.push_back({c, 1});
+        else if (c == L'*')
+            p.push_back({c, 2});
+        else
+            p.push_back({foldLower(c), 0});
+    }
+    size_t pi = 0, ti = 0, starP = SIZE_MAX, starT = 0;
+    while (ti < text.size()) {
+        if (pi < p.size() && p[pi].kind == 2) {
+            starP = pi++;
+            starT = ti;
+        } else if (pi < p.size() && (p[pi].kind == 1 || p[pi].c == foldLower(text[ti]))) {
+            ++pi;
+            ++ti;
+        } else if (starP != SIZE_MAX) {
+            pi = starP + 1;
+            ti = ++starT;
+        } else {
+            return false;
+        }
+    }
+    while (pi < p.size() && p[pi].kind == 2)
+        ++pi;
+    return pi == p.size();
+}
+
+} // namespace spread

@@ -1,0 +1,146 @@
+// Value texts: error names, number text both ways.
+#include "platform/spread/value.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace spread {
+
+namespace {
+
+constexpr std::array<std::wstring_view, 8> kErrorNames = {
+    L"#NULL!", L"#DIV/0!", L"#VALUE!", L"#REF!", L"#NAME?", L"#NUM!", L"#N/A", L"#CYCLE!",
+};
+
+bool isBlank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
+}
+
+} // namespace
+
+std::wstring_view errorName(ErrorKind kind) {
+    auto i = static_cast<size_t>(kind);
+    return i < kErrorNames.size() ? kErrorNames[i] : kErrorNames[2];
+}
+
+bool parseErrorName(std::wstring_view text, ErrorKind& kind) {
+    for (size_t i = 0; i < kErrorNames.size(); ++i) {
+        const auto& name = kErrorNames[i];
+        if (name.size() != text.size()) continue;
+        bool same = true;
+        for (size_t k = 0; k < name.size() && same; ++k) {
+            wchar_t c = text[k];
+            if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+            same = c == name[k];
+        }
+        if (same) {
+            kind = static_cast<ErrorKind>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::wstring numberToText(double number) {
+    if (std::isnan(number)) return L"#NUM!";
+    if (std::isinf(number)) return L"#NUM!";
+    if (number == 0) return L"0"; // also -0
+    char buf[400];
+    double mag = std::fabs(number);
+    std::to_chars_result r;
+    bool scientific = mag >= 1e21 || mag < 1e-9;
+    if (scientific)
+        r = std::to_chars(buf, buf + sizeof buf, number, std::chars_format::scientific);
+    else
+        r = std::to_chars(buf, buf + sizeof buf, number, std::chars_format::fixed);
+    std::wstring out;
+    out.reserve(static_cast<size_t>(r.ptr - buf) + 2);
+    for (const char* p = buf; p != r.ptr; ++p) {
+        char c = *p;
+        if (c == 'e') {
+            out += L'E';
+            // Exponent always signed, as in "1E+21" and "1E-10".
+            if (p + 1 != r.ptr && p[1] != '-' && p[1] != '+') out += L'+';
+            continue;
+        }
+        out += static_cast<wchar_t>(c);
+    }
+    return out;
+}
+
+bool textToNumber(std::wstring_view text, double& number) {
+    size_t b = 0, e = text.size();
+    while (b < e && isBlank(text[b]))
+        ++b;
+    while (e > b && isBlank(text[e - 1]))
+        --e;
+    bool percent = false;
+    if (e > b && text[e - 1] == L'%') {
+        percent = true;
+        --e;
+        while (e > b && isBlank(text[e - 1]))
+            --e;
+    }
+    if (b == e || e - b > 350) return false;
+    // Validate the shape by hand (no "inf", "nan", hex or locale forms), and
+    // copy to narrow characters for the conversion.
+    char buf[360];
+    size_t n = 0, i = b;
+    bool negative = false;
+    if (text[i] == L'+' || text[i] == L'-') {
+        negative = text[i] == L'-';
+        ++i;
+    }
+    size_t digits = 0;
+    while (i < e && text[i] >= L'0' && text[i] <= L'9') {
+        buf[n++] = static_cast<char>(text[i++]);
+        ++digits;
+    }
+    if (i < e && text[i] == L'.') {
+        buf[n++] = '.';
+        ++i;
+        while (i < e && text[i] >= L'0' && text[i] <= L'9') {
+            buf[n++] = static_cast<char>(text[i++]);
+            ++digits;
+        }
+    }
+    if (digits == 0) return false;
+    if (i < e && (text[i] == L'e' || text[i] == L'E')) {
+        buf[n++] = 'e';
+        ++i;
+        if (i < e && (text[i] == L'+' || text[i] == L'-')) buf[n++] = static_cast<char>(text[i++]);
+        size_t expDigits = 0;
+        while (i < e && text[i] >= L'0' && text[i] <= L'9') {
+            buf[n++] = static_cast<char>(text[i++]);
+            ++expDigits;
+        }
+        if (expDigits == 0) return false;
+    }
+    if (i != e) return false;
+    double v = 0;
+    auto r = std::from_chars(buf, buf + n, v);
+    if (r.ec != std::errc() || r.ptr != buf + n || !std::isfinite(v)) return false;
+    if (negative) v = -v;
+    if (percent) v /= 100;
+    number = v;
+    return true;
+}
+
+std::wstring Value::toText() const {
+    switch (type()) {
+    case Type::Empty:
+        return {};
+    case Type::Number:
+        return numberToText(number());
+    case Type::Text:
+        return text();
+    case Type::Logical:
+        return logicalValue() ? L"1" : L"0";
+    case Type::Error:
+        return std::wstring(errorName(errorKind()));
+    }
+    return {};
+}
+
+} // namespace spread
