@@ -3,8 +3,10 @@
 //
 // Life. A Window object is a plain C++ object; `create` makes it a live
 // window (it gets a handle, joins its parent's children and receives
-// messages) and `destroy` ends that life again (children first, then
-// WM_DESTROY to the window itself). A destroyed object may be created again.
+// messages) and `destroy` ends that life again: WM_DESTROY (onDestroy) comes
+// first, while the children still live (a dialog may read its controls
+// there), then the children are destroyed. A destroyed object may be created
+// again.
 // The destructor destroys a live window. Destroying a parent also destroys
 // its children; children the layer made itself (the controls of a dialog
 // template) are deleted with it, children made by the program are only
@@ -69,8 +71,9 @@ public:
     // answers false the window is destroyed again and create returns false.
     bool create(const std::wstring& className, const std::wstring& text, std::uint32_t style,
                 const Rect& rect, Window* parent, int id);
-    // Ends the window's life: kills its timers, destroys its children, sends
-    // WM_DESTROY, drops focus, leaves the parent. False when it was not live.
+    // Ends the window's life: sends WM_DESTROY, destroys its children, kills
+    // its timers, revokes its drop target, drops the focus (quietly) and
+    // leaves the parent. False when it was not live or is being destroyed.
     bool destroy();
     bool isCreated() const { return handle_ != 0; }
     WindowHandle handle() const { return handle_; }
@@ -201,6 +204,7 @@ private:
     std::uint32_t style_ = 0;
     Rect rect_;
     bool invalid_ = false;
+    bool destroying_ = false;
     int paintCount_ = 0;
 
     friend struct WindowAccess;
