@@ -1,5 +1,6 @@
 // The host's module loader over real shared libraries: the order of attach,
 // version check, messages and detach, and that a failed load leaves nothing.
+#include "platform/host/call_log.h"
 #include "platform/host/command_line.h"
 #include "platform/host/host_state.h"
 #include "platform/host/module_loader.h"
@@ -13,10 +14,15 @@ std::string modulePath(const std::string& variant) {
     return std::string(ZRLSS_LIB_DIR) + "/libhost_test_" + variant + ".so";
 }
 
-class Loader : public ::testing::Test {
+// Resets the host before the fixture's capture starts (a reset restores the
+// terminal sink).
+struct FreshHost {
+    FreshHost() { host::resetHostState(); }
+};
+
+class Loader : public ::testing::Test, private FreshHost {
 protected:
-    void SetUp() override { host::resetHostState(); }
-    void TearDown() override { host::resetHostState(); }
+    ~Loader() override { host::clearCallLog(); }
 
     host::PrintCapture steps;
     std::string error;

@@ -18,7 +18,7 @@ TEST_EXPORT int acrxGetApiVersion() {
 }
 
 #ifndef NO_ENTRY
-TEST_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
+TEST_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, [[maybe_unused]] void* appId) {
     acutPrintf(L"message %d\n", static_cast<int>(msg));
     if (msg == AcRx::kInitAppMsg) {
 #ifndef STAY_LOCKED
