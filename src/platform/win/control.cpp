@@ -21,9 +21,9 @@ const wchar_t* classNameOf(ControlKind kind) {
     case ControlKind::ListBox:
         return L"ListBox";
     case ControlKind::ListView:
-        return L"SysListView32";
+        return L"ListView";
     case ControlKind::TabControl:
-        return L"SysTabControl32";
+        return L"TabControl";
     case ControlKind::Placeholder:
         return L"ZrlPlaceholder";
     }

@@ -40,7 +40,7 @@ bool Dialog::build(const ResourceId& templateId, Window* parent, bool modal) {
         const Rect o = over.rect();
         rect = rect.offset(o.left + (o.width() - cx) / 2, o.top + (o.height() - cy) / 2);
     }
-    if (!Window::create(L"#32770", tmpl.caption, tmpl.style & ~WS_VISIBLE, rect,
+    if (!Window::create(L"Dialog", tmpl.caption, tmpl.style & ~WS_VISIBLE, rect,
                         child ? parent : nullptr, 0)) {
         running_ = false;
         return false;
@@ -317,7 +317,7 @@ bool Dialog::preTranslateMessage(const Message& msg) {
         // The default button: pressing Return does nothing when it is
         // disabled or hidden.
         const Window* ok = item(IDOK);
-        if (ok && (!ok->isEnabled() || !ok->isVisible())) return true;
+        if (ok && (!ok->isEnabled() || (ok->style() & WS_VISIBLE) == 0)) return true;
         sendMessage(WM_COMMAND, makeWParam(IDOK, BN_CLICKED), 0);
         return true;
     }

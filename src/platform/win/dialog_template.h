@@ -48,8 +48,8 @@ enum class ControlKind {
     Edit,        // class "Edit"
     ComboBox,    // class "ComboBox"
     ListBox,     // class "ListBox"
-    ListView,    // class "SysListView32", thumbnails or report
-    TabControl,  // class "SysTabControl32"
+    ListView,    // class "ListView", thumbnails or report
+    TabControl,  // class "TabControl"
     Placeholder, // class "ZrlPlaceholder": a frame that a custom control replaces
 };
 
