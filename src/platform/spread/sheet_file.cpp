@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <nlohmann/json.hpp>
+#include <unordered_set>
 
 namespace spread {
 
@@ -130,6 +131,7 @@ json sizesJson(const std::map<int, int>& m) {
 
 struct Reader {
     std::wstring error;
+    std::unordered_set<CellKey> seen;
 
     bool fail(std::wstring why) {
         if (error.empty()) error = std::move(why);
@@ -290,10 +292,7 @@ struct Reader {
         if (!integer(j, "c", col, 0, c.maxCols) || !integer(j, "r", row, 0, c.maxRows))
             return fail(L"cell outside the sheet");
         CellKey key = cellKey(col, row);
-        if (auto it = c.cells.find(key);
-            it != c.cells.end() && (it->second.formula != kNone || !it->second.value.isEmpty() ||
-                                    it->second.attrs != kNone))
-            return fail(L"cell given twice");
+        if (!seen.insert(key).second) return fail(L"cell given twice");
         Value v;
         if (!value(j, v)) return false;
         CellAttrs a;

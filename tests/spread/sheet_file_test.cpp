@@ -1,0 +1,187 @@
+// Sheet files: lossless round trip of every kind of content, refusal of
+// malformed files without touching the sheet, CSV both ways.
+#include "platform/spread/csv.h"
+#include "platform/spread/sheet.h"
+#include "platform/spread/sheet_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace spread;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path tempDir() {
+    fs::path dir = fs::temp_directory_path() / ("sheet_file_test_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    return dir;
+}
+
+void writeFile(const fs::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+std::string readFile(const fs::path& p) {
+    std::string bytes;
+    readWholeFile(p, bytes);
+    return bytes;
+}
+
+// A sheet with some of everything a file holds.
+Sheet everything() {
+    Sheet s;
+    s.setMaxCols(6);
+    s.setMaxRows(5);
+    s.setData(1, 1, L"1.50");
+    s.setData(2, 1, L"Ünïcödé \"quoted\"\ttab\nline");
+    s.setFormula(3, 1, L"A1*2+SUM(A1:A5)");
+    s.setValue(4, 1, L"#N/A");
+    s.setCellType(5, 1, CellType::checkBox(L"on", L"off.bmp", L"on.bmp"));
+    s.setData(5, 1, L"1");
+    s.setCellTypeRange(1, 2, 2, 2, CellType::number(3, true, -10, 1e6));
+    s.setData(1, 2, L"1234.5678");
+    s.setCellType(3, 2, CellType::comboBox({L"a", L"b;c"}, true, 7));
+    s.setCellType(4, 2, CellType::edit(0x110000, 200));
+    s.setCellType(5, 2, CellType::pictureCell(L"part.bmp", 0x24));
+    s.setCellType(6, 2, CellType::button(L"Go"));
+    s.setCellType(1, 3, CellType::staticText(140));
+    s.setCellType(2, 3, CellType::integer(0, 10));
+    s.setData(2, 3, L"7");
+    s.setTag(0, 0, L"defaultFont¤4¤Tahoma¤");
+    s.setTag(2, 2, L"tag");
+    s.setData(0, 1, L"first row");
+    s.setData(1, 0, L"Col A");
+    s.setLock(1, 1, true);
+    s.setColor(2, 2, 0xFFD1A4, 0x8000000B);
+    Font bold;
+    bold.weight = 700;
+    bold.italic = true;
+    s.setFontRange(0, 0, 6, 0, bold);
+    s.setBorder(3, 3, Border{31, 1, kDefaultColor});
+    s.addSpan(2, 4, 3, 2);
+    s.setColWidthPixels(0, 40);
+    s.setColWidthPixels(3, 120);
+    s.setRowHeightPixels(2, 30);
+    s.setRowHidden(5, true);
+    s.setFormula(6, 5, L"F4"); // reads an empty cell
+    return s;
+}
+
+} // namespace
+
+TEST(SheetFile, SaveThenLoadGivesBackTheSameSheet) {
+    fs::path dir = tempDir();
+    Sheet a = everything();
+    ASSERT_TRUE(a.save(dir / "all.vks"));
+    Sheet b;
+    std::wstring why;
+    ASSERT_TRUE(b.load(dir / "all.vks", &why)) << std::string(why.begin(), why.end());
+    EXPECT_FALSE(b.boolProperty(kBoolChanged));
+    // Saving the loaded sheet writes the very same bytes.
+    EXPECT_EQ(writeSheetText(b), readFile(dir / "all.vks"));
+    for (int col = 0; col <= 6; ++col)
+        for (int row = 0; row <= 5; ++row) {
+            SCOPED_TRACE(testing::Message() << col << "," << row);
+            EXPECT_EQ(b.data(col, row), a.data(col, row));
+            EXPECT_EQ(b.value(col, row), a.value(col, row));
+            EXPECT_EQ(b.formula(col, row), a.formula(col, row));
+            EXPECT_EQ(b.tag(col, row), a.tag(col, row));
+            EXPECT_EQ(b.cellType(col, row), a.cellType(col, row));
+            EXPECT_EQ(b.font(col, row), a.font(col, row));
+            EXPECT_EQ(b.border(col, row), a.border(col, row));
+            EXPECT_EQ(b.isLocked(col, row), a.isLocked(col, row));
+        }
+    EXPECT_EQ(b.spans(), a.spans());
+    EXPECT_EQ(b.colWidthPixels(3), 120);
+    EXPECT_EQ(b.rowHeightPixels(2), 30);
+    EXPECT_TRUE(b.isRowHidden(5));
+    // The loaded formulas are live.
+    b.setData(1, 1, L"2");
+    EXPECT_EQ(b.valueText(3, 1), L"1240.568"); // 2*2 + 2 + 1234.568
+    fs::remove_all(dir);
+}
+
+TEST(SheetFile, MalformedFilesLeaveTheSheetAsItWas) {
+    fs::path dir = tempDir();
+    Sheet good = everything();
+    std::string text = writeSheetText(good);
+    const std::string bad[] = {
+        text.substr(0, text.size() / 2),            // truncated
+        "",                                         // empty
+        "PK\x03\x04 not ours",                      // foreign
+        R"({"format":"other","version":1})",        // someone else's JSON
+        R"({"format":"zrlss-sheet","version":99})", // a later version
+        R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"cells":[{"c":3,"r":1,"n":1}]})",
+        R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"cells":[{"c":1,"r":1,"f":"1+"}]})",
+        R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"cells":[{"c":1,"r":1,"n":1,"t":"x"}]})",
+        R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"cells":[{"c":1,"r":1},{"c":1,"r":1,"n":2}]})",
+        R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"spans":[[1,1,2,2],[2,2,1,1]]})",
+        R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"cells":[{"c":1,"r":1,"type":{"kind":"x"}}]})",
+        "{\"format\":\"zrlss-sheet\",\"version\":1,\"cols\":1,\"rows\":1,\"cells\":[{\"c\":1,\"r\":"
+        "1,\"t\":\"\xC0\xAF\"}]}",
+    };
+    for (const std::string& bytes : bad) {
+        SCOPED_TRACE(bytes.substr(0, 80));
+        writeFile(dir / "bad.vks", bytes);
+        Sheet s = everything();
+        std::wstring why;
+        EXPECT_FALSE(s.load(dir / "bad.vks", &why));
+        EXPECT_FALSE(why.empty());
+        EXPECT_EQ(writeSheetText(s), text);
+    }
+    Sheet s = everything();
+    EXPECT_FALSE(s.load(dir / "missing.vks"));
+    EXPECT_EQ(writeSheetText(s), text);
+    fs::remove_all(dir);
+}
+
+TEST(SheetFile, SaveReplacesAtomicallyAndReportsFailure) {
+    fs::path dir = tempDir();
+    Sheet s = everything();
+    writeFile(dir / "s.vks", "old");
+    ASSERT_TRUE(s.save(dir / "s.vks"));
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(dir))
+        files += entry.is_regular_file();
+    EXPECT_EQ(files, 1); // no temporary left behind
+    EXPECT_FALSE(s.save(dir / "no such folder" / "s.vks"));
+    fs::remove_all(dir);
+}
+
+TEST(SheetFile, CsvImportAndExport) {
+    Sheet s;
+    std::wstring why;
+    const std::string csv = "\xEF\xBB\xBF"
+                            "1,\"a,b\",=A1+A2\r\n2,\"say \"\"hi\"\"\"\n,x\n";
+    ASSERT_TRUE(readCsv(s, csv, &why));
+    s.recalc();
+    EXPECT_EQ(s.maxCols(), 3);
+    EXPECT_EQ(s.maxRows(), 3);
+    EXPECT_EQ(s.value(1, 1), Value(1.0));
+    EXPECT_EQ(s.value(2, 1), Value(L"a,b"));
+    EXPECT_EQ(s.valueText(3, 1), L"3");
+    EXPECT_EQ(s.valueText(2, 2), L"say \"hi\"");
+    EXPECT_EQ(writeCsv(s), "1,\"a,b\",3\r\n2,\"say \"\"hi\"\"\",\r\n,x,\r\n");
+
+    for (const char* bad : {"\"open", "a\"b", "\"a\"b", "=1+\n", "\xFF\n"}) {
+        Sheet t;
+        EXPECT_FALSE(readCsv(t, bad, &why)) << bad;
+    }
+}
+
+TEST(SheetFile, FormatChosenByExtension) {
+    EXPECT_EQ(sheetFormatFor("a/b.CSV"), SheetFormat::Csv);
+    EXPECT_EQ(sheetFormatFor("b.vks"), SheetFormat::Native);
+    EXPECT_EQ(sheetFormatFor("noext"), SheetFormat::Native);
+    fs::path dir = tempDir();
+    Sheet s = everything();
+    ASSERT_TRUE(s.save(dir / "out.csv"));
+    Sheet t;
+    ASSERT_TRUE(t.load(dir / "out.csv"));
+    EXPECT_EQ(t.valueText(3, 1), s.valueText(3, 1));
+    EXPECT_EQ(t.valueText(2, 1), s.valueText(2, 1));
+    fs::remove_all(dir);
+}
