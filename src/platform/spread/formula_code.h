@@ -63,11 +63,15 @@ struct Instr {
 };
 static_assert(sizeof(Instr) == 24, "instructions stay small");
 
+// Value stacks up to this deep live on the machine stack.
+constexpr uint32_t kInlineStack = 16;
+
 struct Program {
     std::vector<Instr> code;
     std::vector<std::wstring> texts;
     uint32_t maxStack = 0;
     bool isVolatile = false;
+    bool numeric = false; // only numbers, cells and arithmetic, in a small stack
 };
 
 } // namespace spread

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <memory>
+#include <new>
 
 namespace spread {
 
@@ -108,16 +109,104 @@ Value unaryOp(Op op, const Value& a) {
     return op == Op::Neg ? Value(x == 0 ? 0.0 : -x) : Value(x / 100);
 }
 
-constexpr uint32_t kInlineStack = 16;
+// Programs of numbers, cells and arithmetic run on a stack of doubles while
+// every cell they read holds a number or nothing. False when a cell holds
+// something else: the general run then takes over (reads have no effects).
+bool runNumeric(const Program& prog, FormulaHost& host, Value& out) {
+    double st[kInlineStack] = {};
+    size_t sp = 0;
+    for (const Instr& in : prog.code) {
+        switch (in.op) {
+        case Op::Number:
+            st[sp++] = in.num;
+            break;
+        case Op::Cell: {
+            Value v = host.cellValue(in.ref.col1, in.ref.row1);
+            if (v.isNumber())
+                st[sp++] = v.number();
+            else if (v.isEmpty())
+                st[sp++] = 0;
+            else
+                return false;
+            break;
+        }
+        case Op::Paren:
+        case Op::Plus:
+            break;
+        case Op::Neg:
+            st[sp - 1] = st[sp - 1] == 0 ? 0.0 : -st[sp - 1];
+            break;
+        case Op::Percent:
+            st[sp - 1] /= 100;
+            break;
+        default: {
+            double x = st[sp - 2], y = st[sp - 1];
+            double r = 0;
+            switch (in.op) {
+            case Op::Add:
+                r = x + y;
+                break;
+            case Op::Sub:
+                r = x - y;
+                break;
+            case Op::Mul:
+                r = x * y;
+                break;
+            default: {
+                Value v = arithmetic(in.op, x, y);
+                if (!v.isNumber()) {
+                    out = std::move(v);
+                    return true;
+                }
+                r = v.number();
+            }
+            }
+            if (!std::isfinite(r)) {
+                out = Value::error(ErrorKind::Num);
+                return true;
+            }
+            st[sp - 2] = r;
+            --sp;
+        }
+        }
+    }
+    out = st[0];
+    return true;
+}
+
+// The value stack: slots are made as the program needs them, on the
+// machine stack when few.
+class SlotStack {
+public:
+    explicit SlotStack(uint32_t need) {
+        if (need > kInlineStack) {
+            heap_ = std::make_unique<Slot[]>(need);
+            base_ = heap_.get();
+        } else {
+            base_ = std::launder(reinterpret_cast<Slot*>(local_));
+            std::uninitialized_default_construct_n(base_, need);
+            made_ = need;
+        }
+    }
+    ~SlotStack() { std::destroy_n(base_, made_); }
+    SlotStack(const SlotStack&) = delete;
+    SlotStack& operator=(const SlotStack&) = delete;
+    Slot* data() { return base_; }
+
+private:
+    alignas(Slot) unsigned char local_[kInlineStack * sizeof(Slot)];
+    std::unique_ptr<Slot[]> heap_;
+    Slot* base_ = nullptr;
+    uint32_t made_ = 0;
+};
 
 Value run(const Program& prog, FormulaHost& host, int col, int row) {
-    Slot local[kInlineStack];
-    std::unique_ptr<Slot[]> heap;
-    Slot* st = local;
-    if (prog.maxStack > kInlineStack) {
-        heap = std::make_unique<Slot[]>(prog.maxStack);
-        st = heap.get();
+    if (prog.numeric) {
+        Value out;
+        if (runNumeric(prog, host, out)) return out;
     }
+    SlotStack stack(prog.maxStack);
+    Slot* st = stack.data();
     size_t sp = 0;
     Value ta, tb;
     for (const Instr& in : prog.code) {

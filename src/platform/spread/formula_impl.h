@@ -8,6 +8,8 @@ namespace spread {
 
 // The deepest value stack the program needs.
 uint32_t stackNeed(const std::vector<Instr>& code);
+// True when the program only does arithmetic on numbers and cells.
+bool isNumeric(const Program& prog);
 
 // Runs a program for the cell (col, row).
 Value runProgram(const Program& prog, FormulaHost& host, int col, int row);

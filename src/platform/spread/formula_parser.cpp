@@ -285,6 +285,29 @@ uint32_t stackNeed(const std::vector<Instr>& code) {
     return static_cast<uint32_t>(most);
 }
 
+bool isNumeric(const Program& prog) {
+    if (prog.maxStack > kInlineStack) return false;
+    for (const Instr& in : prog.code) {
+        switch (in.op) {
+        case Op::Number:
+        case Op::Cell:
+        case Op::Paren:
+        case Op::Plus:
+        case Op::Neg:
+        case Op::Percent:
+        case Op::Add:
+        case Op::Sub:
+        case Op::Mul:
+        case Op::Div:
+        case Op::Pow:
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
 std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, int col, int row,
                                         std::wstring* error) {
     try {
@@ -299,11 +322,13 @@ std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, 
         } else if (col < 1 || col > kMaxSheetCols || row < 1 || row > kMaxSheetRows) {
             why = L"cell outside the sheet";
         } else {
-            auto prog = std::make_unique<Program>();
+            Program prog;
+            prog.code.reserve(text.size() / 2 + 2);
             Parser parser(text, style, col, row);
-            if (parser.run(*prog, why)) {
-                prog->maxStack = stackNeed(prog->code);
-                return std::make_unique<CompiledFormula>(std::move(*prog));
+            if (parser.run(prog, why)) {
+                prog.maxStack = stackNeed(prog.code);
+                prog.numeric = isNumeric(prog);
+                return std::make_unique<CompiledFormula>(std::move(prog));
             }
         }
         if (error) *error = why;

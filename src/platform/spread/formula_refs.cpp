@@ -74,6 +74,7 @@ std::unique_ptr<Formula> CompiledFormula::moved(int dCol, int dRow) const {
         Program copy = prog_;
         for (Instr& in : copy.code)
             if (isRef(in) && !moveRef(in, dCol, dRow)) toRefError(in);
+        copy.numeric = isNumeric(copy);
         return std::make_unique<CompiledFormula>(std::move(copy));
     } catch (...) {
         return nullptr;
@@ -83,11 +84,13 @@ std::unique_ptr<Formula> CompiledFormula::moved(int dCol, int dRow) const {
 void CompiledFormula::adjustRows(int at, int count) {
     for (Instr& in : prog_.code)
         if (isRef(in) && !adjustRef(in, true, at, count)) toRefError(in);
+    prog_.numeric = isNumeric(prog_);
 }
 
 void CompiledFormula::adjustCols(int at, int count) {
     for (Instr& in : prog_.code)
         if (isRef(in) && !adjustRef(in, false, at, count)) toRefError(in);
+    prog_.numeric = isNumeric(prog_);
 }
 
 void CompiledFormula::references(std::vector<CellRange>& out) const {

@@ -43,9 +43,11 @@ double roundDecimal(double x, double digitsArg, Rounding mode) {
     // n * 10^-digits, read back from decimal text so the result is the
     // double nearest to the decimal value.
     char out[64];
-    auto w = std::to_chars(out, out + sizeof out, n);
-    *w.ptr++ = 'e';
-    w = std::to_chars(w.ptr, out + sizeof out, -digits);
+    char* end = out + sizeof out;
+    auto w = std::to_chars(out, end - 8, n);
+    char* p2 = w.ptr;
+    *p2++ = 'e';
+    w = std::to_chars(p2, end, -digits);
     double v = 0;
     std::from_chars(out, w.ptr, v);
     return x < 0 ? -v : v;
