@@ -146,7 +146,10 @@ bool writeAll(int fd, std::string_view bytes) {
 
 Zrl_StringArray decodeTextLines(std::string_view bytes) {
     const std::wstring text = decodeText(bytes);
-    Zrl_StringArray lines;
+    // Room for every line up front: the list grows in small steps otherwise.
+    const auto ends = std::count_if(text.begin(), text.end(),
+                                    [](wchar_t ch) { return ch == L'\n' || ch == L'\r'; });
+    Zrl_StringArray lines(static_cast<int>(std::min<std::ptrdiff_t>(ends + 1, 1 << 24)));
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find_first_of(L"\r\n", start);
@@ -213,6 +216,10 @@ bool ObjectExportReadFile(const Zrl_String& path, Zrl_StringArray& lines) {
 
 bool ObjectExportWriteFile(const Zrl_String& path, const Zrl_StringArray& lines) {
     std::string bytes;
+    size_t size = 0;
+    for (const Zrl_String& line : lines)
+        size += static_cast<size_t>(line.length()) + 1;
+    bytes.reserve(size);
     for (const Zrl_String& line : lines) {
         bytes += line.toUtf8();
         bytes += '\n';

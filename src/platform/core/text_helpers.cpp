@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 #include <random>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -18,16 +19,14 @@ bool isLetter(wchar_t ch) {
     return ch >= 0x400 && ch <= 0x4FF && !(ch >= 0x482 && ch <= 0x489);
 }
 
-bool sameText(const Zrl_String& a, const Zrl_String& b, bool caseSensitive) {
-    return a.equal(b, caseSensitive);
-}
-
 } // namespace
 
 int strToArr(const Zrl_String& text, Zrl_StringArray& out, wchar_t separator) {
-    Zrl_StringArray pieces;
+    const std::wstring& s = text.str();
+    const auto count = std::count(s.begin(), s.end(), separator);
+    // Room for every piece up front: the list grows in small steps otherwise.
+    Zrl_StringArray pieces(static_cast<int>(std::min<std::ptrdiff_t>(count + 1, 1 << 24)));
     if (!text.isEmpty()) {
-        const std::wstring& s = text.str();
         size_t start = 0;
         for (;;) {
             size_t hit = s.find(separator, start);
@@ -97,14 +96,14 @@ Zrl_String getSubstrAfter(const Zrl_String& text, const Zrl_String& separator, b
 }
 
 void arrArrToArr(const Zrl_StringArrayArray& rows, Zrl_StringArray& lines, wchar_t separator) {
-    Zrl_StringArray out;
+    Zrl_StringArray out(rows.length());
     for (const Zrl_StringArray& row : rows)
         out.append(arrToStr(row, separator));
     lines = std::move(out);
 }
 
 void arrToArrArr(const Zrl_StringArray& lines, Zrl_StringArrayArray& rows, wchar_t separator) {
-    Zrl_StringArrayArray out;
+    Zrl_StringArrayArray out(lines.length());
     for (const Zrl_String& line : lines) {
         Zrl_StringArray row;
         strToArr(line, row, separator);
@@ -131,15 +130,17 @@ bool hasDuplicates(const Zrl_StringArray& list, Zrl_StringArray& duplicates, boo
 }
 
 bool getDuplicates(const Zrl_StringArray& list, AcArray<int>& indexes, bool caseSensitive) {
-    AcArray<int> out;
-    for (int i = 1; i < list.length(); ++i) {
-        for (int j = 0; j < i; ++j) {
-            if (sameText(list[i], list[j], caseSensitive)) {
-                out.append(i);
-                break;
-            }
-        }
+    // Texts seen so far, folded when case does not count: folded texts are
+    // equal exactly when the texts are equal without case.
+    std::unordered_set<std::wstring> seen;
+    std::vector<int> later;
+    for (int i = 0; i < list.length(); ++i) {
+        std::wstring key = caseSensitive ? list[i].str() : list[i].toLower().str();
+        if (!seen.insert(std::move(key)).second) later.push_back(i);
     }
+    AcArray<int> out(static_cast<int>(later.size()));
+    for (int i : later)
+        out.append(i);
     indexes = std::move(out);
     return !indexes.isEmpty();
 }
