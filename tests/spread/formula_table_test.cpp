@@ -16,13 +16,20 @@ namespace spread::testing {
 namespace {
 
 std::wstring widen(const std::string& s) {
+    // UTF-8 of up to three bytes is all the data files use.
     std::wstring out;
-    // The data files are ASCII apart from a few Latin-1 letters in UTF-8.
     for (size_t i = 0; i < s.size(); ++i) {
         auto c = static_cast<unsigned char>(s[i]);
-        if (c >= 0xC0 && c < 0xE0 && i + 1 < s.size()) {
-            out += static_cast<wchar_t>(((c & 0x1F) << 6) |
-                                        (static_cast<unsigned char>(s[++i]) & 0x3F));
+        auto next = [&] { return static_cast<unsigned char>(s[++i]) & 0x3F; };
+        if (c >= 0xE0 && i + 2 < s.size()) {
+            unsigned v = (c & 0x0Fu) << 12;
+            v |= next() << 6;
+            v |= next();
+            out += static_cast<wchar_t>(v);
+        } else if (c >= 0xC0 && i + 1 < s.size()) {
+            unsigned v = (c & 0x1Fu) << 6;
+            v |= next();
+            out += static_cast<wchar_t>(v);
         } else {
             out += static_cast<wchar_t>(c);
         }
