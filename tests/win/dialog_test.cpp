@@ -2,6 +2,7 @@
 #include "win_fixture.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -85,7 +86,9 @@ TEST_F(DialogTest, WithoutAScriptTheUserCancelsAndARefusingDialogStillEnds) {
 
 TEST_F(DialogTest, NestedModalDialogsTakeTheScriptsInTheOrderTheyAreCreated) {
     std::vector<std::string> order;
+    win::Dialog* outerDialog = nullptr;
     win::script().onNextModal([&](win::Dialog& outer) {
+        outerDialog = &outer;
         order.push_back("outer");
         outer.click(IDC_OPEN_INNER);
         order.push_back("outer again");
@@ -93,6 +96,7 @@ TEST_F(DialogTest, NestedModalDialogsTakeTheScriptsInTheOrderTheyAreCreated) {
     });
     win::script().onNextModal([&](win::Dialog& inner) {
         order.push_back("inner");
+        EXPECT_FALSE(outerDialog->click(IDC_FLAG)); // the waiting owner takes no input
         EXPECT_EQ(inner.text(), L"Inner");
         inner.type(IDC_NAME, L"x");
         inner.pressKey(win::VK_RETURN); // Return = OK
@@ -103,6 +107,18 @@ TEST_F(DialogTest, NestedModalDialogsTakeTheScriptsInTheOrderTheyAreCreated) {
     EXPECT_EQ(order, (std::vector<std::string>{"outer", "inner", "outer again"}));
     EXPECT_EQ(win::script().shown().dialogs, (std::vector<std::wstring>{L"Sample", L"Inner"}));
     EXPECT_EQ(win::script().pendingModals(), 0);
+}
+
+TEST_F(DialogTest, FailingScriptIsRecordedAndTheDialogStillEnds) {
+    win::script().onNextModal([](win::Dialog& dlg) {
+        dlg.type(IDC_NAME, L"half");
+        throw std::runtime_error("lost");
+    });
+    SampleDialog dlg;
+    EXPECT_EQ(dlg.doModal(), win::IDCANCEL);
+    ASSERT_EQ(win::script().shown().errors.size(), 1u);
+    EXPECT_NE(win::script().shown().errors[0].find(L"lost"), std::wstring::npos);
+    EXPECT_TRUE(win::mainWindow().isEnabled());
 }
 
 TEST_F(DialogTest, MissingTemplateFailsWithoutEatingTheNextDialogsShow) {

@@ -1,6 +1,7 @@
 // Timers on the virtual clock and the posted-message queue.
 #include "win_fixture.h"
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,15 @@ TEST_F(TimersTest, TimersSetAndKilledFromACallbackTakeEffectAtOnce) {
     victim = win::setTimer(15, [&](std::uintptr_t) { log.push_back("victim"); });
     win::advanceClock(100);
     EXPECT_EQ(log, (std::vector<std::string>{"first", "joined@15"}));
+}
+
+TEST_F(TimersTest, AThrowingTimerDoesNotStopTheOthers) {
+    int later = 0;
+    win::setTimer(10, [](std::uintptr_t) -> void { throw std::runtime_error("tick failed"); });
+    win::setTimer(20, [&](std::uintptr_t) { ++later; });
+    EXPECT_EQ(win::advanceClock(20), 3);
+    EXPECT_EQ(later, 1);
+    EXPECT_EQ(win::script().shown().errors.size(), 2u);
 }
 
 TEST_F(TimersTest, SettingARunningTimerAgainRestartsIt) {

@@ -66,7 +66,12 @@ std::unique_ptr<Control> Control::fromTemplate(const ControlTemplate& ctl, const
 }
 
 bool Control::acceptsUser() const {
-    return isCreated() && isEnabled() && isVisible();
+    if (!isCreated() || !isVisible()) return false;
+    // A disabled window (the owner of a modal dialog) takes no input for its
+    // controls either.
+    for (const Window* w = this; w; w = w->parent())
+        if (!w->isEnabled()) return false;
+    return true;
 }
 
 } // namespace win

@@ -34,7 +34,8 @@ public:
 
 protected:
     explicit Control(ControlKind kind) : kind_(kind) {}
-    // True when a user action may reach the control (live, enabled, visible).
+    // True when a user action may reach the control: live, visible, and
+    // enabled together with its parents.
     bool acceptsUser() const;
 
 private:

@@ -1,12 +1,29 @@
 #include "platform/win/detail_state.h"
 
+#include "platform/win/detail_text.h"
+
 #include <algorithm>
+#include <cstdio>
+#include <stdexcept>
 
 namespace win::detail {
 
 State& state() {
     static State* const instance = new State;
     return *instance;
+}
+
+void recordError(const std::wstring& where, std::exception_ptr error) {
+    std::wstring what = L"unknown exception";
+    try {
+        if (error) std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        what = fromUtf8(e.what());
+    } catch (...) {
+    }
+    const std::wstring line = where + L": " + what;
+    state().shown.errors.push_back(line);
+    std::fprintf(stderr, "%s\n", toUtf8(line).c_str());
 }
 
 void killWindowTimers(WindowHandle window) {

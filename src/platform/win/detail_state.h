@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <exception>
 #include <functional>
 #include <map>
 #include <optional>
@@ -75,6 +76,10 @@ struct State {
 // Never destroyed, so that windows living until the end of the process can
 // still leave it.
 State& state();
+
+// Records an exception that a caller's function let out (Shown::errors) and
+// prints it on stderr.
+void recordError(const std::wstring& where, std::exception_ptr error);
 
 // Removes every timer of a window.
 void killWindowTimers(WindowHandle window);

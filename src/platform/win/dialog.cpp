@@ -89,6 +89,8 @@ intptr_t Dialog::doModal() {
                 play(*this);
             } catch (...) {
                 // A failing script is the test's fault; the dialog still ends.
+                detail::recordError(L"scripted dialog \"" + text() + L"\"",
+                                    std::current_exception());
             }
         }
         pumpMessages();

@@ -119,8 +119,9 @@ LRESULT Edit::windowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         const auto ch = static_cast<wchar_t>(wParam);
         if (ch == L'\b') {
             const int saved = selStart_;
+            const WindowHandle self = handle();
             if (selStart_ == selEnd_ && selStart_ > 0) --selStart_;
-            if (!typeSelection(L"")) selStart_ = saved;
+            if (!typeSelection(L"") && fromHandle(self)) selStart_ = saved;
         } else if (ch >= L' ' || (ch == L'\r' && isMultiLine())) {
             typeSelection(ch == L'\r' ? std::wstring(L"\r\n") : std::wstring(1, ch));
         }

@@ -61,6 +61,9 @@ struct Shown {
     std::vector<std::wstring> dialogs; // captions of dialogs created, modal and modeless
     std::vector<FileDialogRecord> fileDialogs;
     std::vector<MenuRecord> menus;
+    // Exceptions that scripted functions and timer functions let out; the
+    // layer catches them so that they never cross its calls.
+    std::vector<std::wstring> errors;
 };
 
 class ZRLWIN_API Script {

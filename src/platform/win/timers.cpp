@@ -104,7 +104,11 @@ int advanceClock(std::uint64_t ms) {
         if (window != 0) {
             if (Window* w = Window::fromHandle(window)) w->sendMessage(WM_TIMER, id, 0);
         } else if (proc) {
-            proc(id);
+            try {
+                proc(id);
+            } catch (...) {
+                detail::recordError(L"timer " + std::to_wstring(id), std::current_exception());
+            }
         }
     }
     s.now = target;
