@@ -43,8 +43,21 @@ bool moveRef(Instr& in, int dCol, int dRow) {
         if (!(in.flags & kAbsRow1)) r1 += dRow;
         if (!(in.flags & (in.op == Op::Cell ? kAbsRow1 : kAbsRow2))) r2 += dRow;
     }
-    if (c1 < 1 || r1 < 1 || c2 > kMaxSheetCols || r2 > kMaxSheetRows || c1 > c2 || r1 > r2)
-        return false;
+    // A block whose relative corner passed its absolute one turns around,
+    // each corner keeping its own kind.
+    if (c1 > c2) {
+        std::swap(c1, c2);
+        bool a1 = in.flags & kAbsCol1, a2 = in.flags & kAbsCol2;
+        in.flags = static_cast<uint8_t>((in.flags & ~(kAbsCol1 | kAbsCol2)) | (a2 ? kAbsCol1 : 0) |
+                                        (a1 ? kAbsCol2 : 0));
+    }
+    if (r1 > r2) {
+        std::swap(r1, r2);
+        bool a1 = in.flags & kAbsRow1, a2 = in.flags & kAbsRow2;
+        in.flags = static_cast<uint8_t>((in.flags & ~(kAbsRow1 | kAbsRow2)) | (a2 ? kAbsRow1 : 0) |
+                                        (a1 ? kAbsRow2 : 0));
+    }
+    if (c1 < 1 || r1 < 1 || c2 > kMaxSheetCols || r2 > kMaxSheetRows) return false;
     in.ref = {static_cast<int>(c1), static_cast<int>(r1), static_cast<int>(c2),
               static_cast<int>(r2)};
     return true;
