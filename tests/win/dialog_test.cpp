@@ -199,6 +199,27 @@ TEST_F(DialogTest, CustomControlReplacesThePlaceholderAndInterceptsKeys) {
     EXPECT_FALSE(grid.isCreated());
 }
 
+TEST_F(DialogTest, RightClickOnAControlAsksTheDialogForItsContextMenu) {
+    class MenuDialog : public SampleDialog {
+    public:
+        win::Window* where = nullptr;
+        win::Point at;
+
+    protected:
+        void onContextMenu(win::Window* w, win::Point screen) override {
+            where = w;
+            at = screen;
+        }
+    } dlg;
+    ASSERT_TRUE(dlg.create(IDD_SAMPLE));
+    win::Window* flag = dlg.item(IDC_FLAG);
+    ASSERT_TRUE(win::clickMouse(*flag, {2, 3}, true));
+    EXPECT_EQ(dlg.where, flag);
+    const win::Point expected{dlg.rect().left + flag->rect().left + 2,
+                              dlg.rect().top + flag->rect().top + 3};
+    EXPECT_EQ(dlg.at, expected);
+}
+
 TEST_F(DialogTest, ReturnDoesNothingWhileTheDefaultButtonIsDisabled) {
     SampleDialog dlg;
     ASSERT_TRUE(dlg.create(IDD_SAMPLE));

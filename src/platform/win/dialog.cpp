@@ -268,9 +268,7 @@ void Dialog::pressKey(int vk) {
             target = Window::focus();
             break;
         }
-    const WindowHandle t = target->handle();
-    dispatchInput({target, WM_KEYDOWN, static_cast<WPARAM>(vk), 0});
-    if (Window* w = fromHandle(t)) dispatchInput({w, WM_KEYUP, static_cast<WPARAM>(vk), 0});
+    win::pressKey(*target, vk);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // The scripted user's queues and the record of what was shown.
 #include "platform/win/script.h"
 
+#include "platform/win/constants.h"
 #include "platform/win/detail_state.h"
 #include "platform/win/window.h"
 
@@ -100,6 +101,58 @@ void Script::setMessageBoxObserver(std::function<void(const MessageBoxRecord&)> 
 
 short getKeyState(int vk) {
     return state().keysDown.count(vk) ? static_cast<short>(0x8001 & 0xFFFF) : 0;
+}
+
+namespace {
+
+WPARAM mouseKeys(WPARAM button) {
+    WPARAM keys = button;
+    if (getKeyState(VK_SHIFT) < 0) keys |= MK_SHIFT;
+    if (getKeyState(VK_CONTROL) < 0) keys |= MK_CONTROL;
+    return keys;
+}
+
+// Sends one input message; false once the target is gone.
+bool send(WindowHandle target, UINT msg, WPARAM w, LPARAM l) {
+    Window* window = Window::fromHandle(target);
+    if (!window) return false;
+    Window::dispatchInput({window, msg, w, l});
+    return true;
+}
+
+} // namespace
+
+bool pressKey(Window& target, int vk) {
+    if (!target.isCreated()) return false;
+    const WindowHandle h = target.handle();
+    send(h, WM_KEYDOWN, static_cast<WPARAM>(vk), 0);
+    send(h, WM_KEYUP, static_cast<WPARAM>(vk), 0);
+    return true;
+}
+
+bool clickMouse(Window& target, Point point, bool right) {
+    if (!target.isCreated()) return false;
+    const WindowHandle h = target.handle();
+    const LPARAM at = makeLParam(point.x, point.y);
+    if (right) {
+        send(h, WM_RBUTTONDOWN, mouseKeys(MK_RBUTTON), at);
+        send(h, WM_RBUTTONUP, mouseKeys(0), at);
+    } else {
+        send(h, WM_LBUTTONDOWN, mouseKeys(MK_LBUTTON), at);
+        send(h, WM_LBUTTONUP, mouseKeys(0), at);
+    }
+    return true;
+}
+
+bool doubleClickMouse(Window& target, Point point) {
+    if (!target.isCreated()) return false;
+    const WindowHandle h = target.handle();
+    const LPARAM at = makeLParam(point.x, point.y);
+    send(h, WM_LBUTTONDOWN, mouseKeys(MK_LBUTTON), at);
+    send(h, WM_LBUTTONUP, mouseKeys(0), at);
+    send(h, WM_LBUTTONDBLCLK, mouseKeys(MK_LBUTTON), at);
+    send(h, WM_LBUTTONUP, mouseKeys(0), at);
+    return true;
 }
 
 } // namespace win

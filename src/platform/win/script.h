@@ -107,4 +107,13 @@ ZRLWIN_API Script& script();
 // High bit set (negative) when the key is held down.
 ZRLWIN_API short getKeyState(int vk);
 
+// The user's keys and mouse on any window, through the input path
+// (Window::dispatchInput, so preTranslateMessage sees them first).
+// pressKey sends WM_KEYDOWN then WM_KEYUP; clickMouse sends the button-down
+// and button-up messages at a client point (a right click then also asks for
+// the context menu). False when the window is not live.
+ZRLWIN_API bool pressKey(Window& target, int vk);
+ZRLWIN_API bool clickMouse(Window& target, Point point, bool right = false);
+ZRLWIN_API bool doubleClickMouse(Window& target, Point point);
+
 } // namespace win
