@@ -1,0 +1,154 @@
+#include "standards/ss_functions.h"
+
+#include "platform/core/number_text.h"
+#include "platform/core/section_tables.h"
+#include "platform/core/text_helpers.h"
+#include "standards/ss_functions_support.h"
+
+namespace ssfn {
+
+namespace {
+
+// GETCELL and GETPROFCELL: the value (field 2) of the data file's row whose
+// key (field 1) is the remaining arguments joined with ";". `systemNames`
+// compares the rows' keys as section system names.
+bool lookUpCell(spread::CalcValue& result, spread::CalcValue* args, int count, bool systemNames) {
+    clearResult(result);
+    if (count < 2) return false;
+    Zrl_String file, path;
+    if (!readText(args[0], file) || !findDataFile(file, path)) return false;
+    Zrl_Array<Zrl_StringArray> rows;
+    if (!readDataFile(path, rows) || rows.isEmpty()) return false;
+
+    Zrl_StringArray keyParts;
+    argumentTexts(args, count, 1, keyParts);
+    const Zrl_String searchKey = arrToStr(keyParts, L';');
+
+    Zrl_StringArray keys;
+    for (const Zrl_StringArray& row : rows) {
+        Zrl_String key = row.isEmpty() ? Zrl_String() : row[0];
+        Zrl_String systemName;
+        if (systemNames && gSectionTables.getSystemName(key, systemName) == Acad::eOk)
+            key = systemName;
+        keys.append(key);
+    }
+    int index = -1;
+    if (!keys.find(searchKey, index, false) || rows[index].length() < 2) return false;
+    return setTextResult(result, rows[index][1]);
+}
+
+} // namespace
+
+bool roundTo(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* args, int count) {
+    clearResult(result);
+    double value = 0, step = 0;
+    if (count < 2 || !readNumber(args[0], value) || !readNumber(args[1], step)) return false;
+    setDoubleResult(result, ObjectExportRoundTo(value, step));
+    return true;
+}
+
+bool getCell(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* args, int count) {
+    return lookUpCell(result, args, count, false);
+}
+
+bool getProfCell(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* args, int count) {
+    return lookUpCell(result, args, count, true);
+}
+
+bool sectionSize(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* args, int count) {
+    clearResult(result);
+    Zrl_String section, text;
+    double n = 0;
+    int index = 0;
+    if (count < 2 || !readText(args[0], section) || !readNumber(args[1], n) || !itemIndex(n, index))
+        return false;
+    if (gSectionTables.getSectionValue(section, index, text) != Acad::eOk) return false;
+    setDoubleResult(result, leadingNumber(text));
+    return true;
+}
+
+bool getSysName(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* args, int count) {
+    clearResult(result);
+    Zrl_String name, systemName;
+    if (count < 1 || !readText(args[0], name)) return false;
+    if (gSectionTables.getSystemName(name, systemName) != Acad::eOk) systemName = name;
+    return setTextResult(result, systemName);
+}
+
+bool getArrayItem(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* args, int count) {
+    clearResult(result);
+    Zrl_String list;
+    double n = 0;
+    if (count < 2 || !readText(args[0], list) || !readNumber(args[1], n)) return false;
+    Zrl_StringArray items;
+    strToArr(list, items, L';');
+    int index = -1;
+    if (!itemIndex(n, index) || index < 0 || index >= items.length()) return true;
+    return setTextResult(result, items[index]);
+}
+
+bool toNumber(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* args, int count) {
+    clearResult(result);
+    Zrl_String text;
+    if (count < 1 || !readText(args[0], text)) return false;
+    setDoubleResult(result, leadingNumber(text));
+    return true;
+}
+
+bool isNull(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* args, int count) {
+    clearResult(result);
+    if (count < 1) return false;
+    double number = 0;
+    Zrl_String text;
+    if (args[0].status == spread::kCalcEmpty) {
+        setDoubleResult(result, 1);
+    } else if (readText(args[0], text)) {
+        setDoubleResult(result, text.isEmpty() ? 1 : 0);
+    } else if (readNumber(args[0], number)) {
+        setDoubleResult(result, number == 0 ? 1 : 0);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool isPositive(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* args, int count) {
+    clearResult(result);
+    if (count < 1) return false;
+    double number = 0;
+    Zrl_String text;
+    if (args[0].status == spread::kCalcEmpty) {
+        setDoubleResult(result, 0);
+    } else if (readText(args[0], text)) {
+        setDoubleResult(result, !text.isEmpty() && leadingNumber(text) > 0 ? 1 : 0);
+    } else if (readNumber(args[0], number)) {
+        setDoubleResult(result, number > 0 ? 1 : 0);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace ssfn
+
+std::vector<spread::CustomFunction> standardsFunctions() {
+    return {
+        {L"ROUNDTO", 2, 2, 0, ssfn::roundTo},
+        {L"GETCELL", 2, 7, 0, ssfn::getCell},
+        {L"GETPROFCELL", 2, 7, 0, ssfn::getProfCell},
+        {L"SECTIONSIZE", 2, 2, 0, ssfn::sectionSize},
+        {L"GETSYSNAME", 1, 1, 0, ssfn::getSysName},
+        {L"STDWIDTHWITHTOLERANCE", 6, 6, 0, ssfn::stdWidthWithTolerance},
+        {L"STDTHICKNESSWITHTOLERANCE", 5, 5, 0, ssfn::stdThicknessWithTolerance},
+        {L"STDSIZEWITHTOLERANCE", 5, 5, 0, ssfn::stdSizeWithTolerance},
+        {L"GETARRAYITEM", 2, 2, 0, ssfn::getArrayItem},
+        {L"TONUMBER", 1, 1, 0, ssfn::toNumber},
+        {L"ISNULL", 1, 1, 0, ssfn::isNull},
+        {L"ISPOSITIVE", 1, 1, 0, ssfn::isPositive},
+    };
+}
+
+void registerStandardsFunctions(spread::FunctionRegistry& registry) {
+    for (spread::CustomFunction& fn : standardsFunctions())
+        registry.add(std::move(fn));
+}

@@ -1,0 +1,152 @@
+#include "standards/ss_functions_support.h"
+
+#include "platform/core/files.h"
+#include "platform/core/paths.h"
+#include "platform/core/settings.h"
+#include "platform/core/text_helpers.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace ssfn {
+
+bool readNumber(const spread::CalcValue& arg, double& number) {
+    if (arg.status != spread::kCalcValue) return false;
+    if (arg.type == spread::kCalcInt) {
+        number = arg.v.i;
+        return true;
+    }
+    if (arg.type == spread::kCalcDouble) {
+        number = arg.v.d;
+        return true;
+    }
+    return false;
+}
+
+bool readText(const spread::CalcValue& arg, Zrl_String& text) {
+    if (arg.status != spread::kCalcValue || arg.type != spread::kCalcText) return false;
+    const wchar_t* chars = spread::lockTextBlock(arg.v.text);
+    if (!chars) return false;
+    Zrl_String read(chars);
+    if (read.length() > 0 && read[0] == L'"') read.removeAt(0);
+    if (read.length() > 0 && read[read.length() - 1] == L'"') read.removeAt(read.length() - 1);
+    text = read;
+    return true;
+}
+
+void argumentTexts(const spread::CalcValue* args, int count, int first, Zrl_StringArray& texts) {
+    texts.removeAll();
+    for (int i = first; i < count; ++i) {
+        double number = 0;
+        Zrl_String text;
+        if (readNumber(args[i], number)) {
+            texts.append(Zrl_String(number, 6));
+        } else if (readText(args[i], text)) {
+            texts.append(text);
+        } else {
+            break;
+        }
+    }
+}
+
+void clearResult(spread::CalcValue& result) {
+    result.status = spread::kCalcEmpty;
+    result.type = spread::kCalcInt;
+    result.v.i = 0;
+}
+
+void setDoubleResult(spread::CalcValue& result, double number) {
+    result.status = spread::kCalcValue;
+    result.type = spread::kCalcDouble;
+    result.v.d = number;
+}
+
+bool setTextResult(spread::CalcValue& result, const Zrl_String& text) {
+    if (text.isEmpty()) {
+        clearResult(result);
+        return true;
+    }
+    spread::TextBlock block = spread::allocTextBlock(text.str());
+    if (!block) return false;
+    result.status = spread::kCalcValue;
+    result.type = spread::kCalcText;
+    result.v.text = block;
+    return true;
+}
+
+double leadingNumber(const Zrl_String& text) {
+    const std::string utf8 = text.toUtf8();
+    size_t start = 0;
+    while (start < utf8.size() && (utf8[start] == ' ' || utf8[start] == '\t' ||
+                                   utf8[start] == '\r' || utf8[start] == '\n'))
+        ++start;
+    if (start < utf8.size() && utf8[start] == '+') ++start;
+    double number = 0;
+    auto res = std::from_chars(utf8.data() + start, utf8.data() + utf8.size(), number);
+    if (res.ec != std::errc() || !std::isfinite(number)) return 0.0;
+    return number;
+}
+
+bool itemIndex(double n, int& index) {
+    if (!std::isfinite(n)) return false;
+    const double whole = std::trunc(n) - 1;
+    if (whole < std::numeric_limits<int>::min() || whole > std::numeric_limits<int>::max())
+        return false;
+    index = static_cast<int>(whole);
+    return true;
+}
+
+bool findDataFile(const Zrl_String& name, Zrl_String& path) {
+    if (name.isEmpty()) return false;
+    if (fileExists(name)) {
+        path = name;
+        return true;
+    }
+    const Zrl_String lib = ensureEndBSlash(Zrl_Settings::libDir());
+    const Zrl_String candidates[] = {lib + L"Connection Standards\\Data\\" + name,
+                                     lib + L"Connection Standards\\" + name, lib + name};
+    for (const Zrl_String& candidate : candidates) {
+        if (fileExists(candidate)) {
+            path = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool readDataFile(const Zrl_String& path, Zrl_Array<Zrl_StringArray>& rows) {
+    Zrl_StringArray lines;
+    if (!ObjectExportReadFile(path, lines)) return false;
+    rows.removeAll();
+    for (const Zrl_String& line : lines) {
+        const Zrl_String text = removeLineComment(line);
+        if (text.trimmed().isEmpty()) continue;
+        Zrl_StringArray fields;
+        strToArr(text, fields, L'\t');
+        rows.append(fields);
+    }
+    return true;
+}
+
+void readStandardSizes(const Zrl_String& path, AcArray<double>& firsts, AcArray<double>& seconds) {
+    firsts.removeAll();
+    seconds.removeAll();
+    Zrl_StringArray lines;
+    if (!ObjectExportReadFile(path, lines)) return;
+    removeComments(lines);
+    for (const Zrl_String& line : lines) {
+        if (line.trimmed().isEmpty()) continue;
+        Zrl_StringArray parts;
+        splitStringAtSymbol(line, L"x", parts, true);
+        if (parts.length() >= 2) {
+            firsts.append(leadingNumber(parts[0]));
+            seconds.append(leadingNumber(parts[1]));
+        } else {
+            firsts.append(leadingNumber(line));
+            seconds.append(0.0);
+        }
+    }
+}
+
+} // namespace ssfn

@@ -1,0 +1,266 @@
+// Moving values between a macro and sheet variables: mapping-file entries,
+// module-group names, and the candidate list of a macro.
+#include "macro_fixture.h"
+#include "standards/dlg_standards_data.h"
+#include "standards/ss_mapping.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Transfer : public ::testing::Test {
+protected:
+    Zrl_DbMacro db = fixture::sampleMacro();
+    MacroData data = fixture::sampleData();
+
+    ErrorStatus get(const wchar_t* group, VkMapVarKind kind, const wchar_t* objName,
+                    Zrl_String& value) {
+        VkObjectMap e;
+        e.group = group;
+        e.kind = kind;
+        e.objName = objName;
+        return e.getMacroVarValue(&db, &data, value, nullptr);
+    }
+    ErrorStatus set(const wchar_t* group, VkMapVarKind kind, const wchar_t* objName,
+                    Zrl_String value) {
+        VkObjectMap e;
+        e.group = group;
+        e.kind = kind;
+        e.objName = objName;
+        return e.setMacroVarValue(&db, &data, value, nullptr);
+    }
+};
+
+TEST_F(Transfer, DialogVariableWriteMakesTheVariableFlexible) {
+    Zrl_String v;
+    ASSERT_EQ(get(L"Plates", VkMapVarDistance, L"Height", v), Acad::eOk);
+    EXPECT_EQ(v, L"200");
+    // A refused value leaves both the variable and its button alone.
+    EXPECT_EQ(set(L"Plates", VkMapVarDistance, L"Height", L"tall"), Acad::eInvalidInput);
+    EXPECT_FALSE(data.tabs[0].flexFix[0].flex);
+    ASSERT_EQ(set(L"Plates", VkMapVarDistance, L"Height", L"250"), Acad::eOk);
+    EXPECT_EQ(fixture::dialogValue(db, L"Endplate", L"Height"), 250);
+    EXPECT_TRUE(data.tabs[0].flexFix[0].flex);
+    // Writing again does not switch the button back.
+    ASSERT_EQ(set(L"Plates", VkMapVarDistance, L"Height", L"260"), Acad::eOk);
+    EXPECT_TRUE(data.tabs[0].flexFix[0].flex);
+}
+
+TEST_F(Transfer, QuantitiesNoModuleHasAreFailures) {
+    Zrl_String v = L"kept";
+    EXPECT_EQ(get(L"Plates", VkMapVarDistance, L"Depth", v), Acad::eInvalidInput);
+    EXPECT_EQ(get(L"Stiffeners", VkMapVarDistance, L"Height", v), Acad::eInvalidInput);
+    EXPECT_EQ(get(L"", VkMapVarDistance, L"Height", v), Acad::eInvalidInput);
+    EXPECT_EQ(v, L"kept");
+    EXPECT_EQ(set(L"Plates", VkMapVarDistance, L"Depth", L"1"), Acad::eInvalidInput);
+}
+
+TEST_F(Transfer, MacroQuantities) {
+    Zrl_String v;
+    ASSERT_EQ(get(L"", VkMapVarGenVar, L"gen_Length", v), Acad::eOk);
+    EXPECT_EQ(v, L"1200.50000000");
+    ASSERT_EQ(set(L"", VkMapVarGenVar, L"gen_Length", L"99.5"), Acad::eOk);
+    EXPECT_EQ(db.macro.generalVariables[0].value, 99.5);
+    EXPECT_EQ(set(L"", VkMapVarGenVar, L"gen_Length", L""), Acad::eInvalidInput);
+    EXPECT_EQ(db.macro.generalVariables[0].value, 99.5);
+
+    // Both base-profile kinds read the section name; neither can be written.
+    ASSERT_EQ(get(L"", VkMapVarPrPlName, L"Prof0", v), Acad::eOk);
+    EXPECT_EQ(v, L"HEA200");
+    ASSERT_EQ(get(L"", VkMapVarPrPlMaterial, L"Prof0", v), Acad::eOk);
+    EXPECT_EQ(v, L"HEA200");
+    EXPECT_EQ(set(L"", VkMapVarPrPlName, L"Prof0", L"HEB300"), Acad::eInvalidInput);
+    EXPECT_EQ(get(L"", VkMapVarPrPlName, L"Prof7", v), Acad::eInvalidInput);
+
+    ASSERT_EQ(get(L"", VkMapVarMemberSectionSize, L"Prof0;1", v), Acad::eOk);
+    EXPECT_EQ(v, L"200");
+    EXPECT_EQ(get(L"", VkMapVarMemberSectionSize, L"Prof1;0", v), Acad::eInvalidInput);
+    EXPECT_EQ(get(L"", VkMapVarMemberSectionSize, L"Prof0", v), Acad::eInvalidInput);
+    EXPECT_EQ(set(L"", VkMapVarMemberSectionSize, L"Prof0;1", L"1"), Acad::eInvalidInput);
+}
+
+TEST_F(Transfer, CutsBoltsPatternsAndMembers) {
+    Zrl_String v;
+    ASSERT_EQ(get(L"Plates", VkMapVarCutRadius, L"Cut1", v), Acad::eOk);
+    EXPECT_EQ(v, L"8.0000000");
+    ASSERT_EQ(set(L"Plates", VkMapVarCutChamferOffset2, L"Cut1", L"12.5"), Acad::eOk);
+    EXPECT_EQ(db.macro.modules[0].cuts[0].offsets[VkCutChamferOffset2], 12.5);
+    EXPECT_EQ(get(L"Plates", VkMapVarCutRadius, L"Cut2", v), Acad::eInvalidInput);
+
+    ASSERT_EQ(get(L"Plates", VkMapVarBoltsHoleOffset, L"", v), Acad::eOk);
+    EXPECT_EQ(v, L"2");
+    ASSERT_EQ(set(L"Plates", VkMapVarBoltsDiameter, L"", L"24"), Acad::eOk);
+    EXPECT_EQ(data.tabs[0].boltData.diameter, L"24");
+
+    ASSERT_EQ(get(L"Plates", VkMapVarPatternNrBolts2, L"Pattern1", v), Acad::eOk);
+    EXPECT_EQ(v, L"3");
+    ASSERT_EQ(set(L"Plates", VkMapVarPatternReverseStart1, L"Pattern1", L"1"), Acad::eOk);
+    EXPECT_TRUE(db.macro.modules[1].patterns[0].reversed1);
+    ASSERT_EQ(get(L"Plates", VkMapVarPatternReverseStart1, L"Pattern1", v), Acad::eOk);
+    EXPECT_EQ(v, L"1");
+    ASSERT_EQ(get(L"Plates", VkMapVarPatternReverseStart2, L"Pattern1", v), Acad::eOk);
+    EXPECT_EQ(v, L"0");
+
+    ASSERT_EQ(get(L"Beam", VkMapVarOwnedMemberName, L"P", v), Acad::eOk);
+    EXPECT_EQ(v, L"B1");
+    ASSERT_EQ(set(L"Beam", VkMapVarOwnedMemberName, L"P", L"B7"), Acad::eOk);
+    EXPECT_EQ(data.tabs[1].profGroups[0].name, L"B7");
+    EXPECT_EQ(set(L"Beam", VkMapVarOwnedMemberName, L"Q", L"B8"), Acad::eInvalidInput);
+    // Without the macro's dialog record no module quantity is reachable.
+    VkObjectMap e;
+    e.group = L"Beam";
+    e.kind = VkMapVarOwnedMemberName;
+    e.objName = L"P";
+    EXPECT_EQ(e.getMacroVarValue(&db, nullptr, v, nullptr), Acad::eInvalidInput);
+    EXPECT_EQ(e.getMacroVarValue(nullptr, &data, v, nullptr), Acad::eInvalidInput);
+}
+
+class ModuleGroup : public Transfer {
+protected:
+    VkDlgStandardsData record(const wchar_t* key) {
+        VkDlgStandardsData r;
+        r.initialize(&db, L"Plate", key, &data);
+        return r;
+    }
+    ErrorStatus get(const wchar_t* key, const wchar_t* name, VkValueType type, Zrl_String& value) {
+        VkDlgStandardsData r = record(key);
+        VkSSMapping m;
+        m.initFromModuleGroup(r.group);
+        return m.getMacroVarValue(name, type, value, r);
+    }
+    ErrorStatus set(const wchar_t* key, const wchar_t* name, VkValueType type, Zrl_String value) {
+        VkDlgStandardsData r = record(key);
+        VkSSMapping m;
+        m.initFromModuleGroup(r.group);
+        return m.setMacroVarValue(name, type, value, r);
+    }
+};
+
+TEST_F(ModuleGroup, NamesSayWhatTheyStandFor) {
+    Zrl_String v;
+    ASSERT_EQ(get(L"Module.Beam", L"P.Name", VkValueString, v), Acad::eOk);
+    EXPECT_EQ(v, L"IPE200");
+    ASSERT_EQ(get(L"Module.Beam", L"P.Material", VkValueString, v), Acad::eOk);
+    EXPECT_EQ(v, L"S235");
+    // Q has no material; R is no placement, and no other rule reads ".Name".
+    EXPECT_EQ(get(L"Module.Beam", L"Q.Material", VkValueString, v), Acad::eInvalidInput);
+    EXPECT_EQ(get(L"Module.Beam", L"R.Name", VkValueString, v), Acad::eInvalidInput);
+
+    ASSERT_EQ(get(L"Module.Plates", L"Cut1.CutRadius", VkValueDouble, v), Acad::eOk);
+    EXPECT_EQ(v, L"8.0000000");
+    ASSERT_EQ(get(L"Module.Plates", L"gen.Length", VkValueDouble, v), Acad::eOk);
+    EXPECT_EQ(v, L"1200.5000");
+    EXPECT_EQ(get(L"Module.Plates", L"gen.Length", VkValueString, v), Acad::eInvalidInput);
+    ASSERT_EQ(get(L"Module.Plates", L"x.Diameter", VkValueInt, v), Acad::eOk);
+    EXPECT_EQ(v, L"20");
+    // The bolt counts answer for any type.
+    ASSERT_EQ(get(L"Module.Plates", L"Pattern2.NrBolts1", VkValueString, v), Acad::eOk);
+    EXPECT_EQ(v, L"4");
+    ASSERT_EQ(get(L"Module.Plates", L"Pattern1.ReverseStart2", VkValueInt, v), Acad::eOk);
+    EXPECT_EQ(v, L"0");
+    ASSERT_EQ(get(L"Module.Beam", L"P.MemberName", VkValueString, v), Acad::eOk);
+    EXPECT_EQ(v, L"B1");
+    ASSERT_EQ(get(L"Module.Plates", L"Width", VkValueInt, v), Acad::eOk);
+    EXPECT_EQ(v, L"150");
+    EXPECT_EQ(get(L"Module.Plates", L"Width", VkValueString, v), Acad::eInvalidInput);
+    EXPECT_EQ(get(L"Module.Nowhere", L"Width", VkValueDouble, v), Acad::eInvalidInput);
+}
+
+TEST_F(ModuleGroup, WritesReachTheMacro) {
+    ASSERT_EQ(set(L"Module.Plates", L"Gap", VkValueDouble, L"12"), Acad::eOk);
+    EXPECT_EQ(fixture::dialogValue(db, L"Endplate", L"Gap"), 12);
+    ASSERT_EQ(set(L"Module.Plates", L"gen.Count", VkValueInt, L"5"), Acad::eOk);
+    EXPECT_EQ(db.macro.generalVariables[1].value, 5);
+    ASSERT_EQ(set(L"Module.Plates", L"Cut1.Chamfer1", VkValueDouble, L"3"), Acad::eOk);
+    EXPECT_EQ(db.macro.modules[0].cuts[0].offsets[VkCutChamferOffset1], 3);
+    // Names can only be read.
+    EXPECT_EQ(set(L"Module.Beam", L"P.Name", VkValueString, L"IPE300"), Acad::eInvalidInput);
+    EXPECT_EQ(db.macro.modules[2].placements[0].section, L"IPE200");
+    EXPECT_EQ(set(L"Module.Plates", L"Depth", VkValueDouble, L"1"), Acad::eInvalidInput);
+}
+
+TEST(StandardsRecord, InitializeSetsTheGroupOfModuleKeys) {
+    Zrl_DbMacro db;
+    MacroData data;
+    VkDlgStandardsData r;
+    r.mode = 1;
+    EXPECT_EQ(r.initialize(&db, L"S", L"Module.Base", nullptr), Acad::eInvalidInput);
+    EXPECT_EQ(r.initialize(nullptr, L"S", L"Module.Base", &data), Acad::eInvalidInput);
+    EXPECT_EQ(r.mode, 1);
+    EXPECT_TRUE(r.sheetFile.isEmpty());
+    ASSERT_EQ(r.initialize(&db, L"S", L"Module.Base", &data), Acad::eOk);
+    EXPECT_EQ(r.group, L"Base");
+    EXPECT_EQ(r.mode, 0);
+    ASSERT_EQ(r.initialize(&db, L"S", L"Xq3LmModule.Base", &data), Acad::eOk);
+    EXPECT_EQ(r.group, L"");
+    EXPECT_EQ(r.macroKey, L"Xq3LmModule.Base");
+}
+
+TEST(Candidates, EveryQuantityOfTheMacro) {
+    Zrl_DbMacro db = fixture::sampleMacro();
+    VkSSMapping m;
+    EXPECT_EQ(m.initAllVarsFromMacro(nullptr, nullptr), Acad::eInvalidInput);
+    ASSERT_EQ(m.initAllVarsFromMacro(&db, nullptr), Acad::eOk);
+    Zrl_StringArray texts;
+    for (const VkObjectMap& e : m.mappedObjects()) {
+        Zrl_String text, name;
+        e.setMappingToStrs(text, name);
+        texts.append(text + L"|" + Zrl_String(e.category) + L"|" + e.label);
+    }
+    const Zrl_StringArray expected = {
+        L"Plates\u2022Distance Height|0|", L"Plates\u2022Distance Width|1|",
+        L"Plates\u2022Distance Gap|2|", L"Plates\u2022Distance Extra|3|",
+        // Cut1 has every offset, Cut2 two.
+        L"Plates\u2022CutOffset Cut1|0|", L"Plates\u2022CutPolyOffset Cut1|0|",
+        L"Plates\u2022CutLengthOffset Cut1|0|", L"Plates\u2022CutCenterOffset Cut1|0|",
+        L"Plates\u2022CutInsideOffset Cut1|0|", L"Plates\u2022CutOutsideOffset Cut1|0|",
+        L"Plates\u2022CutChamferOffset1 Cut1|0|", L"Plates\u2022CutChamferOffset2 Cut1|0|",
+        L"Plates\u2022CutRadius Cut1|0|", L"Plates\u2022CutOffset Cut2|0|",
+        L"Plates\u2022CutLengthOffset Cut2|0|", L"Plates\u2022BoltsDiameter |0|",
+        L"Plates\u2022BoltsHoleOffset |0|", L"Plates\u2022PatternNrBolts1 Pattern1|0|",
+        L"Plates\u2022PatternReverseStart1 Pattern1|0|", L"Plates\u2022PatternNrBolts2 Pattern1|0|",
+        L"Plates\u2022PatternReverseStart2 Pattern1|0|", L"Plates\u2022PatternNrBolts1 Pattern2|0|",
+        L"Plates\u2022PatternReverseStart1 Pattern2|0|", L"Beam\u2022Distance Offset|3|",
+        L"Beam\u2022OwnedMemberName P|0|", L"Beam\u2022OwnedMemberName Q|0|",
+        L"\u2022PrPlName Prof0|0|", L"\u2022PrPlMaterial Prof0|0|",
+        L"\u2022MemberSectionSize Prof0;0|0|h", L"\u2022MemberSectionSize Prof0;1|0|b",
+        L"\u2022MemberSectionSize Prof0;2|0|tw", L"\u2022MemberSectionSize Prof0;3|0|tf",
+        L"\u2022MemberSectionSize Prof0;4|0|r", L"\u2022PrPlName Prof1|0|",
+        L"\u2022PrPlMaterial Prof1|0|", L"\u2022GenVar gen_Length|0|",
+        L"\u2022GenVar gen_Count|0|"};
+    ASSERT_EQ(texts.length(), expected.length());
+    for (int i = 0; i < texts.length(); ++i)
+        EXPECT_EQ(texts[i], expected[i]) << i;
+
+    // Numbers are offered to Int and Double variables alike, texts to Strings.
+    AcArray<int> valid;
+    m.getValidVars(false, VkValueString, valid);
+    EXPECT_EQ(valid, AcArray<int>({17, 19, 21, 24, 25, 26, 27, 33, 34}));
+    AcArray<int> forInt, forDouble;
+    m.getValidVars(false, VkValueInt, forInt);
+    m.getValidVars(true, VkValueDouble, forDouble);
+    EXPECT_EQ(forInt, forDouble);
+    EXPECT_EQ(forInt.length() + valid.length(), m.mappedObjects().length());
+}
+
+TEST(Candidates, SortByCategory) {
+    VkSSMapping m;
+    for (int category : {3, 0, 1}) {
+        VkObjectMap e;
+        e.kind = VkMapVarDistance;
+        e.category = category;
+        m.mappedObjectsWrite().append(e);
+    }
+    AcArray<int> vars = {0, 1, 2};
+    EXPECT_EQ(m.sortValidVars(vars, AcArray<int>()), Acad::eInvalidInput);
+    EXPECT_EQ(vars, AcArray<int>({0, 1, 2}));
+    ASSERT_EQ(m.sortValidVars(vars, AcArray<int>({0, 1})), Acad::eOk);
+    EXPECT_EQ(vars, AcArray<int>({-1, 1, -1, 0, 2}));
+    // Sorting a sorted list gives the same list.
+    ASSERT_EQ(m.sortValidVars(vars, AcArray<int>({0, 1})), Acad::eOk);
+    EXPECT_EQ(vars, AcArray<int>({-1, 1, -1, 0, 2}));
+    ASSERT_EQ(m.sortValidVars(vars, AcArray<int>({2, 1, 0})), Acad::eOk);
+    EXPECT_EQ(vars, AcArray<int>({-1, -1, 2, -1, 1, 0}));
+}
+
+} // namespace
