@@ -25,10 +25,16 @@
 // dialog units, dialogUnitsToPixels), WM_INITDIALOG runs onInitDialog, the
 // caption is recorded as shown (script.h) and the owner (the parent, else
 // the main window) is disabled. Then the dialog runs until endDialog: headless,
-// the next scripted function (Script::onNextModal) plays the user; when no
-// function is queued, or the dialog is still running when it returns, the
-// user presses Cancel (IDCANCEL through onCommand/onCancel; should the dialog
-// refuse to end, it is ended with IDCANCEL all the same, so nothing hangs).
+// the next scripted function (Script::onNextModal) plays the user. Functions
+// go to modal dialogs in the order the dialogs are created: a dialog takes
+// its function before onInitDialog, so a dialog opened from onInitDialog or
+// from within the function gets the one after. When no function is queued,
+// or the dialog is still running when it returns, the user presses Cancel
+// (IDCANCEL through onCommand/onCancel; should the dialog refuse to end, it
+// is ended with IDCANCEL all the same, so nothing hangs). An exception out
+// of the function is caught and recorded (Shown::errors). Pages (templates
+// with WS_CHILD, created modeless inside another dialog) leave the keys to
+// the dialog around them.
 // Finally the owner is enabled again, the window destroyed (onDestroy) and
 // the end code returned. doModal answers -1 when the template is missing or
 // the dialog is already live.
