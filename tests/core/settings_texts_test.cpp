@@ -145,6 +145,8 @@ TEST(Timers, AccumulateCompletedIntervalsOnly) {
     EXPECT_GE(timer.totalSeconds(), 0.0);
     EXPECT_TRUE(timer.report().startsWith(L"gCalcMain: 2 calls, ", true));
     timer.reset();
+    EXPECT_EQ(getCurrentTime(L"%Y").length(), 4);
+    EXPECT_EQ(getCurrentTime(Zrl_String(L'x', 300)), L""); // too long: empty, no overflow
     EXPECT_EQ(timer.count(), 0);
     EXPECT_EQ(timer.totalSeconds(), 0.0);
 }

@@ -65,6 +65,11 @@ TEST(TextHelpers, RowsJoinAndSplitWithOneSeparator) {
     EXPECT_EQ(back, rows);
     EXPECT_EQ(appStrs(L"  ", L"Filter", L"", L"", L""), L"  Filter");
     EXPECT_EQ(appStrs(L"a", L":"), L"a:");
+    EXPECT_EQ(stringArr(L"Inside", L"", L"Centre", L"", L""), list({L"Inside", L"Centre"}));
+    EXPECT_TRUE(hasASubstr(L"=CallChild(\"x\";a)", list({L"", L"CallChild"})));
+    EXPECT_FALSE(hasASubstr(L"=callchild(1)", list({L"CallChild"}), true));
+    EXPECT_TRUE(hasASubstr(L"=callchild(1)", list({L"CallChild"}), false));
+    EXPECT_FALSE(hasASubstr(L"anything", list({L""})));
 }
 
 TEST(TextHelpers, DuplicatesReportLaterOccurrencesSoTheFirstSurvives) {

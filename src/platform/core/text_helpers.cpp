@@ -118,6 +118,22 @@ Zrl_String appStrs(const Zrl_String& a, const Zrl_String& b, const Zrl_String& c
     return out.append(b).append(c).append(d).append(e);
 }
 
+Zrl_StringArray stringArr(const Zrl_String& a, const Zrl_String& b, const Zrl_String& c,
+                          const Zrl_String& d, const Zrl_String& e) {
+    Zrl_StringArray out;
+    for (const Zrl_String* t : {&a, &b, &c, &d, &e}) {
+        if (!t->isEmpty()) out.append(*t);
+    }
+    return out;
+}
+
+bool hasASubstr(const Zrl_String& text, const Zrl_StringArray& parts, bool caseSensitive) {
+    for (const Zrl_String& part : parts) {
+        if (!part.isEmpty() && text.hasSubString(part, caseSensitive)) return true;
+    }
+    return false;
+}
+
 bool hasDuplicates(const Zrl_StringArray& list, Zrl_StringArray& duplicates, bool caseSensitive) {
     AcArray<int> later;
     getDuplicates(list, later, caseSensitive);

@@ -50,6 +50,14 @@ Zrl_String appStrs(const Zrl_String& a, const Zrl_String& b = Zrl_String(),
                    const Zrl_String& c = Zrl_String(), const Zrl_String& d = Zrl_String(),
                    const Zrl_String& e = Zrl_String());
 
+// The five texts as a list, in order, leaving out the empty ones (a fixed
+// list of three entries is given as three texts and two empty ones).
+Zrl_StringArray stringArr(const Zrl_String& a, const Zrl_String& b = Zrl_String(),
+                          const Zrl_String& c = Zrl_String(), const Zrl_String& d = Zrl_String(),
+                          const Zrl_String& e = Zrl_String());
+// True when `text` contains any of the non-empty texts of `parts`.
+bool hasASubstr(const Zrl_String& text, const Zrl_StringArray& parts, bool caseSensitive = true);
+
 // --- duplicates and fresh names
 
 // True when some text occurs more than once. `duplicates` receives each

@@ -1,5 +1,6 @@
 // Profiling timers: Zrl_Timer accumulates the time between start and end and
-// counts the completed intervals; Zrl_FunctionTimer brackets a scope.
+// counts the completed intervals; Zrl_FunctionTimer brackets a scope. Also
+// the current date and time as text.
 #pragma once
 
 #include "platform/core/zrl_string.h"
@@ -47,3 +48,9 @@ public:
 private:
     Zrl_Timer& timer_;
 };
+
+// The current local date and time formatted with `format` (the strftime
+// conversions; month and day names as the process locale gives them, English
+// in the default locale), e.g. "06 December, 2026 (14:05)". Empty when the
+// format gives more than 255 characters.
+Zrl_String getCurrentTime(const Zrl_String& format = L"%d %B, %Y (%H:%M)");
