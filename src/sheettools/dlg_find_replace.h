@@ -62,8 +62,11 @@ protected:
     void onDestroy() override;
 
 private:
-    bool searchFrom(int row, int col, int& foundCol, int& foundRow) const;
+    // Makes (col, row) active, enters editing and selects the occurrence.
     bool selectIn(int col, int row);
+    // The dialog's size, kept under the template's name.
+    void restoreSize();
+    void storeSize();
 
     Zrl_Spread& grid_;
     bool option13WasOn_ = false;

@@ -18,16 +18,13 @@
 //   kText (0) the cell's data text, kFormula (1) its formula (without "="),
 //   kTag (2) its tag, kValue (3) its computed value as text.
 //
-// Numbered grid properties (getBool/setBool, kept by the engine; the engine
-// acts on 7 automatic calculation and 30 changed; the others are kept for the
-// module's own rules): 3 and 4 row and column headers shown, 7 automatic
-// calculation, 8 drawing, 10 whole-row selection (read-mostly lists),
-// 11 arrow keys move between cells, 12 locked cells protected, 13 editing
-// stays on (a cell enters editing when it becomes active; the find dialog
-// needs it), 18 scroll bars shown, 20 editing replaces the cell's text,
-// 21/22 automatic scroll bars, 26 grid lines, 30 the sheet changed since it
-// was loaded, 32 and 34 moving and resizing by the user, 33 extended
-// selection.
+// Numbered grid properties (getBool/setBool) are kept by the grid engine
+// under their numbers; the engine acts on 7 (automatic calculation), 8
+// (drawing) and 30 (the sheet changed since it was loaded), this class on 3
+// (row headers shown: layout 1 gives the row-header column its share) and 13
+// (editing stays on: F8 switches it, the find dialog needs it), the find
+// dialog on 20 (editing replaces the cell's text). zrl_spread_layout.cpp
+// lists the numbers the fixed look sets.
 //
 // Cell-type codes (getCellType): 0 general, 1 edit, 5 static text, 7 button,
 // 8 combo box, 9 picture, 10 integer, 12 check box, 14 number.
