@@ -159,6 +159,10 @@ TEST_F(Files, FindFilesMatchesPatternsWithoutCase) {
     EXPECT_EQ(files,
               list({(dir() + L"a.txt").c_str(), (dir() + L"b.TXT").c_str(),
                     (dir() + L"Sub\\s.txt").c_str(), (dir() + L"Sub\\deeper\\d.txt").c_str()}));
+    // A link back up the tree is not followed.
+    fs::create_directory_symlink(fsDir(), fsDir() / "Sub" / "loop");
+    ASSERT_TRUE(ObjectExportFindFilesRecursive(dir(), L"*.txt", files));
+    EXPECT_EQ(files.length(), 4);
     files = list({L"stale"});
     EXPECT_FALSE(ObjectExportFindFiles(dir() + L"missing", L"*", files));
     EXPECT_TRUE(files.isEmpty());

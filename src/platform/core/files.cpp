@@ -101,7 +101,8 @@ bool listFolder(const fs::path& folder, bool wantFolders, std::vector<Entry>& ou
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec) return false;
         std::error_code kindEc;
-        bool isFolder = it->is_directory(kindEc);
+        // Linked folders are not entered: a link back up would loop.
+        bool isFolder = it->is_directory(kindEc) && !it->is_symlink(kindEc);
         bool isFile = it->is_regular_file(kindEc);
         if (wantFolders ? !isFolder : !isFile) continue;
         out.push_back({pathToText(it->path().filename()), it->path()});
@@ -120,8 +121,7 @@ bool findFiles(const fs::path& folder, const Zrl_String& prefix, const Zrl_Strin
     for (const Entry& e : entries) {
         if (matchesFilePattern(e.name, pattern)) files.append(prefix + e.name);
     }
-    // A folder loop through links stops at a generous depth.
-    if (!recursive || depth > 64) return true;
+    if (!recursive || depth > 256) return true;
     std::vector<Entry> folders;
     listFolder(folder, true, folders);
     for (const Entry& f : folders) {
