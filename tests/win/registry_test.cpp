@@ -61,6 +61,12 @@ TEST_F(RegistryTest, ValuesSurviveARestartWithTheirKeysAndCase) {
     EXPECT_EQ(win::regSubKeys(win::HKEY_LOCAL_MACHINE, L"Software"),
               std::vector<std::wstring>{L"Vendrik"});
 
+    // Texts beyond ASCII go through the file unchanged.
+    const std::wstring odd = L"Stra\u00dfe \u6a4b \U0001F529";
+    ASSERT_TRUE(win::regSetString(win::HKEY_CURRENT_USER, odd, odd, odd));
+    win::reloadRegistry();
+    EXPECT_EQ(win::regGetString(win::HKEY_CURRENT_USER, odd, odd), odd);
+
     // Overwriting keeps one value under its first spelling.
     ASSERT_TRUE(win::regSetString(win::HKEY_LOCAL_MACHINE, kSettings, L"LANGUAGE", L"DE"));
     win::reloadRegistry();
