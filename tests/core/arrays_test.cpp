@@ -2,16 +2,6 @@
 #include "platform/core/zrl_array.h"
 #include "platform/core/zrl_stringarray.h"
 
-namespace {
-
-struct Record {
-    int id = 0;
-    Zrl_String name;
-    bool operator==(const Record&) const = default;
-};
-
-} // namespace
-
 TEST(Arrays, GrowthStepsAndLengths) {
     AcArray<int> a(0, 3);
     EXPECT_EQ(a.growLength(), 3);
@@ -61,28 +51,6 @@ TEST(Arrays, EditsRefuseBadIndexesAndSurviveSelfReferences) {
     EXPECT_FALSE(e.removeLast());
     EXPECT_FALSE(e.remove(1));
     EXPECT_EQ(e.find(1), -1);
-}
-
-TEST(Arrays, CopiesAreIndependentAndBoolsAreReal) {
-    Zrl_Array<Record> a;
-    a.append({1, L"Plate"});
-    Zrl_Array<Record> b = a;
-    b[0].name = L"Angle";
-    EXPECT_EQ(a[0].name, L"Plate");
-    Zrl_Array<Record> c(std::move(b));
-    EXPECT_EQ(c[0].name, L"Angle");
-    a = c;
-    a = a;
-    EXPECT_EQ(a, c);
-    EXPECT_TRUE(a.contains({1, L"Angle"}));
-
-    AcArray<bool> flags = {false, true};
-    bool& first = flags[0];
-    first = true;
-    EXPECT_TRUE(flags[0]);
-    flags.reverse();
-    flags.setAll(false);
-    EXPECT_FALSE(flags.contains(true));
 }
 
 TEST(Arrays, StringArrayFindFollowsTheCaseFlag) {

@@ -36,10 +36,6 @@ TEST_F(Settings, DefaultsEnvironmentAndSettersInThatOrder) {
     EXPECT_EQ(Zrl_Settings::libDir(), L"/x/library/"); // already ends in a separator
     EXPECT_EQ(Zrl_Settings::libDir() + L"Connection Standards\\",
               L"/x/library/Connection Standards\\");
-    Zrl_Settings::setLibDir(L"");
-    EXPECT_EQ(Zrl_Settings::libDir(), Zrl_String::fromUtf8(ZRLSS_EXAMPLE_LIBRARY) + L"\\");
-    Zrl_Settings::setConfigDir(dir());
-    EXPECT_EQ(Zrl_Settings::configDir(), dir());
 }
 
 class NumberedTexts : public ScratchFolderTest {

@@ -98,14 +98,3 @@ TEST(ZrlString, WholeTextNumberConversions) {
         EXPECT_FALSE(ok) << Zrl_String(bad).toUtf8();
     }
 }
-
-TEST(ZrlString, Utf8RoundTripAndInvalidInput) {
-    Zrl_String s(L"Ünïcødé € 𝄞");
-    EXPECT_EQ(Zrl_String::fromUtf8(s.toUtf8()), s);
-    EXPECT_EQ(Zrl_String::fromUtf8("a\xFF"
-                                   "b"),
-              L"a\xFFFD"
-              L"b");
-    Zrl_String lone(std::wstring(1, static_cast<wchar_t>(0xD800)));
-    EXPECT_EQ(lone.toUtf8(), "\xEF\xBF\xBD");
-}
