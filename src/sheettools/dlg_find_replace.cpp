@@ -2,6 +2,7 @@
 #include "sheettools/dlg_find_replace.h"
 
 #include "frame/module_resources.h"
+#include "platform/core/dialog_sizes.h"
 #include "platform/core/numbered_texts.h"
 #include "platform/win/edit.h"
 #include "platform/win/message_box.h"
@@ -253,6 +254,10 @@ int CDlgFindReplace::replaceAll() {
 
 // --- size ------------------------------------------------------------------------
 
-void CDlgFindReplace::restoreSize() {}
+void CDlgFindReplace::restoreSize() {
+    ChangeDlgSize(this, kTemplateName);
+}
 
-void CDlgFindReplace::storeSize() {}
+void CDlgFindReplace::storeSize() {
+    if (isCreated()) WriteDlgSize(this, kTemplateName);
+}

@@ -94,5 +94,16 @@ TEST_F(FindReplaceTest, OpensWithItsTextsAndKeepsTheGridsOption) {
     EXPECT_TRUE(grid.getBool(13)); // it was on before
 }
 
+TEST_F(FindReplaceTest, KeepsItsSizeAcrossOpenings) {
+    win::Rect r = find->rect();
+    r.right = r.left + 517;
+    r.bottom = r.top + 203;
+    find->setRect(r);
+    find->close();
+    ASSERT_NE(grid.findDialog(), nullptr);
+    EXPECT_EQ(find->rect().width(), 517);
+    EXPECT_EQ(find->rect().height(), 203);
+}
+
 } // namespace
 } // namespace wrappertest

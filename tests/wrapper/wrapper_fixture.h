@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/module_resources.h"
+#include "platform/core/settings.h"
 #include "platform/win/dialog.h"
 #include "platform/win/resources.h"
 #include "platform/win/script.h"
@@ -36,6 +37,8 @@ class GridTest : public ::testing::Test {
 protected:
     void SetUp() override {
         win::script().reset();
+        // Remembered dialog sizes go to a folder of the test's own.
+        Zrl_Settings::setConfigDir(Zrl_String::fromUtf8(::testing::TempDir() + "wrapper_config"));
         win::ResourceModuleGuard guard(moduleHandle());
         ASSERT_TRUE(dlg.create(kTemplate));
         dlg.show(true);
