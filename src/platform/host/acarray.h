@@ -1,8 +1,8 @@
 // AcArray<T>: the host's ordered list of values (integers, doubles, booleans,
 // object ids, pointers, records). Indexes count from 0.
 //
-// Storage is one contiguous block grown in steps of the grow length (the
-// physical length never shrinks below what was asked for). Unlike
+// Storage is one contiguous block. It grows by at least the grow length and
+// at least doubles, so that appending stays linear on long lists. Unlike
 // std::vector<bool>, an AcArray<bool> hands out real bool references.
 //
 // Out-of-range element access is a programming error: it is checked with
@@ -102,7 +102,7 @@ public:
         if (len_ == cap_) {
             // value may live inside this array: copy it before growing.
             T copy = value;
-            reserve(cap_ + grow_);
+            reserve(nextCapacity());
             data_[len_] = std::move(copy);
         } else {
             data_[len_] = value;
@@ -123,7 +123,7 @@ public:
     bool insertAt(int index, const T& value) {
         if (index < 0 || index > len_) return false;
         T copy = value;
-        if (len_ == cap_) reserve(cap_ + grow_);
+        if (len_ == cap_) reserve(nextCapacity());
         for (int i = len_; i > index; --i) data_[i] = std::move(data_[i - 1]);
         data_[index] = std::move(copy);
         ++len_;
@@ -196,6 +196,7 @@ public:
     }
 
 private:
+    int nextCapacity() const { return std::max(cap_ + grow_, cap_ * 2); }
     void reserve(int n) {
         if (n <= cap_) return;
         std::unique_ptr<T[]> fresh(new T[n]);
