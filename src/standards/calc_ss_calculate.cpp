@@ -1,0 +1,163 @@
+// The calculation area: every equation "name = expression" below the title
+// "Calc" becomes a grid formula over the cells of the variables it names,
+// and its value is stored in the named variable.
+#include "platform/core/text_helpers.h"
+#include "platform/win/constants.h"
+#include "platform/win/message_box.h"
+#include "standards/calc_area_bounds.h"
+#include "standards/calc_area_text.h"
+#include "standards/calc_ss.h"
+#include "standards/child_call.h"
+#include "standards/ss_functions.h"
+#include "standards/standards_eval_report.h"
+#include "standards/standards_timers.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The names-to-addresses replacement of the sheet whose calculation area is
+// being run. The variables and their cells stay put for the whole run, so it
+// is built once per run instead of once per equation. Runs nest (a child
+// call calculates another sheet inside an equation), hence a stack.
+struct CalcRun {
+    const VkCalcSS* sheet;
+    calc_area::WordReplacer addresses;
+};
+std::vector<CalcRun*>& calcRuns() {
+    static std::vector<CalcRun*> runs;
+    return runs;
+}
+
+class CalcRunScope {
+public:
+    explicit CalcRunScope(CalcRun& run) { calcRuns().push_back(&run); }
+    ~CalcRunScope() { calcRuns().pop_back(); }
+    CalcRunScope(const CalcRunScope&) = delete;
+    CalcRunScope& operator=(const CalcRunScope&) = delete;
+};
+
+void buildAddresses(const VkVarCells& cells, calc_area::WordReplacer& out) {
+    gCalcCellGetVarNames.start();
+    Zrl_StringArray names;
+    for (int i = 0; i < cells.length(); ++i)
+        names.append(cells[i].name);
+    gCalcCellGetVarNames.end();
+    gCalcCellGetVarCoords.start();
+    for (int i = 0; i < names.length(); ++i) {
+        gCalcCellGetVarCoordName.start();
+        int index = -1;
+        if (cells.findVarCell(names[i], index) == Acad::eOk) {
+            const VkVarCell& cell = cells[index];
+            out.add(names[i], getAlfabet(cell.col) + Zrl_String(cell.row));
+        }
+        gCalcCellGetVarCoordName.end();
+    }
+    gCalcCellGetVarCoords.end();
+}
+
+Zrl_String duplicatesText(const Zrl_String& file, const Zrl_StringArray& duplicates) {
+    Zrl_String text = L"There were duplicate variable names found in the standards file " + file +
+                      L".\nThe duplicates will be ignored. Please correct this file.\n" +
+                      L"Duplicate variable names:\n\n";
+    for (int i = 0; i < duplicates.length(); ++i) {
+        if (i > 0) text += L'\n';
+        text += duplicates[i];
+    }
+    return text;
+}
+
+} // namespace
+
+ErrorStatus VkCalcSS::calculate() {
+    gRegisterFuntions.start();
+    registerStandardsFunctions(sheet().functions());
+    gRegisterFuntions.end();
+
+    gFindDuplicates.start();
+    Zrl_StringArray names;
+    for (int i = 0; i < varCells.length(); ++i)
+        names.append(varCells[i].name);
+    Zrl_StringArray duplicates;
+    if (hasDuplicates(names, duplicates, false)) {
+        win::messageBox(this, duplicatesText(fileName, duplicates).str(),
+                        L"Variable names must be unique", win::MB_ICONEXCLAMATION);
+        AcArray<int> indexes;
+        getDuplicates(names, indexes, false);
+        for (int i = indexes.length() - 1; i >= 0; --i)
+            varCells.removeAt(indexes[i]);
+    }
+    gFindDuplicates.end();
+
+    gCalcCells.start();
+    int titleCol = 0, titleRow = 0;
+    if (!findExact(L"Calc", 1, 1, titleCol, titleRow)) return Acad::eInvalidInput;
+    CalcRun run{this, {}};
+    buildAddresses(varCells, run.addresses);
+    CalcRunScope scope(run);
+    const int lastRow = calc_area::usedRows(*this);
+    const int lastCol = calc_area::usedCols(*this);
+    for (int row = titleRow + 1; row <= lastRow; ++row)
+        for (int col = 1; col <= lastCol; ++col)
+            calcCell(col, row);
+    gCalcCells.end();
+    return Acad::eOk;
+}
+
+ErrorStatus VkCalcSS::calcCell(int col, int row) {
+    Zrl_String text;
+    if (!getCellText(col, row, text, 3) || text.isEmpty()) return Acad::eInvalidInput;
+
+    gCalcCellSplitSymbol.start();
+    const calc_area::Equation eq = calc_area::splitEquation(text);
+    gCalcCellSplitSymbol.end();
+
+    gCalcCellFindVarCell.start();
+    int index = -1;
+    const bool assignment = eq.assignment && varCells.findVarCell(eq.name, index) == Acad::eOk;
+    gCalcCellFindVarCell.end();
+
+    const auto failed = [&]() {
+        reportFailedEquation(*this, eq.name, eq.expression, row);
+        return Acad::eInvalidInput;
+    };
+
+    gCalcCellFindFunctions.start();
+    const bool callsChild = eq.expression.hasSubString(calc_area::kCallChild, true);
+    gCalcCellFindFunctions.end();
+    if (callsChild) {
+        gCalcCellCalcNativeFunctions.start();
+        if (callChild(*this, eq.expression) != Acad::eOk) return failed();
+        gCalcCellCalcNativeFunctions.end();
+        return Acad::eOk;
+    }
+    if (!assignment || eq.expression.isEmpty()) return failed();
+
+    gCalcCellCalcFunctionsPrepare.start();
+    VkVarCell& target = varCells[index];
+    if (target.valueType == VkValueString)
+        setEditType(col, row, col, row, 0x110000, 200);
+    else
+        setNumberType(col, row, col, row, 7, false);
+    Zrl_String formula = eq.expression;
+    gCalcCellReplaceVariables.start();
+    const CalcRun* run = calcRuns().empty() ? nullptr : calcRuns().back();
+    if (run != nullptr && run->sheet == this) {
+        run->addresses.apply(formula, true);
+    } else {
+        calc_area::WordReplacer addresses;
+        buildAddresses(varCells, addresses);
+        addresses.apply(formula, true);
+    }
+    gCalcCellReplaceVariables.end();
+    if (!setFormula(col, row, formula)) return failed();
+    gCalcCellCalcFunctionsPrepare.end();
+
+    gCalcCellCalcFunctions.start();
+    Zrl_String result;
+    if (!getCellText(col, row, result, 3) || sheet().value(col, row).isError()) return failed();
+    if (target.setNewValue(*this, result) != Acad::eOk) return Acad::eInvalidInput;
+    gCalcCellCalcFunctions.end();
+    return Acad::eOk;
+}

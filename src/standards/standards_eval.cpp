@@ -1,0 +1,173 @@
+#include "standards/standards_eval.h"
+
+#include "frame/library_instance.h"
+#include "frame/ss_dlgs_mgr.h"
+#include "standards/calc_ss.h"
+#include "standards/child_call_chain.h"
+#include "standards/dlg_ss_standards.h"
+#include "standards/dlg_standards_data.h"
+#include "standards/standards_timers.h"
+
+namespace {
+
+constexpr ErrorStatus kFail = Acad::eInvalidInput;
+
+// Mode 0: values come from the macro and go back to it.
+ErrorStatus runOnMacro(VkCalcSS& sheet, VkDlgStandardsData& record) {
+    if (record.macroObject == nullptr || record.transaction == nullptr) return kFail;
+
+    gInitSSForInput.start();
+    sheet.genVarNames = record.genVarNames;
+    sheet.genVarValues = record.genVarValues;
+    if (sheet.scanDeclarations() != Acad::eOk) return kFail;
+    gInitSSForInput.end();
+
+    gSSSGetFromMacro.start();
+    if (sheet.varCells.getFromMacro(record) != Acad::eOk) return kFail;
+    gSSSGetFromMacro.end();
+
+    gSetMacroValuelsToSS.start();
+    if (sheet.varCells.setValuesToSS(sheet) != Acad::eOk) return kFail;
+    gSetMacroValuelsToSS.end();
+
+    gSSSreplaceGenVars.start();
+    sheet.replaceGenVars();
+    gSSSreplaceGenVars.end();
+
+    gCalcMain.start();
+    if (sheet.calculate() != Acad::eOk) return kFail;
+    if (sheet.varCells.getValuesFromSS(sheet) != Acad::eOk) return kFail;
+    gCalcMain.end();
+
+    gSetToMacro.start();
+    sheet.varCells.setToMacro(record);
+    gSetToMacro.end();
+
+    record.varCells = sheet.varCells;
+    return Acad::eOk;
+}
+
+// Mode 1: the sheet's inputs and outputs, in declaration order with the
+// locals skipped, pair up by position with the caller's list.
+ErrorStatus runOnList(VkCalcSS& sheet, VkDlgStandardsData& record) {
+    VkVarCells& given = record.varCells;
+
+    gGetFromVars.start();
+    sheet.genVarNames = record.genVarNames;
+    sheet.genVarValues = record.genVarValues;
+    sheet.scanDeclarations();
+    const VkVarCell empty;
+    int locals = 0;
+    for (int i = 0; i < sheet.varCells.length(); ++i) {
+        VkVarCell& cell = sheet.varCells[i];
+        if (cell.isLocal()) {
+            ++locals;
+            if (cell.setValueFromOther(sheet, empty) != Acad::eOk) return kFail;
+            continue;
+        }
+        const int pos = i - locals;
+        if (pos >= given.length()) return kFail;
+        if (cell.isOutput() && given[pos].isInput()) return kFail;
+        if (cell.setValueFromOther(sheet, given[pos]) != Acad::eOk) return kFail;
+    }
+    sheet.replaceGenVars();
+    gGetFromVars.end();
+
+    gCalcChild.start();
+    if (sheet.calculate() != Acad::eOk) return kFail;
+    gCalcChild.end();
+
+    gSetToVars.start();
+    locals = 0;
+    for (int i = 0; i < sheet.varCells.length(); ++i) {
+        const VkVarCell& cell = sheet.varCells[i];
+        if (cell.isLocal()) {
+            ++locals;
+            continue;
+        }
+        const int pos = i - locals;
+        if (pos >= given.length()) return kFail;
+        if (cell.isOutput()) given[pos].value = cell.value;
+    }
+    gSetToVars.end();
+    return Acad::eOk;
+}
+
+} // namespace
+
+ErrorStatus runStandardsEvaluation(VkCalcSS& sheet, VkDlgStandardsData& record) {
+    gLoadFile.start();
+    if (sheet.load(record.sheetFile) != Acad::eOk) return kFail;
+    gLoadFile.end();
+
+    // The sheet stays on the chain of open sheets while it computes, so that
+    // no child call can reach it again.
+    const child_call::OpenSheet open(sheet.fileName);
+    switch (record.mode) {
+    case 0:
+        return runOnMacro(sheet, record);
+    case 1:
+        return runOnList(sheet, record);
+    default:
+        return Acad::eOk;
+    }
+}
+
+namespace {
+
+// A window handed out by the pool, given back however the run ends.
+class PooledWindow {
+public:
+    PooledWindow() : dlg_(static_cast<CDlgSSStandards*>(gSSDlgsMgr.getDlg())) {}
+    ~PooledWindow() {
+        if (dlg_ != nullptr) gSSDlgsMgr.releaseDlg(dlg_);
+    }
+    PooledWindow(const PooledWindow&) = delete;
+    PooledWindow& operator=(const PooledWindow&) = delete;
+    CDlgSSStandards* get() const { return dlg_; }
+
+private:
+    CDlgSSStandards* dlg_;
+};
+
+} // namespace
+
+bool StartDlgStandardsSS(VkDlgStandardsData& data) {
+    try {
+        const zrlss::ResourceScope resources;
+        const PooledWindow window;
+        CDlgSSStandards* dlg = window.get();
+        if (dlg == nullptr) return false;
+        dlg->data = data;
+        if (runStandardsEvaluation(dlg->sheet, dlg->data) != Acad::eOk) return false;
+        data = dlg->data;
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool StartDlgStandardsSStest() {
+    VkDlgStandardsData data;
+    data.mode = 1;
+    data.sheetFile = L"c:\\a\\a\\a\\test.vks";
+    const struct {
+        const wchar_t* name;
+        VkCellType kind;
+        const wchar_t* value;
+    } vars[] = {
+        {L"Column", VkCellInput, L"IPE-200"},
+        {L"Thickness", VkCellInput, L"10"},
+        {L"Width", VkCellOutput, L"212"},
+        {L"Length", VkCellOutput, L"356"},
+    };
+    for (const auto& v : vars) {
+        VkVarCell cell;
+        cell.name = v.name;
+        cell.cellType = v.kind;
+        cell.value = v.value;
+        cell.valueType = VkValueString;
+        data.varCells.append(cell);
+    }
+    return StartDlgStandardsSS(data);
+}

@@ -1,0 +1,73 @@
+// The operations of variable cells that read or write the sheet.
+#include "platform/core/zrl_string.h"
+#include "standards/var_cell.h"
+#include "standards/var_cells.h"
+#include "standards/zrl_spread.h"
+
+namespace {
+
+// The longest text a String variable's cell keeps.
+constexpr int kMaxTextLength = 9999;
+
+} // namespace
+
+ErrorStatus VkVarCell::initialize(Zrl_Spread& sheet, const int& col, const int& row,
+                                  const VkCellType& type) {
+    if (!sheet.getCellText(col, row, name, Zrl_Spread::kValue)) return Acad::eInvalidInput;
+    const Zrl_String text = name;
+    if (!parseDeclaration(text, valueType, name)) return Acad::eInvalidInput;
+    // Blanks after a name are not part of it: "Double Width " declares Width.
+    int end = name.length();
+    while (end > 0 && (name.at(end - 1) == L' ' || name.at(end - 1) == L'\t'))
+        --end;
+    if (end < name.length()) name = name.left(end);
+    this->col = col;
+    this->row = row;
+    cellType = type;
+    return Acad::eOk;
+}
+
+ErrorStatus VkVarCell::getCurrentValue(Zrl_Spread& sheet, Zrl_String& out) {
+    return sheet.getCellText(col, row, out, Zrl_Spread::kValue) ? Acad::eOk : Acad::eInvalidInput;
+}
+
+ErrorStatus VkVarCell::setNewValue(Zrl_Spread& sheet, const Zrl_String& v) {
+    value = v;
+    return setValueToSS(sheet);
+}
+
+ErrorStatus VkVarCell::setValueToSS(Zrl_Spread& sheet) {
+    switch (valueType) {
+    case VkValueInt:
+        sheet.setNumberType(col, row, col, row, 0, false);
+        break;
+    case VkValueDouble:
+        sheet.setNumberType(col, row, col, row, 7, false);
+        break;
+    case VkValueString:
+        sheet.setEditType(col, row, col, row, 0x110000, kMaxTextLength);
+        break;
+    }
+    return sheet.setCellValue(col, row, value) ? Acad::eOk : Acad::eInvalidInput;
+}
+
+ErrorStatus VkVarCell::setValueFromOther(Zrl_Spread& sheet, const VkVarCell& other) {
+    return setNewValue(sheet, other.value);
+}
+
+ErrorStatus VkVarCells::getValuesFromSS(Zrl_Spread& sheet) {
+    for (int i = 0; i < cells_.length(); ++i) {
+        VkVarCell& cell = cells_[i];
+        if (!cell.isOutput()) continue;
+        Zrl_String v;
+        if (cell.getCurrentValue(sheet, v) != Acad::eOk) return Acad::eInvalidInput;
+        cell.value = v;
+    }
+    return Acad::eOk;
+}
+
+ErrorStatus VkVarCells::setValuesToSS(Zrl_Spread& sheet) {
+    for (int i = 0; i < cells_.length(); ++i)
+        if (cells_[i].setValueToSS(sheet) != Acad::eOk) return Acad::eInvalidInput;
+    return Acad::eOk;
+}

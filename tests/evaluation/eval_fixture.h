@@ -1,0 +1,94 @@
+// Shared set-up of the evaluation tests: a fresh library folder per test,
+// standards sheets written into it from a list of cell texts, and the
+// scripted user's record of message boxes.
+#pragma once
+
+#include "frame/library_instance.h"
+#include "platform/core/settings.h"
+#include "platform/core/zrl_string.h"
+#include "platform/spread/sheet.h"
+#include "platform/win/resources.h"
+#include "platform/win/script.h"
+#include "standards/dlg_standards_data.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace evaltest {
+
+// One cell of a sheet to write: column, row, data text.
+struct Cell {
+    int col;
+    int row;
+    std::wstring text;
+};
+
+// Writes a sheet file holding `cells` (as typed data) with the given size.
+inline void writeSheet(const std::filesystem::path& path, const std::vector<Cell>& cells,
+                       int cols = 8, int rows = 40) {
+    std::filesystem::create_directories(path.parent_path());
+    spread::Sheet sheet;
+    sheet.setMaxCols(cols);
+    sheet.setMaxRows(rows);
+    for (const Cell& c : cells)
+        sheet.setData(c.col, c.row, c.text);
+    ASSERT_TRUE(sheet.save(path));
+}
+
+// A variable of a record given by the caller (mode 1).
+inline VkVarCell var(const wchar_t* name, VkCellType kind, const wchar_t* value = L"",
+                     VkValueType type = VkValueDouble) {
+    VkVarCell v;
+    v.name = name;
+    v.cellType = kind;
+    v.value = value;
+    v.valueType = type;
+    return v;
+}
+
+// Attaches the module once, as the host's loader would: its resources
+// (the template of the pooled windows among them) become available.
+inline void attachModuleOnce() {
+    static const bool attached = zrlss::attachLibrary(win::registerModule(L"zrlss")) == 1;
+    ASSERT_TRUE(attached);
+}
+
+class EvalTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        attachModuleOnce();
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        lib_ = std::filesystem::temp_directory_path() /
+               ("zrlss_eval_" + std::string(info->test_suite_name()) + "_" + info->name());
+        std::filesystem::remove_all(lib_);
+        std::filesystem::create_directories(standards());
+        Zrl_Settings::resetToDefaults();
+        Zrl_Settings::setLibDir(Zrl_String::fromUtf8(lib_.string()));
+        curDocSettings().standardsDiagnostics = false;
+        win::script().reset();
+    }
+    void TearDown() override {
+        curDocSettings().standardsDiagnostics = false;
+        Zrl_Settings::resetToDefaults();
+        std::filesystem::remove_all(lib_);
+    }
+
+    std::filesystem::path standards() const { return lib_ / "Connection Standards"; }
+    // Writes "Connection Standards/<name>.vks" and returns its path as the
+    // evaluation spells it.
+    Zrl_String sheet(const std::string& name, const std::vector<Cell>& cells, int cols = 8,
+                     int rows = 40) {
+        writeSheet(standards() / (name + ".vks"), cells, cols, rows);
+        return Zrl_Settings::libDir() + L"Connection Standards\\" + Zrl_String::fromUtf8(name) +
+               L".vks";
+    }
+    const std::vector<win::MessageBoxRecord>& boxes() const {
+        return win::script().shown().messageBoxes;
+    }
+
+    std::filesystem::path lib_;
+};
+
+} // namespace evaltest
