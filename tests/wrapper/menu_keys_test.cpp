@@ -59,6 +59,8 @@ TEST(DynMenu, LevelsBecomeSubmenusAndPositionsSkipTitles) {
 
 TEST_F(GridTest, CheckLockColumnsFollowTheClickRule) {
     grid.setCheckBoxType(1, 1, 1, 5);
+    ASSERT_NE(grid.checkBoxPicture(true), nullptr); // the module's pictures
+    EXPECT_FALSE(grid.checkBoxPicture(true)->isNull());
     grid.setColumnBools(1, AcArray<bool>{true, false, true, false, true});
     EXPECT_FALSE(grid.setCheckLockColumns(1, 5));
     EXPECT_EQ(grid.checkColumn(), -1);

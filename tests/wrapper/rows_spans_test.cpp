@@ -1,6 +1,8 @@
 // Rows and columns, spans, creation in place and layouts.
 #include "wrapper_fixture.h"
 
+#include <cstdlib>
+
 namespace wrappertest {
 namespace {
 
@@ -98,6 +100,24 @@ TEST_F(GridTest, EqualWidthsLeaveRoomForTheScrollBar) {
     EXPECT_EQ(grid.getColWidthInPixels(1) + grid.getColWidthInPixels(3) +
                   grid.getColWidthInPixels(4),
               width + 60 - 17 - 100);
+}
+
+TEST_F(GridTest, ShareAndListLayoutsUseTheWholeWidth) {
+    grid.setMaxRows(1);
+    const int width = grid.usableClientWidth();
+    auto w = [&](int col) { return grid.getColWidthInPixels(col); };
+
+    // The last column takes half, the other three share the other half.
+    grid.setLayout(3, -1, 50);
+    EXPECT_EQ(w(4), width / 2);
+    EXPECT_EQ(w(1) + w(2) + w(3), width - width / 2);
+    EXPECT_LE(std::abs(w(1) - w(3)), 1);
+
+    // Columns 1 and 3 fixed, the rest shared; unknown columns are ignored.
+    grid.setLayout(5, AcArray<int>{1, 3, 99}, AcArray<int>{40, 60, 500});
+    EXPECT_EQ(w(1), 40);
+    EXPECT_EQ(w(3), 60);
+    EXPECT_EQ(w(2) + w(4), width - 100);
 }
 
 } // namespace
