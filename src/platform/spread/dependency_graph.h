@@ -65,9 +65,13 @@ public:
     // Calls fn(node) for every formula node reading the cell `key`, once per
     // reference (a node reading a cell twice is reported twice).
     template <class Fn> void forEachDependent(const CellMap& cells, CellKey key, Fn&& fn) const {
-        auto it = cells.find(key);
-        if (it != cells.end())
-            for (uint32_t e = it->second.firstDep; e != kNone; e = edges_[e].next)
+        forEachDependentAt(cells, cells.indexOf(key), key, fn);
+    }
+    // The same for a cell whose position in `cells` is known (kNone: none).
+    template <class Fn>
+    void forEachDependentAt(const CellMap& cells, uint32_t index, CellKey key, Fn&& fn) const {
+        if (index != kNone)
+            for (uint32_t e = cells.at(index).firstDep; e != kNone; e = edges_[e].next)
                 fn(edges_[e].node);
         if (ranges_.liveCount() != 0) ranges_.stab(keyCol(key), keyRow(key), fn);
     }

@@ -114,7 +114,8 @@ std::vector<uint32_t> findCycles(const SheetData& d, const std::vector<uint32_t>
     std::vector<uint32_t> begin(set.size() + 1, 0), adj;
     for (uint32_t i = 0; i < set.size(); ++i) {
         begin[i] = static_cast<uint32_t>(adj.size());
-        c.graph.forEachDependent(c.cells, c.nodes[set[i]].key, [&](uint32_t dep) {
+        const FormulaNode& node = c.nodes[set[i]];
+        c.graph.forEachDependentAt(c.cells, node.cell, node.key, [&](uint32_t dep) {
             auto it = local.find(dep);
             if (it != local.end()) adj.push_back(it->second);
         });
@@ -181,7 +182,7 @@ std::vector<Step> orderOf(SheetData& d, const std::vector<uint32_t>& set) {
     for (uint32_t n : set)
         d.indeg[n] = 0;
     for (uint32_t n : set)
-        c.graph.forEachDependent(c.cells, c.nodes[n].key, [&](uint32_t dep) {
+        c.graph.forEachDependentAt(c.cells, c.nodes[n].cell, c.nodes[n].key, [&](uint32_t dep) {
             if (inSet(dep)) ++d.indeg[dep];
         });
     std::vector<Step> order;
@@ -190,7 +191,7 @@ std::vector<Step> orderOf(SheetData& d, const std::vector<uint32_t>& set) {
     for (uint32_t n : set)
         if (d.indeg[n] == 0) queue.push_back(n);
     auto release = [&](uint32_t n) {
-        c.graph.forEachDependent(c.cells, c.nodes[n].key, [&](uint32_t dep) {
+        c.graph.forEachDependentAt(c.cells, c.nodes[n].cell, c.nodes[n].key, [&](uint32_t dep) {
             if (inSet(dep) && d.indeg[dep] != kDone && --d.indeg[dep] == 0) queue.push_back(dep);
         });
     };
@@ -230,12 +231,10 @@ void run(Sheet& sheet, const std::vector<Step>& order) {
         const FormulaNode& node = c.nodes[step.node];
         if (!node.formula || node.gen != step.gen) continue; // replaced meanwhile
         if (!step.cyclic) {
-            computeCell(sheet, node.key);
+            computeNode(sheet, step.node);
             continue;
         }
-        auto it = d.content.cells.find(node.key);
-        if (it != d.content.cells.end() && it->second.formula == step.node)
-            it->second.value = Value::error(ErrorKind::Cycle);
+        d.content.cells.at(node.cell).value = Value::error(ErrorKind::Cycle);
     }
 }
 
@@ -250,8 +249,14 @@ bool computeCell(Sheet& sheet, CellKey key) {
     SheetData& d = sheet.internals();
     auto it = d.content.cells.find(key);
     if (it == d.content.cells.end() || it->second.formula == kNone) return false;
-    uint32_t n = it->second.formula;
+    computeNode(sheet, it->second.formula);
+    return true;
+}
+
+void computeNode(Sheet& sheet, uint32_t n) {
+    SheetData& d = sheet.internals();
     uint32_t gen = d.content.nodes[n].gen;
+    CellKey key = d.content.nodes[n].key;
     const Formula* f = d.content.nodes[n].formula.get();
     Value result = Value::error(ErrorKind::Value);
     if (d.evalDepth < kMaxEvalDepth) {
@@ -263,12 +268,11 @@ bool computeCell(Sheet& sheet, CellKey key) {
             result = Value::error(ErrorKind::Value);
         }
     }
-    // The evaluation may have changed the sheet: look the cell up again.
-    it = d.content.cells.find(key);
-    if (it == d.content.cells.end() || it->second.formula != n || d.content.nodes[n].gen != gen)
-        return true;
-    it->second.value = std::move(result);
-    return true;
+    // The evaluation may have changed the sheet: the result stands only if
+    // the formula is still the one that ran (then its cell is where it was).
+    const FormulaNode& node = d.content.nodes[n];
+    if (!node.formula || node.gen != gen) return;
+    d.content.cells.at(node.cell).value = std::move(result);
 }
 
 void recalcAll(Sheet& sheet) {
@@ -301,8 +305,10 @@ void recalcFrom(Sheet& sheet, const std::vector<CellKey>& changed) {
     if (c.volatileCount != 0)
         for (uint32_t n = 0; n < c.nodes.size(); ++n)
             if (c.nodes[n].formula && c.nodes[n].isVolatile) visit(n);
-    for (size_t i = 0; i < set.size(); ++i)
-        c.graph.forEachDependent(c.cells, c.nodes[set[i]].key, visit);
+    for (size_t i = 0; i < set.size(); ++i) {
+        const FormulaNode& node = c.nodes[set[i]];
+        c.graph.forEachDependentAt(c.cells, node.cell, node.key, visit);
+    }
     if (set.empty()) return;
     run(sheet, orderOf(d, set));
 }

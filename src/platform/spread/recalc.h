@@ -19,6 +19,8 @@ constexpr int kMaxEvalDepth = 16;
 // Computes the formula of the cell `key` and stores the result; false when
 // the cell has no formula.
 bool computeCell(Sheet& sheet, CellKey key);
+// Computes the formula node `n` (which must hold a formula) into its cell.
+void computeNode(Sheet& sheet, uint32_t n);
 
 // Computes every formula cell in dependency order.
 void recalcAll(Sheet& sheet);

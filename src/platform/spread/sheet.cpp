@@ -93,6 +93,7 @@ uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Fo
     ++c.formulaCount;
     // Cell references stay valid while link adds cells (node-based map).
     c.graph.link(n, refs, c.cells, node.rangeBegin, node.rangeCount);
+    node.cell = c.cells.indexOf(key);
     if (c.graph.wantsRebuild()) rebuildGraph(c);
     return n;
 }
@@ -110,8 +111,12 @@ void rebuildGraph(SheetContent& c) {
         c.graph.link(n, refs, c.cells, node.rangeBegin, node.rangeCount);
     }
     // Cells that only headed edge lists may have lost them.
-    for (auto it = c.cells.begin(); it != c.cells.end();)
-        it = it->second.vacant() ? c.cells.erase(it) : std::next(it);
+    for (auto it = c.cells.begin(); it != c.cells.end();) {
+        if (it->second.vacant())
+            it = c.cells.erase(it);
+        else
+            ++it;
+    }
 }
 
 } // namespace detail

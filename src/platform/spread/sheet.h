@@ -72,7 +72,8 @@ public:
 
     // Exchanges the contents (cells, attributes, size, spans, widths and
     // heights, active cell, selection) with `other`. Settings, the look and
-    // custom functions stay with each sheet.
+    // custom functions stay with each sheet. Does nothing while either sheet
+    // is calculating.
     void swapContent(Sheet& other) noexcept;
 
     // Empties the sheet: no cells, no attributes, size 0 x 0. Settings, the

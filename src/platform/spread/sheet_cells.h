@@ -6,7 +6,10 @@
 #include "platform/spread/value.h"
 
 #include <cstdint>
-#include <unordered_map>
+#include <memory>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace spread {
 
@@ -39,15 +42,116 @@ struct Cell {
 
 // Keys are spread evenly by a multiplicative mix: packed keys of a column
 // differ only in their low bits.
-struct CellKeyHash {
-    size_t operator()(CellKey key) const noexcept {
-        key ^= key >> 29;
-        key *= 0xBF58476D1CE4E5B9ull;
-        key ^= key >> 32;
-        return static_cast<size_t>(key);
-    }
-};
+inline size_t hashCellKey(CellKey key) {
+    key ^= key >> 29;
+    key *= 0xBF58476D1CE4E5B9ull;
+    key ^= key >> 32;
+    return static_cast<size_t>(key);
+}
 
-using CellMap = std::unordered_map<CellKey, Cell, CellKeyHash>;
+// The cells of a sheet by key: an open-addressing table of (key, index)
+// pairs (linear probing, backward-shift erase) over entries kept in chunks
+// that never move, so a reference to a cell stays valid while other cells
+// are added or erased. Iterates in storage order, not by position.
+class CellMap {
+public:
+    using value_type = std::pair<const CellKey, Cell>;
+
+    template <bool Const> class Iter {
+    public:
+        using Map = std::conditional_t<Const, const CellMap, CellMap>;
+        using Ref = std::conditional_t<Const, const value_type&, value_type&>;
+        using Ptr = std::conditional_t<Const, const value_type*, value_type*>;
+        Iter(Map* map, uint32_t index) : map_(map), index_(index) { skip(); }
+        Ref operator*() const { return map_->entry(index_); }
+        Ptr operator->() const { return &map_->entry(index_); }
+        Iter& operator++() {
+            ++index_;
+            skip();
+            return *this;
+        }
+        bool operator==(const Iter& o) const { return index_ == o.index_; }
+        uint32_t index() const { return index_; }
+
+    private:
+        void skip() {
+            while (index_ < map_->slots_ && !map_->live_[index_])
+                ++index_;
+        }
+        Map* map_;
+        uint32_t index_;
+    };
+    using iterator = Iter<false>;
+    using const_iterator = Iter<true>;
+
+    CellMap() = default;
+    ~CellMap();
+    CellMap(const CellMap&) = delete;
+    CellMap& operator=(const CellMap&) = delete;
+    CellMap(CellMap&& o) noexcept { swap(o); }
+    CellMap& operator=(CellMap&& o) noexcept {
+        CellMap gone;
+        gone.swap(o);
+        swap(gone);
+        return *this;
+    }
+    void swap(CellMap& o) noexcept;
+
+    iterator begin() { return {this, 0}; }
+    iterator end() { return {this, slots_}; }
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, slots_}; }
+
+    iterator find(CellKey key) { return {this, lookup(key)}; }
+    const_iterator find(CellKey key) const { return {this, lookup(key)}; }
+    // The cell of `key`, made (empty) when missing.
+    Cell& operator[](CellKey key);
+    iterator erase(iterator it);
+    void erase(CellKey key) {
+        auto it = find(key);
+        if (it != end()) erase(it);
+    }
+    size_t size() const { return count_; }
+    // Stable position of a cell for as long as it is not erased (kNone when
+    // absent), and the cell at such a position.
+    uint32_t indexOf(CellKey key) const {
+        uint32_t i = lookup(key);
+        return i == slots_ ? kNone : i;
+    }
+    Cell& at(uint32_t index) { return entry(index).second; }
+    const Cell& at(uint32_t index) const { return entry(index).second; }
+    void reserve(size_t count);
+    void clear();
+
+private:
+    static constexpr uint32_t kChunkBits = 10;
+    static constexpr uint32_t kChunk = 1u << kChunkBits;
+    struct Slot {
+        CellKey key;
+        uint32_t index; // kNone: empty
+    };
+    struct Chunk {
+        alignas(value_type) unsigned char bytes[kChunk * sizeof(value_type)];
+    };
+
+    value_type& entry(uint32_t i) {
+        return reinterpret_cast<value_type*>(chunks_[i >> kChunkBits]->bytes)[i & (kChunk - 1)];
+    }
+    const value_type& entry(uint32_t i) const {
+        return reinterpret_cast<const value_type*>(
+            chunks_[i >> kChunkBits]->bytes)[i & (kChunk - 1)];
+    }
+    // Storage index of `key`, or slots_ when absent.
+    uint32_t lookup(CellKey key) const;
+    void rehash(size_t tableSize);
+
+    std::vector<Slot> table_;
+    size_t mask_ = 0;
+    std::vector<std::unique_ptr<Chunk>> chunks_;
+    std::vector<uint8_t> live_;
+    std::vector<uint32_t> free_;
+    uint32_t slots_ = 0; // storage entries in use or free
+    size_t count_ = 0;
+};
 
 } // namespace spread

@@ -37,6 +37,7 @@ struct CellAttrs {
 
 struct FormulaNode {
     CellKey key = 0;
+    uint32_t cell = kNone;            // the cell's position in the cell map
     std::unique_ptr<Formula> formula; // null: free slot
     uint32_t gen = 0;                 // bumped whenever the slot changes hands
     uint32_t rangeBegin = kNone, rangeCount = 0;

@@ -42,8 +42,12 @@ template <class Map> void remapCells(SheetContent& c, Map&& map) {
             freeAttrs(c, cell.attrs);
             continue;
         }
-        if (cell.formula != kNone) c.nodes[cell.formula].key = *to;
-        fresh.emplace(*to, std::move(cell));
+        uint32_t n = cell.formula;
+        fresh[*to] = std::move(cell);
+        if (n != kNone) {
+            c.nodes[n].key = *to;
+            c.nodes[n].cell = fresh.indexOf(*to);
+        }
     }
     c.cells.swap(fresh);
 }

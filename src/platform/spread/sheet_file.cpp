@@ -415,7 +415,7 @@ std::string writeSheetText(const Sheet& sheet) {
     out += "  \"cells\": [";
     for (size_t i = 0; i < keys.size(); ++i) {
         out += i == 0 ? "\n    " : ",\n    ";
-        out += cellJson(c, keys[i], c.cells.at(keys[i]))
+        out += cellJson(c, keys[i], c.cells.find(keys[i])->second)
                    .dump(-1, ' ', false, json::error_handler_t::replace);
     }
     out += keys.empty() ? "]\n}\n" : "\n  ]\n}\n";

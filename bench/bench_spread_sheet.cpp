@@ -1,0 +1,128 @@
+// Sheet benchmarks: formula chains built and computed, recomputation after
+// one change, a small mixed sheet, and sheet files.
+#include "platform/spread/sheet.h"
+#include "platform/spread/sheet_file.h"
+
+#include <benchmark/benchmark.h>
+#include <string>
+#include <vector>
+
+using namespace spread;
+
+namespace {
+
+// The chain's formula texts, made once: A1 = 1, A(i) = A(i-1)*1.0001+1.
+const std::vector<std::wstring>& chainTexts(int n) {
+    static std::vector<std::wstring> texts;
+    while (static_cast<int>(texts.size()) < n + 1) {
+        int row = static_cast<int>(texts.size());
+        texts.push_back(row < 2 ? L"" : L"=A" + std::to_wstring(row - 1) + L"*1.0001+1");
+    }
+    return texts;
+}
+
+void buildChain(Sheet& s, int n) {
+    const auto& texts = chainTexts(n);
+    s.setMaxCols(1);
+    s.setMaxRows(n);
+    s.setData(1, 1, L"1");
+    for (int row = 2; row <= n; ++row)
+        s.setFormula(1, row, texts[static_cast<size_t>(row)]);
+}
+
+// Built with automatic calculation on: every formula is computed as it is set.
+void BM_ChainBuildAndCompute(benchmark::State& state) {
+    int n = static_cast<int>(state.range(0));
+    chainTexts(n);
+    for (auto _ : state) {
+        Sheet s;
+        buildChain(s, n);
+        benchmark::DoNotOptimize(s.value(1, n));
+    }
+}
+BENCHMARK(BM_ChainBuildAndCompute)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Built with calculation off, then one full recalculation.
+void BM_ChainBuildThenRecalc(benchmark::State& state) {
+    int n = static_cast<int>(state.range(0));
+    chainTexts(n);
+    for (auto _ : state) {
+        Sheet s;
+        s.setBoolProperty(kBoolAutoCalc, false);
+        buildChain(s, n);
+        s.recalc();
+        benchmark::DoNotOptimize(s.value(1, n));
+    }
+}
+BENCHMARK(BM_ChainBuildThenRecalc)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// A change of A1 recomputes the whole chain in order.
+void BM_ChainChangeFirst(benchmark::State& state) {
+    int n = static_cast<int>(state.range(0));
+    Sheet s;
+    buildChain(s, n);
+    int i = 0;
+    for (auto _ : state) {
+        s.setNumber(1, 1, ++i % 7);
+        benchmark::DoNotOptimize(s.value(1, n));
+    }
+}
+BENCHMARK(BM_ChainChangeFirst)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// A fresh 100-cell sheet: 40 numbers and 60 formulas of the usual functions.
+void BM_SmallSheet(benchmark::State& state) {
+    std::vector<std::wstring> formulas;
+    for (int i = 0; i < 60; ++i) {
+        int a = i % 40 + 1, b = (i * 7) % 40 + 1;
+        std::wstring fa = L"A" + std::to_wstring(a), fb = L"A" + std::to_wstring(b);
+        switch (i % 6) {
+        case 0:
+            formulas.push_back(L"=ROUND(" + fa + L"*1.5+" + fb + L",2)");
+            break;
+        case 1:
+            formulas.push_back(L"=IF(" + fa + L">" + fb + L"," + fa + L"," + fb + L")");
+            break;
+        case 2:
+            formulas.push_back(L"=MIN(A1:A40)+" + fa);
+            break;
+        case 3:
+            formulas.push_back(L"=MAX(" + fa + L"," + fb + L",B1)");
+            break;
+        case 4:
+            formulas.push_back(L"=SQRT(" + fa + L"*" + fb + L")");
+            break;
+        default:
+            formulas.push_back(L"=" + fa + L"&\" mm\"");
+            break;
+        }
+    }
+    std::vector<std::wstring> numbers;
+    for (int i = 0; i < 40; ++i)
+        numbers.push_back(std::to_wstring(i * 3 + 1));
+    for (auto _ : state) {
+        Sheet s;
+        s.setMaxCols(3);
+        s.setMaxRows(40);
+        for (int i = 0; i < 40; ++i)
+            s.setData(1, i + 1, numbers[static_cast<size_t>(i)]);
+        for (int i = 0; i < 60; ++i)
+            s.setFormula(2 + i / 40, i % 40 + 1, formulas[static_cast<size_t>(i)]);
+        benchmark::DoNotOptimize(s.value(3, 20));
+    }
+}
+BENCHMARK(BM_SmallSheet)->Unit(benchmark::kMicrosecond);
+
+void BM_SheetFileWriteRead(benchmark::State& state) {
+    Sheet s;
+    buildChain(s, 10000);
+    for (auto _ : state) {
+        std::string text = writeSheetText(s);
+        Sheet t;
+        benchmark::DoNotOptimize(readSheetText(t, text));
+    }
+}
+BENCHMARK(BM_SheetFileWriteRead)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
