@@ -21,48 +21,26 @@ public:
                 spread::freeTextBlock(v.v.text);
         }
     }
-    Args& num(double d) {
-        spread::CalcValue v;
-        v.status = spread::kCalcValue;
-        v.type = spread::kCalcDouble;
-        v.v.d = d;
-        return add(v);
-    }
-    Args& integer(int i) {
-        spread::CalcValue v;
-        v.status = spread::kCalcValue;
-        v.type = spread::kCalcInt;
-        v.v.i = i;
-        return add(v);
-    }
+    Args& num(double d) { return add(spread::kCalcDouble).v.d = d, *this; }
+    Args& integer(int i) { return add(spread::kCalcInt).v.i = i, *this; }
     Args& text(const std::wstring& t) {
-        spread::CalcValue v;
-        v.status = spread::kCalcValue;
-        v.type = spread::kCalcText;
-        v.v.text = spread::allocTextBlock(t);
-        return add(v);
-    }
-    Args& empty() { return add(spread::CalcValue()); }
-    Args& error() {
-        spread::CalcValue v;
-        v.status = spread::kCalcError;
-        return add(v);
+        return add(spread::kCalcText).v.text = spread::allocTextBlock(t), *this;
     }
     Args& cell(int col, int row) {
-        spread::CalcValue v;
-        v.status = spread::kCalcValue;
-        v.type = spread::kCalcCell;
-        v.v.cell.col = col;
-        v.v.cell.row = row;
-        return add(v);
+        add(spread::kCalcCell).v.cell = {col, row};
+        return *this;
     }
+    Args& empty() { return add(spread::kCalcInt, spread::kCalcEmpty), *this; }
+    Args& error() { return add(spread::kCalcInt, spread::kCalcError), *this; }
     spread::CalcValue* data() { return values_.data(); }
     int count() const { return static_cast<int>(values_.size()); }
 
 private:
-    Args& add(const spread::CalcValue& v) {
-        values_.push_back(v);
-        return *this;
+    spread::CalcValue& add(uint8_t type, uint8_t status = spread::kCalcValue) {
+        spread::CalcValue& v = values_.emplace_back();
+        v.status = status;
+        v.type = type;
+        return v;
     }
     std::vector<spread::CalcValue> values_;
 };
@@ -95,6 +73,13 @@ inline Outcome call(Proc proc, Args& args) {
         spread::freeTextBlock(result.v.text);
     }
     return out;
+}
+
+// Calls `proc` with the arguments `fill` puts into a fresh list.
+template <class Fill> Outcome run(Proc proc, Fill fill) {
+    Args args;
+    fill(args);
+    return call(proc, args);
 }
 
 } // namespace fixture

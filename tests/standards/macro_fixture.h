@@ -9,8 +9,7 @@
 // HEA200 and one without a section table.
 #pragma once
 
-#include "platform/core/macro_data.h"
-#include "platform/core/macro_model.h"
+#include "platform/core/macro_description.h"
 #include "platform/core/settings.h"
 
 #include <filesystem>
@@ -19,68 +18,21 @@
 
 namespace fixture {
 
-inline Zrl_DbMacro sampleMacro() {
-    Zrl_DbMacro db;
-    Zrl_Macro& m = db.macro;
-    m.name = L"Endplate connection";
-
-    Zrl_MacroModule plate;
-    plate.name = L"Endplate";
-    plate.group = L"Plates";
-    plate.dialogVariables.append({L"Height", 200, true, true});
-    plate.dialogVariables.append({L"Width", 150, true, false});
-    plate.dialogVariables.append({L"Gap", 10, false, true});
-    plate.dialogVariables.append({L"Extra", 5, false, false});
-    Zrl_MacroCut cut1;
-    cut1.name = L"Cut1";
-    cut1.cutType = Zrl_CutFull;
-    cut1.offsets[VkCutRadius] = 8;
-    Zrl_MacroCut cut2;
-    cut2.name = L"Cut2";
-    cut2.cutType = Zrl_CutStraight;
-    plate.cuts.append(cut1);
-    plate.cuts.append(cut2);
-    m.modules.append(plate);
-
-    Zrl_MacroModule bolts;
-    bolts.name = L"Bolts";
-    bolts.group = L"Plates";
-    bolts.typeCode = kZrlModuleBolt;
-    bolts.patterns.append({1, L"Pattern1", kZrlPatternDouble, false, false});
-    bolts.patterns.append({2, L"Pattern2", kZrlPatternSingle, false, false});
-    m.modules.append(bolts);
-
-    Zrl_MacroModule beam;
-    beam.name = L"Beam";
-    beam.typeCode = kZrlModuleProfile;
-    beam.placements.append({L"P", L"IPE200", L"S235"});
-    beam.placements.append({L"Q", L"HEB240", L""});
-    beam.dialogVariables.append({L"Offset", 25, false, false});
-    m.modules.append(beam);
-
-    m.generalVariables.append({L"gen_Length", 1200.5});
-    m.generalVariables.append({L"gen_Count", 3});
-    db.baseProfiles.append({AcDbObjectId(101), L"HEA200", L"S355"});
-    db.baseProfiles.append({AcDbObjectId(102), L"Custom 12", L""});
-    return db;
-}
-
-inline MacroData sampleData() {
+// The sample macro and its dialog record (tests/data/standards/endplate.json).
+struct Sample {
+    Zrl_DbMacro macro;
     MacroData data;
-    data.caption = L"Endplate connection";
-    MacroTabData plates;
-    plates.name = L"Plates";
-    plates.hasBoltData = true;
-    plates.boltData = {L"20", L"2"};
-    plates.patterns.append({L"Pattern1", L"2", L"3"});
-    plates.patterns.append({L"Pattern2", L"4", L""});
-    plates.flexFix.append({L"Height", false});
-    data.tabs.append(plates);
-    MacroTabData beam;
-    beam.name = L"Beam";
-    beam.profGroups.append({L"P", L"B1", L"IPE200", L"S235"});
-    data.tabs.append(beam);
-    return data;
+    Sample() {
+        loadMacroDescription(Zrl_String::fromUtf8(ZRLSS_TEST_DATA "/standards/endplate.json"),
+                             macro, data);
+    }
+};
+
+inline Zrl_DbMacro sampleMacro() {
+    return Sample().macro;
+}
+inline MacroData sampleData() {
+    return Sample().data;
 }
 
 inline double dialogValue(const Zrl_DbMacro& db, const wchar_t* module, const wchar_t* var) {

@@ -201,36 +201,35 @@ TEST(Candidates, EveryQuantityOfTheMacro) {
     VkSSMapping m;
     EXPECT_EQ(m.initAllVarsFromMacro(nullptr, nullptr), Acad::eInvalidInput);
     ASSERT_EQ(m.initAllVarsFromMacro(&db, nullptr), Acad::eOk);
-    Zrl_StringArray texts;
-    for (const VkObjectMap& e : m.mappedObjects()) {
-        Zrl_String text, name;
-        e.setMappingToStrs(text, name);
-        texts.append(text + L"|" + Zrl_String(e.category) + L"|" + e.label);
-    }
-    const Zrl_StringArray expected = {
-        L"Plates\u2022Distance Height|0|", L"Plates\u2022Distance Width|1|",
-        L"Plates\u2022Distance Gap|2|", L"Plates\u2022Distance Extra|3|",
-        // Cut1 has every offset, Cut2 two.
-        L"Plates\u2022CutOffset Cut1|0|", L"Plates\u2022CutPolyOffset Cut1|0|",
-        L"Plates\u2022CutLengthOffset Cut1|0|", L"Plates\u2022CutCenterOffset Cut1|0|",
-        L"Plates\u2022CutInsideOffset Cut1|0|", L"Plates\u2022CutOutsideOffset Cut1|0|",
-        L"Plates\u2022CutChamferOffset1 Cut1|0|", L"Plates\u2022CutChamferOffset2 Cut1|0|",
-        L"Plates\u2022CutRadius Cut1|0|", L"Plates\u2022CutOffset Cut2|0|",
-        L"Plates\u2022CutLengthOffset Cut2|0|", L"Plates\u2022BoltsDiameter |0|",
-        L"Plates\u2022BoltsHoleOffset |0|", L"Plates\u2022PatternNrBolts1 Pattern1|0|",
-        L"Plates\u2022PatternReverseStart1 Pattern1|0|", L"Plates\u2022PatternNrBolts2 Pattern1|0|",
-        L"Plates\u2022PatternReverseStart2 Pattern1|0|", L"Plates\u2022PatternNrBolts1 Pattern2|0|",
-        L"Plates\u2022PatternReverseStart1 Pattern2|0|", L"Beam\u2022Distance Offset|3|",
-        L"Beam\u2022OwnedMemberName P|0|", L"Beam\u2022OwnedMemberName Q|0|",
-        L"\u2022PrPlName Prof0|0|", L"\u2022PrPlMaterial Prof0|0|",
-        L"\u2022MemberSectionSize Prof0;0|0|h", L"\u2022MemberSectionSize Prof0;1|0|b",
-        L"\u2022MemberSectionSize Prof0;2|0|tw", L"\u2022MemberSectionSize Prof0;3|0|tf",
-        L"\u2022MemberSectionSize Prof0;4|0|r", L"\u2022PrPlName Prof1|0|",
-        L"\u2022PrPlMaterial Prof1|0|", L"\u2022GenVar gen_Length|0|",
-        L"\u2022GenVar gen_Count|0|"};
-    ASSERT_EQ(texts.length(), expected.length());
-    for (int i = 0; i < texts.length(); ++i)
-        EXPECT_EQ(texts[i], expected[i]) << i;
+    // Per module: dialog variables (category from their flags), cut offsets,
+    // bolt data and patterns, placements; then base profiles and general
+    // variables.
+    const Zrl_Array<VkObjectMap>& list = m.mappedObjects();
+    ASSERT_EQ(list.length(), 37);
+    auto text = [&](int i) {
+        Zrl_String mapText, name;
+        list[i].setMappingToStrs(mapText, name);
+        return mapText + L"|" + Zrl_String(list[i].category) + L"|" + list[i].label;
+    };
+    const std::pair<int, const wchar_t*> expected[] = {
+        {0, L"Plates\u2022Distance Height|0|"},
+        {1, L"Plates\u2022Distance Width|1|"},
+        {2, L"Plates\u2022Distance Gap|2|"},
+        {3, L"Plates\u2022Distance Extra|3|"},
+        {12, L"Plates\u2022CutRadius Cut1|0|"},
+        {14, L"Plates\u2022CutLengthOffset Cut2|0|"},
+        {15, L"Plates\u2022BoltsDiameter |0|"},
+        {18, L"Plates\u2022PatternReverseStart1 Pattern1|0|"},
+        {20, L"Plates\u2022PatternReverseStart2 Pattern1|0|"},
+        {22, L"Plates\u2022PatternReverseStart1 Pattern2|0|"},
+        {23, L"Beam\u2022Distance Offset|3|"},
+        {25, L"Beam\u2022OwnedMemberName Q|0|"},
+        {27, L"\u2022PrPlMaterial Prof0|0|"},
+        {29, L"\u2022MemberSectionSize Prof0;1|0|b"},
+        {33, L"\u2022PrPlName Prof1|0|"},
+        {36, L"\u2022GenVar gen_Count|0|"}};
+    for (auto [i, t] : expected)
+        EXPECT_EQ(text(i), t) << i;
 
     // Numbers are offered to Int and Double variables alike, texts to Strings.
     AcArray<int> valid;
