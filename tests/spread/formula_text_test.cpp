@@ -35,12 +35,13 @@ TEST(FormulaText, R1C1ReferencesReadRelativeToTheCell) {
     // Names that begin like references stay names and calls.
     EXPECT_EQ(roundTrip(L"ROUND(RC,0)+RADIANS(C1)+rate", RefStyle::R1C1, RefStyle::A1),
               L"ROUND(C5,0)+RADIANS($A:$A)+rate");
-    // A1 text is not a reference in R1C1 style, and R1C1 text not in A1 style.
-    EXPECT_EQ(roundTrip(L"A1", RefStyle::R1C1, RefStyle::A1), L"A1");
-    auto f = Formula::parse(L"R1C1", RefStyle::A1, 1, 1);
-    ASSERT_TRUE(f);
+    // A reference in the wrong style would be a name that changes meaning
+    // once written in the other style: refused.
+    EXPECT_EQ(roundTrip(L"A1+1", RefStyle::R1C1, RefStyle::A1).substr(0, 8), L"refused:");
+    EXPECT_EQ(roundTrip(L"1+R1C1", RefStyle::A1, RefStyle::A1).substr(0, 8), L"refused:");
+    EXPECT_EQ(roundTrip(L"C", RefStyle::A1, RefStyle::A1).substr(0, 8), L"refused:");
     MapHost host;
-    EXPECT_EQ(f->evaluate(host, 1, 1), Value::error(ErrorKind::Name));
+    EXPECT_EQ(evalIn(host, L"rate*2"), Value::error(ErrorKind::Name));
     // Off the sheet as seen from the cell: refused.
     EXPECT_EQ(roundTrip(L"R[-5]C", RefStyle::R1C1, RefStyle::A1, 3, 5).substr(0, 8), L"refused:");
     EXPECT_EQ(roundTrip(L"R1C16385", RefStyle::R1C1, RefStyle::A1).substr(0, 8), L"refused:");

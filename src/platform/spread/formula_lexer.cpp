@@ -354,4 +354,10 @@ Token Lexer::next() {
     return single(Tok::Bad, 0);
 }
 
+bool readsAsReference(std::wstring_view text, RefStyle style) {
+    // Seen from the middle of the sheet, so that relative parts stay on it.
+    Lexer lex(text, style, kMaxSheetCols / 2, kMaxSheetRows / 2);
+    return lex.next().kind == Tok::Ref && lex.next().kind == Tok::End;
+}
+
 } // namespace spread

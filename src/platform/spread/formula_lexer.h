@@ -70,6 +70,9 @@ private:
     int col_, row_;
 };
 
+// True when `text` is exactly one reference in `style`.
+bool readsAsReference(std::wstring_view text, RefStyle style);
+
 inline bool isNameStart(wchar_t c) {
     return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_' || c == L'\\' ||
            c >= 0xC0;

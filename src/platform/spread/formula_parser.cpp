@@ -38,7 +38,8 @@ constexpr size_t kMaxFormulaLength = 65536;
 
 class Parser {
 public:
-    Parser(std::wstring_view text, RefStyle style, int col, int row) : lex_(text, style, col, row) {
+    Parser(std::wstring_view text, RefStyle style, int col, int row)
+        : lex_(text, style, col, row), r1c1_(style == RefStyle::R1C1) {
         advance();
     }
 
@@ -175,6 +176,10 @@ private:
         }
         case Tok::Ident:
             if (tok_.call) return call();
+            // A name that reads as a reference in the other style could not
+            // be written in that style and read back the same.
+            if (readsAsReference(tok_.ident, r1c1_ ? RefStyle::A1 : RefStyle::R1C1))
+                return fail(L"reference written in the other style");
             emit(Op::Name, addText(std::wstring(tok_.ident)));
             advance();
             return true;
@@ -245,6 +250,7 @@ private:
     }
 
     Lexer lex_;
+    bool r1c1_;
     Token tok_;
     Program* prog_ = nullptr;
     std::wstring error_;
