@@ -2,6 +2,8 @@
 // from the formula's cell, and refusing what is not a formula.
 #include "formula_test_host.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace spread::testing {
@@ -108,6 +110,17 @@ TEST(FormulaText, ReferencesAndVolatility) {
     EXPECT_EQ(refs[3], (CellRange{1, 4, kMaxSheetCols, 4}));
     EXPECT_FALSE(f->isVolatile());
     EXPECT_TRUE(Formula::parse(L"1+MINE(A1)", RefStyle::A1, 1, 2)->isVolatile());
+}
+
+TEST(FormulaText, NumberLiteralsReadAsTheNearestDouble) {
+    MapHost host;
+    for (const char* lit : {"0.1", "1.0001", "123456789.123456", "0.000123456789012345",
+                            "999999999999999", "9999999999999999", "1.7976931348623157e308",
+                            "4.9e-324", "2.2250738585072014e-308", "0.30000000000000004"}) {
+        std::wstring text(lit, lit + std::strlen(lit));
+        EXPECT_EQ(evalIn(host, text), Value(std::strtod(lit, nullptr))) << lit;
+    }
+    EXPECT_EQ(evalIn(host, L"1e309"), Value(L"<refused>"));
 }
 
 TEST(FormulaText, ColumnNames) {

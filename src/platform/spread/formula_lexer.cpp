@@ -31,6 +31,30 @@ bool readDigits(std::wstring_view s, size_t& p, long long& value, size_t maxDigi
     return p > start;
 }
 
+// Plain decimals of up to 15 digits without exponent: the digits as an
+// integer divided by a power of ten, both exact, give the correctly rounded
+// value without the general conversion.
+bool quickNumber(const char* p, size_t n, double& out) {
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    long long mant = 0;
+    int digits = 0, frac = -1;
+    for (size_t i = 0; i < n; ++i) {
+        char c = p[i];
+        if (c == '.') {
+            if (frac >= 0) return false;
+            frac = 0;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++digits > 15) return false;
+        mant = mant * 10 + (c - '0');
+        if (frac >= 0) ++frac;
+    }
+    if (digits == 0) return false;
+    out = static_cast<double>(mant) / kPow10[frac < 0 ? 0 : frac];
+    return true;
+}
+
 } // namespace
 
 bool Lexer::boundary(size_t p) const {
@@ -256,15 +280,16 @@ Token Lexer::next() {
             if (q >= s_.size()) return single(Tok::Bad, 0);
             if (s_[q] == L'"') {
                 if (q + 1 < s_.size() && s_[q + 1] == L'"') {
-                    t.text += L'"';
+                    t.doubled = true;
                     q += 2;
                     continue;
                 }
                 break;
             }
-            t.text += s_[q++];
+            ++q;
         }
         t.kind = Tok::Text;
+        t.ident = s_.substr(p_ + 1, q - p_ - 1);
         p_ = q + 1;
         return t;
     }
@@ -320,9 +345,11 @@ Token Lexer::next() {
         }
         if (n >= sizeof buf - 1) return single(Tok::Bad, 0);
         double v = 0;
-        auto r = std::from_chars(buf, buf + n, v);
-        if (r.ec != std::errc() || r.ptr != buf + n || !std::isfinite(v))
-            return single(Tok::Bad, 0);
+        if (!quickNumber(buf, n, v)) {
+            auto r = std::from_chars(buf, buf + n, v);
+            if (r.ec != std::errc() || r.ptr != buf + n || !std::isfinite(v))
+                return single(Tok::Bad, 0);
+        }
         t.kind = Tok::Number;
         t.num = v;
         p_ = q;

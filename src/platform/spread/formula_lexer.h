@@ -46,8 +46,8 @@ struct Token {
     bool outside = false; // Ref lies partly off the sheet
     ErrorKind error = ErrorKind::Value;
     CellRange ref;
-    std::wstring_view ident; // Ident
-    std::wstring text;       // Text, quotes undoubled
+    std::wstring_view ident; // Ident; for Text the characters between the quotes
+    bool doubled = false;    // Text holds doubled quotes
 };
 
 class Lexer {

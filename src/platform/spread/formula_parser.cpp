@@ -72,6 +72,16 @@ private:
         prog_->code.push_back(in);
     }
 
+    static std::wstring textOf(const Token& t) {
+        if (!t.doubled) return std::wstring(t.ident);
+        std::wstring out;
+        for (size_t i = 0; i < t.ident.size(); ++i) {
+            out += t.ident[i];
+            if (t.ident[i] == L'"') ++i; // the second of a doubled quote
+        }
+        return out;
+    }
+
     uint32_t addText(std::wstring text) {
         prog_->texts.push_back(std::move(text));
         return static_cast<uint32_t>(prog_->texts.size() - 1);
@@ -154,7 +164,7 @@ private:
             return true;
         }
         case Tok::Text:
-            emit(Op::Text, addText(std::move(tok_.text)));
+            emit(Op::Text, addText(textOf(tok_)));
             advance();
             return true;
         case Tok::Logical:
