@@ -143,6 +143,11 @@ TEST_F(DialogTest, ModelessDialogLivesUntilDestroyedAndEndDialogHidesIt) {
     EXPECT_TRUE(dlg.isCreated());
     EXPECT_TRUE(dlg.destroy());
     EXPECT_EQ(dlg.item(IDC_FLAG), nullptr);
+
+    SampleDialog other; // destroyed without ending: no longer running either
+    ASSERT_TRUE(other.create(IDD_SAMPLE));
+    other.destroy();
+    EXPECT_FALSE(other.isRunning());
 }
 
 TEST_F(DialogTest, ControlsArePlacedInPixelsFromDialogUnits) {

@@ -350,6 +350,9 @@ LRESULT Dialog::windowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         sendMessage(WM_COMMAND, makeWParam(IDCANCEL, BN_CLICKED), 0);
         return 0;
+    case WM_DESTROY:
+        running_ = false;
+        return Window::windowProc(msg, wParam, lParam);
     default:
         return Window::windowProc(msg, wParam, lParam);
     }

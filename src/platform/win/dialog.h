@@ -83,7 +83,7 @@ public:
     // Ends the dialog with `code` (modal: doModal returns it; modeless: hides).
     void endDialog(intptr_t code);
     bool isModal() const { return modal_; }
-    // True from creation until endDialog.
+    // True from creation until endDialog or destroy.
     bool isRunning() const { return running_; }
     // The code endDialog received (0 before).
     intptr_t endCode() const { return endCode_; }
