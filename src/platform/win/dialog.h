@@ -73,6 +73,10 @@ public:
     ~Dialog() override;
 
     const ResourceId& templateId() const { return templateId_; }
+    // The window given as parent. A dialog whose template has WS_CHILD (a
+    // page) is that window's child; any other dialog is a top-level window
+    // (parent() is nullptr) owned by it.
+    Window* owner() const { return owner_; }
     void setTemplateId(ResourceId id) { templateId_ = std::move(id); }
 
     // Runs the dialog modally; answers the end code, -1 on failure.
