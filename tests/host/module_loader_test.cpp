@@ -37,6 +37,7 @@ TEST_F(Loader, LoadsAndUnloadsInTheLoaderOrder) {
     EXPECT_FALSE(acrxDynamicLinker()->isApplicationLocked(module->appId()));
     EXPECT_NE(module->symbol("acrxEntryPoint"), nullptr);
     EXPECT_EQ(module->symbol("noSuchSymbol"), nullptr);
+    EXPECT_EQ(host::loadedModules(), std::vector<host::LoadedModule*>{module.get()});
 
     steps.clear();
     ASSERT_TRUE(module->unload(error)) << error;
@@ -44,6 +45,7 @@ TEST_F(Loader, LoadsAndUnloadsInTheLoaderOrder) {
     EXPECT_FALSE(module->isLoaded());
     EXPECT_FALSE(acrxDynamicLinker()->knowsApplication(module->appId()));
     EXPECT_EQ(module->symbol("acrxEntryPoint"), nullptr);
+    EXPECT_TRUE(host::loadedModules().empty());
     // A second unload has nothing left to do.
     steps.clear();
     EXPECT_TRUE(module->unload(error));

@@ -3,6 +3,7 @@
 #include "platform/host/rx_registry.h"
 #include "platform/host/wide_text.h"
 
+#include <algorithm>
 #include <dlfcn.h>
 #include <set>
 
@@ -15,6 +16,11 @@ namespace {
 std::set<void*>& loadedHandles() {
     static std::set<void*> handles;
     return handles;
+}
+
+std::vector<LoadedModule*>& liveModules() {
+    static std::vector<LoadedModule*> modules;
+    return modules;
 }
 
 std::string lastDlError() {
@@ -76,7 +82,12 @@ std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::s
         module->handle_ = nullptr;
         return detachAndClose(path + ": the module failed to initialise");
     }
+    liveModules().push_back(module.get());
     return module;
+}
+
+std::vector<LoadedModule*> loadedModules() {
+    return liveModules();
 }
 
 LoadedModule::~LoadedModule() {
@@ -105,6 +116,7 @@ void LoadedModule::shutDown() {
     if (dllMain_) dllMain_(instance_, DLL_PROCESS_DETACH, nullptr);
     acrxDynamicLinker()->removeApplication(appId());
     loadedHandles().erase(handle_);
+    std::erase(liveModules(), this);
     dlclose(handle_);
     handle_ = nullptr;
 }

@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace host {
 
@@ -56,5 +57,8 @@ private:
     AcRxEntryPointFn entryPoint_ = nullptr;
     int apiVersion_ = 0;
 };
+
+// The modules loaded now, in the order they were loaded.
+ZRLHOST_API std::vector<LoadedModule*> loadedModules();
 
 } // namespace host

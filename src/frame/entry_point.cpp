@@ -1,0 +1,61 @@
+#include "frame/entry_point.h"
+
+#include "frame/library_instance.h"
+#include "frame/module_resources.h"
+#include "platform/host/rx_registry.h"
+
+namespace zrlss {
+
+UnloadSteps& unloadSteps() {
+    static UnloadSteps steps;
+    return steps;
+}
+
+namespace {
+
+AcRxDynamicLinker* dynamicLinker() {
+    return AcRxDynamicLinker::cast(acrxSysRegistry()->at(L"DynamicLinker"));
+}
+
+void initialise(void* appId) {
+    if (AcRxDynamicLinker* linker = dynamicLinker()) linker->unlockApplication(appId);
+    if (AcRxDynamicLinker* linker = dynamicLinker()) linker->registerAppMDIAware(appId);
+    ResourceScope resources;
+    loadCheckBoxPictures();
+}
+
+void unload() {
+    if (auto* commands =
+            AcEdCommandStack::cast(acrxSysRegistry()->at(L"ACAD_REGISTERED_COMMANDS"))) {
+        commands->removeGroup(kCommandGroup);
+    }
+    // The steps run on copies: a step may replace the hooks.
+    const UnloadSteps steps = unloadSteps();
+    if (steps.destroyAllMacroDlgs) steps.destroyAllMacroDlgs();
+    if (steps.endDlgEditConstraints) steps.endDlgEditConstraints();
+}
+
+} // namespace
+} // namespace zrlss
+
+AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {
+    // Nothing may escape to the host; a failing step leaves the rest undone.
+    try {
+        switch (msg) {
+        case AcRx::kInitAppMsg:
+            zrlss::initialise(appId);
+            break;
+        case AcRx::kUnloadAppMsg:
+            zrlss::unload();
+            break;
+        default:
+            break;
+        }
+    } catch (...) {
+    }
+    return AcRx::kRetOK;
+}
+
+int acrxGetApiVersion() {
+    return AcRx::kApiVersion;
+}

@@ -1,0 +1,34 @@
+// The module's side of the host's entry protocol.
+//
+// Initialise (message 1): look up the dynamic linker in the system registry
+// and check its type, unlock the application, look the linker up again and
+// register the application as able to work with several drawings, load the
+// two check-box pictures. Unload (message 2): remove the command group
+// "ZARDEL_SS" from the registered commands, close every modeless macro
+// dialog, close the constraints editor. Every message answers kRetOK.
+#pragma once
+
+#include "frame/export.h"
+#include "platform/host/rxentry.h"
+
+#include <functional>
+
+extern "C" {
+ZRLSS_EXPORT AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId);
+ZRLSS_EXPORT int acrxGetApiVersion();
+}
+
+namespace zrlss {
+
+// The name of the command group the module's commands would live in.
+inline constexpr const wchar_t* kCommandGroup = L"ZARDEL_SS";
+
+// The closing steps of the unload message, set by the code that owns the
+// modeless macro dialogs and the constraints editor. Empty steps are skipped.
+struct UnloadSteps {
+    std::function<void()> destroyAllMacroDlgs;
+    std::function<void()> endDlgEditConstraints;
+};
+UnloadSteps& unloadSteps();
+
+} // namespace zrlss

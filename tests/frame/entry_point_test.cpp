@@ -1,0 +1,122 @@
+// The entry messages and the attach/detach steps, driven as the host does.
+#include "frame/entry_point.h"
+#include "frame/modeless_table.h"
+#include "frame/module_resources.h"
+#include "frame/single_modeless.h"
+#include "frame/ss_dlgs_mgr.h"
+#include "frame_fixture.h"
+#include "platform/host/call_log.h"
+#include "platform/host/rx_registry.h"
+#include "test_dialogs.h"
+
+namespace frame_test {
+namespace {
+
+void noCommand() {}
+
+class Entry : public FrameTest {
+protected:
+    Entry() {
+        registerTestTemplate(module);
+        acrxDynamicLinker()->addApplication(&appId, L"zrlss");
+    }
+    ~Entry() override { zrlss::unloadSteps() = {}; }
+
+    int appId = 0;
+};
+
+TEST_F(Entry, InitialiseUnlocksRegistersAndLoadsThePictures) {
+    host::clearCallLog();
+    EXPECT_EQ(acrxEntryPoint(AcRx::kInitAppMsg, &appId), AcRx::kRetOK);
+    EXPECT_FALSE(acrxDynamicLinker()->isApplicationLocked(&appId));
+    EXPECT_TRUE(acrxDynamicLinker()->isAppMDIAware(&appId));
+    EXPECT_EQ(
+        host::callNames(),
+        (std::vector<std::string>{"AcRxDictionary::at", "AcRxDynamicLinker::unlockApplication",
+                                  "AcRxDictionary::at", "AcRxDynamicLinker::registerAppMDIAware"}));
+    EXPECT_EQ(host::callLog()[0].args.at(0), L"DynamicLinker");
+    EXPECT_EQ(zrlss::checkBoxPicture(false), zrlss::drawCheckBoxPicture(false));
+    EXPECT_EQ(zrlss::checkBoxPicture(true), zrlss::drawCheckBoxPicture(true));
+    // The caller's resources are current again.
+    EXPECT_NE(win::currentResourceModule(), module);
+}
+
+TEST_F(Entry, UnloadRemovesTheGroupAndClosesTheModelessWindowsInOrder) {
+    acedRegCmds()->addCommand(zrlss::kCommandGroup, L"SSCMD", nullptr, 0, noCommand);
+    acedRegCmds()->addCommand(L"OTHER", L"OTHERCMD", nullptr, 0, noCommand);
+
+    zrlss::ModelessTable<PostponingDialog> macros;
+    zrlss::SingleModeless<PostponingDialog> editor;
+    for (int i = 0; i < 2; ++i) {
+        int index = -1;
+        macros.start(
+            [](int) {
+                auto d = std::make_unique<PostponingDialog>();
+                return d->open() ? std::move(d) : nullptr;
+            },
+            index);
+    }
+    zrlss::startModelessEditor(editor, [] {
+        auto d = std::make_unique<PostponingDialog>();
+        return d->open() ? std::move(d) : nullptr;
+    });
+    std::vector<std::string> order;
+    zrlss::unloadSteps().destroyAllMacroDlgs = [&] {
+        order.push_back("macros");
+        macros.endAll();
+    };
+    zrlss::unloadSteps().endDlgEditConstraints = [&] {
+        order.push_back("editor");
+        zrlss::endModelessEditor(editor);
+    };
+
+    EXPECT_EQ(acrxEntryPoint(AcRx::kUnloadAppMsg, &appId), AcRx::kRetOK);
+    EXPECT_FALSE(acedRegCmds()->hasGroup(zrlss::kCommandGroup));
+    EXPECT_TRUE(acedRegCmds()->hasGroup(L"OTHER"));
+    EXPECT_EQ(order, (std::vector<std::string>{"macros", "editor"}));
+    EXPECT_EQ(macros.liveCount(), 0);
+    EXPECT_FALSE(editor.exists());
+}
+
+TEST_F(Entry, OtherMessagesDoNothing) {
+    host::clearCallLog();
+    EXPECT_EQ(acrxEntryPoint(AcRx::kNullMsg, &appId), AcRx::kRetOK);
+    EXPECT_EQ(acrxEntryPoint(static_cast<AcRx::AppMsgCode>(99), &appId), AcRx::kRetOK);
+    EXPECT_TRUE(host::callLog().empty());
+    EXPECT_TRUE(acrxDynamicLinker()->isApplicationLocked(&appId));
+}
+
+TEST_F(Entry, VersionHandshakeIsTheHostsNumber) {
+    EXPECT_EQ(acrxGetApiVersion(), AcRx::kApiVersion);
+}
+
+TEST_F(Entry, AttachRegistersTheResourcesAndDetachEmptiesThePool) {
+    EXPECT_EQ(attached, 1);
+    EXPECT_EQ(zrlss::libraryModule(), module);
+    EXPECT_EQ(zrlss::resourceOverride().GetDefaultResource(), module);
+    EXPECT_NE(win::findTemplate(module, 253), nullptr);
+    EXPECT_EQ(zrlss::attachLibrary(win::ModuleHandle::None), 0);
+
+    void* dlg = gSSDlgsMgr.getDlg();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(zrlss::detachLibrary(), 1);
+    EXPECT_EQ(gSSDlgsMgr.count(), 0);
+}
+
+TEST(CheckBoxPictures, AreSmallAndTellTheStatesApart) {
+    const win::Bitmap cleared = zrlss::drawCheckBoxPicture(false);
+    const win::Bitmap set = zrlss::drawCheckBoxPicture(true);
+    EXPECT_EQ(cleared.size(), (win::Size{13, 13}));
+    EXPECT_EQ(set.size(), (win::Size{13, 13}));
+    // Same frame, the tick only in the set state.
+    EXPECT_EQ(cleared.pixel(0, 0), set.pixel(0, 0));
+    EXPECT_EQ(cleared.pixel(6, 8), win::rgb(255, 255, 255));
+    EXPECT_EQ(set.pixel(5, 8), win::rgb(0, 0, 0));
+    // They survive a round trip through a bitmap file's bytes.
+    auto back = win::Bitmap::fromBytes(set.toBmpBytes());
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, set);
+}
+
+} // namespace
+} // namespace frame_test

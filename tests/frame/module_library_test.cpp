@@ -1,0 +1,110 @@
+// libzrlss.so as the host sees it: loaded and unloaded through the host's
+// loader, its exports compared with the checked-in list, and the zrlss
+// command on a fresh build.
+#include "frame/ss_dlgs_mgr.h"
+#include "frame_fixture.h"
+#include "platform/host/module_exports.h"
+#include "platform/host/module_loader.h"
+#include "platform/host/rx_registry.h"
+#include "platform/win/dialog.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <sys/wait.h>
+
+namespace frame_test {
+namespace {
+
+const std::string kModule = std::string(ZRLSS_LIB_DIR) + "/libzrlss.so";
+
+void noCommand() {}
+
+TEST_F(FrameTest, LoadAndUnloadThroughTheHostLoader) {
+    std::string error;
+    auto module = host::LoadedModule::load(kModule, error);
+    ASSERT_TRUE(module) << error;
+    EXPECT_FALSE(acrxDynamicLinker()->isApplicationLocked(module->appId()));
+    EXPECT_TRUE(acrxDynamicLinker()->isAppMDIAware(module->appId()));
+
+    // A window in the library's own pool, handed out through its export.
+    auto* pool = static_cast<VkSSDlgsMgr*>(module->symbol("gSSDlgsMgr"));
+    auto getDlg = module->function<void* (*)(VkSSDlgsMgr*)>("_ZN11VkSSDlgsMgr6getDlgEv");
+    ASSERT_NE(pool, nullptr);
+    ASSERT_NE(getDlg, nullptr);
+    void* dlg = getDlg(pool);
+    ASSERT_NE(dlg, nullptr);
+    const win::WindowHandle handle =
+        static_cast<win::Window*>(static_cast<win::Dialog*>(dlg))->handle();
+    EXPECT_NE(win::Window::fromHandle(handle), nullptr);
+
+    acedRegCmds()->addCommand(L"ZARDEL_SS", L"SSCMD", nullptr, 0, noCommand);
+    ASSERT_TRUE(module->unload(error)) << error;
+    EXPECT_FALSE(acedRegCmds()->hasGroup(L"ZARDEL_SS"));
+    EXPECT_EQ(win::Window::fromHandle(handle), nullptr); // detach emptied the pool
+}
+
+std::set<std::string> listedExports() {
+    std::ifstream in(std::string(ZRLSS_TEST_DATA) + "/../../src/frame/exports.txt");
+    std::set<std::string> names;
+    std::string line;
+    while (std::getline(in, line)) {
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\r'))
+            line.pop_back();
+        if (!line.empty() && line[0] != '#') names.insert(line);
+    }
+    return names;
+}
+
+TEST(ModuleLibrary, ExportsExactlyTheListedNames) {
+    const std::set<std::string> listed = listedExports();
+    ASSERT_FALSE(listed.empty());
+    std::string error;
+    const auto found = host::listModuleExports(kModule, error);
+    ASSERT_TRUE(error.empty()) << error;
+    const std::set<std::string> exported(found.begin(), found.end());
+    for (const std::string& name : listed)
+        EXPECT_TRUE(exported.count(name)) << "missing: " << name;
+    for (const std::string& name : exported)
+        EXPECT_TRUE(listed.count(name)) << "leaks: " << name;
+}
+
+struct CommandRun {
+    int status = -1;
+    std::string out;
+};
+
+CommandRun runCommand(const std::string& args) {
+    CommandRun r;
+    const std::string cmd = std::string(ZRLSS_BIN_DIR) + "/zrlss " + args + " 2>&1";
+    FILE* pipe = popen(cmd.c_str(), "r");
+    if (!pipe) return r;
+    std::array<char, 256> buf{};
+    while (std::fgets(buf.data(), buf.size(), pipe))
+        r.out += buf.data();
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+TEST(ZrlssCommand, InfoShowsTheModuleAndItsExports) {
+    const CommandRun r = runCommand("info");
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("libzrlss.so"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("acrxEntryPoint"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("examples/library"), std::string::npos) << r.out;
+}
+
+TEST(ZrlssCommand, BadInputGivesOneLineAndAFailure) {
+    CommandRun r = runCommand("--lib /no/such/folder info");
+    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(r.out, "zrlss: library folder not found: /no/such/folder\n");
+    r = runCommand("no-such-subcommand");
+    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+}
+
+} // namespace
+} // namespace frame_test

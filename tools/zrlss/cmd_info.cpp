@@ -1,0 +1,61 @@
+// zrlss info: shows the loaded module (its file and the version of its
+// handshake), the library folder in use and the names the module exports.
+#include "command.h"
+#include "platform/core/settings.h"
+#include "platform/host/module_exports.h"
+#include "platform/host/module_loader.h"
+
+#include <iostream>
+
+namespace zrlss {
+
+namespace {
+
+host::LoadedModule* spreadsheetModule() {
+    for (host::LoadedModule* m : host::loadedModules()) {
+        if (m->path().ends_with("/libzrlss.so")) return m;
+    }
+    return nullptr;
+}
+
+int runInfo(const SharedOptions& shared) {
+    host::LoadedModule* module = spreadsheetModule();
+    if (!module) {
+        std::cerr << "zrlss info: the module is not loaded\n";
+        return 1;
+    }
+    auto version = module->function<AcRxGetApiVersionFn>("acrxGetApiVersion");
+    if (!version || version() != AcRx::kApiVersion) {
+        std::cerr << "zrlss info: the module's version handshake does not match this host\n";
+        return 1;
+    }
+    std::string error;
+    const std::vector<std::string> exports = host::listModuleExports(module->path(), error);
+    if (!error.empty()) {
+        std::cerr << "zrlss info: " << error << "\n";
+        return 1;
+    }
+    std::cout << "module   " << module->path() << "\n"
+              << "version  " << version() << "\n"
+              << "library  " << Zrl_Settings::libDir().toUtf8() << "\n"
+              << "language " << Zrl_Settings::workLanguage().toUtf8() << "\n"
+              << "exports  " << exports.size() << "\n";
+    if (!shared.quiet) {
+        for (const std::string& name : exports)
+            std::cout << "  " << name << "\n";
+    }
+    return 0;
+}
+
+void setupInfo(CLI::App& app, const SharedOptions& shared, int& exitStatus) {
+    CLI::App* cmd = app.add_subcommand(
+        "info", "Load the module, check its version handshake, list its exports and the "
+                "library folder in use");
+    cmd->callback([&shared, &exitStatus] { exitStatus = runInfo(shared); });
+}
+
+const Registrar registrar(setupInfo);
+
+} // namespace
+
+} // namespace zrlss
