@@ -185,3 +185,19 @@ TEST(SheetFile, FormatChosenByExtension) {
     EXPECT_EQ(t.valueText(2, 1), s.valueText(2, 1));
     fs::remove_all(dir);
 }
+
+TEST(SheetFile, ExampleFilesLoad) {
+    Sheet s;
+    std::wstring why;
+    ASSERT_TRUE(s.load(fs::path(ZRLSS_TEST_DATA) / "sheets" / "example.vks", &why))
+        << std::string(why.begin(), why.end());
+    EXPECT_EQ(s.valueText(3, 1), L"1239.068"); // as saved: loading does not recompute
+    EXPECT_EQ(s.data(1, 2), L"1,234.568");
+    s.recalc();
+    EXPECT_EQ(s.valueText(3, 1), L"1239.068");
+    EXPECT_EQ(s.valueText(6, 5), L"1234.568x"); // MAX(A1:B2) as F4 is empty
+    Sheet csv;
+    ASSERT_TRUE(csv.load(fs::path(ZRLSS_TEST_DATA) / "sheets" / "chain.csv"));
+    EXPECT_EQ(csv.valueText(2, 2), L"6"); // SUM over A1:C1 with C1 = 3
+    EXPECT_EQ(csv.valueText(3, 1), L"3");
+}
