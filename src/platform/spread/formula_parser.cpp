@@ -338,10 +338,17 @@ std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, 
         } else if (col < 1 || col > kMaxSheetCols || row < 1 || row > kMaxSheetRows) {
             why = L"cell outside the sheet";
         } else {
+            // Built in a reused buffer, then kept at its exact size: a sheet
+            // may hold a million formulas. Parsing never re-enters itself.
+            static thread_local std::vector<Instr> scratch;
             Program prog;
-            prog.code.reserve(text.size() / 2 + 2);
+            scratch.clear();
+            std::swap(prog.code, scratch);
             Parser parser(text, style, col, row);
-            if (parser.run(prog, why)) {
+            bool ok = parser.run(prog, why);
+            std::swap(prog.code, scratch);
+            if (ok) {
+                prog.code.assign(scratch.begin(), scratch.end());
                 prog.maxStack = stackNeed(prog.code);
                 prog.numeric = isNumeric(prog);
                 return std::make_unique<CompiledFormula>(std::move(prog));
