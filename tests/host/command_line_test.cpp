@@ -1,7 +1,6 @@
 // The command line: formatting, where printed text goes, what the log keeps.
 #include "platform/host/call_log.h"
 #include "platform/host/command_line.h"
-#include "platform/host/host_product.h"
 #include "platform/host/host_state.h"
 #include "platform/host/wide_text.h"
 
@@ -64,11 +63,6 @@ TEST_F(CommandLine, LogKeepsCallsInOrderWithArguments) {
     host::clearCallLog();
     EXPECT_TRUE(host::callLog().empty());
     EXPECT_EQ(host::lastCall("acutPrintf"), nullptr);
-}
-
-TEST_F(CommandLine, DragFormatJoinsProductAndRelease) {
-    EXPECT_EQ(host::dragFormatName(),
-              host::productName() + L".r" + std::to_wstring(host::productRelease()));
 }
 
 TEST(WideText, RoundTripsAndReplacesInvalidText) {

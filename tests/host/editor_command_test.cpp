@@ -41,12 +41,6 @@ TEST_F(EditorCommand, HidesTheDialogAndShowsItAgain) {
     EXPECT_FALSE(CompleteEditorCommand(&dialog));
 }
 
-TEST_F(EditorCommand, DialogMayStayHidden) {
-    ASSERT_TRUE(BeginEditorCommand(&dialog));
-    ASSERT_TRUE(CompleteEditorCommand(&dialog, false));
-    EXPECT_FALSE(dialog.isVisible());
-}
-
 TEST_F(EditorCommand, DestroyedDialogEndsItsCommand) {
     auto gone = std::make_unique<win::Window>();
     gone->create(L"#32770", L"gone", win::WS_VISIBLE, {0, 0, 10, 10}, nullptr, 0);
@@ -55,11 +49,6 @@ TEST_F(EditorCommand, DestroyedDialogEndsItsCommand) {
     EXPECT_EQ(host::editorCommandDialog(), nullptr);
     EXPECT_TRUE(BeginEditorCommand(&dialog));
     EXPECT_FALSE(BeginEditorCommand(nullptr));
-}
-
-TEST(HostWindows, MainWindowIsTheFrame) {
-    EXPECT_EQ(acedGetAcadFrame(), &win::mainWindow());
-    EXPECT_EQ(adsw_acadMainWnd(), &win::mainWindow());
 }
 
 } // namespace

@@ -28,14 +28,6 @@ TEST(ModuleExports, ListsDefinedNamesOnly) {
     EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
 }
 
-TEST(ModuleExports, DemanglesCppNames) {
-    std::string error;
-    const auto names = host::listModuleExports(libPath("libzrlhost.so"), error);
-    ASSERT_TRUE(error.empty()) << error;
-    EXPECT_TRUE(has(names, "host::demangle[abi:cxx11](char const*)"));
-    EXPECT_EQ(host::demangle("plainName"), "plainName");
-}
-
 TEST(ModuleExports, RefusesWhatIsNoSharedLibrary) {
     std::string error;
     EXPECT_TRUE(host::listModuleExports(libPath("missing.so"), error).empty());

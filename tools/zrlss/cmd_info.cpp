@@ -18,6 +18,12 @@ host::LoadedModule* spreadsheetModule() {
     return nullptr;
 }
 
+// The module's folders end in a backslash; the shell shows them with a slash.
+std::string displayFolder(std::string folder) {
+    if (!folder.empty() && folder.back() == '\\') folder.back() = '/';
+    return folder;
+}
+
 int runInfo(const SharedOptions& shared) {
     host::LoadedModule* module = spreadsheetModule();
     if (!module) {
@@ -37,7 +43,7 @@ int runInfo(const SharedOptions& shared) {
     }
     std::cout << "module   " << module->path() << "\n"
               << "version  " << version() << "\n"
-              << "library  " << Zrl_Settings::libDir().toUtf8() << "\n"
+              << "library  " << displayFolder(Zrl_Settings::libDir().toUtf8()) << "\n"
               << "language " << Zrl_Settings::workLanguage().toUtf8() << "\n"
               << "exports  " << exports.size() << "\n";
     if (!shared.quiet) {
