@@ -8,6 +8,8 @@
 #include "standards/dlg_standards_data.h"
 #include "standards/standards_timers.h"
 
+#include <vector>
+
 namespace {
 
 constexpr ErrorStatus kFail = Acad::eInvalidInput;
@@ -49,8 +51,18 @@ ErrorStatus runOnMacro(VkCalcSS& sheet, VkDlgStandardsData& record) {
 
 // Mode 1: the sheet's inputs and outputs, in declaration order with the
 // locals skipped, pair up by position with the caller's list.
+//
+// The pairs are made once, before the calculation, and kept by the cell of
+// the sheet's variable: the calculation drops duplicate declarations from
+// the sheet's list, and pairing again by position afterwards would hand
+// every later output to the wrong entry of the caller's list.
 ErrorStatus runOnList(VkCalcSS& sheet, VkDlgStandardsData& record) {
     VkVarCells& given = record.varCells;
+    struct OutputPair {
+        int col, row; // the sheet variable's cell
+        int pos;      // its partner in the caller's list
+    };
+    std::vector<OutputPair> outputs;
 
     gGetFromVars.start();
     sheet.genVarNames = record.genVarNames;
@@ -69,6 +81,7 @@ ErrorStatus runOnList(VkCalcSS& sheet, VkDlgStandardsData& record) {
         if (pos >= given.length()) return kFail;
         if (cell.isOutput() && given[pos].isInput()) return kFail;
         if (cell.setValueFromOther(sheet, given[pos]) != Acad::eOk) return kFail;
+        if (cell.isOutput()) outputs.push_back({cell.col, cell.row, pos});
     }
     sheet.replaceGenVars();
     gGetFromVars.end();
@@ -78,16 +91,13 @@ ErrorStatus runOnList(VkCalcSS& sheet, VkDlgStandardsData& record) {
     gCalcChild.end();
 
     gSetToVars.start();
-    locals = 0;
-    for (int i = 0; i < sheet.varCells.length(); ++i) {
-        const VkVarCell& cell = sheet.varCells[i];
-        if (cell.isLocal()) {
-            ++locals;
-            continue;
+    for (const OutputPair& pair : outputs) {
+        for (int i = 0; i < sheet.varCells.length(); ++i) {
+            const VkVarCell& cell = sheet.varCells[i];
+            if (cell.col != pair.col || cell.row != pair.row || !cell.isOutput()) continue;
+            given[pair.pos].value = cell.value;
+            break;
         }
-        const int pos = i - locals;
-        if (pos >= given.length()) return kFail;
-        if (cell.isOutput()) given[pos].value = cell.value;
     }
     gSetToVars.end();
     return Acad::eOk;
@@ -148,26 +158,30 @@ bool StartDlgStandardsSS(VkDlgStandardsData& data) {
 }
 
 bool StartDlgStandardsSStest() {
-    VkDlgStandardsData data;
-    data.mode = 1;
-    data.sheetFile = L"c:\\a\\a\\a\\test.vks";
-    const struct {
-        const wchar_t* name;
-        VkCellType kind;
-        const wchar_t* value;
-    } vars[] = {
-        {L"Column", VkCellInput, L"IPE-200"},
-        {L"Thickness", VkCellInput, L"10"},
-        {L"Width", VkCellOutput, L"212"},
-        {L"Length", VkCellOutput, L"356"},
-    };
-    for (const auto& v : vars) {
-        VkVarCell cell;
-        cell.name = v.name;
-        cell.cellType = v.kind;
-        cell.value = v.value;
-        cell.valueType = VkValueString;
-        data.varCells.append(cell);
+    try {
+        VkDlgStandardsData data;
+        data.mode = 1;
+        data.sheetFile = L"c:\\a\\a\\a\\test.vks";
+        const struct {
+            const wchar_t* name;
+            VkCellType kind;
+            const wchar_t* value;
+        } vars[] = {
+            {L"Column", VkCellInput, L"IPE-200"},
+            {L"Thickness", VkCellInput, L"10"},
+            {L"Width", VkCellOutput, L"212"},
+            {L"Length", VkCellOutput, L"356"},
+        };
+        for (const auto& v : vars) {
+            VkVarCell cell;
+            cell.name = v.name;
+            cell.cellType = v.kind;
+            cell.value = v.value;
+            cell.valueType = VkValueString;
+            data.varCells.append(cell);
+        }
+        return StartDlgStandardsSS(data);
+    } catch (...) {
+        return false;
     }
-    return StartDlgStandardsSS(data);
 }

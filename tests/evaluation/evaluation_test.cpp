@@ -5,6 +5,7 @@
 #include "frame/ss_dlgs_mgr.h"
 #include "platform/core/macro_data.h"
 #include "platform/core/macro_model.h"
+#include "platform/host/transactions.h"
 #include "standards/dlg_ss_standards.h"
 #include "standards/standards_eval.h"
 #include "standards/standards_eval_report.h"
@@ -207,14 +208,57 @@ TEST_F(Evaluation, MacroModeNeedsATransactionBeforeReadingDeclarations) {
     gSSDlgsMgr.releaseDlg(dlg);
 }
 
-TEST_F(Evaluation, OtherModesOnlyLoad) {
-    sheet("plate", plateCells());
-    VkDlgStandardsData data = plateRecord(L"plate");
-    data.mode = 7;
-    ASSERT_TRUE(StartDlgStandardsSS(data));
-    EXPECT_EQ(data.varCells[3].value, L"0");
+TEST_F(Evaluation, MacroModeReadsAndWritesTheMacro) {
+    sheet("plate", {{1, 1, L"Input"},
+                    {1, 2, L"Double Height"},
+                    {2, 2, L"Double gen.Length"},
+                    {1, 3, L"Output"},
+                    {1, 4, L"Double Width"},
+                    {1, 5, L"Calc"},
+                    {1, 6, L"Width = Height + gen.Length"}});
+    Zrl_DbMacro macro;
+    Zrl_MacroModule module;
+    module.name = L"Plate1";
+    module.group = L"Base";
+    module.dialogVariables.append({L"Height", 200.0});
+    module.dialogVariables.append({L"Width", 0.0});
+    macro.macro.modules.append(module);
+    macro.macro.generalVariables.append({L"gen_Length", 50.0});
+    MacroData macroData;
+    MacroTabData tab;
+    tab.name = L"Base";
+    macroData.tabs.append(tab);
+    VkDlgStandardsData data;
+    ASSERT_EQ(data.initialize(&macro, L"plate", L"Module.Base", &macroData), Acad::eOk);
+    data.transaction = acdbTransactionManager()->startTransaction();
+    const bool ok = StartDlgStandardsSS(data);
+    acdbTransactionManager()->endTransaction();
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(macro.macro.modules[0].dialogVariables[1].value, 250.0);
+    // The record comes back with the sheet's whole list.
+    ASSERT_EQ(data.varCells.length(), 3);
+    EXPECT_EQ(data.varCells[2].value, L"250");
 }
 
-TEST_F(Evaluation, FixedTestEntryFailsWithoutItsSheet) {
-    EXPECT_FALSE(StartDlgStandardsSStest());
+TEST_F(Evaluation, ListModeKeepsItsPairsWhenDuplicatesAreDropped) {
+    // The output X repeats the input X and is dropped before the equations
+    // run; Z must still reach the entry it was paired with.
+    sheet("dupout", {{1, 1, L"Input"},
+                     {1, 2, L"Double X"},
+                     {2, 2, L"Double Y"},
+                     {1, 3, L"Output"},
+                     {1, 4, L"Double X"},
+                     {2, 4, L"Double Z"},
+                     {1, 5, L"Calc"},
+                     {1, 6, L"Z = X + Y"}});
+    VkDlgStandardsData data;
+    data.mode = 1;
+    data.sheetFile = L"dupout";
+    data.varCells.append(var(L"X", VkCellInput, L"1"));
+    data.varCells.append(var(L"Y", VkCellInput, L"2"));
+    data.varCells.append(var(L"p3", VkCellOutput, L"keep"));
+    data.varCells.append(var(L"p4", VkCellOutput));
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    EXPECT_EQ(data.varCells[3].value, L"3");
+    EXPECT_EQ(data.varCells[2].value, L"keep");
 }

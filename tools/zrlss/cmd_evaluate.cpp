@@ -1,0 +1,304 @@
+// zrlss evaluate SHEET: one standards evaluation through the module's
+// exported StartDlgStandardsSS, as the core module would run it.
+//
+//   --set NAME=VALUE ...        mode 1: the sheet's inputs and outputs (in
+//                               declaration order, locals skipped) make the
+//                               variable list; inputs take the given values;
+//                               every output is printed as NAME=VALUE.
+//   --macro M.json --key KEY    mode 0 against a macro description; prints
+//                               each quantity written to the macro;
+//                               --write OUT.json saves the updated macro.
+//   --json                      prints {"outputs": {NAME: VALUE}} instead.
+//   --repeat N                  runs N times; the median time of one run and
+//                               the totals of the module's step timers go to
+//                               standard error.
+//
+// The module is reached only through its exported names, looked up in the
+// library the command has loaded.
+#include "command.h"
+#include "platform/core/macro_description.h"
+#include "platform/core/paths.h"
+#include "platform/core/settings.h"
+#include "platform/core/timers.h"
+#include "platform/host/transactions.h"
+#include "platform/spread/sheet.h"
+#include "standards/dlg_standards_data.h"
+
+#include <algorithm>
+#include <chrono>
+#include <dlfcn.h>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+namespace zrlss {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using StartFn = bool (*)(VkDlgStandardsData&);
+
+// The step timers the module exports, in its order.
+const char* const kTimerNames[] = {
+    "gLoadFile",
+    "gInitSSForInput",
+    "gSSSGetFromMacro",
+    "gInitMapping",
+    "gInitFromMacro",
+    "gSetMacroValuelsToSS",
+    "gSSSreplaceGenVars",
+    "gCalcMain",
+    "gSetToMacro",
+    "gGetFromVars",
+    "gCalcChild",
+    "gSetToVars",
+    "gRegisterFuntions",
+    "gFindDuplicates",
+    "gCalcCells",
+    "gCalcCellSplitSymbol",
+    "gCalcCellFindVarCell",
+    "gCalcCellFindFunctions",
+    "gCalcCellCalcNativeFunctions",
+    "gCalcCellCalcFunctionsPrepare",
+    "gCalcCellCalcFunctions",
+    "gCalcCellGetVarNames",
+    "gCalcCellGetVarCoords",
+    "gCalcCellGetVarCoordName",
+    "gCalcCellReplaceVariables",
+};
+
+struct EvaluateArgs {
+    std::string sheet;
+    std::vector<std::string> sets;
+    bool json = false;
+    std::string macro;
+    std::string key;
+    std::string write;
+    int repeat = 1;
+};
+
+struct Failure {
+    std::string reason;
+};
+
+// The module the command has loaded (libzrlss.so beside the command).
+class ModuleSymbols {
+public:
+    ModuleSymbols() {
+        std::error_code ec;
+        const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+        const fs::path lib = (exe.parent_path() / ".." / "lib" / "libzrlss.so").lexically_normal();
+        handle_ = dlopen(lib.c_str(), RTLD_NOW | RTLD_NOLOAD);
+        if (handle_ == nullptr) throw Failure{"the module is not loaded"};
+    }
+    ~ModuleSymbols() {
+        if (handle_ != nullptr) dlclose(handle_);
+    }
+    ModuleSymbols(const ModuleSymbols&) = delete;
+    ModuleSymbols& operator=(const ModuleSymbols&) = delete;
+    void* find(const char* name) const { return dlsym(handle_, name); }
+
+private:
+    void* handle_ = nullptr;
+};
+
+bool fileExists(const Zrl_String& path) {
+    std::error_code ec;
+    return !path.isEmpty() && fs::is_regular_file(resolvePath(path), ec);
+}
+
+// The sheet's path as the module's load resolves a name.
+Zrl_String sheetPath(const std::string& sheet) {
+    const Zrl_String name = Zrl_String::fromUtf8(sheet);
+    if (fileExists(name)) return name;
+    const Zrl_String inLibrary =
+        Zrl_Settings::libDir() + L"Connection Standards\\" + name + L".vks";
+    if (!fileExists(inLibrary)) throw Failure{"sheet not found: " + sheet};
+    return inLibrary;
+}
+
+// A declaration "Int Name", "Double Name" or "String Name" (the type word
+// is a prefix, leading blanks skipped).
+bool readDeclaration(const Zrl_String& text, VkValueType& type, Zrl_String& name) {
+    int start = 0;
+    while (text.at(start) == L' ')
+        ++start;
+    const Zrl_String body = text.getSubStringAt(start);
+    if (body.startsWith(L"Int", true))
+        type = VkValueInt;
+    else if (body.startsWith(L"Double", true))
+        type = VkValueDouble;
+    else if (body.startsWith(L"String", true))
+        type = VkValueString;
+    else
+        return false;
+    const int blank = body.findFirst(L" ", true);
+    name = blank < 0 ? Zrl_String() : body.getSubStringAt(blank + 1).trimmed();
+    return true;
+}
+
+// The sheet's inputs and outputs in declaration order (the variable list
+// of a mode-1 run).
+VkVarCells declaredVariables(const Zrl_String& path) {
+    spread::Sheet sheet;
+    std::wstring why;
+    if (!sheet.load(resolvePath(path), &why))
+        throw Failure{"cannot load " + path.toUtf8() + ": " + Zrl_String(why).toUtf8()};
+    const wchar_t* const titles[] = {L"Input", L"Output", L"Local", L"Calc"};
+    int starts[4] = {};
+    for (int row = 1; row <= sheet.maxRows(); ++row)
+        for (int col = 1; col <= sheet.maxCols(); ++col)
+            for (int k = 0; k < 4; ++k)
+                if (starts[k] == 0 &&
+                    Zrl_String::compareNoCase(sheet.valueText(col, row), titles[k]) == 0)
+                    starts[k] = row + 1;
+    if (starts[0] == 0 || starts[1] == 0)
+        throw Failure{"the sheet lacks an \"Input\" or \"Output\" title"};
+    VkVarCells cells;
+    for (int k = 0; k < 2; ++k) {
+        int end = sheet.maxRows();
+        for (int other = 0; other < 4; ++other)
+            if (starts[other] > starts[k] && starts[other] - 1 < end) end = starts[other] - 1;
+        for (int row = starts[k]; row <= end; ++row) {
+            for (int col = 1; col <= sheet.maxCols(); ++col) {
+                VkVarCell cell;
+                if (!readDeclaration(sheet.valueText(col, row), cell.valueType, cell.name))
+                    continue;
+                cell.cellType = k == 0 ? VkCellInput : VkCellOutput;
+                cells.append(cell);
+            }
+        }
+    }
+    return cells;
+}
+
+void setInputs(VkVarCells& cells, const std::vector<std::string>& sets) {
+    for (const std::string& set : sets) {
+        const size_t eq = set.find('=');
+        if (eq == std::string::npos) throw Failure{"--set wants NAME=VALUE: " + set};
+        const Zrl_String name = Zrl_String::fromUtf8(set.substr(0, eq));
+        bool found = false;
+        for (int i = 0; i < cells.length(); ++i) {
+            if (!cells[i].isInput() || !cells[i].name.equal(name, false)) continue;
+            cells[i].value = Zrl_String::fromUtf8(set.substr(eq + 1));
+            found = true;
+        }
+        if (!found) throw Failure{"the sheet has no input named " + name.toUtf8()};
+    }
+}
+
+void printOutputs(const VkVarCells& cells, bool json) {
+    if (json) {
+        nlohmann::ordered_json outputs = nlohmann::ordered_json::object();
+        for (int i = 0; i < cells.length(); ++i)
+            if (cells[i].isOutput()) outputs[cells[i].name.toUtf8()] = cells[i].value.toUtf8();
+        std::cout << nlohmann::ordered_json{{"outputs", outputs}}.dump(2) << "\n";
+        return;
+    }
+    for (int i = 0; i < cells.length(); ++i)
+        if (cells[i].isOutput())
+            std::cout << cells[i].name.toUtf8() << "=" << cells[i].value.toUtf8() << "\n";
+}
+
+void reportTimes(const ModuleSymbols& module, std::vector<double>& seconds) {
+    std::sort(seconds.begin(), seconds.end());
+    const double median = seconds[seconds.size() / 2];
+    std::cerr << "runs: " << seconds.size() << ", median of one run: " << median * 1e6 << " us\n";
+    for (const char* name : kTimerNames) {
+        const auto* timer = static_cast<const Zrl_Timer*>(module.find(name));
+        if (timer == nullptr) continue;
+        std::cerr << "  " << name << ": " << timer->count() << " calls, "
+                  << timer->totalSeconds() * 1e6 << " us\n";
+    }
+}
+
+int runEvaluate(const EvaluateArgs& args) {
+    const ModuleSymbols module;
+    const auto start =
+        reinterpret_cast<StartFn>(module.find("_Z19StartDlgStandardsSSR18VkDlgStandardsData"));
+    if (start == nullptr) throw Failure{"the module does not export StartDlgStandardsSS"};
+    if (args.repeat < 1) throw Failure{"--repeat wants a positive count"};
+    const bool macroMode = !args.macro.empty();
+    if (macroMode && args.key.empty()) throw Failure{"--macro needs --key"};
+    if (!macroMode && !args.write.empty()) throw Failure{"--write needs --macro"};
+
+    const Zrl_String path = sheetPath(args.sheet);
+    VkDlgStandardsData record;
+    record.sheetFile = path;
+    Zrl_DbMacro macro;
+    MacroData macroData;
+    if (macroMode) {
+        Zrl_String why;
+        if (loadMacroDescription(Zrl_String::fromUtf8(args.macro), macro, macroData, &why) !=
+            Acad::eOk)
+            throw Failure{"cannot read " + args.macro + ": " + why.toUtf8()};
+        record.mode = 0;
+        record.macroObject = &macro;
+        record.macroData = &macroData;
+        record.macroKey = Zrl_String::fromUtf8(args.key);
+        if (record.macroKey.startsWith(L"Module.", false))
+            record.group = record.macroKey.getSubStringAt(7);
+    } else {
+        record.mode = 1;
+        record.varCells = declaredVariables(path);
+        setInputs(record.varCells, args.sets);
+    }
+
+    for (const char* name : kTimerNames)
+        if (auto* timer = static_cast<Zrl_Timer*>(module.find(name))) timer->reset();
+    AcTransactionManager* transactions = acdbTransactionManager();
+    std::vector<double> seconds;
+    VkDlgStandardsData result;
+    for (int run = 0; run < args.repeat; ++run) {
+        result = record;
+        if (macroMode) result.transaction = transactions->startTransaction();
+        const auto t0 = std::chrono::steady_clock::now();
+        const bool ok = start(result);
+        seconds.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+        if (macroMode && ok) transactions->endTransaction();
+        if (macroMode && !ok) transactions->abortTransaction();
+        if (!ok) throw Failure{"the evaluation of " + args.sheet + " failed"};
+    }
+    printOutputs(result.varCells, args.json);
+    if (args.repeat > 1) reportTimes(module, seconds);
+    if (!args.write.empty() &&
+        saveMacroDescription(Zrl_String::fromUtf8(args.write), macro, macroData) != Acad::eOk)
+        throw Failure{"cannot write " + args.write};
+    return 0;
+}
+
+void setupEvaluate(CLI::App& app, const SharedOptions&, int& exitStatus) {
+    auto args = std::make_shared<EvaluateArgs>();
+    CLI::App* cmd = app.add_subcommand("evaluate", "Run one standards evaluation");
+    cmd->add_option("SHEET", args->sheet, "standards sheet: a path or a sheet name of the library")
+        ->required();
+    cmd->add_option("--set", args->sets, "NAME=VALUE of an input (mode 1)");
+    cmd->add_flag("--json", args->json, "print the outputs as a JSON object");
+    cmd->add_option("--macro", args->macro, "macro description (JSON): evaluate in mode 0");
+    cmd->add_option("--key", args->key, "standards key of the macro (\"Module.\" + group)");
+    cmd->add_option("--write", args->write, "write the updated macro description here");
+    cmd->add_option("--repeat", args->repeat, "run N times and report the times");
+    cmd->callback([args, &exitStatus] {
+        try {
+            exitStatus = runEvaluate(*args);
+        } catch (const Failure& f) {
+            std::cerr << "zrlss evaluate: " << f.reason << "\n";
+            exitStatus = 1;
+        } catch (const std::exception& e) {
+            std::cerr << "zrlss evaluate: " << e.what() << "\n";
+            exitStatus = 1;
+        }
+    });
+}
+
+const Registrar registrar(setupEvaluate);
+
+} // namespace
+
+} // namespace zrlss
