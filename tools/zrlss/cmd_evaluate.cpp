@@ -226,6 +226,7 @@ int runEvaluate(const EvaluateArgs& args) {
     const bool macroMode = !args.macro.empty();
     if (macroMode && args.key.empty()) throw Failure{"--macro needs --key"};
     if (!macroMode && !args.write.empty()) throw Failure{"--write needs --macro"};
+    if (macroMode && !args.sets.empty()) throw Failure{"--set is for runs without --macro"};
 
     const Zrl_String path = sheetPath(args.sheet);
     VkDlgStandardsData record;
