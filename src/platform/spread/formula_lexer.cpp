@@ -231,18 +231,17 @@ bool Lexer::refR1C1(Token& t) {
     return true;
 }
 
-Token Lexer::next() {
+void Lexer::next(Token& t) {
     while (p_ < s_.size() &&
            (s_[p_] == L' ' || s_[p_] == L'\t' || s_[p_] == L'\r' || s_[p_] == L'\n'))
         ++p_;
-    Token t;
+    t = Token{};
     t.pos = p_;
-    if (p_ >= s_.size()) return t;
+    if (p_ >= s_.size()) return;
     wchar_t c = s_[p_];
     auto single = [&](Tok k, size_t len = 1) {
         t.kind = k;
         p_ += len;
-        return t;
     };
     switch (c) {
     case L'+':
@@ -291,7 +290,7 @@ Token Lexer::next() {
         t.kind = Tok::Text;
         t.ident = s_.substr(p_ + 1, q - p_ - 1);
         p_ = q + 1;
-        return t;
+        return;
     }
     case L'#': {
         for (int k = 0; k <= static_cast<int>(ErrorKind::Cycle); ++k) {
@@ -310,13 +309,13 @@ Token Lexer::next() {
     if (!r1c1_ && (c == L'$' || isLetter(c) || isDigit(c))) {
         if (refA1(t)) {
             t.kind = Tok::Ref;
-            return t;
+            return;
         }
     }
     if (r1c1_ && (upperAscii(c) == L'R' || upperAscii(c) == L'C')) {
         if (refR1C1(t)) {
             t.kind = Tok::Ref;
-            return t;
+            return;
         }
     }
     if (isDigit(c) || (c == L'.' && p_ + 1 < s_.size() && isDigit(s_[p_ + 1]))) {
@@ -353,7 +352,7 @@ Token Lexer::next() {
         t.kind = Tok::Number;
         t.num = v;
         p_ = q;
-        return t;
+        return;
     }
     if (isNameStart(c)) {
         size_t q = p_;
@@ -372,11 +371,11 @@ Token Lexer::next() {
             if (up == L"TRUE" || up == L"FALSE") {
                 t.kind = Tok::Logical;
                 t.num = up == L"TRUE" ? 1 : 0;
-                return t;
+                return;
             }
         }
         t.kind = Tok::Ident;
-        return t;
+        return;
     }
     return single(Tok::Bad, 0);
 }
@@ -384,7 +383,11 @@ Token Lexer::next() {
 bool readsAsReference(std::wstring_view text, RefStyle style) {
     // Seen from the middle of the sheet, so that relative parts stay on it.
     Lexer lex(text, style, kMaxSheetCols / 2, kMaxSheetRows / 2);
-    return lex.next().kind == Tok::Ref && lex.next().kind == Tok::End;
+    Token t;
+    lex.next(t);
+    if (t.kind != Tok::Ref) return false;
+    lex.next(t);
+    return t.kind == Tok::End;
 }
 
 } // namespace spread

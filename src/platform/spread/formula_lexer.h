@@ -54,7 +54,8 @@ class Lexer {
 public:
     Lexer(std::wstring_view src, RefStyle style, int col, int row)
         : s_(src), r1c1_(style == RefStyle::R1C1), col_(col), row_(row) {}
-    Token next();
+    // Reads the next token into `t` (filled in place: tokens are not small).
+    void next(Token& t);
     size_t pos() const { return p_; }
 
 private:

@@ -58,7 +58,7 @@ public:
     }
 
 private:
-    void advance() { tok_ = lex_.next(); }
+    void advance() { lex_.next(tok_); }
 
     bool fail(const std::wstring& why) {
         if (error_.empty()) error_ = why + L" at position " + std::to_wstring(tok_.pos + 1);

@@ -71,7 +71,8 @@ void dropFormula(SheetData& d, Cell& cell) {
     --c.formulaCount;
 }
 
-uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Formula> f) {
+uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Formula> f,
+                       uint32_t index) {
     SheetContent& c = d.content;
     uint32_t n;
     if (!c.freeNodes.empty()) {
@@ -91,9 +92,9 @@ uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Fo
     ++node.gen;
     cell.formula = n;
     ++c.formulaCount;
+    node.cell = index != kNone ? index : c.cells.indexOf(key);
     // Cell references stay valid while link adds cells (node-based map).
     c.graph.link(n, refs, c.cells, node.rangeBegin, node.rangeCount);
-    node.cell = c.cells.indexOf(key);
     if (c.graph.wantsRebuild()) rebuildGraph(c);
     return n;
 }
@@ -438,11 +439,12 @@ bool Sheet::setFormula(int col, int row, std::wstring_view text, std::wstring* e
         if (error && error->empty()) *error = L"not a formula";
         return false;
     }
-    Cell& cell = c.cells[key];
+    uint32_t index;
+    Cell& cell = c.cells.get(key, index);
     detail::dropFormula(*d_, cell);
-    setTyped(c, key, {}, false);
-    detail::attachFormula(*d_, key, cell, std::move(f));
-    detail::computeCell(*this, key);
+    if (cell.attrs != kNone) setTyped(c, key, {}, false);
+    uint32_t n = detail::attachFormula(*d_, key, cell, std::move(f), index);
+    detail::computeNode(*this, n);
     changed(*this, *d_, key);
     return true;
 }

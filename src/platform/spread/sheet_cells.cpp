@@ -21,7 +21,7 @@ void CellMap::swap(CellMap& o) noexcept {
 
 uint32_t CellMap::lookup(CellKey key) const {
     if (count_ == 0) return slots_;
-    for (size_t h = hashCellKey(key) & mask_;; h = (h + 1) & mask_) {
+    for (size_t h = homeOfCellKey(key) & mask_;; h = (h + 1) & mask_) {
         const Slot& s = table_[h];
         if (s.index == kNone) return slots_;
         if (s.key == key) return s.index;
@@ -34,7 +34,7 @@ void CellMap::rehash(size_t tableSize) {
     mask_ = tableSize - 1;
     for (const Slot& s : old) {
         if (s.index == kNone) continue;
-        size_t h = hashCellKey(s.key) & mask_;
+        size_t h = homeOfCellKey(s.key) & mask_;
         while (table_[h].index != kNone)
             h = (h + 1) & mask_;
         table_[h] = s;
@@ -49,11 +49,16 @@ void CellMap::reserve(size_t count) {
 }
 
 Cell& CellMap::operator[](CellKey key) {
+    uint32_t index;
+    return get(key, index);
+}
+
+Cell& CellMap::get(CellKey key, uint32_t& index) {
     uint32_t found = lookup(key);
+    index = found;
     if (found != slots_) return entry(found).second;
     if (table_.empty() || (count_ + 1) * 4 > table_.size() * 3)
         rehash(table_.empty() ? 16 : table_.size() * 2);
-    uint32_t index;
     if (!free_.empty()) {
         index = free_.back();
         free_.pop_back();
@@ -65,7 +70,7 @@ Cell& CellMap::operator[](CellKey key) {
     value_type* e = &entry(index);
     new (e) value_type(key, Cell{});
     live_[index] = 1;
-    size_t h = hashCellKey(key) & mask_;
+    size_t h = homeOfCellKey(key) & mask_;
     while (table_[h].index != kNone)
         h = (h + 1) & mask_;
     table_[h] = Slot{key, index};
@@ -76,13 +81,13 @@ Cell& CellMap::operator[](CellKey key) {
 CellMap::iterator CellMap::erase(iterator it) {
     uint32_t index = it.index();
     CellKey key = entry(index).first;
-    size_t h = hashCellKey(key) & mask_;
+    size_t h = homeOfCellKey(key) & mask_;
     while (table_[h].key != key || table_[h].index == kNone)
         h = (h + 1) & mask_;
     // Backward-shift: pull later entries of the probe run into the hole.
     size_t hole = h;
     for (size_t j = (hole + 1) & mask_; table_[j].index != kNone; j = (j + 1) & mask_) {
-        size_t home = hashCellKey(table_[j].key) & mask_;
+        size_t home = homeOfCellKey(table_[j].key) & mask_;
         // Move j into the hole unless its home lies cyclically in (hole, j].
         bool between = hole <= j ? (home > hole && home <= j) : (home > hole || home <= j);
         if (!between) {

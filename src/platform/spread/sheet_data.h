@@ -108,8 +108,10 @@ CellAttrs& ensureAttrs(SheetContent& c, CellKey key);
 void trimAttrs(SheetContent& c, CellKey key);
 // Removes a cell's formula node (and its edges). The cell keeps its value.
 void dropFormula(SheetData& d, Cell& cell);
-// Gives a cell a formula node; returns the node.
-uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Formula> f);
+// Gives a cell a formula node; returns the node. `index` is the cell's
+// position in the cell map when the caller knows it.
+uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Formula> f,
+                       uint32_t index = kNone);
 // Erases the cell entry when nothing is left in it.
 void eraseIfVacant(SheetContent& c, CellKey key);
 // Rebuilds every edge from the formulas.
