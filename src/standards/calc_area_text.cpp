@@ -135,9 +135,10 @@ bool parseChildCall(const Zrl_String& expression, Zrl_String& file, Zrl_StringAr
     splitStringAtSymbol(expression.getSubStringAt(open + 1, close - open - 1), L",", parts, true);
     if (parts.length() < 2) return false;
     file = unquoted(parts[0]);
-    vars.setLogicalLength(0);
+    Zrl_StringArray names;
     for (int i = 1; i < parts.length(); ++i)
-        vars.append(parts[i].trimmed());
+        names.append(parts[i].trimmed());
+    vars = names;
     return true;
 }
 
