@@ -21,7 +21,7 @@ void CellMap::swap(CellMap& o) noexcept {
 
 uint32_t CellMap::lookup(CellKey key) const {
     if (count_ == 0) return slots_;
-    for (size_t h = homeOfCellKey(key) & mask_;; h = (h + 1) & mask_) {
+    for (size_t h = hashCellKey(key) & mask_;; h = (h + 1) & mask_) {
         const Slot& s = table_[h];
         if (s.index == kNone) return slots_;
         if (s.key == key) return s.index;
@@ -34,7 +34,7 @@ void CellMap::rehash(size_t tableSize) {
     mask_ = tableSize - 1;
     for (const Slot& s : old) {
         if (s.index == kNone) continue;
-        size_t h = homeOfCellKey(s.key) & mask_;
+        size_t h = hashCellKey(s.key) & mask_;
         while (table_[h].index != kNone)
             h = (h + 1) & mask_;
         table_[h] = s;
@@ -70,7 +70,7 @@ Cell& CellMap::get(CellKey key, uint32_t& index) {
     value_type* e = &entry(index);
     new (e) value_type(key, Cell{});
     live_[index] = 1;
-    size_t h = homeOfCellKey(key) & mask_;
+    size_t h = hashCellKey(key) & mask_;
     while (table_[h].index != kNone)
         h = (h + 1) & mask_;
     table_[h] = Slot{key, index};
@@ -81,13 +81,13 @@ Cell& CellMap::get(CellKey key, uint32_t& index) {
 CellMap::iterator CellMap::erase(iterator it) {
     uint32_t index = it.index();
     CellKey key = entry(index).first;
-    size_t h = homeOfCellKey(key) & mask_;
+    size_t h = hashCellKey(key) & mask_;
     while (table_[h].key != key || table_[h].index == kNone)
         h = (h + 1) & mask_;
     // Backward-shift: pull later entries of the probe run into the hole.
     size_t hole = h;
     for (size_t j = (hole + 1) & mask_; table_[j].index != kNone; j = (j + 1) & mask_) {
-        size_t home = homeOfCellKey(table_[j].key) & mask_;
+        size_t home = hashCellKey(table_[j].key) & mask_;
         // Move j into the hole unless its home lies cyclically in (hole, j].
         bool between = hole <= j ? (home > hole && home <= j) : (home > hole || home <= j);
         if (!between) {

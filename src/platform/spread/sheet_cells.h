@@ -49,14 +49,6 @@ inline size_t hashCellKey(CellKey key) {
     return static_cast<size_t>(key);
 }
 
-// Where a key's probe starts: rows are placed in runs of eight side by side,
-// so neighbouring cells of a column share cache lines, while the runs
-// themselves are spread evenly over the table.
-inline size_t homeOfCellKey(CellKey key) {
-    CellKey run = (key & 0xFFFFFFFF00000000ull) | ((key & 0xFFFFFFFFu) >> 3);
-    return (hashCellKey(run) << 3) | static_cast<size_t>(key & 7u);
-}
-
 // The cells of a sheet by key: an open-addressing table of (key, index)
 // pairs (linear probing, backward-shift erase) over entries kept in chunks
 // that never move, so a reference to a cell stays valid while other cells
