@@ -289,7 +289,9 @@ void recalcAll(Sheet& sheet) {
     run(sheet, orderOf(d, set));
 }
 
-void recalcFrom(Sheet& sheet, const std::vector<CellKey>& changed) {
+namespace {
+
+void recalcFromKeys(Sheet& sheet, const CellKey* changed, size_t count) {
     SheetData& d = sheet.internals();
     if (calculating(sheet) || d.content.formulaCount == 0) return;
     newEpoch(d);
@@ -300,8 +302,8 @@ void recalcFrom(Sheet& sheet, const std::vector<CellKey>& changed) {
         d.stamp[n] = d.epoch;
         set.push_back(n);
     };
-    for (CellKey key : changed)
-        c.graph.forEachDependent(c.cells, key, visit);
+    for (size_t i = 0; i < count; ++i)
+        c.graph.forEachDependent(c.cells, changed[i], visit);
     if (c.volatileCount != 0)
         for (uint32_t n = 0; n < c.nodes.size(); ++n)
             if (c.nodes[n].formula && c.nodes[n].isVolatile) visit(n);
@@ -311,6 +313,16 @@ void recalcFrom(Sheet& sheet, const std::vector<CellKey>& changed) {
     }
     if (set.empty()) return;
     run(sheet, orderOf(d, set));
+}
+
+} // namespace
+
+void recalcFrom(Sheet& sheet, const std::vector<CellKey>& changed) {
+    recalcFromKeys(sheet, changed.data(), changed.size());
+}
+
+void recalcFrom(Sheet& sheet, CellKey changed) {
+    recalcFromKeys(sheet, &changed, 1);
 }
 
 } // namespace spread::detail

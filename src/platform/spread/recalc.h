@@ -29,6 +29,8 @@ void recalcAll(Sheet& sheet);
 // not) on the cells `changed`, and every volatile formula. Does nothing while
 // the sheet is already calculating.
 void recalcFrom(Sheet& sheet, const std::vector<CellKey>& changed);
+// The same for one changed cell.
+void recalcFrom(Sheet& sheet, CellKey changed);
 
 // Whether an evaluation or recalculation of the sheet is running.
 bool calculating(const Sheet& sheet);

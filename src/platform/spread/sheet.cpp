@@ -53,7 +53,9 @@ void dropFormula(SheetData& d, Cell& cell) {
     SheetContent& c = d.content;
     uint32_t n = cell.formula;
     FormulaNode& node = c.nodes[n];
-    std::vector<CellRange> refs;
+    // Linking and unlinking never re-enter: one scratch list serves them.
+    static thread_local std::vector<CellRange> refs;
+    refs.clear();
     node.formula->references(refs);
     cell.formula = kNone; // before unlink: a self-reference must not keep the cell
     c.graph.unlink(n, refs, c.cells, node.rangeBegin, node.rangeCount, node.key);
@@ -86,7 +88,8 @@ uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Fo
     node.key = key;
     node.isVolatile = f->isVolatile();
     if (node.isVolatile) ++c.volatileCount;
-    std::vector<CellRange> refs;
+    static thread_local std::vector<CellRange> refs;
+    refs.clear();
     f->references(refs);
     node.formula = std::move(f);
     ++node.gen;
@@ -294,7 +297,7 @@ namespace {
 // cells that depend on `key` up to date.
 void changed(Sheet& sheet, SheetData& d, CellKey key) {
     d.bools[kBoolChanged] = true;
-    if (d.bools[kBoolAutoCalc] && !detail::calculating(sheet)) detail::recalcFrom(sheet, {key});
+    if (d.bools[kBoolAutoCalc] && !detail::calculating(sheet)) detail::recalcFrom(sheet, key);
 }
 
 } // namespace

@@ -286,7 +286,7 @@ bool Sheet::recalcCell(int col, int row) {
     if (!hasFormula(col, row) || detail::calculating(*this)) return false;
     CellKey key = cellKey(col, row);
     detail::computeCell(*this, key);
-    if (d_->bools[kBoolAutoCalc]) detail::recalcFrom(*this, {key});
+    if (d_->bools[kBoolAutoCalc]) detail::recalcFrom(*this, key);
     return true;
 }
 
