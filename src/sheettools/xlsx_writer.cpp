@@ -1,0 +1,244 @@
+// The .xlsx writer over the grid engine's sheet.
+#include "sheettools/xlsx_writer.h"
+
+#include "platform/core/files.h"
+#include "platform/core/paths.h"
+#include "platform/spread/sheet.h"
+#include "sheettools/sheet_settings_ops.h"
+#include "sheettools/ss_settings.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <tuple>
+#include <unistd.h>
+#include <xlsxwriter.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double kMillimetresPerInch = 25.4;
+// The page header and footer of Excel hold at most 255 characters.
+constexpr size_t kMaxHeaderText = 255;
+
+std::string utf8(const std::wstring& text) {
+    return Zrl_String(text).toUtf8();
+}
+
+// 0x00BBGGRR to the workbook's 0xRRGGBB.
+lxw_color_t toRgb(spread::Color color) {
+    return ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+}
+
+// Formats are shared between cells with the same look.
+class FormatCache {
+public:
+    explicit FormatCache(lxw_workbook* book) : book_(book) {}
+
+    lxw_format* get(bool bold, int decimals, spread::Color back, int borderSides,
+                    const std::wstring& fontName, int fontHeight) {
+        const Key key{bold, decimals, back, borderSides, fontName, fontHeight};
+        auto it = formats_.find(key);
+        if (it != formats_.end()) return it->second;
+        lxw_format* f = workbook_add_format(book_);
+        if (bold) format_set_bold(f);
+        if (decimals == 0) format_set_num_format(f, "0");
+        if (decimals == 1) format_set_num_format(f, "0.0");
+        if (decimals == -2) format_set_num_format(f, "@");
+        if (back != spread::kDefaultColor) {
+            format_set_pattern(f, LXW_PATTERN_SOLID);
+            format_set_bg_color(f, toRgb(back));
+        }
+        if (borderSides & (1 | 16)) format_set_left(f, LXW_BORDER_THIN);
+        if (borderSides & (2 | 16)) format_set_right(f, LXW_BORDER_THIN);
+        if (borderSides & (4 | 16)) format_set_top(f, LXW_BORDER_THIN);
+        if (borderSides & (8 | 16)) format_set_bottom(f, LXW_BORDER_THIN);
+        if (!fontName.empty()) format_set_font_name(f, utf8(fontName).c_str());
+        if (fontHeight > 0) format_set_font_size(f, fontHeight * 0.75);
+        formats_.emplace(key, f);
+        return f;
+    }
+
+private:
+    using Key = std::tuple<bool, int, spread::Color, int, std::wstring, int>;
+    lxw_workbook* book_;
+    std::map<Key, lxw_format*> formats_;
+};
+
+// Decimals code of a cell's type: 0.. for number cells, -2 text cells,
+// -1 general.
+int formatCode(const spread::Sheet& sheet, int col, int row) {
+    const int code = sheet.cellTypeCode(col, row);
+    if (code == static_cast<int>(spread::CellKind::Number)) {
+        const int decimals = sheet.cellType(col, row).decimals;
+        return decimals == 0 || decimals == 1 ? decimals : -1;
+    }
+    if (code == static_cast<int>(spread::CellKind::Integer)) return 0;
+    if (code == static_cast<int>(spread::CellKind::Edit)) return -2;
+    return -1;
+}
+
+// Escapes "&" for the page header and footer.
+std::string headerText(const Zrl_String& value) {
+    std::string out;
+    for (const char c : value.toUtf8()) {
+        if (c == '&') out += '&';
+        out += c;
+    }
+    return out;
+}
+
+Zrl_String namedValue(const VkSSSettings& settings, const wchar_t* name) {
+    int index = -1;
+    if (settings.varNames.find(name, index, true) && index < settings.varValues.length())
+        return settings.varValues[index];
+    return Zrl_String();
+}
+
+// An existing picture file for a header or footer name, else "".
+std::string pictureFile(const Zrl_String& name, const Zrl_String& folder) {
+    if (name.isEmpty()) return {};
+    const Zrl_String resolved = resolveSettingsFile(name, folder);
+    if (!fileExists(resolved)) return {};
+    return resolvePath(resolved).string();
+}
+
+// A defined name is letters, digits, "_" and ".", not starting with a digit.
+bool usableDefinedName(const std::string& name) {
+    if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
+    for (const char c : name)
+        if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.')) return false;
+    return name != "R" && name != "C" && name != "r" && name != "c";
+}
+
+void writePageSetup(lxw_workbook* book, lxw_worksheet* ws, const VkSSSettings& settings,
+                    const Zrl_String& folder) {
+    worksheet_set_margins(
+        ws, settings.marginLeft / kMillimetresPerInch, settings.marginRight / kMillimetresPerInch,
+        settings.marginTop / kMillimetresPerInch, settings.marginBottom / kMillimetresPerInch);
+    worksheet_gridlines(ws,
+                        settings.cellSeperators ? LXW_SHOW_ALL_GRIDLINES : LXW_HIDE_ALL_GRIDLINES);
+    if (settings.colHeader || settings.rowHeader) worksheet_print_row_col_headers(ws);
+    if (settings.smartPrint) worksheet_fit_to_pages(ws, 1, 0);
+
+    std::string headerPicture = pictureFile(settings.headerFile, folder);
+    std::string footerPicture = pictureFile(settings.footerFile, folder);
+    std::string header = "&L" + headerText(namedValue(settings, L"Title"));
+    if (!headerPicture.empty()) header += "&C&G";
+    header += "&R" + headerText(namedValue(settings, L"Date"));
+    std::string footer = "&L" + headerText(namedValue(settings, L"BillFilename"));
+    if (!footerPicture.empty()) footer += "&C&G";
+    footer += "&RPage &P of &N";
+    if (header.size() <= kMaxHeaderText) {
+        lxw_header_footer_options options = {};
+        if (!headerPicture.empty()) options.image_center = headerPicture.data();
+        worksheet_set_header_opt(ws, header.c_str(), &options);
+    }
+    if (footer.size() <= kMaxHeaderText) {
+        lxw_header_footer_options options = {};
+        if (!footerPicture.empty()) options.image_center = footerPicture.data();
+        worksheet_set_footer_opt(ws, footer.c_str(), &options);
+    }
+    const int n = std::min(settings.varNames.length(), settings.varValues.length());
+    for (int i = 0; i < n; ++i) {
+        const std::string name = settings.varNames[i].toUtf8();
+        if (!usableDefinedName(name)) continue;
+        std::string value;
+        for (const char c : settings.varValues[i].toUtf8()) {
+            if (c == '"') value += '"';
+            value += c;
+        }
+        workbook_define_name(book, name.c_str(), ("=\"" + value + "\"").c_str());
+    }
+}
+
+void writeCells(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& sheet) {
+    const int cols = sheet.maxCols();
+    const int rows = sheet.maxRows();
+    for (int c = 1; c <= cols; ++c) {
+        const spread::Font font = sheet.font(c, 0);
+        lxw_format* f = formats.get(true, -1, spread::kDefaultColor, 0, font.name, font.height);
+        worksheet_write_string(ws, 0, static_cast<lxw_col_t>(c - 1), utf8(sheet.data(c, 0)).c_str(),
+                               f);
+        worksheet_set_column_pixels(ws, static_cast<lxw_col_t>(c - 1),
+                                    static_cast<lxw_col_t>(c - 1),
+                                    static_cast<uint32_t>(sheet.colWidthPixels(c)), nullptr);
+    }
+    for (int r = 1; r <= rows; ++r) {
+        const lxw_row_t xr = static_cast<lxw_row_t>(r);
+        worksheet_set_row_pixels(ws, xr, static_cast<uint32_t>(sheet.rowHeightPixels(r)), nullptr);
+        for (int c = 1; c <= cols; ++c) {
+            const lxw_col_t xc = static_cast<lxw_col_t>(c - 1);
+            spread::Color back = spread::kDefaultColor, fore = spread::kDefaultColor;
+            sheet.color(c, r, back, fore);
+            const spread::Font font = sheet.font(c, r);
+            lxw_format* f = formats.get(font.weight >= 700, formatCode(sheet, c, r), back,
+                                        sheet.border(c, r).sides, font.name, font.height);
+            double number = 0;
+            if (sheet.number(c, r, number))
+                worksheet_write_number(ws, xr, xc, number, f);
+            else if (const std::wstring text = sheet.valueText(c, r); !text.empty())
+                worksheet_write_string(ws, xr, xc, utf8(text).c_str(), f);
+            else
+                worksheet_write_blank(ws, xr, xc, f);
+        }
+    }
+}
+
+void writeSpansAndPictures(lxw_worksheet* ws, const spread::Sheet& sheet) {
+    for (const spread::CellRange& span : sheet.spans()) {
+        if (span.col1 < 1 || span.row1 < 1) continue;
+        worksheet_merge_range(
+            ws, static_cast<lxw_row_t>(span.row1), static_cast<lxw_col_t>(span.col1 - 1),
+            static_cast<lxw_row_t>(span.row2), static_cast<lxw_col_t>(span.col2 - 1), "", nullptr);
+    }
+    const int cols = sheet.maxCols();
+    const int rows = sheet.maxRows();
+    for (int r = 1; r <= rows; ++r) {
+        for (int c = 1; c <= cols; ++c) {
+            if (sheet.cellTypeCode(c, r) != static_cast<int>(spread::CellKind::Picture)) continue;
+            const Zrl_String picture(sheet.cellType(c, r).picture);
+            if (picture.isEmpty() || !fileExists(picture)) continue;
+            lxw_image_options options = {};
+            options.object_position = LXW_OBJECT_MOVE_AND_SIZE;
+            worksheet_insert_image_opt(ws, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c - 1),
+                                       resolvePath(picture).string().c_str(), &options);
+        }
+    }
+}
+
+} // namespace
+
+bool writeXlsxWorkbook(const spread::Sheet& sheet, const VkSSSettings& settings,
+                       const Zrl_String& path, Zrl_String* error) {
+    const fs::path target = resolvePath(path);
+    fs::path temp = target;
+    temp += ".tmp" + std::to_string(getpid());
+    lxw_workbook* book = workbook_new(temp.string().c_str());
+    if (!book) {
+        if (error) *error = L"cannot create the workbook " + path;
+        return false;
+    }
+    lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
+    FormatCache formats(book);
+    writeCells(ws, formats, sheet);
+    writeSpansAndPictures(ws, sheet);
+    writePageSetup(book, ws, settings, getPath(path));
+    const lxw_error status = workbook_close(book);
+    std::error_code ec;
+    if (status != LXW_NO_ERROR) {
+        fs::remove(temp, ec);
+        if (error) *error = Zrl_String::fromUtf8(lxw_strerror(status));
+        return false;
+    }
+    fs::rename(temp, target, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        if (error) *error = L"cannot replace " + path;
+        return false;
+    }
+    return true;
+}
