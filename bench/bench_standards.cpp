@@ -1,0 +1,197 @@
+// The standards evaluation end to end: StartDlgStandardsSS with its file
+// load, declaration scan, value transfer and equations, on the standards of
+// the example library against their macros, and on sheets growing to 1,000
+// variables and 1,000 equations. Each benchmark
+// reports the time per evaluation and the share of each step timer.
+#include "frame/library_instance.h"
+#include "platform/core/macro_description.h"
+#include "platform/core/settings.h"
+#include "platform/host/transactions.h"
+#include "platform/spread/sheet.h"
+#include "platform/win/resources.h"
+#include "standards/calc_ss.h"
+#include "standards/dlg_standards_data.h"
+#include "standards/standards_eval.h"
+#include "standards/standards_timers.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Cell {
+    int col, row;
+    std::wstring text;
+};
+
+fs::path benchFolder() {
+    static const fs::path folder = fs::temp_directory_path() / "zrlss_bench_standards";
+    return folder;
+}
+
+Zrl_String writeSheet(const std::string& name, const std::vector<Cell>& cells, int cols, int rows) {
+    fs::create_directories(benchFolder());
+    const fs::path path = benchFolder() / (name + ".vks");
+    spread::Sheet sheet;
+    sheet.setMaxCols(cols);
+    sheet.setMaxRows(rows);
+    for (const Cell& c : cells)
+        sheet.setData(c.col, c.row, c.text);
+    sheet.save(path);
+    return Zrl_String::fromUtf8(path.string());
+}
+
+// A sheet with n inputs, n locals, n outputs and 2n equations: each local
+// sums an input with the previous local, each output doubles its local.
+Zrl_String growingSheet(int n) {
+    std::vector<Cell> cells;
+    const int perRow = 10;
+    const int declRows = (n + perRow - 1) / perRow;
+    int row = 1;
+    auto declare = [&](const wchar_t* title, const wchar_t* prefix) {
+        cells.push_back({1, row++, title});
+        for (int i = 0; i < n; ++i)
+            cells.push_back({i % perRow + 1, row + i / perRow,
+                             std::wstring(L"Double ") + prefix + std::to_wstring(i)});
+        row += declRows;
+    };
+    declare(L"Input", L"in");
+    declare(L"Output", L"out");
+    declare(L"Local", L"loc");
+    cells.push_back({1, row++, L"Calc"});
+    for (int i = 0; i < n; ++i)
+        cells.push_back({1, row++,
+                         L"loc" + std::to_wstring(i) + L" = in" + std::to_wstring(i) +
+                             (i > 0 ? L" + loc" + std::to_wstring(i - 1) : L"")});
+    for (int i = 0; i < n; ++i)
+        cells.push_back(
+            {1, row++, L"out" + std::to_wstring(i) + L" = loc" + std::to_wstring(i) + L" * 2"});
+    return writeSheet("Grow" + std::to_string(n), cells, perRow, row);
+}
+
+// The caller's list of a sheet: its inputs and outputs in declaration order
+// (locals skipped), every input set to `value`.
+VkDlgStandardsData recordFor(const Zrl_String& file, const wchar_t* value) {
+    VkDlgStandardsData data;
+    data.mode = 1;
+    data.sheetFile = file;
+    VkCalcSS calc;
+    calc.createHidden();
+    if (calc.load(file) != Acad::eOk) return data;
+    calc.scanDeclarations();
+    for (int i = 0; i < calc.varCells.length(); ++i) {
+        VkVarCell cell = calc.varCells[i];
+        if (cell.isLocal()) continue;
+        cell.col = cell.row = 0;
+        cell.value = cell.isInput() ? Zrl_String(value) : Zrl_String();
+        if (cell.isInput() && cell.valueType == VkValueString) cell.value = L"S235";
+        data.varCells.append(cell);
+    }
+    return data;
+}
+
+void attachOnce() {
+    static const int attached = zrlss::attachLibrary(win::registerModule(L"zrlss"));
+    (void)attached;
+}
+
+// Microseconds per evaluation spent in each step.
+void stepCounters(benchmark::State& state) {
+    const double runs =
+        static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    for (int i = 0; i < standards_timers::kCount; ++i) {
+        const Zrl_Timer* t = standards_timers::all()[i];
+        if (t->count() == 0) continue;
+        state.counters[t->name().toUtf8()] = t->totalSeconds() * 1e6 / runs;
+    }
+}
+
+void evaluate(benchmark::State& state, const VkDlgStandardsData& record) {
+    attachOnce();
+    standards_timers::resetAll();
+    bool ok = true;
+    for (auto _ : state) {
+        VkDlgStandardsData data = record;
+        ok = StartDlgStandardsSS(data) && ok;
+        benchmark::DoNotOptimize(data);
+    }
+    if (!ok) state.SkipWithError("the evaluation failed");
+    stepCounters(state);
+}
+
+void BM_Growth(benchmark::State& state) {
+    attachOnce();
+    const int n = static_cast<int>(state.range(0));
+    const VkDlgStandardsData record = recordFor(growingSheet(n), L"1");
+    evaluate(state, record);
+    state.SetComplexityN(n);
+}
+BENCHMARK(BM_Growth)
+    ->RangeMultiplier(10)
+    ->Range(10, 1000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity();
+
+// The standards of the example library against their macros (mode 0),
+// each run under its own transaction as the core module runs it.
+struct LibraryStandard {
+    const char* sheet;
+    const char* key;
+};
+const LibraryStandard kLibrary[] = {
+    {"End Plate", "EndPlateFlushDefault0001"},
+    {"Fin Plate", "FinPlateSingleLine000001"},
+    {"Base Plate", "Module.BasePlate"},
+};
+
+void evaluateOnMacro(benchmark::State& state, const LibraryStandard& standard) {
+    attachOnce();
+    Zrl_DbMacro macro;
+    MacroData macroData;
+    const Zrl_String description =
+        Zrl_Settings::libDir() + L"Macros\\" + Zrl_String::fromUtf8(standard.sheet) + L".json";
+    if (loadMacroDescription(description, macro, macroData) != Acad::eOk) {
+        state.SkipWithError("no macro description");
+        return;
+    }
+    VkDlgStandardsData record;
+    record.initialize(&macro, Zrl_String::fromUtf8(standard.sheet),
+                      Zrl_String::fromUtf8(standard.key), &macroData);
+    AcTransactionManager* transactions = acdbTransactionManager();
+    standards_timers::resetAll();
+    bool ok = true;
+    for (auto _ : state) {
+        VkDlgStandardsData data = record;
+        data.transaction = transactions->startTransaction();
+        ok = StartDlgStandardsSS(data) && ok;
+        transactions->endTransaction();
+        benchmark::DoNotOptimize(data);
+    }
+    if (!ok) state.SkipWithError("the evaluation failed");
+    stepCounters(state);
+}
+
+void registerLibraryStandards() {
+    for (const LibraryStandard& standard : kLibrary)
+        benchmark::RegisterBenchmark(
+            ("BM_Library/" + std::string(standard.sheet)).c_str(),
+            [&standard](benchmark::State& state) { evaluateOnMacro(state, standard); })
+            ->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    registerLibraryStandards();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    zrlss::detachLibrary();
+    fs::remove_all(benchFolder());
+    return 0;
+}
