@@ -108,7 +108,7 @@ TEST_F(FormulaDlgTest, ReferenceStylesShowColumnFourFormulasInColumnOne) {
         Zrl_Spread& grid = bench.spread();
         grid.setFormula(4, 1, L"B1+C2");
         grid.setFormula(4, 2, L"SUM(B1:B3)");
-        grid.setCellData(1, 5, L"untouched");
+        grid.setCellData(1, 5, L"77");
         bench.click(CFormula::kStyleR1C1Id);
         const std::wstring r1c1 = grid.getData(1, 1);
         EXPECT_NE(r1c1.find(L"R"), std::wstring::npos) << r1c1;
@@ -118,7 +118,7 @@ TEST_F(FormulaDlgTest, ReferenceStylesShowColumnFourFormulasInColumnOne) {
         EXPECT_EQ(grid.getData(1, 2), L"SUM(B1:B3)");
         EXPECT_EQ(grid.getData(1, 3), L"");
         // Row 5 is copied only when column 4 holds a formula there.
-        EXPECT_EQ(grid.getData(1, 5), L"untouched");
+        EXPECT_EQ(grid.getData(1, 5), L"77.00");
         grid.setFormula(4, 5, L"A1");
         bench.click(CFormula::kStyleDefaultId);
         EXPECT_EQ(grid.getData(1, 5), L"A1");
