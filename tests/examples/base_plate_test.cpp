@@ -87,3 +87,14 @@ TEST_F(BasePlate, MacroGroupTakesTheResultsByTheirNames) {
     EXPECT_NEAR(generalValue(L"gen_BearingUtilisation"), 0.97, 1e-6);
     EXPECT_NEAR(generalValue(L"gen_AxialLoad"), 1200, 1e-6);
 }
+
+TEST_F(BasePlate, UnknownSteelGradeGivesNoSizes) {
+    // Without the plate's yield strength nothing can be sized: every sized
+    // output stays as the caller gave it instead of being computed from zero.
+    ASSERT_TRUE(
+        runList(L"Base Plate", inputs(L"HEB 240", L"S999", L"1200", L"25", L"24"), kOutputs));
+    EXPECT_FALSE(reports().empty());
+    for (const wchar_t* name : {L"Length", L"Width", L"Thickness", L"AnchorSpacing", L"AnchorGauge",
+                                L"Anchor.HoleOffset", L"gen.BearingUtilisation"})
+        EXPECT_EQ(text(name), L"") << name;
+}

@@ -127,3 +127,21 @@ TEST_F(EndPlate, MacroTakesTheSheetsResultsThroughTheMappingFile) {
     EXPECT_NEAR(generalValue(L"gen_Utilisation"), 0.4, 1e-6);
     EXPECT_NEAR(generalValue(L"gen_LayoutOK"), 1, 1e-6);
 }
+
+TEST_F(EndPlate, UnknownBeamIsReportedAndLeavesTheMacroAsItWas) {
+    // A channel has no row in the bolt table: the sheet must not hand back
+    // sizes computed from empty dimensions.
+    ASSERT_TRUE(
+        runMacro(L"End Plate", L"End Plate.json", L"EndPlateFlushDefault0001",
+                 [](std::string& json) { json.replace(json.find("IPE 300"), 7, "UPN 200"); }));
+    EXPECT_FALSE(reports().empty());
+    EXPECT_NEAR(dialogValue(L"Endplate", L"Width"), 150, 1e-6);
+    EXPECT_NEAR(dialogValue(L"Endplate", L"Height"), 300, 1e-6);
+    EXPECT_NEAR(dialogValue(L"Endplate", L"Thickness"), 10, 1e-6);
+    EXPECT_NEAR(dialogValue(L"Endplate", L"Pitch"), 100, 1e-6);
+    EXPECT_NEAR(dialogValue(L"Endplate", L"WebWeld"), 4, 1e-6);
+    EXPECT_EQ(tab(L"EndPlate")->boltData.diameter, L"16");
+    EXPECT_EQ(boltCount(L"EndPlate", L"Pattern1", true), L"2");
+    EXPECT_NEAR(generalValue(L"gen_ShearRd"), 0, 1e-6);
+    EXPECT_NEAR(generalValue(L"gen_LayoutOK"), 0, 1e-6);
+}

@@ -15,7 +15,11 @@
 #include "standards/standards_eval.h"
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -97,11 +101,15 @@ protected:
     }
 
     // Mode 0: the macro description `macroFile` of the library's "Macros"
-    // folder is loaded into macro_ and data_, and the sheet runs against it
-    // under the standards key `key`, inside an open transaction.
-    bool runMacro(const wchar_t* sheet, const wchar_t* macroFile, const wchar_t* key) {
-        const Zrl_String path = kLibrary + L"/Macros/" + macroFile;
-        if (loadMacroDescription(path, macro_, data_) != Acad::eOk) return false;
+    // folder, its text first changed by `edit` when given, is read into
+    // macro_ and data_, and the sheet runs against it under the standards
+    // key `key`, inside an open transaction.
+    bool runMacro(const wchar_t* sheet, const wchar_t* macroFile, const wchar_t* key,
+                  const std::function<void(std::string&)>& edit = {}) {
+        std::ifstream in(std::filesystem::path(ZRLSS_EXAMPLE_LIBRARY) / "Macros" / macroFile);
+        std::string json((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (edit) edit(json);
+        if (parseMacroDescription(json, macro_, data_) != Acad::eOk) return false;
         VkDlgStandardsData data;
         if (data.initialize(&macro_, sheet, key, &data_) != Acad::eOk) return false;
         data.transaction = acdbTransactionManager()->startTransaction();
