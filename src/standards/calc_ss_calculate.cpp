@@ -13,6 +13,7 @@
 #include "standards/standards_timers.h"
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -24,6 +25,8 @@ namespace {
 struct CalcRun {
     const VkCalcSS* sheet;
     calc_area::WordReplacer addresses;
+    // Variable names (folded) to their first index in the list.
+    std::unordered_map<std::wstring, int> index;
 };
 std::vector<CalcRun*>& calcRuns() {
     static std::vector<CalcRun*> runs;
@@ -38,20 +41,24 @@ public:
     CalcRunScope& operator=(const CalcRunScope&) = delete;
 };
 
-void buildAddresses(const VkVarCells& cells, calc_area::WordReplacer& out) {
+std::wstring folded(const Zrl_String& name) {
+    std::wstring key = name.str();
+    for (wchar_t& ch : key)
+        ch = Zrl_String::foldCase(ch);
+    return key;
+}
+
+// Each variable's name to its cell address, and to its place in the list.
+void buildAddresses(const VkVarCells& cells, calc_area::WordReplacer& out,
+                    std::unordered_map<std::wstring, int>* index) {
     gCalcCellGetVarNames.start();
-    Zrl_StringArray names;
-    for (int i = 0; i < cells.length(); ++i)
-        names.append(cells[i].name);
     gCalcCellGetVarNames.end();
     gCalcCellGetVarCoords.start();
-    for (int i = 0; i < names.length(); ++i) {
+    for (int i = 0; i < cells.length(); ++i) {
         gCalcCellGetVarCoordName.start();
-        int index = -1;
-        if (cells.findVarCell(names[i], index) == Acad::eOk) {
-            const VkVarCell& cell = cells[index];
-            out.add(names[i], getAlfabet(cell.col) + Zrl_String(cell.row));
-        }
+        const VkVarCell& cell = cells[i];
+        out.add(cell.name, getAlfabet(cell.col) + Zrl_String(cell.row));
+        if (index != nullptr) index->emplace(folded(cell.name), i);
         gCalcCellGetVarCoordName.end();
     }
     gCalcCellGetVarCoords.end();
@@ -93,8 +100,8 @@ ErrorStatus VkCalcSS::calculate() {
     gCalcCells.start();
     int titleCol = 0, titleRow = 0;
     if (!findExact(L"Calc", 1, 1, titleCol, titleRow)) return Acad::eInvalidInput;
-    CalcRun run{this, {}};
-    buildAddresses(varCells, run.addresses);
+    CalcRun run{this, {}, {}};
+    buildAddresses(varCells, run.addresses, &run.index);
     CalcRunScope scope(run);
     const int lastRow = calc_area::usedRows(*this);
     const int lastCol = calc_area::usedCols(*this);
@@ -114,8 +121,17 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
     gCalcCellSplitSymbol.end();
 
     gCalcCellFindVarCell.start();
+    const CalcRun* run = calcRuns().empty() ? nullptr : calcRuns().back();
+    if (run != nullptr && run->sheet != this) run = nullptr;
     int index = -1;
-    const bool assignment = eq.assignment && varCells.findVarCell(eq.name, index) == Acad::eOk;
+    bool assignment = false;
+    if (eq.assignment && run != nullptr) {
+        const auto it = run->index.find(folded(eq.name));
+        if (it != run->index.end()) index = it->second;
+        assignment = index >= 0;
+    } else if (eq.assignment) {
+        assignment = varCells.findVarCell(eq.name, index) == Acad::eOk;
+    }
     gCalcCellFindVarCell.end();
 
     const auto failed = [&]() {
@@ -142,12 +158,11 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
         setNumberType(col, row, col, row, 7, false);
     Zrl_String formula = eq.expression;
     gCalcCellReplaceVariables.start();
-    const CalcRun* run = calcRuns().empty() ? nullptr : calcRuns().back();
-    if (run != nullptr && run->sheet == this) {
+    if (run != nullptr) {
         run->addresses.apply(formula, true);
     } else {
         calc_area::WordReplacer addresses;
-        buildAddresses(varCells, addresses);
+        buildAddresses(varCells, addresses, nullptr);
         addresses.apply(formula, true);
     }
     gCalcCellReplaceVariables.end();
