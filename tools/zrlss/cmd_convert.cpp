@@ -2,6 +2,7 @@
 // each file's format chosen by its extension (.csv CSV, else native).
 #include "command.h"
 #include "platform/spread/sheet.h"
+#include "sheet_io.h"
 
 #include <iostream>
 #include <memory>
@@ -10,13 +11,6 @@
 namespace zrlss {
 
 namespace {
-
-std::string narrow(const std::wstring& w) {
-    std::string out;
-    for (wchar_t c : w)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
-}
 
 struct ConvertArgs {
     std::string in, out;
@@ -30,14 +24,13 @@ void setupConvert(CLI::App& app, const SharedOptions&, int& exitStatus) {
     cmd->add_option("OUT", args->out, "sheet to write")->required();
     cmd->callback([args, &exitStatus] {
         spread::Sheet sheet;
-        std::wstring why;
-        if (!sheet.load(args->in, &why)) {
-            std::cerr << "zrlss convert: cannot load " << args->in << ": " << narrow(why) << "\n";
+        if (!loadSheetOrSay(sheet, args->in, "convert")) {
             exitStatus = 1;
             return;
         }
+        std::wstring why;
         if (!sheet.save(args->out, &why)) {
-            std::cerr << "zrlss convert: " << narrow(why) << "\n";
+            std::cerr << "zrlss convert: " << utf8(why) << "\n";
             exitStatus = 1;
             return;
         }

@@ -4,6 +4,7 @@
 #include "platform/spread/csv.h"
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_file.h"
+#include "sheet_io.h"
 
 #include <iostream>
 #include <memory>
@@ -12,13 +13,6 @@
 namespace zrlss {
 
 namespace {
-
-std::string narrow(const std::wstring& w) {
-    std::string out;
-    for (wchar_t c : w)
-        out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
-}
 
 struct RecalcArgs {
     std::string in, out;
@@ -32,15 +26,14 @@ void setupRecalc(CLI::App& app, const SharedOptions&, int& exitStatus) {
     cmd->add_option("OUT", args->out, "CSV file to write")->required();
     cmd->callback([args, &exitStatus] {
         spread::Sheet sheet;
-        std::wstring why;
-        if (!sheet.load(args->in, &why)) {
-            std::cerr << "zrlss recalc: cannot load " << args->in << ": " << narrow(why) << "\n";
+        if (!loadSheetOrSay(sheet, args->in, "recalc")) {
             exitStatus = 1;
             return;
         }
+        std::wstring why;
         sheet.recalc();
         if (!spread::writeFileAtomically(args->out, spread::writeCsv(sheet), &why)) {
-            std::cerr << "zrlss recalc: " << narrow(why) << "\n";
+            std::cerr << "zrlss recalc: " << utf8(why) << "\n";
             exitStatus = 1;
             return;
         }
