@@ -167,7 +167,7 @@ void CDlgGenVars::formatGrid(Zrl_Spread& grid) {
 void CDlgGenVars::chooseFilterPaths(Zrl_Spread& grid) {
     const Zrl_String folder = filterFolder();
     Zrl_StringArray chosen;
-    if (!DlgOpenMulti(true, L"dwg", L"AutoCAD Drawing",
+    if (!DlgOpenMulti(true, L"dwg", L"CAD Drawing",
                       L"Select the drawings and folders that apply to this general variable",
                       folder, chosen, this))
         return;
