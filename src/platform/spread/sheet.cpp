@@ -263,17 +263,24 @@ std::vector<CellKey> dropOutside(SheetData& d) {
 
 } // namespace
 
+namespace {
+
+// After the logical size went down: drops the cells left outside, marks the
+// sheet changed and recomputes what read them.
+template <class Impl> void settleShrink(Sheet& sheet, Impl& d) {
+    auto changed = dropOutside(d);
+    if (changed.empty()) return;
+    d.bools[kBoolChanged] = true;
+    if (d.bools[kBoolAutoCalc]) detail::recalcFrom(sheet, changed);
+}
+
+} // namespace
+
 bool Sheet::setMaxCols(int count) {
     if (count < 0 || count > kMaxSheetCols || detail::calculating(*this)) return false;
     bool shrink = count < d_->content.maxCols;
     d_->content.maxCols = count;
-    if (shrink) {
-        auto changed = dropOutside(*d_);
-        if (!changed.empty()) {
-            d_->bools[kBoolChanged] = true;
-            if (d_->bools[kBoolAutoCalc]) detail::recalcFrom(*this, changed);
-        }
-    }
+    if (shrink) settleShrink(*this, *d_);
     return true;
 }
 
@@ -281,13 +288,7 @@ bool Sheet::setMaxRows(int count) {
     if (count < 0 || count > kMaxSheetRows || detail::calculating(*this)) return false;
     bool shrink = count < d_->content.maxRows;
     d_->content.maxRows = count;
-    if (shrink) {
-        auto changed = dropOutside(*d_);
-        if (!changed.empty()) {
-            d_->bools[kBoolChanged] = true;
-            if (d_->bools[kBoolAutoCalc]) detail::recalcFrom(*this, changed);
-        }
-    }
+    if (shrink) settleShrink(*this, *d_);
     return true;
 }
 
