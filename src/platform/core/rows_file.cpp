@@ -3,31 +3,35 @@
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
 
+#include <cwchar>
+
 namespace {
 
 // A line that stands for a row holding one empty text (an empty line is a
 // row without cells).
 const wchar_t* const kOneEmptyCell = L"\\e";
 
+// Characters written as a backslash and a letter, and those letters.
+constexpr wchar_t kRaw[] = L"\\\t\n\r";
+constexpr wchar_t kEscaped[] = L"\\tnr";
+
 void appendEscaped(std::wstring& out, const std::wstring& cell) {
     for (wchar_t ch : cell) {
-        switch (ch) {
-        case L'\\':
-            out += L"\\\\";
-            break;
-        case L'\t':
-            out += L"\\t";
-            break;
-        case L'\n':
-            out += L"\\n";
-            break;
-        case L'\r':
-            out += L"\\r";
-            break;
-        default:
+        const wchar_t* hit = std::wcschr(kRaw, ch);
+        if (ch != L'\0' && hit) {
+            out += L'\\';
+            out += kEscaped[hit - kRaw];
+        } else {
             out += ch;
         }
     }
+}
+
+// The character an escape stands for; "\e" stands for nothing.
+void appendUnescaped(std::wstring& out, wchar_t letter) {
+    if (letter == L'e') return;
+    const wchar_t* hit = std::wcschr(kEscaped, letter);
+    out += (letter != L'\0' && hit) ? kRaw[hit - kEscaped] : letter;
 }
 
 } // namespace
@@ -57,22 +61,7 @@ Zrl_StringArray decodeRow(const Zrl_String& line) {
             row.append(Zrl_String(std::move(cell)));
             cell.clear();
         } else if (ch == L'\\' && i + 1 < s.size()) {
-            wchar_t next = s[++i];
-            switch (next) {
-            case L't':
-                cell += L'\t';
-                break;
-            case L'n':
-                cell += L'\n';
-                break;
-            case L'r':
-                cell += L'\r';
-                break;
-            case L'e':
-                break;
-            default:
-                cell += next; // "\\" and any other escaped character
-            }
+            appendUnescaped(cell, s[++i]);
         } else {
             cell += ch;
         }
