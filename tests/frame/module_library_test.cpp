@@ -11,9 +11,12 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace frame_test {
 namespace {
@@ -76,9 +79,10 @@ struct CommandRun {
     std::string out;
 };
 
-CommandRun runCommand(const std::string& args) {
+CommandRun runCommand(const std::string& args,
+                      const std::string& binDir = std::string(ZRLSS_BIN_DIR)) {
     CommandRun r;
-    const std::string cmd = std::string(ZRLSS_BIN_DIR) + "/zrlss " + args + " 2>&1";
+    const std::string cmd = binDir + "/zrlss " + args + " 2>&1";
     FILE* pipe = popen(cmd.c_str(), "r");
     if (!pipe) return r;
     std::array<char, 256> buf{};
@@ -104,6 +108,29 @@ TEST(ZrlssCommand, BadInputGivesOneLineAndAFailure) {
     r = runCommand("no-such-subcommand");
     EXPECT_NE(r.status, 0);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+}
+
+// Sheet-file jobs run without the module; jobs of the module say why they
+// cannot start when it is missing.
+TEST(ZrlssCommand, SheetJobsRunWithoutTheModule) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("zrlss_nomodule_" + std::to_string(getpid()));
+    fs::create_directories(dir / "bin");
+    fs::copy_file(fs::path(ZRLSS_BIN_DIR) / "zrlss", dir / "bin" / "zrlss");
+    std::ofstream(dir / "in.csv") << "2\n=A1*3\n";
+    const std::string bin = (dir / "bin").string();
+
+    CommandRun r =
+        runCommand("recalc " + (dir / "in.csv").string() + " " + (dir / "out.csv").string(), bin);
+    EXPECT_EQ(r.status, 0) << r.out;
+    std::ifstream in(dir / "out.csv");
+    const std::string values((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(values.substr(0, 4), "2\r\n6") << values;
+
+    r = runCommand("info", bin);
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.out.find("libzrlss.so"), std::string::npos) << r.out;
+    fs::remove_all(dir);
 }
 
 } // namespace

@@ -20,6 +20,7 @@ void setupConvert(CLI::App& app, const SharedOptions&, int& exitStatus) {
     auto args = std::make_shared<ConvertArgs>();
     CLI::App* cmd = app.add_subcommand(
         "convert", "Convert a sheet between the native format (.vks) and CSV (.csv)");
+    runsWithoutModule(cmd);
     cmd->add_option("IN", args->in, "sheet to read")->required();
     cmd->add_option("OUT", args->out, "sheet to write")->required();
     cmd->callback([args, &exitStatus] {

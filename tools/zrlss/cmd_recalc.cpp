@@ -22,6 +22,7 @@ void setupRecalc(CLI::App& app, const SharedOptions&, int& exitStatus) {
     auto args = std::make_shared<RecalcArgs>();
     CLI::App* cmd = app.add_subcommand(
         "recalc", "Load a sheet, recalculate it and write every cell's value as CSV");
+    runsWithoutModule(cmd);
     cmd->add_option("IN", args->in, "sheet file (.vks or any native sheet, or .csv)")->required();
     cmd->add_option("OUT", args->out, "CSV file to write")->required();
     cmd->callback([args, &exitStatus] {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,6 +24,12 @@ struct SharedOptions {
 using SetupFn = void (*)(CLI::App& app, const SharedOptions& shared, int& exitStatus);
 
 std::vector<SetupFn>& subcommands();
+
+// Marks a subcommand that works on sheet files alone, so the command does not
+// load the module for it (loading costs more than a small job itself).
+void runsWithoutModule(const CLI::App* subcommand);
+// True when every subcommand given on the command line needs the module.
+bool needsModule(const CLI::App& app);
 
 struct Registrar {
     explicit Registrar(SetupFn fn) { subcommands().push_back(fn); }

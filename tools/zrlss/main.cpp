@@ -13,6 +13,7 @@
 #include "platform/win/script.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -24,6 +25,25 @@ namespace zrlss {
 std::vector<SetupFn>& subcommands() {
     static std::vector<SetupFn> list;
     return list;
+}
+
+namespace {
+std::vector<const CLI::App*>& standalone() {
+    static std::vector<const CLI::App*> list;
+    return list;
+}
+} // namespace
+
+void runsWithoutModule(const CLI::App* subcommand) {
+    standalone().push_back(subcommand);
+}
+
+bool needsModule(const CLI::App& app) {
+    for (const CLI::App* sub : app.get_subcommands()) {
+        if (std::find(standalone().begin(), standalone().end(), sub) == standalone().end())
+            return true;
+    }
+    return false;
 }
 
 } // namespace zrlss
@@ -90,11 +110,12 @@ int main(int argc, char** argv) {
     for (zrlss::SetupFn setup : zrlss::subcommands())
         setup(app, shared, exitStatus);
 
-    // The options apply, and the module is loaded, before the subcommand runs.
+    // The options apply, and the module is loaded when the job needs it,
+    // before the subcommand runs.
     std::unique_ptr<host::LoadedModule> module;
     app.parse_complete_callback([&] {
         applyOptions(shared);
-        module = loadModule();
+        if (zrlss::needsModule(app)) module = loadModule();
     });
 
     try {
