@@ -13,6 +13,10 @@ TEST(Rounding, RoundToNearestStepWithHalvesAwayFromZero) {
     EXPECT_DOUBLE_EQ(ObjectExportRoundTo(12.5, 5.0), 15.0);
     EXPECT_DOUBLE_EQ(ObjectExportRoundTo(12.5, -5.0), 15.0);
     EXPECT_DOUBLE_EQ(ObjectExportRoundTo(1234.4, 1.0), 1234.0);
+    // Decimal steps land on the decimal multiple itself, so it prints short.
+    EXPECT_EQ(ObjectExportRoundTo(94.08, 0.1), 94.1);
+    EXPECT_EQ(ObjectExportRoundTo(1.26, 0.05), 1.25);
+    EXPECT_EQ(ObjectExportRoundUp(0.21, 0.1, 0.0), 0.3);
     EXPECT_DOUBLE_EQ(ObjectExportRoundTo(7.3, 0.0), 7.3); // zero step: unchanged
     EXPECT_FALSE(std::signbit(ObjectExportRoundTo(-0.2, 1.0)));
     const double inf = std::numeric_limits<double>::infinity();
@@ -25,7 +29,7 @@ TEST(Rounding, RoundUpNeverLandsNoticeablyBelowTheValue) {
     EXPECT_DOUBLE_EQ(ObjectExportRoundUp(101.0, 10.0, 0.0), 110.0);
     EXPECT_DOUBLE_EQ(ObjectExportRoundUp(100.0, 10.0, 0.0), 100.0);
     EXPECT_DOUBLE_EQ(ObjectExportRoundUp(-15.0, 10.0, 0.0), -10.0);
-    EXPECT_DOUBLE_EQ(ObjectExportRoundUp(0.3, 0.1, 0.0), 0.30000000000000004); // 3 steps, not 4
+    EXPECT_EQ(ObjectExportRoundUp(0.3, 0.1, 0.0), 0.3); // 3 steps, not 4
     // Rounding noise above a multiple is forgiven ...
     EXPECT_DOUBLE_EQ(ObjectExportRoundUp(100.000000001, 10.0, 1e-6), 100.0);
     // ... but a large tolerance does not pull the result below the value.

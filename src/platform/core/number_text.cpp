@@ -15,6 +15,21 @@ bool usable(double value, double step) {
     return std::isfinite(value) && std::isfinite(step) && step != 0.0;
 }
 
+// `n` steps. A step with a short decimal form (0.1, 2.5, 0.05) gives the
+// number nearest the decimal multiple people expect: 941 steps of 0.1 is
+// 94.1, not the 94.10000000000001 of the binary product.
+double multiple(double n, double step) {
+    double scale = 1.0;
+    for (int decimals = 0; decimals <= 9; ++decimals, scale *= 10.0) {
+        const double units = step * scale;
+        if (std::fabs(units - std::round(units)) > kQuotientNoise * units) continue;
+        const double exact = n * std::round(units);
+        if (std::fabs(exact) >= 0x1p53) break; // beyond exact integers
+        return exact / scale;
+    }
+    return n * step;
+}
+
 } // namespace
 
 double ObjectExportRoundTo(double value, double step) {
@@ -25,7 +40,7 @@ double ObjectExportRoundTo(double value, double step) {
     const double a = std::fabs(q);
     double n = std::floor(a);
     if (a - n >= 0.5 - kQuotientNoise * std::max(1.0, a)) n += 1.0;
-    const double r = std::copysign(n, q) * step;
+    const double r = multiple(std::copysign(n, q), step);
     return r == 0.0 ? 0.0 : r;
 }
 
@@ -39,7 +54,7 @@ double ObjectExportRoundUp(double value, double step, double tolerance) {
     forgive = std::max(forgive, kQuotientNoise * std::max(1.0, std::fabs(q)));
     double n = std::floor(q);
     if (q - n > forgive) n += 1.0;
-    const double r = n * step;
+    const double r = multiple(n, step);
     return r == 0.0 ? 0.0 : r;
 }
 
