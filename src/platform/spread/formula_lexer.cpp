@@ -57,6 +57,12 @@ bool quickNumber(const char* p, size_t n, double& out) {
 
 } // namespace
 
+bool Lexer::digitsThenColon(size_t p) const {
+    while (p < s_.size() && isDigit(s_[p]))
+        ++p;
+    return p < s_.size() && s_[p] == L':';
+}
+
 bool Lexer::boundary(size_t p) const {
     if (p >= s_.size()) return true;
     wchar_t c = s_[p];
@@ -306,7 +312,9 @@ void Lexer::next(Token& t) {
     default:
         break;
     }
-    if (!r1c1_ && (c == L'$' || isLetter(c) || isDigit(c))) {
+    // A reference in A1 style that starts with a digit is whole rows ("1:3"):
+    // other digits are a number, read without trying for a reference.
+    if (!r1c1_ && (c == L'$' || isLetter(c) || (isDigit(c) && digitsThenColon(p_)))) {
         if (refA1(t)) {
             t.kind = Tok::Ref;
             return;

@@ -64,6 +64,7 @@ private:
     bool partR1C1(size_t& p, wchar_t letter, int base, int& value, bool& absolute) const;
     bool refR1C1(Token& t);
     bool boundary(size_t p) const;
+    bool digitsThenColon(size_t p) const;
 
     std::wstring_view s_;
     size_t p_ = 0;

@@ -41,12 +41,15 @@ struct Cell {
 };
 
 // Keys are spread evenly by a multiplicative mix: packed keys of a column
-// differ only in their low bits.
+// differ only in their low bits. Runs of 8 rows of a column are mixed as one
+// and stay side by side in the table, so that walking down a column (the
+// usual order of building and computing) touches memory in sequence.
 inline size_t hashCellKey(CellKey key) {
-    key ^= key >> 29;
-    key *= 0xBF58476D1CE4E5B9ull;
-    key ^= key >> 32;
-    return static_cast<size_t>(key);
+    uint64_t run = key >> 3;
+    run ^= run >> 29;
+    run *= 0xBF58476D1CE4E5B9ull;
+    run ^= run >> 32;
+    return static_cast<size_t>((run << 3) | (key & 7));
 }
 
 // The cells of a sheet by key: an open-addressing table of (key, index)
