@@ -10,6 +10,8 @@
 #include "sheettools/ss_settings.h"
 #include "standards/zrl_spread.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kGridType = 7;
@@ -28,8 +30,7 @@ Zrl_String billTitle(const Zrl_String& fileName) {
 } // namespace
 
 VkSSBillOutput::VkSSBillOutput()
-    : holder_(std::make_shared<DlgSSAsTool>()),
-      pendingImages_(std::make_shared<Zrl_StringArray>()) {}
+    : holder_(std::make_shared<DlgSSAsTool>()), state_(std::make_shared<SheetState>()) {}
 
 VkSSBillOutput::VkSSBillOutput(const VkSSBillOutput& other) = default;
 
@@ -37,7 +38,7 @@ VkSSBillOutput& VkSSBillOutput::operator=(const VkSSBillOutput& other) = default
 
 VkSSBillOutput::~VkSSBillOutput() {
     // The last owner of the sheet cleans up pictures a broken feed left.
-    if (pendingImages_.use_count() == 1) deletePendingImages();
+    if (state_.use_count() == 1) deletePendingImages();
 }
 
 Zrl_Spread* VkSSBillOutput::getSSPointer() const {
@@ -56,6 +57,13 @@ Acad::ErrorStatus VkSSBillOutput::init(Zrl_String billFileName, const Zrl_String
     if (!grid) return static_cast<Acad::ErrorStatus>(kNoSheetStatus);
     billFileName_ = std::move(billFileName);
 
+    // Preparing sets the sheet's size and fonts anew: no row is fresh.
+    state_->freshFirst = 0;
+    state_->freshLast = -1;
+    state_->singleLineHeight = 0;
+    // Rows left over from an earlier feed are measured with the rest at the end.
+    state_->widths.clear();
+    state_->measuredTo = currentRow_ == 0 ? 0 : -1;
     prepareSheetWithSettings(*grid, settingsName);
     VkSSSettings fonts;
     fonts.fromSettingsName(settingsName);
@@ -100,8 +108,7 @@ Acad::ErrorStatus VkSSBillOutput::onEndFeed() {
     if (cols > 0)
         grid->setCellTypeRange(1, Zrl_Spread::kHeader, cols, Zrl_Spread::kHeader,
                                spread::CellType::staticText(kHeaderStaticStyle));
-    for (int c = 1; c <= cols; ++c)
-        grid->autoSizeColumn(c, true);
+    fitColumns(*grid);
 
     Zrl_StringArray names;
     Zrl_StringArray values;
@@ -127,9 +134,45 @@ Acad::ErrorStatus VkSSBillOutput::onEndFeed() {
     return Acad::eOk;
 }
 
+void VkSSBillOutput::measureRow(Zrl_Spread& grid, int row) {
+    SheetState& st = *state_;
+    if (st.measuredTo < 0) return;
+    if (row != st.measuredTo + 1) {
+        st.measuredTo = -1;
+        return;
+    }
+    st.measuredTo = row;
+    const int cols = grid.getMaxCols();
+    if (static_cast<int>(st.widths.size()) <= cols) st.widths.resize(cols + 1, 0);
+    for (int c = 1; c <= cols; ++c) {
+        if (grid.getCellTypeCode(c, row) == static_cast<int>(spread::CellKind::ComboBox)) continue;
+        int width = 0, height = 0;
+        if (grid.getMaxTextCellSize(c, row, width, height))
+            st.widths[c] = std::max(st.widths[c], width);
+    }
+}
+
+void VkSSBillOutput::fitColumns(Zrl_Spread& grid) {
+    const SheetState& st = *state_;
+    const int cols = grid.getMaxCols();
+    // Widths taken as the rows were written hold only when those rows are
+    // all the sheet has.
+    if (st.measuredTo != grid.getMaxRows()) {
+        for (int c = 1; c <= cols; ++c)
+            grid.autoSizeColumn(c, true);
+        return;
+    }
+    for (int c = 1; c <= cols; ++c) {
+        int width = 0, height = 0;
+        grid.getMaxTextCellSize(c, 0, width, height);
+        if (c < static_cast<int>(st.widths.size())) width = std::max(width, st.widths[c]);
+        grid.setColWidthInPixels(c, width);
+    }
+}
+
 void VkSSBillOutput::deletePendingImages() {
-    if (!pendingImages_) return;
-    for (int i = 0; i < pendingImages_->length(); ++i)
-        deleteFile((*pendingImages_)[i]);
-    pendingImages_->setLogicalLength(0);
+    Zrl_StringArray& images = state_->pendingImages;
+    for (int i = 0; i < images.length(); ++i)
+        deleteFile(images[i]);
+    images.setLogicalLength(0);
 }

@@ -15,6 +15,7 @@
 #include "platform/host/acarray.h"
 
 #include <memory>
+#include <vector>
 
 class AcTransaction;
 class DlgSSAsTool;
@@ -68,6 +69,15 @@ private:
     // Moves to the next row, growing the sheet when it passes the end.
     void nextRow(Zrl_Spread& grid);
     void addPictureRow(Zrl_Spread& grid, const Zrl_String& imageFile);
+    // Gives rows first..last of columns col..col2 their kinds' cell types,
+    // one shared type per column.
+    void typeBlock(Zrl_Spread& grid, int col, int col2, int first, int last) const;
+    // Takes the widths of `row`'s texts into the columns' widths.
+    void measureRow(Zrl_Spread& grid, int row);
+    // Each column as wide as its header's and rows' widest text.
+    void fitColumns(Zrl_Spread& grid);
+    // Whether `row` is fresh (see SheetState); it is no longer once taken.
+    bool takeFreshRow(int row);
     bool hasRenderer() const { return bill_ && transaction_; }
     void deletePendingImages();
 
@@ -84,6 +94,23 @@ private:
     Zrl_String billFileName_;
     Zrl_StringArray valueNames_;
     Zrl_StringArray values_;
-    // Part pictures shown in the sheet; removed once the sheet is saved.
-    std::shared_ptr<Zrl_StringArray> pendingImages_;
+
+    // What the copies writing into one sheet share.
+    struct SheetState {
+        // Part pictures shown in the sheet; removed once the sheet is saved.
+        Zrl_StringArray pendingImages;
+        // Rows freshFirst..freshLast were added by the growth, typed by
+        // column and never written: a row there needs no clearing.
+        int freshFirst = 0;
+        int freshLast = -1;
+        // Height of a fresh row whose texts are single lines (all such rows
+        // share their fonts); 0 until measured.
+        int singleLineHeight = 0;
+        // Widest text of each column's rows (pixels, by column from 1),
+        // measured as rows 1..measuredTo were written in order; -1 once a
+        // row was written out of order, when the columns are measured anew.
+        std::vector<int> widths;
+        int measuredTo = -1;
+    };
+    std::shared_ptr<SheetState> state_;
 };

@@ -46,7 +46,7 @@ Acad::ErrorStatus VkSSBillOutput::onAddRow(const Zrl_StringArray& cells) {
     // the file is removed then.
     if (!imageFile.isEmpty()) {
         if (getSSPointer() && fileExists(imageFile))
-            pendingImages_->append(imageFile);
+            state_->pendingImages.append(imageFile);
         else
             deleteFile(imageFile);
     }
@@ -73,24 +73,52 @@ Acad::ErrorStatus VkSSBillOutput::onAddSubTotals(const Zrl_StringArray& cells,
 
 void VkSSBillOutput::nextRow(Zrl_Spread& grid) {
     ++currentRow_;
-    if (currentRow_ > grid.getMaxRows()) grid.setMaxRows(currentRow_ + kRowGrowth);
+    const int old = grid.getMaxRows();
+    if (currentRow_ <= old) return;
+    grid.setMaxRows(currentRow_ + kRowGrowth);
+    const int last = grid.getMaxRows();
+    if (last <= old) return;
+    // The new rows are typed now, a column at a time, rather than cell by
+    // cell as each row is written.
+    typeBlock(grid, 1, grid.getMaxCols(), old + 1, last);
+    SheetState& st = *state_;
+    if (st.freshLast != old) st.freshFirst = old + 1;
+    st.freshLast = last;
+}
+
+void VkSSBillOutput::typeBlock(Zrl_Spread& grid, int col, int col2, int first, int last) const {
+    if (first > last) return;
+    const int lastCol = std::min({col2, grid.getMaxCols(), kinds_.length()});
+    for (int c = col; c <= lastCol; ++c) {
+        spread::CellType type;
+        if (cellTypeOfKind(kinds_[c - 1], type)) grid.setCellTypeRange(c, first, c, last, type);
+    }
 }
 
 void VkSSBillOutput::addRow(const Zrl_StringArray& cells, const Zrl_String& imageFile) {
     Zrl_Spread* grid = getSSPointer();
     if (!grid) return;
-    if (cells.length() > grid->getMaxCols()) grid->setMaxCols(cells.length());
+    if (cells.length() > grid->getMaxCols()) {
+        const int old = grid->getMaxCols();
+        grid->setMaxCols(cells.length());
+        typeBlock(*grid, old + 1, grid->getMaxCols(), state_->freshFirst, state_->freshLast);
+    }
     nextRow(*grid);
     setRowProperties(currentRow_);
     const int last = std::min(grid->getMaxCols(), cells.length());
     for (int c = 1; c <= last; ++c)
         grid->setValue(c, currentRow_, cells[c - 1].str());
+    measureRow(*grid, currentRow_);
     if (!imageFile.isEmpty() && fileExists(imageFile)) addPictureRow(*grid, imageFile);
 }
 
 void VkSSBillOutput::addPictureRow(Zrl_Spread& grid, const Zrl_String& imageFile) {
     nextRow(grid);
     const int row = currentRow_;
+    // A picture row carries no column kinds.
+    const int typed = std::min(grid.getMaxCols(), kinds_.length());
+    if (takeFreshRow(row) && typed >= 1)
+        grid.setCellTypeRange(1, row, typed, row, spread::CellType());
     const auto picture = win::Bitmap::load(resolvePath(imageFile).wstring());
     grid.setRowHeightInPixels(row, picture ? picture->height() : 0);
     // The picture spans from column 2 to the last column.
@@ -105,9 +133,24 @@ void VkSSBillOutput::addPictureRow(Zrl_Spread& grid, const Zrl_String& imageFile
         spread::CellType::pictureCell(L"#" + std::to_wstring(kPictureRowMark), kMarkStyle));
 }
 
+bool VkSSBillOutput::takeFreshRow(int row) {
+    SheetState& st = *state_;
+    if (row < st.freshFirst || row > st.freshLast) return false;
+    st.freshFirst = row + 1;
+    return true;
+}
+
 void VkSSBillOutput::setRowProperties(const int& row) {
     Zrl_Spread* grid = getSSPointer();
     if (!grid) return;
+    if (takeFreshRow(row)) {
+        // Fresh rows are typed, plain and empty, with the same fonts: one
+        // measurement serves them all.
+        int& height = state_->singleLineHeight;
+        if (height == 0) height = grid->getMaxTextRowHeight(row);
+        if (height > 0) grid->setRowHeightInPixels(row, height);
+        return;
+    }
     const int last = std::min(grid->getMaxCols(), kinds_.length());
     for (int c = 1; c <= last; ++c) {
         spread::CellType type;

@@ -14,6 +14,7 @@
 #include <string>
 #include <tuple>
 #include <unistd.h>
+#include <vector>
 #include <xlsxwriter.h>
 
 namespace {
@@ -155,6 +156,41 @@ void writePageSetup(lxw_workbook* book, lxw_worksheet* ws, const VkSSSettings& s
     }
 }
 
+// The look of a cell as the workbook sees it.
+struct CellLook {
+    bool bold = false;
+    int decimals = -1;
+    spread::Color back = spread::kDefaultColor;
+    int sides = 0;
+    spread::Font font;
+    bool operator==(const CellLook&) const = default;
+};
+
+// The workbook format of each column's last cell, so that a column of
+// alike cells finds its format without a search.
+class ColumnFormats {
+public:
+    ColumnFormats(FormatCache& formats, int cols) : formats_(formats), last_(cols + 1) {}
+
+    lxw_format* get(int col, CellLook&& look) {
+        Last& last = last_[col];
+        if (!last.format || !(last.look == look)) {
+            last.format = formats_.get(look.bold, look.decimals, look.back, look.sides,
+                                       look.font.name, look.font.height);
+            last.look = std::move(look);
+        }
+        return last.format;
+    }
+
+private:
+    struct Last {
+        CellLook look;
+        lxw_format* format = nullptr;
+    };
+    FormatCache& formats_;
+    std::vector<Last> last_;
+};
+
 void writeCells(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& sheet) {
     const int cols = sheet.maxCols();
     const int rows = sheet.maxRows();
@@ -167,21 +203,29 @@ void writeCells(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& sh
                                     static_cast<lxw_col_t>(c - 1),
                                     static_cast<uint32_t>(sheet.colWidthPixels(c)), nullptr);
     }
+    ColumnFormats columns(formats, cols);
+    std::string text;
     for (int r = 1; r <= rows; ++r) {
         const lxw_row_t xr = static_cast<lxw_row_t>(r);
         worksheet_set_row_pixels(ws, xr, static_cast<uint32_t>(sheet.rowHeightPixels(r)), nullptr);
         for (int c = 1; c <= cols; ++c) {
             const lxw_col_t xc = static_cast<lxw_col_t>(c - 1);
-            spread::Color back = spread::kDefaultColor, fore = spread::kDefaultColor;
-            sheet.color(c, r, back, fore);
-            const spread::Font font = sheet.font(c, r);
-            lxw_format* f = formats.get(font.weight >= 700, formatCode(sheet, c, r), back,
-                                        sheet.border(c, r).sides, font.name, font.height);
+            CellLook look;
+            spread::Color fore = spread::kDefaultColor;
+            sheet.color(c, r, look.back, fore);
+            look.font = sheet.font(c, r);
+            look.bold = look.font.weight >= 700;
+            look.decimals = formatCode(sheet, c, r);
+            look.sides = sheet.border(c, r).sides;
+            lxw_format* f = columns.get(c, std::move(look));
             double number = 0;
-            if (sheet.number(c, r, number))
+            if (sheet.number(c, r, number)) {
                 worksheet_write_number(ws, xr, xc, number, f);
-            else if (const std::wstring text = sheet.valueText(c, r); !text.empty())
-                worksheet_write_string(ws, xr, xc, utf8(text).c_str(), f);
+                continue;
+            }
+            text = utf8(sheet.valueText(c, r));
+            if (!text.empty())
+                worksheet_write_string(ws, xr, xc, text.c_str(), f);
             else
                 worksheet_write_blank(ws, xr, xc, f);
         }

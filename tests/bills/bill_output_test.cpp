@@ -171,6 +171,41 @@ TEST_F(BillOutputTest, PictureRowsFollowRowsWithAnImage) {
     EXPECT_TRUE(billstest::fs::is_empty(root / "images"));
 }
 
+// Rows added by the growth are typed a column at a time and measured once;
+// they must end up as rows formatted one by one would.
+TEST_F(BillOutputTest, GrownRowsLookLikeRowsFormattedOneByOne) {
+    Zrl_Bill source;
+    source.imageFolder = text(root / "out");
+    source.noImageMark = L"";
+    AcTransaction transaction(1);
+    VkSSBillOutput bill;
+    start(bill, billPath("grown.vks"), {1, 3, 2, 0, 1});
+    for (int i = 1; i <= 150; ++i) {
+        Zrl_StringArray row{Zrl_String(i), L"Plate " + Zrl_String(i * 7), L"2.5", L"x"};
+        if (i == 130) row.append(L"123456789"); // widens the sheet to a fifth column
+        if (i == 120) bill.setVars(0, 1, 0, true, true, &source, &transaction);
+        if (i == 121) bill.setVars(0, 1, 0, true, true, nullptr, nullptr);
+        bill.onAddRow(row);
+    }
+    Zrl_Spread& grid = *bill.sheet();
+    const spread::Sheet& s = grid.sheet();
+    EXPECT_EQ(s.cellType(3, 140).decimals, 1);
+    EXPECT_EQ(grid.getCellType(4, 140), 0);
+    EXPECT_EQ(s.cellType(5, 140).decimals, 0); // the widened column has its kind
+    EXPECT_EQ(grid.getCellType(5, 110), 0);    // rows written before it do not
+    EXPECT_EQ(grid.getCellType(3, 121), 0);    // the picture row carries no kinds
+    EXPECT_EQ(grid.getCellType(2, 121), 9);
+    EXPECT_EQ(s.rowHeightPixels(140), s.rowHeightPixels(5));
+
+    ASSERT_EQ(bill.onEndFeed(), Acad::eOk);
+    EXPECT_EQ(grid.getMaxRows(), 151);
+    for (int c = 1; c <= 5; ++c) {
+        const int fitted = s.colWidthPixels(c);
+        grid.autoSizeColumn(c, true);
+        EXPECT_EQ(fitted, s.colWidthPixels(c)) << "column " << c;
+    }
+}
+
 TEST_F(BillOutputTest, CopiesShareTheWindowAndTheLastOneDestroysIt) {
     win::WindowHandle handle = 0;
     {
