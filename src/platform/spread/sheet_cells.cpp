@@ -1,6 +1,8 @@
 // The cell table of a sheet.
 #include "platform/spread/sheet_cells.h"
 
+#include <algorithm>
+#include <iterator>
 #include <new>
 
 namespace spread {
@@ -12,6 +14,9 @@ CellMap::~CellMap() {
 void CellMap::swap(CellMap& o) noexcept {
     std::swap(table_, o.table_);
     std::swap(mask_, o.mask_);
+    std::swap(pages_, o.pages_);
+    std::swap(freePages_, o.freePages_);
+    std::swap(pageCount_, o.pageCount_);
     std::swap(chunks_, o.chunks_);
     std::swap(live_, o.live_);
     std::swap(free_, o.free_);
@@ -19,13 +24,20 @@ void CellMap::swap(CellMap& o) noexcept {
     std::swap(count_, o.count_);
 }
 
-uint32_t CellMap::lookup(CellKey key) const {
-    if (count_ == 0) return slots_;
-    for (size_t h = hashCellKey(key) & mask_;; h = (h + 1) & mask_) {
+uint32_t CellMap::findPage(CellKey key) const {
+    if (pageCount_ == 0) return kNone;
+    CellKey page = key >> kPageBits;
+    for (size_t h = hashCellKey(page) & mask_;; h = (h + 1) & mask_) {
         const Slot& s = table_[h];
-        if (s.index == kNone) return slots_;
-        if (s.key == key) return s.index;
+        if (s.at == kNone || s.page == page) return s.at;
     }
+}
+
+uint32_t CellMap::lookup(CellKey key) const {
+    uint32_t at = findPage(key);
+    if (at == kNone) return slots_;
+    uint32_t i = pages_[at].index[inPage(key)];
+    return i == kNone ? slots_ : i;
 }
 
 void CellMap::rehash(size_t tableSize) {
@@ -33,19 +45,62 @@ void CellMap::rehash(size_t tableSize) {
     old.swap(table_);
     mask_ = tableSize - 1;
     for (const Slot& s : old) {
-        if (s.index == kNone) continue;
-        size_t h = hashCellKey(s.key) & mask_;
-        while (table_[h].index != kNone)
+        if (s.at == kNone) continue;
+        size_t h = hashCellKey(s.page) & mask_;
+        while (table_[h].at != kNone)
             h = (h + 1) & mask_;
         table_[h] = s;
     }
 }
 
 void CellMap::reserve(size_t count) {
-    size_t want = 16;
-    while (want * 3 < count * 4)
-        want *= 2; // load at most 3/4
+    size_t pages = count / kPage + 1, want = 16;
+    while (want < pages * 2)
+        want *= 2; // pages fill at most half the table
     if (want > table_.size()) rehash(want);
+}
+
+uint32_t CellMap::makePage(CellKey key) {
+    uint32_t at = findPage(key);
+    if (at != kNone) return at;
+    if (table_.empty() || (pageCount_ + 1) * 2 > table_.size())
+        rehash(table_.empty() ? 16 : table_.size() * 2);
+    if (!freePages_.empty()) {
+        at = freePages_.back();
+        freePages_.pop_back();
+    } else {
+        at = static_cast<uint32_t>(pages_.size());
+        pages_.emplace_back();
+    }
+    std::fill(std::begin(pages_[at].index), std::end(pages_[at].index), kNone);
+    CellKey page = key >> kPageBits;
+    size_t h = hashCellKey(page) & mask_;
+    while (table_[h].at != kNone)
+        h = (h + 1) & mask_;
+    table_[h] = Slot{page, at};
+    ++pageCount_;
+    return at;
+}
+
+void CellMap::dropPage(CellKey key, uint32_t at) {
+    CellKey page = key >> kPageBits;
+    size_t h = hashCellKey(page) & mask_;
+    while (table_[h].at != at)
+        h = (h + 1) & mask_;
+    // Backward-shift: pull later slots of the probe run into the hole.
+    size_t hole = h;
+    for (size_t j = (hole + 1) & mask_; table_[j].at != kNone; j = (j + 1) & mask_) {
+        size_t home = hashCellKey(table_[j].page) & mask_;
+        // Move j into the hole unless its home lies cyclically in (hole, j].
+        bool between = hole <= j ? (home > hole && home <= j) : (home > hole || home <= j);
+        if (!between) {
+            table_[hole] = table_[j];
+            hole = j;
+        }
+    }
+    table_[hole] = Slot{0, kNone};
+    freePages_.push_back(at);
+    --pageCount_;
 }
 
 Cell& CellMap::operator[](CellKey key) {
@@ -54,11 +109,12 @@ Cell& CellMap::operator[](CellKey key) {
 }
 
 Cell& CellMap::get(CellKey key, uint32_t& index) {
-    uint32_t found = lookup(key);
-    index = found;
-    if (found != slots_) return entry(found).second;
-    if (table_.empty() || (count_ + 1) * 4 > table_.size() * 3)
-        rehash(table_.empty() ? 16 : table_.size() * 2);
+    uint32_t at = makePage(key);
+    uint32_t& slot = pages_[at].index[inPage(key)];
+    if (slot != kNone) {
+        index = slot;
+        return entry(index).second;
+    }
     if (!free_.empty()) {
         index = free_.back();
         free_.pop_back();
@@ -70,10 +126,7 @@ Cell& CellMap::get(CellKey key, uint32_t& index) {
     value_type* e = &entry(index);
     new (e) value_type(key, Cell{});
     live_[index] = 1;
-    size_t h = hashCellKey(key) & mask_;
-    while (table_[h].index != kNone)
-        h = (h + 1) & mask_;
-    table_[h] = Slot{key, index};
+    slot = index;
     ++count_;
     return e->second;
 }
@@ -81,21 +134,12 @@ Cell& CellMap::get(CellKey key, uint32_t& index) {
 CellMap::iterator CellMap::erase(iterator it) {
     uint32_t index = it.index();
     CellKey key = entry(index).first;
-    size_t h = hashCellKey(key) & mask_;
-    while (table_[h].key != key || table_[h].index == kNone)
-        h = (h + 1) & mask_;
-    // Backward-shift: pull later entries of the probe run into the hole.
-    size_t hole = h;
-    for (size_t j = (hole + 1) & mask_; table_[j].index != kNone; j = (j + 1) & mask_) {
-        size_t home = hashCellKey(table_[j].key) & mask_;
-        // Move j into the hole unless its home lies cyclically in (hole, j].
-        bool between = hole <= j ? (home > hole && home <= j) : (home > hole || home <= j);
-        if (!between) {
-            table_[hole] = table_[j];
-            hole = j;
-        }
-    }
-    table_[hole] = Slot{0, kNone};
+    uint32_t at = findPage(key);
+    Page& page = pages_[at];
+    page.index[inPage(key)] = kNone;
+    if (std::all_of(std::begin(page.index), std::end(page.index),
+                    [](uint32_t i) { return i == kNone; }))
+        dropPage(key, at);
     entry(index).~value_type();
     live_[index] = 0;
     free_.push_back(index);
@@ -108,6 +152,9 @@ void CellMap::clear() {
         if (live_[i]) entry(i).~value_type();
     table_.clear();
     mask_ = 0;
+    pages_.clear();
+    freePages_.clear();
+    pageCount_ = 0;
     chunks_.clear();
     live_.clear();
     free_.clear();

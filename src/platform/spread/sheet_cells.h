@@ -41,21 +41,23 @@ struct Cell {
 };
 
 // Keys are spread evenly by a multiplicative mix: packed keys of a column
-// differ only in their low bits. Runs of 8 rows of a column are mixed as one
-// and stay side by side in the table, so that walking down a column (the
-// usual order of building and computing) touches memory in sequence.
+// differ only in their low bits.
 inline size_t hashCellKey(CellKey key) {
-    uint64_t run = key >> 3;
-    run ^= run >> 29;
-    run *= 0xBF58476D1CE4E5B9ull;
-    run ^= run >> 32;
-    return static_cast<size_t>((run << 3) | (key & 7));
+    key ^= key >> 29;
+    key *= 0xBF58476D1CE4E5B9ull;
+    key ^= key >> 32;
+    return static_cast<size_t>(key);
 }
 
-// The cells of a sheet by key: an open-addressing table of (key, index)
-// pairs (linear probing, backward-shift erase) over entries kept in chunks
-// that never move, so a reference to a cell stays valid while other cells
-// are added or erased. Iterates in storage order, not by position.
+// The cells of a sheet by key, over entries kept in chunks that never move,
+// so a reference to a cell stays valid while other cells are added or
+// erased. Iterates in storage order, not by position.
+//
+// The index is paged: 16 rows of a column share one page of entry
+// positions, and an open-addressing table (linear probing, backward-shift
+// erase) finds the page. Neighbouring cells, the usual way of building and
+// computing a sheet, then share a cache line, and a dense column costs about
+// 5 bytes of index per cell.
 class CellMap {
 public:
     using value_type = std::pair<const CellKey, Cell>;
@@ -131,9 +133,14 @@ public:
 private:
     static constexpr uint32_t kChunkBits = 10;
     static constexpr uint32_t kChunk = 1u << kChunkBits;
+    static constexpr uint32_t kPageBits = 4;
+    static constexpr uint32_t kPage = 1u << kPageBits;
     struct Slot {
-        CellKey key;
-        uint32_t index; // kNone: empty
+        CellKey page; // the key without its page bits
+        uint32_t at;  // position in pages_; kNone: empty
+    };
+    struct Page {
+        uint32_t index[kPage]; // entry positions; kNone: no cell
     };
     struct Chunk {
         alignas(value_type) unsigned char bytes[kChunk * sizeof(value_type)];
@@ -146,12 +153,21 @@ private:
         return reinterpret_cast<const value_type*>(
             chunks_[i >> kChunkBits]->bytes)[i & (kChunk - 1)];
     }
+    static uint32_t inPage(CellKey key) { return static_cast<uint32_t>(key & (kPage - 1)); }
     // Storage index of `key`, or slots_ when absent.
     uint32_t lookup(CellKey key) const;
+    // The page holding `key`'s position, or kNone.
+    uint32_t findPage(CellKey key) const;
+    // The same, made (empty) when missing.
+    uint32_t makePage(CellKey key);
+    void dropPage(CellKey key, uint32_t at);
     void rehash(size_t tableSize);
 
     std::vector<Slot> table_;
     size_t mask_ = 0;
+    std::vector<Page> pages_;
+    std::vector<uint32_t> freePages_;
+    size_t pageCount_ = 0;
     std::vector<std::unique_ptr<Chunk>> chunks_;
     std::vector<uint8_t> live_;
     std::vector<uint32_t> free_;
