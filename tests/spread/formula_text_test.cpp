@@ -123,6 +123,64 @@ TEST(FormulaText, NumberLiteralsReadAsTheNearestDouble) {
     EXPECT_EQ(evalIn(host, L"1e309"), Value(L"<refused>"));
 }
 
+// Simple formulas (cells and numbers joined by + - * /) take a quicker way
+// through the reader; a trailing blank sends the same text the long way. Both
+// must give the same formula: the same text in either style, the same value
+// and the same references.
+TEST(FormulaText, SimpleFormulasReadTheSameEitherWay) {
+    MapHost host;
+    for (int row = 1; row <= 9; ++row)
+        for (int col = 1; col <= 4; ++col)
+            host.set(col, row, Value(col * 10.0 + row * 0.25 - 1));
+    auto same = [&](const std::wstring& text) {
+        std::wstring whyQuick, whyLong;
+        auto quick = Formula::parse(text, RefStyle::A1, 5, 6, &whyQuick);
+        auto slow = Formula::parse(text + L" ", RefStyle::A1, 5, 6, &whyLong);
+        ASSERT_EQ(!quick, !slow) << std::string(text.begin(), text.end());
+        if (!quick) return;
+        EXPECT_EQ(quick->text(RefStyle::A1, 5, 6), slow->text(RefStyle::A1, 5, 6));
+        EXPECT_EQ(quick->text(RefStyle::R1C1, 5, 6), slow->text(RefStyle::R1C1, 5, 6));
+        EXPECT_EQ(quick->evaluate(host, 5, 6), slow->evaluate(host, 5, 6));
+        std::vector<CellRange> a, b;
+        quick->references(a);
+        slow->references(b);
+        EXPECT_EQ(a, b);
+    };
+    std::srand(11);
+    const wchar_t* ops = L"+-*/";
+    const wchar_t* numbers[] = {L"1", L"0.5", L"1.0001", L"007", L"2.", L"123456789012345"};
+    for (int i = 0; i < 400; ++i) {
+        std::wstring text;
+        int operands = 1 + std::rand() % 6;
+        for (int k = 0; k < operands; ++k) {
+            if (k > 0) text += ops[std::rand() % 4];
+            if (std::rand() % 2) {
+                text += numbers[std::rand() % 6];
+                continue;
+            }
+            if (std::rand() % 3 == 0) text += L'$';
+            text += static_cast<wchar_t>(L'A' + std::rand() % 4);
+            if (std::rand() % 3 == 0) text += L'$';
+            text += std::to_wstring(1 + std::rand() % 9);
+        }
+        same(text);
+    }
+    // Near misses that must go the long way (or be refused the same way).
+    for (const wchar_t* text : {L"a1*b2",      L"1e5+A1",
+                                L"A1:B2+1",    L"A1B+1",
+                                L"1.2.3",      L"A1+",
+                                L"+A1",        L"A1*-2",
+                                L"A1^2",       L"XFD1048576+1",
+                                L"XFE1+1",     L"A0+1",
+                                L"A1048577*2", L"1234567890123456+A1",
+                                L"1/0",        L"A1%",
+                                L"1:3",        L"TRUE+1",
+                                L"A1(2)",      L"SUM(A1)*2",
+                                L"A1&B1",      L"A1<>2",
+                                L".5+A1"})
+        same(text);
+}
+
 TEST(FormulaText, ColumnNames) {
     EXPECT_EQ(columnName(1), L"A");
     EXPECT_EQ(columnName(26), L"Z");

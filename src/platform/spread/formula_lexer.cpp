@@ -98,6 +98,36 @@ bool Lexer::cellA1(size_t& p, int& col, int& row, uint8_t& abs) const {
     return true;
 }
 
+bool Lexer::plainCell(CellRange& ref, uint8_t& flags) {
+    if (r1c1_) return false;
+    size_t p = p_;
+    int col, row;
+    if (!cellA1(p, col, row, flags) || !boundary(p)) return false;
+    ref = {col, row, col, row};
+    p_ = p;
+    return true;
+}
+
+bool Lexer::plainNumber(double& value) {
+    size_t q = p_;
+    while (q < s_.size() && isDigit(s_[q]))
+        ++q;
+    if (q == p_) return false;
+    if (q < s_.size() && s_[q] == L'.') {
+        ++q;
+        while (q < s_.size() && isDigit(s_[q]))
+            ++q;
+    }
+    if (q < s_.size() && (isNameChar(s_[q]) || s_[q] == L':')) return false;
+    char buf[32];
+    if (q - p_ > sizeof buf) return false;
+    for (size_t i = p_; i < q; ++i)
+        buf[i - p_] = static_cast<char>(s_[i]);
+    if (!quickNumber(buf, q - p_, value)) return false;
+    p_ = q;
+    return true;
+}
+
 bool Lexer::refA1(Token& t) {
     size_t p = p_;
     int c1, r1;

@@ -58,6 +58,16 @@ public:
     void next(Token& t);
     size_t pos() const { return p_; }
 
+    // For simple formulas read without tokens: at the current position one
+    // A1 cell ending at a token boundary, or a plain decimal number of up to
+    // 15 digits (no exponent) followed by nothing that could continue it.
+    // Either moves past what it read; false leaves the position alone.
+    bool plainCell(CellRange& ref, uint8_t& flags);
+    bool plainNumber(double& value);
+    bool atEnd() const { return p_ >= s_.size(); }
+    // The character at the position, taken.
+    wchar_t take() { return s_[p_++]; }
+
 private:
     bool cellA1(size_t& p, int& col, int& row, uint8_t& abs) const;
     bool refA1(Token& t);

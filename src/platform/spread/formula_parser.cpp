@@ -267,6 +267,51 @@ private:
     int depth_ = 0;
 };
 
+// Cells and numbers joined by + - * / (most formulas of most sheets) are
+// compiled straight from the text, without tokens or descent; anything else
+// (a space, a sign, a parenthesis, a name, another operator) is left to the
+// parser. Both give the same program: products before sums, each level left
+// to right, so at most one sum and one product are ever pending.
+bool compileSimple(std::wstring_view text, RefStyle style, int col, int row,
+                   std::vector<Instr>& code) {
+    Lexer lex(text, style, col, row);
+    Op pending[2];
+    int depth = 0;
+    auto isProduct = [](Op op) { return op == Op::Mul || op == Op::Div; };
+    for (;;) {
+        Instr in(Op::Cell);
+        if (!lex.plainCell(in.ref, in.flags)) {
+            in = Instr(Op::Number);
+            if (!lex.plainNumber(in.num)) return false;
+        }
+        code.push_back(in);
+        if (lex.atEnd()) break;
+        Op op;
+        switch (lex.take()) {
+        case L'+':
+            op = Op::Add;
+            break;
+        case L'-':
+            op = Op::Sub;
+            break;
+        case L'*':
+            op = Op::Mul;
+            break;
+        case L'/':
+            op = Op::Div;
+            break;
+        default:
+            return false;
+        }
+        while (depth > 0 && (!isProduct(op) || isProduct(pending[depth - 1])))
+            code.emplace_back(pending[--depth]);
+        pending[depth++] = op;
+    }
+    while (depth > 0)
+        code.emplace_back(pending[--depth]);
+    return true;
+}
+
 } // namespace
 
 uint32_t stackNeed(const std::vector<Instr>& code) {
@@ -343,10 +388,14 @@ std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, 
             static thread_local std::vector<Instr> scratch;
             Program prog;
             scratch.clear();
-            std::swap(prog.code, scratch);
-            Parser parser(text, style, col, row);
-            bool ok = parser.run(prog, why);
-            std::swap(prog.code, scratch);
+            bool ok = compileSimple(text, style, col, row, scratch);
+            if (!ok) {
+                scratch.clear();
+                std::swap(prog.code, scratch);
+                Parser parser(text, style, col, row);
+                ok = parser.run(prog, why);
+                std::swap(prog.code, scratch);
+            }
             if (ok) {
                 prog.code.assign(scratch.begin(), scratch.end());
                 prog.maxStack = stackNeed(prog.code);
