@@ -3,6 +3,7 @@
 //   bench_spread_chain_peak [cells] [sheet|formulas]
 #include "platform/spread/formula.h"
 #include "platform/spread/sheet.h"
+#include "spread_bench_chain.h"
 
 #include <chrono>
 #include <cstdio>
@@ -17,21 +18,6 @@ using namespace spread;
 
 namespace {
 
-// Column A as a flat array of values.
-class ColumnHost : public FormulaHost {
-public:
-    explicit ColumnHost(int rows) : values(static_cast<size_t>(rows) + 1) {}
-    std::vector<Value> values;
-    Value cellValue(int col, int row) override {
-        if (col != 1 || row < 1 || row >= static_cast<int>(values.size())) return Value();
-        return values[static_cast<size_t>(row)];
-    }
-    void forEachValue(const CellRange&,
-                      const std::function<void(int, int, const Value&)>&) override {}
-    const CustomFunction* customFunction(std::wstring_view) override { return nullptr; }
-    Sheet& callerSheet() override { return *reinterpret_cast<Sheet*>(this); }
-};
-
 double cpuSeconds() {
     return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
@@ -45,23 +31,14 @@ int main(int argc, char** argv) {
     double start = cpuSeconds();
     Value last;
     if (formulasOnly) {
-        ColumnHost host(n);
-        host.values[1] = 1.0;
-        std::vector<std::unique_ptr<Formula>> formulas;
-        formulas.reserve(static_cast<size_t>(n));
-        for (int row = 2; row <= n; ++row) {
-            std::wstring text = L"A" + std::to_wstring(row - 1) + L"*1.0001+1";
-            formulas.push_back(Formula::parse(text, RefStyle::A1, 1, row));
-            host.values[static_cast<size_t>(row)] = formulas.back()->evaluate(host, 1, row);
-        }
-        last = host.values.back();
+        last = bench::parseAndComputeChain(n);
     } else {
         auto s = std::make_unique<Sheet>();
         s->setMaxCols(1);
         s->setMaxRows(n);
         s->setData(1, 1, L"1");
         for (int row = 2; row <= n; ++row)
-            s->setFormula(1, row, L"=A" + std::to_wstring(row - 1) + L"*1.0001+1");
+            s->setFormula(1, row, L"=" + bench::chainFormula(row));
         last = s->value(1, n);
     }
     std::printf("%d cells (%s): %.3f s CPU, last %ls\n", n, formulasOnly ? "formulas" : "sheet",

@@ -1,6 +1,7 @@
 // Parsing and computing formulas, without the sheet around them.
 #include "platform/spread/custom_function.h"
 #include "platform/spread/formula.h"
+#include "spread_bench_chain.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -10,64 +11,34 @@ using namespace spread;
 
 namespace {
 
-// Column A as a flat array of values.
-class ColumnHost : public FormulaHost {
-public:
-    explicit ColumnHost(int rows) : values(static_cast<size_t>(rows) + 1) {}
-    std::vector<Value> values;
-    Value cellValue(int col, int row) override {
-        if (col != 1 || row < 1 || row >= static_cast<int>(values.size())) return Value();
-        return values[static_cast<size_t>(row)];
-    }
-    void forEachValue(const CellRange& r,
-                      const std::function<void(int, int, const Value&)>& fn) override {
-        if (r.col1 > 1) return;
-        for (int row = r.row1; row <= r.row2 && row < static_cast<int>(values.size()); ++row)
-            if (!values[static_cast<size_t>(row)].isEmpty())
-                fn(1, row, values[static_cast<size_t>(row)]);
-    }
-    const CustomFunction* customFunction(std::wstring_view) override { return nullptr; }
-    Sheet& callerSheet() override { return *reinterpret_cast<Sheet*>(this); }
-};
+using bench::ColumnHost;
 
 const wchar_t* kChainCell = L"A1*1.0001+1";
 const wchar_t* kMixed = L"IF(A1>MAX(A2,A3),ROUND(SQRT(A1)*2.5,2)&\" mm\",MIN(A4,A5)&\"\")";
 
-void parseChainCell(benchmark::State& state) {
+// Parsing one formula for the cell (col, row).
+void parse(benchmark::State& state, const wchar_t* text, int col, int row) {
     for (auto _ : state) {
-        auto f = Formula::parse(kChainCell, RefStyle::A1, 1, 2);
+        auto f = Formula::parse(text, RefStyle::A1, col, row);
         benchmark::DoNotOptimize(f);
     }
 }
-BENCHMARK(parseChainCell);
+BENCHMARK_CAPTURE(parse, chainCell, kChainCell, 1, 2);
+BENCHMARK_CAPTURE(parse, mixed, kMixed, 2, 1);
 
-void evaluateChainCell(benchmark::State& state) {
-    ColumnHost host(2);
-    host.values[1] = 3.0;
-    auto f = Formula::parse(kChainCell, RefStyle::A1, 1, 2);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(f->evaluate(host, 1, 2));
-}
-BENCHMARK(evaluateChainCell);
-
-void parseMixed(benchmark::State& state) {
-    for (auto _ : state) {
-        auto f = Formula::parse(kMixed, RefStyle::A1, 2, 1);
-        benchmark::DoNotOptimize(f);
-    }
-}
-BENCHMARK(parseMixed);
-
-void evaluateMixed(benchmark::State& state) {
+// Computing one formula for the cell (col, row), with A1..A5 = 60, 20, 30,
+// 40, 50 (A1 = 3 for the chain cell).
+void evaluate(benchmark::State& state, const wchar_t* text, int col, int row) {
     ColumnHost host(5);
     for (int i = 1; i <= 5; ++i)
         host.values[static_cast<size_t>(i)] = 10.0 * i;
-    host.values[1] = 60.0;
-    auto f = Formula::parse(kMixed, RefStyle::A1, 2, 1);
+    host.values[1] = text == kChainCell ? 3.0 : 60.0;
+    auto f = Formula::parse(text, RefStyle::A1, col, row);
     for (auto _ : state)
-        benchmark::DoNotOptimize(f->evaluate(host, 2, 1));
+        benchmark::DoNotOptimize(f->evaluate(host, col, row));
 }
-BENCHMARK(evaluateMixed);
+BENCHMARK_CAPTURE(evaluate, chainCell, kChainCell, 1, 2);
+BENCHMARK_CAPTURE(evaluate, mixed, kMixed, 2, 1);
 
 void textMixed(benchmark::State& state) {
     auto f = Formula::parse(kMixed, RefStyle::A1, 2, 1);
@@ -80,18 +51,8 @@ BENCHMARK(textMixed);
 // would on its first calculation (state.range(0) cells).
 void chainParseAndCompute(benchmark::State& state) {
     int n = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        ColumnHost host(n);
-        host.values[1] = 1.0;
-        std::vector<std::unique_ptr<Formula>> formulas;
-        formulas.reserve(static_cast<size_t>(n));
-        for (int row = 2; row <= n; ++row) {
-            std::wstring text = L"A" + std::to_wstring(row - 1) + L"*1.0001+1";
-            formulas.push_back(Formula::parse(text, RefStyle::A1, 1, row));
-            host.values[static_cast<size_t>(row)] = formulas.back()->evaluate(host, 1, row);
-        }
-        benchmark::DoNotOptimize(host.values.back());
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bench::parseAndComputeChain(n));
 }
 BENCHMARK(chainParseAndCompute)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(chainParseAndCompute)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -100,14 +61,9 @@ void chainRecompute(benchmark::State& state) {
     int n = static_cast<int>(state.range(0));
     ColumnHost host(n);
     host.values[1] = 1.0;
-    std::vector<std::unique_ptr<Formula>> formulas;
-    for (int row = 2; row <= n; ++row)
-        formulas.push_back(
-            Formula::parse(L"A" + std::to_wstring(row - 1) + L"*1.0001+1", RefStyle::A1, 1, row));
+    auto formulas = bench::parseChain(n);
     for (auto _ : state) {
-        for (int row = 2; row <= n; ++row)
-            host.values[static_cast<size_t>(row)] =
-                formulas[static_cast<size_t>(row - 2)]->evaluate(host, 1, row);
+        bench::computeChain(host, formulas);
         benchmark::DoNotOptimize(host.values.back());
     }
 }

@@ -2,6 +2,7 @@
 // one change, a small mixed sheet, and sheet files.
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_file.h"
+#include "spread_bench_chain.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -16,7 +17,7 @@ const std::vector<std::wstring>& chainTexts(int n) {
     static std::vector<std::wstring> texts;
     while (static_cast<int>(texts.size()) < n + 1) {
         int row = static_cast<int>(texts.size());
-        texts.push_back(row < 2 ? L"" : L"=A" + std::to_wstring(row - 1) + L"*1.0001+1");
+        texts.push_back(row < 2 ? L"" : L"=" + bench::chainFormula(row));
     }
     return texts;
 }
