@@ -129,9 +129,10 @@ Acad::ErrorStatus VkSSBillOutput::onEndFeed() {
     settings.fromSheet(grid);
     settings.setVars(valueNames_, values_);
     settings.toSheet();
-    saveSheetWithSettings(*grid, billFileName_);
+    const bool saved = saveSheetWithSettings(*grid, billFileName_);
     deletePendingImages();
-    return Acad::eOk;
+    // A bill that did not reach its file is a failure the caller must hear of.
+    return saved ? Acad::eOk : kNotSavedStatus;
 }
 
 void VkSSBillOutput::measureRow(Zrl_Spread& grid, int row) {

@@ -26,6 +26,8 @@ class ZRLSS_EXPORT VkSSBillOutput : public Zrl_ListOutputCallback {
 public:
     // init's answer when the hidden sheet window cannot be made.
     static constexpr int kNoSheetStatus = 337;
+    // onEndFeed's answer when the bill's file could not be written.
+    static constexpr Acad::ErrorStatus kNotSavedStatus = Acad::eFileNotFound;
     // Rows the sheet grows by when a row passes its end.
     static constexpr int kRowGrowth = 100;
     // Background of the non-empty cells of a subtotal row (0x00BBGGRR).

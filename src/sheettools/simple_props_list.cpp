@@ -176,8 +176,12 @@ bool Zrl_SimplePropsList::fromFile(const Zrl_String& path) {
     Zrl_String fields[3];
     int field = 0;
     std::wstring current;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        // Files written on Windows end their lines with CR LF: read as LF.
+        if (byte == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+        // A line break between entries is not part of the next entry's name.
+        if ((byte == '\n' || byte == '\r') && field == 0 && current.empty()) continue;
         if (byte != 0xA4) {
             current += fromCp1252(byte);
             continue;

@@ -61,8 +61,9 @@ public:
     // last triple are ignored. False for empty text.
     bool fromText(const Zrl_String& text);
     // As fromText, reading single bytes from a file: the byte 0xA4 ends a
-    // field, bytes from 0x80 are Windows-1252 characters. False when the
-    // path is empty or the file cannot be read.
+    // field, bytes from 0x80 are Windows-1252 characters. CR LF reads as LF,
+    // and line breaks between entries are skipped. False when the path is
+    // empty or the file cannot be read.
     bool fromFile(const Zrl_String& path);
 
 private:

@@ -226,12 +226,18 @@ TEST_F(BillOutputTest, CopiesShareTheWindowAndTheLastOneDestroysIt) {
     EXPECT_EQ(win::Window::fromHandle(handle), nullptr);
 }
 
-TEST_F(BillOutputTest, WithoutSheetNothingHappens) {
+TEST_F(BillOutputTest, WithoutSheetNothingHappensAndAFailedSaveIsReported) {
     VkSSBillOutput bill;
     EXPECT_EQ(bill.onAddRow({L"1"}), Acad::eOk);
     EXPECT_EQ(bill.onAddSubTotals({L"1"}, Zrl_StringArray(), false, 0), Acad::eOk);
     EXPECT_EQ(bill.currentRow(), 0);
     EXPECT_EQ(bill.onEndFeed(), Acad::eInvalidInput);
+
+    // A bill whose file cannot be written says so.
+    VkSSBillOutput lost;
+    start(lost, text(root / "no such folder" / "lost.vks"));
+    lost.onAddRow({L"1"});
+    EXPECT_EQ(lost.onEndFeed(), VkSSBillOutput::kNotSavedStatus);
 }
 
 } // namespace

@@ -98,6 +98,22 @@ TEST_F(BillsTest, FileIsReadAsSingleBytes) {
     EXPECT_EQ(font.str(), L"Caf\u00E9 \u20AC");
     EXPECT_EQ(list.find(L"border"), -1);
 
+    // Written on Windows, one entry a line: the line ends belong to no entry,
+    // while a line break inside a text stays.
+    writeBytes(file, "marginTop\xA4"
+                     "2\xA4"
+                     "7\xA4\r\n"
+                     "headerFile\xA4"
+                     "4\xA4"
+                     "Logo\r\nA.bmp\xA4\r\n");
+    ASSERT_TRUE(list.fromFile(text(file)));
+    ASSERT_EQ(list.length(), 2);
+    int top = 0;
+    EXPECT_TRUE(list.getInt(L"marginTop", top));
+    EXPECT_EQ(top, 7);
+    EXPECT_TRUE(list.getString(L"headerFile", font));
+    EXPECT_EQ(font.str(), L"Logo\nA.bmp");
+
     EXPECT_FALSE(list.fromFile(L""));
     EXPECT_FALSE(list.fromFile(text(root / "missing.vkd")));
     EXPECT_EQ(list.length(), 0);

@@ -1,10 +1,13 @@
 // Settings records: keys, defaults, lists, the corner-cell tag, settings
 // files with the registry fallback, and the sheet's fonts.
 #include "bills_fixture.h"
+#include "platform/core/paths.h"
 #include "sheettools/sheet_settings_ops.h"
 #include "sheettools/ss_registry_sets.h"
 #include "sheettools/ss_settings.h"
 #include "standards/zrl_spread.h"
+
+#include <chrono>
 
 namespace {
 
@@ -122,6 +125,54 @@ TEST_F(BillsTest, ZeroTextHeightOrEmptyFontLeavesTheFontsAlone) {
         EXPECT_EQ(grid.sheet().font(2, 2).name, L"Mark") << name;
         EXPECT_EQ(grid.sheet().font(2, 0).name, L"Mark") << name;
     }
+}
+
+// Header and footer pictures travel with a saved sheet: copied next to it
+// (with the ".bmp" beside) when missing there or older, and named relative
+// to the sheet's folder; a newer copy there is kept and the name stays.
+TEST_F(BillsTest, PicturesAreBroughtAlongUnlessTheTargetIsNewer) {
+    namespace fs = billstest::fs;
+    const fs::path pics = root / "pics";
+    fs::create_directories(pics);
+    writeBytes(pics / "Head.wmf", "head v2");
+    writeBytes(pics / "Head.bmp", "bmp v2");
+    writeBytes(root / "install" / "Foot.wmf", "foot");
+    const Zrl_String folder = getPath(text(root / "out" / "bill.vks"));
+    const auto now = fs::file_time_type::clock::now();
+    fs::last_write_time(pics / "Head.wmf", now - std::chrono::hours(1));
+
+    // Missing at the target: copied with its ".bmp"; an absolute name
+    // becomes relative.
+    Zrl_String head = text(pics / "Head.wmf");
+    ASSERT_TRUE(bringSettingsFileAlong(head, folder));
+    EXPECT_EQ(head.str(), L"Head.wmf");
+    EXPECT_EQ(readBytes(root / "out" / "Head.wmf"), "head v2");
+    EXPECT_EQ(readBytes(root / "out" / "Head.bmp"), "bmp v2");
+
+    // A name found in the settings folder is copied too.
+    Zrl_String foot = L"Foot.wmf";
+    ASSERT_TRUE(bringSettingsFileAlong(foot, folder));
+    EXPECT_EQ(foot.str(), L"Foot.wmf");
+    EXPECT_TRUE(fs::exists(root / "out" / "Foot.wmf"));
+
+    // An older target is replaced.
+    writeBytes(root / "out" / "Head.wmf", "head v1");
+    fs::last_write_time(root / "out" / "Head.wmf", now - std::chrono::hours(2));
+    head = text(pics / "Head.wmf");
+    ASSERT_TRUE(bringSettingsFileAlong(head, folder));
+    EXPECT_EQ(readBytes(root / "out" / "Head.wmf"), "head v2");
+
+    // A newer target is kept, and the name is left as it was.
+    writeBytes(root / "out" / "Head.wmf", "head v3");
+    head = text(pics / "Head.wmf");
+    EXPECT_FALSE(bringSettingsFileAlong(head, folder));
+    EXPECT_EQ(head, text(pics / "Head.wmf"));
+    EXPECT_EQ(readBytes(root / "out" / "Head.wmf"), "head v3");
+
+    // A picture that cannot be found changes nothing.
+    Zrl_String missing = L"Nowhere.wmf";
+    EXPECT_FALSE(bringSettingsFileAlong(missing, folder));
+    EXPECT_EQ(missing.str(), L"Nowhere.wmf");
 }
 
 TEST_F(BillsTest, TagNeedsAValidRecordWithSheet) {
