@@ -13,10 +13,11 @@ class AcTransaction;
 
 class ZRLSS_EXPORT VkDlgStandardsData {
 public:
-    VkDlgStandardsData() = default;
-    VkDlgStandardsData(const VkDlgStandardsData&) = default;
-    VkDlgStandardsData& operator=(const VkDlgStandardsData&) = default;
-    virtual ~VkDlgStandardsData() = default;
+    // Defined in record_members.cpp.
+    VkDlgStandardsData();
+    VkDlgStandardsData(const VkDlgStandardsData&);
+    VkDlgStandardsData& operator=(const VkDlgStandardsData&);
+    virtual ~VkDlgStandardsData();
 
     // Prepares a run on a macro (mode 0). eInvalidInput, record unchanged,
     // when the macro object or the macro data is missing. A key "Module." +

@@ -26,10 +26,11 @@ constexpr wchar_t kMapGroupSeparator = L'\u2022';
 
 class ZRLSS_EXPORT VkObjectMap {
 public:
-    VkObjectMap() = default;
-    VkObjectMap(const VkObjectMap&) = default;
-    VkObjectMap& operator=(const VkObjectMap&) = default;
-    virtual ~VkObjectMap() = default;
+    // Defined in record_members.cpp.
+    VkObjectMap();
+    VkObjectMap(const VkObjectMap&);
+    VkObjectMap& operator=(const VkObjectMap&);
+    virtual ~VkObjectMap();
 
     // Reads a mapping text for the spreadsheet variable ssName. eInvalidInput,
     // entry unchanged, when the text has no "•" or its rest does not begin

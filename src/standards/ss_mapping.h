@@ -39,10 +39,11 @@ public:
     // 0 not set up, 1 module group, 2 mapping file.
     enum Mode : int { kNotSetUp = 0, kModuleGroup = 1, kMappingFile = 2 };
 
-    VkSSMapping() = default;
-    VkSSMapping(const VkSSMapping&) = default;
-    VkSSMapping& operator=(const VkSSMapping&) = default;
-    virtual ~VkSSMapping() = default;
+    // Defined in record_members.cpp.
+    VkSSMapping();
+    VkSSMapping(const VkSSMapping&);
+    VkSSMapping& operator=(const VkSSMapping&);
+    virtual ~VkSSMapping();
 
     int mappingMode() const { return mappingMode_; }
     const Zrl_Array<VkObjectMap>& mappedObjects() const { return objects_; }

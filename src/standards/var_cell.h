@@ -35,10 +35,11 @@ inline bool isNumericValueType(VkValueType type) {
 
 class ZRLSS_EXPORT VkVarCell {
 public:
-    VkVarCell() = default;
-    VkVarCell(const VkVarCell&) = default;
-    VkVarCell& operator=(const VkVarCell&) = default;
-    virtual ~VkVarCell() = default;
+    // Defined in record_members.cpp.
+    VkVarCell();
+    VkVarCell(const VkVarCell&);
+    VkVarCell& operator=(const VkVarCell&);
+    virtual ~VkVarCell();
 
     // Reads the declaration in cell (col, row) of the sheet: eInvalidInput
     // when the sheet is not ready, the cell lies beyond the sheet's last

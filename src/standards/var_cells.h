@@ -9,10 +9,11 @@
 
 class ZRLSS_EXPORT VkVarCells {
 public:
-    VkVarCells() = default;
-    VkVarCells(const VkVarCells&) = default;
-    VkVarCells& operator=(const VkVarCells&) = default;
-    virtual ~VkVarCells() = default;
+    // Defined in record_members.cpp.
+    VkVarCells();
+    VkVarCells(const VkVarCells&);
+    VkVarCells& operator=(const VkVarCells&);
+    virtual ~VkVarCells();
 
     int length() const { return cells_.length(); }
     const VkVarCell& operator[](int index) const { return cells_[index]; }

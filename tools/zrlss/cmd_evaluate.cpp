@@ -303,3 +303,7 @@ const Registrar registrar(setupEvaluate);
 } // namespace
 
 } // namespace zrlss
+
+// The record classes' constructors, destructors and assignments, which the
+// command would otherwise get from linking the module.
+#include "standards/record_members.cpp"
