@@ -113,10 +113,7 @@ TEST_F(BillOutputTest, SavedBillKeepsItsRowsAndNamedValues) {
     EXPECT_EQ(saved.data(2, 0), L"Name");
     EXPECT_EQ(saved.cellTypeCode(1, 0), 5);
 
-    Zrl_SimplePropsList list;
-    list.fromText(saved.tag(0, 0));
-    VkSSSettings settings;
-    settings.fromList(list);
+    const VkSSSettings settings = billstest::settingsOf(saved);
     ASSERT_EQ(settings.varNames.length(), 4);
     EXPECT_EQ(settings.varNames[0].str(), L"Date");
     EXPECT_EQ(settings.varNames[1].str(), L"Title");

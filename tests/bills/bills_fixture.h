@@ -5,9 +5,12 @@
 
 #include "frame/module_resources.h"
 #include "platform/core/settings.h"
+#include "platform/spread/sheet.h"
 #include "platform/win/registry.h"
 #include "platform/win/resources.h"
 #include "platform/win/script.h"
+#include "sheettools/simple_props_list.h"
+#include "sheettools/ss_settings.h"
 
 #include <filesystem>
 #include <fstream>
@@ -25,6 +28,15 @@ inline win::ModuleHandle moduleHandle() {
         return m;
     }();
     return module;
+}
+
+// The print settings a sheet carries in its corner cell.
+inline VkSSSettings settingsOf(const spread::Sheet& sheet) {
+    Zrl_SimplePropsList list;
+    list.fromText(sheet.tag(0, 0));
+    VkSSSettings settings;
+    settings.fromList(list);
+    return settings;
 }
 
 class BillsTest : public ::testing::Test {

@@ -1,0 +1,99 @@
+// The zrlss bill command on the example bill: rows, subtotals, titles and
+// named values reach the sheet file; bad input fails and leaves OUT alone.
+#include "bills_fixture.h"
+#include "platform/spread/sheet.h"
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+
+namespace {
+
+using billstest::BillsTest;
+namespace fs = billstest::fs;
+
+const fs::path kExample = fs::path(ZRLSS_EXAMPLE_LIBRARY) / "Bills" / "Frame 12 parts.csv";
+
+struct CommandRun {
+    int status = -1;
+    std::string out;
+};
+
+CommandRun zrlssBill(const std::string& args) {
+    CommandRun r;
+    const std::string cmd = std::string(ZRLSS_BIN_DIR) + "/zrlss --quiet bill " + args + " 2>&1";
+    FILE* pipe = popen(cmd.c_str(), "r");
+    if (!pipe) return r;
+    std::array<char, 256> buf{};
+    while (std::fgets(buf.data(), buf.size(), pipe))
+        r.out += buf.data();
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+std::string quoted(const fs::path& p) {
+    return "'" + p.string() + "'";
+}
+
+TEST_F(BillsTest, CommandWritesTheExampleBill) {
+    const fs::path out = root / "out" / "Job 7\u00BFFrame 12.vks";
+    CommandRun r = zrlssBill(quoted(kExample) + " -o " + quoted(out) + " --kinds 3,1,3,3,3,1,2" +
+                             " --var Project=Hall\\ B");
+    ASSERT_EQ(r.status, 0) << r.out;
+    spread::Sheet sheet;
+    ASSERT_TRUE(sheet.load(out));
+    EXPECT_EQ(sheet.maxCols(), 7);
+    EXPECT_EQ(sheet.maxRows(), 15);
+    EXPECT_EQ(sheet.data(3, 0), L"Description");
+    EXPECT_EQ(sheet.data(3, 8), L"Stiffener, full depth");
+    EXPECT_EQ(sheet.data(7, 1), L"354.8");
+    EXPECT_EQ(sheet.cellType(2, 1).decimals, 0);
+    // A subtotal line loses its mark and is highlighted where it has text.
+    EXPECT_EQ(sheet.data(2, 5), L"Profiles");
+    spread::Color back = 0, fore = 0;
+    sheet.color(2, 5, back, fore);
+    EXPECT_EQ(back, 0xFFD1A4u);
+    sheet.color(1, 5, back, fore);
+    EXPECT_EQ(back, spread::kDefaultColor);
+
+    const VkSSSettings settings = billstest::settingsOf(sheet);
+    ASSERT_EQ(settings.varNames.length(), 4);
+    EXPECT_EQ(settings.varValues[1].str(), L"Frame 12");
+    EXPECT_EQ(settings.varNames[3].str(), L"Project");
+    EXPECT_EQ(settings.varValues[3].str(), L"Hall B");
+
+    // With titles given, the first line is a row; .xlsx and .csv by extension.
+    const fs::path csv = root / "out" / "parts.csv";
+    r = zrlssBill(quoted(kExample) + " -o " + quoted(csv) + " --titles A,B,C");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(readBytes(csv).substr(0, 9), "Pos,Qty,D");
+    r = zrlssBill(quoted(kExample) + " -o " + quoted(root / "out" / "parts.xlsx"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(readBytes(root / "out" / "parts.xlsx").substr(0, 2), "PK");
+}
+
+TEST_F(BillsTest, CommandFailuresLeaveTheTargetAlone) {
+    const fs::path out = root / "out" / "bill.vks";
+    writeBytes(out, "earlier bill");
+    writeBytes(root / "open.csv", "Pos,Name\n1,\"Plate\n");
+    writeBytes(root / "empty.csv", "");
+    const std::string cases[] = {
+        quoted(root / "open.csv") + " -o " + quoted(out),
+        quoted(root / "empty.csv") + " -o " + quoted(out),
+        quoted(root / "missing.csv") + " -o " + quoted(out),
+        quoted(kExample) + " -o " + quoted(out) + " --var =x",
+        quoted(kExample) + " -o " + quoted(out) + " --kinds 1,x",
+        quoted(kExample) + " -o " + quoted(root / "out" / "bill.txt"),
+        quoted(kExample) + " -o " + quoted(root / "nowhere" / "bill.vks"),
+    };
+    for (const std::string& args : cases) {
+        const CommandRun r = zrlssBill(args);
+        EXPECT_NE(r.status, 0) << args;
+        EXPECT_NE(r.out.find("zrlss"), std::string::npos) << args;
+        EXPECT_EQ(readBytes(out), "earlier bill") << args;
+    }
+    EXPECT_FALSE(fs::exists(root / "out" / "bill.txt"));
+}
+
+} // namespace

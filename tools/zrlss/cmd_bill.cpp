@@ -1,0 +1,278 @@
+// zrlss bill ROWS.csv -o OUT: a bill of materials written to a sheet file
+// through the module's exported VkSSBillOutput, fed as the core feeds it:
+// construct, init, onStartFeed, one onAddRow per CSV line (a line whose first
+// cell is "SUBTOTAL" goes to onAddSubTotals without that cell), onEndFeed.
+//
+//   --titles T1,T2,...      column titles (else the first CSV line)
+//   --kinds 1,2,3,...       column kinds: 1 whole numbers, 2 one decimal,
+//                           3 text, anything else no cell type
+//   --settings NAME         print settings file NAME.vkd of the product folder
+//   --var NAME=VALUE ...    named values for the page header and footer
+//
+// OUT's extension picks the format: .vks (native), .xlsx or .csv. The whole
+// CSV file is read and checked before the module sees a row, and the module
+// replaces OUT in one step: a failed run leaves OUT as it was. On a terminal,
+// long feeds show a progress bar on standard error.
+#include "command.h"
+#include "platform/core/files.h"
+#include "platform/core/zrl_string.h"
+#include "platform/core/zrl_stringarray.h"
+#include "platform/host/module_loader.h"
+#include "sheettools/bill_output.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <new>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace zrlss {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct BillArgs {
+    std::string rows;
+    std::string out;
+    std::vector<std::string> titles;
+    std::vector<int> kinds;
+    std::string settings;
+    std::vector<std::string> vars;
+};
+
+struct Failure {
+    std::string reason;
+};
+
+// Feeds shorter than this show no progress bar.
+constexpr size_t kProgressMinRows = 2000;
+constexpr int kProgressWidth = 40;
+
+// Splits CSV text (comma separated, double quotes around fields holding a
+// comma, quote or line break, quotes doubled; LF or CR LF line ends) into
+// records of UTF-8 fields. Empty lines are skipped.
+std::vector<std::vector<std::string>> csvRecords(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    std::vector<std::vector<std::string>> records;
+    std::vector<std::string> record;
+    std::string field;
+    bool quoted = false;    // inside quotes
+    bool wasQuoted = false; // the field had quotes (so it exists even if empty)
+    size_t line = 1;
+    auto endField = [&] {
+        record.push_back(std::move(field));
+        field.clear();
+        wasQuoted = false;
+    };
+    auto endRecord = [&] {
+        if (!record.empty() || !field.empty() || wasQuoted) {
+            endField();
+            records.push_back(std::move(record));
+        }
+        record.clear();
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (quoted) {
+            if (ch != '"') {
+                if (ch == '\n') ++line;
+                field += ch;
+            } else if (i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else {
+                quoted = false;
+            }
+            continue;
+        }
+        switch (ch) {
+        case '"':
+            if (!field.empty() || wasQuoted)
+                throw Failure{"line " + std::to_string(line) + ": a quote inside a field"};
+            quoted = wasQuoted = true;
+            break;
+        case ',':
+            endField();
+            break;
+        case '\r':
+            if (i + 1 < text.size() && text[i + 1] == '\n') break;
+            [[fallthrough]];
+        case '\n':
+            endRecord();
+            ++line;
+            break;
+        default:
+            if (wasQuoted)
+                throw Failure{"line " + std::to_string(line) + ": text after a closing quote"};
+            field += ch;
+        }
+    }
+    if (quoted) throw Failure{"a quoted field is not closed"};
+    endRecord();
+    return records;
+}
+
+Zrl_StringArray wideRow(const std::vector<std::string>& fields, size_t from = 0) {
+    Zrl_StringArray row;
+    for (size_t i = from; i < fields.size(); ++i)
+        row.append(Zrl_String::fromUtf8(fields[i]));
+    return row;
+}
+
+bool hasSheetExtension(const std::string& path) {
+    std::string ext = fs::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".vks" || ext == ".xlsx" || ext == ".csv";
+}
+
+// The module's bill output, made and destroyed through its exports; the
+// feed goes through the virtual interface, as the core's does.
+class ModuleBill {
+public:
+    using InitFn = Acad::ErrorStatus (*)(VkSSBillOutput*, Zrl_String, const Zrl_StringArray&,
+                                         const AcArray<int>&, const AcArray<int>&,
+                                         const Zrl_String&, const Zrl_StringArray&,
+                                         const Zrl_StringArray&);
+
+    ModuleBill() {
+        const host::LoadedModule* module = nullptr;
+        for (const host::LoadedModule* m : host::loadedModules())
+            if (fs::path(m->path()).filename() == "libzrlss.so") module = m;
+        if (!module) throw Failure{"the module is not loaded"};
+        auto make = module->function<void (*)(VkSSBillOutput*)>("_ZN14VkSSBillOutputC1Ev");
+        init_ = module->function<InitFn>(
+            "_ZN14VkSSBillOutput4initE10Zrl_StringRK15Zrl_StringArrayRK7AcArrayIiES7_RKS0_S3_S3_");
+        if (!make || !init_) throw Failure{"the module does not export the bill output"};
+        bill_ = reinterpret_cast<VkSSBillOutput*>(storage_);
+        make(bill_);
+        bill_ = std::launder(bill_);
+    }
+    ~ModuleBill() { feed()->~Zrl_ListOutputCallback(); }
+    ModuleBill(const ModuleBill&) = delete;
+    ModuleBill& operator=(const ModuleBill&) = delete;
+
+    Acad::ErrorStatus init(const Zrl_String& file, const Zrl_StringArray& titles,
+                           const AcArray<int>& kinds, const Zrl_String& settings,
+                           const Zrl_StringArray& names, const Zrl_StringArray& values) {
+        return init_(bill_, file, titles, AcArray<int>(), kinds, settings, names, values);
+    }
+    Zrl_ListOutputCallback* feed() { return bill_; }
+
+private:
+    alignas(VkSSBillOutput) unsigned char storage_[sizeof(VkSSBillOutput)];
+    VkSSBillOutput* bill_ = nullptr;
+    InitFn init_ = nullptr;
+};
+
+// A bar on standard error when it is a terminal and the feed is long.
+class Progress {
+public:
+    Progress(size_t total, bool quiet)
+        : total_(total), shown_(!quiet && total >= kProgressMinRows && isatty(STDERR_FILENO)) {}
+    void step(size_t done) {
+        if (!shown_) return;
+        const int percent = static_cast<int>(done * 100 / total_);
+        if (percent == last_) return;
+        last_ = percent;
+        const int filled = percent * kProgressWidth / 100;
+        std::cerr << "\rzrlss bill: [" << std::string(filled, '#')
+                  << std::string(kProgressWidth - filled, '.') << "] " << percent << "%"
+                  << std::flush;
+    }
+    void done(const char* what) {
+        if (shown_)
+            std::cerr << "\rzrlss bill: " << what << std::string(kProgressWidth, ' ') << "\n";
+    }
+
+private:
+    size_t total_;
+    bool shown_;
+    int last_ = -1;
+};
+
+void runBill(const BillArgs& args, const SharedOptions& shared) {
+    if (!hasSheetExtension(args.out)) throw Failure{"OUT must end in .vks, .xlsx or .csv"};
+    std::string bytes;
+    if (!readFileBytes(args.rows, bytes)) throw Failure{"cannot read " + args.rows};
+    std::vector<std::vector<std::string>> records;
+    try {
+        records = csvRecords(bytes);
+    } catch (const Failure& f) {
+        throw Failure{args.rows + ": " + f.reason};
+    }
+    Zrl_StringArray titles;
+    size_t first = 0;
+    if (!args.titles.empty()) {
+        for (const std::string& t : args.titles)
+            titles.append(Zrl_String::fromUtf8(t));
+    } else if (!records.empty()) {
+        titles = wideRow(records[0]);
+        first = 1;
+    }
+    if (titles.length() == 0) throw Failure{"no column titles: " + args.rows + " is empty"};
+    AcArray<int> kinds;
+    for (const int k : args.kinds)
+        kinds.append(k);
+    Zrl_StringArray names, values;
+    for (const std::string& v : args.vars) {
+        const size_t eq = v.find('=');
+        if (eq == 0 || eq == std::string::npos)
+            throw Failure{"--var takes NAME=VALUE, not \"" + v + "\""};
+        names.append(Zrl_String::fromUtf8(v.substr(0, eq)));
+        values.append(Zrl_String::fromUtf8(v.substr(eq + 1)));
+    }
+
+    ModuleBill bill;
+    const Zrl_String out = Zrl_String::fromUtf8(fs::absolute(args.out).lexically_normal().string());
+    if (bill.init(out, titles, kinds, Zrl_String::fromUtf8(args.settings), names, values) !=
+        Acad::eOk)
+        throw Failure{"the module has no sheet for the bill"};
+    Zrl_ListOutputCallback* feed = bill.feed();
+    feed->onStartFeed();
+    Progress progress(records.size() - first, shared.quiet);
+    for (size_t i = first; i < records.size(); ++i) {
+        const std::vector<std::string>& r = records[i];
+        if (!r.empty() && r[0] == "SUBTOTAL")
+            feed->onAddSubTotals(wideRow(r, 1), Zrl_StringArray(), false, 0);
+        else
+            feed->onAddRow(wideRow(r));
+        progress.step(i + 1 - first);
+    }
+    progress.done("saving");
+    if (feed->onEndFeed() != Acad::eOk) throw Failure{"cannot write " + args.out};
+}
+
+void setupBill(CLI::App& app, const SharedOptions& shared, int& exitStatus) {
+    auto args = std::make_shared<BillArgs>();
+    CLI::App* cmd = app.add_subcommand(
+        "bill", "Write a bill of materials from a CSV file of rows to a sheet (.vks, .xlsx, .csv)");
+    cmd->add_option("ROWS", args->rows,
+                    "CSV file of rows; SUBTOTAL in the first cell marks a "
+                    "subtotal row")
+        ->required();
+    cmd->add_option("-o,--out", args->out, "sheet file to write")->required();
+    cmd->add_option("--titles", args->titles, "column titles, comma separated")->delimiter(',');
+    cmd->add_option("--kinds", args->kinds, "column kinds, comma separated")->delimiter(',');
+    cmd->add_option("--settings", args->settings, "print settings name");
+    cmd->add_option("--var", args->vars, "named value NAME=VALUE (repeatable)");
+    cmd->callback([args, &shared, &exitStatus] {
+        try {
+            runBill(*args, shared);
+            exitStatus = 0;
+        } catch (const Failure& f) {
+            std::cerr << "zrlss bill: " << f.reason << "\n";
+            exitStatus = 1;
+        }
+    });
+}
+
+const Registrar registrar(setupBill);
+
+} // namespace
+
+} // namespace zrlss
