@@ -5,6 +5,7 @@
 #include "platform/spread/formula.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -66,8 +67,10 @@ static_assert(sizeof(Instr) == 24, "instructions stay small");
 // Value stacks up to this deep live on the machine stack.
 constexpr uint32_t kInlineStack = 16;
 
+// A compiled formula. Its instructions live in the same block as the
+// formula that owns them (see CompiledFormula::make).
 struct Program {
-    std::vector<Instr> code;
+    std::span<Instr> code;
     std::vector<std::wstring> texts;
     uint32_t maxStack = 0;
     bool isVolatile = false;

@@ -4,10 +4,15 @@
 #include "platform/spread/formula.h"
 #include "platform/spread/formula_code.h"
 
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
 namespace spread {
 
 // The deepest value stack the program needs.
-uint32_t stackNeed(const std::vector<Instr>& code);
+uint32_t stackNeed(std::span<const Instr> code);
 // True when the program only does arithmetic on numbers and cells.
 bool isNumeric(const Program& prog);
 
@@ -26,7 +31,11 @@ bool adjustRef(Instr& in, bool rows, int at, int count);
 
 class CompiledFormula final : public Formula {
 public:
-    explicit CompiledFormula(Program prog) : prog_(std::move(prog)) {}
+    // A formula of `code` in one allocation with a copy of its instructions:
+    // a sheet may hold a million formulas. Throws std::bad_alloc.
+    static std::unique_ptr<CompiledFormula> make(std::span<const Instr> code,
+                                                 std::vector<std::wstring> texts, bool isVolatile);
+    static void operator delete(void* p) { ::operator delete(p); }
 
     Value evaluate(FormulaHost& host, int col, int row) const override;
     std::wstring text(RefStyle style, int col, int row) const override;
@@ -39,6 +48,11 @@ public:
     const Program& program() const { return prog_; }
 
 private:
+    CompiledFormula(std::span<const Instr> code, std::vector<std::wstring> texts,
+                    bool isVolatile) noexcept;
+    // Turns references that fail `keep` into #REF! and reviews the program.
+    template <class Keep> void keepRefs(Keep&& keep);
+
     Program prog_;
 };
 

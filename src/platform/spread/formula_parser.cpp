@@ -26,6 +26,8 @@
 #include "platform/spread/formula_lexer.h"
 #include "platform/spread/functions.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace spread {
@@ -36,6 +38,13 @@ constexpr int kMaxDepth = 256;
 constexpr int kMaxArgs = 255;
 constexpr size_t kMaxFormulaLength = 65536;
 
+// A program as it is being built.
+struct Draft {
+    std::vector<Instr> code;
+    std::vector<std::wstring> texts;
+    bool isVolatile = false;
+};
+
 class Parser {
 public:
     Parser(std::wstring_view text, RefStyle style, int col, int row)
@@ -43,7 +52,7 @@ public:
         advance();
     }
 
-    bool run(Program& out, std::wstring& error) {
+    bool run(Draft& out, std::wstring& error) {
         prog_ = &out;
         if (!comparison()) {
             error = error_;
@@ -262,7 +271,7 @@ private:
     Lexer lex_;
     bool r1c1_;
     Token tok_;
-    Program* prog_ = nullptr;
+    Draft* prog_ = nullptr;
     std::wstring error_;
     int depth_ = 0;
 };
@@ -286,23 +295,11 @@ bool compileSimple(std::wstring_view text, RefStyle style, int col, int row,
         }
         code.push_back(in);
         if (lex.atEnd()) break;
-        Op op;
-        switch (lex.take()) {
-        case L'+':
-            op = Op::Add;
-            break;
-        case L'-':
-            op = Op::Sub;
-            break;
-        case L'*':
-            op = Op::Mul;
-            break;
-        case L'/':
-            op = Op::Div;
-            break;
-        default:
-            return false;
-        }
+        static constexpr wchar_t kSigns[] = {L'+', L'-', L'*', L'/'};
+        static constexpr Op kOps[] = {Op::Add, Op::Sub, Op::Mul, Op::Div};
+        const wchar_t* sign = std::find(std::begin(kSigns), std::end(kSigns), lex.take());
+        if (sign == std::end(kSigns)) return false;
+        Op op = kOps[sign - kSigns];
         while (depth > 0 && (!isProduct(op) || isProduct(pending[depth - 1])))
             code.emplace_back(pending[--depth]);
         pending[depth++] = op;
@@ -314,7 +311,7 @@ bool compileSimple(std::wstring_view text, RefStyle style, int col, int row,
 
 } // namespace
 
-uint32_t stackNeed(const std::vector<Instr>& code) {
+uint32_t stackNeed(std::span<const Instr> code) {
     int64_t depth = 0, most = 0;
     for (const Instr& in : code) {
         switch (in.op) {
@@ -386,22 +383,17 @@ std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, 
             // Built in a reused buffer, then kept at its exact size: a sheet
             // may hold a million formulas. Parsing never re-enters itself.
             static thread_local std::vector<Instr> scratch;
-            Program prog;
+            Draft draft;
             scratch.clear();
             bool ok = compileSimple(text, style, col, row, scratch);
             if (!ok) {
                 scratch.clear();
-                std::swap(prog.code, scratch);
+                std::swap(draft.code, scratch);
                 Parser parser(text, style, col, row);
-                ok = parser.run(prog, why);
-                std::swap(prog.code, scratch);
+                ok = parser.run(draft, why);
+                std::swap(draft.code, scratch);
             }
-            if (ok) {
-                prog.code.assign(scratch.begin(), scratch.end());
-                prog.maxStack = stackNeed(prog.code);
-                prog.numeric = isNumeric(prog);
-                return std::make_unique<CompiledFormula>(std::move(prog));
-            }
+            if (ok) return CompiledFormula::make(scratch, std::move(draft.texts), draft.isVolatile);
         }
         if (error) *error = why;
     } catch (...) {

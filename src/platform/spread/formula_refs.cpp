@@ -3,6 +3,9 @@
 #include "platform/spread/formula_impl.h"
 
 #include <algorithm>
+#include <memory>
+#include <new>
+#include <type_traits>
 
 namespace spread {
 
@@ -82,28 +85,50 @@ bool adjustRef(Instr& in, bool rows, int at, int count) {
     return true;
 }
 
+CompiledFormula::CompiledFormula(std::span<const Instr> code, std::vector<std::wstring> texts,
+                                 bool isVolatile) noexcept {
+    auto* place =
+        reinterpret_cast<Instr*>(reinterpret_cast<unsigned char*>(this) + sizeof(CompiledFormula));
+    std::uninitialized_copy(code.begin(), code.end(), place);
+    prog_.code = std::span<Instr>(place, code.size());
+    prog_.texts = std::move(texts);
+    prog_.isVolatile = isVolatile;
+    prog_.maxStack = stackNeed(prog_.code);
+    prog_.numeric = isNumeric(prog_);
+}
+
+std::unique_ptr<CompiledFormula> CompiledFormula::make(std::span<const Instr> code,
+                                                       std::vector<std::wstring> texts,
+                                                       bool isVolatile) {
+    static_assert(std::is_trivially_copyable_v<Instr> && std::is_trivially_destructible_v<Instr>);
+    static_assert(sizeof(CompiledFormula) % alignof(Instr) == 0);
+    void* block = ::operator new(sizeof(CompiledFormula) + code.size() * sizeof(Instr));
+    return std::unique_ptr<CompiledFormula>(
+        new (block) CompiledFormula(code, std::move(texts), isVolatile));
+}
+
+template <class Keep> void CompiledFormula::keepRefs(Keep&& keep) {
+    for (Instr& in : prog_.code)
+        if (isRef(in) && !keep(in)) toRefError(in);
+    prog_.numeric = isNumeric(prog_);
+}
+
 std::unique_ptr<Formula> CompiledFormula::moved(int dCol, int dRow) const {
     try {
-        Program copy = prog_;
-        for (Instr& in : copy.code)
-            if (isRef(in) && !moveRef(in, dCol, dRow)) toRefError(in);
-        copy.numeric = isNumeric(copy);
-        return std::make_unique<CompiledFormula>(std::move(copy));
+        auto copy = make(prog_.code, prog_.texts, prog_.isVolatile);
+        copy->keepRefs([&](Instr& in) { return moveRef(in, dCol, dRow); });
+        return copy;
     } catch (...) {
         return nullptr;
     }
 }
 
 void CompiledFormula::adjustRows(int at, int count) {
-    for (Instr& in : prog_.code)
-        if (isRef(in) && !adjustRef(in, true, at, count)) toRefError(in);
-    prog_.numeric = isNumeric(prog_);
+    keepRefs([&](Instr& in) { return adjustRef(in, true, at, count); });
 }
 
 void CompiledFormula::adjustCols(int at, int count) {
-    for (Instr& in : prog_.code)
-        if (isRef(in) && !adjustRef(in, false, at, count)) toRefError(in);
-    prog_.numeric = isNumeric(prog_);
+    keepRefs([&](Instr& in) { return adjustRef(in, false, at, count); });
 }
 
 void CompiledFormula::references(std::vector<CellRange>& out) const {
