@@ -148,6 +148,28 @@ TEST(SheetRecalc, CustomFunctionsMayReadWriteAndComputeOtherSheets) {
     EXPECT_GE(calls, 3);
 }
 
+// A custom function may read anything, so its formula is computed again
+// after any change, even of a cell that nothing reads.
+TEST(SheetRecalc, CustomFunctionFormulasFollowEveryChange) {
+    Sheet s = sized(2, 5);
+    int calls = 0;
+    s.addCustomFunction(L"TICK", 0, 0, [&](Sheet&, CalcValue& result, CalcValue*, int) {
+        result.status = kCalcValue;
+        result.type = kCalcDouble;
+        result.v.d = ++calls;
+        return true;
+    });
+    ASSERT_TRUE(s.setFormula(2, 1, L"TICK()"));
+    int seen = calls;
+    s.setData(1, 5, L"7");
+    EXPECT_GT(calls, seen);
+    EXPECT_EQ(s.value(2, 1), Value(double(calls)));
+    seen = calls;
+    s.setFormula(1, 4, L"A5*2");
+    EXPECT_GT(calls, seen);
+    EXPECT_EQ(s.value(2, 1), Value(double(calls)));
+}
+
 TEST(SheetRecalc, CallbackThatRestructuresOrReplacesItsOwnFormulaIsSafe) {
     Sheet s = sized(2, 3);
     s.addCustomFunction(L"MESS", 0, 0, [](Sheet& caller, CalcValue& result, CalcValue*, int) {

@@ -67,6 +67,13 @@ public:
     template <class Fn> void forEachDependent(const CellMap& cells, CellKey key, Fn&& fn) const {
         forEachDependentAt(cells, cells.indexOf(key), key, fn);
     }
+    // False when no formula can read the cell `key` (true may be a guess:
+    // any block reference counts).
+    bool mayHaveDependents(const CellMap& cells, CellKey key) const {
+        if (ranges_.liveCount() != 0) return true;
+        uint32_t index = cells.indexOf(key);
+        return index != kNone && cells.at(index).firstDep != kNone;
+    }
     // The same for a cell whose position in `cells` is known (kNone: none).
     template <class Fn>
     void forEachDependentAt(const CellMap& cells, uint32_t index, CellKey key, Fn&& fn) const {

@@ -34,13 +34,13 @@ bool readDigits(std::wstring_view s, size_t& p, long long& value, size_t maxDigi
 // Plain decimals of up to 15 digits without exponent: the digits as an
 // integer divided by a power of ten, both exact, give the correctly rounded
 // value without the general conversion.
-bool quickNumber(const char* p, size_t n, double& out) {
+template <class Char> bool quickNumber(const Char* p, size_t n, double& out) {
     static constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     long long mant = 0;
     int digits = 0, frac = -1;
     for (size_t i = 0; i < n; ++i) {
-        char c = p[i];
+        Char c = p[i];
         if (c == '.') {
             if (frac >= 0) return false;
             frac = 0;
@@ -119,11 +119,7 @@ bool Lexer::plainNumber(double& value) {
             ++q;
     }
     if (q < s_.size() && (isNameChar(s_[q]) || s_[q] == L':')) return false;
-    char buf[32];
-    if (q - p_ > sizeof buf) return false;
-    for (size_t i = p_; i < q; ++i)
-        buf[i - p_] = static_cast<char>(s_[i]);
-    if (!quickNumber(buf, q - p_, value)) return false;
+    if (!quickNumber(s_.data() + p_, q - p_, value)) return false;
     p_ = q;
     return true;
 }

@@ -294,8 +294,11 @@ namespace {
 void recalcFromKeys(Sheet& sheet, const CellKey* changed, size_t count) {
     SheetData& d = sheet.internals();
     if (calculating(sheet) || d.content.formulaCount == 0) return;
-    newEpoch(d);
     SheetContent& c = d.content;
+    // Most edits while a sheet is being filled change a cell nothing reads.
+    if (count == 1 && c.volatileCount == 0 && !c.graph.mayHaveDependents(c.cells, changed[0]))
+        return;
+    newEpoch(d);
     std::vector<uint32_t> set;
     auto visit = [&](uint32_t n) {
         if (d.stamp[n] == d.epoch) return;
