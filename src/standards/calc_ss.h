@@ -10,6 +10,8 @@
 #include "standards/var_cells.h"
 #include "standards/zrl_spread.h"
 
+#include <memory>
+
 class VkCalcSS : public Zrl_Spread {
 public:
     VkCalcSS() = default;
@@ -32,4 +34,10 @@ public:
     VkVarCells varCells;
     Zrl_StringArray genVarNames;
     Zrl_StringArray genVarValues;
+
+private:
+    ErrorStatus scanCells();
+
+    // The remembered sheet file the window was last loaded from.
+    std::shared_ptr<const spread::Sheet> source_;
 };

@@ -5,24 +5,12 @@
 #include "standards/child_call.h"
 #include "standards/child_call_chain.h"
 #include "standards/dlg_standards_data.h"
+#include "standards/file_cache.h"
 #include "standards/standards_eval.h"
-
-#include <filesystem>
-#include <system_error>
-
-namespace {
-
-bool fileExists(const Zrl_String& path) {
-    if (path.isEmpty()) return false;
-    std::error_code ec;
-    return std::filesystem::is_regular_file(resolvePath(path), ec);
-}
-
-} // namespace
 
 Zrl_String resolveChildFile(const Zrl_String& callerFile, const Zrl_String& name) {
     if (name.isEmpty()) return Zrl_String();
-    if (fileExists(name)) return name;
+    if (filecache::isFile(name)) return name;
     Zrl_String relative = name;
     if (relative.at(0) == L'\\') relative.removeAt(0);
     const Zrl_String standards = Zrl_Settings::libDir() + L"Connection Standards\\";
@@ -32,7 +20,7 @@ Zrl_String resolveChildFile(const Zrl_String& callerFile, const Zrl_String& name
         standards + L"Parents\\" + name,
     };
     for (const Zrl_String& candidate : candidates)
-        if (fileExists(candidate)) return candidate;
+        if (filecache::isFile(candidate)) return candidate;
     return Zrl_String();
 }
 

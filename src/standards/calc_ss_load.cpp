@@ -4,28 +4,39 @@
 #include "standards/calc_area_bounds.h"
 #include "standards/calc_area_text.h"
 #include "standards/calc_ss.h"
+#include "standards/file_cache.h"
 #include "standards/standards_eval.h"
 
-#include <filesystem>
-#include <system_error>
+#include <mutex>
+#include <unordered_map>
 
 namespace {
-
-bool fileExists(const Zrl_String& path) {
-    if (path.isEmpty()) return false;
-    std::error_code ec;
-    return std::filesystem::is_regular_file(resolvePath(path), ec);
-}
 
 // The section titles in the order their start rows are kept; the first three
 // declare variables of the VkCellType with the same number.
 const wchar_t* const kTitles[] = {L"Input", L"Output", L"Local", L"Calc"};
 constexpr int kTitleCount = 4;
 
+// The declarations found in a remembered sheet file, kept with it: a sheet
+// loaded from it and not changed since has the same ones.
+struct Scan {
+    std::weak_ptr<const spread::Sheet> source;
+    ErrorStatus status = Acad::eOk;
+    VkVarCells cells;
+};
+struct Scans {
+    std::mutex lock;
+    std::unordered_map<const spread::Sheet*, Scan> bySource;
+};
+Scans& scans() {
+    static Scans instance;
+    return instance;
+}
+
 } // namespace
 
 Zrl_String standardsSheetPath(const Zrl_String& name) {
-    if (fileExists(name)) return name;
+    if (filecache::isFile(name)) return name;
     return Zrl_Settings::libDir() + L"Connection Standards\\" + name + L".vks";
 }
 
@@ -35,12 +46,42 @@ ErrorStatus VkCalcSS::load(const Zrl_String& name) {
     setBool(8, false);
     setBool(12, true);
     setBool(7, false);
-    if (!loadSheet(path)) return Acad::eInvalidInput;
+    std::shared_ptr<const spread::Sheet> source;
+    if (!isCreated() || !filecache::loadSheet(path, sheet(), nullptr, &source))
+        return Acad::eInvalidInput;
     fileName = path;
+    source_ = std::move(source);
     return Acad::eOk;
 }
 
 ErrorStatus VkCalcSS::scanDeclarations() {
+    // Unchanged since load: no edit since (every edit marks the sheet
+    // changed), and still the size of what was loaded.
+    const bool asLoaded = source_ && !getBool(spread::kBoolChanged) &&
+                          sheet().maxRows() == source_->maxRows() &&
+                          sheet().maxCols() == source_->maxCols();
+    if (asLoaded) {
+        Scans& all = scans();
+        std::lock_guard<std::mutex> guard(all.lock);
+        auto it = all.bySource.find(source_.get());
+        if (it != all.bySource.end() && it->second.source.lock() == source_) {
+            varCells.resetVarCells();
+            for (int i = 0; i < it->second.cells.length(); ++i)
+                varCells.append(it->second.cells[i]);
+            return it->second.status;
+        }
+    }
+    const ErrorStatus status = scanCells();
+    if (asLoaded) {
+        Scans& all = scans();
+        std::lock_guard<std::mutex> guard(all.lock);
+        if (all.bySource.size() >= filecache::detail::kMaxEntries) all.bySource.clear();
+        all.bySource[source_.get()] = Scan{source_, status, varCells};
+    }
+    return status;
+}
+
+ErrorStatus VkCalcSS::scanCells() {
     varCells.resetVarCells();
     int starts[kTitleCount] = {};
     for (int k = 0; k < kTitleCount; ++k) {

@@ -17,8 +17,9 @@ bool lookUpCell(spread::CalcValue& result, spread::CalcValue* args, int count, b
     if (count < 2) return false;
     Zrl_String file, path;
     if (!readText(args[0], file) || !findDataFile(file, path)) return false;
-    Zrl_Array<Zrl_StringArray> rows;
-    if (!readDataFile(path, rows) || rows.isEmpty()) return false;
+    const std::shared_ptr<const DataRows> table = readDataFile(path);
+    if (!table || table->isEmpty()) return false;
+    const DataRows& rows = *table;
 
     Zrl_StringArray keyParts;
     argumentTexts(args, count, 1, keyParts);

@@ -4,6 +4,7 @@
 #include "platform/core/paths.h"
 #include "platform/core/settings.h"
 #include "platform/core/text_helpers.h"
+#include "standards/file_cache.h"
 
 #include <charconv>
 #include <cmath>
@@ -99,15 +100,11 @@ bool itemIndex(double n, int& index) {
 
 bool findDataFile(const Zrl_String& name, Zrl_String& path) {
     if (name.isEmpty()) return false;
-    if (fileExists(name)) {
-        path = name;
-        return true;
-    }
     const Zrl_String lib = ensureEndBSlash(Zrl_Settings::libDir());
-    const Zrl_String candidates[] = {lib + L"Connection Standards\\Data\\" + name,
+    const Zrl_String candidates[] = {name, lib + L"Connection Standards\\Data\\" + name,
                                      lib + L"Connection Standards\\" + name, lib + name};
     for (const Zrl_String& candidate : candidates) {
-        if (fileExists(candidate)) {
+        if (filecache::isFile(candidate)) {
             path = candidate;
             return true;
         }
@@ -115,38 +112,38 @@ bool findDataFile(const Zrl_String& name, Zrl_String& path) {
     return false;
 }
 
-bool readDataFile(const Zrl_String& path, Zrl_Array<Zrl_StringArray>& rows) {
-    Zrl_StringArray lines;
-    if (!ObjectExportReadFile(path, lines)) return false;
-    rows.removeAll();
-    for (const Zrl_String& line : lines) {
-        const Zrl_String text = removeLineComment(line);
-        if (text.trimmed().isEmpty()) continue;
-        Zrl_StringArray fields;
-        strToArr(text, fields, L'\t');
-        rows.append(fields);
-    }
-    return true;
+std::shared_ptr<const DataRows> readDataFile(const Zrl_String& path) {
+    return filecache::cachedRead<DataRows>(
+        path, [](const Zrl_String& file, const std::filesystem::path&, DataRows& rows) {
+            Zrl_StringArray lines;
+            if (!ObjectExportReadFile(file, lines)) return false;
+            for (const Zrl_String& line : lines) {
+                const Zrl_String text = removeLineComment(line);
+                if (text.trimmed().isEmpty()) continue;
+                Zrl_StringArray fields;
+                strToArr(text, fields, L'\t');
+                rows.append(fields);
+            }
+            return true;
+        });
 }
 
-void readStandardSizes(const Zrl_String& path, AcArray<double>& firsts, AcArray<double>& seconds) {
-    firsts.removeAll();
-    seconds.removeAll();
-    Zrl_StringArray lines;
-    if (!ObjectExportReadFile(path, lines)) return;
-    removeComments(lines);
-    for (const Zrl_String& line : lines) {
-        if (line.trimmed().isEmpty()) continue;
-        Zrl_StringArray parts;
-        splitStringAtSymbol(line, L"x", parts, true);
-        if (parts.length() >= 2) {
-            firsts.append(leadingNumber(parts[0]));
-            seconds.append(leadingNumber(parts[1]));
-        } else {
-            firsts.append(leadingNumber(line));
-            seconds.append(0.0);
-        }
-    }
+std::shared_ptr<const StandardSizes> readStandardSizes(const Zrl_String& path) {
+    return filecache::cachedRead<StandardSizes>(
+        path, [](const Zrl_String& file, const std::filesystem::path&, StandardSizes& sizes) {
+            Zrl_StringArray lines;
+            if (!ObjectExportReadFile(file, lines)) return false;
+            removeComments(lines);
+            for (const Zrl_String& line : lines) {
+                if (line.trimmed().isEmpty()) continue;
+                Zrl_StringArray parts;
+                splitStringAtSymbol(line, L"x", parts, true);
+                const bool pair = parts.length() >= 2;
+                sizes.firsts.append(leadingNumber(pair ? parts[0] : line));
+                sizes.seconds.append(pair ? leadingNumber(parts[1]) : 0.0);
+            }
+            return true;
+        });
 }
 
 } // namespace ssfn

@@ -7,6 +7,8 @@
 #include "platform/host/acarray.h"
 #include "platform/spread/custom_function.h"
 
+#include <memory>
+
 namespace ssfn {
 
 // --- arguments and results
@@ -41,14 +43,19 @@ bool itemIndex(double n, int& index);
 bool findDataFile(const Zrl_String& name, Zrl_String& path);
 
 // A data file: line comments "//" removed, empty lines dropped, every line
-// split at tabs (field 1 the key, field 2 the value). False when it cannot
-// be read.
-bool readDataFile(const Zrl_String& path, Zrl_Array<Zrl_StringArray>& rows);
+// split at tabs (field 1 the key, field 2 the value). Null when it cannot be
+// read. Read again only when the file changed.
+using DataRows = Zrl_Array<Zrl_StringArray>;
+std::shared_ptr<const DataRows> readDataFile(const Zrl_String& path);
 
 // A standard-size file: comments removed, empty lines skipped; "AxB" gives
 // first A and second B, a plain number gives first the number and second 0.
-// A missing or unreadable file gives no sizes.
-void readStandardSizes(const Zrl_String& path, AcArray<double>& firsts, AcArray<double>& seconds);
+// Null when the file is missing or unreadable. Read again only when the file
+// changed.
+struct StandardSizes {
+    AcArray<double> firsts, seconds;
+};
+std::shared_ptr<const StandardSizes> readStandardSizes(const Zrl_String& path);
 
 // --- tolerances
 

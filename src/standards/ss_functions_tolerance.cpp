@@ -47,9 +47,13 @@ bool standardSize(spread::CalcValue& result, spread::CalcValue* args, int count,
 
     if (tolDown + tolUp <= 0) warnInvalidTolerances(tolDown, tolUp);
 
-    AcArray<double> firsts, seconds, candidates;
     Zrl_String path;
-    if (findDataFile(file, path)) readStandardSizes(path, firsts, seconds);
+    std::shared_ptr<const StandardSizes> read;
+    if (findDataFile(file, path)) read = readStandardSizes(path);
+    static const StandardSizes kNoSizes;
+    const AcArray<double>& firsts = read ? read->firsts : kNoSizes.firsts;
+    const AcArray<double>& seconds = read ? read->seconds : kNoSizes.seconds;
+    AcArray<double> candidates;
     switch (sizes) {
     case Sizes::Firsts:
         candidates = firsts;

@@ -8,6 +8,7 @@
 #include "platform/core/settings.h"
 #include "platform/core/text_helpers.h"
 #include "standards/dlg_standards_data.h"
+#include "standards/file_cache.h"
 
 namespace {
 
@@ -17,13 +18,19 @@ Zrl_StringArray newLineList() {
 }
 
 // Reads the file's data lines (header dropped); false when it cannot be read.
+// The lines are read again only when the file changed.
 bool readMappingLines(const Zrl_String& path, Zrl_StringArray& lines) {
-    Zrl_StringArray read = newLineList();
-    if (!ObjectExportReadFile(path, read)) return false;
-    if (read.length() > 0 && read[0].hasSubString(L"Mapping", false) &&
-        read[0].hasSubString(L"version", false))
-        read.removeAt(0);
-    lines = std::move(read);
+    auto read = filecache::cachedRead<Zrl_StringArray>(
+        path, [](const Zrl_String& file, const std::filesystem::path&, Zrl_StringArray& out) {
+            out = newLineList();
+            if (!ObjectExportReadFile(file, out)) return false;
+            if (out.length() > 0 && out[0].hasSubString(L"Mapping", false) &&
+                out[0].hasSubString(L"version", false))
+                out.removeAt(0);
+            return true;
+        });
+    if (!read) return false;
+    lines = *read;
     return true;
 }
 

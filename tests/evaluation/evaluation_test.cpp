@@ -69,6 +69,18 @@ TEST_F(Evaluation, ListModePairsByPositionAndFillsOutputs) {
     EXPECT_FALSE(gSSDlgsMgr.isHandedOut(0));
 }
 
+TEST_F(Evaluation, ASheetEditedBetweenRunsIsReadAgain) {
+    sheet("plate", plateCells());
+    VkDlgStandardsData data = plateRecord(L"plate");
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    auto cells = plateCells();
+    cells[11].text = L"Area = Half * Width * 3";
+    sheet("plate", cells);
+    data = plateRecord(L"plate");
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    EXPECT_EQ(data.varCells[3].value, L"45");
+}
+
 TEST_F(Evaluation, ListModeFailuresLeaveTheRecordAsItWas) {
     sheet("plate", plateCells());
     // One entry short of the sheet's inputs and outputs.

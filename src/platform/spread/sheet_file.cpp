@@ -422,6 +422,30 @@ std::string writeSheetText(const Sheet& sheet) {
     return out;
 }
 
+void copySheetContent(const Sheet& source, Sheet& fresh) {
+    const SheetContent& from = source.internals().content;
+    SheetData& d = fresh.internals();
+    SheetContent& to = d.content;
+    to.maxCols = from.maxCols;
+    to.maxRows = from.maxRows;
+    to.defaultColWidth = from.defaultColWidth;
+    to.defaultRowHeight = from.defaultRowHeight;
+    to.colWidths = from.colWidths;
+    to.rowHeights = from.rowHeights;
+    to.hiddenRows = from.hiddenRows;
+    to.spans = from.spans;
+    to.cells.reserve(from.cells.size());
+    for (const auto& [key, cell] : from.cells) {
+        if (cell.formula == kNone && cell.value.isEmpty() && cell.attrs == kNone) continue;
+        Cell& copy = to.cells[key];
+        copy.value = cell.value;
+        if (cell.attrs != kNone) detail::ensureAttrs(to, key) = from.attrs[cell.attrs];
+        if (cell.formula != kNone)
+            detail::attachFormula(d, key, to.cells[key],
+                                  from.nodes[cell.formula].formula->moved(0, 0));
+    }
+}
+
 bool readSheetText(Sheet& sheet, std::string_view text, std::wstring* error) {
     Reader reader;
     bool ok = false;

@@ -22,6 +22,15 @@ std::string writeSheetText(const Sheet& sheet);
 // version; `sheet` is then unusable and should be dropped.
 bool readSheetText(Sheet& sheet, std::string_view text, std::wstring* error = nullptr);
 
+// Copies what a sheet file holds of `source` (size, widths and heights,
+// hidden rows, spans, cells with their values, formulas and attributes) into
+// `fresh`, which must be fresh: a loaded sheet without parsing it again.
+void copySheetContent(const Sheet& source, Sheet& fresh);
+// Replaces the content of `target` by a copy of `source`'s, as Sheet::load
+// does with a file. False, with the reason, leaves `target` as it was (while
+// it is calculating).
+bool loadSheetCopy(Sheet& target, const Sheet& source, std::wstring* error = nullptr);
+
 // Writes `bytes` to `path` through a temporary file in the same folder and a
 // rename, so that the file is either the old or the new one.
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,

@@ -7,30 +7,47 @@
 
 namespace spread {
 
-bool Sheet::load(const std::filesystem::path& path, std::wstring* error) {
-    if (detail::calculating(*this)) {
+namespace {
+
+// Fills a sheet of its own by `fill(fresh, recalc)` and only on success
+// swaps it into `target`; `recalc` asks for the formulas to be computed there,
+// where the target's own functions are known.
+template <class Fill> bool loadInto(Sheet& target, std::wstring* error, Fill fill) {
+    if (detail::calculating(target)) {
         if (error) *error = L"the sheet is calculating";
         return false;
     }
     try {
-        std::string bytes;
-        if (!readWholeFile(path, bytes, error)) return false;
-        // Read into a sheet of its own; this one changes only on success.
         Sheet fresh;
-        SheetFormat format = sheetFormatFor(path);
-        bool ok = format == SheetFormat::Csv ? readCsv(fresh, bytes, error)
-                                             : readSheetText(fresh, bytes, error);
-        if (!ok) return false;
-        swapContent(fresh);
-        // Formulas read from CSV carry no values: compute them here, where
-        // the sheet's own functions are known.
-        if (format == SheetFormat::Csv) detail::recalcAll(*this);
-        d_->bools[kBoolChanged] = false;
+        bool recalc = false;
+        if (!fill(fresh, recalc)) return false;
+        target.swapContent(fresh);
+        if (recalc) detail::recalcAll(target);
+        target.internals().bools[kBoolChanged] = false;
         return true;
     } catch (...) {
         if (error) *error = L"out of memory while loading";
         return false;
     }
+}
+
+} // namespace
+
+bool Sheet::load(const std::filesystem::path& path, std::wstring* error) {
+    return loadInto(*this, error, [&](Sheet& fresh, bool& recalc) {
+        std::string bytes;
+        if (!readWholeFile(path, bytes, error)) return false;
+        // Formulas read from CSV carry no values.
+        recalc = sheetFormatFor(path) == SheetFormat::Csv;
+        return recalc ? readCsv(fresh, bytes, error) : readSheetText(fresh, bytes, error);
+    });
+}
+
+bool loadSheetCopy(Sheet& target, const Sheet& source, std::wstring* error) {
+    return loadInto(target, error, [&](Sheet& fresh, bool&) {
+        copySheetContent(source, fresh);
+        return true;
+    });
 }
 
 bool Sheet::save(const std::filesystem::path& path, std::wstring* error) const {

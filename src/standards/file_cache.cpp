@@ -1,0 +1,158 @@
+#include "standards/file_cache.h"
+
+#include "platform/core/paths.h"
+#include "platform/spread/sheet.h"
+#include "platform/spread/sheet_file.h"
+
+#include <algorithm>
+#include <ctime>
+#include <sys/stat.h>
+#include <vector>
+
+namespace filecache {
+
+namespace {
+
+// Where a module path led: the file found (or the path as far as it could be
+// matched), and what the result depends on with its stamp.
+struct Lookup {
+    std::filesystem::path resolved;
+    std::filesystem::path checked;
+    FileStamp stamp;
+    long long readNs = 0;
+    bool found = false;
+};
+
+struct Lookups {
+    std::mutex lock;
+    std::unordered_map<std::wstring, Lookup> entries;
+    std::vector<void (*)()> clears;
+};
+
+Lookups& lookups() {
+    static Lookups instance;
+    return instance;
+}
+
+Lookup lookUp(const Zrl_String& path) {
+    Lookup l;
+    l.readNs = nowNs();
+    l.resolved = resolvePath(path);
+    l.checked = l.resolved;
+    l.stamp = stampOf(l.checked);
+    // Nothing there: what decides is the deepest folder on the way that
+    // exists, "." for a relative path whose folders are all missing.
+    while (!l.stamp.exists) {
+        std::filesystem::path parent = l.checked.parent_path();
+        if (parent == l.checked) break;
+        l.checked = parent.empty() ? std::filesystem::path(".") : parent;
+        l.stamp = stampOf(l.checked);
+        if (parent.empty()) break;
+    }
+    l.found = l.checked == l.resolved && l.stamp.regular;
+    return l;
+}
+
+} // namespace
+
+FileStamp stampOf(const std::filesystem::path& path) {
+    FileStamp s;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return s;
+    s.exists = true;
+    s.regular = S_ISREG(st.st_mode);
+    s.device = st.st_dev;
+    s.inode = st.st_ino;
+    s.size = static_cast<unsigned long long>(st.st_size);
+    s.changedNs = st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
+    s.modifiedNs = st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    return s;
+}
+
+long long nowNs() {
+    struct timespec t {};
+    ::clock_gettime(CLOCK_REALTIME, &t);
+    return t.tv_sec * 1000000000LL + t.tv_nsec;
+}
+
+bool settled(const FileStamp& stamp, long long readNs) {
+    // Longer than the coarsest clock of common file systems.
+    constexpr long long kMargin = 2000000000LL;
+    return std::max(stamp.changedNs, stamp.modifiedNs) + kMargin < readNs;
+}
+
+bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& stamp) {
+    if (path.isEmpty()) return false;
+    Lookups& all = lookups();
+    try {
+        {
+            std::lock_guard<std::mutex> guard(all.lock);
+            auto it = all.entries.find(path.str());
+            if (it != all.entries.end() && stampOf(it->second.checked) == it->second.stamp &&
+                settled(it->second.stamp, it->second.readNs)) {
+                if (!it->second.found) return false;
+                found = it->second.resolved;
+                stamp = it->second.stamp;
+                return true;
+            }
+        }
+        Lookup l = lookUp(path);
+        if (l.found) {
+            found = l.resolved;
+            stamp = l.stamp;
+        }
+        const bool ok = l.found;
+        std::lock_guard<std::mutex> guard(all.lock);
+        if (all.entries.size() >= detail::kMaxEntries) all.entries.clear();
+        all.entries[path.str()] = std::move(l);
+        return ok;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool isFile(const Zrl_String& path) {
+    std::filesystem::path found;
+    FileStamp stamp;
+    return findFile(path, found, stamp);
+}
+
+void clearAll() {
+    Lookups& all = lookups();
+    std::vector<void (*)()> clears;
+    {
+        std::lock_guard<std::mutex> guard(all.lock);
+        all.entries.clear();
+        clears = all.clears;
+    }
+    for (auto* clear : clears)
+        clear();
+}
+
+void detail::onClearAll(void (*clear)()) {
+    Lookups& all = lookups();
+    std::lock_guard<std::mutex> guard(all.lock);
+    all.clears.push_back(clear);
+}
+
+bool loadSheet(const Zrl_String& path, spread::Sheet& target, std::wstring* error,
+               std::shared_ptr<const spread::Sheet>* source) {
+    try {
+        std::wstring reason;
+        auto cached = cachedRead<spread::Sheet>(
+            path, [&reason](const Zrl_String&, const std::filesystem::path& resolved,
+                            spread::Sheet& sheet) { return sheet.load(resolved, &reason); });
+        if (!cached) {
+            if (error) *error = reason.empty() ? L"cannot open " + path.str() : reason;
+            return false;
+        }
+        if (!spread::loadSheetCopy(target, *cached, error)) return false;
+        if (source) *source = std::move(cached);
+        return true;
+    } catch (...) {
+        if (error) *error = L"out of memory while loading";
+        return false;
+    }
+}
+
+} // namespace filecache

@@ -1,0 +1,111 @@
+// Files the standards evaluation reads again and again (the sheets, their
+// data and standard-size files, the mapping files), remembered between
+// evaluations.
+//
+// Every remembered result carries the stamp of what it came from: device,
+// inode, size, change and modification times, taken with one stat. It is used
+// only while the stamp is unchanged, so a file that is edited, replaced,
+// created or removed between two evaluations is looked up and read again.
+// A look-up that found nothing is stamped with the deepest folder that
+// exists on its way, whose times change when an entry appears in it.
+//
+// File times are coarse (a clock tick, seconds on some file systems): a file
+// changed twice within one tick keeps its stamp. So a result is trusted only
+// once its file's times lie well before the moment it was read; until then
+// it is read again each time.
+#pragma once
+
+#include "platform/core/zrl_string.h"
+
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+
+namespace spread {
+class Sheet;
+}
+
+namespace filecache {
+
+struct FileStamp {
+    bool exists = false;
+    bool regular = false;
+    unsigned long long device = 0, inode = 0, size = 0;
+    long long changedNs = 0, modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of a file or folder as it is now (exists false when stat fails).
+FileStamp stampOf(const std::filesystem::path& path);
+// The time now, on the clock of file times.
+long long nowNs();
+// Whether a stamp taken at `readNs` can be trusted to change with the file.
+bool settled(const FileStamp& stamp, long long readNs);
+
+// The regular file a module path names (see resolvePath), with its stamp;
+// false when there is none.
+bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& stamp);
+bool isFile(const Zrl_String& path);
+
+// Forgets everything remembered.
+void clearAll();
+
+namespace detail {
+// Registers a cache's clear function with clearAll.
+void onClearAll(void (*clear)());
+// Entries a cache keeps before it starts over.
+constexpr size_t kMaxEntries = 256;
+} // namespace detail
+
+// The content of the file `path` names, as `load(path, resolved, value)`
+// reads it: read again only when the file changed since the last successful
+// read. Null when there is no such file or load fails (nothing remembered).
+template <class T, class Load>
+std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load) {
+    struct Entry {
+        FileStamp stamp;
+        long long readNs;
+        std::shared_ptr<const T> value;
+    };
+    struct Store {
+        std::mutex lock;
+        std::unordered_map<std::string, Entry> entries;
+    };
+    static Store store;
+    static const bool registered = (detail::onClearAll([] {
+                                        std::lock_guard<std::mutex> guard(store.lock);
+                                        store.entries.clear();
+                                    }),
+                                    true);
+    (void)registered;
+
+    std::filesystem::path resolved;
+    FileStamp stamp;
+    if (!findFile(path, resolved, stamp)) return nullptr;
+    const std::string key = resolved.string();
+    {
+        std::lock_guard<std::mutex> guard(store.lock);
+        auto it = store.entries.find(key);
+        if (it != store.entries.end() && it->second.stamp == stamp &&
+            settled(stamp, it->second.readNs))
+            return it->second.value;
+    }
+    const long long readNs = nowNs();
+    auto value = std::make_shared<T>();
+    if (!load(path, resolved, *value)) return nullptr;
+    std::lock_guard<std::mutex> guard(store.lock);
+    if (store.entries.size() >= detail::kMaxEntries) store.entries.clear();
+    store.entries[key] = Entry{stamp, readNs, value};
+    return value;
+}
+
+// Loads the sheet file `path` names into `target` as spread::Sheet::load
+// does, from a remembered copy while the file is unchanged. False, with the
+// reason, leaves `target` as it was. `source`, if given, receives the
+// remembered sheet the content was copied from.
+bool loadSheet(const Zrl_String& path, spread::Sheet& target, std::wstring* error = nullptr,
+               std::shared_ptr<const spread::Sheet>* source = nullptr);
+
+} // namespace filecache
