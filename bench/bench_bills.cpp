@@ -6,10 +6,24 @@
 #include "sheettools/bill_output.h"
 
 #include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 
 namespace {
+
+// Resident memory of the process in megabytes.
+double residentMegabytes() {
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1e6;
+}
 
 constexpr int kRows = 100000;
 constexpr int kCols = 12;
@@ -30,7 +44,9 @@ void feedAndSave(benchmark::State& state, const char* extension) {
         titles.append(L"Column " + Zrl_String(c + 1));
         kinds.append(c % 3 + 1);
     }
+    double feedSeconds = 0, endSeconds = 0;
     for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
         VkSSBillOutput bill;
         bill.init(path, titles, AcArray<int>(), kinds, L"", Zrl_StringArray(), Zrl_StringArray());
         bill.onStartFeed();
@@ -42,9 +58,17 @@ void feedAndSave(benchmark::State& state, const char* extension) {
             bill.onAddRow(row);
             if (r % 50 == 0) bill.onAddSubTotals(row, Zrl_StringArray(), false, 0);
         }
+        const auto fed = std::chrono::steady_clock::now();
+        state.counters["fed_rss_mb"] = residentMegabytes();
         bill.onEndFeed();
+        feedSeconds += std::chrono::duration<double>(fed - start).count();
+        endSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - fed).count();
     }
-    std::filesystem::remove_all(dir);
+    // Wall time of the feed and of the end (fitting and saving), per run.
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["feed_s"] = feedSeconds / runs;
+    state.counters["end_s"] = endSeconds / runs;
+    if (std::getenv("BENCH_BILLS_KEEP") == nullptr) std::filesystem::remove_all(dir);
 }
 
 void BM_BillNative(benchmark::State& state) {

@@ -69,10 +69,9 @@ private:
     std::map<Key, lxw_format*> formats_;
 };
 
-// Decimals code of a cell's type: 0.. for number cells, -2 text cells,
-// -1 general.
-int formatCode(const spread::Sheet& sheet, int col, int row) {
-    const int code = sheet.cellTypeCode(col, row);
+// Decimals code of a cell's type (its kind `code`): 0.. for number cells,
+// -2 text cells, -1 general.
+int formatCode(const spread::Sheet& sheet, int col, int row, int code) {
     if (code == static_cast<int>(spread::CellKind::Number)) {
         const int decimals = sheet.cellType(col, row).decimals;
         return decimals == 0 || decimals == 1 ? decimals : -1;
@@ -191,10 +190,18 @@ private:
     std::vector<Last> last_;
 };
 
-void writeCells(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& sheet) {
-    const int cols = sheet.maxCols();
-    const int rows = sheet.maxRows();
-    for (int c = 1; c <= cols; ++c) {
+// A cell showing a picture from a file: the picture is placed over it.
+void placePicture(lxw_worksheet* ws, const spread::Sheet& sheet, int col, int row) {
+    const Zrl_String picture(sheet.cellType(col, row).picture);
+    if (picture.isEmpty() || !fileExists(picture)) return;
+    lxw_image_options options = {};
+    options.object_position = LXW_OBJECT_MOVE_AND_SIZE;
+    worksheet_insert_image_opt(ws, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(col - 1),
+                               resolvePath(picture).string().c_str(), &options);
+}
+
+void writeHeaderRow(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& sheet) {
+    for (int c = 1; c <= sheet.maxCols(); ++c) {
         const spread::Font font = sheet.font(c, 0);
         lxw_format* f = formats.get(true, -1, spread::kDefaultColor, 0, font.name, font.height);
         worksheet_write_string(ws, 0, static_cast<lxw_col_t>(c - 1), utf8(sheet.data(c, 0)).c_str(),
@@ -203,6 +210,19 @@ void writeCells(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& sh
                                     static_cast<lxw_col_t>(c - 1),
                                     static_cast<uint32_t>(sheet.colWidthPixels(c)), nullptr);
     }
+}
+
+// Rows are written in order, each with its merged ranges right after its
+// cells, so that the workbook can stream them to disk.
+void writeRows(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& sheet) {
+    const int cols = sheet.maxCols();
+    const int rows = sheet.maxRows();
+    std::vector<spread::CellRange> spans = sheet.spans();
+    std::sort(
+        spans.begin(), spans.end(),
+        [](const spread::CellRange& a, const spread::CellRange& b) { return a.row1 < b.row1; });
+    auto span = std::find_if(spans.begin(), spans.end(),
+                             [](const spread::CellRange& s) { return s.row1 >= 1; });
     ColumnFormats columns(formats, cols);
     std::string text;
     for (int r = 1; r <= rows; ++r) {
@@ -210,12 +230,14 @@ void writeCells(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& sh
         worksheet_set_row_pixels(ws, xr, static_cast<uint32_t>(sheet.rowHeightPixels(r)), nullptr);
         for (int c = 1; c <= cols; ++c) {
             const lxw_col_t xc = static_cast<lxw_col_t>(c - 1);
+            const int code = sheet.cellTypeCode(c, r);
+            if (code == static_cast<int>(spread::CellKind::Picture)) placePicture(ws, sheet, c, r);
             CellLook look;
             spread::Color fore = spread::kDefaultColor;
             sheet.color(c, r, look.back, fore);
             look.font = sheet.font(c, r);
             look.bold = look.font.weight >= 700;
-            look.decimals = formatCode(sheet, c, r);
+            look.decimals = formatCode(sheet, c, r, code);
             look.sides = sheet.border(c, r).sides;
             lxw_format* f = columns.get(c, std::move(look));
             double number = 0;
@@ -229,27 +251,11 @@ void writeCells(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& sh
             else
                 worksheet_write_blank(ws, xr, xc, f);
         }
-    }
-}
-
-void writeSpansAndPictures(lxw_worksheet* ws, const spread::Sheet& sheet) {
-    for (const spread::CellRange& span : sheet.spans()) {
-        if (span.col1 < 1 || span.row1 < 1) continue;
-        worksheet_merge_range(
-            ws, static_cast<lxw_row_t>(span.row1), static_cast<lxw_col_t>(span.col1 - 1),
-            static_cast<lxw_row_t>(span.row2), static_cast<lxw_col_t>(span.col2 - 1), "", nullptr);
-    }
-    const int cols = sheet.maxCols();
-    const int rows = sheet.maxRows();
-    for (int r = 1; r <= rows; ++r) {
-        for (int c = 1; c <= cols; ++c) {
-            if (sheet.cellTypeCode(c, r) != static_cast<int>(spread::CellKind::Picture)) continue;
-            const Zrl_String picture(sheet.cellType(c, r).picture);
-            if (picture.isEmpty() || !fileExists(picture)) continue;
-            lxw_image_options options = {};
-            options.object_position = LXW_OBJECT_MOVE_AND_SIZE;
-            worksheet_insert_image_opt(ws, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c - 1),
-                                       resolvePath(picture).string().c_str(), &options);
+        for (; span != spans.end() && span->row1 == r; ++span) {
+            if (span->col1 < 1) continue;
+            worksheet_merge_range(ws, xr, static_cast<lxw_col_t>(span->col1 - 1),
+                                  static_cast<lxw_row_t>(span->row2),
+                                  static_cast<lxw_col_t>(span->col2 - 1), "", nullptr);
         }
     }
 }
@@ -261,15 +267,18 @@ bool writeXlsxWorkbook(const spread::Sheet& sheet, const VkSSSettings& settings,
     const fs::path target = resolvePath(path);
     fs::path temp = target;
     temp += ".tmp" + std::to_string(getpid());
-    lxw_workbook* book = workbook_new(temp.string().c_str());
+    // Rows go to disk as they are written rather than piling up in memory.
+    lxw_workbook_options options = {};
+    options.constant_memory = LXW_TRUE;
+    lxw_workbook* book = workbook_new_opt(temp.string().c_str(), &options);
     if (!book) {
         if (error) *error = L"cannot create the workbook " + path;
         return false;
     }
     lxw_worksheet* ws = workbook_add_worksheet(book, nullptr);
     FormatCache formats(book);
-    writeCells(ws, formats, sheet);
-    writeSpansAndPictures(ws, sheet);
+    writeHeaderRow(ws, formats, sheet);
+    writeRows(ws, formats, sheet);
     writePageSetup(book, ws, settings, getPath(path));
     const lxw_error status = workbook_close(book);
     std::error_code ec;

@@ -45,6 +45,7 @@ TEST_F(BillsTest, XlsxBillKeepsCellsFormatsMergesAndPrintSettings) {
         bill.onStartFeed();
         bill.onAddRow({L"7", L"Plate & bar", L"250.25"});
         bill.onAddSubTotals({L"", L"Sum", L"250.25"}, Zrl_StringArray(), false, 0);
+        bill.onAddRow({L"8", L"Bar", L"90"});
         ASSERT_EQ(bill.onEndFeed(), Acad::eOk);
     }
     ASSERT_TRUE(billstest::fs::exists(book));
@@ -55,6 +56,10 @@ TEST_F(BillsTest, XlsxBillKeepsCellsFormatsMergesAndPrintSettings) {
     EXPECT_NE(sheet.find("<v>7</v>"), std::string::npos);
     EXPECT_NE(sheet.find("<v>250.25</v>"), std::string::npos);
     EXPECT_NE(sheet.find("<mergeCell ref=\"B3:C3\"/>"), std::string::npos) << sheet;
+    // Rows are streamed: a later picture row is merged too, the rows between keep their cells.
+    EXPECT_NE(sheet.find("<mergeCell ref=\"B6:C6\"/>"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("<v>8</v>"), std::string::npos);
+    EXPECT_NE(sheet.find("<t>Sum</t>"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("showGridLines=\"0\""), std::string::npos);
     EXPECT_NE(sheet.find("<pageMargins left=\"10\""), std::string::npos) << sheet; // 254 mm
     EXPECT_NE(sheet.find("&amp;LFrame 12"), std::string::npos) << sheet;
