@@ -23,6 +23,14 @@ TEST(FormulaRefs, MovedShiftsRelativePartsOnly) {
     // R1C1 text is the same from either cell.
     auto h = at(L"A1+$A1+SUM(B:B)+SUM(B2:C3)", 3, 3);
     EXPECT_EQ(h->moved(4, 7)->text(RefStyle::R1C1, 7, 10), h->text(RefStyle::R1C1, 3, 3));
+    // Texts, names and custom calls go with the copy, which outlives the original.
+    auto words = at(L"IF(A1>0,\"yes\",\"no \"\"x\"\"\")&LEN(ZZZ)&MINE(\"a\")", 3, 3);
+    auto copy = words->moved(1, 1);
+    words.reset();
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->text(RefStyle::A1, 4, 4),
+              L"IF(B2>0,\"yes\",\"no \"\"x\"\"\")&LEN(ZZZ)&MINE(\"a\")");
+    EXPECT_TRUE(copy->isVolatile());
 }
 
 TEST(FormulaRefs, MovingOffTheSheetGivesRefErrors) {

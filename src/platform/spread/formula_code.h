@@ -5,6 +5,8 @@
 #include "platform/spread/formula.h"
 
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <span>
 #include <string>
 #include <vector>
@@ -67,14 +69,21 @@ static_assert(sizeof(Instr) == 24, "instructions stay small");
 // Value stacks up to this deep live on the machine stack.
 constexpr uint32_t kInlineStack = 16;
 
-// A compiled formula. Its instructions live in the same block as the
-// formula that owns them (see CompiledFormula::make).
+// A compiled formula. It is the last part of a CompiledFormula, and the
+// instructions follow it in the same block (see CompiledFormula::make): 24
+// bytes besides the instructions, as a sheet may hold a million formulas.
 struct Program {
-    std::span<Instr> code;
-    std::vector<std::wstring> texts;
+    std::unique_ptr<std::wstring[]> texts; // null when there are none
+    uint32_t size = 0, textCount = 0;      // instructions, texts
     uint32_t maxStack = 0;
     bool isVolatile = false;
     bool numeric = false; // only numbers, cells and arithmetic, in a small stack
+
+    std::span<Instr> code() { return {std::launder(reinterpret_cast<Instr*>(this + 1)), size}; }
+    std::span<const Instr> code() const {
+        return {std::launder(reinterpret_cast<const Instr*>(this + 1)), size};
+    }
 };
+static_assert(sizeof(Program) % alignof(Instr) == 0, "instructions follow the record");
 
 } // namespace spread

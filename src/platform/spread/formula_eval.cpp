@@ -115,7 +115,7 @@ Value unaryOp(Op op, const Value& a) {
 bool runNumeric(const Program& prog, FormulaHost& host, Value& out) {
     double st[kInlineStack] = {};
     size_t sp = 0;
-    for (const Instr& in : prog.code) {
+    for (const Instr& in : prog.code()) {
         switch (in.op) {
         case Op::Number:
             st[sp++] = in.num;
@@ -209,7 +209,7 @@ Value run(const Program& prog, FormulaHost& host, int col, int row) {
     Slot* st = stack.data();
     size_t sp = 0;
     Value ta, tb;
-    for (const Instr& in : prog.code) {
+    for (const Instr& in : prog.code()) {
         switch (in.op) {
         case Op::Number:
             st[sp].kind = Slot::Val;

@@ -48,12 +48,12 @@ public:
     const Program& program() const { return prog_; }
 
 private:
-    CompiledFormula(std::span<const Instr> code, std::vector<std::wstring> texts,
-                    bool isVolatile) noexcept;
+    CompiledFormula(std::span<const Instr> code, std::unique_ptr<std::wstring[]> texts,
+                    size_t textCount, bool isVolatile) noexcept;
     // Turns references that fail `keep` into #REF! and reviews the program.
     template <class Keep> void keepRefs(Keep&& keep);
 
-    Program prog_;
+    Program prog_; // last: the instructions follow it
 };
 
 } // namespace spread

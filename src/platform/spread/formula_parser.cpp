@@ -345,7 +345,7 @@ uint32_t stackNeed(std::span<const Instr> code) {
 
 bool isNumeric(const Program& prog) {
     if (prog.maxStack > kInlineStack) return false;
-    for (const Instr& in : prog.code) {
+    for (const Instr& in : prog.code()) {
         switch (in.op) {
         case Op::Number:
         case Op::Cell:

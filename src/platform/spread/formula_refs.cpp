@@ -85,15 +85,16 @@ bool adjustRef(Instr& in, bool rows, int at, int count) {
     return true;
 }
 
-CompiledFormula::CompiledFormula(std::span<const Instr> code, std::vector<std::wstring> texts,
-                                 bool isVolatile) noexcept {
-    auto* place =
-        reinterpret_cast<Instr*>(reinterpret_cast<unsigned char*>(this) + sizeof(CompiledFormula));
-    std::uninitialized_copy(code.begin(), code.end(), place);
-    prog_.code = std::span<Instr>(place, code.size());
+CompiledFormula::CompiledFormula(std::span<const Instr> code, std::unique_ptr<std::wstring[]> texts,
+                                 size_t textCount, bool isVolatile) noexcept {
+    static_assert(sizeof(CompiledFormula) == sizeof(void*) + sizeof(Program),
+                  "the program record ends the formula");
+    prog_.size = static_cast<uint32_t>(code.size());
+    std::uninitialized_copy(code.begin(), code.end(), prog_.code().begin());
     prog_.texts = std::move(texts);
+    prog_.textCount = static_cast<uint32_t>(textCount);
     prog_.isVolatile = isVolatile;
-    prog_.maxStack = stackNeed(prog_.code);
+    prog_.maxStack = stackNeed(prog_.code());
     prog_.numeric = isNumeric(prog_);
 }
 
@@ -101,21 +102,26 @@ std::unique_ptr<CompiledFormula> CompiledFormula::make(std::span<const Instr> co
                                                        std::vector<std::wstring> texts,
                                                        bool isVolatile) {
     static_assert(std::is_trivially_copyable_v<Instr> && std::is_trivially_destructible_v<Instr>);
-    static_assert(sizeof(CompiledFormula) % alignof(Instr) == 0);
+    std::unique_ptr<std::wstring[]> owned;
+    if (!texts.empty()) {
+        owned = std::make_unique<std::wstring[]>(texts.size());
+        std::move(texts.begin(), texts.end(), owned.get());
+    }
     void* block = ::operator new(sizeof(CompiledFormula) + code.size() * sizeof(Instr));
-    return std::unique_ptr<CompiledFormula>(
-        new (block) CompiledFormula(code, std::move(texts), isVolatile));
+    auto* f = new (block) CompiledFormula(code, std::move(owned), texts.size(), isVolatile);
+    return std::unique_ptr<CompiledFormula>(f);
 }
 
 template <class Keep> void CompiledFormula::keepRefs(Keep&& keep) {
-    for (Instr& in : prog_.code)
+    for (Instr& in : prog_.code())
         if (isRef(in) && !keep(in)) toRefError(in);
     prog_.numeric = isNumeric(prog_);
 }
 
 std::unique_ptr<Formula> CompiledFormula::moved(int dCol, int dRow) const {
     try {
-        auto copy = make(prog_.code, prog_.texts, prog_.isVolatile);
+        std::vector<std::wstring> texts(prog_.texts.get(), prog_.texts.get() + prog_.textCount);
+        auto copy = make(prog_.code(), std::move(texts), prog_.isVolatile);
         copy->keepRefs([&](Instr& in) { return moveRef(in, dCol, dRow); });
         return copy;
     } catch (...) {
@@ -132,7 +138,7 @@ void CompiledFormula::adjustCols(int at, int count) {
 }
 
 void CompiledFormula::references(std::vector<CellRange>& out) const {
-    for (const Instr& in : prog_.code)
+    for (const Instr& in : prog_.code())
         if (isRef(in)) out.push_back(in.ref);
 }
 

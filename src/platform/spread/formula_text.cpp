@@ -133,7 +133,7 @@ int operands(const Instr& in) {
 } // namespace
 
 std::wstring programText(const Program& prog, RefStyle style, int col, int row) {
-    const auto& code = prog.code;
+    const auto code = prog.code();
     // start[i]: first instruction of the operand tree that ends at i.
     std::vector<uint32_t> start(code.size());
     std::vector<uint32_t> open;

@@ -35,14 +35,16 @@ struct CellAttrs {
     }
 };
 
+// 32 bytes: a sheet may hold a million of them.
 struct FormulaNode {
     CellKey key = 0;
-    uint32_t cell = kNone;            // the cell's position in the cell map
     std::unique_ptr<Formula> formula; // null: free slot
-    uint32_t gen = 0;                 // bumped whenever the slot changes hands
+    uint32_t cell = kNone;            // the cell's position in the cell map
+    uint32_t gen : 31 = 0;            // bumped whenever the slot changes hands
+    bool isVolatile : 1 = false;
     uint32_t rangeBegin = kNone, rangeCount = 0;
-    bool isVolatile = false;
 };
+static_assert(sizeof(FormulaNode) == 32);
 
 // Everything that load and swapContent exchange.
 struct SheetContent {
