@@ -3,6 +3,7 @@
 // ISNULL and ISPOSITIVE, and their registration.
 #include "functions_args.h"
 #include "macro_fixture.h"
+#include "platform/core/section_tables.h"
 #include "standards/ss_functions.h"
 
 #include <fstream>
@@ -79,6 +80,18 @@ TEST(Sections, SizeAndSystemName) {
     EXPECT_EQ(run(ssfn::getSysName, [](Args& a) { a.text(L"Plate 10x200"); }).text,
               L"Plate 10x200");
     EXPECT_FALSE(run(ssfn::getSysName, [](Args& a) { a.num(200); }).ok);
+}
+
+TEST(Sections, AddedAgainReplacesTheValuesUnderEverySpelling) {
+    Zrl_SectionTables tables;
+    tables.addSection(L"UPN", L"100", {100, 50});
+    tables.addSection(L"upn-", L" 100", {101, 51});
+    Zrl_String text, name;
+    ASSERT_EQ(tables.getSectionValue(L"upn_100", 0, text), Acad::eOk);
+    EXPECT_EQ(text, L"101");
+    ASSERT_EQ(tables.getUserName(L"U P N 100", name), Acad::eOk);
+    EXPECT_EQ(name, L"UPN 100");
+    EXPECT_EQ(tables.getSystemName(L"UPN 1000", name), Acad::eKeyNotFound);
 }
 
 TEST(ArrayItem, CountsFromOneAndIsEmptyOutside) {

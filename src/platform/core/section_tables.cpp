@@ -47,23 +47,21 @@ Zrl_SectionTables::Zrl_SectionTables() {
 
 void Zrl_SectionTables::addSection(const Zrl_String& family, const Zrl_String& size,
                                    std::vector<double> values) {
-    Zrl_String key = reduced(family + size);
-    for (Zrl_SectionRecord& s : sections_) {
-        if (reduced(s.family + s.size) == key) {
-            s.values = std::move(values);
-            return;
-        }
+    const Zrl_String key = reduced(family + size);
+    auto it = bySystemName_.find(key.str());
+    if (it != bySystemName_.end()) {
+        sections_[it->second].values = std::move(values);
+        return;
     }
     sections_.push_back({family.trimmed(), size.trimmed(), std::move(values)});
+    bySystemName_.emplace(key.str(), sections_.size() - 1);
 }
 
 const Zrl_SectionRecord* Zrl_SectionTables::find(const Zrl_String& name) const {
-    Zrl_String key = reduced(name);
+    const Zrl_String key = reduced(name);
     if (key.isEmpty()) return nullptr;
-    for (const Zrl_SectionRecord& s : sections_) {
-        if (reduced(s.family + s.size) == key) return &s;
-    }
-    return nullptr;
+    auto it = bySystemName_.find(key.str());
+    return it == bySystemName_.end() ? nullptr : &sections_[it->second];
 }
 
 ErrorStatus Zrl_SectionTables::getSystemName(const Zrl_String& name, Zrl_String& systemName) const {

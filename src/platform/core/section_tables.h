@@ -14,6 +14,8 @@
 #include "platform/core/zrl_stringarray.h"
 #include "platform/host/acadstatus.h"
 
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 struct Zrl_SectionRecord {
@@ -45,6 +47,8 @@ private:
     const Zrl_SectionRecord* find(const Zrl_String& name) const;
 
     std::vector<Zrl_SectionRecord> sections_;
+    // System name to position in sections_.
+    std::unordered_map<std::wstring, size_t> bySystemName_;
 };
 
 // The core module's section table manager.
