@@ -10,6 +10,8 @@
 #include "standards/dlg_standards_data.h"
 #include "standards/file_cache.h"
 
+#include <vector>
+
 namespace {
 
 // The line list of a mapping file starts with room for 1024 lines.
@@ -17,27 +19,66 @@ Zrl_StringArray newLineList() {
     return Zrl_StringArray(1024, 512);
 }
 
-// Reads the file's data lines (header dropped); false when it cannot be read.
-// The lines are read again only when the file changed.
-bool readMappingLines(const Zrl_String& path, Zrl_StringArray& lines) {
-    auto read = filecache::cachedRead<Zrl_StringArray>(
-        path, [](const Zrl_String& file, const std::filesystem::path&, Zrl_StringArray& out) {
-            out = newLineList();
-            if (!ObjectExportReadFile(file, out)) return false;
-            if (out.length() > 0 && out[0].hasSubString(L"Mapping", false) &&
-                out[0].hasSubString(L"version", false))
-                out.removeAt(0);
-            return true;
-        });
-    if (!read) return false;
-    lines = *read;
-    return true;
-}
-
 Zrl_String lineKey(const Zrl_String& line) {
     Zrl_String key, rest;
     if (!splitString(line, Zrl_String(kMapKeySeparator), key, rest, false)) return Zrl_String();
     return key;
+}
+
+// The readable pairs of a line's text after its key.
+Zrl_Array<VkObjectMap> readPairs(const Zrl_String& rest) {
+    Zrl_Array<VkObjectMap> entries;
+    Zrl_StringArray pairs;
+    splitStringAtSymbol(rest, Zrl_String(kMapPairSeparator), pairs, true);
+    for (const Zrl_String& pair : pairs) {
+        Zrl_String ssName, mapText;
+        if (!splitString(pair, Zrl_String(kMapNameSeparator), ssName, mapText, false)) continue;
+        VkObjectMap entry;
+        if (entry.getMappingFromStrs(ssName, mapText) == Acad::eOk) entries.append(entry);
+    }
+    return entries;
+}
+
+// A mapping file as read: its data lines (header dropped), and each line's
+// key and entries (split false for a line without "=").
+struct MappingFile {
+    Zrl_StringArray lines;
+    struct Line {
+        bool split = false;
+        Zrl_String key;
+        Zrl_Array<VkObjectMap> entries;
+    };
+    std::vector<Line> read;
+};
+
+// Null when the file cannot be read; read again only when it changed.
+std::shared_ptr<const MappingFile> readMappingFile(const Zrl_String& path) {
+    return filecache::cachedRead<MappingFile>(
+        path, [](const Zrl_String& file, const std::filesystem::path&, MappingFile& out) {
+            out.lines = newLineList();
+            if (!ObjectExportReadFile(file, out.lines)) return false;
+            if (out.lines.length() > 0 && out.lines[0].hasSubString(L"Mapping", false) &&
+                out.lines[0].hasSubString(L"version", false))
+                out.lines.removeAt(0);
+            for (const Zrl_String& text : out.lines) {
+                MappingFile::Line& line = out.read.emplace_back();
+                Zrl_String rest;
+                line.split = splitString(text, Zrl_String(kMapKeySeparator), line.key, rest, false);
+                if (line.split)
+                    line.entries = readPairs(rest);
+                else
+                    line.key = Zrl_String();
+            }
+            return true;
+        });
+}
+
+// The file's data lines; false when it cannot be read.
+bool readMappingLines(const Zrl_String& path, Zrl_StringArray& lines) {
+    auto file = readMappingFile(path);
+    if (!file) return false;
+    lines = file->lines;
+    return true;
 }
 
 bool hasLineBreak(const Zrl_String& text) {
@@ -101,11 +142,13 @@ ErrorStatus VkSSMapping::initFromMacro(VkDlgStandardsData& data) {
 }
 
 ErrorStatus VkSSMapping::getMappingFromFile(Zrl_String sheetName, const Zrl_String& key) {
-    Zrl_StringArray lines = newLineList();
-    if (!readMappingLines(mappingFilePath(sheetName), lines)) return Acad::eInvalidInput;
-    if (lines.isEmpty()) return Acad::eOk;
-    for (const Zrl_String& line : lines) {
-        if (lineKey(line).equal(key, true)) return initMappingFromLine(line);
+    auto file = readMappingFile(mappingFilePath(sheetName));
+    if (!file) return Acad::eInvalidInput;
+    if (file->lines.isEmpty()) return Acad::eOk;
+    for (const MappingFile::Line& line : file->read) {
+        if (!line.key.equal(key, true)) continue;
+        objects_ = line.split ? line.entries : Zrl_Array<VkObjectMap>();
+        return line.split ? Acad::eOk : Acad::eInvalidInput;
     }
     return Acad::eInvalidInput;
 }
@@ -115,14 +158,7 @@ ErrorStatus VkSSMapping::initMappingFromLine(const Zrl_String& line) {
     Zrl_String key, rest;
     if (!splitString(line, Zrl_String(kMapKeySeparator), key, rest, false))
         return Acad::eInvalidInput;
-    Zrl_StringArray pairs;
-    splitStringAtSymbol(rest, Zrl_String(kMapPairSeparator), pairs, true);
-    for (const Zrl_String& pair : pairs) {
-        Zrl_String ssName, mapText;
-        if (!splitString(pair, Zrl_String(kMapNameSeparator), ssName, mapText, false)) continue;
-        VkObjectMap entry;
-        if (entry.getMappingFromStrs(ssName, mapText) == Acad::eOk) objects_.append(entry);
-    }
+    objects_ = readPairs(rest);
     return Acad::eOk;
 }
 
