@@ -105,8 +105,8 @@ private:
         // column and never written: a row there needs no clearing.
         int freshFirst = 0;
         int freshLast = -1;
-        // Height of a fresh row whose texts are single lines (all such rows
-        // share their fonts); 0 until measured.
+        // The text height the grid gives a fresh row, measured once: fresh
+        // rows are empty when measured and share their fonts. 0 until then.
         int singleLineHeight = 0;
         // Widest text of each column's rows (pixels, by column from 1),
         // measured as rows 1..measuredTo were written in order; -1 once a

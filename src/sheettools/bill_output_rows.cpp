@@ -144,8 +144,8 @@ void VkSSBillOutput::setRowProperties(const int& row) {
     Zrl_Spread* grid = getSSPointer();
     if (!grid) return;
     if (takeFreshRow(row)) {
-        // Fresh rows are typed, plain and empty, with the same fonts: one
-        // measurement serves them all.
+        // Fresh rows are typed, plain and still empty, with the same fonts:
+        // one measurement serves them all.
         int& height = state_->singleLineHeight;
         if (height == 0) height = grid->getMaxTextRowHeight(row);
         if (height > 0) grid->setRowHeightInPixels(row, height);
