@@ -18,8 +18,8 @@ enum class Op : uint8_t {
     Text,    // texts[aux]
     Logical, // aux = 0 or 1
     Error,   // aux = ErrorKind
-    Cell,    // ref.col1/row1
-    Area,    // ref (whole columns and rows flagged)
+    Cell,    // at
+    Area,    // ref(): at, argc, aux (whole columns and rows flagged)
     Name,    // texts[aux]: an unknown name, #NAME?
     Missing, // an empty function argument
     Paren,   // (x): kept for the text; a no-op when computing
@@ -53,18 +53,37 @@ enum : uint8_t {
 };
 
 struct Instr {
+    // The (first) cell of a reference.
+    struct Corner {
+        int32_t col, row;
+    };
     Op op;
     uint8_t flags = 0; // reference flags
-    uint16_t argc = 0;
-    uint32_t aux = 0;
+    uint16_t argc = 0; // Func, Custom: arguments; Area: last column
+    uint32_t aux = 0;  // see Op; Area: last row
     union {
         double num;
-        CellRange ref;
+        Corner at; // Cell, Area
     };
-    Instr() : op(Op::Missing), ref() {}
-    explicit Instr(Op o) : op(o), ref() {}
+    Instr() : op(Op::Missing), at() {}
+    explicit Instr(Op o) : op(o), at() {}
+
+    // The reference of a Cell or Area instruction.
+    CellRange ref() const {
+        if (op == Op::Area) return {at.col, at.row, argc, static_cast<int>(aux)};
+        return {at.col, at.row, at.col, at.row};
+    }
+    // Sets it; the op must be Cell or Area already. Blocks end inside the
+    // sheet (kMaxSheetCols fits the 16 bits of argc).
+    void setRef(const CellRange& r) {
+        at = {r.col1, r.row1};
+        if (op != Op::Area) return;
+        argc = static_cast<uint16_t>(r.col2);
+        aux = static_cast<uint32_t>(r.row2);
+    }
 };
-static_assert(sizeof(Instr) == 24, "instructions stay small");
+static_assert(sizeof(Instr) == 16, "instructions stay small");
+static_assert(kMaxSheetCols <= 0xFFFF, "a block's last column fits argc");
 
 // Value stacks up to this deep live on the machine stack.
 constexpr uint32_t kInlineStack = 16;

@@ -121,7 +121,7 @@ bool runNumeric(const Program& prog, FormulaHost& host, Value& out) {
             st[sp++] = in.num;
             break;
         case Op::Cell: {
-            Value v = host.cellValue(in.ref.col1, in.ref.row1);
+            Value v = host.cellValue(in.at.col, in.at.row);
             if (v.isNumber())
                 st[sp++] = v.number();
             else if (v.isEmpty())
@@ -234,7 +234,7 @@ Value run(const Program& prog, FormulaHost& host, int col, int row) {
         case Op::Cell:
         case Op::Area:
             st[sp].kind = in.op == Op::Cell ? Slot::Cell : Slot::Area;
-            st[sp++].ref = in.ref;
+            st[sp++].ref = in.ref();
             break;
         case Op::Missing:
             st[sp].kind = Slot::Missing;

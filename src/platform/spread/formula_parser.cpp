@@ -188,7 +188,7 @@ private:
             if (tok_.outside) return fail(L"reference outside the sheet");
             Instr in(tok_.area ? Op::Area : Op::Cell);
             in.flags = tok_.refFlags;
-            in.ref = tok_.ref;
+            in.setRef(tok_.ref);
             prog_->code.push_back(in);
             advance();
             return true;
@@ -289,7 +289,10 @@ bool compileSimple(std::wstring_view text, RefStyle style, int col, int row,
     auto isProduct = [](Op op) { return op == Op::Mul || op == Op::Div; };
     for (;;) {
         Instr in(Op::Cell);
-        if (!lex.plainCell(in.ref, in.flags)) {
+        CellRange ref;
+        if (lex.plainCell(ref, in.flags)) {
+            in.setRef(ref);
+        } else {
             in = Instr(Op::Number);
             if (!lex.plainNumber(in.num)) return false;
         }

@@ -15,7 +15,8 @@ void toRefError(Instr& in) {
     in.op = Op::Error;
     in.aux = static_cast<uint32_t>(ErrorKind::Ref);
     in.flags = 0;
-    in.ref = CellRange{};
+    in.argc = 0;
+    in.at = {};
 }
 
 bool isRef(const Instr& in) {
@@ -36,7 +37,8 @@ long long shiftLine(long long v, int at, int count, bool low) {
 } // namespace
 
 bool moveRef(Instr& in, int dCol, int dRow) {
-    long long c1 = in.ref.col1, r1 = in.ref.row1, c2 = in.ref.col2, r2 = in.ref.row2;
+    CellRange ref = in.ref();
+    long long c1 = ref.col1, r1 = ref.row1, c2 = ref.col2, r2 = ref.row2;
     bool wholeCols = in.flags & kWholeCols, wholeRows = in.flags & kWholeRows;
     if (!wholeRows) {
         if (!(in.flags & kAbsCol1)) c1 += dCol;
@@ -61,8 +63,8 @@ bool moveRef(Instr& in, int dCol, int dRow) {
                                         (a1 ? kAbsRow2 : 0));
     }
     if (c1 < 1 || r1 < 1 || c2 > kMaxSheetCols || r2 > kMaxSheetRows) return false;
-    in.ref = {static_cast<int>(c1), static_cast<int>(r1), static_cast<int>(c2),
-              static_cast<int>(r2)};
+    in.setRef(
+        {static_cast<int>(c1), static_cast<int>(r1), static_cast<int>(c2), static_cast<int>(r2)});
     return true;
 }
 
@@ -71,8 +73,9 @@ bool adjustRef(Instr& in, bool rows, int at, int count) {
     // Whole columns have no rows to adjust (and whole rows no columns).
     if (rows && (in.flags & kWholeCols)) return true;
     if (!rows && (in.flags & kWholeRows)) return true;
-    int& lo = rows ? in.ref.row1 : in.ref.col1;
-    int& hi = rows ? in.ref.row2 : in.ref.col2;
+    CellRange ref = in.ref();
+    int& lo = rows ? ref.row1 : ref.col1;
+    int& hi = rows ? ref.row2 : ref.col2;
     int limit = rows ? kMaxSheetRows : kMaxSheetCols;
     long long nlo = shiftLine(lo, at, count, true);
     long long nhi = shiftLine(hi, at, count, false);
@@ -82,6 +85,7 @@ bool adjustRef(Instr& in, bool rows, int at, int count) {
     if (in.op == Op::Cell && nhi != nlo) return false;
     lo = static_cast<int>(nlo);
     hi = static_cast<int>(nhi);
+    in.setRef(ref);
     return true;
 }
 
@@ -139,7 +143,7 @@ void CompiledFormula::adjustCols(int at, int count) {
 
 void CompiledFormula::references(std::vector<CellRange>& out) const {
     for (const Instr& in : prog_.code())
-        if (isRef(in)) out.push_back(in.ref);
+        if (isRef(in)) out.push_back(in.ref());
 }
 
 Value CompiledFormula::evaluate(FormulaHost& host, int col, int row) const {

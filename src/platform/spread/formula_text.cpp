@@ -43,7 +43,7 @@ void writeR1C1Part(std::wstring& out, wchar_t letter, int value, int base, bool 
 }
 
 void writeRef(std::wstring& out, const Instr& in, RefStyle style, int col, int row) {
-    const CellRange& r = in.ref;
+    const CellRange r = in.ref();
     bool wholeCols = in.flags & kWholeCols, wholeRows = in.flags & kWholeRows;
     bool cell = in.op == Op::Cell;
     bool ac2 = cell ? (in.flags & kAbsCol1) : (in.flags & kAbsCol2);
