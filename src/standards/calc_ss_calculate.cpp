@@ -13,20 +13,32 @@
 #include "standards/standards_timers.h"
 
 #include <memory>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
 namespace {
 
-// The names-to-addresses replacement of the sheet whose calculation area is
-// being run. The variables and their cells stay put for the whole run, so it
-// is built once per run instead of once per equation. Runs nest (a child
-// call calculates another sheet inside an equation), hence a stack.
-struct CalcRun {
-    const VkCalcSS* sheet;
-    calc_area::WordReplacer addresses;
+// The names-to-addresses replacement of a sheet's variables, and the
+// equations already replaced with it. The variables and their cells stay put
+// for a whole run, so it is built once per run instead of once per equation;
+// for a sheet loaded from a remembered file it is kept between runs while
+// the variables' names and cells are the same.
+struct Addresses {
+    std::weak_ptr<const spread::Sheet> source;
+    std::vector<std::tuple<std::wstring, int, int>> variables; // name, col, row
+    calc_area::WordReplacer replacer;
     // Variable names (folded) to their first index in the list.
     std::unordered_map<std::wstring, int> index;
+    // Expression to formula.
+    std::unordered_map<std::wstring, std::wstring> replaced;
+};
+
+// The run of the sheet whose calculation area is being computed. Runs nest
+// (a child call calculates another sheet inside an equation), hence a stack.
+struct CalcRun {
+    const VkCalcSS* sheet;
+    std::shared_ptr<Addresses> addresses;
 };
 std::vector<CalcRun*>& calcRuns() {
     static std::vector<CalcRun*> runs;
@@ -48,20 +60,48 @@ std::wstring folded(const Zrl_String& name) {
     return key;
 }
 
+bool sameVariables(const Addresses& a, const VkVarCells& cells) {
+    if (static_cast<int>(a.variables.size()) != cells.length()) return false;
+    for (int i = 0; i < cells.length(); ++i) {
+        const auto& [name, col, row] = a.variables[static_cast<size_t>(i)];
+        if (col != cells[i].col || row != cells[i].row || name != cells[i].name.str()) return false;
+    }
+    return true;
+}
+
 // Each variable's name to its cell address, and to its place in the list.
-void buildAddresses(const VkVarCells& cells, calc_area::WordReplacer& out,
-                    std::unordered_map<std::wstring, int>* index) {
+std::shared_ptr<Addresses> buildAddresses(const VkVarCells& cells) {
+    auto out = std::make_shared<Addresses>();
     gCalcCellGetVarNames.start();
     gCalcCellGetVarNames.end();
     gCalcCellGetVarCoords.start();
     for (int i = 0; i < cells.length(); ++i) {
         gCalcCellGetVarCoordName.start();
         const VkVarCell& cell = cells[i];
-        out.add(cell.name, getAlfabet(cell.col) + Zrl_String(cell.row));
-        if (index != nullptr) index->emplace(folded(cell.name), i);
+        out->variables.emplace_back(cell.name.str(), cell.col, cell.row);
+        out->replacer.add(cell.name, getAlfabet(cell.col) + Zrl_String(cell.row));
+        out->index.emplace(folded(cell.name), i);
         gCalcCellGetVarCoordName.end();
     }
     gCalcCellGetVarCoords.end();
+    return out;
+}
+
+// The addresses of a sheet's variables: kept ones while the sheet's file and
+// its variables are the same, else new ones.
+std::shared_ptr<Addresses> addressesFor(const std::shared_ptr<const spread::Sheet>& source,
+                                        const VkVarCells& cells) {
+    if (!source) return buildAddresses(cells);
+    thread_local std::unordered_map<const spread::Sheet*, std::shared_ptr<Addresses>> kept;
+    auto it = kept.find(source.get());
+    if (it != kept.end() && it->second->source.lock() == source &&
+        sameVariables(*it->second, cells))
+        return it->second;
+    if (kept.size() >= 64) kept.clear();
+    auto built = buildAddresses(cells);
+    built->source = source;
+    kept[source.get()] = built;
+    return built;
 }
 
 Zrl_String duplicatesText(const Zrl_String& file, const Zrl_StringArray& duplicates) {
@@ -100,8 +140,7 @@ ErrorStatus VkCalcSS::calculate() {
     gCalcCells.start();
     int titleCol = 0, titleRow = 0;
     if (!findExact(L"Calc", 1, 1, titleCol, titleRow)) return Acad::eInvalidInput;
-    CalcRun run{this, {}, {}};
-    buildAddresses(varCells, run.addresses, &run.index);
+    CalcRun run{this, addressesFor(source_, varCells)};
     CalcRunScope scope(run);
     const int lastRow = calc_area::usedRows(*this);
     const int lastCol = calc_area::usedCols(*this);
@@ -126,8 +165,8 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
     int index = -1;
     bool assignment = false;
     if (eq.assignment && run != nullptr) {
-        const auto it = run->index.find(folded(eq.name));
-        if (it != run->index.end()) index = it->second;
+        const auto it = run->addresses->index.find(folded(eq.name));
+        if (it != run->addresses->index.end()) index = it->second;
         assignment = index >= 0;
     } else if (eq.assignment) {
         assignment = varCells.findVarCell(eq.name, index) == Acad::eOk;
@@ -156,15 +195,17 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
         setEditType(col, row, col, row, 0x110000, 200);
     else
         setNumberType(col, row, col, row, 7, false);
-    Zrl_String formula = eq.expression;
     gCalcCellReplaceVariables.start();
-    if (run != nullptr) {
-        run->addresses.apply(formula, true);
-    } else {
-        calc_area::WordReplacer addresses;
-        buildAddresses(varCells, addresses, nullptr);
-        addresses.apply(formula, true);
+    const std::shared_ptr<Addresses> addresses =
+        run != nullptr ? run->addresses : buildAddresses(varCells);
+    auto known = addresses->replaced.find(eq.expression.str());
+    if (known == addresses->replaced.end()) {
+        Zrl_String replaced = eq.expression;
+        addresses->replacer.apply(replaced, true);
+        if (addresses->replaced.size() >= 4096) addresses->replaced.clear();
+        known = addresses->replaced.emplace(eq.expression.str(), replaced.str()).first;
     }
+    const Zrl_String formula(known->second);
     gCalcCellReplaceVariables.end();
     if (!setFormula(col, row, formula)) return failed();
     gCalcCellCalcFunctionsPrepare.end();
