@@ -89,20 +89,23 @@ static_assert(kMaxSheetCols <= 0xFFFF, "a block's last column fits argc");
 constexpr uint32_t kInlineStack = 16;
 
 // A compiled formula. It is the last part of a CompiledFormula, and the
-// instructions follow it in the same block (see CompiledFormula::make): 24
+// instructions follow it in the same block (see CompiledFormula::make): 16
 // bytes besides the instructions, as a sheet may hold a million formulas.
+// A formula's text is at most 65536 characters, so its instructions, texts
+// and stack depth each fit in 20 bits.
 struct Program {
     std::unique_ptr<std::wstring[]> texts; // null when there are none
-    uint32_t size = 0, textCount = 0;      // instructions, texts
-    uint32_t maxStack = 0;
-    bool isVolatile = false;
-    bool numeric = false; // only numbers, cells and arithmetic, in a small stack
+    uint64_t size : 20 = 0;                // instructions
+    uint64_t textCount : 20 = 0;
+    uint64_t maxStack : 20 = 0;
+    uint64_t isVolatile : 1 = false;
+    uint64_t numeric : 1 = false; // only numbers, cells and arithmetic, in a small stack
 
     std::span<Instr> code() { return {std::launder(reinterpret_cast<Instr*>(this + 1)), size}; }
     std::span<const Instr> code() const {
         return {std::launder(reinterpret_cast<const Instr*>(this + 1)), size};
     }
 };
-static_assert(sizeof(Program) % alignof(Instr) == 0, "instructions follow the record");
+static_assert(sizeof(Program) == 16, "instructions follow the record");
 
 } // namespace spread

@@ -32,7 +32,8 @@ bool adjustRef(Instr& in, bool rows, int at, int count);
 class CompiledFormula final : public Formula {
 public:
     // A formula of `code` in one allocation with a copy of its instructions:
-    // a sheet may hold a million formulas. Throws std::bad_alloc.
+    // a sheet may hold a million formulas. Throws std::bad_alloc (also for
+    // more than a million instructions or texts).
     static std::unique_ptr<CompiledFormula> make(std::span<const Instr> code,
                                                  std::vector<std::wstring> texts, bool isVolatile);
     static void operator delete(void* p) { ::operator delete(p); }

@@ -106,6 +106,8 @@ std::unique_ptr<CompiledFormula> CompiledFormula::make(std::span<const Instr> co
                                                        std::vector<std::wstring> texts,
                                                        bool isVolatile) {
     static_assert(std::is_trivially_copyable_v<Instr> && std::is_trivially_destructible_v<Instr>);
+    // Never reached from text of the longest allowed formula.
+    if (code.size() >= (1u << 20) || texts.size() >= (1u << 20)) throw std::bad_alloc();
     std::unique_ptr<std::wstring[]> owned;
     if (!texts.empty()) {
         owned = std::make_unique<std::wstring[]>(texts.size());
