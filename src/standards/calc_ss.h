@@ -40,4 +40,7 @@ private:
 
     // The remembered sheet file the window was last loaded from.
     std::shared_ptr<const spread::Sheet> source_;
+    // The row of the title "Calc" as the last scan of declarations found it;
+    // 0 when unknown. Values written into the sheet later cannot move it.
+    int calcTitleRow_ = 0;
 };

@@ -138,8 +138,8 @@ ErrorStatus VkCalcSS::calculate() {
     gFindDuplicates.end();
 
     gCalcCells.start();
-    int titleCol = 0, titleRow = 0;
-    if (!findExact(L"Calc", 1, 1, titleCol, titleRow)) return Acad::eInvalidInput;
+    int titleCol = 0, titleRow = calcTitleRow_;
+    if (titleRow == 0 && !findExact(L"Calc", 1, 1, titleCol, titleRow)) return Acad::eInvalidInput;
     CalcRun run{this, addressesFor(source_, varCells)};
     CalcRunScope scope(run);
     const int lastRow = calc_area::usedRows(*this);

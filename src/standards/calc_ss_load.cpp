@@ -23,6 +23,7 @@ struct Scan {
     std::weak_ptr<const spread::Sheet> source;
     ErrorStatus status = Acad::eOk;
     VkVarCells cells;
+    int calcTitleRow = 0;
 };
 struct Scans {
     std::mutex lock;
@@ -51,6 +52,7 @@ ErrorStatus VkCalcSS::load(const Zrl_String& name) {
         return Acad::eInvalidInput;
     fileName = path;
     source_ = std::move(source);
+    calcTitleRow_ = 0;
     return Acad::eOk;
 }
 
@@ -68,6 +70,7 @@ ErrorStatus VkCalcSS::scanDeclarations() {
             varCells.resetVarCells();
             for (int i = 0; i < it->second.cells.length(); ++i)
                 varCells.append(it->second.cells[i]);
+            calcTitleRow_ = it->second.calcTitleRow;
             return it->second.status;
         }
     }
@@ -76,7 +79,7 @@ ErrorStatus VkCalcSS::scanDeclarations() {
         Scans& all = scans();
         std::lock_guard<std::mutex> guard(all.lock);
         if (all.bySource.size() >= filecache::detail::kMaxEntries) all.bySource.clear();
-        all.bySource[source_.get()] = Scan{source_, status, varCells};
+        all.bySource[source_.get()] = Scan{source_, status, varCells, calcTitleRow_};
     }
     return status;
 }
@@ -88,6 +91,7 @@ ErrorStatus VkCalcSS::scanCells() {
         int col = 0, row = 0;
         if (findExact(kTitles[k], 1, 1, col, row)) starts[k] = row + 1;
     }
+    calcTitleRow_ = starts[3] > 0 ? starts[3] - 1 : 0;
     const int lastRow = getMaxRows();
     const int lastCol = calc_area::usedCols(*this);
     for (int k = 0; k < 3; ++k) {

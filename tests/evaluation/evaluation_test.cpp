@@ -192,6 +192,26 @@ TEST_F(Evaluation, DuplicateNamesAreAlwaysReportedAndTheFirstKept) {
     EXPECT_EQ(data.varCells[3].value, L"30");
 }
 
+TEST_F(Evaluation, AnInputValueCannotMoveTheCalculationArea) {
+    // The value "Calc" lands above the title: the equations still start
+    // below the title, so no declaration is computed as an equation.
+    sheet("grade", {{1, 1, L"Input"},
+                    {1, 2, L"String Grade"},
+                    {1, 3, L"Output"},
+                    {1, 4, L"String Label"},
+                    {1, 5, L"Calc"},
+                    {1, 6, L"Label = Grade & \"!\""}});
+    curDocSettings().standardsDiagnostics = true;
+    VkDlgStandardsData data;
+    data.mode = 1;
+    data.sheetFile = L"grade";
+    data.varCells.append(var(L"Grade", VkCellInput, L"Calc", VkValueString));
+    data.varCells.append(var(L"Label", VkCellOutput, L"", VkValueString));
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    EXPECT_EQ(data.varCells[1].value, L"Calc!");
+    EXPECT_TRUE(boxes().empty());
+}
+
 TEST_F(Evaluation, MissingCalcTitleFailsTheRun) {
     auto cells = plateCells();
     cells[9].text = L"Calculation";
