@@ -1,8 +1,12 @@
 // The zrlss evaluate command: a mode-1 run from the shell, its JSON form,
-// its timing report and its one-line failures. Skipped when the command has
-// not been built.
+// its timing report and its one-line failures, and a run against a macro
+// description that writes the updated description. Skipped when the command
+// has not been built.
 #include "eval_fixture.h"
+#include "platform/core/macro_description.h"
+#include "platform/core/macro_model.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -85,4 +89,46 @@ TEST_F(CmdEvaluate, FailuresGiveOneLineAndNonZeroStatus) {
     EXPECT_NE(r.status, 0);
     EXPECT_EQ(readAll(err), "zrlss evaluate: the sheet has no input named Depth\n");
     EXPECT_TRUE(r.out.empty());
+}
+
+TEST_F(CmdEvaluate, MacroRunWritesTheUpdatedDescriptionOnlyOnSuccess) {
+    const std::string example = ZRLSS_EXAMPLE_LIBRARY;
+    const std::string macro = " --macro \"" + example + "/Macros/End Plate.json\"";
+    const std::filesystem::path out = lib_ / "out.json";
+    const std::string endPlate = "--lib " + example + " evaluate \"End Plate\"" + macro +
+                                 " --key EndPlateFlushDefault0001 --write ";
+    Result r = runCommand(endPlate + out.string(), err);
+    ASSERT_EQ(r.status, 0) << readAll(err);
+    EXPECT_NE(r.out.find("PlateWidth=170\n"), std::string::npos) << r.out;
+
+    // The description reads back and carries what the run computed.
+    Zrl_DbMacro written;
+    MacroData data;
+    ASSERT_EQ(loadMacroDescription(Zrl_String::fromUtf8(out.string()), written, data), Acad::eOk);
+    const Zrl_MacroModule* plate = written.macro.findModule(L"Endplate");
+    ASSERT_NE(plate, nullptr);
+    EXPECT_EQ(plate->dialogVariables[0].name, L"Width");
+    EXPECT_EQ(plate->dialogVariables[0].value, 170.0);
+    double layoutOk = 0;
+    ASSERT_EQ(written.macro.getGenVarValue(L"gen_LayoutOK", layoutOk), Acad::eOk);
+    EXPECT_EQ(layoutOk, 1.0);
+
+    // A failed run, and a write that cannot be made, leave the file as it
+    // was and nothing else beside it.
+    sheet("broken", {{1, 1, L"Input"}, {1, 2, L"Double Width"}, {1, 3, L"Output"}});
+    const std::string before = readAll(out);
+    r = runCommand(
+        lib + "evaluate broken" + macro + " --key Module.EndPlate --write " + out.string(), err);
+    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(readAll(err), "zrlss evaluate: the evaluation of broken failed\n");
+    const std::filesystem::path nowhere = lib_ / "no" / "out.json";
+    r = runCommand(endPlate + nowhere.string(), err);
+    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(readAll(err), "zrlss evaluate: cannot write " + nowhere.string() + "\n");
+    EXPECT_EQ(readAll(out), before);
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(lib_))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"Connection Standards", "out.json", "stderr.txt"}));
 }
