@@ -14,13 +14,16 @@
 #include "standards/dlg_standards_data.h"
 #include "standards/standards_eval.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -35,6 +38,24 @@ struct Given {
     const wchar_t* name;
     const wchar_t* value;
     VkValueType type = VkValueDouble;
+};
+
+// The caller's outputs: every name starts empty; the ones in `texts` are
+// String variables, the others Double.
+inline std::vector<Given> outputsOf(std::initializer_list<const wchar_t*> names,
+                                    std::initializer_list<std::wstring_view> texts = {}) {
+    std::vector<Given> out;
+    for (const wchar_t* name : names) {
+        const bool text = std::find(texts.begin(), texts.end(), name) != texts.end();
+        out.push_back({name, L"", text ? VkValueString : VkValueDouble});
+    }
+    return out;
+}
+
+// A name and the number it should have.
+struct Expected {
+    const wchar_t* name;
+    double value;
 };
 
 inline void attachModuleOnce() {
@@ -116,6 +137,21 @@ protected:
         const bool ok = StartDlgStandardsSS(data);
         acdbTransactionManager()->endTransaction();
         return ok;
+    }
+
+    // Each output of the last list run, each dialog variable of `module`
+    // and each general variable compared with its expected number.
+    void expectOutputs(std::initializer_list<Expected> expected) const {
+        for (const Expected& e : expected)
+            EXPECT_NEAR(number(e.name), e.value, 1e-6) << e.name;
+    }
+    void expectDialog(const wchar_t* module, std::initializer_list<Expected> expected) {
+        for (const Expected& e : expected)
+            EXPECT_NEAR(dialogValue(module, e.name), e.value, 1e-6) << e.name;
+    }
+    void expectGeneral(std::initializer_list<Expected> expected) const {
+        for (const Expected& e : expected)
+            EXPECT_NEAR(generalValue(e.name), e.value, 1e-6) << e.name;
     }
 
     double dialogValue(const wchar_t* module, const wchar_t* variable) {

@@ -6,23 +6,11 @@ using namespace examples;
 
 namespace {
 
-const std::vector<Given> kOutputs = {
-    {L"BoltRows", L"", VkValueString},
-    {L"Pitch", L""},
-    {L"EndDistance", L""},
-    {L"PlateDepth", L""},
-    {L"PlateWidth", L""},
-    {L"PlateThickness", L""},
-    {L"HoleDiameter", L""},
-    {L"BoltLine", L""},
-    {L"PlateEdge", L""},
-    {L"Weld", L""},
-    {L"BoltShearRd", L""},
-    {L"BoltTensionRd", L""},
-    {L"ShearRd", L""},
-    {L"Utilisation", L""},
-    {L"DepthOK", L""},
-};
+const std::vector<Given> kOutputs =
+    outputsOf({L"BoltRows", L"Pitch", L"EndDistance", L"PlateDepth", L"PlateWidth",
+               L"PlateThickness", L"HoleDiameter", L"BoltLine", L"PlateEdge", L"Weld",
+               L"BoltShearRd", L"BoltTensionRd", L"ShearRd", L"Utilisation", L"DepthOK"},
+              {L"BoltRows"});
 
 std::vector<Given> inputs(const wchar_t* beam, const wchar_t* shear, const wchar_t* diameter,
                           const wchar_t* grade, const wchar_t* fy) {
@@ -44,24 +32,26 @@ TEST_F(FinPlate, Ipe300WithM20) {
     // ceil10(3.5 x 20) = 70, end distance ceil5(2 x 20) = 40;
     // rows floor((248.6 - 80) / 70) + 1 = 3; plate depth 2 x 70 + 80 = 220.
     EXPECT_EQ(text(L"BoltRows"), L"3");
-    EXPECT_NEAR(number(L"Pitch"), 70, 1e-6);
-    EXPECT_NEAR(number(L"EndDistance"), 40, 1e-6);
-    EXPECT_NEAR(number(L"PlateDepth"), 220, 1e-6);
-    EXPECT_NEAR(number(L"DepthOK"), 1, 1e-6); // 220 >= 0.6 x 300
-    // Thickness d / 2 = 10 is stocked; width: gap 10 + 2 x 40 = 90 -> the 100 mm flat.
-    EXPECT_NEAR(number(L"PlateThickness"), 10, 1e-6);
-    EXPECT_NEAR(number(L"PlateWidth"), 100, 1e-6);
-    EXPECT_NEAR(number(L"BoltLine"), 50, 1e-6);  // 10 + 40
-    EXPECT_NEAR(number(L"PlateEdge"), 50, 1e-6); // 100 - 50
-    EXPECT_NEAR(number(L"HoleDiameter"), 22, 1e-6);
-    EXPECT_NEAR(number(L"Weld"), 5, 1e-6); // ceil(0.46 x 10)
-    // Bolt shear 94.1; plate bearing 2.5 x (40 / 66) x 360 x 20 x 10 / 1.25 = 87.3;
-    // web bearing 2.5 x (70 / 66 - 0.25) x 360 x 20 x 7.1 / 1.25 = 82.9 governs.
-    EXPECT_NEAR(number(L"BoltShearRd"), 94.1, 1e-6);
-    // Eccentricity 50 on 3 rows at 70: sqrt(1 + (6 x 50 / (4 x 70))^2) = 1.4656;
-    // 3 x 82.9 / 1.4656 = 169.7 kN; 120 / 169.7 = 0.707.
-    EXPECT_NEAR(number(L"ShearRd"), 169.7, 1e-6);
-    EXPECT_NEAR(number(L"Utilisation"), 0.71, 1e-6);
+    expectOutputs({
+        {L"Pitch", 70},
+        {L"EndDistance", 40},
+        {L"PlateDepth", 220},
+        {L"DepthOK", 1}, // 220 >= 0.6 x 300
+        // Thickness d / 2 = 10 is stocked; width: gap 10 + 2 x 40 = 90 -> the 100 mm flat.
+        {L"PlateThickness", 10},
+        {L"PlateWidth", 100},
+        {L"BoltLine", 50},  // 10 + 40
+        {L"PlateEdge", 50}, // 100 - 50
+        {L"HoleDiameter", 22},
+        {L"Weld", 5}, // ceil(0.46 x 10)
+        // Bolt shear 94.1; plate bearing 2.5 x (40 / 66) x 360 x 20 x 10 / 1.25 = 87.3;
+        // web bearing 2.5 x (70 / 66 - 0.25) x 360 x 20 x 7.1 / 1.25 = 82.9 governs.
+        {L"BoltShearRd", 94.1},
+        // Eccentricity 50 on 3 rows at 70: sqrt(1 + (6 x 50 / (4 x 70))^2) = 1.4656;
+        // 3 x 82.9 / 1.4656 = 169.7 kN; 120 / 169.7 = 0.707.
+        {L"ShearRd", 169.7},
+        {L"Utilisation", 0.71},
+    });
 }
 
 TEST_F(FinPlate, Ipe400WithM24HighStrength) {
@@ -70,33 +60,33 @@ TEST_F(FinPlate, Ipe400WithM24HighStrength) {
     // Web 400 - 2 (13.5 + 21) = 331; pitch ceil10(84) = 90, end ceil5(48) = 50;
     // rows floor(231 / 90) + 1 = 3; depth 180 + 100 = 280.
     EXPECT_EQ(text(L"BoltRows"), L"3");
-    EXPECT_NEAR(number(L"Pitch"), 90, 1e-6);
-    EXPECT_NEAR(number(L"PlateDepth"), 280, 1e-6);
-    // Thickness 12; width target 10 + 50 + 50 = 110 between the 100 and 120 flats of
-    // 12 mm: nothing below is allowed, so 120.
-    EXPECT_NEAR(number(L"PlateThickness"), 12, 1e-6);
-    EXPECT_NEAR(number(L"PlateWidth"), 120, 1e-6);
-    EXPECT_NEAR(number(L"PlateEdge"), 60, 1e-6);
-    EXPECT_NEAR(number(L"Weld"), 7, 1e-6); // ceil(0.55 x 12 = 6.6)
-    // Bolt shear 0.5 x 1000 x 353 / 1.25 = 141.2 governs over bearing (188.3, 190.3).
-    // sqrt(1 + (6 x 60 / (4 x 90))^2) = sqrt 2; 3 x 141.2 / 1.4142 = 299.5.
-    EXPECT_NEAR(number(L"ShearRd"), 299.5, 1e-6);
-    EXPECT_NEAR(number(L"Utilisation"), 0.83, 1e-6); // 250 / 299.5
+    expectOutputs({
+        {L"Pitch", 90},
+        {L"PlateDepth", 280},
+        // Thickness 12; width target 10 + 50 + 50 = 110 between the 100 and 120 flats of
+        // 12 mm: nothing below is allowed, so 120.
+        {L"PlateThickness", 12},
+        {L"PlateWidth", 120},
+        {L"PlateEdge", 60},
+        {L"Weld", 7}, // ceil(0.55 x 12 = 6.6)
+        // Bolt shear 0.5 x 1000 x 353 / 1.25 = 141.2 governs over bearing (188.3, 190.3).
+        // sqrt(1 + (6 x 60 / (4 x 90))^2) = sqrt 2; 3 x 141.2 / 1.4142 = 299.5.
+        {L"ShearRd", 299.5},
+        {L"Utilisation", 0.83}, // 250 / 299.5
+    });
 }
 
 TEST_F(FinPlate, MacroTakesTheSheetsResultsThroughTheMappingFile) {
     ASSERT_TRUE(runMacro(L"Fin Plate", L"Fin Plate.json", L"FinPlateSingleLine000001"));
     EXPECT_TRUE(reports().empty()) << reports().front();
     // The macro is the first case: IPE 300, 120 kN, M20 from its bolt data, 8.8, S235.
-    EXPECT_NEAR(dialogValue(L"FinPlate", L"Depth"), 220, 1e-6);
-    EXPECT_NEAR(dialogValue(L"FinPlate", L"Width"), 100, 1e-6);
-    EXPECT_NEAR(dialogValue(L"FinPlate", L"Thickness"), 10, 1e-6);
-    EXPECT_NEAR(dialogValue(L"FinPlate", L"Pitch"), 70, 1e-6);
-    EXPECT_NEAR(dialogValue(L"FinPlate", L"EndDistance"), 40, 1e-6);
-    EXPECT_NEAR(dialogValue(L"FinPlate", L"BoltLine"), 50, 1e-6);
-    EXPECT_NEAR(dialogValue(L"FinPlate", L"Weld"), 5, 1e-6);
+    expectDialog(L"FinPlate", {{L"Depth", 220},
+                               {L"Width", 100},
+                               {L"Thickness", 10},
+                               {L"Pitch", 70},
+                               {L"EndDistance", 40},
+                               {L"BoltLine", 50},
+                               {L"Weld", 5}});
+    expectGeneral({{L"gen_ShearRd", 169.7}, {L"gen_Utilisation", 0.71}, {L"gen_DepthOK", 1}});
     EXPECT_EQ(boltCount(L"FinPlate", L"Line", true), L"3");
-    EXPECT_NEAR(generalValue(L"gen_ShearRd"), 169.7, 1e-6);
-    EXPECT_NEAR(generalValue(L"gen_Utilisation"), 0.71, 1e-6);
-    EXPECT_NEAR(generalValue(L"gen_DepthOK"), 1, 1e-6);
 }
