@@ -2,10 +2,7 @@
 // named values reach the sheet file; bad input fails and leaves OUT alone.
 #include "bills_fixture.h"
 #include "platform/spread/sheet.h"
-
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
+#include "support/command_run.h"
 
 namespace {
 
@@ -14,22 +11,10 @@ namespace fs = billstest::fs;
 
 const fs::path kExample = fs::path(ZRLSS_EXAMPLE_LIBRARY) / "Bills" / "Frame 12 parts.csv";
 
-struct CommandRun {
-    int status = -1;
-    std::string out;
-};
+using testsupport::CommandRun;
 
 CommandRun zrlssBill(const std::string& args) {
-    CommandRun r;
-    const std::string cmd = std::string(ZRLSS_BIN_DIR) + "/zrlss --quiet bill " + args + " 2>&1";
-    FILE* pipe = popen(cmd.c_str(), "r");
-    if (!pipe) return r;
-    std::array<char, 256> buf{};
-    while (std::fgets(buf.data(), buf.size(), pipe))
-        r.out += buf.data();
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return testsupport::runZrlss("--quiet bill " + args);
 }
 
 std::string quoted(const fs::path& p) {

@@ -7,6 +7,7 @@
 #include "platform/host/module_loader.h"
 #include "platform/host/rx_registry.h"
 #include "platform/win/dialog.h"
+#include "support/command_run.h"
 
 #include <algorithm>
 #include <array>
@@ -74,27 +75,11 @@ TEST(ModuleLibrary, ExportsExactlyTheListedNames) {
         EXPECT_TRUE(listed.count(name)) << "leaks: " << name;
 }
 
-struct CommandRun {
-    int status = -1;
-    std::string out;
-};
-
-CommandRun runCommand(const std::string& args,
-                      const std::string& binDir = std::string(ZRLSS_BIN_DIR)) {
-    CommandRun r;
-    const std::string cmd = binDir + "/zrlss " + args + " 2>&1";
-    FILE* pipe = popen(cmd.c_str(), "r");
-    if (!pipe) return r;
-    std::array<char, 256> buf{};
-    while (std::fgets(buf.data(), buf.size(), pipe))
-        r.out += buf.data();
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
+using testsupport::CommandRun;
+using testsupport::runZrlss;
 
 TEST(ZrlssCommand, InfoShowsTheModuleAndItsExports) {
-    const CommandRun r = runCommand("info");
+    const CommandRun r = runZrlss("info");
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("libzrlss.so"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("acrxEntryPoint"), std::string::npos) << r.out;
@@ -102,10 +87,10 @@ TEST(ZrlssCommand, InfoShowsTheModuleAndItsExports) {
 }
 
 TEST(ZrlssCommand, BadInputGivesOneLineAndAFailure) {
-    CommandRun r = runCommand("--lib /no/such/folder info");
+    CommandRun r = runZrlss("--lib /no/such/folder info");
     EXPECT_NE(r.status, 0);
     EXPECT_EQ(r.out, "zrlss: library folder not found: /no/such/folder\n");
-    r = runCommand("no-such-subcommand");
+    r = runZrlss("no-such-subcommand");
     EXPECT_NE(r.status, 0);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
 }
@@ -121,13 +106,13 @@ TEST(ZrlssCommand, SheetJobsRunWithoutTheModule) {
     const std::string bin = (dir / "bin").string();
 
     CommandRun r =
-        runCommand("recalc " + (dir / "in.csv").string() + " " + (dir / "out.csv").string(), bin);
+        runZrlss("recalc " + (dir / "in.csv").string() + " " + (dir / "out.csv").string(), bin);
     EXPECT_EQ(r.status, 0) << r.out;
     std::ifstream in(dir / "out.csv");
     const std::string values((std::istreambuf_iterator<char>(in)), {});
     EXPECT_EQ(values.substr(0, 4), "2\r\n6") << values;
 
-    r = runCommand("info", bin);
+    r = runZrlss("info", bin);
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.out.find("libzrlss.so"), std::string::npos) << r.out;
     fs::remove_all(dir);
