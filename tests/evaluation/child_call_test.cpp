@@ -15,16 +15,16 @@ namespace {
 
 // A child: input x, output y = x * factor.
 std::vector<Cell> timesChild(const wchar_t* factor) {
-    return {{1, 1, L"Input"},    {1, 2, L"Double x"}, {1, 3, L"Output"},
-            {1, 4, L"Double y"}, {1, 5, L"Calc"},     {1, 6, std::wstring(L"y = x * ") + factor}};
+    std::vector<Cell> cells = rows({L"Input", L"Double x", L"Output", L"Double y", L"Calc"});
+    cells.push_back({1, 6, std::wstring(L"y = x * ") + factor});
+    return cells;
 }
 
 // A parent with input a, output b, local c, and the given equations below
 // "Calc" in rows 7, 8, ...
 std::vector<Cell> parent(std::vector<std::wstring> equations) {
-    std::vector<Cell> cells = {{1, 1, L"Input"},    {1, 2, L"Double a"}, {1, 3, L"Output"},
-                               {1, 4, L"Double b"}, {1, 5, L"Local"},    {1, 6, L"Double c"},
-                               {2, 6, L"Calc"}};
+    std::vector<Cell> cells =
+        rows({L"Input", L"Double a", L"Output", L"Double b", L"Local", L"Double c|Calc"});
     int row = 7;
     for (auto& e : equations)
         cells.push_back({1, row++, e});
@@ -32,12 +32,7 @@ std::vector<Cell> parent(std::vector<std::wstring> equations) {
 }
 
 VkDlgStandardsData callOn(const Zrl_String& file, const wchar_t* a) {
-    VkDlgStandardsData data;
-    data.mode = 1;
-    data.sheetFile = file;
-    data.varCells.append(var(L"a", VkCellInput, a));
-    data.varCells.append(var(L"b", VkCellOutput));
-    return data;
+    return listRecord(file, {var(L"a", VkCellInput, a), var(L"b", VkCellOutput)});
 }
 
 } // namespace

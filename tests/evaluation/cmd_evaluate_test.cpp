@@ -50,18 +50,10 @@ protected:
         if (!std::filesystem::exists(std::string(ZRLSS_BIN_DIR) + "/zrlss") ||
             !std::filesystem::exists(std::string(ZRLSS_LIB_DIR) + "/libzrlss.so"))
             GTEST_SKIP() << "the zrlss command is not built";
-        sheet("area", {{1, 1, L"Input"},
-                       {1, 2, L"Double Height"},
-                       {2, 2, L"Double Width"},
-                       {1, 3, L"Output"},
-                       {1, 4, L"Double Area"},
-                       {2, 4, L"String Text"},
-                       {1, 5, L"Local"},
-                       {1, 6, L"Double Half"},
-                       {1, 7, L"Calc"},
-                       {1, 8, L"Half = Height / 2"},
-                       {1, 9, L"Area = Half * Width"},
-                       {1, 10, L"Text = \"A=\" & Area"}});
+        sheet("area",
+              rows({L"Input", L"Double Height|Double Width", L"Output", L"Double Area|String Text",
+                    L"Local", L"Double Half", L"Calc", L"Half = Height / 2", L"Area = Half * Width",
+                    L"Text = \"A=\" & Area"}));
         lib = "--lib " + lib_.string() + " ";
         err = lib_ / "stderr.txt";
     }
@@ -115,7 +107,7 @@ TEST_F(CmdEvaluate, MacroRunWritesTheUpdatedDescriptionOnlyOnSuccess) {
 
     // A failed run, and a write that cannot be made, leave the file as it
     // was and nothing else beside it.
-    sheet("broken", {{1, 1, L"Input"}, {1, 2, L"Double Width"}, {1, 3, L"Output"}});
+    sheet("broken", rows({L"Input", L"Double Width", L"Output"}));
     const std::string before = readAll(out);
     r = runCommand(
         lib + "evaluate broken" + macro + " --key Module.EndPlate --write " + out.string(), err);

@@ -23,6 +23,15 @@ protected:
         }
         return out;
     }
+    // Writes the sheet `name`, loads it and scans its declarations, which
+    // must end with `status`; the scanned names.
+    std::vector<std::wstring> scan(const std::string& name, const std::vector<Cell>& cells,
+                                   ErrorStatus status = Acad::eOk) {
+        sheet(name, cells);
+        EXPECT_EQ(calc.load(Zrl_String::fromUtf8(name)), Acad::eOk);
+        EXPECT_EQ(calc.scanDeclarations(), status);
+        return scanned();
+    }
     VkCalcSS calc;
 };
 
@@ -46,71 +55,39 @@ TEST_F(Declarations, LoadResolvesBareNamesInTheLibrary) {
 }
 
 TEST_F(Declarations, TypeWordPrefixBlanksAndEmptyNames) {
-    sheet("s", {{1, 1, L"Input"},
-                {1, 2, L"Integer Count"},
-                {2, 2, L"Intro text"},
-                {3, 2, L"   Double PlateWidth"},
-                {4, 2, L"Double  Gap "},
-                {5, 2, L"String"},
-                {6, 2, L"double lower"},
-                {7, 2, L"Note"},
-                {1, 3, L"Output"},
-                {1, 4, L"String Section"}});
-    ASSERT_EQ(calc.load(L"s"), Acad::eOk);
-    ASSERT_EQ(calc.scanDeclarations(), Acad::eOk);
-    EXPECT_EQ(scanned(), (Names{L"0:0:Count", L"0:0:text", L"0:1:PlateWidth", L"0:1: Gap", L"0:2:",
-                                L"1:2:Section"}));
-    const VkVarCell& width = calc.varCells[2];
-    EXPECT_EQ(width.col, 3);
-    EXPECT_EQ(width.row, 2);
+    EXPECT_EQ(scan("s", rows({L"Input",
+                              L"Integer Count|Intro text|   Double PlateWidth|Double  Gap "
+                              L"|String|double lower|Note",
+                              L"Output", L"String Section"})),
+              (Names{L"0:0:Count", L"0:0:text", L"0:1:PlateWidth", L"0:1: Gap", L"0:2:",
+                     L"1:2:Section"}));
+    EXPECT_EQ(calc.varCells[2].col, 3);
+    EXPECT_EQ(calc.varCells[2].row, 2);
 }
 
 TEST_F(Declarations, SectionsEndOnTheNextTitleRow) {
     // The Output title shares its row with a declaration, which belongs to
     // the inputs; Local comes before Output; Calc ends Output.
-    sheet("s", {{1, 1, L"input"},
-                {1, 2, L"Double A"},
-                {1, 3, L"Local"},
-                {2, 3, L"Double B"},
-                {1, 4, L"Double L"},
-                {1, 5, L"Output"},
-                {2, 5, L"Double C"},
-                {1, 6, L"Double D"},
-                {1, 7, L"Calc"},
-                {2, 7, L"Double E"},
-                {1, 8, L"Double NotDeclared"}});
-    ASSERT_EQ(calc.load(L"s"), Acad::eOk);
-    ASSERT_EQ(calc.scanDeclarations(), Acad::eOk);
-    EXPECT_EQ(scanned(), (Names{L"0:1:A", L"0:1:B", L"1:1:D", L"1:1:E", L"2:1:L", L"2:1:C"}));
+    EXPECT_EQ(
+        scan("s", rows({L"input", L"Double A", L"Local|Double B", L"Double L", L"Output|Double C",
+                        L"Double D", L"Calc|Double E", L"Double NotDeclared"})),
+        (Names{L"0:1:A", L"0:1:B", L"1:1:D", L"1:1:E", L"2:1:L", L"2:1:C"}));
 }
 
 TEST_F(Declarations, MissingTitles) {
     // Without Output the scan fails after the inputs were read.
-    sheet("noout", {{1, 1, L"Input"}, {1, 2, L"Double A"}, {1, 3, L"Calc"}});
-    ASSERT_EQ(calc.load(L"noout"), Acad::eOk);
-    EXPECT_EQ(calc.scanDeclarations(), Acad::eInvalidInput);
-    EXPECT_EQ(scanned(), (Names{L"0:1:A"}));
+    EXPECT_EQ(scan("noout", rows({L"Input", L"Double A", L"Calc"}), Acad::eInvalidInput),
+              (Names{L"0:1:A"}));
     // Without Input nothing is read.
-    sheet("noin", {{1, 1, L"Output"}, {1, 2, L"Double A"}});
-    ASSERT_EQ(calc.load(L"noin"), Acad::eOk);
-    EXPECT_EQ(calc.scanDeclarations(), Acad::eInvalidInput);
-    EXPECT_TRUE(scanned().empty());
+    EXPECT_TRUE(scan("noin", rows({L"Output", L"Double A"}), Acad::eInvalidInput).empty());
     // Without Local (and Calc) the last section runs to the last row.
-    sheet("nolocal", {{1, 1, L"Input"}, {1, 2, L"Double A"}, {1, 3, L"Output"}, {4, 40, L"Int Z"}});
-    ASSERT_EQ(calc.load(L"nolocal"), Acad::eOk);
-    EXPECT_EQ(calc.scanDeclarations(), Acad::eOk);
-    EXPECT_EQ(scanned(), (Names{L"0:1:A", L"1:0:Z"}));
+    EXPECT_EQ(scan("nolocal",
+                   {{1, 1, L"Input"}, {1, 2, L"Double A"}, {1, 3, L"Output"}, {4, 40, L"Int Z"}}),
+              (Names{L"0:1:A", L"1:0:Z"}));
 }
 
 TEST_F(Declarations, ValuesIntoCellsByType) {
-    sheet("s", {{1, 1, L"Input"},
-                {1, 2, L"Int N"},
-                {2, 2, L"Double W"},
-                {3, 2, L"String S"},
-                {1, 3, L"Output"}});
-    ASSERT_EQ(calc.load(L"s"), Acad::eOk);
-    ASSERT_EQ(calc.scanDeclarations(), Acad::eOk);
-    ASSERT_EQ(calc.varCells.length(), 3);
+    ASSERT_EQ(scan("s", rows({L"Input", L"Int N|Double W|String S", L"Output"})).size(), 3u);
     calc.varCells[0].value = L"12";
     calc.varCells[1].value = L"2.5";
     calc.varCells[2].value = Zrl_String(L'x', 9999);

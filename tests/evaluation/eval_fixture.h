@@ -13,7 +13,9 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace evaltest {
@@ -24,6 +26,25 @@ struct Cell {
     int row;
     std::wstring text;
 };
+
+// Cells given row by row from row 1: the texts of a row's cells from column
+// 1 on, separated by "|" (an empty text leaves its cell empty).
+inline std::vector<Cell> rows(std::initializer_list<std::wstring_view> lines) {
+    std::vector<Cell> cells;
+    int row = 0;
+    for (std::wstring_view line : lines) {
+        ++row;
+        int col = 1;
+        for (size_t start = 0;; ++col) {
+            const size_t bar = line.find(L'|', start);
+            const std::wstring_view text = line.substr(start, bar - start);
+            if (!text.empty()) cells.push_back({col, row, std::wstring(text)});
+            if (bar == std::wstring_view::npos) break;
+            start = bar + 1;
+        }
+    }
+    return cells;
+}
 
 // Writes a sheet file holding `cells` (as typed data) with the given size.
 inline void writeSheet(const std::filesystem::path& path, const std::vector<Cell>& cells,
@@ -46,6 +67,16 @@ inline VkVarCell var(const wchar_t* name, VkCellType kind, const wchar_t* value 
     v.value = value;
     v.valueType = type;
     return v;
+}
+
+// A record of a run from the caller's list (mode 1) on the sheet `file`.
+inline VkDlgStandardsData listRecord(const Zrl_String& file, std::vector<VkVarCell> vars) {
+    VkDlgStandardsData data;
+    data.mode = 1;
+    data.sheetFile = file;
+    for (const VkVarCell& v : vars)
+        data.varCells.append(v);
+    return data;
 }
 
 // Attaches the module once, as the host's loader would: its resources

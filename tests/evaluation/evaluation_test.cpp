@@ -16,21 +16,10 @@ namespace {
 
 // Inputs Height, Width, Grade; outputs Area, Label; local Half.
 std::vector<Cell> plateCells(std::vector<Cell> extra = {}) {
-    std::vector<Cell> cells = {
-        {1, 1, L"Input"},
-        {1, 2, L"Double Height"},
-        {2, 2, L"Double Width"},
-        {3, 2, L"String Grade"},
-        {1, 3, L"Output"},
-        {1, 4, L"Double Area"},
-        {2, 4, L"String Label"},
-        {1, 5, L"Local"},
-        {1, 6, L"Double Half"},
-        {1, 7, L"Calc"},
-        {1, 8, L"Half = Height / 2"},
-        {1, 9, L"Area = Half * Width * 2"},
-        {1, 10, L"Label = Grade & \"-\" & Area"},
-    };
+    std::vector<Cell> cells =
+        rows({L"Input", L"Double Height|Double Width|String Grade", L"Output",
+              L"Double Area|String Label", L"Local", L"Double Half", L"Calc", L"Half = Height / 2",
+              L"Area = Half * Width * 2", L"Label = Grade & \"-\" & Area"});
     cells.insert(cells.end(), extra.begin(), extra.end());
     return cells;
 }
@@ -38,15 +27,10 @@ std::vector<Cell> plateCells(std::vector<Cell> extra = {}) {
 // The caller's list for the plate sheet, named unlike the sheet's variables:
 // pairing goes by position.
 VkDlgStandardsData plateRecord(const Zrl_String& file) {
-    VkDlgStandardsData data;
-    data.mode = 1;
-    data.sheetFile = file;
-    data.varCells.append(var(L"p1", VkCellInput, L"10"));
-    data.varCells.append(var(L"p2", VkCellInput, L"3"));
-    data.varCells.append(var(L"p3", VkCellInput, L"S235", VkValueString));
-    data.varCells.append(var(L"p4", VkCellOutput, L"0"));
-    data.varCells.append(var(L"p5", VkCellOutput, L"", VkValueString));
-    return data;
+    return listRecord(file, {var(L"p1", VkCellInput, L"10"), var(L"p2", VkCellInput, L"3"),
+                             var(L"p3", VkCellInput, L"S235", VkValueString),
+                             var(L"p4", VkCellOutput, L"0"),
+                             var(L"p5", VkCellOutput, L"", VkValueString)});
 }
 
 } // namespace
@@ -114,25 +98,14 @@ TEST_F(Evaluation, LocalsStartEmpty) {
 }
 
 TEST_F(Evaluation, GeneralVariablesAsNumbersOrQuotedTexts) {
-    sheet("gen", {{1, 1, L"Input"},
-                  {1, 2, L"Double In"},
-                  {1, 3, L"Output"},
-                  {1, 4, L"Double Twice"},
-                  {2, 4, L"String Mat"},
-                  {3, 4, L"Double Same"},
-                  {1, 5, L"Calc"},
-                  {1, 6, L"Twice = gen_Len * 2 + In"},
-                  {1, 7, L"Mat = gen_Mat & gen_Len_x"},
-                  {1, 8, L"Same = IF(gen_Mat = \"Steel\", 1, 0)"}});
-    VkDlgStandardsData data;
-    data.mode = 1;
-    data.sheetFile = L"gen";
+    sheet("gen", rows({L"Input", L"Double In", L"Output", L"Double Twice|String Mat|Double Same",
+                       L"Calc", L"Twice = gen_Len * 2 + In", L"Mat = gen_Mat & gen_Len_x",
+                       L"Same = IF(gen_Mat = \"Steel\", 1, 0)"}));
+    VkDlgStandardsData data = listRecord(
+        L"gen", {var(L"In", VkCellInput, L"1"), var(L"Twice", VkCellOutput),
+                 var(L"Mat", VkCellOutput, L"", VkValueString), var(L"Same", VkCellOutput)});
     data.genVarNames = {L"gen_Len", L"gen_Mat", L"gen_Len_x"};
     data.genVarValues = {L"12.5", L"Steel", L"-A"};
-    data.varCells.append(var(L"In", VkCellInput, L"1"));
-    data.varCells.append(var(L"Twice", VkCellOutput));
-    data.varCells.append(var(L"Mat", VkCellOutput, L"", VkValueString));
-    data.varCells.append(var(L"Same", VkCellOutput));
     ASSERT_TRUE(StartDlgStandardsSS(data));
     EXPECT_EQ(data.varCells[1].value, L"26");
     EXPECT_EQ(data.varCells[2].value, L"Steel-A");
@@ -195,18 +168,12 @@ TEST_F(Evaluation, DuplicateNamesAreAlwaysReportedAndTheFirstKept) {
 TEST_F(Evaluation, AnInputValueCannotMoveTheCalculationArea) {
     // The value "Calc" lands above the title: the equations still start
     // below the title, so no declaration is computed as an equation.
-    sheet("grade", {{1, 1, L"Input"},
-                    {1, 2, L"String Grade"},
-                    {1, 3, L"Output"},
-                    {1, 4, L"String Label"},
-                    {1, 5, L"Calc"},
-                    {1, 6, L"Label = Grade & \"!\""}});
+    sheet("grade", rows({L"Input", L"String Grade", L"Output", L"String Label", L"Calc",
+                         L"Label = Grade & \"!\""}));
     curDocSettings().standardsDiagnostics = true;
-    VkDlgStandardsData data;
-    data.mode = 1;
-    data.sheetFile = L"grade";
-    data.varCells.append(var(L"Grade", VkCellInput, L"Calc", VkValueString));
-    data.varCells.append(var(L"Label", VkCellOutput, L"", VkValueString));
+    VkDlgStandardsData data =
+        listRecord(L"grade", {var(L"Grade", VkCellInput, L"Calc", VkValueString),
+                              var(L"Label", VkCellOutput, L"", VkValueString)});
     ASSERT_TRUE(StartDlgStandardsSS(data));
     EXPECT_EQ(data.varCells[1].value, L"Calc!");
     EXPECT_TRUE(boxes().empty());
@@ -241,13 +208,8 @@ TEST_F(Evaluation, MacroModeNeedsATransactionBeforeReadingDeclarations) {
 }
 
 TEST_F(Evaluation, MacroModeReadsAndWritesTheMacro) {
-    sheet("plate", {{1, 1, L"Input"},
-                    {1, 2, L"Double Height"},
-                    {2, 2, L"Double gen.Length"},
-                    {1, 3, L"Output"},
-                    {1, 4, L"Double Width"},
-                    {1, 5, L"Calc"},
-                    {1, 6, L"Width = Height + gen.Length"}});
+    sheet("plate", rows({L"Input", L"Double Height|Double gen.Length", L"Output", L"Double Width",
+                         L"Calc", L"Width = Height + gen.Length"}));
     Zrl_DbMacro macro;
     Zrl_MacroModule module;
     module.name = L"Plate1";
@@ -275,21 +237,11 @@ TEST_F(Evaluation, MacroModeReadsAndWritesTheMacro) {
 TEST_F(Evaluation, ListModeKeepsItsPairsWhenDuplicatesAreDropped) {
     // The output X repeats the input X and is dropped before the equations
     // run; Z must still reach the entry it was paired with.
-    sheet("dupout", {{1, 1, L"Input"},
-                     {1, 2, L"Double X"},
-                     {2, 2, L"Double Y"},
-                     {1, 3, L"Output"},
-                     {1, 4, L"Double X"},
-                     {2, 4, L"Double Z"},
-                     {1, 5, L"Calc"},
-                     {1, 6, L"Z = X + Y"}});
-    VkDlgStandardsData data;
-    data.mode = 1;
-    data.sheetFile = L"dupout";
-    data.varCells.append(var(L"X", VkCellInput, L"1"));
-    data.varCells.append(var(L"Y", VkCellInput, L"2"));
-    data.varCells.append(var(L"p3", VkCellOutput, L"keep"));
-    data.varCells.append(var(L"p4", VkCellOutput));
+    sheet("dupout", rows({L"Input", L"Double X|Double Y", L"Output", L"Double X|Double Z", L"Calc",
+                          L"Z = X + Y"}));
+    VkDlgStandardsData data =
+        listRecord(L"dupout", {var(L"X", VkCellInput, L"1"), var(L"Y", VkCellInput, L"2"),
+                               var(L"p3", VkCellOutput, L"keep"), var(L"p4", VkCellOutput)});
     ASSERT_TRUE(StartDlgStandardsSS(data));
     EXPECT_EQ(data.varCells[3].value, L"3");
     EXPECT_EQ(data.varCells[2].value, L"keep");
