@@ -3,11 +3,10 @@
 // scripted user's record of message boxes.
 #pragma once
 
-#include "frame/library_instance.h"
+#include "module_attach.h"
 #include "platform/core/settings.h"
 #include "platform/core/zrl_string.h"
 #include "platform/spread/sheet.h"
-#include "platform/win/resources.h"
 #include "platform/win/script.h"
 #include "standards/dlg_standards_data.h"
 
@@ -79,12 +78,7 @@ inline VkDlgStandardsData listRecord(const Zrl_String& file, std::vector<VkVarCe
     return data;
 }
 
-// Attaches the module once, as the host's loader would: its resources
-// (the template of the pooled windows among them) become available.
-inline void attachModuleOnce() {
-    static const bool attached = zrlss::attachLibrary(win::registerModule(L"zrlss")) == 1;
-    ASSERT_TRUE(attached);
-}
+using moduletest::attachModuleOnce;
 
 class EvalTest : public ::testing::Test {
 protected:

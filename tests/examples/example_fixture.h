@@ -5,11 +5,10 @@
 // description of the library.
 #pragma once
 
-#include "frame/library_instance.h"
+#include "../evaluation/module_attach.h"
 #include "platform/core/macro_description.h"
 #include "platform/core/settings.h"
 #include "platform/host/transactions.h"
-#include "platform/win/resources.h"
 #include "platform/win/script.h"
 #include "standards/dlg_standards_data.h"
 #include "standards/standards_eval.h"
@@ -58,10 +57,7 @@ struct Expected {
     double value;
 };
 
-inline void attachModuleOnce() {
-    static const bool attached = zrlss::attachLibrary(win::registerModule(L"zrlss")) == 1;
-    ASSERT_TRUE(attached);
-}
+using moduletest::attachModuleOnce;
 
 class ExampleTest : public ::testing::Test {
 protected:

@@ -11,12 +11,25 @@
 
 #include "platform/core/macro_description.h"
 #include "platform/core/settings.h"
+#include "standards/object_map.h"
 
 #include <filesystem>
 #include <string>
 #include <unistd.h>
 
 namespace fixture {
+
+// A mapping entry: the sheet variable `ssName` stands for the quantity
+// `objName` of the kind in `group`.
+inline VkObjectMap mapEntry(const wchar_t* ssName, const wchar_t* group, VkMapVarKind kind,
+                            const wchar_t* objName) {
+    VkObjectMap e;
+    e.ssName = ssName;
+    e.group = group;
+    e.kind = kind;
+    e.objName = objName;
+    return e;
+}
 
 // The sample macro and its dialog record (tests/data/standards/endplate.json).
 struct Sample {

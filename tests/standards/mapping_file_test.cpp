@@ -15,15 +15,7 @@ const std::string kDot = "\xE2\x80\xA2"; // U+2022
 const std::string kHook = "\xC6\x92";    // U+0192
 const std::string kInvQ = "\xC2\xBF";    // U+00BF
 
-VkObjectMap entry(const wchar_t* ssName, const wchar_t* group, VkMapVarKind kind,
-                  const wchar_t* objName) {
-    VkObjectMap e;
-    e.ssName = ssName;
-    e.group = group;
-    e.kind = kind;
-    e.objName = objName;
-    return e;
-}
+using fixture::mapEntry;
 
 class MappingFile : public ::testing::Test {
 protected:
@@ -43,9 +35,9 @@ protected:
     // Two entries of the sample endplate.
     static VkSSMapping sample() {
         VkSSMapping m;
-        m.mappedObjectsWrite().append(entry(L"Width", L"Endplate", VkMapVarDistance, L"Height"));
+        m.mappedObjectsWrite().append(mapEntry(L"Width", L"Endplate", VkMapVarDistance, L"Height"));
         m.mappedObjectsWrite().append(
-            entry(L"Bolts", L"Bolts", VkMapVarPatternNrBolts1, L"Pattern1"));
+            mapEntry(L"Bolts", L"Bolts", VkMapVarPatternNrBolts1, L"Pattern1"));
         return m;
     }
     std::string sampleLine(const std::string& key) const {
@@ -82,8 +74,8 @@ TEST(MappingText, ReadAndWrite) {
 }
 
 TEST(MappingText, CompatibilityIgnoresNameCaseSheetNameAndCategory) {
-    VkObjectMap a = entry(L"A", L"Endplate", VkMapVarDistance, L"Height");
-    VkObjectMap b = entry(L"B", L"ENDPLATE", VkMapVarDistance, L"height");
+    VkObjectMap a = mapEntry(L"A", L"Endplate", VkMapVarDistance, L"Height");
+    VkObjectMap b = mapEntry(L"B", L"ENDPLATE", VkMapVarDistance, L"height");
     b.category = 0;
     EXPECT_EQ(a.isCompatible(b), Acad::eOk);
     b.kind = VkMapVarGenVar;
@@ -164,10 +156,10 @@ TEST_F(MappingFile, EqualMappingLeavesTheFileUntouched) {
 
 TEST_F(MappingFile, DuplicateAndInvalidNamesAreNotWritten) {
     VkSSMapping m = sample();
-    m.mappedObjectsWrite().append(entry(L"width", L"Endplate", VkMapVarDistance, L"Gap"));
-    m.mappedObjectsWrite().append(entry(L"Bad/Name", L"Endplate", VkMapVarDistance, L"Gap"));
-    m.mappedObjectsWrite().append(entry(L"Hook\u0192", L"Endplate", VkMapVarDistance, L"Gap"));
-    m.mappedObjectsWrite().append(entry(L"NoKind", L"Endplate", VkMapVarNone, L"Gap"));
+    m.mappedObjectsWrite().append(mapEntry(L"width", L"Endplate", VkMapVarDistance, L"Gap"));
+    m.mappedObjectsWrite().append(mapEntry(L"Bad/Name", L"Endplate", VkMapVarDistance, L"Gap"));
+    m.mappedObjectsWrite().append(mapEntry(L"Hook\u0192", L"Endplate", VkMapVarDistance, L"Gap"));
+    m.mappedObjectsWrite().append(mapEntry(L"NoKind", L"Endplate", VkMapVarNone, L"Gap"));
     Zrl_String key = L"K";
     ASSERT_EQ(m.setMappingToFile(L"Plate", key), Acad::eOk);
     EXPECT_EQ(readMap(), "Mapping version 1.0\n" + sampleLine("K") + "\n");
@@ -206,7 +198,7 @@ TEST_F(MappingFile, MappingBesideASheetPath) {
 
 TEST(MappingLookUp, TypesMustMatchExactly) {
     VkSSMapping m;
-    m.mappedObjectsWrite().append(entry(L"Width", L"Endplate", VkMapVarDistance, L"Height"));
+    m.mappedObjectsWrite().append(mapEntry(L"Width", L"Endplate", VkMapVarDistance, L"Height"));
     int index = -1;
     EXPECT_EQ(m.findSSVar(L"width", VkValueDouble, index), Acad::eOk);
     EXPECT_EQ(m.findSSVar(L"Width", VkValueInt, index), Acad::eInvalidInput);

@@ -13,28 +13,26 @@ protected:
     Zrl_DbMacro db = fixture::sampleMacro();
     MacroData data = fixture::sampleData();
 
+    static VkObjectMap entry(const wchar_t* group, VkMapVarKind kind, const wchar_t* objName) {
+        return fixture::mapEntry(L"", group, kind, objName);
+    }
     ErrorStatus get(const wchar_t* group, VkMapVarKind kind, const wchar_t* objName,
                     Zrl_String& value) {
-        VkObjectMap e;
-        e.group = group;
-        e.kind = kind;
-        e.objName = objName;
-        return e.getMacroVarValue(&db, &data, value, nullptr);
+        return entry(group, kind, objName).getMacroVarValue(&db, &data, value, nullptr);
     }
     ErrorStatus set(const wchar_t* group, VkMapVarKind kind, const wchar_t* objName,
                     Zrl_String value) {
-        VkObjectMap e;
-        e.group = group;
-        e.kind = kind;
-        e.objName = objName;
-        return e.setMacroVarValue(&db, &data, value, nullptr);
+        return entry(group, kind, objName).setMacroVarValue(&db, &data, value, nullptr);
+    }
+    // The value read, or "!" when it cannot be read.
+    std::wstring read(const wchar_t* group, VkMapVarKind kind, const wchar_t* objName) {
+        Zrl_String v;
+        return get(group, kind, objName, v) == Acad::eOk ? v.str() : L"!";
     }
 };
 
 TEST_F(Transfer, DialogVariableWriteMakesTheVariableFlexible) {
-    Zrl_String v;
-    ASSERT_EQ(get(L"Plates", VkMapVarDistance, L"Height", v), Acad::eOk);
-    EXPECT_EQ(v, L"200");
+    EXPECT_EQ(read(L"Plates", VkMapVarDistance, L"Height"), L"200");
     // A refused value leaves both the variable and its button alone.
     EXPECT_EQ(set(L"Plates", VkMapVarDistance, L"Height", L"tall"), Acad::eInvalidInput);
     EXPECT_FALSE(data.tabs[0].flexFix[0].flex);
@@ -56,114 +54,90 @@ TEST_F(Transfer, QuantitiesNoModuleHasAreFailures) {
 }
 
 TEST_F(Transfer, MacroQuantities) {
-    Zrl_String v;
-    ASSERT_EQ(get(L"", VkMapVarGenVar, L"gen_Length", v), Acad::eOk);
-    EXPECT_EQ(v, L"1200.50000000");
+    EXPECT_EQ(read(L"", VkMapVarGenVar, L"gen_Length"), L"1200.50000000");
     ASSERT_EQ(set(L"", VkMapVarGenVar, L"gen_Length", L"99.5"), Acad::eOk);
     EXPECT_EQ(db.macro.generalVariables[0].value, 99.5);
     EXPECT_EQ(set(L"", VkMapVarGenVar, L"gen_Length", L""), Acad::eInvalidInput);
     EXPECT_EQ(db.macro.generalVariables[0].value, 99.5);
 
     // Both base-profile kinds read the section name; neither can be written.
-    ASSERT_EQ(get(L"", VkMapVarPrPlName, L"Prof0", v), Acad::eOk);
-    EXPECT_EQ(v, L"HEA200");
-    ASSERT_EQ(get(L"", VkMapVarPrPlMaterial, L"Prof0", v), Acad::eOk);
-    EXPECT_EQ(v, L"HEA200");
+    EXPECT_EQ(read(L"", VkMapVarPrPlName, L"Prof0"), L"HEA200");
+    EXPECT_EQ(read(L"", VkMapVarPrPlMaterial, L"Prof0"), L"HEA200");
     EXPECT_EQ(set(L"", VkMapVarPrPlName, L"Prof0", L"HEB300"), Acad::eInvalidInput);
-    EXPECT_EQ(get(L"", VkMapVarPrPlName, L"Prof7", v), Acad::eInvalidInput);
+    EXPECT_EQ(read(L"", VkMapVarPrPlName, L"Prof7"), L"!");
 
-    ASSERT_EQ(get(L"", VkMapVarMemberSectionSize, L"Prof0;1", v), Acad::eOk);
-    EXPECT_EQ(v, L"200");
-    EXPECT_EQ(get(L"", VkMapVarMemberSectionSize, L"Prof1;0", v), Acad::eInvalidInput);
-    EXPECT_EQ(get(L"", VkMapVarMemberSectionSize, L"Prof0", v), Acad::eInvalidInput);
+    EXPECT_EQ(read(L"", VkMapVarMemberSectionSize, L"Prof0;1"), L"200");
+    EXPECT_EQ(read(L"", VkMapVarMemberSectionSize, L"Prof1;0"), L"!");
+    EXPECT_EQ(read(L"", VkMapVarMemberSectionSize, L"Prof0"), L"!");
     EXPECT_EQ(set(L"", VkMapVarMemberSectionSize, L"Prof0;1", L"1"), Acad::eInvalidInput);
 }
 
 TEST_F(Transfer, CutsBoltsPatternsAndMembers) {
     Zrl_String v;
-    ASSERT_EQ(get(L"Plates", VkMapVarCutRadius, L"Cut1", v), Acad::eOk);
-    EXPECT_EQ(v, L"8.0000000");
+    EXPECT_EQ(read(L"Plates", VkMapVarCutRadius, L"Cut1"), L"8.0000000");
     ASSERT_EQ(set(L"Plates", VkMapVarCutChamferOffset2, L"Cut1", L"12.5"), Acad::eOk);
     EXPECT_EQ(db.macro.modules[0].cuts[0].offsets[VkCutChamferOffset2], 12.5);
-    EXPECT_EQ(get(L"Plates", VkMapVarCutRadius, L"Cut2", v), Acad::eInvalidInput);
+    EXPECT_EQ(read(L"Plates", VkMapVarCutRadius, L"Cut2"), L"!");
 
-    ASSERT_EQ(get(L"Plates", VkMapVarBoltsHoleOffset, L"", v), Acad::eOk);
-    EXPECT_EQ(v, L"2");
+    EXPECT_EQ(read(L"Plates", VkMapVarBoltsHoleOffset, L""), L"2");
     ASSERT_EQ(set(L"Plates", VkMapVarBoltsDiameter, L"", L"24"), Acad::eOk);
     EXPECT_EQ(data.tabs[0].boltData.diameter, L"24");
 
-    ASSERT_EQ(get(L"Plates", VkMapVarPatternNrBolts2, L"Pattern1", v), Acad::eOk);
-    EXPECT_EQ(v, L"3");
+    EXPECT_EQ(read(L"Plates", VkMapVarPatternNrBolts2, L"Pattern1"), L"3");
     ASSERT_EQ(set(L"Plates", VkMapVarPatternReverseStart1, L"Pattern1", L"1"), Acad::eOk);
     EXPECT_TRUE(db.macro.modules[1].patterns[0].reversed1);
-    ASSERT_EQ(get(L"Plates", VkMapVarPatternReverseStart1, L"Pattern1", v), Acad::eOk);
-    EXPECT_EQ(v, L"1");
-    ASSERT_EQ(get(L"Plates", VkMapVarPatternReverseStart2, L"Pattern1", v), Acad::eOk);
-    EXPECT_EQ(v, L"0");
+    EXPECT_EQ(read(L"Plates", VkMapVarPatternReverseStart1, L"Pattern1"), L"1");
+    EXPECT_EQ(read(L"Plates", VkMapVarPatternReverseStart2, L"Pattern1"), L"0");
 
-    ASSERT_EQ(get(L"Beam", VkMapVarOwnedMemberName, L"P", v), Acad::eOk);
-    EXPECT_EQ(v, L"B1");
+    EXPECT_EQ(read(L"Beam", VkMapVarOwnedMemberName, L"P"), L"B1");
     ASSERT_EQ(set(L"Beam", VkMapVarOwnedMemberName, L"P", L"B7"), Acad::eOk);
     EXPECT_EQ(data.tabs[1].profGroups[0].name, L"B7");
     EXPECT_EQ(set(L"Beam", VkMapVarOwnedMemberName, L"Q", L"B8"), Acad::eInvalidInput);
     // Without the macro's dialog record no module quantity is reachable.
-    VkObjectMap e;
-    e.group = L"Beam";
-    e.kind = VkMapVarOwnedMemberName;
-    e.objName = L"P";
+    VkObjectMap e = entry(L"Beam", VkMapVarOwnedMemberName, L"P");
     EXPECT_EQ(e.getMacroVarValue(&db, nullptr, v, nullptr), Acad::eInvalidInput);
     EXPECT_EQ(e.getMacroVarValue(nullptr, &data, v, nullptr), Acad::eInvalidInput);
 }
 
 class ModuleGroup : public Transfer {
 protected:
-    VkDlgStandardsData record(const wchar_t* key) {
+    // Reads (get) or writes a sheet name's quantity in the group of `key`.
+    ErrorStatus transfer(const wchar_t* key, const wchar_t* name, VkValueType type,
+                         Zrl_String& value, bool get) {
         VkDlgStandardsData r;
         r.initialize(&db, L"Plate", key, &data);
-        return r;
-    }
-    ErrorStatus get(const wchar_t* key, const wchar_t* name, VkValueType type, Zrl_String& value) {
-        VkDlgStandardsData r = record(key);
         VkSSMapping m;
         m.initFromModuleGroup(r.group);
-        return m.getMacroVarValue(name, type, value, r);
+        return get ? m.getMacroVarValue(name, type, value, r)
+                   : m.setMacroVarValue(name, type, value, r);
+    }
+    std::wstring read(const wchar_t* key, const wchar_t* name, VkValueType type) {
+        Zrl_String v;
+        return transfer(key, name, type, v, true) == Acad::eOk ? v.str() : L"!";
     }
     ErrorStatus set(const wchar_t* key, const wchar_t* name, VkValueType type, Zrl_String value) {
-        VkDlgStandardsData r = record(key);
-        VkSSMapping m;
-        m.initFromModuleGroup(r.group);
-        return m.setMacroVarValue(name, type, value, r);
+        return transfer(key, name, type, value, false);
     }
 };
 
 TEST_F(ModuleGroup, NamesSayWhatTheyStandFor) {
-    Zrl_String v;
-    ASSERT_EQ(get(L"Module.Beam", L"P.Name", VkValueString, v), Acad::eOk);
-    EXPECT_EQ(v, L"IPE200");
-    ASSERT_EQ(get(L"Module.Beam", L"P.Material", VkValueString, v), Acad::eOk);
-    EXPECT_EQ(v, L"S235");
+    EXPECT_EQ(read(L"Module.Beam", L"P.Name", VkValueString), L"IPE200");
+    EXPECT_EQ(read(L"Module.Beam", L"P.Material", VkValueString), L"S235");
     // Q has no material; R is no placement, and no other rule reads ".Name".
-    EXPECT_EQ(get(L"Module.Beam", L"Q.Material", VkValueString, v), Acad::eInvalidInput);
-    EXPECT_EQ(get(L"Module.Beam", L"R.Name", VkValueString, v), Acad::eInvalidInput);
+    EXPECT_EQ(read(L"Module.Beam", L"Q.Material", VkValueString), L"!");
+    EXPECT_EQ(read(L"Module.Beam", L"R.Name", VkValueString), L"!");
 
-    ASSERT_EQ(get(L"Module.Plates", L"Cut1.CutRadius", VkValueDouble, v), Acad::eOk);
-    EXPECT_EQ(v, L"8.0000000");
-    ASSERT_EQ(get(L"Module.Plates", L"gen.Length", VkValueDouble, v), Acad::eOk);
-    EXPECT_EQ(v, L"1200.5000");
-    EXPECT_EQ(get(L"Module.Plates", L"gen.Length", VkValueString, v), Acad::eInvalidInput);
-    ASSERT_EQ(get(L"Module.Plates", L"x.Diameter", VkValueInt, v), Acad::eOk);
-    EXPECT_EQ(v, L"20");
+    EXPECT_EQ(read(L"Module.Plates", L"Cut1.CutRadius", VkValueDouble), L"8.0000000");
+    EXPECT_EQ(read(L"Module.Plates", L"gen.Length", VkValueDouble), L"1200.5000");
+    EXPECT_EQ(read(L"Module.Plates", L"gen.Length", VkValueString), L"!");
+    EXPECT_EQ(read(L"Module.Plates", L"x.Diameter", VkValueInt), L"20");
     // The bolt counts answer for any type.
-    ASSERT_EQ(get(L"Module.Plates", L"Pattern2.NrBolts1", VkValueString, v), Acad::eOk);
-    EXPECT_EQ(v, L"4");
-    ASSERT_EQ(get(L"Module.Plates", L"Pattern1.ReverseStart2", VkValueInt, v), Acad::eOk);
-    EXPECT_EQ(v, L"0");
-    ASSERT_EQ(get(L"Module.Beam", L"P.MemberName", VkValueString, v), Acad::eOk);
-    EXPECT_EQ(v, L"B1");
-    ASSERT_EQ(get(L"Module.Plates", L"Width", VkValueInt, v), Acad::eOk);
-    EXPECT_EQ(v, L"150");
-    EXPECT_EQ(get(L"Module.Plates", L"Width", VkValueString, v), Acad::eInvalidInput);
-    EXPECT_EQ(get(L"Module.Nowhere", L"Width", VkValueDouble, v), Acad::eInvalidInput);
+    EXPECT_EQ(read(L"Module.Plates", L"Pattern2.NrBolts1", VkValueString), L"4");
+    EXPECT_EQ(read(L"Module.Plates", L"Pattern1.ReverseStart2", VkValueInt), L"0");
+    EXPECT_EQ(read(L"Module.Beam", L"P.MemberName", VkValueString), L"B1");
+    EXPECT_EQ(read(L"Module.Plates", L"Width", VkValueInt), L"150");
+    EXPECT_EQ(read(L"Module.Plates", L"Width", VkValueString), L"!");
+    EXPECT_EQ(read(L"Module.Nowhere", L"Width", VkValueDouble), L"!");
 }
 
 TEST_F(ModuleGroup, WritesReachTheMacro) {
