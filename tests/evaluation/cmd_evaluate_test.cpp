@@ -5,35 +5,20 @@
 #include "eval_fixture.h"
 #include "platform/core/macro_description.h"
 #include "platform/core/macro_model.h"
+#include "support/command_run.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <fstream>
-#include <sys/wait.h>
 
 using namespace evaltest;
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out;
-};
+using Result = testsupport::CommandRun;
 
 // Runs the command with `args`; standard error goes to `errFile`.
 Result runCommand(const std::string& args, const std::filesystem::path& errFile) {
-    const std::string cmd =
-        std::string(ZRLSS_BIN_DIR) + "/zrlss " + args + " 2>" + errFile.string();
-    Result r;
-    FILE* pipe = popen(cmd.c_str(), "r");
-    if (pipe == nullptr) return r;
-    std::array<char, 256> buf{};
-    while (fgets(buf.data(), static_cast<int>(buf.size()), pipe) != nullptr)
-        r.out += buf.data();
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return testsupport::runZrlss(args, ZRLSS_BIN_DIR, errFile.string());
 }
 
 std::string readAll(const std::filesystem::path& path) {

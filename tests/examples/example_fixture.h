@@ -5,7 +5,7 @@
 // description of the library.
 #pragma once
 
-#include "../evaluation/module_attach.h"
+#include "evaluation/module_attach.h"
 #include "platform/core/macro_description.h"
 #include "platform/core/settings.h"
 #include "platform/host/transactions.h"
