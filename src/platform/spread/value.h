@@ -29,29 +29,61 @@ struct Empty {
     bool operator==(const Empty&) const = default;
 };
 
+// 16 bytes, as every cell holds one: a text lives on the heap, owned by the
+// value. Reading a value as the wrong kind throws std::bad_variant_access.
 class Value {
 public:
     enum class Type : uint8_t { Empty, Number, Text, Logical, Error };
 
-    Value() = default;
-    Value(double number) : v_(number) {}
-    Value(int number) : v_(static_cast<double>(number)) {}
-    Value(std::wstring text) : v_(std::move(text)) {}
-    Value(const wchar_t* text) : v_(std::wstring(text)) {}
-    static Value logical(bool b) { return Value(Tag{}, b); }
-    static Value error(ErrorKind e) { return Value(Tag{}, e); }
+    Value() noexcept { u_.number = 0; }
+    Value(double number) noexcept : type_(Type::Number) { u_.number = number; }
+    Value(int number) noexcept : Value(static_cast<double>(number)) {}
+    Value(std::wstring text) : type_(Type::Text) { u_.text = new std::wstring(std::move(text)); }
+    Value(const wchar_t* text) : Value(std::wstring(text)) {}
+    static Value logical(bool b) noexcept {
+        Value v;
+        v.type_ = Type::Logical;
+        v.u_.logical = b;
+        return v;
+    }
+    static Value error(ErrorKind e) noexcept {
+        Value v;
+        v.type_ = Type::Error;
+        v.u_.error = e;
+        return v;
+    }
 
-    Type type() const { return static_cast<Type>(v_.index()); }
-    bool isEmpty() const { return type() == Type::Empty; }
-    bool isNumber() const { return type() == Type::Number; }
-    bool isText() const { return type() == Type::Text; }
-    bool isLogical() const { return type() == Type::Logical; }
-    bool isError() const { return type() == Type::Error; }
+    Value(const Value& o) : type_(o.type_), u_(o.u_) {
+        if (type_ == Type::Text) u_.text = new std::wstring(*o.u_.text);
+    }
+    // A value moved from is empty.
+    Value(Value&& o) noexcept : type_(o.type_), u_(o.u_) { o.type_ = Type::Empty; }
+    Value& operator=(const Value& o) {
+        if (this != &o) *this = Value(o);
+        return *this;
+    }
+    Value& operator=(Value&& o) noexcept {
+        if (this != &o) {
+            release();
+            type_ = o.type_;
+            u_ = o.u_;
+            o.type_ = Type::Empty;
+        }
+        return *this;
+    }
+    ~Value() { release(); }
 
-    double number() const { return std::get<double>(v_); }
-    const std::wstring& text() const { return std::get<std::wstring>(v_); }
-    bool logicalValue() const { return std::get<bool>(v_); }
-    ErrorKind errorKind() const { return std::get<ErrorKind>(v_); }
+    Type type() const { return type_; }
+    bool isEmpty() const { return type_ == Type::Empty; }
+    bool isNumber() const { return type_ == Type::Number; }
+    bool isText() const { return type_ == Type::Text; }
+    bool isLogical() const { return type_ == Type::Logical; }
+    bool isError() const { return type_ == Type::Error; }
+
+    double number() const { return expect(Type::Number).number; }
+    const std::wstring& text() const { return *expect(Type::Text).text; }
+    bool logicalValue() const { return expect(Type::Logical).logical; }
+    ErrorKind errorKind() const { return expect(Type::Error).error; }
 
     // The value text the module reads: a number in its shortest exact decimal
     // form ("0.1", "12", "1E+20" style not used: plain digits up to 1e21,
@@ -59,14 +91,41 @@ public:
     // by its name, an empty value as "".
     std::wstring toText() const;
 
-    bool operator==(const Value& other) const = default;
+    bool operator==(const Value& other) const {
+        if (type_ != other.type_) return false;
+        switch (type_) {
+        case Type::Number:
+            return u_.number == other.u_.number;
+        case Type::Text:
+            return *u_.text == *other.u_.text;
+        case Type::Logical:
+            return u_.logical == other.u_.logical;
+        case Type::Error:
+            return u_.error == other.u_.error;
+        default:
+            return true;
+        }
+    }
 
 private:
-    struct Tag {};
-    Value(Tag, bool b) : v_(b) {}
-    Value(Tag, ErrorKind e) : v_(e) {}
-    std::variant<Empty, double, std::wstring, bool, ErrorKind> v_;
+    union Payload {
+        double number;
+        std::wstring* text;
+        bool logical;
+        ErrorKind error;
+    };
+    const Payload& expect(Type t) const {
+        if (type_ != t) throw std::bad_variant_access();
+        return u_;
+    }
+    void release() noexcept {
+        if (type_ == Type::Text) delete u_.text;
+    }
+
+    Type type_ = Type::Empty;
+    Payload u_;
 };
+static_assert(sizeof(Value) == 16, "every cell holds a value");
 
 // Shortest decimal text that reads back as exactly `number` (locale-free).
 std::wstring numberToText(double number);
