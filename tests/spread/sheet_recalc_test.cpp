@@ -148,6 +148,38 @@ TEST(SheetRecalc, CustomFunctionsMayReadWriteAndComputeOtherSheets) {
     EXPECT_GE(calls, 3);
 }
 
+// Changing the same cell again reuses the order of the last pass only while
+// the dependencies stay as they were, and the kept order goes with the
+// sheet's contents.
+TEST(SheetRecalc, RepeatedChangesFollowNewDependencies) {
+    Sheet s = sized(4, 2);
+    s.setData(1, 1, L"1");
+    s.setFormula(2, 1, L"A1+1");
+    s.setFormula(3, 1, L"B1*2");
+    s.setData(1, 1, L"2");
+    EXPECT_EQ(s.valueText(3, 1), L"6");
+    s.setFormula(3, 1, L"A1*10"); // same cells, new dependencies
+    s.setFormula(4, 1, L"C1+1");
+    s.setData(1, 1, L"3");
+    EXPECT_EQ(s.valueText(2, 1), L"4");
+    EXPECT_EQ(s.valueText(3, 1), L"30");
+    EXPECT_EQ(s.valueText(4, 1), L"31");
+    ASSERT_TRUE(s.insertCols(2)); // everything moves one column right
+    s.setData(1, 1, L"4");
+    EXPECT_EQ(s.valueText(4, 1), L"40");
+
+    Sheet t = sized(4, 2);
+    t.setData(1, 1, L"1");
+    t.setFormula(2, 1, L"A1*3");
+    t.setData(1, 1, L"2");
+    s.swapContent(t);
+    s.setData(1, 1, L"5");
+    t.setData(1, 1, L"6");
+    EXPECT_EQ(s.valueText(2, 1), L"15");
+    EXPECT_EQ(t.valueText(4, 1), L"60");
+    EXPECT_EQ(t.valueText(3, 1), L"7");
+}
+
 // A custom function may read anything, so its formula is computed again
 // after any change, even of a cell that nothing reads.
 TEST(SheetRecalc, CustomFunctionFormulasFollowEveryChange) {

@@ -55,6 +55,7 @@ void RangeIndex::sortIfNeeded() const {
 
 void DependencyGraph::link(uint32_t node, const std::vector<CellRange>& refs, CellMap& cells,
                            uint32_t& rangeBegin, uint32_t& rangeCount) {
+    ++version_;
     rangeBegin = kNone;
     rangeCount = 0;
     for (const CellRange& r : refs) {
@@ -79,6 +80,7 @@ void DependencyGraph::link(uint32_t node, const std::vector<CellRange>& refs, Ce
 
 void DependencyGraph::unlink(uint32_t node, const std::vector<CellRange>& refs, CellMap& cells,
                              uint32_t rangeBegin, uint32_t rangeCount, CellKey keep) {
+    ++version_;
     for (uint32_t i = 0; i < rangeCount; ++i)
         ranges_.remove(rangeBegin + i);
     for (const CellRange& r : refs) {
@@ -100,6 +102,7 @@ void DependencyGraph::unlink(uint32_t node, const std::vector<CellRange>& refs, 
 }
 
 void DependencyGraph::clear() {
+    ++version_;
     edges_.clear();
     freeEdge_ = kNone;
     ranges_.clear();

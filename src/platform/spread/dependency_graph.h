@@ -59,6 +59,8 @@ public:
                 uint32_t rangeBegin, uint32_t rangeCount, CellKey keep);
     // Forgets every edge (the caller clears Cell::firstDep).
     void clear();
+    // Changes whenever an edge or block entry is added or removed.
+    uint64_t version() const { return version_; }
     // Whether removed blocks pile up enough that a rebuild pays.
     bool wantsRebuild() const;
 
@@ -90,6 +92,7 @@ private:
     };
     std::vector<Edge> edges_;
     uint32_t freeEdge_ = kNone;
+    uint64_t version_ = 0;
     RangeIndex ranges_;
 };
 

@@ -84,11 +84,7 @@ struct RecalcScope {
     SheetData& d;
 };
 
-struct Step {
-    uint32_t node;
-    uint32_t gen;
-    bool cyclic;
-};
+using Step = RecalcStep;
 
 constexpr uint32_t kDone = kNone;
 
@@ -298,6 +294,12 @@ void recalcFromKeys(Sheet& sheet, const CellKey* changed, size_t count) {
     // Most edits while a sheet is being filled change a cell nothing reads.
     if (count == 1 && c.volatileCount == 0 && !c.graph.mayHaveDependents(c.cells, changed[0]))
         return;
+    RecalcOrder& last = c.lastOrder;
+    if (count == 1 && last.valid && last.changed == changed[0] &&
+        last.graphVersion == c.graph.version()) {
+        run(sheet, last.steps);
+        return;
+    }
     newEpoch(d);
     std::vector<uint32_t> set;
     auto visit = [&](uint32_t n) {
@@ -315,7 +317,17 @@ void recalcFromKeys(Sheet& sheet, const CellKey* changed, size_t count) {
         c.graph.forEachDependentAt(c.cells, node.cell, node.key, visit);
     }
     if (set.empty()) return;
-    run(sheet, orderOf(d, set));
+    if (count != 1) {
+        run(sheet, orderOf(d, set));
+        return;
+    }
+    // Kept for the next change of the same cell. Nothing replaces it while
+    // it runs: a recalculation started during one does nothing.
+    last.steps = orderOf(d, set);
+    last.changed = changed[0];
+    last.graphVersion = c.graph.version();
+    last.valid = true;
+    run(sheet, last.steps);
 }
 
 } // namespace

@@ -46,6 +46,25 @@ struct FormulaNode {
 };
 static_assert(sizeof(FormulaNode) == 32);
 
+// One step of a recalculation: the node and its generation when the order
+// was worked out (a node replaced since is skipped), and whether it lies on
+// a cycle.
+struct RecalcStep {
+    uint32_t node;
+    uint32_t gen;
+    bool cyclic;
+};
+
+// The order of the last recalculation after a change of one cell, kept while
+// the dependency graph stays as it was: changing the same cell again (the
+// usual way of trying values) needs no new order.
+struct RecalcOrder {
+    bool valid = false;
+    CellKey changed = 0;
+    uint64_t graphVersion = 0;
+    std::vector<RecalcStep> steps;
+};
+
 // Everything that load and swapContent exchange.
 struct SheetContent {
     int maxCols = 0, maxRows = 0;
@@ -57,6 +76,7 @@ struct SheetContent {
     size_t formulaCount = 0;
     size_t volatileCount = 0;
     DependencyGraph graph;
+    RecalcOrder lastOrder;
     std::vector<CellRange> spans;
     int defaultColWidth = 72, defaultRowHeight = 17; // pixels
     std::map<int, int> colWidths, rowHeights;        // pixels, by column / row
