@@ -14,10 +14,13 @@ TEST(SheetCells, BehavesLikeAMapUnderRandomInsertAndErase) {
     std::mt19937 rng(7);
     // Few distinct keys so that probe runs collide and erase shifts them;
     // rows in three far-apart bands, the header row among them, so that
-    // pages fill, empty and come back.
+    // pages fill, empty and come back (in the middle band every cell has a
+    // page of its own).
     std::uniform_int_distribution<int> pick(0, 3000), op(0, 2);
     for (int step = 0; step < 60000; ++step) {
-        CellKey key = cellKey(pick(rng) % 60, pick(rng) % 50 + pick(rng) % 3 * 500000);
+        int band = pick(rng) % 3;
+        CellKey key =
+            cellKey(pick(rng) % 60, pick(rng) % 50 * (band == 1 ? 16 : 1) + band * 500000);
         if (op(rng) == 0) {
             cells.erase(key);
             model.erase(key);
@@ -39,6 +42,18 @@ TEST(SheetCells, BehavesLikeAMapUnderRandomInsertAndErase) {
     }
     EXPECT_EQ(visited, model.size());
     EXPECT_EQ(cells.find(cellKey(999, 999)), cells.end());
+
+    // A page that empties goes; a cell of it made again must not land in
+    // the page given up, which the next new page takes.
+    CellMap few;
+    few[cellKey(9, 9)].value = Value(9);
+    few[cellKey(1, 1)].value = Value(1);
+    few.erase(cellKey(1, 1));
+    few[cellKey(1, 2)].value = Value(2);
+    few[cellKey(5, 100)].value = Value(3);
+    ASSERT_NE(few.find(cellKey(1, 2)), few.end());
+    EXPECT_EQ(few.find(cellKey(1, 2))->second.value, Value(2));
+    EXPECT_EQ(few.find(cellKey(5, 100))->second.value, Value(3));
 }
 
 TEST(SheetCells, ReferencesSurviveGrowthAndErasingWhileIterating) {

@@ -54,7 +54,7 @@ void dropFormula(SheetData& d, Cell& cell) {
     uint32_t n = cell.formula;
     FormulaNode& node = c.nodes[n];
     // Linking and unlinking never re-enter: one scratch list serves them.
-    static thread_local std::vector<CellRange> refs;
+    std::vector<CellRange>& refs = d.refScratch;
     refs.clear();
     node.formula->references(refs);
     cell.formula = kNone; // before unlink: a self-reference must not keep the cell
@@ -88,7 +88,7 @@ uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Fo
     node.key = key;
     node.isVolatile = f->isVolatile();
     if (node.isVolatile) ++c.volatileCount;
-    static thread_local std::vector<CellRange> refs;
+    std::vector<CellRange>& refs = d.refScratch;
     refs.clear();
     f->references(refs);
     node.formula = std::move(f);

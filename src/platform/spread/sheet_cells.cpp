@@ -17,6 +17,8 @@ void CellMap::swap(CellMap& o) noexcept {
     std::swap(pages_, o.pages_);
     std::swap(freePages_, o.freePages_);
     std::swap(pageCount_, o.pageCount_);
+    std::swap(lastPage_, o.lastPage_);
+    std::swap(lastAt_, o.lastAt_);
     std::swap(chunks_, o.chunks_);
     std::swap(live_, o.live_);
     std::swap(free_, o.free_);
@@ -27,9 +29,15 @@ void CellMap::swap(CellMap& o) noexcept {
 uint32_t CellMap::findPage(CellKey key) const {
     if (pageCount_ == 0) return kNone;
     CellKey page = key >> kPageBits;
+    if (lastAt_ != kNone && lastPage_ == page) return lastAt_;
     for (size_t h = hashCellKey(page) & mask_;; h = (h + 1) & mask_) {
         const Slot& s = table_[h];
-        if (s.at == kNone || s.page == page) return s.at;
+        if (s.at == kNone) return kNone;
+        if (s.page == page) {
+            lastPage_ = page;
+            lastAt_ = s.at;
+            return s.at;
+        }
     }
 }
 
@@ -79,6 +87,8 @@ uint32_t CellMap::makePage(CellKey key) {
         h = (h + 1) & mask_;
     table_[h] = Slot{page, at};
     ++pageCount_;
+    lastPage_ = page;
+    lastAt_ = at;
     return at;
 }
 
@@ -99,6 +109,7 @@ void CellMap::dropPage(CellKey key, uint32_t at) {
         }
     }
     table_[hole] = Slot{0, kNone};
+    if (lastAt_ == at) lastAt_ = kNone;
     freePages_.push_back(at);
     --pageCount_;
 }
@@ -155,6 +166,7 @@ void CellMap::clear() {
     pages_.clear();
     freePages_.clear();
     pageCount_ = 0;
+    lastAt_ = kNone;
     chunks_.clear();
     live_.clear();
     free_.clear();

@@ -165,6 +165,9 @@ private:
 
     std::vector<Slot> table_;
     size_t mask_ = 0;
+    // The page found last: cells are mostly visited down a column, 16 to a page.
+    mutable CellKey lastPage_ = 0;
+    mutable uint32_t lastAt_ = kNone;
     std::vector<Page> pages_;
     std::vector<uint32_t> freePages_;
     size_t pageCount_ = 0;

@@ -104,8 +104,10 @@ struct SheetData {
     // Formulas replaced while an evaluation may still run in them; freed when
     // the outermost evaluation ends.
     std::vector<std::unique_ptr<Formula>> retired;
-    // Scratch of the recalculation, kept to save allocations.
+    // Scratch of the recalculation and of linking formulas, kept to save
+    // allocations.
     std::vector<uint32_t> stamp, indeg;
+    std::vector<CellRange> refScratch;
     uint32_t epoch = 0;
 
     SheetData() {
