@@ -86,6 +86,12 @@ struct RecalcScope {
 
 using Step = RecalcStep;
 
+// Calls fn(node) for every formula node reading the cell of node `n`.
+template <class Fn> void forEachReader(const SheetContent& c, uint32_t n, Fn&& fn) {
+    uint32_t cell = c.nodes[n].cell;
+    c.graph.forEachDependentAt(c.cells, cell, c.cells.keyAt(cell), fn);
+}
+
 constexpr uint32_t kDone = kNone;
 
 // Marks the set being computed: stamp[n] == epoch.
@@ -110,8 +116,7 @@ std::vector<uint32_t> findCycles(const SheetData& d, const std::vector<uint32_t>
     std::vector<uint32_t> begin(set.size() + 1, 0), adj;
     for (uint32_t i = 0; i < set.size(); ++i) {
         begin[i] = static_cast<uint32_t>(adj.size());
-        const FormulaNode& node = c.nodes[set[i]];
-        c.graph.forEachDependentAt(c.cells, node.cell, node.key, [&](uint32_t dep) {
+        forEachReader(c, set[i], [&](uint32_t dep) {
             auto it = local.find(dep);
             if (it != local.end()) adj.push_back(it->second);
         });
@@ -178,7 +183,7 @@ std::vector<Step> orderOf(SheetData& d, const std::vector<uint32_t>& set) {
     for (uint32_t n : set)
         d.indeg[n] = 0;
     for (uint32_t n : set)
-        c.graph.forEachDependentAt(c.cells, c.nodes[n].cell, c.nodes[n].key, [&](uint32_t dep) {
+        forEachReader(c, n, [&](uint32_t dep) {
             if (inSet(dep)) ++d.indeg[dep];
         });
     std::vector<Step> order;
@@ -187,7 +192,7 @@ std::vector<Step> orderOf(SheetData& d, const std::vector<uint32_t>& set) {
     for (uint32_t n : set)
         if (d.indeg[n] == 0) queue.push_back(n);
     auto release = [&](uint32_t n) {
-        c.graph.forEachDependentAt(c.cells, c.nodes[n].cell, c.nodes[n].key, [&](uint32_t dep) {
+        forEachReader(c, n, [&](uint32_t dep) {
             if (inSet(dep) && d.indeg[dep] != kDone && --d.indeg[dep] == 0) queue.push_back(dep);
         });
     };
@@ -252,7 +257,7 @@ bool computeCell(Sheet& sheet, CellKey key) {
 void computeNode(Sheet& sheet, uint32_t n) {
     SheetData& d = sheet.internals();
     uint32_t gen = d.content.nodes[n].gen;
-    CellKey key = d.content.nodes[n].key;
+    CellKey key = d.content.cells.keyAt(d.content.nodes[n].cell);
     const Formula* f = d.content.nodes[n].formula.get();
     Value result = Value::error(ErrorKind::Value);
     if (d.evalDepth < kMaxEvalDepth) {
@@ -312,10 +317,8 @@ void recalcFromKeys(Sheet& sheet, const CellKey* changed, size_t count) {
     if (c.volatileCount != 0)
         for (uint32_t n = 0; n < c.nodes.size(); ++n)
             if (c.nodes[n].formula && c.nodes[n].isVolatile) visit(n);
-    for (size_t i = 0; i < set.size(); ++i) {
-        const FormulaNode& node = c.nodes[set[i]];
-        c.graph.forEachDependentAt(c.cells, node.cell, node.key, visit);
-    }
+    for (size_t i = 0; i < set.size(); ++i)
+        forEachReader(c, set[i], visit);
     if (set.empty()) return;
     if (count != 1) {
         run(sheet, orderOf(d, set));

@@ -58,7 +58,7 @@ void dropFormula(SheetData& d, Cell& cell) {
     refs.clear();
     node.formula->references(refs);
     cell.formula = kNone; // before unlink: a self-reference must not keep the cell
-    c.graph.unlink(n, refs, c.cells, node.rangeBegin, node.rangeCount, node.key);
+    c.graph.unlink(n, refs, c.cells, node.rangeBegin, node.rangeCount, c.cells.keyAt(node.cell));
     // An evaluation further up the stack may still be running in it.
     if (d.evalDepth > 0 || d.recalculating)
         d.retired.push_back(std::move(node.formula));
@@ -85,7 +85,6 @@ uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Fo
         c.nodes.emplace_back();
     }
     FormulaNode& node = c.nodes[n];
-    node.key = key;
     node.isVolatile = f->isVolatile();
     if (node.isVolatile) ++c.volatileCount;
     std::vector<CellRange>& refs = d.refScratch;

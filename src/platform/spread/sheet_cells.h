@@ -125,6 +125,7 @@ public:
         uint32_t i = lookup(key);
         return i == slots_ ? kNone : i;
     }
+    CellKey keyAt(uint32_t index) const { return entry(index).first; }
     Cell& at(uint32_t index) { return entry(index).second; }
     const Cell& at(uint32_t index) const { return entry(index).second; }
     void reserve(size_t count);

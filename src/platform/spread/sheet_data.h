@@ -35,16 +35,16 @@ struct CellAttrs {
     }
 };
 
-// 32 bytes: a sheet may hold a million of them.
+// 24 bytes: a sheet may hold a million of them. The cell's key is the one
+// stored with the cell.
 struct FormulaNode {
-    CellKey key = 0;
     std::unique_ptr<Formula> formula; // null: free slot
     uint32_t cell = kNone;            // the cell's position in the cell map
     uint32_t gen : 31 = 0;            // bumped whenever the slot changes hands
     bool isVolatile : 1 = false;
     uint32_t rangeBegin = kNone, rangeCount = 0;
 };
-static_assert(sizeof(FormulaNode) == 32);
+static_assert(sizeof(FormulaNode) == 24);
 
 // One step of a recalculation: the node and its generation when the order
 // was worked out (a node replaced since is skipped), and whether it lies on

@@ -44,10 +44,7 @@ template <class Map> void remapCells(SheetContent& c, Map&& map) {
         }
         uint32_t n = cell.formula;
         fresh[*to] = std::move(cell);
-        if (n != kNone) {
-            c.nodes[n].key = *to;
-            c.nodes[n].cell = fresh.indexOf(*to);
-        }
+        if (n != kNone) c.nodes[n].cell = fresh.indexOf(*to);
     }
     c.cells.swap(fresh);
 }
