@@ -25,6 +25,8 @@ namespace {
 // for a sheet loaded from a remembered file it is kept between runs while
 // the variables' names and cells are the same.
 struct Addresses {
+    // Kept between runs: for the sheet file `source`, built from `variables`.
+    bool kept = false;
     std::weak_ptr<const spread::Sheet> source;
     std::vector<std::tuple<std::wstring, int, int>> variables; // name, col, row
     calc_area::WordReplacer replacer;
@@ -70,7 +72,8 @@ bool sameVariables(const Addresses& a, const VkVarCells& cells) {
 }
 
 // Each variable's name to its cell address, and to its place in the list.
-std::shared_ptr<Addresses> buildAddresses(const VkVarCells& cells) {
+// Kept ones also list the variables they were built from.
+std::shared_ptr<Addresses> buildAddresses(const VkVarCells& cells, bool keep) {
     auto out = std::make_shared<Addresses>();
     gCalcCellGetVarNames.start();
     gCalcCellGetVarNames.end();
@@ -78,7 +81,7 @@ std::shared_ptr<Addresses> buildAddresses(const VkVarCells& cells) {
     for (int i = 0; i < cells.length(); ++i) {
         gCalcCellGetVarCoordName.start();
         const VkVarCell& cell = cells[i];
-        out->variables.emplace_back(cell.name.str(), cell.col, cell.row);
+        if (keep) out->variables.emplace_back(cell.name.str(), cell.col, cell.row);
         out->replacer.add(cell.name, getAlfabet(cell.col) + Zrl_String(cell.row));
         out->index.emplace(folded(cell.name), i);
         gCalcCellGetVarCoordName.end();
@@ -91,14 +94,15 @@ std::shared_ptr<Addresses> buildAddresses(const VkVarCells& cells) {
 // its variables are the same, else new ones.
 std::shared_ptr<Addresses> addressesFor(const std::shared_ptr<const spread::Sheet>& source,
                                         const VkVarCells& cells) {
-    if (!source) return buildAddresses(cells);
+    if (!source) return buildAddresses(cells, false);
     thread_local std::unordered_map<const spread::Sheet*, std::shared_ptr<Addresses>> kept;
     auto it = kept.find(source.get());
     if (it != kept.end() && it->second->source.lock() == source &&
         sameVariables(*it->second, cells))
         return it->second;
     if (kept.size() >= 64) kept.clear();
-    auto built = buildAddresses(cells);
+    auto built = buildAddresses(cells, true);
+    built->kept = true;
     built->source = source;
     kept[source.get()] = built;
     return built;
@@ -197,15 +201,21 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
         setNumberType(col, row, col, row, 7, false);
     gCalcCellReplaceVariables.start();
     const std::shared_ptr<Addresses> addresses =
-        run != nullptr ? run->addresses : buildAddresses(varCells);
-    auto known = addresses->replaced.find(eq.expression.str());
-    if (known == addresses->replaced.end()) {
-        Zrl_String replaced = eq.expression;
-        addresses->replacer.apply(replaced, true);
-        if (addresses->replaced.size() >= 4096) addresses->replaced.clear();
-        known = addresses->replaced.emplace(eq.expression.str(), replaced.str()).first;
+        run != nullptr ? run->addresses : buildAddresses(varCells, false);
+    Zrl_String formula = eq.expression;
+    if (!addresses->kept) {
+        addresses->replacer.apply(formula, true);
+    } else {
+        // Kept addresses remember each equation they replaced.
+        auto known = addresses->replaced.find(eq.expression.str());
+        if (known == addresses->replaced.end()) {
+            addresses->replacer.apply(formula, true);
+            if (addresses->replaced.size() >= 4096) addresses->replaced.clear();
+            addresses->replaced.emplace(eq.expression.str(), formula.str());
+        } else {
+            formula = Zrl_String(known->second);
+        }
     }
-    const Zrl_String formula(known->second);
     gCalcCellReplaceVariables.end();
     if (!setFormula(col, row, formula)) return failed();
     gCalcCellCalcFunctionsPrepare.end();

@@ -88,8 +88,7 @@ bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& s
         {
             std::lock_guard<std::mutex> guard(all.lock);
             auto it = all.entries.find(path.str());
-            if (it != all.entries.end() && stampOf(it->second.checked) == it->second.stamp &&
-                settled(it->second.stamp, it->second.readNs)) {
+            if (it != all.entries.end() && stampOf(it->second.checked) == it->second.stamp) {
                 if (!it->second.found) return false;
                 found = it->second.resolved;
                 stamp = it->second.stamp;
@@ -102,6 +101,8 @@ bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& s
             stamp = l.stamp;
         }
         const bool ok = l.found;
+        // Only a stamp that will change with what it stands for is kept.
+        if (!settled(l.stamp, l.readNs)) return ok;
         std::lock_guard<std::mutex> guard(all.lock);
         if (all.entries.size() >= detail::kMaxEntries) all.entries.clear();
         all.entries[path.str()] = std::move(l);
@@ -139,12 +140,22 @@ bool loadSheet(const Zrl_String& path, spread::Sheet& target, std::wstring* erro
                std::shared_ptr<const spread::Sheet>* source) {
     try {
         std::wstring reason;
+        bool kept = false;
         auto cached = cachedRead<spread::Sheet>(
-            path, [&reason](const Zrl_String&, const std::filesystem::path& resolved,
-                            spread::Sheet& sheet) { return sheet.load(resolved, &reason); });
+            path,
+            [&reason](const Zrl_String&, const std::filesystem::path& resolved,
+                      spread::Sheet& sheet) { return sheet.load(resolved, &reason); },
+            &kept);
         if (!cached) {
             if (error) *error = reason.empty() ? L"cannot open " + path.str() : reason;
             return false;
+        }
+        if (!kept) {
+            // Nobody else holds a sheet that is not remembered: its content
+            // is taken rather than copied.
+            auto& own = const_cast<spread::Sheet&>(*cached);
+            if (source) *source = nullptr;
+            return spread::loadSheetContent(target, std::move(own), error);
         }
         if (!spread::loadSheetCopy(target, *cached, error)) return false;
         if (source) *source = std::move(cached);

@@ -62,11 +62,12 @@ constexpr size_t kMaxEntries = 256;
 // The content of the file `path` names, as `load(path, resolved, value)`
 // reads it: read again only when the file changed since the last successful
 // read. Null when there is no such file or load fails (nothing remembered).
+// `kept`, if given, tells whether the content is remembered (a file changed
+// too recently is not).
 template <class T, class Load>
-std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load) {
+std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load, bool* kept = nullptr) {
     struct Entry {
         FileStamp stamp;
-        long long readNs;
         std::shared_ptr<const T> value;
     };
     struct Store {
@@ -81,6 +82,7 @@ std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load) {
                                     true);
     (void)registered;
 
+    if (kept) *kept = false;
     std::filesystem::path resolved;
     FileStamp stamp;
     if (!findFile(path, resolved, stamp)) return nullptr;
@@ -88,23 +90,28 @@ std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load) {
     {
         std::lock_guard<std::mutex> guard(store.lock);
         auto it = store.entries.find(key);
-        if (it != store.entries.end() && it->second.stamp == stamp &&
-            settled(stamp, it->second.readNs))
+        if (it != store.entries.end() && it->second.stamp == stamp) {
+            if (kept) *kept = true;
             return it->second.value;
+        }
     }
     const long long readNs = nowNs();
     auto value = std::make_shared<T>();
     if (!load(path, resolved, *value)) return nullptr;
+    // Only a stamp that will change with the file is worth keeping.
+    if (!settled(stamp, readNs)) return value;
     std::lock_guard<std::mutex> guard(store.lock);
     if (store.entries.size() >= detail::kMaxEntries) store.entries.clear();
-    store.entries[key] = Entry{stamp, readNs, value};
+    store.entries[key] = Entry{stamp, value};
+    if (kept) *kept = true;
     return value;
 }
 
 // Loads the sheet file `path` names into `target` as spread::Sheet::load
 // does, from a remembered copy while the file is unchanged. False, with the
 // reason, leaves `target` as it was. `source`, if given, receives the
-// remembered sheet the content was copied from.
+// remembered sheet the content was copied from (null when the file is not
+// remembered).
 bool loadSheet(const Zrl_String& path, spread::Sheet& target, std::wstring* error = nullptr,
                std::shared_ptr<const spread::Sheet>* source = nullptr);
 

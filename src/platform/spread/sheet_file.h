@@ -30,6 +30,8 @@ void copySheetContent(const Sheet& source, Sheet& fresh);
 // does with a file. False, with the reason, leaves `target` as it was (while
 // it is calculating).
 bool loadSheetCopy(Sheet& target, const Sheet& source, std::wstring* error = nullptr);
+// The same, taking the content of `source` instead of copying it.
+bool loadSheetContent(Sheet& target, Sheet&& source, std::wstring* error = nullptr);
 
 // Writes `bytes` to `path` through a temporary file in the same folder and a
 // rename, so that the file is either the old or the new one.

@@ -50,6 +50,13 @@ bool loadSheetCopy(Sheet& target, const Sheet& source, std::wstring* error) {
     });
 }
 
+bool loadSheetContent(Sheet& target, Sheet&& source, std::wstring* error) {
+    return loadInto(target, error, [&](Sheet& fresh, bool&) {
+        fresh.swapContent(source);
+        return true;
+    });
+}
+
 bool Sheet::save(const std::filesystem::path& path, std::wstring* error) const {
     try {
         std::string bytes =
