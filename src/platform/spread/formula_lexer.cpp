@@ -33,26 +33,30 @@ bool readDigits(std::wstring_view s, size_t& p, long long& value, size_t maxDigi
 
 // Plain decimals of up to 15 digits without exponent: the digits as an
 // integer divided by a power of ten, both exact, give the correctly rounded
-// value without the general conversion.
-template <class Char> bool quickNumber(const Char* p, size_t n, double& out) {
+// value without the general conversion. Reads digits and at most one point
+// from the start of p (n characters); returns how many it read, 0 when there
+// is no digit or more than 15.
+template <class Char> size_t quickNumber(const Char* p, size_t n, double& out) {
     static constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     long long mant = 0;
     int digits = 0, frac = -1;
-    for (size_t i = 0; i < n; ++i) {
+    size_t i = 0;
+    for (; i < n; ++i) {
         Char c = p[i];
         if (c == '.') {
-            if (frac >= 0) return false;
+            if (frac >= 0) break;
             frac = 0;
             continue;
         }
-        if (c < '0' || c > '9' || ++digits > 15) return false;
+        if (c < '0' || c > '9') break;
+        if (++digits > 15) return 0;
         mant = mant * 10 + (c - '0');
         if (frac >= 0) ++frac;
     }
-    if (digits == 0) return false;
+    if (digits == 0) return 0;
     out = static_cast<double>(mant) / kPow10[frac < 0 ? 0 : frac];
-    return true;
+    return i;
 }
 
 } // namespace
@@ -109,17 +113,10 @@ bool Lexer::plainCell(CellRange& ref, uint8_t& flags) {
 }
 
 bool Lexer::plainNumber(double& value) {
-    size_t q = p_;
-    while (q < s_.size() && isDigit(s_[q]))
-        ++q;
+    if (p_ >= s_.size() || !isDigit(s_[p_])) return false;
+    size_t q = p_ + quickNumber(s_.data() + p_, s_.size() - p_, value);
     if (q == p_) return false;
-    if (q < s_.size() && s_[q] == L'.') {
-        ++q;
-        while (q < s_.size() && isDigit(s_[q]))
-            ++q;
-    }
     if (q < s_.size() && (isNameChar(s_[q]) || s_[q] == L':')) return false;
-    if (!quickNumber(s_.data() + p_, q - p_, value)) return false;
     p_ = q;
     return true;
 }
@@ -378,7 +375,7 @@ void Lexer::next(Token& t) {
         }
         if (n >= sizeof buf - 1) return single(Tok::Bad, 0);
         double v = 0;
-        if (!quickNumber(buf, n, v)) {
+        if (quickNumber(buf, n, v) != n) {
             auto r = std::from_chars(buf, buf + n, v);
             if (r.ec != std::errc() || r.ptr != buf + n || !std::isfinite(v))
                 return single(Tok::Bad, 0);
