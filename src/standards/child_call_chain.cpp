@@ -1,8 +1,7 @@
 #include "standards/child_call_chain.h"
 
-#include "platform/core/paths.h"
+#include "standards/file_cache.h"
 
-#include <system_error>
 #include <vector>
 
 namespace child_call {
@@ -16,9 +15,10 @@ std::vector<Zrl_String>& chain() {
 
 bool sameFile(const Zrl_String& a, const Zrl_String& b) {
     if (a.equal(b, false)) return true;
-    std::error_code ec;
-    const bool same = std::filesystem::equivalent(resolvePath(a), resolvePath(b), ec);
-    return !ec && same;
+    std::filesystem::path pathA, pathB;
+    filecache::FileStamp stampA, stampB;
+    return filecache::findFile(a, pathA, stampA) && filecache::findFile(b, pathB, stampB) &&
+           stampA.device == stampB.device && stampA.inode == stampB.inode;
 }
 
 } // namespace

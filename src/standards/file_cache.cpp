@@ -5,6 +5,7 @@
 #include "platform/spread/sheet_file.h"
 
 #include <algorithm>
+#include <atomic>
 #include <ctime>
 #include <sys/stat.h>
 #include <vector>
@@ -21,6 +22,8 @@ struct Lookup {
     FileStamp stamp;
     long long readNs = 0;
     bool found = false;
+    // The scope in which the stamp was last checked (0: none).
+    unsigned long checkedIn = 0;
 };
 
 struct Lookups {
@@ -28,6 +31,11 @@ struct Lookups {
     std::unordered_map<std::wstring, Lookup> entries;
     std::vector<void (*)()> clears;
 };
+
+// The scope open on this thread (0: none), and its nesting.
+thread_local unsigned long tScope = 0;
+thread_local int tScopeDepth = 0;
+std::atomic<unsigned long> gLastScope{0};
 
 Lookups& lookups() {
     static Lookups instance;
@@ -88,7 +96,11 @@ bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& s
         {
             std::lock_guard<std::mutex> guard(all.lock);
             auto it = all.entries.find(path.str());
-            if (it != all.entries.end() && stampOf(it->second.checked) == it->second.stamp) {
+            const bool checked =
+                it != all.entries.end() && ((tScope != 0 && it->second.checkedIn == tScope) ||
+                                            stampOf(it->second.checked) == it->second.stamp);
+            if (checked) {
+                it->second.checkedIn = tScope;
                 if (!it->second.found) return false;
                 found = it->second.resolved;
                 stamp = it->second.stamp;
@@ -101,6 +113,7 @@ bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& s
             stamp = l.stamp;
         }
         const bool ok = l.found;
+        l.checkedIn = tScope;
         // Only a stamp that will change with what it stands for is kept.
         if (!settled(l.stamp, l.readNs)) return ok;
         std::lock_guard<std::mutex> guard(all.lock);
@@ -116,6 +129,14 @@ bool isFile(const Zrl_String& path) {
     std::filesystem::path found;
     FileStamp stamp;
     return findFile(path, found, stamp);
+}
+
+Scope::Scope() {
+    if (tScopeDepth++ == 0) tScope = ++gLastScope;
+}
+
+Scope::~Scope() {
+    if (--tScopeDepth == 0) tScope = 0;
 }
 
 void clearAll() {

@@ -52,6 +52,17 @@ bool isFile(const Zrl_String& path);
 // Forgets everything remembered.
 void clearAll();
 
+// One evaluation, child evaluations included: within it the files are taken
+// not to change, so a look-up checked once in it is not checked again.
+// Scopes nest; the outermost one counts.
+class Scope {
+public:
+    Scope();
+    ~Scope();
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+};
+
 namespace detail {
 // Registers a cache's clear function with clearAll.
 void onClearAll(void (*clear)());

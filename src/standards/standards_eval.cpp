@@ -6,6 +6,7 @@
 #include "standards/child_call_chain.h"
 #include "standards/dlg_ss_standards.h"
 #include "standards/dlg_standards_data.h"
+#include "standards/file_cache.h"
 #include "standards/standards_timers.h"
 
 #include <vector>
@@ -145,6 +146,7 @@ private:
 bool StartDlgStandardsSS(VkDlgStandardsData& data) {
     try {
         const zrlss::ResourceScope resources;
+        const filecache::Scope files;
         const PooledWindow window;
         CDlgSSStandards* dlg = window.get();
         if (dlg == nullptr) return false;

@@ -70,6 +70,15 @@ TEST_F(FileCache, SettledFilesAreReadOnceUntilTheyChange) {
     // Mixed-case spellings of one file share its entry.
     EXPECT_EQ(read(lib.dir() / "REPLACED.TXT"), "old");
     EXPECT_EQ(loads, 2);
+    // Within one evaluation a file is checked once; the next one sees the
+    // change.
+    {
+        filecache::Scope evaluation;
+        EXPECT_EQ(read(appended), "old");
+        fs::remove(appended);
+        EXPECT_EQ(read(appended), "old");
+    }
+    EXPECT_EQ(read(appended), "");
 
     write(replaced, "new", true);
     write(appended, "old+new");
