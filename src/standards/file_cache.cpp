@@ -166,7 +166,7 @@ bool loadSheet(const Zrl_String& path, spread::Sheet& target, std::wstring* erro
             path,
             [&reason](const Zrl_String&, const std::filesystem::path& resolved,
                       spread::Sheet& sheet) { return sheet.load(resolved, &reason); },
-            &kept);
+            &kept, detail::kMaxSheets);
         if (!cached) {
             if (error) *error = reason.empty() ? L"cannot open " + path.str() : reason;
             return false;

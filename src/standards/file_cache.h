@@ -66,8 +66,10 @@ public:
 namespace detail {
 // Registers a cache's clear function with clearAll.
 void onClearAll(void (*clear)());
-// Entries a cache keeps before it starts over.
+// Entries a cache keeps before it starts over; fewer of the sheets, which
+// are larger.
 constexpr size_t kMaxEntries = 256;
+constexpr size_t kMaxSheets = 32;
 } // namespace detail
 
 // The content of the file `path` names, as `load(path, resolved, value)`
@@ -76,7 +78,8 @@ constexpr size_t kMaxEntries = 256;
 // `kept`, if given, tells whether the content is remembered (a file changed
 // too recently is not).
 template <class T, class Load>
-std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load, bool* kept = nullptr) {
+std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load, bool* kept = nullptr,
+                                    size_t maxEntries = detail::kMaxEntries) {
     struct Entry {
         FileStamp stamp;
         std::shared_ptr<const T> value;
@@ -112,7 +115,7 @@ std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load, bool* kep
     // Only a stamp that will change with the file is worth keeping.
     if (!settled(stamp, readNs)) return value;
     std::lock_guard<std::mutex> guard(store.lock);
-    if (store.entries.size() >= detail::kMaxEntries) store.entries.clear();
+    if (store.entries.size() >= maxEntries) store.entries.clear();
     store.entries[key] = Entry{stamp, value};
     if (kept) *kept = true;
     return value;
