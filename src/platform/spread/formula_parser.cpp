@@ -21,6 +21,7 @@
 // The range operator ":" only joins two references and is read with them as
 // one REF token. Parentheses and function calls nest at most kMaxDepth deep;
 // deeper text is refused rather than risking the stack.
+#include "platform/spread/formula_cache.h"
 #include "platform/spread/formula_code.h"
 #include "platform/spread/formula_impl.h"
 #include "platform/spread/formula_lexer.h"
@@ -388,15 +389,23 @@ std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, 
             static thread_local std::vector<Instr> scratch;
             Draft draft;
             scratch.clear();
-            bool ok = compileSimple(text, style, col, row, scratch);
-            if (!ok) {
+            const bool simple = compileSimple(text, style, col, row, scratch);
+            bool ok = simple;
+            if (!simple) {
+                // Only what needs the full parser is worth keeping.
+                if (auto kept = cachedFormula(text, style, col, row)) return kept;
                 scratch.clear();
                 std::swap(draft.code, scratch);
                 Parser parser(text, style, col, row);
                 ok = parser.run(draft, why);
                 std::swap(draft.code, scratch);
             }
-            if (ok) return CompiledFormula::make(scratch, std::move(draft.texts), draft.isVolatile);
+            if (ok) {
+                auto made =
+                    CompiledFormula::make(scratch, std::move(draft.texts), draft.isVolatile);
+                if (!simple) keepFormula(text, style, col, row, *made);
+                return made;
+            }
         }
         if (error) *error = why;
     } catch (...) {
