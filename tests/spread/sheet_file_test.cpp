@@ -2,6 +2,7 @@
 // malformed files without touching the sheet, CSV both ways.
 #include "platform/spread/csv.h"
 #include "platform/spread/sheet.h"
+#include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_file.h"
 
 #include <filesystem>
@@ -104,6 +105,63 @@ TEST(SheetFile, SaveThenLoadGivesBackTheSameSheet) {
     fs::remove_all(dir);
 }
 
+TEST(SheetFile, SharedFontsAndTypesAreWrittenOnceAndSharedAgainWhenRead) {
+    Sheet a;
+    a.setMaxCols(3);
+    a.setMaxRows(300);
+    Font bold;
+    bold.weight = 700;
+    // Equal fonts set apart still make one table entry.
+    a.setFontRange(1, 1, 3, 150, bold);
+    a.setFontRange(1, 151, 3, 300, bold);
+    a.setCellTypeRange(1, 1, 1, 300, CellType::number(0));
+    a.setData(2, 7, L"x\x01\x7F\U0001F600");
+    a.setTag(3, 7, std::wstring(1, static_cast<wchar_t>(0xD800))); // cannot be UTF-8
+    std::string text = writeSheetText(a);
+    EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
+    EXPECT_NE(
+        text.find("\"fonts\": [\n    {\"name\":\"Tahoma\",\"height\":15,\"weight\":700}\n  ]"),
+        std::string::npos);
+    EXPECT_EQ(text.find("\"name\"", text.find("\"cells\"")), std::string::npos);
+    EXPECT_NE(text.find("\"t\":\"x\\u0001\x7F\xF0\x9F\x98\x80\""), std::string::npos);
+    Sheet b;
+    std::wstring why;
+    ASSERT_TRUE(readSheetText(b, text, &why)) << std::string(why.begin(), why.end());
+    EXPECT_EQ(b.font(2, 299), bold);
+    EXPECT_EQ(b.cellType(1, 300), CellType::number(0));
+    EXPECT_EQ(b.data(2, 7), L"x\x01\x7F\U0001F600");
+    EXPECT_EQ(b.tag(3, 7), L"\uFFFD");
+    EXPECT_EQ(b.internals()
+                  .content.attrs[b.internals().content.cells.find(cellKey(1, 1))->second.attrs]
+                  .font,
+              b.internals()
+                  .content.attrs[b.internals().content.cells.find(cellKey(3, 300))->second.attrs]
+                  .font);
+}
+
+TEST(SheetFile, FirstVersionFilesStillLoad) {
+    const std::string v1 = R"({"format":"zrlss-sheet","version":1,"cols":3,"rows":2,"cells":[
+        {"c":1,"font":{"height":20,"italic":true,"name":"Arial","weight":700},"n":1.5,"r":1,
+         "type":{"decimals":3,"kind":"number"}},
+        {"b":true,"c":2,"r":1,"type":{"kind":"check","picture":"off.bmp","picture2":"on.bmp"}},
+        {"back":"0x00FFD1A4","border":{"color":"0xFFFFFFFF","sides":31,"style":1},"c":3,"r":2,
+         "tag":"t","typed":"007"}]})";
+    Sheet s;
+    std::wstring why;
+    ASSERT_TRUE(readSheetText(s, v1, &why)) << std::string(why.begin(), why.end());
+    EXPECT_EQ(s.font(1, 1), (Font{L"Arial", 20, 700, true, false}));
+    EXPECT_EQ(s.cellType(1, 1), CellType::number(3));
+    EXPECT_EQ(s.cellType(2, 1), CellType::checkBox(L"", L"off.bmp", L"on.bmp"));
+    EXPECT_EQ(s.border(3, 2), (Border{31, 1, kDefaultColor}));
+    EXPECT_EQ(s.tag(3, 2), L"t");
+    EXPECT_EQ(s.data(3, 2), L"007");
+    // Saved again, it is a current file with the same content.
+    Sheet t;
+    ASSERT_TRUE(readSheetText(t, writeSheetText(s)));
+    EXPECT_EQ(writeSheetText(t), writeSheetText(s));
+    EXPECT_EQ(t.font(1, 1), s.font(1, 1));
+}
+
 TEST(SheetFile, MalformedFilesLeaveTheSheetAsItWas) {
     fs::path dir = tempDir();
     Sheet good = everything();
@@ -122,6 +180,11 @@ TEST(SheetFile, MalformedFilesLeaveTheSheetAsItWas) {
         R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"cells":[{"c":1,"r":1,"type":{"kind":"x"}}]})",
         "{\"format\":\"zrlss-sheet\",\"version\":1,\"cols\":1,\"rows\":1,\"cells\":[{\"c\":1,\"r\":"
         "1,\"t\":\"\xC0\xAF\"}]}",
+        // Table entries that are missing or of the wrong kind.
+        R"({"format":"zrlss-sheet","version":2,"cols":2,"rows":2,"fonts":[],"cells":[{"c":1,"r":1,"font":0}]})",
+        R"({"format":"zrlss-sheet","version":2,"cols":2,"rows":2,"types":[{"kind":"edit"}],"cells":[{"c":1,"r":1,"type":-1}]})",
+        R"({"format":"zrlss-sheet","version":2,"cols":2,"rows":2,"fonts":[{"name":"A"}],"cells":[{"c":1,"r":1,"font":{"name":"A"}}]})",
+        R"({"format":"zrlss-sheet","version":2,"cols":2,"rows":2,"fonts":[{"height":"x"}]})",
     };
     for (const std::string& bytes : bad) {
         SCOPED_TRACE(bytes.substr(0, 80));

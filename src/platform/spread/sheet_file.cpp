@@ -1,15 +1,15 @@
-// The native sheet file: a JSON document with one cell per line (see
-// docs/sheet-file-format.md).
+// Reading the native sheet file (see docs/sheet-file-format.md), and copying
+// what such a file holds from one sheet to another.
 #include "platform/spread/sheet_file.h"
 
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_data.h"
+#include "platform/spread/sheet_file_names.h"
 #include "platform/spread/sheet_utf8.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <nlohmann/json.hpp>
 #include <unordered_set>
@@ -17,121 +17,21 @@
 namespace spread {
 
 using detail::fromUtf8;
-using detail::toUtf8;
+using detail::KindName;
+using detail::kKindNames;
 using nlohmann::json;
 
 namespace {
-
-constexpr const char* kFormatName = "zrlss-sheet";
-constexpr int kFormatVersion = 1;
-
-struct KindName {
-    CellKind kind;
-    const char* name;
-};
-constexpr KindName kKindNames[] = {
-    {CellKind::General, "general"}, {CellKind::Edit, "edit"},      {CellKind::StaticText, "static"},
-    {CellKind::Button, "button"},   {CellKind::ComboBox, "combo"}, {CellKind::Picture, "picture"},
-    {CellKind::Integer, "integer"}, {CellKind::CheckBox, "check"}, {CellKind::Number, "number"},
-};
-
-std::string colorText(Color c) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "0x%08X", static_cast<unsigned>(c));
-    return buf;
-}
-
-// ---- writing --------------------------------------------------------------
-
-json fontJson(const Font& f) {
-    json j = json::object();
-    j["name"] = toUtf8(f.name);
-    j["height"] = f.height;
-    j["weight"] = f.weight;
-    if (f.italic) j["italic"] = true;
-    if (f.underline) j["underline"] = true;
-    return j;
-}
-
-json typeJson(const CellType& t) {
-    json j = json::object();
-    for (const KindName& k : kKindNames)
-        if (k.kind == t.kind) j["kind"] = k.name;
-    const CellType plain;
-    if (t.style != plain.style) j["style"] = t.style;
-    if (t.maxLength != plain.maxLength) j["maxLength"] = t.maxLength;
-    if (t.decimals != plain.decimals) j["decimals"] = t.decimals;
-    if (t.min != plain.min) j["min"] = t.min;
-    if (t.max != plain.max) j["max"] = t.max;
-    if (t.separator) j["separator"] = true;
-    if (!t.text.empty()) j["text"] = toUtf8(t.text);
-    if (!t.picture.empty()) j["picture"] = toUtf8(t.picture);
-    if (!t.picture2.empty()) j["picture2"] = toUtf8(t.picture2);
-    if (!t.items.empty()) {
-        json items = json::array();
-        for (const auto& item : t.items)
-            items.push_back(toUtf8(item));
-        j["items"] = std::move(items);
-    }
-    if (t.editable) j["editable"] = true;
-    return j;
-}
-
-void putValue(json& j, const Value& v) {
-    switch (v.type()) {
-    case Value::Type::Empty:
-        break;
-    case Value::Type::Number:
-        j["n"] = v.number();
-        break;
-    case Value::Type::Text:
-        j["t"] = toUtf8(v.text());
-        break;
-    case Value::Type::Logical:
-        j["b"] = v.logicalValue();
-        break;
-    case Value::Type::Error:
-        j["e"] = toUtf8(errorName(v.errorKind()));
-        break;
-    }
-}
-
-json cellJson(const SheetContent& c, CellKey key, const Cell& cell) {
-    json j = json::object();
-    j["c"] = keyCol(key);
-    j["r"] = keyRow(key);
-    if (cell.formula != kNone)
-        j["f"] =
-            toUtf8(c.nodes[cell.formula].formula->text(RefStyle::A1, keyCol(key), keyRow(key)));
-    putValue(j, cell.value);
-    if (cell.attrs == kNone) return j;
-    const CellAttrs& a = c.attrs[cell.attrs];
-    if (a.hasTyped) j["typed"] = toUtf8(a.typed);
-    if (!a.tag.empty()) j["tag"] = toUtf8(a.tag);
-    if (a.locked) j["lock"] = true;
-    if (a.back != kDefaultColor) j["back"] = colorText(a.back);
-    if (a.fore != kDefaultColor) j["fore"] = colorText(a.fore);
-    if (a.type) j["type"] = typeJson(*a.type);
-    if (a.font) j["font"] = fontJson(*a.font);
-    if (a.border != Border{})
-        j["border"] = {{"sides", a.border.sides},
-                       {"style", a.border.style},
-                       {"color", colorText(a.border.color)}};
-    return j;
-}
-
-json sizesJson(const std::map<int, int>& m) {
-    json j = json::object();
-    for (const auto& [index, pixels] : m)
-        j[std::to_string(index)] = pixels;
-    return j;
-}
 
 // ---- reading --------------------------------------------------------------
 
 struct Reader {
     std::wstring error;
     std::unordered_set<CellKey> seen;
+    int version = 0;
+    // Version 2 on: the fonts and cell types cells refer to by position.
+    std::vector<std::shared_ptr<const Font>> fonts;
+    std::vector<std::shared_ptr<const CellType>> types;
 
     bool fail(std::wstring why) {
         if (error.empty()) error = std::move(why);
@@ -283,6 +183,42 @@ struct Reader {
         return true;
     }
 
+    // A table of shared records: a list of objects read by `read`.
+    template <class T>
+    bool table(const json& root, const char* key, std::vector<std::shared_ptr<const T>>& out,
+               bool (Reader::*read)(const json&, T&)) {
+        auto it = root.find(key);
+        if (it == root.end()) return true;
+        if (!it->is_array()) return fail(L"a table is not a list");
+        out.reserve(it->size());
+        for (const json& j : *it) {
+            T record;
+            if (!(this->*read)(j, record)) return false;
+            out.push_back(std::make_shared<const T>(std::move(record)));
+        }
+        return true;
+    }
+
+    // A cell's font or type: from version 2 on a position in its table, in
+    // version 1 the record itself.
+    template <class T>
+    bool shared(const json& j, const char* key, const std::vector<std::shared_ptr<const T>>& table,
+                bool (Reader::*read)(const json&, T&), std::shared_ptr<const T>& out) {
+        auto it = j.find(key);
+        if (it == j.end()) return true;
+        if (version >= 2) {
+            if (!it->is_number_unsigned() || it->get<uint64_t>() >= table.size())
+                return fail(L"\"" + std::wstring(key, key + std::strlen(key)) +
+                            L"\" is not in its table");
+            out = table[it->get<uint64_t>()];
+            return true;
+        }
+        T record;
+        if (!(this->*read)(*it, record)) return false;
+        out = std::make_shared<const T>(std::move(record));
+        return true;
+    }
+
     bool cell(Sheet& sheet, const json& j) {
         SheetData& d = sheet.internals();
         SheetContent& c = d.content;
@@ -300,16 +236,9 @@ struct Reader {
         bool ok = text(j, "typed", a.typed) && text(j, "tag", a.tag) && flag(j, "lock", a.locked) &&
                   color(j, "back", a.back) && color(j, "fore", a.fore);
         if (!ok) return false;
-        if (auto t = j.find("type"); t != j.end()) {
-            CellType type;
-            if (!this->type(*t, type)) return false;
-            a.type = std::make_shared<const CellType>(std::move(type));
-        }
-        if (auto f = j.find("font"); f != j.end()) {
-            Font font;
-            if (!this->font(*f, font)) return false;
-            a.font = std::make_shared<const Font>(std::move(font));
-        }
+        if (!shared(j, "type", types, &Reader::type, a.type) ||
+            !shared(j, "font", fonts, &Reader::font, a.font))
+            return false;
         if (auto b = j.find("border"); b != j.end()) {
             if (!b->is_object() || !integer(*b, "sides", a.border.sides, 0, 255) ||
                 !integer(*b, "style", a.border.style, 0, 255) ||
@@ -336,10 +265,14 @@ struct Reader {
         SheetContent& c = sheet.internals().content;
         if (!root.is_object()) return fail(L"not a sheet file");
         auto format = root.find("format");
-        if (format == root.end() || *format != kFormatName) return fail(L"not a sheet file");
-        int version = 0;
+        if (format == root.end() || *format != detail::kSheetFormatName)
+            return fail(L"not a sheet file");
+        version = 1;
         if (!integer(root, "version", version, 1, 1 << 20)) return false;
-        if (version > kFormatVersion) return fail(L"sheet file of a later version");
+        if (version > detail::kSheetFormatVersion) return fail(L"sheet file of a later version");
+        if (version >= 2 && !(table(root, "fonts", fonts, &Reader::font) &&
+                              table(root, "types", types, &Reader::type)))
+            return false;
         if (!integer(root, "cols", c.maxCols, 0, kMaxSheetCols) ||
             !integer(root, "rows", c.maxRows, 0, kMaxSheetRows) ||
             !integer(root, "defaultColWidth", c.defaultColWidth, 0, 100000) ||
@@ -384,42 +317,6 @@ SheetFormat sheetFormatFor(const std::filesystem::path& path) {
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
     return ext == ".csv" ? SheetFormat::Csv : SheetFormat::Native;
-}
-
-std::string writeSheetText(const Sheet& sheet) {
-    const SheetContent& c = sheet.internals().content;
-    std::string out = "{\n";
-    out += "  \"format\": \"" + std::string(kFormatName) + "\",\n";
-    out += "  \"version\": " + std::to_string(kFormatVersion) + ",\n";
-    out += "  \"cols\": " + std::to_string(c.maxCols) + ",\n";
-    out += "  \"rows\": " + std::to_string(c.maxRows) + ",\n";
-    out += "  \"defaultColWidth\": " + std::to_string(c.defaultColWidth) + ",\n";
-    out += "  \"defaultRowHeight\": " + std::to_string(c.defaultRowHeight) + ",\n";
-    out += "  \"colWidths\": " + sizesJson(c.colWidths).dump() + ",\n";
-    out += "  \"rowHeights\": " + sizesJson(c.rowHeights).dump() + ",\n";
-    out += "  \"hiddenRows\": " +
-           json(std::vector<int>(c.hiddenRows.begin(), c.hiddenRows.end())).dump() + ",\n";
-    json spans = json::array();
-    for (const CellRange& s : c.spans)
-        spans.push_back({s.col1, s.row1, s.col2 - s.col1 + 1, s.row2 - s.row1 + 1});
-    out += "  \"spans\": " + spans.dump() + ",\n";
-    // Cells by row, then column, one per line.
-    std::vector<CellKey> keys;
-    keys.reserve(c.cells.size());
-    for (const auto& [key, cell] : c.cells)
-        if (cell.formula != kNone || !cell.value.isEmpty() || cell.attrs != kNone)
-            keys.push_back(key);
-    std::sort(keys.begin(), keys.end(), [](CellKey a, CellKey b) {
-        return keyRow(a) != keyRow(b) ? keyRow(a) < keyRow(b) : keyCol(a) < keyCol(b);
-    });
-    out += "  \"cells\": [";
-    for (size_t i = 0; i < keys.size(); ++i) {
-        out += i == 0 ? "\n    " : ",\n    ";
-        out += cellJson(c, keys[i], c.cells.find(keys[i])->second)
-                   .dump(-1, ' ', false, json::error_handler_t::replace);
-    }
-    out += keys.empty() ? "]\n}\n" : "\n  ]\n}\n";
-    return out;
 }
 
 void copySheetContent(const Sheet& source, Sheet& fresh) {

@@ -2,7 +2,9 @@
 // and the choice of format by a file's extension.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +19,9 @@ SheetFormat sheetFormatFor(const std::filesystem::path& path);
 
 // The native text of a sheet.
 std::string writeSheetText(const Sheet& sheet);
+// The same text streamed into the file at `path`, replaced atomically.
+bool writeSheetFile(const Sheet& sheet, const std::filesystem::path& path,
+                    std::wstring* error = nullptr);
 // Reads native text into `sheet`, which must be fresh (just constructed or
 // reset). False with a reason for text that is not a sheet file of a known
 // version; `sheet` is then unusable and should be dropped.
@@ -37,6 +42,11 @@ bool loadSheetContent(Sheet& target, Sheet&& source, std::wstring* error = nullp
 // rename, so that the file is either the old or the new one.
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::wstring* error = nullptr);
+// The same with the bytes written by `write` into the open temporary file;
+// `write` returns false when it could not write them all.
+bool writeFileAtomicallyWith(const std::filesystem::path& path,
+                             const std::function<bool(std::FILE*)>& write,
+                             std::wstring* error = nullptr);
 // The whole file; false when it cannot be read.
 bool readWholeFile(const std::filesystem::path& path, std::string& bytes,
                    std::wstring* error = nullptr);

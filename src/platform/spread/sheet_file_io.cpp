@@ -53,6 +53,14 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::w
 
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::wstring* error) {
+    return writeFileAtomicallyWith(
+        path,
+        [&](FILE* f) { return std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size(); },
+        error);
+}
+
+bool writeFileAtomicallyWith(const std::filesystem::path& path,
+                             const std::function<bool(std::FILE*)>& write, std::wstring* error) {
     static std::atomic<unsigned> counter{0};
     std::filesystem::path temp = path;
     temp += ".tmp" +
@@ -69,7 +77,12 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
         if (error) *error = L"cannot write " + pathText(path);
         return false;
     }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    bool ok = false;
+    try {
+        ok = write(f);
+    } catch (...) {
+        ok = false;
+    }
     ok = std::fflush(f) == 0 && ok;
 #ifdef __unix__
     ok = ::fsync(fileno(f)) == 0 && ok;

@@ -59,9 +59,9 @@ bool loadSheetContent(Sheet& target, Sheet&& source, std::wstring* error) {
 
 bool Sheet::save(const std::filesystem::path& path, std::wstring* error) const {
     try {
-        std::string bytes =
-            sheetFormatFor(path) == SheetFormat::Csv ? writeCsv(*this) : writeSheetText(*this);
-        return writeFileAtomically(path, bytes, error);
+        if (sheetFormatFor(path) == SheetFormat::Csv)
+            return writeFileAtomically(path, writeCsv(*this), error);
+        return writeSheetFile(*this, path, error);
     } catch (...) {
         if (error) *error = L"out of memory while saving";
         return false;
