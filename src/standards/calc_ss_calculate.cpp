@@ -90,16 +90,31 @@ std::shared_ptr<Addresses> buildAddresses(const VkVarCells& cells, bool keep) {
     return out;
 }
 
+using KeptAddresses = std::unordered_map<const spread::Sheet*, std::shared_ptr<Addresses>>;
+KeptAddresses& keptAddresses() {
+    thread_local KeptAddresses kept;
+    return kept;
+}
+
+// The addresses kept for the sheet file `source` while it and its variables
+// are the same, else null.
+std::shared_ptr<Addresses> keptFor(const std::shared_ptr<const spread::Sheet>& source,
+                                   const VkVarCells& cells) {
+    if (!source) return nullptr;
+    auto it = keptAddresses().find(source.get());
+    if (it != keptAddresses().end() && it->second->source.lock() == source &&
+        sameVariables(*it->second, cells))
+        return it->second;
+    return nullptr;
+}
+
 // The addresses of a sheet's variables: kept ones while the sheet's file and
 // its variables are the same, else new ones.
 std::shared_ptr<Addresses> addressesFor(const std::shared_ptr<const spread::Sheet>& source,
                                         const VkVarCells& cells) {
     if (!source) return buildAddresses(cells, false);
-    thread_local std::unordered_map<const spread::Sheet*, std::shared_ptr<Addresses>> kept;
-    auto it = kept.find(source.get());
-    if (it != kept.end() && it->second->source.lock() == source &&
-        sameVariables(*it->second, cells))
-        return it->second;
+    if (auto kept = keptFor(source, cells)) return kept;
+    KeptAddresses& kept = keptAddresses();
     if (kept.size() >= 64) kept.clear();
     auto built = buildAddresses(cells, true);
     built->kept = true;
@@ -127,11 +142,15 @@ ErrorStatus VkCalcSS::calculate() {
     gRegisterFuntions.end();
 
     gFindDuplicates.start();
+    // Addresses are kept only for variables without duplicates (those are
+    // removed first), so variables that match kept ones have none.
     Zrl_StringArray names;
-    for (int i = 0; i < varCells.length(); ++i)
+    std::shared_ptr<Addresses> kept = keptFor(source_, varCells);
+    const bool known = kept != nullptr;
+    for (int i = 0; !known && i < varCells.length(); ++i)
         names.append(varCells[i].name);
     Zrl_StringArray duplicates;
-    if (hasDuplicates(names, duplicates, false)) {
+    if (!known && hasDuplicates(names, duplicates, false)) {
         win::messageBox(this, duplicatesText(fileName, duplicates).str(),
                         L"Variable names must be unique", win::MB_ICONEXCLAMATION);
         AcArray<int> indexes;
@@ -144,7 +163,7 @@ ErrorStatus VkCalcSS::calculate() {
     gCalcCells.start();
     int titleCol = 0, titleRow = calcTitleRow_;
     if (titleRow == 0 && !findExact(L"Calc", 1, 1, titleCol, titleRow)) return Acad::eInvalidInput;
-    CalcRun run{this, addressesFor(source_, varCells)};
+    CalcRun run{this, known ? kept : addressesFor(source_, varCells)};
     CalcRunScope scope(run);
     const int lastRow = calc_area::usedRows(*this);
     const int lastCol = calc_area::usedCols(*this);
