@@ -37,15 +37,19 @@ ErrorStatus VkVarCell::setNewValue(Zrl_Spread& sheet, const Zrl_String& v) {
 }
 
 ErrorStatus VkVarCell::setValueToSS(Zrl_Spread& sheet) {
+    // Built once: a run sets the value of every variable.
+    static const spread::CellType kInt = Zrl_Spread::numberType(0, false);
+    static const spread::CellType kDouble = Zrl_Spread::numberType(7, false);
+    static const spread::CellType kText = Zrl_Spread::editType(0x110000, kMaxTextLength);
     switch (valueType) {
     case VkValueInt:
-        sheet.setNumberType(col, row, col, row, 0, false);
+        sheet.setTypeBeforeValue(col, row, kInt);
         break;
     case VkValueDouble:
-        sheet.setNumberType(col, row, col, row, 7, false);
+        sheet.setTypeBeforeValue(col, row, kDouble);
         break;
     case VkValueString:
-        sheet.setEditType(col, row, col, row, 0x110000, kMaxTextLength);
+        sheet.setTypeBeforeValue(col, row, kText);
         break;
     }
     return sheet.setCellValue(col, row, value) ? Acad::eOk : Acad::eInvalidInput;

@@ -194,6 +194,14 @@ public:
     bool setEditType(int col, int row, int col2, int row2, std::uint32_t style = kEditStyle,
                      int maxLength = kEditMaxLength);
     bool setNumberType(int col, int row, int col2, int row2, int decimals, bool showSeparator);
+    // The types those two set, for comparing and setting in one go.
+    static spread::CellType numberType(int decimals, bool showSeparator);
+    static spread::CellType editType(std::uint32_t style = kEditStyle,
+                                     int maxLength = kEditMaxLength);
+    // Gives the cell (col, row) `type` just before its value is set; a cell
+    // that has the type already is left alone, as setting the value drops
+    // its typed text either way.
+    bool setTypeBeforeValue(int col, int row, const spread::CellType& type);
     bool setIntegerType(int col, int row, int col2, int row2);
     bool setStaticTextType(int col, int row, int col2 = 0, int row2 = 0);
     // Check boxes showing the two bitmap resources (loaded on first use).

@@ -32,21 +32,36 @@ int Zrl_Spread::getCellType(int col, int row) const {
     return getCellTypeCode(col, row);
 }
 
+spread::CellType Zrl_Spread::editType(std::uint32_t style, int maxLength) {
+    return spread::CellType::edit(style, maxLength);
+}
+
+spread::CellType Zrl_Spread::numberType(int decimals, bool showSeparator) {
+    const std::uint32_t style = kNumberStyle | (showSeparator ? kNumberSeparator : kNumberPlain);
+    return spread::CellType::number(decimals, showSeparator, spread::kNumberMin, spread::kNumberMax,
+                                    style);
+}
+
 bool Zrl_Spread::setEditType(int col, int row, int col2, int row2, std::uint32_t style,
                              int maxLength) {
     if (!created_) return false;
     completeBlock(col, row, col2, row2);
-    return setCellTypeRange(col, row, col2, row2, spread::CellType::edit(style, maxLength));
+    return setCellTypeRange(col, row, col2, row2, editType(style, maxLength));
 }
 
 bool Zrl_Spread::setNumberType(int col, int row, int col2, int row2, int decimals,
                                bool showSeparator) {
     if (!created_) return false;
     completeBlock(col, row, col2, row2);
-    const std::uint32_t style = kNumberStyle | (showSeparator ? kNumberSeparator : kNumberPlain);
-    return setCellTypeRange(col, row, col2, row2,
-                            spread::CellType::number(decimals, showSeparator, spread::kNumberMin,
-                                                     spread::kNumberMax, style));
+    return setCellTypeRange(col, row, col2, row2, numberType(decimals, showSeparator));
+}
+
+bool Zrl_Spread::setTypeBeforeValue(int col, int row, const spread::CellType& type) {
+    if (!created_) return false;
+    if (getCellTypeCode(col, row) == static_cast<int>(type.kind) &&
+        sheet().cellType(col, row) == type)
+        return true;
+    return setCellTypeRange(col, row, col, row, type);
 }
 
 bool Zrl_Spread::setIntegerType(int col, int row, int col2, int row2) {
