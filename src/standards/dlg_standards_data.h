@@ -17,6 +17,8 @@ public:
     VkDlgStandardsData();
     VkDlgStandardsData(const VkDlgStandardsData&);
     VkDlgStandardsData& operator=(const VkDlgStandardsData&);
+    VkDlgStandardsData(VkDlgStandardsData&&) noexcept;
+    VkDlgStandardsData& operator=(VkDlgStandardsData&&) noexcept;
     virtual ~VkDlgStandardsData();
 
     // Prepares a run on a macro (mode 0). eInvalidInput, record unchanged,

@@ -30,6 +30,8 @@ public:
     VkObjectMap();
     VkObjectMap(const VkObjectMap&);
     VkObjectMap& operator=(const VkObjectMap&);
+    VkObjectMap(VkObjectMap&&) noexcept;
+    VkObjectMap& operator=(VkObjectMap&&) noexcept;
     virtual ~VkObjectMap();
 
     // Reads a mapping text for the spreadsheet variable ssName. eInvalidInput,

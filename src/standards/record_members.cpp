@@ -11,24 +11,34 @@
 VkSSMapping::VkSSMapping() = default;
 VkSSMapping::VkSSMapping(const VkSSMapping&) = default;
 VkSSMapping& VkSSMapping::operator=(const VkSSMapping&) = default;
+VkSSMapping::VkSSMapping(VkSSMapping&&) noexcept = default;
+VkSSMapping& VkSSMapping::operator=(VkSSMapping&&) noexcept = default;
 VkSSMapping::~VkSSMapping() = default;
 
 VkObjectMap::VkObjectMap() = default;
 VkObjectMap::VkObjectMap(const VkObjectMap&) = default;
 VkObjectMap& VkObjectMap::operator=(const VkObjectMap&) = default;
+VkObjectMap::VkObjectMap(VkObjectMap&&) noexcept = default;
+VkObjectMap& VkObjectMap::operator=(VkObjectMap&&) noexcept = default;
 VkObjectMap::~VkObjectMap() = default;
 
 VkVarCell::VkVarCell() = default;
 VkVarCell::VkVarCell(const VkVarCell&) = default;
 VkVarCell& VkVarCell::operator=(const VkVarCell&) = default;
+VkVarCell::VkVarCell(VkVarCell&&) noexcept = default;
+VkVarCell& VkVarCell::operator=(VkVarCell&&) noexcept = default;
 VkVarCell::~VkVarCell() = default;
 
 VkVarCells::VkVarCells() = default;
 VkVarCells::VkVarCells(const VkVarCells&) = default;
 VkVarCells& VkVarCells::operator=(const VkVarCells&) = default;
+VkVarCells::VkVarCells(VkVarCells&&) noexcept = default;
+VkVarCells& VkVarCells::operator=(VkVarCells&&) noexcept = default;
 VkVarCells::~VkVarCells() = default;
 
 VkDlgStandardsData::VkDlgStandardsData() = default;
 VkDlgStandardsData::VkDlgStandardsData(const VkDlgStandardsData&) = default;
 VkDlgStandardsData& VkDlgStandardsData::operator=(const VkDlgStandardsData&) = default;
+VkDlgStandardsData::VkDlgStandardsData(VkDlgStandardsData&&) noexcept = default;
+VkDlgStandardsData& VkDlgStandardsData::operator=(VkDlgStandardsData&&) noexcept = default;
 VkDlgStandardsData::~VkDlgStandardsData() = default;

@@ -43,6 +43,8 @@ public:
     VkSSMapping();
     VkSSMapping(const VkSSMapping&);
     VkSSMapping& operator=(const VkSSMapping&);
+    VkSSMapping(VkSSMapping&&) noexcept;
+    VkSSMapping& operator=(VkSSMapping&&) noexcept;
     virtual ~VkSSMapping();
 
     int mappingMode() const { return mappingMode_; }

@@ -9,6 +9,7 @@
 #include "standards/file_cache.h"
 #include "standards/standards_timers.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -152,7 +153,8 @@ bool StartDlgStandardsSS(VkDlgStandardsData& data) {
         if (dlg == nullptr) return false;
         dlg->data = data;
         if (runStandardsEvaluation(dlg->sheet, dlg->data) != Acad::eOk) return false;
-        data = dlg->data;
+        // The pooled window's copy is not looked at again: handed back whole.
+        data = std::move(dlg->data);
         return true;
     } catch (...) {
         return false;

@@ -39,6 +39,8 @@ public:
     VkVarCell();
     VkVarCell(const VkVarCell&);
     VkVarCell& operator=(const VkVarCell&);
+    VkVarCell(VkVarCell&&) noexcept;
+    VkVarCell& operator=(VkVarCell&&) noexcept;
     virtual ~VkVarCell();
 
     // Reads the declaration in cell (col, row) of the sheet: eInvalidInput

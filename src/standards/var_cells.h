@@ -13,6 +13,8 @@ public:
     VkVarCells();
     VkVarCells(const VkVarCells&);
     VkVarCells& operator=(const VkVarCells&);
+    VkVarCells(VkVarCells&&) noexcept;
+    VkVarCells& operator=(VkVarCells&&) noexcept;
     virtual ~VkVarCells();
 
     int length() const { return cells_.length(); }
