@@ -33,14 +33,50 @@ CellAttrs& ensureAttrs(SheetContent& c, CellKey key) {
     return c.attrs[cell.attrs];
 }
 
+const CellStyle* findStyle(const SheetContent& c, CellKey key) {
+    const CellAttrs* a = findAttrs(c, key);
+    return a && a->style != StylePool::kPlain ? &c.styles.at(a->style) : nullptr;
+}
+
+const CellTexts* findTexts(const SheetContent& c, CellKey key) {
+    const CellAttrs* a = findAttrs(c, key);
+    return a ? a->texts.get() : nullptr;
+}
+
+CellTexts& ensureTexts(SheetContent& c, CellKey key) {
+    CellAttrs& a = ensureAttrs(c, key);
+    if (!a.texts) a.texts = std::make_unique<CellTexts>();
+    return *a.texts;
+}
+
 void trimAttrs(SheetContent& c, CellKey key) {
     auto it = c.cells.find(key);
     if (it == c.cells.end() || it->second.attrs == kNone) return;
-    if (!c.attrs[it->second.attrs].plain()) return;
-    c.attrs[it->second.attrs] = CellAttrs{};
-    c.freeAttrs.push_back(it->second.attrs);
-    it->second.attrs = kNone;
+    CellAttrs& a = c.attrs[it->second.attrs];
+    if (a.texts && a.texts->empty()) a.texts.reset();
+    if (!a.plain()) return;
+    freeAttrs(c, it->second.attrs);
     if (it->second.vacant()) c.cells.erase(it);
+}
+
+void freeAttrs(SheetContent& c, uint32_t& a) {
+    if (a == kNone) return;
+    c.styles.release(c.attrs[a].style);
+    c.attrs[a] = CellAttrs{};
+    c.freeAttrs.push_back(a);
+    a = kNone;
+}
+
+void setAttrs(SheetContent& c, CellKey key, const CellStyle& style, const CellTexts* texts) {
+    uint32_t id = c.styles.acquire(style);
+    CellAttrs& a = ensureAttrs(c, key);
+    c.styles.release(a.style);
+    a.style = id;
+    if (texts && !texts->empty())
+        a.texts = std::make_unique<CellTexts>(*texts);
+    else
+        a.texts.reset();
+    trimAttrs(c, key);
 }
 
 void eraseIfVacant(SheetContent& c, CellKey key) {
@@ -131,23 +167,23 @@ bool isHeader(int col, int row) {
 }
 
 const CellType* typeOf(const SheetContent& c, CellKey key) {
-    const CellAttrs* a = detail::findAttrs(c, key);
-    return a ? a->type.get() : nullptr;
+    const CellStyle* s = detail::findStyle(c, key);
+    return s ? s->type.get() : nullptr;
 }
 
 void setTyped(SheetContent& c, CellKey key, std::wstring_view typed, bool has) {
     if (!has) {
-        const CellAttrs* a = detail::findAttrs(c, key);
-        if (!a || !a->hasTyped) return;
-        CellAttrs& w = c.attrs[c.cells[key].attrs];
+        const CellTexts* t = detail::findTexts(c, key);
+        if (!t || !t->hasTyped) return;
+        CellTexts& w = *c.attrs[c.cells[key].attrs].texts;
         w.typed.clear();
         w.hasTyped = false;
         detail::trimAttrs(c, key);
         return;
     }
-    CellAttrs& a = detail::ensureAttrs(c, key);
-    a.typed.assign(typed);
-    a.hasTyped = true;
+    CellTexts& t = detail::ensureTexts(c, key);
+    t.typed.assign(typed);
+    t.hasTyped = true;
 }
 
 // What typed input makes of `text` in a cell of `type`; false when the type
@@ -243,11 +279,7 @@ std::vector<CellKey> dropOutside(SheetData& d) {
         if (!cell.value.isEmpty() || cell.formula != kNone) changed.push_back(key);
         detail::dropFormula(d, cell);
         cell.value = Value();
-        if (cell.attrs != kNone) {
-            c.attrs[cell.attrs] = CellAttrs{};
-            c.freeAttrs.push_back(cell.attrs);
-            cell.attrs = kNone;
-        }
+        detail::freeAttrs(c, cell.attrs);
         detail::eraseIfVacant(c, key);
     }
     std::erase_if(c.spans,
@@ -339,12 +371,13 @@ std::wstring Sheet::data(int col, int row) const {
     const Cell& cell = it->second;
     if (cell.attrs != kNone) {
         const CellAttrs& a = c.attrs[cell.attrs];
-        if (a.hasTyped) return a.typed;
-        if (a.type && cell.value.isNumber()) {
-            if (a.type->kind == CellKind::Number)
-                return detail::formatFixed(cell.value.number(), a.type->decimals,
-                                           a.type->separator);
-            if (a.type->kind == CellKind::Integer)
+        if (a.texts && a.texts->hasTyped) return a.texts->typed;
+        const CellType* type =
+            a.style != StylePool::kPlain ? c.styles.at(a.style).type.get() : nullptr;
+        if (type && cell.value.isNumber()) {
+            if (type->kind == CellKind::Number)
+                return detail::formatFixed(cell.value.number(), type->decimals, type->separator);
+            if (type->kind == CellKind::Integer)
                 return detail::formatFixed(cell.value.number(), 0, false);
         }
     }
@@ -476,12 +509,12 @@ bool Sheet::setTag(int col, int row, std::wstring_view text) {
     if (!contains(col, row)) return false;
     CellKey key = cellKey(col, row);
     if (text.empty()) {
-        if (const CellAttrs* a = detail::findAttrs(d_->content, key); a && !a->tag.empty()) {
-            d_->content.attrs[d_->content.cells[key].attrs].tag.clear();
+        if (const CellTexts* t = detail::findTexts(d_->content, key); t && !t->tag.empty()) {
+            d_->content.attrs[d_->content.cells[key].attrs].texts->tag.clear();
             detail::trimAttrs(d_->content, key);
         }
     } else {
-        detail::ensureAttrs(d_->content, key).tag.assign(text);
+        detail::ensureTexts(d_->content, key).tag.assign(text);
     }
     d_->bools[kBoolChanged] = true;
     return true;
@@ -491,8 +524,8 @@ std::wstring Sheet::tag(int col, int row) const {
     col = headerToZero(col);
     row = headerToZero(row);
     if (!contains(col, row)) return {};
-    const CellAttrs* a = detail::findAttrs(d_->content, cellKey(col, row));
-    return a ? a->tag : std::wstring();
+    const CellTexts* t = detail::findTexts(d_->content, cellKey(col, row));
+    return t ? t->tag : std::wstring();
 }
 
 bool Sheet::clearCell(int col, int row) {
@@ -511,12 +544,20 @@ bool Sheet::clearCell(int col, int row) {
     return true;
 }
 
+namespace {
+
+bool hasTag(const SheetContent& c, const Cell& cell) {
+    return cell.attrs != kNone && c.attrs[cell.attrs].texts &&
+           !c.attrs[cell.attrs].texts->tag.empty();
+}
+
+} // namespace
+
 int Sheet::lastUsedCol() const {
     int last = 0;
     for (const auto& [key, cell] : d_->content.cells) {
         if (keyCol(key) <= last || keyRow(key) == 0) continue;
-        bool used = !cell.value.isEmpty() || cell.formula != kNone ||
-                    (cell.attrs != kNone && !d_->content.attrs[cell.attrs].tag.empty());
+        bool used = !cell.value.isEmpty() || cell.formula != kNone || hasTag(d_->content, cell);
         if (used) last = keyCol(key);
     }
     return last;
@@ -526,8 +567,7 @@ int Sheet::lastUsedRow() const {
     int last = 0;
     for (const auto& [key, cell] : d_->content.cells) {
         if (keyRow(key) <= last || keyCol(key) == 0) continue;
-        bool used = !cell.value.isEmpty() || cell.formula != kNone ||
-                    (cell.attrs != kNone && !d_->content.attrs[cell.attrs].tag.empty());
+        bool used = !cell.value.isEmpty() || cell.formula != kNone || hasTag(d_->content, cell);
         if (used) last = keyRow(key);
     }
     return last;

@@ -94,24 +94,57 @@ bool clipBlock(const SheetContent& c, int& col, int& row, int& col2, int& row2) 
     return true;
 }
 
-// Applies `fn` to the attribute record of every cell of the block and drops
-// the records left plain.
-template <class Fn> bool forBlock(SheetContent& c, int col, int row, int col2, int row2, Fn&& fn) {
+// Changes the look of every cell of the block by `fn`; `clearTyped` drops
+// the texts as typed too. Cells that looked alike before look alike after,
+// so the new look is worked out once per look the block had: formatting a
+// block costs a lookup per cell.
+template <class Fn>
+bool forBlock(SheetContent& c, int col, int row, int col2, int row2, Fn&& fn,
+              bool clearTyped = false) {
     if (!clipBlock(c, col, row, col2, row2)) return false;
+    StylePool& pool = c.styles;
+    // Old look -> new look; both are held until the end, so that neither
+    // number is given to another look meanwhile.
+    std::vector<std::pair<uint32_t, uint32_t>> done;
+    auto restyle = [&](uint32_t old) {
+        for (const auto& [from, to] : done)
+            if (from == old) return to;
+        CellStyle style = old == StylePool::kPlain ? CellStyle{} : pool.at(old);
+        fn(style);
+        pool.retain(old);
+        done.emplace_back(old, pool.acquire(style));
+        return done.back().second;
+    };
     for (int cc = col; cc <= col2; ++cc)
         for (int rr = row; rr <= row2; ++rr) {
             CellKey key = cellKey(cc, rr);
-            fn(detail::ensureAttrs(c, key));
+            auto it = c.cells.find(key);
+            const uint32_t at = it == c.cells.end() ? kNone : it->second.attrs;
+            const uint32_t old = at == kNone ? StylePool::kPlain : c.attrs[at].style;
+            const uint32_t now = restyle(old);
+            if (now == old && !(clearTyped && at != kNone && c.attrs[at].texts)) continue;
+            CellAttrs& a = detail::ensureAttrs(c, key);
+            pool.retain(now);
+            pool.release(a.style);
+            a.style = now;
+            if (clearTyped && a.texts) {
+                a.texts->typed.clear();
+                a.texts->hasTyped = false;
+            }
             detail::trimAttrs(c, key);
         }
+    for (const auto& [from, to] : done) {
+        pool.release(from);
+        pool.release(to);
+    }
     return true;
 }
 
-const CellAttrs* attrsAt(const Sheet& s, int col, int row) {
+const CellStyle* styleAt(const Sheet& s, int col, int row) {
     col = headerToZero(col);
     row = headerToZero(row);
     if (!s.contains(col, row)) return nullptr;
-    return detail::findAttrs(s.internals().content, cellKey(col, row));
+    return detail::findStyle(s.internals().content, cellKey(col, row));
 }
 
 } // namespace
@@ -125,20 +158,17 @@ bool Sheet::setCellTypeRange(int col, int row, int col2, int row2, const CellTyp
     if (type.kind != CellKind::General || !(type == CellType{}))
         shared = std::make_shared<const CellType>(type);
     // The data text is shown by the new type from now on.
-    return forBlock(d_->content, col, row, col2, row2, [&](CellAttrs& a) {
-        a.type = shared;
-        a.typed.clear();
-        a.hasTyped = false;
-    });
+    return forBlock(
+        d_->content, col, row, col2, row2, [&](CellStyle& a) { a.type = shared; }, true);
 }
 
 CellType Sheet::cellType(int col, int row) const {
-    const CellAttrs* a = attrsAt(*this, col, row);
+    const CellStyle* a = styleAt(*this, col, row);
     return a && a->type ? *a->type : CellType{};
 }
 
 int Sheet::cellTypeCode(int col, int row) const {
-    const CellAttrs* a = attrsAt(*this, col, row);
+    const CellStyle* a = styleAt(*this, col, row);
     return a && a->type ? static_cast<int>(a->type->kind) : 0;
 }
 
@@ -147,11 +177,11 @@ bool Sheet::setLock(int col, int row, bool locked) {
 }
 
 bool Sheet::setLockRange(int col, int row, int col2, int row2, bool locked) {
-    return forBlock(d_->content, col, row, col2, row2, [&](CellAttrs& a) { a.locked = locked; });
+    return forBlock(d_->content, col, row, col2, row2, [&](CellStyle& a) { a.locked = locked; });
 }
 
 bool Sheet::isLocked(int col, int row) const {
-    const CellAttrs* a = attrsAt(*this, col, row);
+    const CellStyle* a = styleAt(*this, col, row);
     return a && a->locked;
 }
 
@@ -160,14 +190,14 @@ bool Sheet::setColor(int col, int row, Color back, Color fore) {
 }
 
 bool Sheet::setColorRange(int col, int row, int col2, int row2, Color back, Color fore) {
-    return forBlock(d_->content, col, row, col2, row2, [&](CellAttrs& a) {
+    return forBlock(d_->content, col, row, col2, row2, [&](CellStyle& a) {
         a.back = back;
         a.fore = fore;
     });
 }
 
 void Sheet::color(int col, int row, Color& back, Color& fore) const {
-    const CellAttrs* a = attrsAt(*this, col, row);
+    const CellStyle* a = styleAt(*this, col, row);
     back = a ? a->back : kDefaultColor;
     fore = a ? a->fore : kDefaultColor;
 }
@@ -178,11 +208,11 @@ bool Sheet::setFont(int col, int row, const Font& font) {
 
 bool Sheet::setFontRange(int col, int row, int col2, int row2, const Font& font) {
     auto shared = std::make_shared<const Font>(font);
-    return forBlock(d_->content, col, row, col2, row2, [&](CellAttrs& a) { a.font = shared; });
+    return forBlock(d_->content, col, row, col2, row2, [&](CellStyle& a) { a.font = shared; });
 }
 
 Font Sheet::font(int col, int row) const {
-    const CellAttrs* a = attrsAt(*this, col, row);
+    const CellStyle* a = styleAt(*this, col, row);
     return a && a->font ? *a->font : d_->defaultFont;
 }
 
@@ -198,11 +228,11 @@ bool Sheet::setBorder(int col, int row, const Border& border) {
 }
 
 bool Sheet::setBorderRange(int col, int row, int col2, int row2, const Border& border) {
-    return forBlock(d_->content, col, row, col2, row2, [&](CellAttrs& a) { a.border = border; });
+    return forBlock(d_->content, col, row, col2, row2, [&](CellStyle& a) { a.border = border; });
 }
 
 Border Sheet::border(int col, int row) const {
-    const CellAttrs* a = attrsAt(*this, col, row);
+    const CellStyle* a = styleAt(*this, col, row);
     return a ? a->border : Border{};
 }
 

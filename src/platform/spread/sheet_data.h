@@ -1,6 +1,7 @@
 // The inside of a Sheet, shared by the files that implement it.
 #pragma once
 
+#include "platform/spread/cell_style.h"
 #include "platform/spread/custom_function.h"
 #include "platform/spread/dependency_graph.h"
 #include "platform/spread/formula.h"
@@ -15,24 +16,13 @@
 
 namespace spread {
 
-// What few cells have. Cell types and fonts are shared between the cells of
-// a block they were set on.
+// What formatted cells have: their look, shared with every cell that looks
+// the same, and the texts of the few cells that keep any.
 struct CellAttrs {
-    std::wstring tag;
-    // The data text as typed when it differs from the value text ("1.50" for
-    // the number 1.5 on a general cell).
-    std::wstring typed;
-    bool hasTyped = false;
-    bool locked = false;
-    Color back = kDefaultColor, fore = kDefaultColor;
-    std::shared_ptr<const CellType> type; // null: general
-    std::shared_ptr<const Font> font;     // null: the sheet's default
-    Border border;
+    uint32_t style = StylePool::kPlain; // in the sheet's style pool
+    std::unique_ptr<CellTexts> texts;   // null: none
 
-    bool plain() const {
-        return tag.empty() && !hasTyped && !locked && back == kDefaultColor &&
-               fore == kDefaultColor && !type && !font && border == Border{};
-    }
+    bool plain() const { return style == StylePool::kPlain && (!texts || texts->empty()); }
 };
 
 // 24 bytes: a sheet may hold a million of them. The cell's key is the one
@@ -71,6 +61,7 @@ struct SheetContent {
     CellMap cells;
     std::vector<CellAttrs> attrs;
     std::vector<uint32_t> freeAttrs;
+    StylePool styles;
     std::vector<FormulaNode> nodes;
     std::vector<uint32_t> freeNodes;
     size_t formulaCount = 0;
@@ -128,8 +119,18 @@ inline int headerToZero(int v) {
 const CellAttrs* findAttrs(const SheetContent& c, CellKey key);
 // The attribute record of a cell, created (with the cell) when missing.
 CellAttrs& ensureAttrs(SheetContent& c, CellKey key);
-// Drops the record when it holds nothing any more.
+// A cell's look, or null when it is plain; its texts, or null.
+const CellStyle* findStyle(const SheetContent& c, CellKey key);
+const CellTexts* findTexts(const SheetContent& c, CellKey key);
+// A cell's texts, created (with the cell) when missing.
+CellTexts& ensureTexts(SheetContent& c, CellKey key);
+// Drops the texts and the record when they hold nothing any more.
 void trimAttrs(SheetContent& c, CellKey key);
+// Frees the record `a` (giving back its look) and sets it to kNone.
+void freeAttrs(SheetContent& c, uint32_t& a);
+// Gives a cell (made when missing) the look `style` and the texts `texts`,
+// in place of what it had.
+void setAttrs(SheetContent& c, CellKey key, const CellStyle& style, const CellTexts* texts);
 // Removes a cell's formula node (and its edges). The cell keeps its value.
 void dropFormula(SheetData& d, Cell& cell);
 // Gives a cell a formula node; returns the node. `index` is the cell's

@@ -23,12 +23,7 @@ void freeNode(SheetContent& c, uint32_t n) {
     --c.formulaCount;
 }
 
-void freeAttrs(SheetContent& c, uint32_t& a) {
-    if (a == kNone) return;
-    c.attrs[a] = CellAttrs{};
-    c.freeAttrs.push_back(a);
-    a = kNone;
-}
+using detail::freeAttrs;
 
 // Moves every cell to where `map` says (nullopt: the cell goes).
 template <class Map> void remapCells(SheetContent& c, Map&& map) {
@@ -189,7 +184,9 @@ bool blocksInside(const SheetContent& c, int& col, int& row, int& col2, int& row
 struct LooseCell {
     Value value;
     std::unique_ptr<Formula> formula;
-    std::optional<CellAttrs> attrs;
+    bool hasAttrs = false;
+    CellStyle style;
+    CellTexts texts;
 };
 
 LooseCell snapshot(const SheetContent& c, CellKey key, int dCol, int dRow) {
@@ -199,7 +196,12 @@ LooseCell snapshot(const SheetContent& c, CellKey key, int dCol, int dRow) {
     out.value = it->second.value;
     if (it->second.formula != kNone)
         out.formula = c.nodes[it->second.formula].formula->moved(dCol, dRow);
-    if (it->second.attrs != kNone) out.attrs = c.attrs[it->second.attrs];
+    if (it->second.attrs != kNone) {
+        const CellAttrs& a = c.attrs[it->second.attrs];
+        out.hasAttrs = true;
+        if (a.style != StylePool::kPlain) out.style = c.styles.at(a.style);
+        if (a.texts) out.texts = *a.texts;
+    }
     return out;
 }
 
@@ -210,7 +212,7 @@ void place(SheetData& d, CellKey key, LooseCell&& loose) {
     cell.formula = kNone;
     freeAttrs(c, cell.attrs);
     cell.value = std::move(loose.value);
-    if (loose.attrs) detail::ensureAttrs(c, key) = std::move(*loose.attrs);
+    if (loose.hasAttrs) detail::setAttrs(c, key, loose.style, &loose.texts);
     Cell& again = c.cells[key];
     if (loose.formula) detail::attachFormula(d, key, again, std::move(loose.formula));
 }

@@ -231,10 +231,11 @@ struct Reader {
         if (!seen.insert(key).second) return fail(L"cell given twice");
         Value v;
         if (!value(j, v)) return false;
-        CellAttrs a;
-        a.hasTyped = j.contains("typed");
-        bool ok = text(j, "typed", a.typed) && text(j, "tag", a.tag) && flag(j, "lock", a.locked) &&
-                  color(j, "back", a.back) && color(j, "fore", a.fore);
+        CellStyle a;
+        CellTexts texts;
+        texts.hasTyped = j.contains("typed");
+        bool ok = text(j, "typed", texts.typed) && text(j, "tag", texts.tag) &&
+                  flag(j, "lock", a.locked) && color(j, "back", a.back) && color(j, "fore", a.fore);
         if (!ok) return false;
         if (!shared(j, "type", types, &Reader::type, a.type) ||
             !shared(j, "font", fonts, &Reader::font, a.font))
@@ -255,7 +256,7 @@ struct Reader {
         }
         Cell& cell = c.cells[key];
         cell.value = std::move(v);
-        if (!a.plain()) detail::ensureAttrs(c, key) = std::move(a);
+        if (!a.plain() || !texts.empty()) detail::setAttrs(c, key, a, &texts);
         if (formula) detail::attachFormula(d, key, c.cells[key], std::move(formula));
         detail::eraseIfVacant(c, key);
         return true;
@@ -336,7 +337,12 @@ void copySheetContent(const Sheet& source, Sheet& fresh) {
         if (cell.formula == kNone && cell.value.isEmpty() && cell.attrs == kNone) continue;
         Cell& copy = to.cells[key];
         copy.value = cell.value;
-        if (cell.attrs != kNone) detail::ensureAttrs(to, key) = from.attrs[cell.attrs];
+        if (cell.attrs != kNone) {
+            const CellAttrs& a = from.attrs[cell.attrs];
+            detail::setAttrs(to, key,
+                             a.style == StylePool::kPlain ? CellStyle{} : from.styles.at(a.style),
+                             a.texts.get());
+        }
         if (cell.formula != kNone)
             detail::attachFormula(d, key, to.cells[key],
                                   from.nodes[cell.formula].formula->moved(0, 0));

@@ -138,9 +138,13 @@ void writeCell(JsonOut& out, const SheetContent& c, CellKey key, const Cell& cel
             c.nodes[cell.formula].formula->text(RefStyle::A1, keyCol(key), keyRow(key))));
     writeValue(out, cell.value);
     if (cell.attrs != kNone) {
-        const CellAttrs& a = c.attrs[cell.attrs];
-        if (a.hasTyped) out.key("typed").text(std::wstring_view(a.typed));
-        if (!a.tag.empty()) out.key("tag").text(std::wstring_view(a.tag));
+        const CellAttrs& attrs = c.attrs[cell.attrs];
+        if (const CellTexts* t = attrs.texts.get()) {
+            if (t->hasTyped) out.key("typed").text(std::wstring_view(t->typed));
+            if (!t->tag.empty()) out.key("tag").text(std::wstring_view(t->tag));
+        }
+        static const CellStyle kPlain;
+        const CellStyle& a = attrs.style == StylePool::kPlain ? kPlain : c.styles.at(attrs.style);
         if (a.locked) out.key("lock").raw("true");
         if (a.back != kDefaultColor) out.key("back").color(a.back);
         if (a.fore != kDefaultColor) out.key("fore").color(a.fore);
@@ -200,10 +204,9 @@ void writeSheet(JsonOut& out, const Sheet& sheet) {
     const std::vector<CellKey> keys = cellsInOrder(c);
     Tables tables;
     for (CellKey key : keys)
-        if (uint32_t at = c.cells.find(key)->second.attrs; at != kNone) {
-            const CellAttrs& a = c.attrs[at];
-            if (a.type) tables.types.indexOf(a.type.get());
-            if (a.font) tables.fonts.indexOf(a.font.get());
+        if (const CellStyle* a = detail::findStyle(c, key)) {
+            if (a->type) tables.types.indexOf(a->type.get());
+            if (a->font) tables.fonts.indexOf(a->font.get());
         }
     out.raw("  \"fonts\": ");
     tables.fonts.writeList(out);
