@@ -131,6 +131,10 @@ bool isFile(const Zrl_String& path) {
     return findFile(path, found, stamp);
 }
 
+unsigned long currentScope() {
+    return tScope;
+}
+
 Scope::Scope() {
     if (tScopeDepth++ == 0) tScope = ++gLastScope;
 }

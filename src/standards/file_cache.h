@@ -63,6 +63,10 @@ public:
     Scope& operator=(const Scope&) = delete;
 };
 
+// The evaluation open on this thread (see Scope), 0 when there is none.
+// Each evaluation has its own number.
+unsigned long currentScope();
+
 namespace detail {
 // Registers a cache's clear function with clearAll.
 void onClearAll(void (*clear)());

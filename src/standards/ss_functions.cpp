@@ -25,17 +25,17 @@ bool lookUpCell(spread::CalcValue& result, spread::CalcValue* args, int count, b
     argumentTexts(args, count, 1, keyParts);
     const Zrl_String searchKey = arrToStr(keyParts, L';');
 
-    Zrl_StringArray keys;
+    // The first row whose key matches decides.
+    const Zrl_String none;
     for (const Zrl_StringArray& row : rows) {
-        Zrl_String key = row.isEmpty() ? Zrl_String() : row[0];
+        const Zrl_String& key = row.isEmpty() ? none : row[0];
         Zrl_String systemName;
-        if (systemNames && gSectionTables.getSystemName(key, systemName) == Acad::eOk)
-            key = systemName;
-        keys.append(key);
+        const bool named =
+            systemNames && gSectionTables.getSystemName(key, systemName) == Acad::eOk;
+        if (!(named ? systemName : key).equal(searchKey, false)) continue;
+        return row.length() >= 2 && setTextResult(result, row[1]);
     }
-    int index = -1;
-    if (!keys.find(searchKey, index, false) || rows[index].length() < 2) return false;
-    return setTextResult(result, rows[index][1]);
+    return false;
 }
 
 } // namespace

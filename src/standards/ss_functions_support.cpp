@@ -9,6 +9,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <unordered_map>
 
 namespace ssfn {
 
@@ -100,16 +102,41 @@ bool itemIndex(double n, int& index) {
 
 bool findDataFile(const Zrl_String& name, Zrl_String& path) {
     if (name.isEmpty()) return false;
-    const Zrl_String lib = ensureEndBSlash(Zrl_Settings::libDir());
-    const Zrl_String candidates[] = {name, lib + L"Connection Standards\\Data\\" + name,
-                                     lib + L"Connection Standards\\" + name, lib + name};
-    for (const Zrl_String& candidate : candidates) {
-        if (filecache::isFile(candidate)) {
-            path = candidate;
+    // Within one evaluation the files are taken not to change (see
+    // filecache::Scope), so each name is looked for once in it; "" stands
+    // for not found.
+    struct Found {
+        unsigned long scope = 0;
+        std::unordered_map<std::wstring, Zrl_String> paths;
+    };
+    thread_local Found found;
+    const unsigned long scope = filecache::currentScope();
+    if (scope != 0) {
+        if (found.scope != scope) {
+            found.paths.clear();
+            found.scope = scope;
+        }
+        auto it = found.paths.find(name.str());
+        if (it != found.paths.end()) {
+            if (it->second.isEmpty()) return false;
+            path = it->second;
             return true;
         }
     }
-    return false;
+    const Zrl_String lib = ensureEndBSlash(Zrl_Settings::libDir());
+    const Zrl_String candidates[] = {name, lib + L"Connection Standards\\Data\\" + name,
+                                     lib + L"Connection Standards\\" + name, lib + name};
+    Zrl_String hit;
+    for (const Zrl_String& candidate : candidates) {
+        if (filecache::isFile(candidate)) {
+            hit = candidate;
+            break;
+        }
+    }
+    if (scope != 0) found.paths.emplace(name.str(), hit);
+    if (hit.isEmpty()) return false;
+    path = hit;
+    return true;
 }
 
 std::shared_ptr<const DataRows> readDataFile(const Zrl_String& path) {

@@ -4,6 +4,7 @@
 #include "functions_args.h"
 #include "macro_fixture.h"
 #include "platform/core/section_tables.h"
+#include "standards/file_cache.h"
 #include "standards/ss_functions.h"
 
 #include <fstream>
@@ -61,6 +62,19 @@ TEST_F(DataFiles, FilesAreLookedUpInTheLibrary) {
                                {L"lib.txt", L"library"},
                                {own, L"own"}})
         EXPECT_EQ(run(ssfn::getCell, [&](Args& a) { a.text(file).text(L"a"); }).text, value);
+}
+
+TEST_F(DataFiles, EachEvaluationLooksForTheFilesAgain) {
+    auto value = [] {
+        const filecache::Scope evaluation;
+        return run(ssfn::getCell, [](Args& a) { a.text(L"later.txt").text(L"a"); });
+    };
+    EXPECT_FALSE(value().ok);
+    write(lib.dir() / "later.txt", "a\tlibrary\n");
+    EXPECT_EQ(value().text, L"library");
+    // One nearer in the search order takes over.
+    write(lib.standards() / "Data" / "later.txt", "a\tdata\n");
+    EXPECT_EQ(value().text, L"data");
 }
 
 TEST_F(DataFiles, GetProfCellComparesSystemNames) {
