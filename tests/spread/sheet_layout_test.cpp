@@ -43,6 +43,19 @@ TEST(SheetLayout, WidthsHeightsAndHiddenRows) {
     EXPECT_LT(w1, w2);
     EXPECT_EQ(s.maxTextColWidth(1), w2);
     EXPECT_FALSE(s.maxTextCellSize(9, 9, w1, h1));
+    // A number cell measures as the text it shows; a line break starts a
+    // line of its own.
+    s.setCellType(2, 1, CellType::number(2, true));
+    s.setData(2, 1, L"1234567");
+    s.setData(3, 1, L"1,234,567.00");
+    s.setData(2, 2, L"1,234,567.00\nab");
+    int wn = 0, hn = 0, wt = 0, ht = 0, wl = 0, hl = 0;
+    ASSERT_TRUE(s.maxTextCellSize(2, 1, wn, hn));
+    ASSERT_TRUE(s.maxTextCellSize(3, 1, wt, ht));
+    ASSERT_TRUE(s.maxTextCellSize(2, 2, wl, hl));
+    EXPECT_EQ(wn, wt);
+    EXPECT_EQ(wl, wt);
+    EXPECT_GT(hl, ht);
 }
 
 TEST(SheetLayout, ActiveCellSelectionAndEditing) {

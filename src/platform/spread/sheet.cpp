@@ -20,7 +20,10 @@ const CellAttrs* findAttrs(const SheetContent& c, CellKey key) {
 }
 
 CellAttrs& ensureAttrs(SheetContent& c, CellKey key) {
-    Cell& cell = c.cells[key];
+    return ensureAttrs(c, c.cells[key]);
+}
+
+CellAttrs& ensureAttrs(SheetContent& c, Cell& cell) {
     if (cell.attrs == kNone) {
         if (!c.freeAttrs.empty()) {
             cell.attrs = c.freeAttrs.back();
@@ -361,27 +364,61 @@ bool Sheet::setData(int col, int row, std::wstring_view text) {
     return true;
 }
 
+namespace detail {
+
+void dataText(const SheetContent& c, CellKey key, DataText& out) {
+    out.wide = {};
+    out.narrowLength = 0;
+    auto it = c.cells.find(key);
+    if (it == c.cells.end()) return;
+    const Cell& cell = it->second;
+    const Value& v = cell.value;
+    if (cell.attrs != kNone) {
+        const CellAttrs& a = c.attrs[cell.attrs];
+        if (a.texts && a.texts->hasTyped) {
+            out.wide = a.texts->typed;
+            return;
+        }
+        const CellType* type =
+            a.style != StylePool::kPlain ? c.styles.at(a.style).type.get() : nullptr;
+        if (type && v.isNumber() &&
+            (type->kind == CellKind::Number || type->kind == CellKind::Integer)) {
+            const bool number = type->kind == CellKind::Number;
+            out.narrowLength = formatFixedChars(v.number(), number ? type->decimals : 0,
+                                                number && type->separator, out.narrow);
+            return;
+        }
+    }
+    switch (v.type()) {
+    case Value::Type::Empty:
+        break;
+    case Value::Type::Number:
+        out.narrowLength = static_cast<size_t>(
+            numberChars(v.number(), out.narrow, out.narrow + sizeof out.narrow) - out.narrow);
+        break;
+    case Value::Type::Text:
+        out.wide = v.text();
+        break;
+    case Value::Type::Logical:
+        out.narrow[0] = v.logicalValue() ? '1' : '0';
+        out.narrowLength = 1;
+        break;
+    case Value::Type::Error:
+        out.wide = errorName(v.errorKind());
+        break;
+    }
+}
+
+} // namespace detail
+
 std::wstring Sheet::data(int col, int row) const {
     col = headerToZero(col);
     row = headerToZero(row);
     if (!contains(col, row)) return {};
-    const SheetContent& c = d_->content;
-    auto it = c.cells.find(cellKey(col, row));
-    if (it == c.cells.end()) return {};
-    const Cell& cell = it->second;
-    if (cell.attrs != kNone) {
-        const CellAttrs& a = c.attrs[cell.attrs];
-        if (a.texts && a.texts->hasTyped) return a.texts->typed;
-        const CellType* type =
-            a.style != StylePool::kPlain ? c.styles.at(a.style).type.get() : nullptr;
-        if (type && cell.value.isNumber()) {
-            if (type->kind == CellKind::Number)
-                return detail::formatFixed(cell.value.number(), type->decimals, type->separator);
-            if (type->kind == CellKind::Integer)
-                return detail::formatFixed(cell.value.number(), 0, false);
-        }
-    }
-    return cell.value.toText();
+    detail::DataText text;
+    detail::dataText(d_->content, cellKey(col, row), text);
+    if (text.narrowLength) return std::wstring(text.narrow, text.narrow + text.narrowLength);
+    return std::wstring(text.wide);
 }
 
 bool Sheet::setValue(int col, int row, std::wstring_view text) {

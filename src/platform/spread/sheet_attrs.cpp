@@ -118,12 +118,20 @@ bool forBlock(SheetContent& c, int col, int row, int col2, int row2, Fn&& fn,
     for (int cc = col; cc <= col2; ++cc)
         for (int rr = row; rr <= row2; ++rr) {
             CellKey key = cellKey(cc, rr);
-            auto it = c.cells.find(key);
-            const uint32_t at = it == c.cells.end() ? kNone : it->second.attrs;
+            uint32_t index = c.cells.indexOf(key);
+            const uint32_t at = index == kNone ? kNone : c.cells.at(index).attrs;
             const uint32_t old = at == kNone ? StylePool::kPlain : c.attrs[at].style;
             const uint32_t now = restyle(old);
             if (now == old && !(clearTyped && at != kNone && c.attrs[at].texts)) continue;
-            CellAttrs& a = detail::ensureAttrs(c, key);
+            if (at == kNone) {
+                // A plain cell (or none) given a look: one lookup made the cell.
+                Cell& cell = index == kNone ? c.cells.get(key, index) : c.cells.at(index);
+                CellAttrs& a = detail::ensureAttrs(c, cell);
+                pool.retain(now);
+                a.style = now;
+                continue;
+            }
+            CellAttrs& a = c.attrs[at];
             pool.retain(now);
             pool.release(a.style);
             a.style = now;
@@ -131,7 +139,7 @@ bool forBlock(SheetContent& c, int col, int row, int col2, int row2, Fn&& fn,
                 a.texts->typed.clear();
                 a.texts->hasTyped = false;
             }
-            detail::trimAttrs(c, key);
+            if (a.plain() || (a.texts && a.texts->empty())) detail::trimAttrs(c, key);
         }
     for (const auto& [from, to] : done) {
         pool.release(from);

@@ -6,6 +6,7 @@
 #include "platform/spread/dependency_graph.h"
 #include "platform/spread/formula.h"
 #include "platform/spread/sheet_cells.h"
+#include "platform/spread/sheet_number_text.h"
 #include "platform/spread/sheet_types.h"
 
 #include <map>
@@ -119,6 +120,7 @@ inline int headerToZero(int v) {
 const CellAttrs* findAttrs(const SheetContent& c, CellKey key);
 // The attribute record of a cell, created (with the cell) when missing.
 CellAttrs& ensureAttrs(SheetContent& c, CellKey key);
+CellAttrs& ensureAttrs(SheetContent& c, Cell& cell);
 // A cell's look, or null when it is plain; its texts, or null.
 const CellStyle* findStyle(const SheetContent& c, CellKey key);
 const CellTexts* findTexts(const SheetContent& c, CellKey key);
@@ -133,6 +135,14 @@ void freeAttrs(SheetContent& c, uint32_t& a);
 void setAttrs(SheetContent& c, CellKey key, const CellStyle& style, const CellTexts* texts);
 // Removes a cell's formula node (and its edges). The cell keeps its value.
 void dropFormula(SheetData& d, Cell& cell);
+// A cell's data text without copying it: `wide` when the cell keeps the
+// text, otherwise the first `narrowLength` characters of `narrow`.
+struct DataText {
+    std::wstring_view wide;
+    size_t narrowLength = 0;
+    char narrow[kNumberTextMax];
+};
+void dataText(const SheetContent& c, CellKey key, DataText& out);
 // Gives a cell a formula node; returns the node. `index` is the cell's
 // position in the cell map when the caller knows it.
 uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Formula> f,

@@ -159,17 +159,21 @@ void writeCell(JsonOut& out, const SheetContent& c, CellKey key, const Cell& cel
     out.raw('}');
 }
 
-// The cells that hold anything, by row and then column.
-std::vector<CellKey> cellsInOrder(const SheetContent& c) {
-    std::vector<uint64_t> order;
+// The positions of the cells that hold anything, by row and then column.
+std::vector<uint32_t> cellsInOrder(const SheetContent& c) {
+    std::vector<std::pair<uint64_t, uint32_t>> order;
     order.reserve(c.cells.size());
-    for (const auto& [key, cell] : c.cells)
+    for (auto it = c.cells.begin(); it != c.cells.end(); ++it) {
+        const auto& [key, cell] = *it;
         if (cell.formula != kNone || !cell.value.isEmpty() || cell.attrs != kNone)
-            order.push_back(cellKey(keyRow(key), keyCol(key))); // row first, to sort by it
+            order.emplace_back(cellKey(keyRow(key), keyCol(key)), it.index()); // row first
+    }
     std::sort(order.begin(), order.end());
-    for (uint64_t& k : order)
-        k = cellKey(keyRow(k), keyCol(k));
-    return order;
+    std::vector<uint32_t> at;
+    at.reserve(order.size());
+    for (const auto& entry : order)
+        at.push_back(entry.second);
+    return at;
 }
 
 void writeSheet(JsonOut& out, const Sheet& sheet) {
@@ -201,23 +205,26 @@ void writeSheet(JsonOut& out, const Sheet& sheet) {
 
     // The tables go ahead of the cells that refer to them: a first pass over
     // the cells fills them, the second writes the cells.
-    const std::vector<CellKey> keys = cellsInOrder(c);
+    const std::vector<uint32_t> cells = cellsInOrder(c);
     Tables tables;
-    for (CellKey key : keys)
-        if (const CellStyle* a = detail::findStyle(c, key)) {
-            if (a->type) tables.types.indexOf(a->type.get());
-            if (a->font) tables.fonts.indexOf(a->font.get());
+    for (uint32_t at : cells)
+        if (uint32_t attrs = c.cells.at(at).attrs; attrs != kNone) {
+            if (uint32_t id = c.attrs[attrs].style; id != StylePool::kPlain) {
+                const CellStyle& a = c.styles.at(id);
+                if (a.type) tables.types.indexOf(a.type.get());
+                if (a.font) tables.fonts.indexOf(a.font.get());
+            }
         }
     out.raw("  \"fonts\": ");
     tables.fonts.writeList(out);
     out.raw(",\n  \"types\": ");
     tables.types.writeList(out);
     out.raw(",\n  \"cells\": [");
-    for (size_t i = 0; i < keys.size(); ++i) {
+    for (size_t i = 0; i < cells.size(); ++i) {
         out.raw(i == 0 ? "\n    " : ",\n    ");
-        writeCell(out, c, keys[i], c.cells.find(keys[i])->second, tables);
+        writeCell(out, c, c.cells.keyAt(cells[i]), c.cells.at(cells[i]), tables);
     }
-    out.raw(keys.empty() ? "]\n}\n" : "\n  ]\n}\n");
+    out.raw(cells.empty() ? "]\n}\n" : "\n  ]\n}\n");
 }
 
 } // namespace

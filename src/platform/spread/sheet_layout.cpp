@@ -130,12 +130,19 @@ bool Sheet::isRowHidden(int row) const {
 bool Sheet::maxTextCellSize(int col, int row, int& width, int& height) const {
     width = height = 0;
     if (!contains(col, row)) return false;
-    Font f = font(col, row);
-    std::wstring text = data(col, row);
+    col = detail::headerToZero(col);
+    row = detail::headerToZero(row);
+    // Measured as the cell holds it: rows of a long bill are measured as
+    // they are written, so nothing is copied here.
+    const CellKey key = cellKey(col, row);
+    const CellStyle* style = detail::findStyle(d_->content, key);
+    const Font& f = style && style->font ? *style->font : d_->defaultFont;
+    detail::DataText text;
+    detail::dataText(d_->content, key, text);
     // Lines of the text at an average glyph width of about half the height,
-    // plus a margin on each side.
-    size_t longest = 0, lines = 1, current = 0;
-    for (wchar_t ch : text) {
+    // plus a margin on each side. Number texts are a single line.
+    size_t longest = text.narrowLength, lines = 1, current = 0;
+    for (wchar_t ch : text.wide) {
         if (ch == L'\n') {
             ++lines;
             current = 0;

@@ -23,52 +23,73 @@ double roundToDecimals(double x, int decimals) {
     char buf[64];
     auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
     if (r.ec != std::errc()) return x;
-    std::string digits;
+    // One spare place in front for a carry into a new leading digit.
+    char digits[40];
+    int count = 1;
     const char* p = buf;
     for (; p != r.ptr && *p != 'e'; ++p)
-        if (*p != '.') digits += *p;
+        if (*p != '.') digits[count++] = *p;
     int exponent = 0;
     if (p != r.ptr) std::from_chars(p + (p[1] == '+' ? 2 : 1), r.ptr, exponent);
-    // digits[0] has weight 10^exponent; keep those down to 10^-decimals.
+    // digits[1] has weight 10^exponent; keep those down to 10^-decimals.
     int keep = exponent + decimals + 1;
-    if (keep >= static_cast<int>(digits.size())) return x;
+    if (keep >= count - 1) return x;
     if (keep < 0) return 0.0;
-    bool up = digits[static_cast<size_t>(keep)] >= '5';
-    std::string kept = digits.substr(0, static_cast<size_t>(keep));
-    if (up) {
-        int i = keep - 1;
-        for (; i >= 0 && kept[static_cast<size_t>(i)] == '9'; --i)
-            kept[static_cast<size_t>(i)] = '0';
-        if (i >= 0)
-            ++kept[static_cast<size_t>(i)];
-        else {
-            kept.insert(kept.begin(), '1');
+    int first = 1;
+    if (digits[1 + keep] >= '5') {
+        int i = keep;
+        for (; i >= 1 && digits[i] == '9'; --i)
+            digits[i] = '0';
+        if (i >= 1) {
+            ++digits[i];
+        } else {
+            digits[0] = '1';
+            first = 0;
             ++exponent;
+            ++keep;
         }
     }
-    if (kept.empty()) return 0.0;
-    std::string text = kept + "e" + std::to_string(exponent - static_cast<int>(kept.size()) + 1);
+    if (keep == 0) return 0.0;
+    // The kept digits as an integer times a power of ten.
+    char text[64];
+    char* end = std::copy(digits + first, digits + first + keep, text);
+    *end++ = 'e';
+    end = std::to_chars(end, text + sizeof text, exponent - keep + 1).ptr;
     double out = 0;
-    std::from_chars(text.data(), text.data() + text.size(), out);
+    std::from_chars(text, end, out);
     if (out == 0) return 0.0; // no "-0"
     return x < 0 ? -out : out;
 }
 
-std::wstring formatFixed(double x, int decimals, bool separator) {
-    if (!std::isfinite(x)) return L"#NUM!";
-    char buf[400];
-    auto r = std::to_chars(buf, buf + sizeof buf, roundToDecimals(x, decimals),
-                           std::chars_format::fixed, clampDecimals(decimals));
-    if (r.ec != std::errc()) return L"#NUM!";
-    std::string text(buf, r.ptr);
-    if (separator) {
-        size_t start = text[0] == '-' ? 1 : 0;
-        size_t end = text.find('.');
-        if (end == std::string::npos) end = text.size();
-        for (size_t i = end; i > start + 3; i -= 3)
-            text.insert(i - 3, 1, ',');
+size_t formatFixedChars(double x, int decimals, bool separator, char (&out)[kNumberTextMax]) {
+    static constexpr char kNum[] = "#NUM!";
+    if (std::isfinite(x)) {
+        char buf[400];
+        auto r = std::to_chars(buf, buf + sizeof buf, roundToDecimals(x, decimals),
+                               std::chars_format::fixed, clampDecimals(decimals));
+        if (r.ec == std::errc()) {
+            const size_t n = static_cast<size_t>(r.ptr - buf);
+            const size_t sign = buf[0] == '-' ? 1 : 0;
+            const char* dot = std::find(buf, r.ptr, '.');
+            const size_t whole = static_cast<size_t>(dot - buf) - sign;
+            size_t at = 0;
+            for (size_t i = 0; i < n; ++i) {
+                // A comma before every group of three whole digits but the first.
+                const size_t left = whole + sign - i; // whole digits from here on
+                if (separator && i > sign && i < whole + sign && left % 3 == 0) out[at++] = ',';
+                out[at++] = buf[i];
+            }
+            return at;
+        }
     }
-    return std::wstring(text.begin(), text.end());
+    std::copy(kNum, kNum + 5, out);
+    return 5;
+}
+
+std::wstring formatFixed(double x, int decimals, bool separator) {
+    char buf[kNumberTextMax];
+    const size_t n = formatFixedChars(x, decimals, separator, buf);
+    return std::wstring(buf, buf + n);
 }
 
 } // namespace spread::detail

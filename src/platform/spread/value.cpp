@@ -1,6 +1,7 @@
 // Value texts: error names, number text both ways.
 #include "platform/spread/value.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -42,10 +43,13 @@ bool parseErrorName(std::wstring_view text, ErrorKind& kind) {
     return false;
 }
 
-std::wstring numberToText(double number) {
-    if (std::isnan(number)) return L"#NUM!";
-    if (std::isinf(number)) return L"#NUM!";
-    if (number == 0) return L"0"; // also -0
+char* numberChars(double number, char* first, char* last) {
+    static constexpr char kNum[] = "#NUM!";
+    if (std::isnan(number) || std::isinf(number)) return std::copy(kNum, kNum + 5, first);
+    if (number == 0) { // also -0
+        *first = '0';
+        return first + 1;
+    }
     char buf[400];
     double mag = std::fabs(number);
     std::to_chars_result r;
@@ -54,19 +58,24 @@ std::wstring numberToText(double number) {
         r = std::to_chars(buf, buf + sizeof buf, number, std::chars_format::scientific);
     else
         r = std::to_chars(buf, buf + sizeof buf, number, std::chars_format::fixed);
-    std::wstring out;
-    out.reserve(static_cast<size_t>(r.ptr - buf) + 2);
-    for (const char* p = buf; p != r.ptr; ++p) {
+    char* out = first;
+    for (const char* p = buf; p != r.ptr && out != last; ++p) {
         char c = *p;
         if (c == 'e') {
-            out += L'E';
+            *out++ = 'E';
             // Exponent always signed, as in "1E+21" and "1E-10".
-            if (p + 1 != r.ptr && p[1] != '-' && p[1] != '+') out += L'+';
+            if (p + 1 != r.ptr && p[1] != '-' && p[1] != '+' && out != last) *out++ = '+';
             continue;
         }
-        out += static_cast<wchar_t>(c);
+        *out++ = c;
     }
     return out;
+}
+
+std::wstring numberToText(double number) {
+    char buf[400];
+    char* end = numberChars(number, buf, buf + sizeof buf);
+    return std::wstring(buf, end);
 }
 
 bool textToNumber(std::wstring_view text, double& number) {

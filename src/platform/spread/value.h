@@ -129,6 +129,9 @@ static_assert(sizeof(Value) == 16, "every cell holds a value");
 
 // Shortest decimal text that reads back as exactly `number` (locale-free).
 std::wstring numberToText(double number);
+// The same text written into [first, last) (400 characters are always
+// enough); returns its end.
+char* numberChars(double number, char* first, char* last);
 // Reads a whole text as a number the way a spreadsheet reads typed input and
 // "3"+4: blanks around allowed, decimal point ".", optional exponent and a
 // trailing "%" (divides by 100). False when the text is not a number.
