@@ -4,6 +4,8 @@
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
 #include "platform/spread/sheet.h"
+#include "platform/spread/sheet_data.h"
+#include "platform/spread/sheet_utf8.h"
 #include "sheettools/sheet_settings_ops.h"
 #include "sheettools/ss_settings.h"
 
@@ -14,6 +16,7 @@
 #include <string>
 #include <tuple>
 #include <unistd.h>
+#include <unordered_map>
 #include <vector>
 #include <xlsxwriter.h>
 
@@ -69,15 +72,14 @@ private:
     std::map<Key, lxw_format*> formats_;
 };
 
-// Decimals code of a cell's type (its kind `code`): 0.. for number cells,
-// -2 text cells, -1 general.
-int formatCode(const spread::Sheet& sheet, int col, int row, int code) {
-    if (code == static_cast<int>(spread::CellKind::Number)) {
-        const int decimals = sheet.cellType(col, row).decimals;
-        return decimals == 0 || decimals == 1 ? decimals : -1;
-    }
-    if (code == static_cast<int>(spread::CellKind::Integer)) return 0;
-    if (code == static_cast<int>(spread::CellKind::Edit)) return -2;
+// Decimals code of a cell's type: 0.. for number cells, -2 text cells, -1
+// general.
+int formatCode(const spread::CellType* type) {
+    if (!type) return -1;
+    if (type->kind == spread::CellKind::Number)
+        return type->decimals == 0 || type->decimals == 1 ? type->decimals : -1;
+    if (type->kind == spread::CellKind::Integer) return 0;
+    if (type->kind == spread::CellKind::Edit) return -2;
     return -1;
 }
 
@@ -155,38 +157,38 @@ void writePageSetup(lxw_workbook* book, lxw_worksheet* ws, const VkSSSettings& s
     }
 }
 
-// The look of a cell as the workbook sees it.
-struct CellLook {
-    bool bold = false;
-    int decimals = -1;
-    spread::Color back = spread::kDefaultColor;
-    int sides = 0;
-    spread::Font font;
-    bool operator==(const CellLook&) const = default;
-};
-
-// The workbook format of each column's last cell, so that a column of
-// alike cells finds its format without a search.
-class ColumnFormats {
+// The workbook format of each look of the sheet's cells, and of each
+// column's last look, so that a column of alike cells finds its format
+// without a search. Looks stay put while the sheet is written.
+class LookFormats {
 public:
-    ColumnFormats(FormatCache& formats, int cols) : formats_(formats), last_(cols + 1) {}
+    LookFormats(FormatCache& formats, const spread::Sheet& sheet)
+        : formats_(formats), defaultFont_(sheet.defaultFont()),
+          last_(static_cast<size_t>(sheet.maxCols()) + 1) {}
 
-    lxw_format* get(int col, CellLook&& look) {
-        Last& last = last_[col];
-        if (!last.format || !(last.look == look)) {
-            last.format = formats_.get(look.bold, look.decimals, look.back, look.sides,
-                                       look.font.name, look.font.height);
-            last.look = std::move(look);
+    lxw_format* get(int col, const spread::CellStyle* style) {
+        Last& last = last_[static_cast<size_t>(col)];
+        if (last.format && last.style == style) return last.format;
+        auto [at, added] = byStyle_.try_emplace(style, nullptr);
+        if (added) {
+            const spread::Font& font = style && style->font ? *style->font : defaultFont_;
+            at->second =
+                formats_.get(font.weight >= 700, formatCode(style ? style->type.get() : nullptr),
+                             style ? style->back : spread::kDefaultColor,
+                             style ? style->border.sides : 0, font.name, font.height);
         }
-        return last.format;
+        last = {style, at->second};
+        return at->second;
     }
 
 private:
     struct Last {
-        CellLook look;
+        const spread::CellStyle* style = nullptr;
         lxw_format* format = nullptr;
     };
     FormatCache& formats_;
+    spread::Font defaultFont_;
+    std::unordered_map<const spread::CellStyle*, lxw_format*> byStyle_;
     std::vector<Last> last_;
 };
 
@@ -223,29 +225,27 @@ void writeRows(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& she
         [](const spread::CellRange& a, const spread::CellRange& b) { return a.row1 < b.row1; });
     auto span = std::find_if(spans.begin(), spans.end(),
                              [](const spread::CellRange& s) { return s.row1 >= 1; });
-    ColumnFormats columns(formats, cols);
+    LookFormats looks(formats, sheet);
+    const spread::SheetContent& content = sheet.internals().content;
     std::string text;
     for (int r = 1; r <= rows; ++r) {
         const lxw_row_t xr = static_cast<lxw_row_t>(r);
         worksheet_set_row_pixels(ws, xr, static_cast<uint32_t>(sheet.rowHeightPixels(r)), nullptr);
         for (int c = 1; c <= cols; ++c) {
             const lxw_col_t xc = static_cast<lxw_col_t>(c - 1);
-            const int code = sheet.cellTypeCode(c, r);
-            if (code == static_cast<int>(spread::CellKind::Picture)) placePicture(ws, sheet, c, r);
-            CellLook look;
-            spread::Color fore = spread::kDefaultColor;
-            sheet.color(c, r, look.back, fore);
-            look.font = sheet.font(c, r);
-            look.bold = look.font.weight >= 700;
-            look.decimals = formatCode(sheet, c, r, code);
-            look.sides = sheet.border(c, r).sides;
-            lxw_format* f = columns.get(c, std::move(look));
-            double number = 0;
-            if (sheet.number(c, r, number)) {
-                worksheet_write_number(ws, xr, xc, number, f);
+            const spread::CellKey key = spread::cellKey(c, r);
+            const spread::CellStyle* style = spread::detail::findStyle(content, key);
+            if (style && style->type && style->type->kind == spread::CellKind::Picture)
+                placePicture(ws, sheet, c, r);
+            lxw_format* f = looks.get(c, style);
+            const auto it = content.cells.find(key);
+            const spread::Value empty;
+            const spread::Value& v = it == content.cells.end() ? empty : it->second.value;
+            if (v.isNumber() || v.isLogical()) {
+                worksheet_write_number(ws, xr, xc, v.isNumber() ? v.number() : v.logicalValue(), f);
                 continue;
             }
-            text = utf8(sheet.valueText(c, r));
+            text = v.isText() ? spread::detail::toUtf8(v.text()) : utf8(v.toText());
             if (!text.empty())
                 worksheet_write_string(ws, xr, xc, text.c_str(), f);
             else
