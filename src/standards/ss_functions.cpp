@@ -149,7 +149,25 @@ std::vector<spread::CustomFunction> standardsFunctions() {
     };
 }
 
+namespace {
+
+using Proc = bool (*)(spread::Sheet&, spread::CalcValue&, spread::CalcValue*, int);
+
+bool sameFunction(const spread::CustomFunction& a, const spread::CustomFunction& b) {
+    const Proc* pa = a.proc.target<Proc>();
+    const Proc* pb = b.proc.target<Proc>();
+    return pa != nullptr && pb != nullptr && *pa == *pb && a.minArgs == b.minArgs &&
+           a.maxArgs == b.maxArgs && a.flags == b.flags;
+}
+
+} // namespace
+
 void registerStandardsFunctions(spread::FunctionRegistry& registry) {
-    for (spread::CustomFunction& fn : standardsFunctions())
-        registry.add(std::move(fn));
+    // A pooled sheet keeps its functions from run to run: only those missing
+    // or replaced by others are added.
+    static const std::vector<spread::CustomFunction> functions = standardsFunctions();
+    for (const spread::CustomFunction& fn : functions) {
+        const spread::CustomFunction* known = registry.find(fn.name);
+        if (known == nullptr || !sameFunction(*known, fn)) registry.add(fn);
+    }
 }

@@ -160,6 +160,14 @@ TEST(Registration, TwelveFunctionsFoundWithoutCase) {
     ASSERT_NE(fn, nullptr);
     EXPECT_EQ(fn->minArgs, 6);
     EXPECT_EQ(registry.find(L"FROMTABLE"), nullptr);
+    // Registered again over another function of one of the names, it is put back.
+    using Proc = bool (*)(spread::Sheet&, spread::CalcValue&, spread::CalcValue*, int);
+    const Proc other = [](spread::Sheet&, spread::CalcValue&, spread::CalcValue*, int) {
+        return false;
+    };
+    registry.add({L"RoundTo", 2, 2, 0, other});
+    registerStandardsFunctions(registry);
+    EXPECT_EQ(*registry.find(L"ROUNDTO")->proc.target<Proc>(), &ssfn::roundTo);
 }
 
 } // namespace
