@@ -136,6 +136,28 @@ TEST(SheetFile, SharedFontsAndTypesAreWrittenOnceAndSharedAgainWhenRead) {
     EXPECT_EQ(b.internals().content.styles.size(), 2u);
 }
 
+TEST(SheetFile, LargeSheetStreamsTheSameTextAsInMemory) {
+    fs::path dir = tempDir();
+    Sheet s;
+    s.setMaxCols(4);
+    s.setMaxRows(8000);
+    s.setCellTypeRange(1, 1, 1, 8000, CellType::number(1));
+    for (int row = 1; row <= 8000; ++row)
+        for (int col = 1; col <= 4; ++col)
+            s.setData(col, row,
+                      col == 2 ? L"Plate \"" + std::to_wstring(row) + L"\""
+                               : std::to_wstring(row * col) + L".25");
+    ASSERT_TRUE(s.save(dir / "large.vks"));
+    const std::string text = readFile(dir / "large.vks");
+    EXPECT_GT(text.size(), 1u << 20); // more than the write buffer holds
+    EXPECT_EQ(text, writeSheetText(s));
+    Sheet t;
+    ASSERT_TRUE(t.load(dir / "large.vks"));
+    EXPECT_EQ(t.data(1, 7999), L"7999.3");
+    EXPECT_EQ(t.data(2, 7), L"Plate \"7\"");
+    fs::remove_all(dir);
+}
+
 TEST(SheetFile, FirstVersionFilesStillLoad) {
     const std::string v1 = R"({"format":"zrlss-sheet","version":1,"cols":3,"rows":2,"cells":[
         {"c":1,"font":{"height":20,"italic":true,"name":"Arial","weight":700},"n":1.5,"r":1,
