@@ -15,6 +15,9 @@ TEST(SheetLayout, NumberTextsRoundHalfAwayFromZero) {
     EXPECT_EQ(formatFixed(-0.001, 2, false), L"0.00");
     EXPECT_EQ(formatFixed(1e20, 1, false), L"100000000000000000000.0");
     EXPECT_EQ(detail::roundToDecimals(2.675, 2), 2.68);
+    EXPECT_EQ(formatFixed(-0.0, 15, false), L"0.000000000000000");
+    EXPECT_EQ(formatFixed(999999999999999.0, 1, true), L"999,999,999,999,999.0");
+    EXPECT_EQ(formatFixed(9999999999999999.0, 0, false), L"10000000000000000");
 }
 
 TEST(SheetLayout, WidthsHeightsAndHiddenRows) {

@@ -159,20 +159,28 @@ void writeCell(JsonOut& out, const SheetContent& c, CellKey key, const Cell& cel
     out.raw('}');
 }
 
-// The positions of the cells that hold anything, by row and then column.
+// The positions of the cells that hold anything, by row and then column:
+// counted into their rows first, then each row put in column order.
 std::vector<uint32_t> cellsInOrder(const SheetContent& c) {
-    std::vector<std::pair<uint64_t, uint32_t>> order;
-    order.reserve(c.cells.size());
-    for (auto it = c.cells.begin(); it != c.cells.end(); ++it) {
-        const auto& [key, cell] = *it;
-        if (cell.formula != kNone || !cell.value.isEmpty() || cell.attrs != kNone)
-            order.emplace_back(cellKey(keyRow(key), keyCol(key)), it.index()); // row first
-    }
-    std::sort(order.begin(), order.end());
-    std::vector<uint32_t> at;
-    at.reserve(order.size());
-    for (const auto& entry : order)
-        at.push_back(entry.second);
+    auto used = [](const Cell& cell) {
+        return cell.formula != kNone || !cell.value.isEmpty() || cell.attrs != kNone;
+    };
+    int last = 0;
+    for (const auto& [key, cell] : c.cells)
+        if (used(cell)) last = std::max(last, keyRow(key));
+    std::vector<uint32_t> start(static_cast<size_t>(last) + 2, 0);
+    for (const auto& [key, cell] : c.cells)
+        if (used(cell)) ++start[static_cast<size_t>(keyRow(key)) + 1];
+    for (size_t r = 1; r < start.size(); ++r)
+        start[r] += start[r - 1];
+    std::vector<uint32_t> at(start.back());
+    std::vector<uint32_t> next(start.begin(), start.end() - 1);
+    for (auto it = c.cells.begin(); it != c.cells.end(); ++it)
+        if (used(it->second)) at[next[static_cast<size_t>(keyRow(it->first))]++] = it.index();
+    for (size_t r = 0; r + 1 < start.size(); ++r)
+        std::sort(at.begin() + start[r], at.begin() + start[r + 1], [&](uint32_t a, uint32_t b) {
+            return keyCol(c.cells.keyAt(a)) < keyCol(c.cells.keyAt(b));
+        });
     return at;
 }
 

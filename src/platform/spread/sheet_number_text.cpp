@@ -17,6 +17,9 @@ int clampDecimals(int decimals) {
 
 double roundToDecimals(double x, int decimals) {
     if (!std::isfinite(x)) return x;
+    // Whole numbers below 10^15 read exactly in 15 digits: nothing to round
+    // (and no "-0").
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) return x == 0 ? 0.0 : x;
     decimals = clampDecimals(decimals);
     // Round the number as its 15 significant digits read, half away from
     // zero, the way a spreadsheet shows it: 1.005 -> 1.01, 0.125 -> 0.13.
