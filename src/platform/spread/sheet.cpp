@@ -335,6 +335,24 @@ void changed(Sheet& sheet, SheetData& d, CellKey key) {
     if (d.bools[kBoolAutoCalc] && !detail::calculating(sheet)) detail::recalcFrom(sheet, key);
 }
 
+// Puts `value` in a cell (inside the sheet) in place of its content.
+bool putValue(Sheet& sheet, SheetData& d, int col, int row, Value&& value) {
+    if (value.isNumber() && !std::isfinite(value.number())) return false;
+    CellKey key = cellKey(col, row);
+    SheetContent& c = d.content;
+    Cell& cell = c.cells[key];
+    detail::dropFormula(d, cell);
+    cell.value = std::move(value);
+    if (cell.attrs != kNone) {
+        setTyped(c, key, {}, false);
+        detail::eraseIfVacant(c, key);
+    } else if (cell.vacant()) {
+        c.cells.erase(key);
+    }
+    changed(sheet, d, key);
+    return true;
+}
+
 } // namespace
 
 bool Sheet::setData(int col, int row, std::wstring_view text) {
@@ -441,23 +459,14 @@ bool Sheet::setValue(int col, int row, std::wstring_view text) {
         value = Value::error(e);
     else
         value = Value(std::wstring(text));
-    return setCellValue(col, row, value);
+    return putValue(*this, *d_, col, row, std::move(value));
 }
 
 bool Sheet::setCellValue(int col, int row, const Value& value) {
     col = headerToZero(col);
     row = headerToZero(row);
     if (!contains(col, row)) return false;
-    if (value.isNumber() && !std::isfinite(value.number())) return false;
-    CellKey key = cellKey(col, row);
-    SheetContent& c = d_->content;
-    Cell& cell = c.cells[key];
-    detail::dropFormula(*d_, cell);
-    cell.value = value;
-    setTyped(c, key, {}, false);
-    detail::eraseIfVacant(c, key);
-    changed(*this, *d_, key);
-    return true;
+    return putValue(*this, *d_, col, row, Value(value));
 }
 
 Value Sheet::value(int col, int row) const {
