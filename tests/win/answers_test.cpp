@@ -14,15 +14,16 @@ using wintest::WinTest;
 using AnswersTest = WinTest;
 
 TEST_F(AnswersTest, MessageBoxWithoutAnAnswerTakesItsDefaultButton) {
-    EXPECT_EQ(win::messageBox(nullptr, L"t", L"c", win::MB_OK), win::IDOK);
-    EXPECT_EQ(win::messageBox(nullptr, L"t", L"c", win::MB_YESNO), win::IDYES);
-    EXPECT_EQ(win::messageBox(nullptr, L"t", L"c", win::MB_YESNOCANCEL | win::MB_DEFBUTTON2),
-              win::IDNO);
-    EXPECT_EQ(win::messageBox(nullptr, L"t", L"c", win::MB_OKCANCEL | win::MB_DEFBUTTON3),
-              win::IDOK);
-    EXPECT_EQ(win::messageBox(nullptr, L"t", L"c", win::MB_ABORTRETRYIGNORE | win::MB_DEFBUTTON3),
-              win::IDIGNORE);
-    EXPECT_EQ(win::messageBox(nullptr, L"t", L"c", 0xE), win::IDOK); // unknown kind: OK only
+    using namespace win;
+    const std::vector<std::pair<UINT, int>> rows = {
+        {MB_OK, IDOK},
+        {MB_YESNO, IDYES},
+        {MB_YESNOCANCEL | MB_DEFBUTTON2, IDNO},
+        {MB_OKCANCEL | MB_DEFBUTTON3, IDOK}, // no third button: the first
+        {MB_ABORTRETRYIGNORE | MB_DEFBUTTON3, IDIGNORE},
+        {0xE, IDOK}}; // unknown kind: OK only
+    for (const auto& [style, answer] : rows)
+        EXPECT_EQ(messageBox(nullptr, L"t", L"c", style), answer) << style;
 }
 
 TEST_F(AnswersTest, QueuedAnswersAreUsedInOrderAndImpossibleOnesRefused) {

@@ -66,10 +66,9 @@ TEST_F(DialogTest, ModalDialogPlayedByTheScriptEndsWithTheButtonClicked) {
     EXPECT_TRUE(win::mainWindow().isEnabled());
     EXPECT_EQ(win::script().shown().dialogs, std::vector<std::wstring>{L"Sample"});
     // The user's actions told the dialog what a real user's would.
-    EXPECT_NE(std::find(dlg.log.begin(), dlg.log.end(), L"1001:768"), dlg.log.end()); // EN_CHANGE
-    EXPECT_NE(std::find(dlg.log.begin(), dlg.log.end(), L"1001:512"),
-              dlg.log.end());                                                       // EN_KILLFOCUS
-    EXPECT_NE(std::find(dlg.log.begin(), dlg.log.end(), L"1002:1"), dlg.log.end()); // CBN_SELCHANGE
+    // EN_CHANGE, EN_KILLFOCUS, CBN_SELCHANGE
+    for (const wchar_t* told : {L"1001:768", L"1001:512", L"1002:1"})
+        EXPECT_NE(std::find(dlg.log.begin(), dlg.log.end(), told), dlg.log.end()) << told;
     EXPECT_EQ(dlg.log.back(), L"1:0");
 }
 
@@ -248,16 +247,14 @@ TEST_F(DialogTest, ByIdHelpersAnswerSafelyForMissingControls) {
     EXPECT_FALSE(dlg.choose(9999, 0));
     EXPECT_EQ(dlg.combo(IDC_NAME), nullptr); // wrong kind
 
-    bool ok = true;
-    dlg.setItemText(IDC_NAME, L" 42 ");
-    EXPECT_EQ(dlg.getItemInt(IDC_NAME, &ok), 42);
-    EXPECT_TRUE(ok);
-    dlg.setItemText(IDC_NAME, L"4x2");
-    EXPECT_EQ(dlg.getItemInt(IDC_NAME, &ok), 0);
-    EXPECT_FALSE(ok);
-    dlg.setItemText(IDC_NAME, L"99999999999999999999");
-    dlg.getItemInt(IDC_NAME, &ok);
-    EXPECT_FALSE(ok); // too long: refused, not overflowed
+    // The last is too long: refused, not overflowed.
+    for (const auto& [text, value] : std::vector<std::pair<const wchar_t*, int>>{
+             {L" 42 ", 42}, {L"4x2", -1}, {L"99999999999999999999", -1}}) {
+        bool ok = value < 0;
+        dlg.setItemText(IDC_NAME, text);
+        EXPECT_EQ(dlg.getItemInt(IDC_NAME, &ok), value < 0 ? 0 : value);
+        EXPECT_EQ(ok, value >= 0);
+    }
 }
 
 TEST_F(DialogTest, DestroyingADialogFromItsOwnHandlerIsSafe) {

@@ -26,22 +26,12 @@ using TimersTest = WinTest;
 
 TEST_F(TimersTest, FireInTimeOrderThenSettingOrderAtTheClockOfEachTimer) {
     std::vector<std::pair<std::string, std::uint64_t>> log;
-    win::setTimer(30, [&](std::uintptr_t id) {
-        log.emplace_back("t30", win::clockNow());
-        win::killTimer(id);
-    });
-    win::setTimer(10, [&](std::uintptr_t id) {
-        log.emplace_back("t10", win::clockNow());
-        win::killTimer(id);
-    });
-    win::setTimer(20, [&](std::uintptr_t id) {
-        log.emplace_back("a20", win::clockNow());
-        win::killTimer(id);
-    });
-    win::setTimer(20, [&](std::uintptr_t id) {
-        log.emplace_back("b20", win::clockNow());
-        win::killTimer(id);
-    });
+    for (const auto& [name, ms] :
+         {std::pair<std::string, int>{"t30", 30}, {"t10", 10}, {"a20", 20}, {"b20", 20}})
+        win::setTimer(ms, [&log, name](std::uintptr_t id) {
+            log.emplace_back(name, win::clockNow());
+            win::killTimer(id);
+        });
 
     EXPECT_EQ(win::advanceClock(25), 3);
     EXPECT_EQ(win::clockNow(), 25u);

@@ -30,63 +30,44 @@ enum : int {
 
 inline win::ModuleHandle testModule() {
     static const win::ModuleHandle module = [] {
-        const win::ModuleHandle m = win::registerModule(L"wintest");
-        using win::ControlKind;
-        win::DialogTemplate sample;
+        using namespace win;
+        using enum ControlKind;
+        const ModuleHandle m = registerModule(L"wintest");
+        DialogTemplate sample;
         sample.id = IDD_SAMPLE;
         sample.width = 200;
         sample.height = 120;
         sample.caption = L"Sample";
         sample.controls = {
-            {IDC_NAME, ControlKind::Edit, {5, 5, 100, 17}, win::WS_TABSTOP, L""},
-            {IDC_KIND,
-             ControlKind::ComboBox,
-             {5, 20, 100, 80},
-             win::CBS_DROPDOWNLIST | win::CBS_SORT,
-             L""},
-            {IDC_EDITABLE, ControlKind::ComboBox, {5, 35, 100, 95}, win::CBS_DROPDOWN, L""},
-            {IDC_FLAG, ControlKind::Button, {110, 5, 190, 15}, win::BS_AUTOCHECKBOX, L"Flag"},
-            {IDC_TRI, ControlKind::Button, {110, 20, 190, 30}, win::BS_AUTO3STATE, L"Tri"},
-            {IDC_PLAIN_CHECK, ControlKind::Button, {110, 35, 190, 45}, win::BS_CHECKBOX, L"Plain"},
-            {IDC_RADIO_A,
-             ControlKind::Button,
-             {110, 50, 190, 60},
-             win::BS_AUTORADIOBUTTON | win::WS_GROUP,
-             L"A"},
-            {IDC_RADIO_B, ControlKind::Button, {110, 60, 190, 70}, win::BS_AUTORADIOBUTTON, L"B"},
-            {IDC_RADIO_C,
-             ControlKind::Button,
-             {110, 70, 190, 80},
-             win::BS_AUTORADIOBUTTON | win::WS_GROUP,
-             L"C"},
-            {IDC_RADIO_D, ControlKind::Button, {110, 80, 190, 90}, win::BS_AUTORADIOBUTTON, L"D"},
-            {IDC_LIST, ControlKind::ListBox, {5, 50, 100, 90}, win::LBS_MULTIPLESEL, L""},
-            {IDC_TABS, ControlKind::TabControl, {5, 92, 100, 100}, 0, L""},
-            {IDC_GALLERY, ControlKind::ListView, {5, 100, 100, 110}, win::LVS_SINGLESEL, L""},
-            {IDC_GRID, ControlKind::Placeholder, {110, 92, 190, 110}, 0, L""},
-            {IDC_OPEN_INNER, ControlKind::Button, {5, 110, 50, 118}, win::BS_PUSHBUTTON, L"Inner"},
-            {win::IDOK,
-             ControlKind::Button,
-             {140, 102, 165, 116},
-             win::BS_DEFPUSHBUTTON | win::WS_TABSTOP,
-             L"OK"},
-            {win::IDCANCEL,
-             ControlKind::Button,
-             {170, 102, 195, 116},
-             win::BS_PUSHBUTTON,
-             L"Cancel"},
+            {IDC_NAME, Edit, {5, 5, 100, 17}, WS_TABSTOP, L""},
+            {IDC_KIND, ComboBox, {5, 20, 100, 80}, CBS_DROPDOWNLIST | CBS_SORT, L""},
+            {IDC_EDITABLE, ComboBox, {5, 35, 100, 95}, CBS_DROPDOWN, L""},
+            {IDC_FLAG, Button, {110, 5, 190, 15}, BS_AUTOCHECKBOX, L"Flag"},
+            {IDC_TRI, Button, {110, 20, 190, 30}, BS_AUTO3STATE, L"Tri"},
+            {IDC_PLAIN_CHECK, Button, {110, 35, 190, 45}, BS_CHECKBOX, L"Plain"},
+            {IDC_RADIO_A, Button, {110, 50, 190, 60}, BS_AUTORADIOBUTTON | WS_GROUP, L"A"},
+            {IDC_RADIO_B, Button, {110, 60, 190, 70}, BS_AUTORADIOBUTTON, L"B"},
+            {IDC_RADIO_C, Button, {110, 70, 190, 80}, BS_AUTORADIOBUTTON | WS_GROUP, L"C"},
+            {IDC_RADIO_D, Button, {110, 80, 190, 90}, BS_AUTORADIOBUTTON, L"D"},
+            {IDC_LIST, ListBox, {5, 50, 100, 90}, LBS_MULTIPLESEL, L""},
+            {IDC_TABS, TabControl, {5, 92, 100, 100}, 0, L""},
+            {IDC_GALLERY, ListView, {5, 100, 100, 110}, LVS_SINGLESEL, L""},
+            {IDC_GRID, Placeholder, {110, 92, 190, 110}, 0, L""},
+            {IDC_OPEN_INNER, Button, {5, 110, 50, 118}, BS_PUSHBUTTON, L"Inner"},
+            {IDOK, Button, {140, 102, 165, 116}, BS_DEFPUSHBUTTON | WS_TABSTOP, L"OK"},
+            {IDCANCEL, Button, {170, 102, 195, 116}, BS_PUSHBUTTON, L"Cancel"},
         };
-        win::registerTemplate(m, sample);
-        win::DialogTemplate inner;
+        registerTemplate(m, sample);
+        DialogTemplate inner;
         inner.id = L"IDD_INNER";
         inner.width = 80;
         inner.height = 40;
         inner.caption = L"Inner";
         inner.controls = {
-            {IDC_NAME, ControlKind::Edit, {5, 5, 70, 17}, win::WS_TABSTOP, L""},
-            {win::IDOK, ControlKind::Button, {5, 20, 35, 34}, win::BS_DEFPUSHBUTTON, L"OK"},
+            {IDC_NAME, Edit, {5, 5, 70, 17}, WS_TABSTOP, L""},
+            {IDOK, Button, {5, 20, 35, 34}, BS_DEFPUSHBUTTON, L"OK"},
         };
-        win::registerTemplate(m, inner);
+        registerTemplate(m, inner);
         return m;
     }();
     return module;
