@@ -4,6 +4,7 @@
 
 #include "platform/core/settings.h"
 #include "platform/core/zrl_string.h"
+#include "platform/core/zrl_stringarray.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -14,6 +15,14 @@
 // Shows texts readably in failure messages.
 inline void PrintTo(const Zrl_String& s, std::ostream* os) {
     *os << '"' << s.toUtf8() << '"';
+}
+
+// A list of texts written in place.
+inline Zrl_StringArray list(std::initializer_list<const wchar_t*> items) {
+    Zrl_StringArray out;
+    for (const wchar_t* i : items)
+        out.append(i);
+    return out;
 }
 
 class ScratchFolderTest : public ::testing::Test {

@@ -52,13 +52,6 @@ protected:
     win::Dialog dlg;
 };
 
-Zrl_StringArray list(std::initializer_list<const wchar_t*> items) {
-    Zrl_StringArray out;
-    for (const wchar_t* i : items)
-        out.append(i);
-    return out;
-}
-
 } // namespace
 
 TEST_F(DialogServices, ControlsByIdAndMissingControls) {

@@ -1,18 +1,18 @@
 #include "core_test_support.h"
 #include "platform/core/number_text.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 TEST(Rounding, RoundToNearestStepWithHalvesAwayFromZero) {
-    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(2.5, 1.0), 3.0);
-    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(-2.5, 1.0), -3.0);
-    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(2.49, 1.0), 2.0);
-    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(0.35, 0.1), 0.4); // 0.35/0.1 is 3.4999... in binary
-    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(12.0, 5.0), 10.0);
-    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(12.5, 5.0), 15.0);
-    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(12.5, -5.0), 15.0);
-    EXPECT_DOUBLE_EQ(ObjectExportRoundTo(1234.4, 1.0), 1234.0);
+    // {value, step, result}; 0.35 / 0.1 is 3.4999... in binary.
+    const std::vector<std::array<double, 3>> rows = {
+        {2.5, 1, 3}, {-2.5, 1, -3}, {2.49, 1, 2},   {0.35, 0.1, 0.4},
+        {12, 5, 10}, {12.5, 5, 15}, {12.5, -5, 15}, {1234.4, 1, 1234}};
+    for (const auto& [v, step, r] : rows)
+        EXPECT_DOUBLE_EQ(ObjectExportRoundTo(v, step), r) << v << " by " << step;
     // Decimal steps land on the decimal multiple itself, so it prints short.
     EXPECT_EQ(ObjectExportRoundTo(94.08, 0.1), 94.1);
     EXPECT_EQ(ObjectExportRoundTo(1.26, 0.05), 1.25);
@@ -26,9 +26,8 @@ TEST(Rounding, RoundToNearestStepWithHalvesAwayFromZero) {
 }
 
 TEST(Rounding, RoundUpNeverLandsNoticeablyBelowTheValue) {
-    EXPECT_DOUBLE_EQ(ObjectExportRoundUp(101.0, 10.0, 0.0), 110.0);
-    EXPECT_DOUBLE_EQ(ObjectExportRoundUp(100.0, 10.0, 0.0), 100.0);
-    EXPECT_DOUBLE_EQ(ObjectExportRoundUp(-15.0, 10.0, 0.0), -10.0);
+    for (const auto& [v, r] : {std::pair{101.0, 110.0}, {100.0, 100.0}, {-15.0, -10.0}})
+        EXPECT_DOUBLE_EQ(ObjectExportRoundUp(v, 10.0, 0.0), r) << v;
     EXPECT_EQ(ObjectExportRoundUp(0.3, 0.1, 0.0), 0.3); // 3 steps, not 4
     // Rounding noise above a multiple is forgiven ...
     EXPECT_DOUBLE_EQ(ObjectExportRoundUp(100.000000001, 10.0, 1e-6), 100.0);

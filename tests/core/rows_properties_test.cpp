@@ -8,28 +8,17 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-Zrl_StringArray row(std::initializer_list<const wchar_t*> items) {
-    Zrl_StringArray out;
-    for (const wchar_t* i : items)
-        out.append(i);
-    return out;
-}
-
-} // namespace
-
 class RowsFile : public ScratchFolderTest {};
 
 TEST_F(RowsFile, EveryTextRoundTrips) {
     Zrl_StringArrayArray rows;
-    rows.append(row({L"1"}));
-    rows.append(row({L"System", L"Flag", L"h", L"b"}));
-    rows.append(row({L"tab\there", L"line\nbreak", L"cr\rx", L"back\\slash\\"}));
+    rows.append(list({L"1"}));
+    rows.append(list({L"System", L"Flag", L"h", L"b"}));
+    rows.append(list({L"tab\there", L"line\nbreak", L"cr\rx", L"back\\slash\\"}));
     rows.append(Zrl_StringArray()); // no cells
-    rows.append(row({L""}));        // one empty cell
-    rows.append(row({L"", L""}));
-    rows.append(row({L"\\e", L"\\", L"#hash", L"€ ж 𝄞", L" blanks "}));
+    rows.append(list({L""}));       // one empty cell
+    rows.append(list({L"", L""}));
+    rows.append(list({L"\\e", L"\\", L"#hash", L"€ ж 𝄞", L" blanks "}));
     rows.append(Zrl_StringArray()); // last row empty too
     ASSERT_TRUE(writeFile(dir() + L"HEA.pr", rows));
     Zrl_String name;
@@ -42,7 +31,7 @@ TEST_F(RowsFile, EveryTextRoundTrips) {
 TEST_F(RowsFile, FailuresLeaveNameRowsAndFileAlone) {
     Zrl_String name = L"before";
     Zrl_StringArrayArray rows;
-    rows.append(row({L"kept"}));
+    rows.append(list({L"kept"}));
     EXPECT_FALSE(readFile(dir() + L"missing.pr", name, rows));
     EXPECT_EQ(name, L"before");
     EXPECT_EQ(rows.length(), 1);
@@ -54,8 +43,8 @@ TEST_F(RowsFile, FailuresLeaveNameRowsAndFileAlone) {
                                                             "a\tb\r\n\\e\r\n";
     ASSERT_TRUE(readFile(dir() + L"hand.pr", name, rows));
     ASSERT_EQ(rows.length(), 2);
-    EXPECT_EQ(rows[0], row({L"a", L"b"}));
-    EXPECT_EQ(rows[1], row({L""}));
+    EXPECT_EQ(rows[0], list({L"a", L"b"}));
+    EXPECT_EQ(rows[1], list({L""}));
 }
 
 class PropertiesList : public ScratchFolderTest {};

@@ -78,12 +78,7 @@ TEST_F(NumberedTexts, WorkLanguageThenEnglishThenAVisiblePlaceholder) {
 }
 
 TEST_F(NumberedTexts, MalformedLinesAreCounted) {
-    Zrl_StringArray lines;
-    lines.append(L"12\tx");
-    lines.append(L"x\ty");
-    lines.append(L"13");
-    lines.append(L"[string]");
-    lines.append(L"14\t");
+    const Zrl_StringArray lines = list({L"12\tx", L"x\ty", L"13", L"[string]", L"14\t"});
     NumberedTextTables tables;
     int bad = 0;
     EXPECT_FALSE(parseNumberedTexts(lines, tables, &bad));

@@ -1,17 +1,6 @@
 #include "core_test_support.h"
 #include "platform/core/text_helpers.h"
 
-namespace {
-
-Zrl_StringArray list(std::initializer_list<const wchar_t*> items) {
-    Zrl_StringArray out;
-    for (const wchar_t* i : items)
-        out.append(i);
-    return out;
-}
-
-} // namespace
-
 TEST(TextHelpers, SplittingKeepsEmptyPiecesInPlace) {
     Zrl_StringArray parts;
     EXPECT_EQ(strToArr(L"a;;b;", parts), 4);
@@ -144,16 +133,18 @@ TEST(TextHelpers, NumbersInTexts) {
     EXPECT_EQ(stripNumbersAtEnd(L"12"), L"");
     EXPECT_EQ(stripNumbersAtEnd(L"a1b"), L"a1b");
 
-    EXPECT_EQ(getAlfabet(1), L"A");
-    EXPECT_EQ(getAlfabet(26), L"Z");
-    EXPECT_EQ(getAlfabet(27), L"AA");
-    EXPECT_EQ(getAlfabet(52), L"AZ");
-    EXPECT_EQ(getAlfabet(53), L"BA");
-    EXPECT_EQ(getAlfabet(702), L"ZZ");
-    EXPECT_EQ(getAlfabet(703), L"AAA");
-    EXPECT_EQ(getAlfabet(0), L"");
-    EXPECT_EQ(getAlfabet(-4), L"");
-    EXPECT_EQ(getAlfabet(2147483647), L"FXSHRXW");
+    for (const auto& [n, letters] :
+         std::vector<std::pair<int, const wchar_t*>>{{1, L"A"},
+                                                     {26, L"Z"},
+                                                     {27, L"AA"},
+                                                     {52, L"AZ"},
+                                                     {53, L"BA"},
+                                                     {702, L"ZZ"},
+                                                     {703, L"AAA"},
+                                                     {0, L""},
+                                                     {-4, L""},
+                                                     {2147483647, L"FXSHRXW"}})
+        EXPECT_EQ(getAlfabet(n), letters) << n;
 }
 
 TEST(TextHelpers, CommentsAreRemovedBlockFirstThenLine) {

@@ -3,18 +3,19 @@
 
 #include <clocale>
 #include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
 
 TEST(ZrlString, NumberTextRoundsHalvesAwayFromZeroOnTheVisibleDecimals) {
-    EXPECT_EQ(Zrl_String(2.675, 2), L"2.68"); // binary 2.67499999... still rounds up
-    EXPECT_EQ(Zrl_String(0.125, 2), L"0.13");
-    EXPECT_EQ(Zrl_String(2.5, 0), L"3");
-    EXPECT_EQ(Zrl_String(-2.5, 0), L"-3");
-    EXPECT_EQ(Zrl_String(9.995, 2), L"10.00");
-    EXPECT_EQ(Zrl_String(-0.004, 2), L"0.00"); // no "-0.00"
-    EXPECT_EQ(Zrl_String(1.0, 6), L"1.000000");
-    EXPECT_EQ(Zrl_String(123456789.0, 0), L"123456789");
-    EXPECT_EQ(Zrl_String(1.5, -3), L"2"); // decimals clamped to 0
-    EXPECT_EQ(Zrl_String(1e-20, 15), L"0.000000000000000");
+    // Binary 2.67499999... still rounds up; no "-0.00"; negative decimals clamp to 0.
+    const std::vector<std::tuple<double, int, const wchar_t*>> rows = {
+        {2.675, 2, L"2.68"},   {0.125, 2, L"0.13"},
+        {2.5, 0, L"3"},        {-2.5, 0, L"-3"},
+        {9.995, 2, L"10.00"},  {-0.004, 2, L"0.00"},
+        {1.0, 6, L"1.000000"}, {123456789.0, 0, L"123456789"},
+        {1.5, -3, L"2"},       {1e-20, 15, L"0.000000000000000"}};
+    for (const auto& [value, decimals, text] : rows)
+        EXPECT_EQ(Zrl_String(value, decimals), text) << value << " to " << decimals;
 }
 
 TEST(ZrlString, NumberTextIgnoresTheProcessLocale) {
