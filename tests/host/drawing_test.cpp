@@ -44,12 +44,15 @@ TEST_F(Drawing, PreviousSelectionYieldsItsObjects) {
     EXPECT_EQ(host::callLog().front().args.at(0), L"_P");
 }
 
-TEST_F(Drawing, ErasedObjectsHaveNoId) {
+TEST_F(Drawing, ErasedObjectsAndIdsFromBeforeAClearHaveNoObject) {
     const AcDbObjectId a = host::addDrawingObject();
     const AcDbObjectId b = host::addDrawingObject();
     host::setPreviousSelection({a, b});
     host::eraseDrawingObject(a);
     EXPECT_EQ(previousSelectionIds(), std::vector<AcDbObjectId>{b});
+    host::clearDrawing();
+    EXPECT_FALSE(host::isInDrawing(b));
+    EXPECT_NE(host::addDrawingObject(), b); // ids are never handed out again
 }
 
 TEST_F(Drawing, SelectionWithoutObjectsOrModeFails) {
@@ -83,13 +86,6 @@ TEST_F(Drawing, SetsAndEntityNamesAreCheckedBeforeUse) {
     EXPECT_EQ(acedSSFree(ss), RTERROR);
     EXPECT_EQ(acedSSLength(ss, &length), RTERROR);
     EXPECT_EQ(host::liveSelectionSets(), 0);
-}
-
-TEST_F(Drawing, IdsFromBeforeAClearNameNoNewObject) {
-    const AcDbObjectId old = host::addDrawingObject();
-    host::clearDrawing();
-    EXPECT_FALSE(host::isInDrawing(old));
-    EXPECT_NE(host::addDrawingObject(), old);
 }
 
 TEST_F(Drawing, TransactionsNestAndEndInnermostFirst) {
