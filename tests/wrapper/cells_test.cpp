@@ -6,17 +6,17 @@ namespace {
 
 TEST_F(GridTest, ReadsBeyondTheSheetFailEmptyCellsInsideSucceed) {
     grid.setCellData(4, 5, L"corner");
-    Zrl_String t = L"stale";
-    EXPECT_FALSE(grid.getCellText(5, 1, t));
-    EXPECT_TRUE(t.isEmpty());
-    t = L"stale";
-    EXPECT_FALSE(grid.getCellText(1, 6, t, Zrl_Spread::kValue));
-    EXPECT_TRUE(t.isEmpty());
-    t = L"stale";
-    EXPECT_TRUE(grid.getCellText(2, 2, t));
-    EXPECT_TRUE(t.isEmpty());
-    EXPECT_TRUE(grid.getCellText(4, 5, t));
-    EXPECT_EQ(t, L"corner");
+    // Every read starts from a stale text: (col, row, kind, found, text).
+    const std::tuple<int, int, int, bool, const wchar_t*> reads[] = {
+        {5, 1, Zrl_Spread::kText, false, L""},
+        {1, 6, Zrl_Spread::kValue, false, L""},
+        {2, 2, Zrl_Spread::kText, true, L""},
+        {4, 5, Zrl_Spread::kText, true, L"corner"}};
+    for (auto [col, row, kind, found, expected] : reads) {
+        Zrl_String t = L"stale";
+        EXPECT_EQ(grid.getCellText(col, row, t, kind), found) << col << "," << row;
+        EXPECT_EQ(t, expected) << col << "," << row;
+    }
     // Writes beyond the sheet change nothing.
     EXPECT_FALSE(grid.setCellData(5, 1, L"x"));
     EXPECT_EQ(grid.getMaxCols(), 4);
@@ -84,23 +84,17 @@ TEST_F(GridTest, TypedColumnsRoundTrip) {
     ASSERT_TRUE(grid.getColumnInts(1, i2));
     ASSERT_TRUE(grid.getColumnDoubles(2, d2));
     ASSERT_TRUE(grid.getColumnBools(3, b2));
-    ASSERT_EQ(i2.length(), 5);
-    EXPECT_EQ(i2[0], 7);
-    EXPECT_EQ(i2[1], -3);
-    EXPECT_EQ(i2[2], 0);
+    EXPECT_EQ(i2, AcArray<int>({7, -3, 0, 0, 0}));
     ASSERT_EQ(d2.length(), 5); // the sixth double had no row
     EXPECT_DOUBLE_EQ(d2[0], 1.01);
-    EXPECT_TRUE(b2[0]);
-    EXPECT_FALSE(b2[1]);
-    EXPECT_FALSE(b2[3]); // "yes" is neither set nor cleared
+    EXPECT_EQ(b2, AcArray<bool>({true, false, true, false, false})); // "yes" counts as not set
     EXPECT_FALSE(grid.getColumnInts(6, i2));
 }
 
 TEST(GridWithoutWindow, RefusesEverythingAndReportsNoSize) {
     Zrl_Spread grid;
     Zrl_String t;
-    EXPECT_EQ(grid.getMaxRows(), -1);
-    EXPECT_EQ(grid.getMaxCols(), -1);
+    EXPECT_EQ(std::make_pair(grid.getMaxRows(), grid.getMaxCols()), std::make_pair(-1, -1));
     EXPECT_FALSE(grid.setMaxRows(3));
     EXPECT_FALSE(grid.getCellText(1, 1, t));
     EXPECT_FALSE(grid.setCellData(1, 1, L"x"));

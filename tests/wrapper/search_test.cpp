@@ -7,16 +7,13 @@ namespace {
 TEST_F(GridTest, FindsFurtherRightFirstThenLowerRowsFromColumnOne) {
     fill({{L"x", L"", L"", L""}, {L"Plate", L"", L"", L"plate"}, {L"PLATE", L"", L"", L""}});
     int col = 0, row = 0;
-    ASSERT_TRUE(grid.findExact(L"plate", 2, 2, col, row));
-    EXPECT_EQ(col, 4);
-    EXPECT_EQ(row, 2);
-    ASSERT_TRUE(grid.findExact(L"plate", 2, 5, col, row));
-    EXPECT_EQ(col, 1);
-    EXPECT_EQ(row, 3);
-    // Column 0 and below count as column 1.
-    ASSERT_TRUE(grid.findExact(L"plate", 2, -4, col, row));
-    EXPECT_EQ(col, 1);
-    EXPECT_EQ(row, 2);
+    // From (row, col) the hit as (col, row); column 0 and below count as column 1.
+    for (auto [start, hit] : std::vector<std::pair<std::pair<int, int>, std::pair<int, int>>>{
+             {{2, 2}, {4, 2}}, {{2, 5}, {1, 3}}, {{2, -4}, {1, 2}}}) {
+        SCOPED_TRACE(start.second);
+        ASSERT_TRUE(grid.findExact(L"plate", start.first, start.second, col, row));
+        EXPECT_EQ(std::make_pair(col, row), hit);
+    }
 }
 
 TEST_F(GridTest, PartialAndExactDiffer) {
@@ -25,8 +22,7 @@ TEST_F(GridTest, PartialAndExactDiffer) {
     int col = 0, row = 0;
     EXPECT_FALSE(grid.findExact(L"plate", 1, 1, col, row));
     ASSERT_TRUE(grid.findPartial(L"plate", 1, 2, col, row));
-    EXPECT_EQ(col, 2); // computed values are searched
-    EXPECT_EQ(row, 2);
+    EXPECT_EQ(std::make_pair(col, row), std::make_pair(2, 2)); // computed values are searched
 }
 
 TEST_F(GridTest, StartRowsOutsideTheSheetFindNothing) {
