@@ -36,15 +36,19 @@ protected:
     }
 
     std::wstring quoted(const std::wstring& path) const { return L"\"" + path + L"\""; }
+    // FROMTABLE on the table with the further arguments `rest`.
+    std::wstring lookUp(const std::wstring& rest) {
+        return compute(L"FROMTABLE(" + quoted(table) + L", " + rest + L")");
+    }
 
     std::wstring table;
     HiddenGrid bench{6, 6};
 };
 
 TEST_F(FromTableTest, CellReferenceFormGivesValueByCellType) {
-    EXPECT_EQ(compute(L"FROMTABLE(" + quoted(table) + L", A2)"), L"20");
+    EXPECT_EQ(lookUp(L"A2"), L"20");
     EXPECT_EQ(compute(L"FROMTABLE(" + quoted(table) + L", B3)*2"), L"7");
-    EXPECT_EQ(compute(L"FROMTABLE(" + quoted(table) + L", C1)"), L"plate");
+    EXPECT_EQ(lookUp(L"C1"), L"plate");
     // Each result is printed after the sheet was loaded (the engine may
     // compute a new formula more than once).
     const std::wstring out = printedText();
@@ -59,22 +63,21 @@ TEST_F(FromTableTest, CellReferenceFormGivesValueByCellType) {
 }
 
 TEST_F(FromTableTest, TitleAndKeyFormFindsRowByKeyColumn) {
-    EXPECT_EQ(compute(L"FROMTABLE(" + quoted(table) + L", \"Id\", \"Name\", 30)"), L"channel");
-    EXPECT_EQ(compute(L"FROMTABLE(" + quoted(table) + L", \"Name\", \"Width\", \"angle\")"),
-              L"2.5");
+    EXPECT_EQ(lookUp(L"\"Id\", \"Name\", 30"), L"channel");
+    EXPECT_EQ(lookUp(L"\"Name\", \"Width\", \"angle\""), L"2.5");
     // Titles and key taken from cells of the calling sheet.
     bench.grid.setCellData(2, 2, L"Name");
     bench.grid.setCellData(3, 2, L"Id");
     bench.grid.setCellData(4, 2, L"plate");
-    EXPECT_EQ(compute(L"FROMTABLE(" + quoted(table) + L", B2, C2, D2)"), L"10");
+    EXPECT_EQ(lookUp(L"B2, C2, D2"), L"10");
 }
 
 TEST_F(FromTableTest, ThreeArgumentFormWritesTextIntoCallingSheet) {
     bench.grid.setCellData(3, 3, L"before");
-    EXPECT_EQ(compute(L"FROMTABLE(" + quoted(table) + L", C2, C3)"), L"");
+    EXPECT_EQ(lookUp(L"C2, C3"), L"");
     EXPECT_EQ(bench.grid.getData(3, 3), L"angle");
     // The written text is the cell's shown text.
-    compute(L"FROMTABLE(" + quoted(table) + L", B1, D4)");
+    lookUp(L"B1, D4");
     EXPECT_EQ(bench.grid.getData(4, 4), L"1.50");
     EXPECT_EQ(printedText().find(L"Result is"), std::wstring::npos);
 }
@@ -133,15 +136,15 @@ TEST_F(FromTableTest, ArgumentsOfOtherKindsAreRefused) {
     calling.setMaxRows(2);
     calling.setData(1, 1, L"Width");
     spread::CalcValue args[4];
-    for (auto& a : args)
-        a.status = spread::kCalcValue;
-    args[0].type = spread::kCalcText;
+    const uint8_t types[] = {spread::kCalcText, spread::kCalcCell, spread::kCalcDouble,
+                             spread::kCalcInt};
+    for (int i = 0; i < 4; ++i) {
+        args[i].status = spread::kCalcValue;
+        args[i].type = types[i];
+    }
     args[0].v.text = spread::allocTextBlock(L"\"t.vks\"");
-    args[1].type = spread::kCalcCell;
     args[1].v.cell = {1, 1};
-    args[2].type = spread::kCalcDouble;
     args[2].v.d = 2.5;
-    args[3].type = spread::kCalcInt;
     args[3].v.i = 7;
     FromTableLookUp lookUp;
     ASSERT_TRUE(readFromTableArguments(calling, args, 4, lookUp));

