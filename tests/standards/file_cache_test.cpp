@@ -60,12 +60,11 @@ TEST_F(FileCache, SettledFilesAreReadOnceUntilTheyChange) {
     write(appended, "old");
     std::this_thread::sleep_for(std::chrono::milliseconds(2100));
 
-    EXPECT_EQ(read(replaced), "old");
-    EXPECT_EQ(read(appended), "old");
-    EXPECT_EQ(read(missing), "");
-    EXPECT_EQ(read(replaced), "old");
-    EXPECT_EQ(read(appended), "old");
-    EXPECT_EQ(read(missing), "");
+    for (int pass = 1; pass <= 2; ++pass) {
+        EXPECT_EQ(read(replaced), "old") << pass;
+        EXPECT_EQ(read(appended), "old") << pass;
+        EXPECT_EQ(read(missing), "") << pass;
+    }
     EXPECT_EQ(loads, 2);
     // Mixed-case spellings of one file share its entry.
     EXPECT_EQ(read(lib.dir() / "REPLACED.TXT"), "old");

@@ -51,7 +51,6 @@ struct Outcome {
     bool empty = false;
     double number = 0;
     std::wstring text;
-    bool isText = false;
 };
 
 using Proc = bool (*)(spread::Sheet&, spread::CalcValue&, spread::CalcValue*, int);
@@ -68,7 +67,6 @@ inline Outcome call(Proc proc, Args& args) {
     if (result.status == spread::kCalcValue && result.type == spread::kCalcDouble)
         out.number = result.v.d;
     if (result.status == spread::kCalcValue && result.type == spread::kCalcText) {
-        out.isText = true;
         out.text = spread::lockTextBlock(result.v.text);
         spread::freeTextBlock(result.v.text);
     }

@@ -13,7 +13,6 @@
 namespace {
 
 using fixture::Args;
-using fixture::call;
 using fixture::run;
 
 TEST(RoundTo, NumbersOnly) {

@@ -13,6 +13,7 @@ namespace {
 
 using fixture::Args;
 using fixture::call;
+using fixture::run;
 using ssfn::chooseStandardSize;
 
 TEST(ChooseStandardSize, NearestCandidateInsideTheBand) {
@@ -52,11 +53,19 @@ protected:
     void TearDown() override { curDocSettings().standardsDiagnostics = false; }
 
     double width(double thickness, double target, double tolDown, double tolUp) {
-        Args a;
-        a.text(L"plates.std").num(1).num(thickness).num(target).num(tolDown).num(tolUp);
-        auto out = call(ssfn::stdWidthWithTolerance, a);
+        auto out = run(ssfn::stdWidthWithTolerance, [&](Args& a) {
+            a.text(L"plates.std").num(1).num(thickness).num(target).num(tolDown).num(tolUp);
+        });
         EXPECT_TRUE(out.ok);
         return out.number;
+    }
+    // Calls the standard-size function with the file and then `numbers`.
+    static fixture::Outcome size(const wchar_t* file, std::initializer_list<double> numbers) {
+        return run(ssfn::stdSizeWithTolerance, [&](Args& a) {
+            a.text(file);
+            for (double n : numbers)
+                a.num(n);
+        });
     }
 };
 
@@ -69,35 +78,25 @@ TEST_F(SizeFiles, WidthsOfTheThicknessAndWidthsWithoutOne) {
 }
 
 TEST_F(SizeFiles, ThicknessesAndSizes) {
-    Args t;
+    Args t, s, bad;
     t.text(L"plates.std").num(0.5).num(11.5).num(1).num(1);
-    EXPECT_EQ(call(ssfn::stdThicknessWithTolerance, t).number, 12);
-    Args s;
     s.text(L"plates.std").num(1).integer(104).integer(5).integer(5);
-    EXPECT_EQ(call(ssfn::stdSizeWithTolerance, s).number, 100);
-    // A missing file leaves the step rounding.
-    Args m;
-    m.text(L"none.std").num(5).num(104).num(2).num(2);
-    EXPECT_EQ(call(ssfn::stdSizeWithTolerance, m).number, 105);
-    // Every argument after the file must be a number.
-    Args bad;
     bad.text(L"plates.std").num(1).text(L"104").num(5).num(5);
+    EXPECT_EQ(call(ssfn::stdThicknessWithTolerance, t).number, 12);
+    EXPECT_EQ(call(ssfn::stdSizeWithTolerance, s).number, 100);
+    // Every argument after the file must be a number.
     EXPECT_FALSE(call(ssfn::stdSizeWithTolerance, bad).ok);
-    Args few;
-    few.text(L"plates.std").num(1).num(104).num(5);
-    EXPECT_FALSE(call(ssfn::stdSizeWithTolerance, few).ok);
+    EXPECT_FALSE(size(L"plates.std", {1, 104, 5}).ok);
+    // A missing file leaves the step rounding.
+    EXPECT_EQ(size(L"none.std", {5, 104, 2, 2}).number, 105);
 }
 
 TEST_F(SizeFiles, InvalidTolerancesWarnOnlyWithDiagnostics) {
-    Args a;
-    a.text(L"plates.std").num(1).num(104).num(-1).num(0.5);
-    EXPECT_TRUE(call(ssfn::stdSizeWithTolerance, a).ok);
+    EXPECT_TRUE(size(L"plates.std", {1, 104, -1, 0.5}).ok);
     EXPECT_TRUE(win::script().shown().messageBoxes.empty());
 
     curDocSettings().standardsDiagnostics = true;
-    Args b;
-    b.text(L"plates.std").num(1).num(104).num(-1).num(0.5);
-    EXPECT_TRUE(call(ssfn::stdSizeWithTolerance, b).ok);
+    EXPECT_TRUE(size(L"plates.std", {1, 104, -1, 0.5}).ok);
     const auto& boxes = win::script().shown().messageBoxes;
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, L"Invalid tolerances provided.\n DownTolerance is :-1.00"

@@ -49,17 +49,11 @@ protected:
 TEST(MappingText, ReadAndWrite) {
     VkObjectMap e;
     ASSERT_EQ(e.getMappingFromStrs(L"Width", L"Endplate\u2022Distance Height"), Acad::eOk);
-    EXPECT_EQ(e.group, L"Endplate");
-    EXPECT_EQ(e.kind, VkMapVarDistance);
-    EXPECT_EQ(e.objName, L"Height");
-
+    EXPECT_EQ(e, mapEntry(L"Width", L"Endplate", VkMapVarDistance, L"Height"));
     ASSERT_EQ(e.getMappingFromStrs(L"Sec", L"\u2022  MemberSectionSize Prof0;1"), Acad::eOk);
-    EXPECT_EQ(e.group, L"");
-    EXPECT_EQ(e.kind, VkMapVarMemberSectionSize);
-    EXPECT_EQ(e.objName, L"Prof0;1");
-
+    EXPECT_EQ(e, mapEntry(L"Sec", L"", VkMapVarMemberSectionSize, L"Prof0;1"));
     ASSERT_EQ(e.getMappingFromStrs(L"Dia", L"Bolts\u2022BoltsDiameter"), Acad::eOk);
-    EXPECT_EQ(e.objName, L"");
+    EXPECT_EQ(e, mapEntry(L"Dia", L"Bolts", VkMapVarBoltsDiameter, L""));
     Zrl_String text, name;
     ASSERT_EQ(e.setMappingToStrs(text, name), Acad::eOk);
     EXPECT_EQ(text, L"Bolts\u2022BoltsDiameter ");
