@@ -46,11 +46,8 @@ TEST_F(BillOutputTest, KindsSetTypesOnlyWhereGiven) {
     EXPECT_EQ(grid.sheet().cellType(1, 1).decimals, 0);
     EXPECT_EQ(grid.getCellType(2, 1), 1);
     EXPECT_EQ(grid.sheet().cellType(2, 1).maxLength, 200);
-    spread::Color back = 0, fore = 0;
-    grid.sheet().color(1, 1, back, fore);
-    EXPECT_EQ(back, spread::kDefaultColor);
-    grid.sheet().color(4, 1, back, fore); // no kind: left as it was
-    EXPECT_EQ(back, 0x123456u);
+    EXPECT_EQ(billstest::background(grid.sheet(), 1, 1), spread::kDefaultColor);
+    EXPECT_EQ(billstest::background(grid.sheet(), 4, 1), 0x123456u); // no kind: left as it was
     EXPECT_EQ(grid.getValue(4, 1), L"250.5");
 
     VkSSBillOutput tenths;
@@ -79,19 +76,15 @@ TEST_F(BillOutputTest, SubtotalsHighlightOnlyFilledCells) {
     bill.onAddRow({L"1", L"Plate", L"4", L"250"});
     bill.onAddSubTotals({L"", L"Sum", L"", L"1000"}, Zrl_StringArray(), false, 0);
     const spread::Sheet& s = bill.sheet()->sheet();
-    spread::Color back = 0, fore = 0;
-    s.color(2, 2, back, fore);
-    EXPECT_EQ(back, 0xFFD1A4u);
+    EXPECT_EQ(billstest::background(s, 2, 2), 0xFFD1A4u);
     EXPECT_EQ(s.border(2, 2).sides, 31);
     EXPECT_EQ(s.border(4, 2).sides, 31);
-    s.color(1, 2, back, fore);
-    EXPECT_EQ(back, spread::kDefaultColor);
+    EXPECT_EQ(billstest::background(s, 1, 2), spread::kDefaultColor);
     EXPECT_EQ(s.border(3, 2).sides, 0);
 
     // The next ordinary row in the same columns is plain again.
     bill.onAddRow({L"2", L"Bar", L"1", L"90"});
-    s.color(2, 3, back, fore);
-    EXPECT_EQ(back, spread::kDefaultColor);
+    EXPECT_EQ(billstest::background(s, 2, 3), spread::kDefaultColor);
     EXPECT_EQ(s.border(2, 3).sides, 0);
 }
 
@@ -114,13 +107,10 @@ TEST_F(BillOutputTest, SavedBillKeepsItsRowsAndNamedValues) {
     EXPECT_EQ(saved.cellTypeCode(1, 0), 5);
 
     const VkSSSettings settings = billstest::settingsOf(saved);
-    ASSERT_EQ(settings.varNames.length(), 4);
-    EXPECT_EQ(settings.varNames[0].str(), L"Date");
-    EXPECT_EQ(settings.varNames[1].str(), L"Title");
+    EXPECT_EQ(settings.varNames, Zrl_StringArray({L"Date", L"Title", L"BillFilename", L"Job"}));
+    ASSERT_EQ(settings.varValues.length(), 4);
     EXPECT_EQ(settings.varValues[1].str(), L"Frame 12");
-    EXPECT_EQ(settings.varNames[2].str(), L"BillFilename");
     EXPECT_EQ(settings.varValues[2], path);
-    EXPECT_EQ(settings.varNames[3].str(), L"Job");
     EXPECT_EQ(settings.varValues[3].str(), L"J-17");
 
     // Three rows in a fresh sheet are saved as three rows.

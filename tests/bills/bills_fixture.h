@@ -30,6 +30,21 @@ inline win::ModuleHandle moduleHandle() {
     return module;
 }
 
+// A settings file's bytes: every field ends with the 0xA4 separator.
+inline std::string vkd(std::initializer_list<std::string> fields) {
+    std::string out;
+    for (const std::string& f : fields)
+        out += f + "\xA4";
+    return out;
+}
+
+// The background colour of a cell.
+inline spread::Color background(const spread::Sheet& sheet, int col, int row) {
+    spread::Color back = 0, fore = 0;
+    sheet.color(col, row, back, fore);
+    return back;
+}
+
 // The print settings a sheet carries in its corner cell.
 inline VkSSSettings settingsOf(const spread::Sheet& sheet) {
     Zrl_SimplePropsList list;

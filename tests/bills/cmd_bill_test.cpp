@@ -35,9 +35,7 @@ TEST_F(BillsTest, CommandWritesTheExampleBill) {
     EXPECT_EQ(sheet.cellType(2, 1).decimals, 0);
     // A subtotal line loses its mark and is highlighted where it has text.
     EXPECT_EQ(sheet.data(2, 5), L"Profiles");
-    spread::Color back = 0, fore = 0;
-    sheet.color(2, 5, back, fore);
-    EXPECT_EQ(back, 0xFFD1A4u);
+    EXPECT_EQ(billstest::background(sheet, 2, 5), 0xFFD1A4u);
 
     const VkSSSettings settings = billstest::settingsOf(sheet);
     ASSERT_EQ(settings.varNames.length(), 4);

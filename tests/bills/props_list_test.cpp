@@ -82,14 +82,8 @@ TEST_F(BillsTest, FileIsReadAsSingleBytes) {
     // 0xA4 separates; 0x80 is the euro sign and 0xE9 e-acute in Windows-1252;
     // the last, incomplete triple is dropped.
     const fs::path file = root / "set.vkd";
-    writeBytes(file, "defaultFont\xA4"
-                     "4\xA4"
-                     "Caf\xE9 \x80\xA4"
-                     "marginTop\xA4"
-                     "2\xA4"
-                     "7\xA4"
-                     "border\xA4"
-                     "2\xA4");
+    writeBytes(file, billstest::vkd({"defaultFont", "4", "Caf\xE9 \x80", "marginTop", "2", "7",
+                                     "border", "2"}));
     Zrl_SimplePropsList list;
     ASSERT_TRUE(list.fromFile(text(file)));
     ASSERT_EQ(list.length(), 2);
@@ -100,12 +94,8 @@ TEST_F(BillsTest, FileIsReadAsSingleBytes) {
 
     // Written on Windows, one entry a line: the line ends belong to no entry,
     // while a line break inside a text stays.
-    writeBytes(file, "marginTop\xA4"
-                     "2\xA4"
-                     "7\xA4\r\n"
-                     "headerFile\xA4"
-                     "4\xA4"
-                     "Logo\r\nA.bmp\xA4\r\n");
+    writeBytes(file, billstest::vkd({"marginTop", "2", "7"}) + "\r\n" +
+                         billstest::vkd({"headerFile", "4", "Logo\r\nA.bmp"}) + "\r\n");
     ASSERT_TRUE(list.fromFile(text(file)));
     ASSERT_EQ(list.length(), 2);
     int top = 0;

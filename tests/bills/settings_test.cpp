@@ -67,15 +67,9 @@ TEST(SSSettings, ListsStopAtAGapAndAreCutToTheShorter) {
 }
 
 TEST_F(BillsTest, PrepareFallsBackToTheRegistrysDefaultSettings) {
-    writeBytes(root / "install" / "Office.vkd", "marginTop\xA4"
-                                                "2\xA4"
-                                                "11\xA4"
-                                                "defaultFont\xA4"
-                                                "4\xA4"
-                                                "Verdana\xA4"
-                                                "defaultTextHeight\xA4"
-                                                "2\xA4"
-                                                "17\xA4");
+    writeBytes(root / "install" / "Office.vkd",
+               billstest::vkd({"marginTop", "2", "11", "defaultFont", "4", "Verdana",
+                               "defaultTextHeight", "2", "17"}));
     win::ResourceModuleGuard guard(billstest::moduleHandle());
     Zrl_Spread grid;
     ASSERT_TRUE(grid.createHidden());
@@ -115,11 +109,8 @@ TEST_F(BillsTest, ZeroTextHeightOrEmptyFontLeavesTheFontsAlone) {
     spread::Font mark;
     mark.name = L"Mark";
     grid.sheet().setFontRange(0, 0, 6, 11, mark);
-    writeBytes(root / "install" / "Zero.vkd", "defaultTextHeight\xA4"
-                                              "2\xA4"
-                                              "0\xA4");
-    writeBytes(root / "install" / "NoFont.vkd", "defaultFont\xA4"
-                                                "4\xA4\xA4");
+    writeBytes(root / "install" / "Zero.vkd", billstest::vkd({"defaultTextHeight", "2", "0"}));
+    writeBytes(root / "install" / "NoFont.vkd", billstest::vkd({"defaultFont", "4", ""}));
     for (const wchar_t* name : {L"Zero", L"NoFont"}) {
         ASSERT_TRUE(prepareSheetWithSettings(grid, name));
         EXPECT_EQ(grid.sheet().font(2, 2).name, L"Mark") << name;

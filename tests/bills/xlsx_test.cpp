@@ -26,12 +26,8 @@ std::string part(const billstest::fs::path& book, const std::string& name) {
 
 TEST_F(BillsTest, XlsxBillKeepsCellsFormatsMergesAndPrintSettings) {
     win::ResourceModuleGuard guard(billstest::moduleHandle());
-    writeBytes(root / "install" / "Print.vkd", "marginLeft\xA4"
-                                               "2\xA4"
-                                               "254\xA4"
-                                               "cellSeperators\xA4"
-                                               "2\xA4"
-                                               "0\xA4");
+    writeBytes(root / "install" / "Print.vkd",
+               billstest::vkd({"marginLeft", "2", "254", "cellSeperators", "2", "0"}));
     const billstest::fs::path book = root / "out" / "Job\u00BFFrame 12.xlsx";
     Zrl_Bill source;
     source.imageFolder = text(root / "out");
