@@ -16,10 +16,7 @@ void noCommand() {}
 
 class Entry : public FrameTest {
 protected:
-    Entry() {
-        registerTestTemplate(module);
-        acrxDynamicLinker()->addApplication(&appId, L"zrlss");
-    }
+    Entry() { acrxDynamicLinker()->addApplication(&appId, L"zrlss"); }
     ~Entry() override { zrlss::unloadSteps() = {}; }
 
     int appId = 0;
@@ -35,8 +32,8 @@ TEST_F(Entry, InitialiseUnlocksRegistersAndLoadsThePictures) {
         (std::vector<std::string>{"AcRxDictionary::at", "AcRxDynamicLinker::unlockApplication",
                                   "AcRxDictionary::at", "AcRxDynamicLinker::registerAppMDIAware"}));
     EXPECT_EQ(host::callLog()[0].args.at(0), L"DynamicLinker");
-    EXPECT_EQ(zrlss::checkBoxPicture(false), zrlss::drawCheckBoxPicture(false));
-    EXPECT_EQ(zrlss::checkBoxPicture(true), zrlss::drawCheckBoxPicture(true));
+    for (bool set : {false, true})
+        EXPECT_EQ(zrlss::checkBoxPicture(set), zrlss::drawCheckBoxPicture(set));
     // The caller's resources are current again.
     EXPECT_NE(win::currentResourceModule(), module);
 }
@@ -47,19 +44,9 @@ TEST_F(Entry, UnloadRemovesTheGroupAndClosesTheModelessWindowsInOrder) {
 
     zrlss::ModelessTable<PostponingDialog> macros;
     zrlss::SingleModeless<PostponingDialog> editor;
-    for (int i = 0; i < 2; ++i) {
-        int index = -1;
-        macros.start(
-            [](int) {
-                auto d = std::make_unique<PostponingDialog>();
-                return d->open() ? std::move(d) : nullptr;
-            },
-            index);
-    }
-    zrlss::startModelessEditor(editor, [] {
-        auto d = std::make_unique<PostponingDialog>();
-        return d->open() ? std::move(d) : nullptr;
-    });
+    for (int i = 0, index = -1; i < 2; ++i)
+        macros.start([](int) { return openDialog(); }, index);
+    zrlss::startModelessEditor(editor, [] { return openDialog(); });
     std::vector<std::string> order;
     zrlss::unloadSteps().destroyAllMacroDlgs = [&] {
         order.push_back("macros");
@@ -103,7 +90,7 @@ TEST(CheckBoxPictures, AreSmallAndTellTheStatesApart) {
     const win::Bitmap cleared = zrlss::drawCheckBoxPicture(false);
     const win::Bitmap set = zrlss::drawCheckBoxPicture(true);
     EXPECT_EQ(cleared.size(), (win::Size{13, 13}));
-    EXPECT_EQ(set.size(), (win::Size{13, 13}));
+    EXPECT_EQ(set.size(), cleared.size());
     // Same frame, the tick only in the set state.
     EXPECT_EQ(cleared.pixel(0, 0), set.pixel(0, 0));
     EXPECT_EQ(cleared.pixel(6, 8), win::rgb(255, 255, 255));

@@ -1,5 +1,6 @@
 // Shared set-up of the frame's tests: a fresh host and scripted user, and
-// the module attached under a module handle of its own.
+// the module attached under a module handle of its own, with the test
+// dialogs' template.
 #pragma once
 
 #include "frame/library_instance.h"
@@ -7,6 +8,7 @@
 #include "platform/host/host_state.h"
 #include "platform/win/resources.h"
 #include "platform/win/script.h"
+#include "test_dialogs.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,6 +21,7 @@ struct FreshSession {
         win::script().reset();
         module = win::registerModule(L"frame-test");
         attached = zrlss::attachLibrary(module);
+        registerTestTemplate(module);
     }
     ~FreshSession() {
         win::script().reset();

@@ -8,10 +8,7 @@ namespace {
 
 class Modal : public FrameTest {
 protected:
-    Modal() {
-        registerTestTemplate(module);
-        RecordDialog::resourcesSeen = win::ModuleHandle::None;
-    }
+    Modal() { RecordDialog::resourcesSeen = win::ModuleHandle::None; }
 };
 
 // Plays the user: changes the dialog's record, then presses `button`.
@@ -24,20 +21,7 @@ void userEdits(int button) {
     });
 }
 
-TEST_F(Modal, OkCopiesTheRecordAndOutArgumentsBack) {
-    TestRecord record;
-    record.text = L"original";
-    int extra = 5;
-    userEdits(win::IDOK);
-    EXPECT_TRUE((zrlss::runModalStarter<RecordDialog>(record, extra)));
-    EXPECT_EQ(record.text, L"edited");
-    EXPECT_EQ(record.number, 42);
-    EXPECT_EQ(extra, 10);
-    EXPECT_EQ(RecordDialog::resourcesSeen, module);
-    EXPECT_NE(win::currentResourceModule(), module);
-}
-
-TEST_F(Modal, CancelLeavesTheCallersRecordAlone) {
+TEST_F(Modal, OkCopiesTheRecordAndOutArgumentsBackCancelLeavesThemAlone) {
     TestRecord record;
     record.text = L"original";
     int extra = 5;
@@ -48,15 +32,31 @@ TEST_F(Modal, CancelLeavesTheCallersRecordAlone) {
     // No script at all: the headless user cancels.
     EXPECT_FALSE(zrlss::runModalStarter<RecordDialog>(record));
     EXPECT_EQ(record.text, L"original");
+
+    RecordDialog::resourcesSeen = win::ModuleHandle::None;
+    userEdits(win::IDOK);
+    EXPECT_TRUE((zrlss::runModalStarter<RecordDialog>(record, extra)));
+    EXPECT_EQ(record.text, L"edited");
+    EXPECT_EQ(record.number, 42);
+    EXPECT_EQ(extra, 10);
+    EXPECT_EQ(RecordDialog::resourcesSeen, module);
+    EXPECT_NE(win::currentResourceModule(), module);
 }
 
-TEST_F(Modal, FailureInsideTheStarterRestoresTheResources) {
+TEST_F(Modal, FailureOrExceptionInsideTheStarterRestoresTheResources) {
     const win::ModuleHandle before = win::currentResourceModule();
     TestRecord record;
     record.failCopy = true;
     EXPECT_FALSE(zrlss::runModalStarter<RecordDialog>(record));
     EXPECT_EQ(win::currentResourceModule(), before);
     EXPECT_EQ(zrlss::resourceOverride().pendingSwitches(), 0);
+    try {
+        zrlss::ResourceScope scope;
+        EXPECT_EQ(win::currentResourceModule(), module);
+        throw std::runtime_error("leaving");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(win::currentResourceModule(), before);
 }
 
 TEST_F(Modal, ResourceSwitchesNestAndUndoInOrder) {
@@ -85,17 +85,6 @@ TEST_F(Modal, ResourceSwitchesNestAndUndoInOrder) {
     EXPECT_EQ(win::currentResourceModule(), host);
     over.RestoreOriginalResource(); // no switch outstanding: nothing
     EXPECT_EQ(win::currentResourceModule(), host);
-}
-
-TEST_F(Modal, ResourceScopeRestoresWhenLeftByAnException) {
-    const win::ModuleHandle before = win::currentResourceModule();
-    try {
-        zrlss::ResourceScope scope;
-        EXPECT_EQ(win::currentResourceModule(), module);
-        throw std::runtime_error("leaving");
-    } catch (const std::runtime_error&) {
-    }
-    EXPECT_EQ(win::currentResourceModule(), before);
 }
 
 } // namespace

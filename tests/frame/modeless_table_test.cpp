@@ -10,19 +10,10 @@ namespace {
 
 class Table : public FrameTest {
 protected:
-    Table() { registerTestTemplate(module); }
-
     // Opens a dialog carrying `data`; answers its index.
     int open(const std::wstring& data = L"") {
         int index = -2;
-        table.start(
-            [&](int i) {
-                auto dlg = std::make_unique<PostponingDialog>();
-                dlg->index = i;
-                dlg->data = data;
-                return dlg->open() ? std::move(dlg) : nullptr;
-            },
-            index);
+        table.start([&](int i) { return openDialog(data, i); }, index);
         return index;
     }
 
@@ -53,21 +44,17 @@ TEST_F(Table, ReusesTheHighestFreeIndexAndShrinksAtTheEnd) {
     EXPECT_EQ(host::postedPromptCount(), 6);
 }
 
-TEST_F(Table, ClosingNothingFails) {
+TEST_F(Table, ClosingNothingFailsAndAFailedStartKeepsItsIndexFree) {
     EXPECT_FALSE(table.end(0));
-    EXPECT_EQ(open(), 0);
-    EXPECT_FALSE(table.end(-1));
-    EXPECT_FALSE(table.end(1));
-    EXPECT_EQ(host::postedPromptCount(), 0);
-}
-
-TEST_F(Table, FailedStartKeepsItsIndexFree) {
     int index = 7;
     EXPECT_FALSE(table.start([](int) { return std::unique_ptr<PostponingDialog>(); }, index));
     EXPECT_EQ(index, -1);
     EXPECT_EQ(table.size(), 1);
     EXPECT_EQ(table.at(0), nullptr);
     EXPECT_EQ(open(), 0);
+    EXPECT_FALSE(table.end(-1));
+    EXPECT_FALSE(table.end(1));
+    EXPECT_EQ(host::postedPromptCount(), 0);
 }
 
 TEST_F(Table, PostponedCloseRetriesEvery50msUntilAllowed) {
@@ -129,13 +116,7 @@ TEST_F(Table, GoingAwayStopsRetriesAndClosesEverything) {
     {
         zrlss::ModelessTable<PostponingDialog> local;
         int index = -1;
-        local.start(
-            [](int) {
-                auto dlg = std::make_unique<PostponingDialog>();
-                dlg->postpone = true;
-                return dlg->open() ? std::move(dlg) : nullptr;
-            },
-            index);
+        local.start([](int i) { return openDialog(L"", i, true); }, index);
         handle = local.at(index)->handle();
         local.end(index);
         EXPECT_EQ(win::timerCount(), 1);

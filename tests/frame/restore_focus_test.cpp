@@ -11,7 +11,6 @@ constexpr int kEdit = 1002;
 class Focus : public FrameTest {
 protected:
     Focus() {
-        registerTestTemplate(module);
         page.open();
         page.show(true);
     }
@@ -21,7 +20,7 @@ protected:
     Zrl_RestoreFocusTab tab{L"Plates"};
 };
 
-TEST_F(Focus, PlainControlIsRefocusedById) {
+TEST_F(Focus, PlainControlIsRefocusedByIdAndNothingRememberedWhenTheFocusIsElsewhere) {
     ASSERT_TRUE(page.focusItem(kEdit));
     tab.remember(page, probe);
     EXPECT_EQ(tab.state, 3);
@@ -29,11 +28,8 @@ TEST_F(Focus, PlainControlIsRefocusedById) {
     page.focusItem(win::IDOK);
     tab.restore(page, probe);
     EXPECT_EQ(win::Window::focus(), page.item(kEdit));
-}
 
-TEST_F(Focus, NothingRememberedWhenTheFocusIsElsewhere) {
     win::mainWindow().setFocus();
-    tab.state = 3;
     tab.remember(page, probe);
     EXPECT_EQ(tab.state, 0);
     tab.restore(page, probe);

@@ -45,6 +45,16 @@ protected:
     }
 };
 
+// Opens a PostponingDialog carrying `data` at `index`; null when it fails.
+inline std::unique_ptr<PostponingDialog> openDialog(const std::wstring& data = L"", int index = -1,
+                                                    bool postpone = false) {
+    auto dlg = std::make_unique<PostponingDialog>();
+    dlg->data = data;
+    dlg->index = index;
+    dlg->postpone = postpone;
+    return dlg->open() ? std::move(dlg) : nullptr;
+}
+
 // A record whose copy can be made to fail.
 struct TestRecord {
     std::wstring text;
