@@ -34,8 +34,6 @@ TEST_F(Settings, DefaultsEnvironmentAndSettersInThatOrder) {
 
     Zrl_Settings::setLibDir(L"/x/library/");
     EXPECT_EQ(Zrl_Settings::libDir(), L"/x/library/"); // already ends in a separator
-    EXPECT_EQ(Zrl_Settings::libDir() + L"Connection Standards\\",
-              L"/x/library/Connection Standards\\");
 }
 
 class NumberedTexts : public ScratchFolderTest {
