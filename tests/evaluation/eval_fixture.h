@@ -9,6 +9,7 @@
 #include "platform/spread/sheet.h"
 #include "platform/win/script.h"
 #include "standards/dlg_standards_data.h"
+#include "support/var_cell.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -57,16 +58,7 @@ inline void writeSheet(const std::filesystem::path& path, const std::vector<Cell
     ASSERT_TRUE(sheet.save(path));
 }
 
-// A variable of a record given by the caller (mode 1).
-inline VkVarCell var(const wchar_t* name, VkCellType kind, const wchar_t* value = L"",
-                     VkValueType type = VkValueDouble) {
-    VkVarCell v;
-    v.name = name;
-    v.cellType = kind;
-    v.value = value;
-    v.valueType = type;
-    return v;
-}
+using testsupport::var;
 
 // A record of a run from the caller's list (mode 1) on the sheet `file`.
 inline VkDlgStandardsData listRecord(const Zrl_String& file, std::vector<VkVarCell> vars) {

@@ -4,6 +4,7 @@
 #include "platform/win/constants.h"
 #include "platform/win/script.h"
 #include "standards/dlg_standards_data.h"
+#include "support/var_cell.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -36,20 +37,13 @@ TEST(Declaration, TypeWordAndName) {
     EXPECT_FALSE(VkVarCell::parseDeclaration(L"", type, name));
 }
 
-VkVarCell cell(const wchar_t* name, VkCellType kind, VkValueType type, const wchar_t* value = L"") {
-    VkVarCell c;
-    c.name = name;
-    c.cellType = kind;
-    c.valueType = type;
-    c.value = value;
-    return c;
-}
+using testsupport::var;
 
 TEST(VarCells, FindAndCompareInputs) {
     VkVarCells a;
-    a.append(cell(L"Width", VkCellInput, VkValueDouble, L"10"));
-    a.append(cell(L"Width", VkCellOutput, VkValueDouble, L"20"));
-    a.append(cell(L"Out", VkCellOutput, VkValueDouble, L"1"));
+    a.append(var(L"Width", VkCellInput, L"10"));
+    a.append(var(L"Width", VkCellOutput, L"20"));
+    a.append(var(L"Out", VkCellOutput, L"1"));
     int index = 7;
     ASSERT_EQ(a.findVarCell(L"WIDTH", index), Acad::eOk);
     EXPECT_EQ(index, 0);
@@ -57,8 +51,8 @@ TEST(VarCells, FindAndCompareInputs) {
     EXPECT_EQ(index, 0);
 
     VkVarCells b;
-    b.append(cell(L"width", VkCellLocal, VkValueDouble, L"10"));
-    b.append(cell(L"Out", VkCellOutput, VkValueDouble, L"2"));
+    b.append(var(L"width", VkCellLocal, L"10"));
+    b.append(var(L"Out", VkCellOutput, L"2"));
     EXPECT_TRUE(a.hasSameInput(b));
     b[0].valueType = VkValueInt;
     EXPECT_FALSE(a.hasSameInput(b));
@@ -84,10 +78,10 @@ protected:
     VkDlgStandardsData record(const wchar_t* key) {
         VkDlgStandardsData r;
         r.initialize(&db, L"Plate", key, &data);
-        r.varCells.append(cell(L"Height", VkCellInput, VkValueDouble));
-        r.varCells.append(cell(L"Missing", VkCellInput, VkValueDouble, L"old"));
-        r.varCells.append(cell(L"Gap", VkCellOutput, VkValueDouble));
-        r.varCells.append(cell(L"Tmp", VkCellLocal, VkValueString, L"left over"));
+        r.varCells.append(var(L"Height", VkCellInput));
+        r.varCells.append(var(L"Missing", VkCellInput, L"old"));
+        r.varCells.append(var(L"Gap", VkCellOutput));
+        r.varCells.append(var(L"Tmp", VkCellLocal, L"left over", VkValueString));
         return r;
     }
 };
@@ -112,7 +106,7 @@ TEST_F(FetchFromMacro, ModuleGroupFetchClearsLocalsAndKeepsWhatIsMissing) {
 TEST_F(FetchFromMacro, DiagnosticsNameTheVariableAndTheSheet) {
     curDocSettings().standardsDiagnostics = true;
     VkDlgStandardsData r = record(L"Module.Plates");
-    r.varCells.append(cell(L"Lost", VkCellOutput, VkValueString));
+    r.varCells.append(var(L"Lost", VkCellOutput, L"", VkValueString));
     ASSERT_EQ(r.varCells.getFromMacro(r), Acad::eOk);
     const auto& boxes = win::script().shown().messageBoxes;
     ASSERT_EQ(boxes.size(), 2u);
