@@ -8,12 +8,20 @@
 
 TEST(ZrlString, NumberTextRoundsHalvesAwayFromZeroOnTheVisibleDecimals) {
     // Binary 2.67499999... still rounds up; no "-0.00"; negative decimals clamp to 0.
-    const std::vector<std::tuple<double, int, const wchar_t*>> rows = {
-        {2.675, 2, L"2.68"},   {0.125, 2, L"0.13"},
-        {2.5, 0, L"3"},        {-2.5, 0, L"-3"},
-        {9.995, 2, L"10.00"},  {-0.004, 2, L"0.00"},
-        {1.0, 6, L"1.000000"}, {123456789.0, 0, L"123456789"},
-        {1.5, -3, L"2"},       {1e-20, 15, L"0.000000000000000"}};
+    const std::vector<std::tuple<double, int, std::wstring>> rows = {
+        {2.675, 2, L"2.68"},
+        {0.125, 2, L"0.13"},
+        {2.5, 0, L"3"},
+        {-2.5, 0, L"-3"},
+        {9.995, 2, L"10.00"},
+        {-0.004, 2, L"0.00"},
+        {1.0, 6, L"1.000000"},
+        {123456789.0, 0, L"123456789"},
+        {1.5, -3, L"2"},
+        {1e-20, 15, L"0.000000000000000"},
+        {-999.96, 1, L"-1000.0"},
+        {1e22, 0, L"1" + std::wstring(22, L'0')},
+        {5e-324, 15, L"0.000000000000000"}};
     for (const auto& [value, decimals, text] : rows)
         EXPECT_EQ(Zrl_String(value, decimals), text) << value << " to " << decimals;
 }
@@ -94,7 +102,11 @@ TEST(ZrlString, WholeTextNumberConversions) {
     EXPECT_TRUE(ok);
     EXPECT_DOUBLE_EQ(Zrl_String(L".5").toDouble(&ok), 0.5);
     EXPECT_TRUE(ok);
-    for (const wchar_t* bad : {L"", L"1,5", L"inf", L"nan", L"1e999", L"+-1", L"0x10", L"1.5m"}) {
+    // Digits past any short buffer still read; a character beyond ASCII never does.
+    EXPECT_DOUBLE_EQ(Zrl_String(L"0." + std::wstring(80, L'0') + L"1").toDouble(&ok), 1e-81);
+    EXPECT_TRUE(ok);
+    for (const wchar_t* bad : {L"", L"1,5", L"inf", L"nan", L"1e999", L"+-1", L"0x10", L"1.5m",
+                               L"1\u00B2", L"\u0661", L"1\uFFFD"}) {
         EXPECT_EQ(Zrl_String(bad).toDouble(&ok), 0.0) << Zrl_String(bad).toUtf8();
         EXPECT_FALSE(ok) << Zrl_String(bad).toUtf8();
     }

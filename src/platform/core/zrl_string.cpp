@@ -12,39 +12,57 @@ bool isBlank(wchar_t ch) {
     return ch == L' ' || ch == L'\t' || ch == L'\r' || ch == L'\n';
 }
 
-// Rounds the plain decimal text `digits` ("-12.3456") to `decimals` places,
-// halves away from zero, and pads with zeros.
-std::string roundDecimalText(std::string text, int decimals) {
-    bool negative = !text.empty() && text[0] == '-';
-    if (negative) text.erase(0, 1);
-    size_t dot = text.find('.');
-    std::string whole = dot == std::string::npos ? text : text.substr(0, dot);
-    std::string frac = dot == std::string::npos ? std::string() : text.substr(dot + 1);
-    if (static_cast<int>(frac.size()) > decimals) {
-        bool up = frac[decimals] >= '5';
-        frac.resize(decimals);
-        if (up) {
-            std::string all = whole + frac;
-            int i = static_cast<int>(all.size()) - 1;
-            for (; i >= 0; --i) {
-                if (all[i] == '9') {
-                    all[i] = '0';
-                } else {
-                    ++all[i];
-                    break;
-                }
+// Room for a number's fixed text: 309 whole digits of the largest double,
+// or the 326 characters of the smallest, with sign and dot.
+constexpr int kNumberTextRoom = 512;
+
+// Rounds the plain decimal text [begin, end) ("-12.3456") to `decimals`
+// places (0..15), halves away from zero, pads with zeros and writes the
+// result to `out` (kNumberTextRoom characters); returns its length. Numbers
+// are formatted for every macro value read, so no heap is touched.
+int roundDecimalText(const char* begin, const char* end, int decimals, char* out) {
+    const bool negative = begin < end && *begin == '-';
+    if (negative) ++begin;
+    const char* dot = std::find(begin, end, '.');
+    const char* frac = dot == end ? end : dot + 1;
+    const int fracLength = static_cast<int>(end - frac);
+
+    // The whole digits and the kept decimals, behind a slot for a carry out
+    // of the whole part.
+    char digits[kNumberTextRoom];
+    int n = 0;
+    digits[n++] = '0';
+    for (const char* p = begin; p < dot; ++p)
+        digits[n++] = *p;
+    const int kept = std::min(fracLength, decimals);
+    for (int i = 0; i < kept; ++i)
+        digits[n++] = frac[i];
+    if (fracLength > decimals && frac[decimals] >= '5') {
+        for (int i = n - 1; i >= 0; --i) {
+            if (digits[i] != '9') {
+                ++digits[i];
+                break;
             }
-            if (i < 0) all.insert(all.begin(), '1');
-            whole = all.substr(0, all.size() - decimals);
-            frac = all.substr(all.size() - decimals);
+            digits[i] = '0';
         }
     }
-    frac.append(decimals - frac.size(), '0');
-    std::string out = whole.empty() ? "0" : whole;
-    if (decimals > 0) out += "." + frac;
-    bool zero = std::all_of(out.begin(), out.end(), [](char c) { return c == '0' || c == '.'; });
-    if (negative && !zero) out.insert(out.begin(), '-');
-    return out;
+    for (int i = kept; i < decimals; ++i)
+        digits[n++] = '0';
+
+    const int wholeEnd = n - decimals;
+    const int first = digits[0] == '0' ? 1 : 0;
+    const bool zero = std::all_of(digits, digits + n, [](char c) { return c == '0'; });
+    int length = 0;
+    if (negative && !zero) out[length++] = '-';
+    if (first >= wholeEnd) out[length++] = '0';
+    for (int i = first; i < wholeEnd; ++i)
+        out[length++] = digits[i];
+    if (decimals > 0) {
+        out[length++] = '.';
+        for (int i = wholeEnd; i < n; ++i)
+            out[length++] = digits[i];
+    }
+    return length;
 }
 
 } // namespace
@@ -61,11 +79,11 @@ Zrl_String::Zrl_String(double value, int decimals) {
         s_ = value < 0 ? L"-inf" : L"inf";
         return;
     }
-    char buf[512];
+    char buf[kNumberTextRoom];
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    std::string text(buf, res.ptr);
-    std::string rounded = roundDecimalText(text, decimals);
-    s_.assign(rounded.begin(), rounded.end());
+    char rounded[kNumberTextRoom];
+    const int length = roundDecimalText(buf, res.ptr, decimals, rounded);
+    s_.assign(rounded, rounded + length);
 }
 
 Zrl_String Zrl_String::fromUtf8(std::string_view utf8) {
@@ -86,8 +104,7 @@ std::string Zrl_String::toUtf8() const {
     return out;
 }
 
-wchar_t Zrl_String::foldCase(wchar_t ch) {
-    if (ch < 0x80) return (ch >= L'A' && ch <= L'Z') ? static_cast<wchar_t>(ch + 32) : ch;
+wchar_t Zrl_String::foldCaseWide(wchar_t ch) {
     if ((ch >= 0xC0 && ch <= 0xDE && ch != 0xD7)) return static_cast<wchar_t>(ch + 32);
     // Y with diaeresis has its lower case in Latin-1, not beside it.
     if (ch == 0x178) return static_cast<wchar_t>(0xFF);
@@ -124,6 +141,7 @@ wchar_t Zrl_String::upperCase(wchar_t ch) {
 int Zrl_String::compareNoCase(std::wstring_view a, std::wstring_view b) {
     size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
+        if (a[i] == b[i]) continue;
         wchar_t x = foldCase(a[i]), y = foldCase(b[i]);
         if (x != y) return x < y ? -1 : 1;
     }
@@ -136,14 +154,23 @@ bool Zrl_String::equal(const Zrl_String& other, bool caseSensitive) const {
     return s_.size() == other.s_.size() && compareNoCase(s_, other.s_) == 0;
 }
 
+namespace {
+
+bool sameText(std::wstring_view a, std::wstring_view b, bool caseSensitive) {
+    return caseSensitive ? a == b : Zrl_String::compareNoCase(a, b) == 0;
+}
+
+} // namespace
+
 bool Zrl_String::startsWith(const Zrl_String& prefix, bool caseSensitive) const {
     if (prefix.length() > length()) return false;
-    return getSubStringAt(0, prefix.length()).equal(prefix, caseSensitive);
+    return sameText(std::wstring_view(s_).substr(0, prefix.s_.size()), prefix.s_, caseSensitive);
 }
 
 bool Zrl_String::endsWith(const Zrl_String& suffix, bool caseSensitive) const {
     if (suffix.length() > length()) return false;
-    return right(suffix.length()).equal(suffix, caseSensitive);
+    return sameText(std::wstring_view(s_).substr(s_.size() - suffix.s_.size()), suffix.s_,
+                    caseSensitive);
 }
 
 int Zrl_String::findFirstFrom(const Zrl_String& what, int from, bool caseSensitive) const {
@@ -245,26 +272,47 @@ Zrl_String Zrl_String::toLower() const {
     return Zrl_String(std::move(out));
 }
 
+namespace {
+
+// Parses the whole text, blanks around it allowed, with one optional sign
+// ("+5" is a number, "+-5" is not). A text with a character beyond ASCII is
+// no number.
+template <class T> bool parseNumber(std::wstring_view text, T& value) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    if (text.empty()) return false;
+    char small[64];
+    std::string large;
+    char* bytes = small;
+    if (text.size() > sizeof small) {
+        large.resize(text.size());
+        bytes = large.data();
+    }
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] < 0 || text[i] >= 0x80) return false;
+        bytes[i] = static_cast<char>(text[i]);
+    }
+    const char* end = bytes + text.size();
+    const char* begin = bytes;
+    if (text.size() > 1 && bytes[0] == '+' && bytes[1] != '-') ++begin;
+    auto res = std::from_chars(begin, end, value);
+    return res.ec == std::errc() && res.ptr == end;
+}
+
+} // namespace
+
 int Zrl_String::toInt(bool* ok) const {
-    std::string text = trimmed().toUtf8();
     int value = 0;
-    const char* b = text.data();
-    // One optional sign: "+5" is a number, "+-5" is not.
-    if (text.size() > 1 && text[0] == '+' && text[1] != '-') ++b;
-    auto res = std::from_chars(b, text.data() + text.size(), value);
-    bool good = !text.empty() && res.ec == std::errc() && res.ptr == text.data() + text.size();
+    const bool good = parseNumber(s_, value);
     if (ok) *ok = good;
     return good ? value : 0;
 }
 
 double Zrl_String::toDouble(bool* ok) const {
-    std::string text = trimmed().toUtf8();
     double value = 0;
-    const char* b = text.data();
-    if (text.size() > 1 && text[0] == '+' && text[1] != '-') ++b;
-    auto res = std::from_chars(b, text.data() + text.size(), value);
-    bool good = !text.empty() && res.ec == std::errc() && res.ptr == text.data() + text.size() &&
-                std::isfinite(value);
+    const bool good = parseNumber(s_, value) && std::isfinite(value);
     if (ok) *ok = good;
     return good ? value : 0.0;
 }

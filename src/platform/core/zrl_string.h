@@ -102,13 +102,19 @@ public:
     friend bool operator==(const Zrl_String& a, const wchar_t* b) { return a.s_ == (b ? b : L""); }
     friend auto operator<=>(const Zrl_String& a, const Zrl_String& b) { return a.s_ <=> b.s_; }
 
-    // One character folded for comparisons without case.
-    static wchar_t foldCase(wchar_t ch);
+    // One character folded for comparisons without case. ASCII, by far the
+    // most common, is folded here; the rest by the tables of the source.
+    static wchar_t foldCase(wchar_t ch) {
+        if (ch < 0x80) return (ch >= L'A' && ch <= L'Z') ? static_cast<wchar_t>(ch + 32) : ch;
+        return foldCaseWide(ch);
+    }
     static wchar_t upperCase(wchar_t ch);
     // Compares without case: <0, 0, >0.
     static int compareNoCase(std::wstring_view a, std::wstring_view b);
 
 private:
+    static wchar_t foldCaseWide(wchar_t ch);
+
     std::wstring s_;
 };
 
