@@ -1,5 +1,6 @@
 #include "standards/file_cache.h"
 
+#include "platform/core/file_watch.h"
 #include "platform/core/paths.h"
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_file.h"
@@ -24,6 +25,11 @@ struct Lookup {
     bool found = false;
     // The scope in which the stamp was last checked (0: none).
     unsigned long checkedIn = 0;
+    // The notice generation (see filewatch) at which the stamp was last
+    // seen to hold, 0 when changes to it are not noticed; for a relative
+    // path, the working folder it was resolved in.
+    unsigned long long watchGeneration = 0;
+    std::string workingFolder;
 };
 
 struct Lookups {
@@ -40,6 +46,43 @@ std::atomic<unsigned long> gLastScope{0};
 Lookups& lookups() {
     static Lookups instance;
     return instance;
+}
+
+// What an evaluation finds out once: the notice generation and the working
+// folder as they were when it first needed them.
+struct ScopeFacts {
+    unsigned long scope = 0;
+    unsigned long long generation = 0;
+    bool haveFolder = false;
+    std::string folder;
+};
+thread_local ScopeFacts tFacts;
+
+ScopeFacts& facts() {
+    if (tScope == 0 || tFacts.scope != tScope) {
+        tFacts = ScopeFacts{};
+        tFacts.scope = tScope;
+        tFacts.generation = filewatch::generation();
+    }
+    return tFacts;
+}
+
+const std::string& workingFolder(ScopeFacts& f) {
+    if (!f.haveFolder) {
+        std::error_code ec;
+        f.folder = std::filesystem::current_path(ec).string();
+        f.haveFolder = !ec;
+    }
+    return f.folder;
+}
+
+// Whether no notice arrived since the stamp was last seen to hold, so that
+// it still holds without a stat.
+bool stillHolds(const Lookup& l) {
+    if (l.watchGeneration == 0) return false;
+    ScopeFacts& f = facts();
+    if (l.watchGeneration != f.generation) return false;
+    return l.checked.is_absolute() || workingFolder(f) == l.workingFolder;
 }
 
 Lookup lookUp(const Zrl_String& path) {
@@ -59,6 +102,40 @@ Lookup lookUp(const Zrl_String& path) {
     }
     l.found = l.checked == l.resolved && l.stamp.regular;
     return l;
+}
+
+// Has the look-up's stamp noticed from now on, when its file system allows.
+// The watch starts before the look-up is repeated, so a change made while
+// it was being set up is either in the repeated stamp or noticed later.
+void watchLookup(const Zrl_String& path, Lookup& l) {
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::current_path(ec);
+    if (ec) return;
+    const bool relative = !l.checked.is_absolute();
+    if (!filewatch::watch(relative ? folder / l.checked : l.checked)) return;
+    const unsigned long long generation = filewatch::generation();
+    const Lookup again = lookUp(path);
+    if (generation == 0 || again.resolved != l.resolved || again.checked != l.checked ||
+        !(again.stamp == l.stamp))
+        return;
+    l.watchGeneration = generation;
+    if (relative) l.workingFolder = folder.string();
+}
+
+// Whether an entry's stamp is still that of its path: checked already in
+// this evaluation, no notice since it was last seen to hold, or the same
+// stamp as the file has now.
+bool stampHolds(Lookup& l) {
+    if (tScope != 0 && l.checkedIn == tScope) return true;
+    if (stillHolds(l)) return true;
+    // The generation is taken before the stat: a change after it moves the
+    // generation again.
+    ScopeFacts& f = facts();
+    if (!(stampOf(l.checked) == l.stamp)) return false;
+    if (l.watchGeneration != 0 && f.generation != 0 &&
+        (l.checked.is_absolute() || workingFolder(f) == l.workingFolder))
+        l.watchGeneration = f.generation;
+    return true;
 }
 
 } // namespace
@@ -96,9 +173,7 @@ bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& s
         {
             std::lock_guard<std::mutex> guard(all.lock);
             auto it = all.entries.find(path.str());
-            const bool checked =
-                it != all.entries.end() && ((tScope != 0 && it->second.checkedIn == tScope) ||
-                                            stampOf(it->second.checked) == it->second.stamp);
+            const bool checked = it != all.entries.end() && stampHolds(it->second);
             if (checked) {
                 it->second.checkedIn = tScope;
                 if (!it->second.found) return false;
@@ -116,6 +191,7 @@ bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& s
         l.checkedIn = tScope;
         // Only a stamp that will change with what it stands for is kept.
         if (!settled(l.stamp, l.readNs)) return ok;
+        watchLookup(path, l);
         std::lock_guard<std::mutex> guard(all.lock);
         if (all.entries.size() >= detail::kMaxEntries) all.entries.clear();
         all.entries[path.str()] = std::move(l);

@@ -2,12 +2,15 @@
 // again after any change, and a look-up that found nothing found again once
 // the file appears.
 #include "macro_fixture.h"
+#include "platform/core/file_watch.h"
 #include "standards/file_cache.h"
 
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -56,19 +59,36 @@ TEST_F(FileCache, SettledFilesAreReadOnceUntilTheyChange) {
     const fs::path replaced = lib.dir() / "replaced.txt";
     const fs::path appended = lib.standards() / "appended.txt";
     const fs::path missing = lib.standards() / "Data" / "missing.txt";
+    const fs::path deep = lib.standards() / "Data" / "deep.txt";
+    const fs::path same = lib.dir() / "same.txt";
     write(replaced, "old");
     write(appended, "old");
+    write(deep, "old");
+    write(same, "old");
     std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+    EXPECT_EQ(read(deep), "old");
+    EXPECT_EQ(read(same), "old");
+    // A folder on the way replaced by another one, and a rewrite in place
+    // that keeps the size and puts the old time back.
+    fs::rename(lib.standards() / "Data", lib.standards() / "Data.old");
+    fs::create_directory(lib.standards() / "Data");
+    write(deep, "new");
+    const auto time = fs::last_write_time(same);
+    write(same, "new");
+    fs::last_write_time(same, time);
+    EXPECT_EQ(read(deep), "new");
+    EXPECT_EQ(read(same), "new");
+    EXPECT_EQ(loads, 4);
 
     for (int pass = 1; pass <= 2; ++pass) {
         EXPECT_EQ(read(replaced), "old") << pass;
         EXPECT_EQ(read(appended), "old") << pass;
         EXPECT_EQ(read(missing), "") << pass;
     }
-    EXPECT_EQ(loads, 2);
+    EXPECT_EQ(loads, 6);
     // Mixed-case spellings of one file share its entry.
     EXPECT_EQ(read(lib.dir() / "REPLACED.TXT"), "old");
-    EXPECT_EQ(loads, 2);
+    EXPECT_EQ(loads, 6);
     // Within one evaluation a file is checked once; the next one sees the
     // change.
     {
@@ -87,7 +107,29 @@ TEST_F(FileCache, SettledFilesAreReadOnceUntilTheyChange) {
     EXPECT_EQ(read(missing), "here");
     fs::remove(replaced);
     EXPECT_EQ(read(replaced), "");
-    EXPECT_EQ(loads, 5);
+    EXPECT_EQ(loads, 9);
+}
+
+TEST_F(FileCache, NoticesMoveTheGenerationForEveryKindOfChange) {
+    const fs::path folder = lib.standards() / "Data";
+    const fs::path file = folder / "watched.txt";
+    write(file, "text");
+    ASSERT_TRUE(filewatch::watch(file));
+    const std::vector<std::function<void()>> changes = {
+        [&] { write(file, "next"); },
+        [&] { write(folder / "beside.txt", "new entry"); },
+        [&] { fs::last_write_time(file, fs::last_write_time(file) - std::chrono::hours(1)); },
+        [&] { fs::rename(lib.standards(), lib.dir() / "moved"); },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        const unsigned long long before = filewatch::generation();
+        ASSERT_NE(before, 0u);
+        changes[i]();
+        EXPECT_GT(filewatch::generation(), before) << "change " << i;
+    }
+    // A relative path is refused: it would mean another file after a change
+    // of working folder.
+    EXPECT_FALSE(filewatch::watch("Data/watched.txt"));
 }
 
 } // namespace
