@@ -8,10 +8,13 @@
 
 #include "platform/spread/value.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace spread {
@@ -87,6 +90,60 @@ public:
     // a deleted cell becomes #REF!; a block loses its deleted part.
     virtual void adjustRows(int at, int count) = 0;
     virtual void adjustCols(int at, int count) = 0;
+
+private:
+    friend class FormulaRef;
+    mutable std::atomic<uint32_t> refs_{0}; // FormulaRef holders
+};
+
+// A formula held by counted reference: the copies of a sheet and the cells
+// set again from the formula cache share one program instead of cloning it.
+// A holder that changes the formula (adjusting its references) first takes
+// a copy of its own while others still share it (see mutate()).
+class FormulaRef {
+public:
+    FormulaRef() noexcept = default;
+    FormulaRef(std::unique_ptr<Formula> f) noexcept : p_(f.release()) {
+        if (p_) p_->refs_.store(1, std::memory_order_relaxed);
+    }
+    FormulaRef(const FormulaRef& o) noexcept : p_(o.p_) {
+        if (p_) p_->refs_.fetch_add(1, std::memory_order_relaxed);
+    }
+    FormulaRef(FormulaRef&& o) noexcept : p_(o.p_) { o.p_ = nullptr; }
+    FormulaRef& operator=(FormulaRef o) noexcept {
+        std::swap(p_, o.p_);
+        return *this;
+    }
+    ~FormulaRef() { reset(); }
+
+    void reset() noexcept {
+        if (p_ && p_->refs_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete p_;
+        p_ = nullptr;
+    }
+    const Formula* get() const noexcept { return p_; }
+    const Formula* operator->() const noexcept { return p_; }
+    explicit operator bool() const noexcept { return p_ != nullptr; }
+    // The formula as the caller's own: itself when this is its only holder
+    // (this is then null), else a copy. Throws std::bad_alloc.
+    std::unique_ptr<Formula> take() {
+        if (p_->refs_.load(std::memory_order_acquire) != 1) return copy();
+        return std::unique_ptr<Formula>(std::exchange(p_, nullptr));
+    }
+    // The formula to change, first copied when it is shared. Throws
+    // std::bad_alloc (the reference then stays as it was).
+    Formula& mutate() {
+        if (p_->refs_.load(std::memory_order_acquire) != 1) *this = FormulaRef(copy());
+        return *p_;
+    }
+
+private:
+    std::unique_ptr<Formula> copy() const {
+        std::unique_ptr<Formula> f = p_->moved(0, 0);
+        if (!f) throw std::bad_alloc();
+        return f;
+    }
+
+    Formula* p_ = nullptr;
 };
 
 // Column letters: 1 -> "A", 26 -> "Z", 27 -> "AA".

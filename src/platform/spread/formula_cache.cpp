@@ -15,7 +15,7 @@ struct Slot {
     std::wstring text;
     RefStyle style = RefStyle::Default;
     int col = 0, row = 0;
-    std::unique_ptr<CompiledFormula> formula; // null: the slot is free
+    FormulaRef formula; // null: the slot is free
 
     bool holds(std::wstring_view t, RefStyle s, int c, int r) const {
         return formula && col == c && row == r && style == s && text == t;
@@ -35,28 +35,17 @@ size_t slotIndex(std::wstring_view text, RefStyle style, int col, int row) {
     return (h ^ (h >> 29)) % kFormulaCacheSlots;
 }
 
-// An exact copy: the same instructions, texts and flags.
-std::unique_ptr<CompiledFormula> copyOf(const CompiledFormula& f) {
-    const Program& prog = f.program();
-    std::vector<std::wstring> texts(prog.texts.get(), prog.texts.get() + prog.textCount);
-    return CompiledFormula::make(prog.code(), std::move(texts), prog.isVolatile);
-}
-
 } // namespace
 
-std::unique_ptr<Formula> cachedFormula(std::wstring_view text, RefStyle style, int col, int row) {
-    if (!tSlots || text.size() > kFormulaCacheTextLimit) return nullptr;
+FormulaRef cachedFormula(std::wstring_view text, RefStyle style, int col, int row) {
+    if (!tSlots || text.size() > kFormulaCacheTextLimit) return {};
     const Slot& slot = (*tSlots)[slotIndex(text, style, col, row)];
-    if (!slot.holds(text, style, col, row)) return nullptr;
-    try {
-        return copyOf(*slot.formula);
-    } catch (...) {
-        return nullptr; // out of memory: the caller parses instead
-    }
+    if (!slot.holds(text, style, col, row)) return {};
+    return slot.formula;
 }
 
 void keepFormula(std::wstring_view text, RefStyle style, int col, int row,
-                 const CompiledFormula& formula) {
+                 const FormulaRef& formula) {
     if (text.size() > kFormulaCacheTextLimit) return;
     try {
         if (!tSlots) tSlots = std::make_unique<Slots>();
@@ -66,7 +55,7 @@ void keepFormula(std::wstring_view text, RefStyle style, int col, int row,
         slot.style = style;
         slot.col = col;
         slot.row = row;
-        slot.formula = copyOf(formula);
+        slot.formula = formula;
     } catch (...) {
         // Not kept: the next parse of this text compiles it again.
     }

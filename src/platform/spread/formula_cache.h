@@ -25,14 +25,14 @@ class CompiledFormula;
 constexpr size_t kFormulaCacheSlots = 1024;
 constexpr size_t kFormulaCacheTextLimit = 512;
 
-// A copy of the formula kept for (text, style, col, row), or null. `text`
-// is the formula without its leading "=".
-std::unique_ptr<Formula> cachedFormula(std::wstring_view text, RefStyle style, int col, int row);
+// The formula kept for (text, style, col, row), shared, or null. `text` is
+// the formula without its leading "=".
+FormulaRef cachedFormula(std::wstring_view text, RefStyle style, int col, int row);
 
-// Keeps a copy of `formula`, compiled from (text, style, col, row). Texts
+// Keeps `formula`, compiled from (text, style, col, row), sharing it. Texts
 // longer than kFormulaCacheTextLimit are not kept. Never throws.
 void keepFormula(std::wstring_view text, RefStyle style, int col, int row,
-                 const CompiledFormula& formula);
+                 const FormulaRef& formula);
 
 // Forgets every kept formula of this thread.
 void clearFormulaCache();

@@ -11,6 +11,12 @@
 
 namespace spread {
 
+// Formula::parse, sharing the program with the formula cache: what cells
+// hold (see FormulaRef). Null, with the reason in `error`, when the text
+// does not parse.
+FormulaRef compileFormula(std::wstring_view text, RefStyle style, int col, int row,
+                          std::wstring* error = nullptr);
+
 // The deepest value stack the program needs.
 uint32_t stackNeed(std::span<const Instr> code);
 // True when the program only does arithmetic on numbers and cells.

@@ -370,8 +370,8 @@ bool isNumeric(const Program& prog) {
     return true;
 }
 
-std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, int col, int row,
-                                        std::wstring* error) {
+FormulaRef compileFormula(std::wstring_view text, RefStyle style, int col, int row,
+                          std::wstring* error) {
     try {
         size_t b = 0;
         while (b < text.size() && (text[b] == L' ' || text[b] == L'\t'))
@@ -393,7 +393,7 @@ std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, 
             bool ok = simple;
             if (!simple) {
                 // Only what needs the full parser is worth keeping.
-                if (auto kept = cachedFormula(text, style, col, row)) return kept;
+                if (FormulaRef kept = cachedFormula(text, style, col, row)) return kept;
                 scratch.clear();
                 std::swap(draft.code, scratch);
                 Parser parser(text, style, col, row);
@@ -401,9 +401,9 @@ std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, 
                 std::swap(draft.code, scratch);
             }
             if (ok) {
-                auto made =
-                    CompiledFormula::make(scratch, std::move(draft.texts), draft.isVolatile);
-                if (!simple) keepFormula(text, style, col, row, *made);
+                FormulaRef made(
+                    CompiledFormula::make(scratch, std::move(draft.texts), draft.isVolatile));
+                if (!simple) keepFormula(text, style, col, row, made);
                 return made;
             }
         }
@@ -411,7 +411,18 @@ std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, 
     } catch (...) {
         if (error) *error = L"out of memory";
     }
-    return nullptr;
+    return {};
+}
+
+std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, int col, int row,
+                                        std::wstring* error) {
+    try {
+        FormulaRef f = compileFormula(text, style, col, row, error);
+        return f ? f.take() : nullptr;
+    } catch (...) {
+        if (error) *error = L"out of memory";
+        return nullptr;
+    }
 }
 
 } // namespace spread

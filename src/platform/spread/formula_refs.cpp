@@ -91,7 +91,7 @@ bool adjustRef(Instr& in, bool rows, int at, int count) {
 
 CompiledFormula::CompiledFormula(std::span<const Instr> code, std::unique_ptr<std::wstring[]> texts,
                                  size_t textCount, bool isVolatile) noexcept {
-    static_assert(sizeof(CompiledFormula) == sizeof(void*) + sizeof(Program),
+    static_assert(sizeof(CompiledFormula) == sizeof(Formula) + sizeof(Program),
                   "the program record ends the formula");
     prog_.size = static_cast<uint32_t>(code.size());
     std::uninitialized_copy(code.begin(), code.end(), prog_.code().begin());

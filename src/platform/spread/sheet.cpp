@@ -1,6 +1,7 @@
 // Sheet: size and cell contents (data, values, formulas, tags).
 #include "platform/spread/sheet.h"
 
+#include "platform/spread/formula_impl.h"
 #include "platform/spread/recalc.h"
 #include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_number_text.h"
@@ -112,8 +113,7 @@ void dropFormula(SheetData& d, Cell& cell) {
     --c.formulaCount;
 }
 
-uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Formula> f,
-                       uint32_t index) {
+uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, FormulaRef f, uint32_t index) {
     SheetContent& c = d.content;
     uint32_t n;
     if (!c.freeNodes.empty()) {
@@ -164,6 +164,9 @@ void rebuildGraph(SheetContent& c) {
 } // namespace detail
 
 namespace {
+
+// What cells outside the sheet or never written hold.
+const Value kEmpty;
 
 bool isHeader(int col, int row) {
     return col == 0 || row == 0;
@@ -470,15 +473,19 @@ bool Sheet::setCellValue(int col, int row, const Value& value) {
 }
 
 Value Sheet::value(int col, int row) const {
+    return valueAt(col, row);
+}
+
+const Value& Sheet::valueAt(int col, int row) const {
     col = headerToZero(col);
     row = headerToZero(row);
-    if (!contains(col, row)) return {};
+    if (!contains(col, row)) return kEmpty;
     auto it = d_->content.cells.find(cellKey(col, row));
-    return it == d_->content.cells.end() ? Value() : it->second.value;
+    return it == d_->content.cells.end() ? kEmpty : it->second.value;
 }
 
 std::wstring Sheet::valueText(int col, int row) const {
-    return value(col, row).toText();
+    return valueAt(col, row).toText();
 }
 
 bool Sheet::setNumber(int col, int row, double number) {
@@ -486,7 +493,7 @@ bool Sheet::setNumber(int col, int row, double number) {
 }
 
 bool Sheet::number(int col, int row, double& out) const {
-    Value v = value(col, row);
+    const Value& v = valueAt(col, row);
     out = 0;
     if (v.isNumber()) out = v.number();
     if (v.isLogical()) out = v.logicalValue() ? 1 : 0;
@@ -511,12 +518,7 @@ bool Sheet::setFormula(int col, int row, std::wstring_view text, std::wstring* e
         }
         return true;
     }
-    std::unique_ptr<Formula> f;
-    try {
-        f = Formula::parse(text, d_->refStyle, col, row, error);
-    } catch (...) {
-        f.reset();
-    }
+    FormulaRef f = compileFormula(text, d_->refStyle, col, row, error);
     if (!f) {
         if (error && error->empty()) *error = L"not a formula";
         return false;

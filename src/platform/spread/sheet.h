@@ -98,6 +98,8 @@ public:
     // Writes a computed value as it is (no parsing, no rounding).
     bool setCellValue(int col, int row, const Value& value);
     Value value(int col, int row) const;
+    // The same without copying it: valid until the sheet next changes.
+    const Value& valueAt(int col, int row) const;
     std::wstring valueText(int col, int row) const;
     // A number value; false when the value is not a number (then 0).
     bool setNumber(int col, int row, double number);
@@ -122,6 +124,10 @@ public:
     // --- cell types -------------------------------------------------------
     bool setCellType(int col, int row, const CellType& type);
     bool setCellTypeRange(int col, int row, int col2, int row2, const CellType& type);
+    // The same with a type the caller shares: setting one type again and
+    // again then copies nothing.
+    bool setCellTypeRange(int col, int row, int col2, int row2,
+                          std::shared_ptr<const CellType> type);
     CellType cellType(int col, int row) const;
     // The cell-type code (see CellKind).
     int cellTypeCode(int col, int row) const;

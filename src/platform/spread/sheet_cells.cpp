@@ -130,7 +130,7 @@ Cell& CellMap::get(CellKey key, uint32_t& index) {
         index = free_.back();
         free_.pop_back();
     } else {
-        if ((slots_ >> kChunkBits) >= chunks_.size()) chunks_.push_back(std::make_unique<Chunk>());
+        if ((slots_ >> kChunkBits) >= chunks_.size()) chunks_.push_back(newChunk());
         index = slots_++;
         live_.push_back(0);
     }
@@ -156,6 +156,31 @@ CellMap::iterator CellMap::erase(iterator it) {
     free_.push_back(index);
     --count_;
     return iterator(this, index + 1);
+}
+
+CellMap CellMap::copyOf(const CellMap& o) {
+    CellMap m;
+    m.table_ = o.table_;
+    m.mask_ = o.mask_;
+    m.pages_ = o.pages_;
+    m.freePages_ = o.freePages_;
+    m.pageCount_ = o.pageCount_;
+    m.free_ = o.free_;
+    m.live_.assign(o.live_.size(), 0);
+    m.chunks_.reserve(o.chunks_.size());
+    for (size_t i = 0; i < o.chunks_.size(); ++i)
+        m.chunks_.push_back(newChunk());
+    // Cells copy without throwing (a value shares its text), so every entry
+    // counted below is built.
+    static_assert(std::is_nothrow_copy_constructible_v<value_type>);
+    m.slots_ = o.slots_;
+    for (uint32_t i = 0; i < o.slots_; ++i)
+        if (o.live_[i]) {
+            new (&m.entry(i)) value_type(o.entry(i));
+            m.live_[i] = 1;
+        }
+    m.count_ = o.count_;
+    return m;
 }
 
 void CellMap::clear() {

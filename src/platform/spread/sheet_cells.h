@@ -130,6 +130,9 @@ public:
     const Cell& at(uint32_t index) const { return entry(index).second; }
     void reserve(size_t count);
     void clear();
+    // A copy of `o` with every cell at the same stable position: the index
+    // and pages are copied whole, not rebuilt key by key.
+    static CellMap copyOf(const CellMap& o);
 
 private:
     static constexpr uint32_t kChunkBits = 10;
@@ -147,6 +150,8 @@ private:
         alignas(value_type) unsigned char bytes[kChunk * sizeof(value_type)];
     };
 
+    // Raw storage: entries are built in place when used.
+    static std::unique_ptr<Chunk> newChunk() { return std::unique_ptr<Chunk>(new Chunk); }
     value_type& entry(uint32_t i) {
         return reinterpret_cast<value_type*>(chunks_[i >> kChunkBits]->bytes)[i & (kChunk - 1)];
     }

@@ -29,9 +29,9 @@ struct CellAttrs {
 // 24 bytes: a sheet may hold a million of them. The cell's key is the one
 // stored with the cell.
 struct FormulaNode {
-    std::unique_ptr<Formula> formula; // null: free slot
-    uint32_t cell = kNone;            // the cell's position in the cell map
-    uint32_t gen : 31 = 0;            // bumped whenever the slot changes hands
+    FormulaRef formula;    // null: free slot
+    uint32_t cell = kNone; // the cell's position in the cell map
+    uint32_t gen : 31 = 0; // bumped whenever the slot changes hands
     bool isVolatile : 1 = false;
     uint32_t rangeBegin = kNone, rangeCount = 0;
 };
@@ -95,12 +95,16 @@ struct SheetData {
     bool recalculating = false;
     // Formulas replaced while an evaluation may still run in them; freed when
     // the outermost evaluation ends.
-    std::vector<std::unique_ptr<Formula>> retired;
+    std::vector<FormulaRef> retired;
     // Scratch of the recalculation and of linking formulas, kept to save
     // allocations.
     std::vector<uint32_t> stamp, indeg;
     std::vector<CellRange> refScratch;
     uint32_t epoch = 0;
+    // The types set last, each shared by the looks of the cells given it: a
+    // sheet is mostly filled with a few types, each set again and again.
+    std::shared_ptr<const CellType> recentTypes[4];
+    uint32_t nextRecentType = 0;
 
     SheetData() {
         bools[kBoolAutoCalc] = true;
@@ -145,12 +149,14 @@ struct DataText {
 void dataText(const SheetContent& c, CellKey key, DataText& out);
 // Gives a cell a formula node; returns the node. `index` is the cell's
 // position in the cell map when the caller knows it.
-uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, std::unique_ptr<Formula> f,
-                       uint32_t index = kNone);
+uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, FormulaRef f, uint32_t index = kNone);
 // Erases the cell entry when nothing is left in it.
 void eraseIfVacant(SheetContent& c, CellKey key);
 // Rebuilds every edge from the formulas.
 void rebuildGraph(SheetContent& c);
+// A copy of what a sheet file holds of `from` (no active cell, selection or
+// editing state), every cell at the position it has in `from`.
+SheetContent copyContent(const SheetContent& from);
 
 } // namespace detail
 

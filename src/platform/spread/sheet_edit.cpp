@@ -110,6 +110,14 @@ bool shiftLines(Sheet& sheet, SheetData& d, bool rows, int at, int count) {
         if (at > last) return false;
         count = std::max(count, at - last - 1); // no further than the last line
     }
+    // Formulas shared with other sheets get copies of their own before
+    // anything moves: running out of memory then changes nothing.
+    try {
+        for (FormulaNode& node : c.nodes)
+            if (node.formula) node.formula.mutate();
+    } catch (...) {
+        return false;
+    }
     remapCells(c, [&](int col, int row) -> std::optional<CellKey> {
         int v = rows ? row : col;
         if (v == 0) return cellKey(col, row);
@@ -120,9 +128,9 @@ bool shiftLines(Sheet& sheet, SheetData& d, bool rows, int at, int count) {
     for (FormulaNode& node : c.nodes) {
         if (!node.formula) continue;
         if (rows)
-            node.formula->adjustRows(at, count);
+            node.formula.mutate().adjustRows(at, count);
         else
-            node.formula->adjustCols(at, count);
+            node.formula.mutate().adjustCols(at, count);
     }
     std::vector<CellRange> spans;
     for (CellRange s : c.spans) {

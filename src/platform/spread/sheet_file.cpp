@@ -2,6 +2,7 @@
 // what such a file holds from one sheet to another.
 #include "platform/spread/sheet_file.h"
 
+#include "platform/spread/formula_impl.h"
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_file_names.h"
@@ -246,12 +247,12 @@ struct Reader {
                 !color(*b, "color", a.border.color))
                 return fail(L"bad border");
         }
-        std::unique_ptr<Formula> formula;
+        FormulaRef formula;
         if (j.contains("f")) {
             std::wstring text, why;
             if (!this->text(j, "f", text)) return false;
             if (col == 0 || row == 0) return fail(L"formula in a header cell");
-            formula = Formula::parse(text, RefStyle::A1, col, row, &why);
+            formula = compileFormula(text, RefStyle::A1, col, row, &why);
             if (!formula) return fail(L"formula does not parse: " + why);
         }
         Cell& cell = c.cells[key];
@@ -318,35 +319,6 @@ SheetFormat sheetFormatFor(const std::filesystem::path& path) {
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
     return ext == ".csv" ? SheetFormat::Csv : SheetFormat::Native;
-}
-
-void copySheetContent(const Sheet& source, Sheet& fresh) {
-    const SheetContent& from = source.internals().content;
-    SheetData& d = fresh.internals();
-    SheetContent& to = d.content;
-    to.maxCols = from.maxCols;
-    to.maxRows = from.maxRows;
-    to.defaultColWidth = from.defaultColWidth;
-    to.defaultRowHeight = from.defaultRowHeight;
-    to.colWidths = from.colWidths;
-    to.rowHeights = from.rowHeights;
-    to.hiddenRows = from.hiddenRows;
-    to.spans = from.spans;
-    to.cells.reserve(from.cells.size());
-    for (const auto& [key, cell] : from.cells) {
-        if (cell.formula == kNone && cell.value.isEmpty() && cell.attrs == kNone) continue;
-        Cell& copy = to.cells[key];
-        copy.value = cell.value;
-        if (cell.attrs != kNone) {
-            const CellAttrs& a = from.attrs[cell.attrs];
-            detail::setAttrs(to, key,
-                             a.style == StylePool::kPlain ? CellStyle{} : from.styles.at(a.style),
-                             a.texts.get());
-        }
-        if (cell.formula != kNone)
-            detail::attachFormula(d, key, to.cells[key],
-                                  from.nodes[cell.formula].formula->moved(0, 0));
-    }
 }
 
 bool readSheetText(Sheet& sheet, std::string_view text, std::wstring* error) {

@@ -27,13 +27,12 @@ bool writeSheetFile(const Sheet& sheet, const std::filesystem::path& path,
 // version; `sheet` is then unusable and should be dropped.
 bool readSheetText(Sheet& sheet, std::string_view text, std::wstring* error = nullptr);
 
-// Copies what a sheet file holds of `source` (size, widths and heights,
-// hidden rows, spans, cells with their values, formulas and attributes) into
-// `fresh`, which must be fresh: a loaded sheet without parsing it again.
-void copySheetContent(const Sheet& source, Sheet& fresh);
-// Replaces the content of `target` by a copy of `source`'s, as Sheet::load
-// does with a file. False, with the reason, leaves `target` as it was (while
-// it is calculating).
+// Replaces the content of `target` by a copy of what a sheet file holds of
+// `source` (size, widths and heights, hidden rows, spans, cells with their
+// values, formulas and attributes), as Sheet::load does with a file: a loaded
+// sheet without parsing it again. The copy shares nothing that either sheet
+// can change. False, with the reason, leaves `target` as it was (while it is
+// calculating, or out of memory).
 bool loadSheetCopy(Sheet& target, const Sheet& source, std::wstring* error = nullptr);
 // The same, taking the content of `source` instead of copying it.
 bool loadSheetContent(Sheet& target, Sheet&& source, std::wstring* error = nullptr);

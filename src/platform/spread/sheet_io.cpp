@@ -44,10 +44,20 @@ bool Sheet::load(const std::filesystem::path& path, std::wstring* error) {
 }
 
 bool loadSheetCopy(Sheet& target, const Sheet& source, std::wstring* error) {
-    return loadInto(target, error, [&](Sheet& fresh, bool&) {
-        copySheetContent(source, fresh);
+    if (detail::calculating(target)) {
+        if (error) *error = L"the sheet is calculating";
+        return false;
+    }
+    try {
+        // Built aside, then swapped in: no whole sheet to make for it.
+        SheetContent copy = detail::copyContent(source.internals().content);
+        std::swap(target.internals().content, copy);
+        target.internals().bools[kBoolChanged] = false;
         return true;
-    });
+    } catch (...) {
+        if (error) *error = L"out of memory while loading";
+        return false;
+    }
 }
 
 bool loadSheetContent(Sheet& target, Sheet&& source, std::wstring* error) {

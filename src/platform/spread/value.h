@@ -2,6 +2,7 @@
 // error. Spreadsheet errors are values, never exceptions.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,8 +30,10 @@ struct Empty {
     bool operator==(const Empty&) const = default;
 };
 
-// 16 bytes, as every cell holds one: a text lives on the heap, owned by the
-// value. Reading a value as the wrong kind throws std::bad_variant_access.
+// 16 bytes, as every cell holds one: a text lives on the heap, never changes
+// once made, and is shared by the copies of a value (counted references), so
+// copying a sheet or passing a text value along allocates nothing. Reading a
+// value as the wrong kind throws std::bad_variant_access.
 class Value {
 public:
     enum class Type : uint8_t { Empty, Number, Text, Logical, Error };
@@ -38,7 +41,7 @@ public:
     Value() noexcept { u_.number = 0; }
     Value(double number) noexcept : type_(Type::Number) { u_.number = number; }
     Value(int number) noexcept : Value(static_cast<double>(number)) {}
-    Value(std::wstring text) : type_(Type::Text) { u_.text = new std::wstring(std::move(text)); }
+    Value(std::wstring text) : type_(Type::Text) { u_.text = new SharedText{std::move(text), {1}}; }
     Value(const wchar_t* text) : Value(std::wstring(text)) {}
     static Value logical(bool b) noexcept {
         Value v;
@@ -53,12 +56,12 @@ public:
         return v;
     }
 
-    Value(const Value& o) : type_(o.type_), u_(o.u_) {
-        if (type_ == Type::Text) u_.text = new std::wstring(*o.u_.text);
+    Value(const Value& o) noexcept : type_(o.type_), u_(o.u_) {
+        if (type_ == Type::Text) u_.text->refs.fetch_add(1, std::memory_order_relaxed);
     }
     // A value moved from is empty.
     Value(Value&& o) noexcept : type_(o.type_), u_(o.u_) { o.type_ = Type::Empty; }
-    Value& operator=(const Value& o) {
+    Value& operator=(const Value& o) noexcept {
         if (this != &o) *this = Value(o);
         return *this;
     }
@@ -81,7 +84,7 @@ public:
     bool isError() const { return type_ == Type::Error; }
 
     double number() const { return expect(Type::Number).number; }
-    const std::wstring& text() const { return *expect(Type::Text).text; }
+    const std::wstring& text() const { return expect(Type::Text).text->text; }
     bool logicalValue() const { return expect(Type::Logical).logical; }
     ErrorKind errorKind() const { return expect(Type::Error).error; }
 
@@ -90,6 +93,8 @@ public:
     // exponent form beyond), a text as is, a logical as "1" or "0", an error
     // by its name, an empty value as "".
     std::wstring toText() const;
+    // The same text in place of what `out` held, in its storage.
+    void textInto(std::wstring& out) const;
 
     bool operator==(const Value& other) const {
         if (type_ != other.type_) return false;
@@ -97,7 +102,7 @@ public:
         case Type::Number:
             return u_.number == other.u_.number;
         case Type::Text:
-            return *u_.text == *other.u_.text;
+            return u_.text == other.u_.text || u_.text->text == other.u_.text->text;
         case Type::Logical:
             return u_.logical == other.u_.logical;
         case Type::Error:
@@ -108,9 +113,13 @@ public:
     }
 
 private:
+    struct SharedText {
+        const std::wstring text;
+        std::atomic<uint32_t> refs;
+    };
     union Payload {
         double number;
-        std::wstring* text;
+        SharedText* text;
         bool logical;
         ErrorKind error;
     };
@@ -119,7 +128,8 @@ private:
         return u_;
     }
     void release() noexcept {
-        if (type_ == Type::Text) delete u_.text;
+        if (type_ == Type::Text && u_.text->refs.fetch_sub(1, std::memory_order_acq_rel) == 1)
+            delete u_.text;
     }
 
     Type type_ = Type::Empty;

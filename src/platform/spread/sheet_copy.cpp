@@ -1,0 +1,45 @@
+// A copy of a sheet's content, made from the tables themselves: cells keep
+// their positions, so formula nodes, attribute records and the dependency
+// graph copy as they are instead of being linked again cell by cell.
+#include "platform/spread/sheet_data.h"
+
+namespace spread::detail {
+
+SheetContent copyContent(const SheetContent& from) {
+    SheetContent to;
+    to.maxCols = from.maxCols;
+    to.maxRows = from.maxRows;
+    to.cells = CellMap::copyOf(from.cells);
+    to.attrs.reserve(from.attrs.size());
+    for (const CellAttrs& a : from.attrs) {
+        CellAttrs& copy = to.attrs.emplace_back();
+        copy.style = a.style;
+        if (a.texts) copy.texts = std::make_unique<CellTexts>(*a.texts);
+    }
+    to.freeAttrs = from.freeAttrs;
+    to.styles = from.styles;
+    to.nodes.reserve(from.nodes.size());
+    for (const FormulaNode& n : from.nodes) {
+        FormulaNode& copy = to.nodes.emplace_back();
+        copy.formula = n.formula;
+        copy.cell = n.cell;
+        copy.gen = n.gen;
+        copy.isVolatile = n.isVolatile;
+        copy.rangeBegin = n.rangeBegin;
+        copy.rangeCount = n.rangeCount;
+    }
+    to.freeNodes = from.freeNodes;
+    to.formulaCount = from.formulaCount;
+    to.volatileCount = from.volatileCount;
+    to.graph = from.graph;
+    to.lastOrder = from.lastOrder;
+    to.spans = from.spans;
+    to.defaultColWidth = from.defaultColWidth;
+    to.defaultRowHeight = from.defaultRowHeight;
+    to.colWidths = from.colWidths;
+    to.rowHeights = from.rowHeights;
+    to.hiddenRows = from.hiddenRows;
+    return to;
+}
+
+} // namespace spread::detail
