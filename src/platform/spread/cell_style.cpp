@@ -2,6 +2,7 @@
 #include "platform/spread/cell_style.h"
 
 #include <functional>
+#include <iterator>
 
 namespace spread {
 
@@ -42,11 +43,18 @@ size_t StylePool::hashOf(const CellStyle& s) {
 
 uint32_t StylePool::acquire(const CellStyle& style) {
     if (style.plain()) return kPlain;
+    // Cells are mostly given a few looks over and over.
+    for (uint32_t id : recent_)
+        if (id < entries_.size() && entries_[id].refs > 0 && entries_[id].style == style) {
+            ++entries_[id].refs;
+            return id;
+        }
     const size_t h = hashOf(style);
     auto [from, to] = index_.equal_range(h);
     for (auto it = from; it != to; ++it)
         if (entries_[it->second].style == style) {
             ++entries_[it->second].refs;
+            recent_[nextRecent_++ % std::size(recent_)] = it->second;
             return it->second;
         }
     uint32_t id;
@@ -60,6 +68,7 @@ uint32_t StylePool::acquire(const CellStyle& style) {
     }
     entries_[id].refs = 1;
     index_.emplace(h, id);
+    recent_[nextRecent_++ % std::size(recent_)] = id;
     return id;
 }
 

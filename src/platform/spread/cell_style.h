@@ -65,6 +65,9 @@ private:
     std::vector<Entry> entries_;
     std::vector<uint32_t> free_;
     std::unordered_multimap<size_t, uint32_t> index_;
+    // The looks found or added last (kPlain: none).
+    uint32_t recent_[4] = {kPlain, kPlain, kPlain, kPlain};
+    uint32_t nextRecent_ = 0;
 };
 
 } // namespace spread

@@ -94,6 +94,31 @@ bool clipBlock(const SheetContent& c, int& col, int& row, int& col2, int& row2) 
     return true;
 }
 
+// Gives the cell `key` (at `index` in the cell map and with the attribute
+// record `at`, kNone for none) the look `now` in place of `old`; the cell
+// takes a reference of its own to it. `clearTyped` drops its text as typed.
+void restyleCell(SheetContent& c, CellKey key, uint32_t index, uint32_t at, uint32_t old,
+                 uint32_t now, bool clearTyped) {
+    if (now == old && !(clearTyped && at != kNone && c.attrs[at].texts)) return;
+    if (at == kNone) {
+        // A plain cell (or none) given a look: one lookup made the cell.
+        Cell& cell = index == kNone ? c.cells.get(key, index) : c.cells.at(index);
+        CellAttrs& a = detail::ensureAttrs(c, cell);
+        c.styles.retain(now);
+        a.style = now;
+        return;
+    }
+    CellAttrs& a = c.attrs[at];
+    c.styles.retain(now);
+    c.styles.release(a.style);
+    a.style = now;
+    if (clearTyped && a.texts) {
+        a.texts->typed.clear();
+        a.texts->hasTyped = false;
+    }
+    if (a.plain() || (a.texts && a.texts->empty())) detail::trimAttrs(c, key);
+}
+
 // Changes the look of every cell of the block by `fn`; `clearTyped` drops
 // the texts as typed too. Cells that looked alike before look alike after,
 // so the new look is worked out once per look the block had: formatting a
@@ -121,25 +146,7 @@ bool forBlock(SheetContent& c, int col, int row, int col2, int row2, Fn&& fn,
             uint32_t index = c.cells.indexOf(key);
             const uint32_t at = index == kNone ? kNone : c.cells.at(index).attrs;
             const uint32_t old = at == kNone ? StylePool::kPlain : c.attrs[at].style;
-            const uint32_t now = restyle(old);
-            if (now == old && !(clearTyped && at != kNone && c.attrs[at].texts)) continue;
-            if (at == kNone) {
-                // A plain cell (or none) given a look: one lookup made the cell.
-                Cell& cell = index == kNone ? c.cells.get(key, index) : c.cells.at(index);
-                CellAttrs& a = detail::ensureAttrs(c, cell);
-                pool.retain(now);
-                a.style = now;
-                continue;
-            }
-            CellAttrs& a = c.attrs[at];
-            pool.retain(now);
-            pool.release(a.style);
-            a.style = now;
-            if (clearTyped && a.texts) {
-                a.texts->typed.clear();
-                a.texts->hasTyped = false;
-            }
-            if (a.plain() || (a.texts && a.texts->empty())) detail::trimAttrs(c, key);
+            restyleCell(c, key, index, at, old, restyle(old), clearTyped);
         }
     for (const auto& [from, to] : done) {
         pool.release(from);
@@ -162,12 +169,47 @@ bool Sheet::setCellType(int col, int row, const CellType& type) {
 }
 
 bool Sheet::setCellTypeRange(int col, int row, int col2, int row2, const CellType& type) {
-    std::shared_ptr<const CellType> shared;
-    if (type.kind != CellKind::General || !(type == CellType{}))
-        shared = std::make_shared<const CellType>(type);
-    // The data text is shown by the new type from now on.
-    return forBlock(
-        d_->content, col, row, col2, row2, [&](CellStyle& a) { a.type = shared; }, true);
+    for (const std::shared_ptr<const CellType>& recent : d_->recentTypes)
+        if (recent && *recent == type) return setCellTypeRange(col, row, col2, row2, recent);
+    std::shared_ptr<const CellType>& slot =
+        d_->recentTypes[d_->nextRecentType++ % std::size(d_->recentTypes)];
+    try {
+        slot = std::make_shared<const CellType>(type);
+    } catch (...) {
+        return false;
+    }
+    return setCellTypeRange(col, row, col2, row2, slot);
+}
+
+bool Sheet::setCellTypeRange(int col, int row, int col2, int row2,
+                             std::shared_ptr<const CellType> type) {
+    if (type && *type == CellType{}) type.reset(); // general
+    SheetContent& c = d_->content;
+    if (col != col2 || row != row2) {
+        // The data text is shown by the new type from now on.
+        return forBlock(
+            c, col, row, col2, row2, [&](CellStyle& a) { a.type = type; }, true);
+    }
+    // One cell, the usual case when filling a sheet: no table of looks.
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!contains(col, row)) return false;
+    const CellKey key = cellKey(col, row);
+    const uint32_t index = c.cells.indexOf(key);
+    const uint32_t at = index == kNone ? kNone : c.cells.at(index).attrs;
+    const uint32_t old = at == kNone ? StylePool::kPlain : c.attrs[at].style;
+    const CellStyle* was = old == StylePool::kPlain ? nullptr : &c.styles.at(old);
+    const CellType* wasType = was ? was->type.get() : nullptr;
+    if (wasType == type.get() || (wasType && type && *wasType == *type)) {
+        restyleCell(c, key, index, at, old, old, true);
+        return true;
+    }
+    CellStyle style = was ? *was : CellStyle{};
+    style.type = std::move(type);
+    const uint32_t now = c.styles.acquire(style);
+    restyleCell(c, key, index, at, old, now, true);
+    c.styles.release(now);
+    return true;
 }
 
 CellType Sheet::cellType(int col, int row) const {
