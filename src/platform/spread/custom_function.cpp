@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
+#include <iterator>
 #include <new>
 
 namespace spread {
@@ -16,10 +17,14 @@ struct BlockHeader {
     size_t length;
 };
 
+wchar_t upperAscii(wchar_t c) {
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
+
 std::wstring upper(std::wstring_view name) {
     std::wstring out(name);
     for (auto& c : out)
-        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+        c = upperAscii(c);
     return out;
 }
 
@@ -53,7 +58,16 @@ void FunctionRegistry::add(CustomFunction fn) {
 }
 
 const CustomFunction* FunctionRegistry::find(std::wstring_view name) const {
-    auto it = fns_.find(upper(name));
+    // Names are short: folded on the stack, looked up without a copy.
+    wchar_t buf[64];
+    auto it = fns_.end();
+    if (name.size() <= std::size(buf)) {
+        for (size_t i = 0; i < name.size(); ++i)
+            buf[i] = upperAscii(name[i]);
+        it = fns_.find(std::wstring_view(buf, name.size()));
+    } else {
+        it = fns_.find(upper(name));
+    }
     return it == fns_.end() ? nullptr : &it->second;
 }
 

@@ -2,7 +2,9 @@
 
 #include "platform/spread/custom_function.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 namespace spread {
@@ -12,10 +14,28 @@ namespace {
 // Frees the argument text blocks the engine made, whatever the callback did
 // with the records.
 struct ArgBlocks {
-    std::vector<TextBlock> blocks;
+    TextBlock inlineBlocks[8];
+    std::vector<TextBlock> more; // beyond the first eight
+    size_t count = 0;
+
+    void push(TextBlock b) {
+        if (count < std::size(inlineBlocks))
+            inlineBlocks[count] = b;
+        else
+            more.push_back(b);
+        ++count;
+    }
+    const TextBlock* inlineEnd() const {
+        return inlineBlocks + std::min(count, std::size(inlineBlocks));
+    }
+    bool holds(TextBlock b) const {
+        return std::find(inlineBlocks, inlineEnd(), b) != inlineEnd() ||
+               std::find(more.begin(), more.end(), b) != more.end();
+    }
     ~ArgBlocks() {
-        for (TextBlock b : blocks)
-            freeTextBlock(b);
+        const TextBlock* first = inlineBlocks;
+        std::for_each(first, inlineEnd(), freeTextBlock);
+        std::for_each(more.begin(), more.end(), freeTextBlock);
     }
 };
 
@@ -62,7 +82,12 @@ bool fillArg(CalcValue& rec, const Slot& s, bool byReference, FormulaHost& host,
     case Value::Type::Text: {
         TextBlock b = allocTextBlock(v.text());
         if (!b) return false;
-        owned.blocks.push_back(b);
+        try {
+            owned.push(b);
+        } catch (...) {
+            freeTextBlock(b);
+            return false;
+        }
         rec.status = kCalcValue;
         rec.type = kCalcText;
         rec.v.text = b;
@@ -110,23 +135,29 @@ Slot callCustom(const std::wstring& name, Slot* args, int argc, FormulaHost& hos
     if (!proc) return Value::error(ErrorKind::Value);
 
     ArgBlocks owned;
-    std::vector<CalcValue> recs(static_cast<size_t>(argc));
+    // Most calls pass a few arguments: their records live on the stack.
+    CalcValue inlineRecs[8];
+    std::vector<CalcValue> heapRecs;
+    CalcValue* recs = inlineRecs;
+    if (static_cast<size_t>(argc) > std::size(inlineRecs)) {
+        heapRecs.resize(static_cast<size_t>(argc));
+        recs = heapRecs.data();
+    }
     for (int i = 0; i < argc; ++i)
-        if (!fillArg(recs[static_cast<size_t>(i)], args[i], byReference, host, col, row, owned))
+        if (!fillArg(recs[i], args[i], byReference, host, col, row, owned))
             return Value::error(ErrorKind::Value);
 
     CalcValue result{};
     bool ok = false;
     try {
-        ok = proc(host.callerSheet(), result, recs.data(), argc);
+        ok = proc(host.callerSheet(), result, recs, argc);
     } catch (...) {
         ok = false;
     }
     // A text block in the result belongs to the engine now.
     TextBlock resultBlock =
         result.status == kCalcValue && result.type == kCalcText ? result.v.text : nullptr;
-    for (TextBlock b : owned.blocks)
-        if (b == resultBlock) resultBlock = nullptr; // an argument block handed back
+    if (resultBlock && owned.holds(resultBlock)) resultBlock = nullptr; // an argument handed back
     Slot out = ok ? resultOf(result) : Slot(Value::error(ErrorKind::Value));
     if (resultBlock) freeTextBlock(resultBlock);
     return out;

@@ -98,6 +98,8 @@ bool toLogical(const Value& v, bool& out, ErrorKind& err) {
 
 double visible(double x) {
     if (!std::isfinite(x) || x == 0) return x;
+    // A whole number of at most 15 digits shows as it is.
+    if (std::fabs(x) < 1e15 && x == std::trunc(x)) return x;
     char buf[40];
     auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
     double y = x;
