@@ -19,6 +19,16 @@
 
 namespace {
 
+// What calcCell makes of one equation text: its parts, the variable it
+// assigns (-1: none), whether it calls a child sheet, and its formula over
+// cell addresses.
+struct EquationPlan {
+    calc_area::Equation eq;
+    int index = -1;
+    bool callsChild = false;
+    Zrl_String formula;
+};
+
 // The names-to-addresses replacement of a sheet's variables, and the
 // equations already replaced with it. The variables and their cells stay put
 // for a whole run, so it is built once per run instead of once per equation;
@@ -32,8 +42,8 @@ struct Addresses {
     calc_area::WordReplacer replacer;
     // Variable names (folded) to their first index in the list.
     std::unordered_map<std::wstring, int> index;
-    // Expression to formula.
-    std::unordered_map<std::wstring, std::wstring> replaced;
+    // Kept ones only: what each equation text read before came to.
+    std::unordered_map<std::wstring, EquationPlan> plans;
 };
 
 // The run of the sheet whose calculation area is being computed. Runs nest
@@ -174,69 +184,85 @@ ErrorStatus VkCalcSS::calculate() {
     return Acad::eOk;
 }
 
+namespace {
+
+EquationPlan planEquation(const Zrl_String& text, const Addresses* addresses,
+                          const VkVarCells& varCells) {
+    EquationPlan plan;
+    gCalcCellSplitSymbol.start();
+    plan.eq = calc_area::splitEquation(text);
+    gCalcCellSplitSymbol.end();
+
+    gCalcCellFindVarCell.start();
+    if (plan.eq.assignment && addresses != nullptr) {
+        const auto it = addresses->index.find(folded(plan.eq.name));
+        if (it != addresses->index.end()) plan.index = it->second;
+    } else if (plan.eq.assignment && varCells.findVarCell(plan.eq.name, plan.index) != Acad::eOk) {
+        plan.index = -1;
+    }
+    gCalcCellFindVarCell.end();
+
+    gCalcCellFindFunctions.start();
+    plan.callsChild = plan.eq.expression.hasSubString(calc_area::kCallChild, true);
+    gCalcCellFindFunctions.end();
+
+    if (plan.callsChild || plan.index < 0 || plan.eq.expression.isEmpty()) return plan;
+    gCalcCellReplaceVariables.start();
+    plan.formula = plan.eq.expression;
+    if (addresses != nullptr)
+        addresses->replacer.apply(plan.formula, true);
+    else
+        buildAddresses(varCells, false)->replacer.apply(plan.formula, true);
+    gCalcCellReplaceVariables.end();
+    return plan;
+}
+
+} // namespace
+
 ErrorStatus VkCalcSS::calcCell(int col, int row) {
     Zrl_String text;
     if (!getCellText(col, row, text, 3) || text.isEmpty()) return Acad::eInvalidInput;
 
-    gCalcCellSplitSymbol.start();
-    const calc_area::Equation eq = calc_area::splitEquation(text);
-    gCalcCellSplitSymbol.end();
-
-    gCalcCellFindVarCell.start();
     const CalcRun* run = calcRuns().empty() ? nullptr : calcRuns().back();
     if (run != nullptr && run->sheet != this) run = nullptr;
-    int index = -1;
-    bool assignment = false;
-    if (eq.assignment && run != nullptr) {
-        const auto it = run->addresses->index.find(folded(eq.name));
-        if (it != run->addresses->index.end()) index = it->second;
-        assignment = index >= 0;
-    } else if (eq.assignment) {
-        assignment = varCells.findVarCell(eq.name, index) == Acad::eOk;
+    Addresses* addresses = run != nullptr ? run->addresses.get() : nullptr;
+    // Kept addresses remember each equation text they planned: the same
+    // text in the same sheet with the same variables comes to the same.
+    EquationPlan fresh;
+    const EquationPlan* plan = &fresh;
+    if (addresses != nullptr && addresses->kept) {
+        auto known = addresses->plans.find(text.str());
+        if (known == addresses->plans.end()) {
+            if (addresses->plans.size() >= 4096) addresses->plans.clear();
+            known =
+                addresses->plans.emplace(text.str(), planEquation(text, addresses, varCells)).first;
+        }
+        plan = &known->second;
+    } else {
+        fresh = planEquation(text, addresses, varCells);
     }
-    gCalcCellFindVarCell.end();
+    const calc_area::Equation& eq = plan->eq;
 
     const auto failed = [&]() {
         reportFailedEquation(*this, eq.name, eq.expression, row);
         return Acad::eInvalidInput;
     };
 
-    gCalcCellFindFunctions.start();
-    const bool callsChild = eq.expression.hasSubString(calc_area::kCallChild, true);
-    gCalcCellFindFunctions.end();
-    if (callsChild) {
+    if (plan->callsChild) {
         gCalcCellCalcNativeFunctions.start();
         if (callChild(*this, eq.expression) != Acad::eOk) return failed();
         gCalcCellCalcNativeFunctions.end();
         return Acad::eOk;
     }
-    if (!assignment || eq.expression.isEmpty()) return failed();
+    if (plan->index < 0 || eq.expression.isEmpty()) return failed();
 
     gCalcCellCalcFunctionsPrepare.start();
-    VkVarCell& target = varCells[index];
+    VkVarCell& target = varCells[plan->index];
     if (target.valueType == VkValueString)
         setEditType(col, row, col, row, 0x110000, 200);
     else
         setNumberType(col, row, col, row, 7, false);
-    gCalcCellReplaceVariables.start();
-    const std::shared_ptr<Addresses> addresses =
-        run != nullptr ? run->addresses : buildAddresses(varCells, false);
-    Zrl_String formula = eq.expression;
-    if (!addresses->kept) {
-        addresses->replacer.apply(formula, true);
-    } else {
-        // Kept addresses remember each equation they replaced.
-        auto known = addresses->replaced.find(eq.expression.str());
-        if (known == addresses->replaced.end()) {
-            addresses->replacer.apply(formula, true);
-            if (addresses->replaced.size() >= 4096) addresses->replaced.clear();
-            addresses->replaced.emplace(eq.expression.str(), formula.str());
-        } else {
-            formula = Zrl_String(known->second);
-        }
-    }
-    gCalcCellReplaceVariables.end();
-    if (!setFormula(col, row, formula)) return failed();
+    if (!setFormula(col, row, plan->formula)) return failed();
     gCalcCellCalcFunctionsPrepare.end();
 
     gCalcCellCalcFunctions.start();
