@@ -47,7 +47,8 @@ ErrorStatus runOnMacro(VkCalcSS& sheet, VkDlgStandardsData& record) {
     sheet.varCells.setToMacro(record);
     gSetToMacro.end();
 
-    record.varCells = sheet.varCells;
+    // The window's list is read afresh by the next run: handed over whole.
+    record.varCells = std::move(sheet.varCells);
     return Acad::eOk;
 }
 

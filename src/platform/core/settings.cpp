@@ -35,13 +35,15 @@ Zrl_String folderText(const Zrl_String& folder) {
 } // namespace
 
 Zrl_String Zrl_Settings::libDir() {
+    static const Zrl_String example = folderText(Zrl_String::fromUtf8(ZRLSS_EXAMPLE_LIBRARY));
     const Zrl_String& v = state().libDir;
-    return folderText(v.isEmpty() ? Zrl_String::fromUtf8(ZRLSS_EXAMPLE_LIBRARY) : v);
+    return v.isEmpty() ? example : folderText(v);
 }
 
 Zrl_String Zrl_Settings::zrlDir() {
+    static const Zrl_String resources = folderText(Zrl_String::fromUtf8(ZRLSS_RESOURCE_DIR));
     const Zrl_String& v = state().zrlDir;
-    return folderText(v.isEmpty() ? Zrl_String::fromUtf8(ZRLSS_RESOURCE_DIR) : v);
+    return v.isEmpty() ? resources : folderText(v);
 }
 
 Zrl_String Zrl_Settings::workLanguage() {
