@@ -3,6 +3,7 @@
 #include "standards/zrl_spread.h"
 
 #include <climits>
+#include <cmath>
 #include <cwchar>
 
 namespace {
@@ -79,20 +80,22 @@ void Zrl_Spread::copyCellFormat(int fromCol, int fromRow, int toCol, int toRow) 
 // --- single cells ---------------------------------------------------------------
 
 bool Zrl_Spread::getCellText(int col, int row, Zrl_String& text, int kind) const {
-    text = Zrl_String();
+    std::wstring& out = text.str();
+    out.clear();
     if (!inSheet(col, row)) return false;
     switch (kind) {
     case kText:
-        text = Zrl_String(getData(col, row));
+        out = getData(col, row);
         return true;
     case kFormula:
-        text = Zrl_String(getFormula(col, row));
+        out = getFormula(col, row);
         return true;
     case kTag:
-        text = Zrl_String(getCellTag(col, row));
+        out = getCellTag(col, row);
         return true;
     case kValue:
-        text = Zrl_String(getValue(col, row));
+        // Written into the caller's text: read cell after cell, it keeps its storage.
+        sheet().valueAt(col, row).textInto(out);
         return true;
     default:
         return false;
@@ -100,10 +103,18 @@ bool Zrl_Spread::getCellText(int col, int row, Zrl_String& text, int kind) const
 }
 
 bool Zrl_Spread::getCellDouble(int col, int row, double& value) const {
-    Zrl_String text;
-    const bool ok = getCellText(col, row, text, kValue);
-    value = textToDouble(text);
-    return ok;
+    value = 0;
+    if (!inSheet(col, row)) return false;
+    // The number the value text starts with, without writing the text.
+    const spread::Value& v = sheet().valueAt(col, row);
+    if (v.isNumber()) {
+        // As its text reads back: "0" for -0, "#NUM!" (0) when not finite.
+        if (std::isfinite(v.number()) && v.number() != 0) value = v.number();
+    } else if (v.isLogical())
+        value = v.logicalValue() ? 1 : 0;
+    else if (v.isText())
+        value = std::wcstod(v.text().c_str(), nullptr);
+    return true;
 }
 
 bool Zrl_Spread::setCellDouble(int col, int row, double value) {

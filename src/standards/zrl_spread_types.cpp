@@ -58,9 +58,8 @@ bool Zrl_Spread::setNumberType(int col, int row, int col2, int row2, int decimal
 
 bool Zrl_Spread::setTypeBeforeValue(int col, int row, const spread::CellType& type) {
     if (!created_) return false;
-    if (getCellTypeCode(col, row) == static_cast<int>(type.kind) &&
-        sheet().cellType(col, row) == type)
-        return true;
+    // The grid leaves a cell that has the type already as it is, bar its
+    // typed text, which setting the value drops either way.
     return setCellTypeRange(col, row, col, row, type);
 }
 
