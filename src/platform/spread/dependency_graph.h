@@ -63,6 +63,9 @@ public:
     uint64_t version() const { return version_; }
     // Whether removed blocks pile up enough that a rebuild pays.
     bool wantsRebuild() const;
+    // Room for as many edges as `other` holds, so that a copy filled again
+    // as its original was grows no more.
+    void reserveLike(const DependencyGraph& other) { edges_.reserve(other.edges_.size()); }
 
     // Calls fn(node) for every formula node reading the cell `key`, once per
     // reference (a node reading a cell twice is reported twice).

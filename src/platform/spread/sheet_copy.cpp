@@ -3,14 +3,18 @@
 // graph copy as they are instead of being linked again cell by cell.
 #include "platform/spread/sheet_data.h"
 
+#include <algorithm>
+
 namespace spread::detail {
 
-SheetContent copyContent(const SheetContent& from) {
+SheetContent copyContent(const SheetContent& from, const SheetContent& hint) {
     SheetContent to;
     to.maxCols = from.maxCols;
     to.maxRows = from.maxRows;
     to.cells = CellMap::copyOf(from.cells);
-    to.attrs.reserve(from.attrs.size());
+    // Room for what the sheet replaced held: a window loaded again and again
+    // with one sheet adds the same formulas and looks each time.
+    to.attrs.reserve(std::max(from.attrs.size(), hint.attrs.size()));
     for (const CellAttrs& a : from.attrs) {
         CellAttrs& copy = to.attrs.emplace_back();
         copy.style = a.style;
@@ -18,7 +22,7 @@ SheetContent copyContent(const SheetContent& from) {
     }
     to.freeAttrs = from.freeAttrs;
     to.styles = from.styles;
-    to.nodes.reserve(from.nodes.size());
+    to.nodes.reserve(std::max(from.nodes.size(), hint.nodes.size()));
     for (const FormulaNode& n : from.nodes) {
         FormulaNode& copy = to.nodes.emplace_back();
         copy.formula = n.formula;
@@ -32,6 +36,7 @@ SheetContent copyContent(const SheetContent& from) {
     to.formulaCount = from.formulaCount;
     to.volatileCount = from.volatileCount;
     to.graph = from.graph;
+    to.graph.reserveLike(hint.graph);
     to.lastOrder = from.lastOrder;
     to.spans = from.spans;
     to.defaultColWidth = from.defaultColWidth;

@@ -155,8 +155,10 @@ void eraseIfVacant(SheetContent& c, CellKey key);
 // Rebuilds every edge from the formulas.
 void rebuildGraph(SheetContent& c);
 // A copy of what a sheet file holds of `from` (no active cell, selection or
-// editing state), every cell at the position it has in `from`.
-SheetContent copyContent(const SheetContent& from);
+// editing state), every cell at the position it has in `from`, with room for
+// as many formulas, looks and dependencies as `hint` holds (the content it
+// is to replace).
+SheetContent copyContent(const SheetContent& from, const SheetContent& hint);
 
 } // namespace detail
 

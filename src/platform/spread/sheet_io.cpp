@@ -50,7 +50,8 @@ bool loadSheetCopy(Sheet& target, const Sheet& source, std::wstring* error) {
     }
     try {
         // Built aside, then swapped in: no whole sheet to make for it.
-        SheetContent copy = detail::copyContent(source.internals().content);
+        SheetContent copy =
+            detail::copyContent(source.internals().content, target.internals().content);
         std::swap(target.internals().content, copy);
         target.internals().bools[kBoolChanged] = false;
         return true;
