@@ -177,14 +177,21 @@ const CellType* typeOf(const SheetContent& c, CellKey key) {
     return s ? s->type.get() : nullptr;
 }
 
+// Drops the text as typed of `cell`, the cell of `key`, with its attribute
+// record when nothing else is left in it (a vacant cell then goes too).
+void dropTyped(SheetContent& c, CellKey key, const Cell& cell) {
+    if (cell.attrs == kNone) return;
+    CellTexts* t = c.attrs[cell.attrs].texts.get();
+    if (!t || !t->hasTyped) return;
+    t->typed.clear();
+    t->hasTyped = false;
+    detail::trimAttrs(c, key);
+}
+
 void setTyped(SheetContent& c, CellKey key, std::wstring_view typed, bool has) {
     if (!has) {
-        const CellTexts* t = detail::findTexts(c, key);
-        if (!t || !t->hasTyped) return;
-        CellTexts& w = *c.attrs[c.cells[key].attrs].texts;
-        w.typed.clear();
-        w.hasTyped = false;
-        detail::trimAttrs(c, key);
+        auto it = c.cells.find(key);
+        if (it != c.cells.end()) dropTyped(c, key, it->second);
         return;
     }
     CellTexts& t = detail::ensureTexts(c, key);
@@ -346,12 +353,10 @@ bool putValue(Sheet& sheet, SheetData& d, int col, int row, Value&& value) {
     Cell& cell = c.cells[key];
     detail::dropFormula(d, cell);
     cell.value = std::move(value);
-    if (cell.attrs != kNone) {
-        setTyped(c, key, {}, false);
-        detail::eraseIfVacant(c, key);
-    } else if (cell.vacant()) {
+    if (cell.attrs != kNone)
+        dropTyped(c, key, cell);
+    else if (cell.vacant())
         c.cells.erase(key);
-    }
     changed(sheet, d, key);
     return true;
 }
@@ -526,7 +531,7 @@ bool Sheet::setFormula(int col, int row, std::wstring_view text, std::wstring* e
     uint32_t index;
     Cell& cell = c.cells.get(key, index);
     detail::dropFormula(*d_, cell);
-    if (cell.attrs != kNone) setTyped(c, key, {}, false);
+    dropTyped(c, key, cell);
     uint32_t n = detail::attachFormula(*d_, key, cell, std::move(f), index);
     detail::computeNode(*this, n);
     changed(*this, *d_, key);
