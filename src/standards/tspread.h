@@ -14,6 +14,7 @@
 #include "platform/win/window.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,10 @@ public:
     int getCellTypeCode(int col, int row) const { return sheet_.cellTypeCode(col, row); }
     bool setCellTypeRange(int col, int row, int col2, int row2, const spread::CellType& type) {
         return sheet_.setCellTypeRange(col, row, col2, row2, type);
+    }
+    bool setCellTypeRange(int col, int row, int col2, int row2,
+                          std::shared_ptr<const spread::CellType> type) {
+        return sheet_.setCellTypeRange(col, row, col2, row2, std::move(type));
     }
 
     // --- locks, colours, fonts, borders

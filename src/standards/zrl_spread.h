@@ -202,6 +202,14 @@ public:
     // that has the type already is left alone, as setting the value drops
     // its typed text either way.
     bool setTypeBeforeValue(int col, int row, const spread::CellType& type);
+    // The same with a type shared from sharedNumberType or sharedEditType
+    // (which throw std::bad_alloc): setting it again and again copies and
+    // compares nothing.
+    bool setTypeBeforeValue(int col, int row, std::shared_ptr<const spread::CellType> type);
+    static std::shared_ptr<const spread::CellType> sharedNumberType(int decimals,
+                                                                    bool showSeparator);
+    static std::shared_ptr<const spread::CellType> sharedEditType(std::uint32_t style,
+                                                                  int maxLength);
     bool setIntegerType(int col, int row, int col2, int row2);
     bool setStaticTextType(int col, int row, int col2 = 0, int row2 = 0);
     // Check boxes showing the two bitmap resources (loaded on first use).

@@ -1,6 +1,8 @@
 // Zrl_Spread: cell types, locking with the check-lock rule, and spans.
 #include "standards/zrl_spread.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -42,18 +44,53 @@ spread::CellType Zrl_Spread::numberType(int decimals, bool showSeparator) {
                                     style);
 }
 
+std::shared_ptr<const spread::CellType> Zrl_Spread::sharedNumberType(int decimals,
+                                                                     bool showSeparator) {
+    // One per decimals (0..15) and separator, made on first use.
+    thread_local std::shared_ptr<const spread::CellType> made[16][2];
+    decimals = std::clamp(decimals, 0, 15);
+    auto& type = made[decimals][showSeparator ? 1 : 0];
+    if (!type) type = std::make_shared<const spread::CellType>(numberType(decimals, showSeparator));
+    return type;
+}
+
+std::shared_ptr<const spread::CellType> Zrl_Spread::sharedEditType(std::uint32_t style,
+                                                                   int maxLength) {
+    // The last few asked for: a sheet uses one or two.
+    struct Made {
+        std::uint32_t style;
+        int maxLength;
+        std::shared_ptr<const spread::CellType> type;
+    };
+    thread_local Made made[4];
+    thread_local unsigned next = 0;
+    for (const Made& m : made)
+        if (m.type && m.style == style && m.maxLength == maxLength) return m.type;
+    Made& slot = made[next++ % std::size(made)];
+    slot = {style, maxLength, std::make_shared<const spread::CellType>(editType(style, maxLength))};
+    return slot.type;
+}
+
 bool Zrl_Spread::setEditType(int col, int row, int col2, int row2, std::uint32_t style,
                              int maxLength) {
     if (!created_) return false;
     completeBlock(col, row, col2, row2);
-    return setCellTypeRange(col, row, col2, row2, editType(style, maxLength));
+    try {
+        return setCellTypeRange(col, row, col2, row2, sharedEditType(style, maxLength));
+    } catch (...) {
+        return false; // out of memory
+    }
 }
 
 bool Zrl_Spread::setNumberType(int col, int row, int col2, int row2, int decimals,
                                bool showSeparator) {
     if (!created_) return false;
     completeBlock(col, row, col2, row2);
-    return setCellTypeRange(col, row, col2, row2, numberType(decimals, showSeparator));
+    try {
+        return setCellTypeRange(col, row, col2, row2, sharedNumberType(decimals, showSeparator));
+    } catch (...) {
+        return false; // out of memory
+    }
 }
 
 bool Zrl_Spread::setTypeBeforeValue(int col, int row, const spread::CellType& type) {
@@ -61,6 +98,12 @@ bool Zrl_Spread::setTypeBeforeValue(int col, int row, const spread::CellType& ty
     // The grid leaves a cell that has the type already as it is, bar its
     // typed text, which setting the value drops either way.
     return setCellTypeRange(col, row, col, row, type);
+}
+
+bool Zrl_Spread::setTypeBeforeValue(int col, int row,
+                                    std::shared_ptr<const spread::CellType> type) {
+    if (!created_) return false;
+    return setCellTypeRange(col, row, col, row, std::move(type));
 }
 
 bool Zrl_Spread::setIntegerType(int col, int row, int col2, int row2) {
