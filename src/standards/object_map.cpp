@@ -79,33 +79,36 @@ ErrorStatus VkObjectMap::isCompatible(const VkObjectMap& other) const {
 }
 
 ErrorStatus VkObjectMap::getMacroVarValue(Zrl_DbMacro* macroObject, MacroData* macroData,
-                                          Zrl_String& value, AcTransaction* tr) {
+                                          Zrl_String& value, AcTransaction* tr) const {
     return getSetMacroVarValue(macroObject, macroData, value, true, tr);
 }
 
 ErrorStatus VkObjectMap::setMacroVarValue(Zrl_DbMacro* macroObject, MacroData* macroData,
-                                          Zrl_String& value, AcTransaction* tr) {
+                                          Zrl_String& value, AcTransaction* tr) const {
     return getSetMacroVarValue(macroObject, macroData, value, false, tr);
 }
 
 ErrorStatus VkObjectMap::getSetMacroVarValue(Zrl_DbMacro* macroObject, MacroData* macroData,
-                                             Zrl_String& value, bool get, AcTransaction* tr) {
+                                             Zrl_String& value, bool get, AcTransaction* tr) const {
     if (!macroObject) return Acad::eInvalidInput;
-    Zrl_Macro* macro = macroObject->macroWrite();
-    Zrl_StringArray moduleNames;
-    if (macro->getModNamesOfGroup(group, moduleNames) != Acad::eOk) return Acad::eInvalidInput;
-
     // Every module of the group is asked; when reading, the last module that
-    // answers gives the value.
+    // answers gives the value. A write leaves the value as it is.
     bool answered = false;
-    for (int i = 0; i < moduleNames.length(); ++i) {
-        Zrl_String moduleValue = value;
-        if (getSetModuleVarValue(macro, macroData, moduleNames[i], i, moduleValue, get, tr) ==
-            Acad::eOk) {
-            answered = true;
-            if (get) value = moduleValue;
-        }
-    }
+    const ErrorStatus es =
+        macroObject->macroWrite()->visitModulesOfGroup(group, [&](Zrl_MacroModule& module, int) {
+            if (!get) {
+                if (getSetModuleVarValue(module, macroData, value, false, tr) == Acad::eOk)
+                    answered = true;
+                return true;
+            }
+            Zrl_String read;
+            if (getSetModuleVarValue(module, macroData, read, true, tr) == Acad::eOk) {
+                answered = true;
+                value = std::move(read);
+            }
+            return true;
+        });
+    if (es != Acad::eOk) return Acad::eInvalidInput;
     if (isMacroKind(kind)) return getSetMacroKindValue(*macroObject, value, get);
     // A quantity that no module of the group has is not there: the caller
     // must learn that its value was neither fetched nor stored.
@@ -152,25 +155,21 @@ ErrorStatus VkObjectMap::getSetMacroKindValue(Zrl_DbMacro& macroObject, Zrl_Stri
     }
 }
 
-ErrorStatus VkObjectMap::getSetModuleVarValue(Zrl_Macro* macro, MacroData* macroData,
-                                              Zrl_String& moduleName, int moduleIndex,
-                                              Zrl_String& value, bool get, AcTransaction* tr) {
-    if (!macro || !macroData || kind == VkMapVarNone || isMacroKind(kind))
-        return Acad::eInvalidInput;
-    Zrl_MacroModule* module = nullptr;
-    if (openModule(macro, moduleName, module, moduleIndex) != Acad::eOk || !module)
-        return Acad::eInvalidInput;
+ErrorStatus VkObjectMap::getSetModuleVarValue(Zrl_MacroModule& module, MacroData* macroData,
+                                              Zrl_String& value, bool get,
+                                              AcTransaction* tr) const {
+    if (!macroData || kind == VkMapVarNone || isMacroKind(kind)) return Acad::eInvalidInput;
     if (kind >= VkMapVarPatternNrBolts1 && kind <= VkMapVarPatternReverseStart2 &&
-        module->type() != kZrlModuleBolt)
+        module.type() != kZrlModuleBolt)
         return Acad::eInvalidInput;
-    MacroTabData* tab = vkquantity::moduleTab(*module, *macroData);
+    MacroTabData* tab = vkquantity::moduleTab(module, *macroData);
     if (!tab) return Acad::eInvalidInput;
 
     if (isCutKind(kind))
-        return vkquantity::cutOffset(*module, objName, kind - VkMapVarCutOffset, value, get);
+        return vkquantity::cutOffset(module, objName, kind - VkMapVarCutOffset, value, get);
     switch (kind) {
     case VkMapVarDistance:
-        return vkquantity::dialogVariable(*module, *tab, objName, value, get);
+        return vkquantity::dialogVariable(module, *tab, objName, value, get);
     case VkMapVarBoltsDiameter:
     case VkMapVarBoltsHoleOffset:
         return vkquantity::boltData(*tab, kind == VkMapVarBoltsDiameter, value, get);
@@ -179,7 +178,7 @@ ErrorStatus VkObjectMap::getSetModuleVarValue(Zrl_Macro* macro, MacroData* macro
         return vkquantity::nrBolts(*tab, objName, kind == VkMapVarPatternNrBolts1, value, get);
     case VkMapVarPatternReverseStart1:
     case VkMapVarPatternReverseStart2:
-        return vkquantity::reverseStart(*module, objName, kind == VkMapVarPatternReverseStart1,
+        return vkquantity::reverseStart(module, objName, kind == VkMapVarPatternReverseStart1,
                                         value, get, tr);
     case VkMapVarOwnedMemberName:
         return vkquantity::memberName(*tab, objName, value, get);
@@ -198,23 +197,17 @@ MacroTabData* moduleTab(const Zrl_MacroModule& module, MacroData& data) {
 
 ErrorStatus dialogVariable(Zrl_MacroModule& module, MacroTabData& tab, const Zrl_String& name,
                            Zrl_String& value, bool get) {
-    if (get) {
-        Zrl_String read;
-        if (module.getSetConstrVarValue(name, read, true) != Acad::eOk) return Acad::eInvalidInput;
-        value = read;
-        return Acad::eOk;
-    }
+    if (get)
+        return module.getSetConstrVarValue(name, value, true) == Acad::eOk ? Acad::eOk
+                                                                           : Acad::eInvalidInput;
     // Check before touching the button, so that a refused value leaves the
     // module as it was.
-    Zrl_String current;
-    if (module.getSetConstrVarValue(name, current, true) != Acad::eOk || !isNumber(value))
-        return Acad::eInvalidInput;
+    if (!module.hasDialogVariable(name) || !isNumber(value)) return Acad::eInvalidInput;
     bool flex = false, fix = true;
     if (tab.getFlexFixBtnStatus(name, flex, fix) && (!flex || fix))
         tab.flexFixBtnClicked(name, false);
-    Zrl_String written = value;
-    return module.getSetConstrVarValue(name, written, false) == Acad::eOk ? Acad::eOk
-                                                                          : Acad::eInvalidInput;
+    return module.getSetConstrVarValue(name, value, false) == Acad::eOk ? Acad::eOk
+                                                                        : Acad::eInvalidInput;
 }
 
 ErrorStatus cutOffset(Zrl_MacroModule& module, const Zrl_String& cutName, int offsetType,

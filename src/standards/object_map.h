@@ -53,9 +53,9 @@ public:
     // eInvalidInput when the macro has no such quantity or does not take the
     // value; value is then unchanged (reading) or the macro is (writing).
     ErrorStatus getMacroVarValue(Zrl_DbMacro* macroObject, MacroData* macroData, Zrl_String& value,
-                                 AcTransaction* tr);
+                                 AcTransaction* tr) const;
     ErrorStatus setMacroVarValue(Zrl_DbMacro* macroObject, MacroData* macroData, Zrl_String& value,
-                                 AcTransaction* tr);
+                                 AcTransaction* tr) const;
 
     bool operator==(const VkObjectMap&) const = default;
 
@@ -76,10 +76,9 @@ public:
 
 private:
     ErrorStatus getSetMacroVarValue(Zrl_DbMacro* macroObject, MacroData* macroData,
-                                    Zrl_String& value, bool get, AcTransaction* tr);
-    ErrorStatus getSetModuleVarValue(Zrl_Macro* macro, MacroData* macroData, Zrl_String& moduleName,
-                                     int moduleIndex, Zrl_String& value, bool get,
-                                     AcTransaction* tr);
+                                    Zrl_String& value, bool get, AcTransaction* tr) const;
+    ErrorStatus getSetModuleVarValue(Zrl_MacroModule& module, MacroData* macroData,
+                                     Zrl_String& value, bool get, AcTransaction* tr) const;
     ErrorStatus getSetMacroKindValue(Zrl_DbMacro& macroObject, Zrl_String& value, bool get) const;
 };
 

@@ -25,8 +25,8 @@ Zrl_String lineKey(const Zrl_String& line) {
     return key;
 }
 
-// The readable pairs of a line's text after its key.
-Zrl_Array<VkObjectMap> readPairs(const Zrl_String& rest) {
+// The readable pairs of a line's text after its key; null when there are none.
+std::shared_ptr<VkObjectMapList> readPairs(const Zrl_String& rest) {
     Zrl_Array<VkObjectMap> entries;
     Zrl_StringArray pairs;
     splitStringAtSymbol(rest, Zrl_String(kMapPairSeparator), pairs, true);
@@ -34,19 +34,22 @@ Zrl_Array<VkObjectMap> readPairs(const Zrl_String& rest) {
         Zrl_String ssName, mapText;
         if (!splitString(pair, Zrl_String(kMapNameSeparator), ssName, mapText, false)) continue;
         VkObjectMap entry;
-        if (entry.getMappingFromStrs(ssName, mapText) == Acad::eOk) entries.append(entry);
+        if (entry.getMappingFromStrs(ssName, mapText) == Acad::eOk)
+            entries.append(std::move(entry));
     }
-    return entries;
+    if (entries.isEmpty()) return nullptr;
+    return std::make_shared<VkObjectMapList>(std::move(entries));
 }
 
 // A mapping file as read: its data lines (header dropped), and each line's
-// key and entries (split false for a line without "=").
+// key and entries (split false for a line without "="). The entries are
+// handed to the mappings read from the file, which share them.
 struct MappingFile {
     Zrl_StringArray lines;
     struct Line {
         bool split = false;
         Zrl_String key;
-        Zrl_Array<VkObjectMap> entries;
+        std::shared_ptr<VkObjectMapList> entries;
     };
     std::vector<Line> read;
 };
@@ -119,6 +122,15 @@ const wchar_t* const kCutSuffixes[] = {L".Cut",       L".CutPoly",   L".CutLengt
 
 } // namespace
 
+Zrl_Array<VkObjectMap>& VkSSMapping::mappedObjectsWrite() {
+    if (!list_) {
+        list_ = std::make_shared<VkObjectMapList>();
+    } else if (list_.use_count() > 1) {
+        list_ = std::make_shared<VkObjectMapList>(list_->entries());
+    }
+    return list_->entriesWrite();
+}
+
 Zrl_String VkSSMapping::mappingFilePath(const Zrl_String& sheetName) {
     Zrl_String base = sheetName;
     if (getPath(sheetName).isEmpty())
@@ -147,18 +159,18 @@ ErrorStatus VkSSMapping::getMappingFromFile(Zrl_String sheetName, const Zrl_Stri
     if (file->lines.isEmpty()) return Acad::eOk;
     for (const MappingFile::Line& line : file->read) {
         if (!line.key.equal(key, true)) continue;
-        objects_ = line.split ? line.entries : Zrl_Array<VkObjectMap>();
+        list_ = line.split ? line.entries : nullptr;
         return line.split ? Acad::eOk : Acad::eInvalidInput;
     }
     return Acad::eInvalidInput;
 }
 
 ErrorStatus VkSSMapping::initMappingFromLine(const Zrl_String& line) {
-    objects_.removeAll();
+    list_.reset();
     Zrl_String key, rest;
     if (!splitString(line, Zrl_String(kMapKeySeparator), key, rest, false))
         return Acad::eInvalidInput;
-    objects_ = readPairs(rest);
+    list_ = readPairs(rest);
     return Acad::eOk;
 }
 
@@ -168,7 +180,7 @@ ErrorStatus VkSSMapping::setMappingToFile(Zrl_String sheetName, Zrl_String& key)
         return Acad::eInvalidInput;
 
     Zrl_StringArray names, texts;
-    for (const VkObjectMap& entry : objects_) {
+    for (const VkObjectMap& entry : mappedObjects()) {
         Zrl_String text, name;
         if (entry.setMappingToStrs(text, name) != Acad::eOk) continue;
         names.append(name);
@@ -233,12 +245,12 @@ bool VkSSMapping::hasSameMapping(const Zrl_String& sheetName, Zrl_String& keyOut
 // --- comparison and look-up
 
 bool VkSSMapping::isEqual(const VkSSMapping& other) const {
-    for (const VkObjectMap& entry : objects_) {
+    for (const VkObjectMap& entry : mappedObjects()) {
         VkValueType type = VkValueString;
         int index = -1;
         if (!mapVarKindValueType(entry.kind, type) ||
             other.findSSVar(entry.ssName, type, index) != Acad::eOk ||
-            other.objects_[index].isCompatible(entry) != Acad::eOk)
+            other.mappedObjects()[index].isCompatible(entry) != Acad::eOk)
             return false;
     }
     return true;
@@ -246,20 +258,16 @@ bool VkSSMapping::isEqual(const VkSSMapping& other) const {
 
 ErrorStatus VkSSMapping::findSSVar(const Zrl_String& ssName, const VkValueType& type,
                                    int& index) const {
-    for (int i = 0; i < objects_.length(); ++i) {
-        VkValueType entryType = VkValueString;
-        if (mapVarKindValueType(objects_[i].kind, entryType) && entryType == type &&
-            objects_[i].ssName.equal(ssName, false)) {
-            index = i;
-            return Acad::eOk;
-        }
-    }
-    return Acad::eInvalidInput;
+    const int found = list_ ? list_->findSSVar(ssName, type) : -1;
+    if (found < 0) return Acad::eInvalidInput;
+    index = found;
+    return Acad::eOk;
 }
 
 ErrorStatus VkSSMapping::findCompatible(const VkObjectMap& entry, int& index) const {
-    for (int i = 0; i < objects_.length(); ++i) {
-        if (objects_[i].isCompatible(entry) == Acad::eOk) {
+    const Zrl_Array<VkObjectMap>& entries = mappedObjects();
+    for (int i = 0; i < entries.length(); ++i) {
+        if (entries[i].isCompatible(entry) == Acad::eOk) {
             index = i;
             return Acad::eOk;
         }
@@ -269,7 +277,7 @@ ErrorStatus VkSSMapping::findCompatible(const VkObjectMap& entry, int& index) co
 
 ErrorStatus VkSSMapping::isCompatible(const VkSSMapping& other, int& missing) const {
     missing = 0;
-    for (const VkObjectMap& entry : objects_) {
+    for (const VkObjectMap& entry : mappedObjects()) {
         int index = -1;
         if (other.findCompatible(entry, index) != Acad::eOk) ++missing;
     }
@@ -295,39 +303,40 @@ ErrorStatus VkSSMapping::getSetMacroVarValue(const Zrl_String& ssName, const VkV
     if (mappingMode_ == kModuleGroup) return getSetModuleGroupValue(ssName, type, value, data, get);
     int index = -1;
     if (findSSVar(ssName, type, index) != Acad::eOk) return Acad::eInvalidInput;
-    return get ? objects_[index].getMacroVarValue(data.macroObject, data.macroData, value,
-                                                  data.transaction)
-               : objects_[index].setMacroVarValue(data.macroObject, data.macroData, value,
-                                                  data.transaction);
+    const VkObjectMap& entry = mappedObjects()[index];
+    return get ? entry.getMacroVarValue(data.macroObject, data.macroData, value, data.transaction)
+               : entry.setMacroVarValue(data.macroObject, data.macroData, value, data.transaction);
 }
 
 ErrorStatus VkSSMapping::getSetModuleGroupValue(const Zrl_String& ssName, const VkValueType& type,
                                                 Zrl_String& value, VkDlgStandardsData& data,
                                                 bool get) {
     Zrl_Macro* macro = data.macroObject->macroWrite();
-    Zrl_StringArray moduleNames;
-    if (macro->getModNamesOfGroup(data.group, moduleNames) != Acad::eOk) return Acad::eInvalidInput;
     if (get) {
-        for (const Zrl_String& name : moduleNames) {
-            if (interpretName(*data.macroObject, macro->findModuleWrite(name), data.macroData,
-                              ssName, type, value, true, data.transaction) == Acad::eOk)
-                return Acad::eOk;
-        }
-        return Acad::eInvalidInput;
+        bool found = false;
+        if (macro->visitModulesOfGroup(data.group, [&](Zrl_MacroModule& module, int) {
+                found = interpretName(*data.macroObject, &module, data.macroData, ssName, type,
+                                      value, true, data.transaction) == Acad::eOk;
+                return !found;
+            }) != Acad::eOk)
+            return Acad::eInvalidInput;
+        return found ? Acad::eOk : Acad::eInvalidInput;
     }
     // Every module of the group takes the value, and so does an entry of
-    // the list for the name. The value is stored when anything took it.
+    // the list for the name. The value is stored when anything took it; a
+    // write leaves it as it is.
     bool stored = false;
-    for (const Zrl_String& name : moduleNames) {
-        Zrl_String written = value;
-        if (interpretName(*data.macroObject, macro->findModuleWrite(name), data.macroData, ssName,
-                          type, written, false, data.transaction) == Acad::eOk)
-            stored = true;
-    }
+    if (macro->visitModulesOfGroup(data.group, [&](Zrl_MacroModule& module, int) {
+            if (interpretName(*data.macroObject, &module, data.macroData, ssName, type, value,
+                              false, data.transaction) == Acad::eOk)
+                stored = true;
+            return true;
+        }) != Acad::eOk)
+        return Acad::eInvalidInput;
     int index = -1;
     if (findSSVar(ssName, type, index) == Acad::eOk &&
-        objects_[index].setMacroVarValue(data.macroObject, data.macroData, value,
-                                         data.transaction) == Acad::eOk)
+        mappedObjects()[index].setMacroVarValue(data.macroObject, data.macroData, value,
+                                                data.transaction) == Acad::eOk)
         stored = true;
     return stored ? Acad::eOk : Acad::eInvalidInput;
 }
@@ -420,7 +429,7 @@ void VkSSMapping::addAllVariables(const Zrl_MacroModule& module, const Zrl_Strin
     for (int i = 0; i < names.length(); ++i) {
         const bool f = i < first.length() && first[i];
         const bool s = i < second.length() && second[i];
-        objects_.append(candidate(group, names[i], VkMapVarDistance, categoryOf(f, s)));
+        mappedObjectsWrite().append(candidate(group, names[i], VkMapVarDistance, categoryOf(f, s)));
     }
 }
 
@@ -430,25 +439,26 @@ void VkSSMapping::addAllCuts(const Zrl_MacroModule& module, const Zrl_String& gr
     if (module.getCutConstraints(names, cutTypes) != Acad::eOk) return;
     for (int i = 0; i < names.length() && i < cutTypes.length(); ++i) {
         for (int offsetType : getCutOffsets(cutTypes[i])) {
-            objects_.append(candidate(group, names[i],
-                                      static_cast<VkMapVarKind>(offsetType + VkMapVarCutOffset)));
+            mappedObjectsWrite().append(candidate(
+                group, names[i], static_cast<VkMapVarKind>(offsetType + VkMapVarCutOffset)));
         }
     }
 }
 
 void VkSSMapping::addAllPatterns(const Zrl_MacroModule& module, const Zrl_String& group) {
-    objects_.append(candidate(group, Zrl_String(), VkMapVarBoltsDiameter));
-    objects_.append(candidate(group, Zrl_String(), VkMapVarBoltsHoleOffset));
+    mappedObjectsWrite().append(candidate(group, Zrl_String(), VkMapVarBoltsDiameter));
+    mappedObjectsWrite().append(candidate(group, Zrl_String(), VkMapVarBoltsHoleOffset));
     AcArray<int> ids;
     module.getPatternIds(ids);
     for (int id : ids) {
         Zrl_BoltPattern pattern;
         if (module.getPattern(id, pattern) != Acad::eOk) continue;
-        objects_.append(candidate(group, pattern.name, VkMapVarPatternNrBolts1));
-        objects_.append(candidate(group, pattern.name, VkMapVarPatternReverseStart1));
+        mappedObjectsWrite().append(candidate(group, pattern.name, VkMapVarPatternNrBolts1));
+        mappedObjectsWrite().append(candidate(group, pattern.name, VkMapVarPatternReverseStart1));
         if (pattern.typeCode == kZrlPatternDouble) {
-            objects_.append(candidate(group, pattern.name, VkMapVarPatternNrBolts2));
-            objects_.append(candidate(group, pattern.name, VkMapVarPatternReverseStart2));
+            mappedObjectsWrite().append(candidate(group, pattern.name, VkMapVarPatternNrBolts2));
+            mappedObjectsWrite().append(
+                candidate(group, pattern.name, VkMapVarPatternReverseStart2));
         }
     }
 }
@@ -456,7 +466,7 @@ void VkSSMapping::addAllPatterns(const Zrl_MacroModule& module, const Zrl_String
 void VkSSMapping::addAllProfPlacements(const Zrl_MacroModule& module, const Zrl_String& group) {
     for (const Zrl_NamedPrpl& placement : module.placements) {
         if (!placement.name.isEmpty())
-            objects_.append(candidate(group, placement.name, VkMapVarOwnedMemberName));
+            mappedObjectsWrite().append(candidate(group, placement.name, VkMapVarOwnedMemberName));
     }
 }
 
@@ -465,8 +475,8 @@ void VkSSMapping::addAllBaseProfs(const Zrl_DbMacro& macroObject) {
     macroObject.getBaseProfIds(ids);
     for (int n = 0; n < ids.length(); ++n) {
         const Zrl_String prof = Zrl_String(L"Prof") + Zrl_String(n);
-        objects_.append(candidate(Zrl_String(), prof, VkMapVarPrPlName));
-        objects_.append(candidate(Zrl_String(), prof, VkMapVarPrPlMaterial));
+        mappedObjectsWrite().append(candidate(Zrl_String(), prof, VkMapVarPrPlName));
+        mappedObjectsWrite().append(candidate(Zrl_String(), prof, VkMapVarPrPlMaterial));
         Zrl_String section;
         Zrl_StringArray columns;
         if (macroObject.getSectionName(ids[n], section) != Acad::eOk ||
@@ -476,7 +486,7 @@ void VkSSMapping::addAllBaseProfs(const Zrl_DbMacro& macroObject) {
             VkObjectMap entry =
                 candidate(Zrl_String(), prof + L";" + Zrl_String(c), VkMapVarMemberSectionSize);
             entry.label = columns[c];
-            objects_.append(entry);
+            mappedObjectsWrite().append(entry);
         }
     }
 }
@@ -485,15 +495,16 @@ void VkSSMapping::addAllGenVars(const Zrl_DbMacro& macroObject) {
     Zrl_StringArray names;
     macroObject.macroRead().getGeneralVariables(names);
     for (const Zrl_String& name : names)
-        objects_.append(candidate(Zrl_String(), name, VkMapVarGenVar));
+        mappedObjectsWrite().append(candidate(Zrl_String(), name, VkMapVarGenVar));
 }
 
 ErrorStatus VkSSMapping::getValidVars(const bool& /*flag*/, const VkValueType& type,
                                       AcArray<int>& out) {
     out.removeAll();
-    for (int i = 0; i < objects_.length(); ++i) {
+    const Zrl_Array<VkObjectMap>& entries = mappedObjects();
+    for (int i = 0; i < entries.length(); ++i) {
         VkValueType entryType = VkValueString;
-        if (mapVarKindValueType(objects_[i].kind, entryType) &&
+        if (mapVarKindValueType(entries[i].kind, entryType) &&
             isNumericValueType(entryType) == isNumericValueType(type))
             out.append(i);
     }
@@ -508,8 +519,8 @@ ErrorStatus VkSSMapping::sortValidVars(AcArray<int>& vars, const AcArray<int>& c
         buckets.append(AcArray<int>());
     for (int index : old) {
         // Break markers of an earlier sort and stale indexes carry no entry.
-        if (index < 0 || index >= objects_.length()) continue;
-        int position = categoryOrder.find(objects_[index].category);
+        if (index < 0 || index >= mappedObjects().length()) continue;
+        int position = categoryOrder.find(mappedObjects()[index].category);
         if (position < 0) position = categoryOrder.length() - 1;
         buckets[position].append(index);
     }

@@ -21,7 +21,10 @@
 #include "platform/host/acadstatus.h"
 #include "platform/host/acarray.h"
 #include "standards/object_map.h"
+#include "standards/object_map_list.h"
 #include "standards/var_cell.h"
+
+#include <memory>
 
 class VkDlgStandardsData;
 class Zrl_MacroModule;
@@ -48,8 +51,13 @@ public:
     virtual ~VkSSMapping();
 
     int mappingMode() const { return mappingMode_; }
-    const Zrl_Array<VkObjectMap>& mappedObjects() const { return objects_; }
-    Zrl_Array<VkObjectMap>& mappedObjectsWrite() { return objects_; }
+    const Zrl_Array<VkObjectMap>& mappedObjects() const {
+        static const Zrl_Array<VkObjectMap> kNone;
+        return list_ ? list_->entries() : kNone;
+    }
+    // The entries for changes; a list shared with copies of this mapping or
+    // with the mapping file's cache is copied first.
+    Zrl_Array<VkObjectMap>& mappedObjectsWrite();
 
     // The mapping file of a sheet: beside the sheet when the name has a
     // folder, else in the library's "Connection Standards\" folder; the
@@ -102,7 +110,9 @@ public:
     // Orders candidate indexes by category, -1 before each category's block.
     ErrorStatus sortValidVars(AcArray<int>& vars, const AcArray<int>& categoryOrder);
 
-    bool operator==(const VkSSMapping&) const = default;
+    bool operator==(const VkSSMapping& other) const {
+        return mappingMode_ == other.mappingMode_ && mappedObjects() == other.mappedObjects();
+    }
 
 private:
     ErrorStatus getSetMacroVarValue(const Zrl_String& ssName, const VkValueType& type,
@@ -123,5 +133,7 @@ private:
     void addAllGenVars(const Zrl_DbMacro& macroObject);
 
     int mappingMode_ = kNotSetUp;
-    Zrl_Array<VkObjectMap> objects_;
+    // Null for no entries. Shared with the copies of this mapping and with
+    // the mapping file's cache until one of them changes its entries.
+    std::shared_ptr<VkObjectMapList> list_;
 };

@@ -1,5 +1,6 @@
 #include "core_test_support.h"
 #include "platform/core/zrl_string.h"
+#include "platform/core/zrl_string_index.h"
 
 #include <clocale>
 #include <gtest/gtest.h>
@@ -109,5 +110,27 @@ TEST(ZrlString, WholeTextNumberConversions) {
                                L"1\u00B2", L"\u0661", L"1\uFFFD"}) {
         EXPECT_EQ(Zrl_String(bad).toDouble(&ok), 0.0) << Zrl_String(bad).toUtf8();
         EXPECT_FALSE(ok) << Zrl_String(bad).toUtf8();
+    }
+}
+
+// The index must answer as a search from the front: names that differ only in
+// case (ASCII, Latin-1, Greek) share a slot and the earliest accepted wins.
+TEST(ZrlNameIndex, FirstAcceptedMatchAsASearchFromTheFront) {
+    const std::vector<Zrl_String> names = {L"Width",  L"WIDTH",  L"h",      L"width", L"\u00C4",
+                                           L"\u00E4", L"\u03A3", L"\u03C3", L"",      L"Widt"};
+    Zrl_NameIndex index;
+    const auto nameOf = [&](int i) -> const Zrl_String& { return names[i]; };
+    index.build(static_cast<int>(names.size()), nameOf, [](int i) { return i != 3; });
+    for (const Zrl_String& query : {Zrl_String(L"wIDTH"), Zrl_String(L"\u00E4"),
+                                    Zrl_String(L"\u03C3"), Zrl_String(L""), Zrl_String(L"x")}) {
+        for (int parity = 0; parity < 2; ++parity) {
+            const auto accept = [parity](int i) { return i % 2 == parity; };
+            int expected = -1;
+            for (int i = 0; i < static_cast<int>(names.size()) && expected < 0; ++i) {
+                if (i != 3 && accept(i) && names[i].equal(query, false)) expected = i;
+            }
+            EXPECT_EQ(index.findFirst(query, nameOf, accept), expected)
+                << query.toUtf8() << " parity " << parity;
+        }
     }
 }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -196,6 +197,40 @@ TEST(MappingLookUp, TypesMustMatchExactly) {
     int index = -1;
     EXPECT_EQ(m.findSSVar(L"width", VkValueDouble, index), Acad::eOk);
     EXPECT_EQ(m.findSSVar(L"Width", VkValueInt, index), Acad::eInvalidInput);
+}
+
+// A mapping read from a file shares its entries with the file's cache and
+// with its copies: the first match must be the same as a search from the
+// front, and changing a copy must change neither the cache nor the original.
+TEST_F(MappingFile, SharedEntriesFindTheFirstMatchAndAreCopiedBeforeAChange) {
+    writeMap("Mapping version 1.0\nK=width" + kHook + kDot + "GenVar a" + kInvQ + "Width" + kHook +
+             kDot + "PrPlName Prof0" + kInvQ + "WIDTH" + kHook + kDot + "Distance b" + kInvQ +
+             "\xC3\x84" + kHook + kDot + "GenVar c" + kInvQ + "\xC3\xA4" + kHook + kDot +
+             "GenVar d\n");
+    VkSSMapping read;
+    ASSERT_EQ(read.getMappingFromFile(L"Plate", L"K"), Acad::eOk);
+    const VkSSMapping original = read;
+    const auto first = [](const VkSSMapping& m, const wchar_t* name, VkValueType type) {
+        int index = -1;
+        return m.findSSVar(name, type, index) == Acad::eOk ? index : -1;
+    };
+    const std::tuple<const wchar_t*, VkValueType, int> rows[] = {{L"Width", VkValueDouble, 0},
+                                                                 {L"wIdTh", VkValueString, 1},
+                                                                 {L"width", VkValueInt, -1},
+                                                                 {L"\u00E4", VkValueDouble, 3},
+                                                                 {L"x", VkValueDouble, -1}};
+    for (const auto& [name, type, index] : rows)
+        EXPECT_EQ(first(read, name, type), index) << Zrl_String(name).toUtf8();
+
+    // After a change the search runs over the changed entries.
+    read.mappedObjectsWrite()[0].ssName = L"Other";
+    EXPECT_EQ(first(read, L"Width", VkValueDouble), 2);
+    EXPECT_EQ(first(read, L"other", VkValueDouble), 0);
+    EXPECT_EQ(original.mappedObjects()[0].ssName, L"width");
+    VkSSMapping again;
+    ASSERT_EQ(again.getMappingFromFile(L"Plate", L"K"), Acad::eOk);
+    EXPECT_EQ(again, original);
+    EXPECT_EQ(first(again, L"Width", VkValueDouble), 0);
 }
 
 } // namespace

@@ -38,6 +38,10 @@ ErrorStatus Zrl_MacroModule::getSetConstrVarValue(const Zrl_String& variable, Zr
     return Acad::eOk;
 }
 
+bool Zrl_MacroModule::hasDialogVariable(const Zrl_String& variable) const {
+    return indexByName(dialogVariables, variable) >= 0;
+}
+
 ErrorStatus Zrl_MacroModule::getCutConstraints(Zrl_StringArray& names,
                                                AcArray<int>& cutTypes) const {
     names.removeAll();

@@ -29,6 +29,7 @@ public:
     // number in `value`. eKeyNotFound for an unknown variable, eInvalidInput
     // when writing a text that is not a number.
     ErrorStatus getSetConstrVarValue(const Zrl_String& variable, Zrl_String& value, bool get);
+    bool hasDialogVariable(const Zrl_String& variable) const;
 
     // The cuts' names and cut types, in module order.
     ErrorStatus getCutConstraints(Zrl_StringArray& names, AcArray<int>& cutTypes) const;
@@ -65,6 +66,19 @@ public:
     // has no modules (and is no failure); a named group without modules is
     // eKeyNotFound.
     ErrorStatus getModNamesOfGroup(const Zrl_String& group, Zrl_StringArray& names) const;
+    // Visits the modules of a group in the order getModNamesOfGroup names
+    // them, each as openModule opens it by that name, without listing the
+    // names: visit(module, index in the group) returns false to stop. The
+    // status is getModNamesOfGroup's.
+    template <class Visit> ErrorStatus visitModulesOfGroup(const Zrl_String& group, Visit visit) {
+        if (group.isEmpty()) return Acad::eOk;
+        int count = 0;
+        for (Zrl_MacroModule& module : modules) {
+            if (!module.tabName().equal(group, false)) continue;
+            if (!visit(*findModuleWrite(module.name), count++)) break;
+        }
+        return count == 0 ? Acad::eKeyNotFound : Acad::eOk;
+    }
     const Zrl_MacroModule* findModule(const Zrl_String& moduleName) const;
     Zrl_MacroModule* findModuleWrite(const Zrl_String& moduleName);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cwchar>
 #include <utf8cpp/utf8.h>
 
@@ -147,6 +148,16 @@ int Zrl_String::compareNoCase(std::wstring_view a, std::wstring_view b) {
     }
     if (a.size() == b.size()) return 0;
     return a.size() < b.size() ? -1 : 1;
+}
+
+size_t Zrl_String::hashNoCase(std::wstring_view text) {
+    // FNV-1a over the folded characters.
+    uint64_t hash = 14695981039346656037ull;
+    for (wchar_t ch : text) {
+        hash ^= static_cast<uint32_t>(foldCase(ch));
+        hash *= 1099511628211ull;
+    }
+    return static_cast<size_t>(hash);
 }
 
 bool Zrl_String::equal(const Zrl_String& other, bool caseSensitive) const {

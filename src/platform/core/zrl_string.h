@@ -111,6 +111,8 @@ public:
     static wchar_t upperCase(wchar_t ch);
     // Compares without case: <0, 0, >0.
     static int compareNoCase(std::wstring_view a, std::wstring_view b);
+    // A hash of the folded text: texts equal without case hash alike.
+    static size_t hashNoCase(std::wstring_view text);
 
 private:
     static wchar_t foldCaseWide(wchar_t ch);
