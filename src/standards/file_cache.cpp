@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 #include <ctime>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace filecache {
@@ -69,9 +71,11 @@ ScopeFacts& facts() {
 
 const std::string& workingFolder(ScopeFacts& f) {
     if (!f.haveFolder) {
-        std::error_code ec;
-        f.folder = std::filesystem::current_path(ec).string();
-        f.haveFolder = !ec;
+        // Straight from the system: taking the folder apart into a path
+        // object costs more than the call itself.
+        char buffer[PATH_MAX];
+        f.haveFolder = ::getcwd(buffer, sizeof buffer) != nullptr;
+        f.folder = f.haveFolder ? buffer : "";
     }
     return f.folder;
 }
@@ -166,7 +170,10 @@ bool settled(const FileStamp& stamp, long long readNs) {
     return std::max(stamp.changedNs, stamp.modifiedNs) + kMargin < readNs;
 }
 
-bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& stamp) {
+namespace {
+
+// findFile; `found` and `stamp` are filled when given.
+bool find(const Zrl_String& path, std::filesystem::path* found, FileStamp* stamp) {
     if (path.isEmpty()) return false;
     Lookups& all = lookups();
     try {
@@ -177,15 +184,15 @@ bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& s
             if (checked) {
                 it->second.checkedIn = tScope;
                 if (!it->second.found) return false;
-                found = it->second.resolved;
-                stamp = it->second.stamp;
+                if (found) *found = it->second.resolved;
+                if (stamp) *stamp = it->second.stamp;
                 return true;
             }
         }
         Lookup l = lookUp(path);
         if (l.found) {
-            found = l.resolved;
-            stamp = l.stamp;
+            if (found) *found = l.resolved;
+            if (stamp) *stamp = l.stamp;
         }
         const bool ok = l.found;
         l.checkedIn = tScope;
@@ -201,10 +208,14 @@ bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& s
     }
 }
 
+} // namespace
+
+bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& stamp) {
+    return find(path, &found, &stamp);
+}
+
 bool isFile(const Zrl_String& path) {
-    std::filesystem::path found;
-    FileStamp stamp;
-    return findFile(path, found, stamp);
+    return find(path, nullptr, nullptr);
 }
 
 unsigned long currentScope() {
