@@ -81,9 +81,16 @@ Zrl_String::Zrl_String(double value, int decimals) {
         return;
     }
     char buf[kNumberTextRoom];
-    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+    char* end = buf;
+    if (std::trunc(value) == value && std::fabs(value) < 1e15) {
+        // Whole numbers, the most common macro values, are their integer's
+        // digits: the shortest-digits search is not needed for them.
+        end = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value)).ptr;
+    } else {
+        end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed).ptr;
+    }
     char rounded[kNumberTextRoom];
-    const int length = roundDecimalText(buf, res.ptr, decimals, rounded);
+    const int length = roundDecimalText(buf, end, decimals, rounded);
     s_.assign(rounded, rounded + length);
 }
 
