@@ -168,8 +168,10 @@ size_t Zrl_String::hashNoCase(std::wstring_view text) {
 }
 
 bool Zrl_String::equal(const Zrl_String& other, bool caseSensitive) const {
-    if (caseSensitive) return s_ == other.s_;
-    return s_.size() == other.s_.size() && compareNoCase(s_, other.s_) == 0;
+    if (s_.size() != other.s_.size()) return false;
+    // Names are mostly spelled alike: the block comparison settles those.
+    if (s_ == other.s_) return true;
+    return !caseSensitive && compareNoCase(s_, other.s_) == 0;
 }
 
 namespace {
