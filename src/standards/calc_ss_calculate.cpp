@@ -26,6 +26,11 @@ struct EquationPlan {
     calc_area::Equation eq;
     int index = -1;
     bool callsChild = false;
+    // A child call as read from the expression; `childRead` false when it
+    // is malformed.
+    bool childRead = false;
+    Zrl_String childFile;
+    Zrl_StringArray childNames;
     Zrl_String formula;
 };
 
@@ -205,6 +210,9 @@ EquationPlan planEquation(const Zrl_String& text, const Addresses* addresses,
     gCalcCellFindFunctions.start();
     plan.callsChild = plan.eq.expression.hasSubString(calc_area::kCallChild, true);
     gCalcCellFindFunctions.end();
+    if (plan.callsChild)
+        plan.childRead =
+            calc_area::parseChildCall(plan.eq.expression, plan.childFile, plan.childNames);
 
     if (plan.callsChild || plan.index < 0 || plan.eq.expression.isEmpty()) return plan;
     gCalcCellReplaceVariables.start();
@@ -250,7 +258,8 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
 
     if (plan->callsChild) {
         gCalcCellCalcNativeFunctions.start();
-        if (callChild(*this, eq.expression) != Acad::eOk) return failed();
+        if (!plan->childRead || callChild(*this, plan->childFile, plan->childNames) != Acad::eOk)
+            return failed();
         gCalcCellCalcNativeFunctions.end();
         return Acad::eOk;
     }

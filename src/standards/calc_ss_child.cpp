@@ -28,6 +28,10 @@ ErrorStatus callChild(VkCalcSS& sheet, const Zrl_String& expression) {
     Zrl_String file;
     Zrl_StringArray names;
     if (!calc_area::parseChildCall(expression, file, names)) return Acad::eInvalidInput;
+    return callChild(sheet, file, names);
+}
+
+ErrorStatus callChild(VkCalcSS& sheet, const Zrl_String& file, const Zrl_StringArray& names) {
     const Zrl_String childFile = resolveChildFile(sheet.fileName, file);
     if (childFile.isEmpty()) return Acad::eInvalidInput;
 

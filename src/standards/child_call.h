@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/core/zrl_string.h"
+#include "platform/core/zrl_stringarray.h"
 #include "platform/host/acadstatus.h"
 
 class VkCalcSS;
@@ -20,3 +21,5 @@ Zrl_String resolveChildFile(const Zrl_String& callerFile, const Zrl_String& name
 // itself, or one of the sheets that called it), the child's evaluation
 // fails, or an output would overwrite an input of this sheet.
 ErrorStatus callChild(VkCalcSS& sheet, const Zrl_String& expression);
+// The same for a call already read (see calc_area::parseChildCall).
+ErrorStatus callChild(VkCalcSS& sheet, const Zrl_String& file, const Zrl_StringArray& names);

@@ -6,6 +6,7 @@
 #include "platform/core/text_helpers.h"
 #include "standards/file_cache.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -123,11 +124,24 @@ bool findDataFile(const Zrl_String& name, Zrl_String& path) {
             return true;
         }
     }
+    // The places a name can be, made once per name and library folder.
+    using Candidates = std::array<Zrl_String, 4>;
+    struct Places {
+        std::wstring lib;
+        std::unordered_map<std::wstring, Candidates> byName;
+    };
+    thread_local Places places;
     const Zrl_String lib = ensureEndBSlash(Zrl_Settings::libDir());
-    const Zrl_String candidates[] = {name, lib + L"Connection Standards\\Data\\" + name,
-                                     lib + L"Connection Standards\\" + name, lib + name};
+    if (places.lib != lib.str() || places.byName.size() >= 256) {
+        places.byName.clear();
+        places.lib = lib.str();
+    }
+    auto [made, fresh] = places.byName.try_emplace(name.str());
+    if (fresh)
+        made->second = {name, lib + L"Connection Standards\\Data\\" + name,
+                        lib + L"Connection Standards\\" + name, lib + name};
     Zrl_String hit;
-    for (const Zrl_String& candidate : candidates) {
+    for (const Zrl_String& candidate : made->second) {
         if (filecache::isFile(candidate)) {
             hit = candidate;
             break;
