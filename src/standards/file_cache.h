@@ -9,6 +9,11 @@
 // A look-up that found nothing is stamped with the deepest folder that
 // exists on its way, whose times change when an entry appears in it.
 //
+// Checking a stamp takes a stat, which costs more than the rest of a look-up.
+// So where the file system allows, a remembered path is also watched for
+// change notices (see filewatch): while none has arrived since its stamp was
+// last seen to hold, the stamp still holds and no stat is made.
+//
 // File times are coarse (a clock tick, seconds on some file systems): a file
 // changed twice within one tick keeps its stamp. So a result is trusted only
 // once its file's times lie well before the moment it was read; until then
