@@ -79,12 +79,12 @@ ErrorStatus VkObjectMap::isCompatible(const VkObjectMap& other) const {
 }
 
 ErrorStatus VkObjectMap::getMacroVarValue(Zrl_DbMacro* macroObject, MacroData* macroData,
-                                          Zrl_String& value, AcTransaction* tr) const {
+                                          Zrl_String& value, AcTransaction* tr) {
     return getSetMacroVarValue(macroObject, macroData, value, true, tr);
 }
 
 ErrorStatus VkObjectMap::setMacroVarValue(Zrl_DbMacro* macroObject, MacroData* macroData,
-                                          Zrl_String& value, AcTransaction* tr) const {
+                                          Zrl_String& value, AcTransaction* tr) {
     return getSetMacroVarValue(macroObject, macroData, value, false, tr);
 }
 

@@ -53,9 +53,9 @@ public:
     // eInvalidInput when the macro has no such quantity or does not take the
     // value; value is then unchanged (reading) or the macro is (writing).
     ErrorStatus getMacroVarValue(Zrl_DbMacro* macroObject, MacroData* macroData, Zrl_String& value,
-                                 AcTransaction* tr) const;
+                                 AcTransaction* tr);
     ErrorStatus setMacroVarValue(Zrl_DbMacro* macroObject, MacroData* macroData, Zrl_String& value,
-                                 AcTransaction* tr) const;
+                                 AcTransaction* tr);
 
     bool operator==(const VkObjectMap&) const = default;
 
@@ -75,6 +75,10 @@ public:
     Zrl_String label;
 
 private:
+    // A mapping reads and writes through the entries it shares, which stay
+    // as they are.
+    friend class VkSSMapping;
+
     ErrorStatus getSetMacroVarValue(Zrl_DbMacro* macroObject, MacroData* macroData,
                                     Zrl_String& value, bool get, AcTransaction* tr) const;
     ErrorStatus getSetModuleVarValue(Zrl_MacroModule& module, MacroData* macroData,

@@ -303,9 +303,8 @@ ErrorStatus VkSSMapping::getSetMacroVarValue(const Zrl_String& ssName, const VkV
     if (mappingMode_ == kModuleGroup) return getSetModuleGroupValue(ssName, type, value, data, get);
     int index = -1;
     if (findSSVar(ssName, type, index) != Acad::eOk) return Acad::eInvalidInput;
-    const VkObjectMap& entry = mappedObjects()[index];
-    return get ? entry.getMacroVarValue(data.macroObject, data.macroData, value, data.transaction)
-               : entry.setMacroVarValue(data.macroObject, data.macroData, value, data.transaction);
+    return mappedObjects()[index].getSetMacroVarValue(data.macroObject, data.macroData, value, get,
+                                                      data.transaction);
 }
 
 ErrorStatus VkSSMapping::getSetModuleGroupValue(const Zrl_String& ssName, const VkValueType& type,
@@ -335,8 +334,8 @@ ErrorStatus VkSSMapping::getSetModuleGroupValue(const Zrl_String& ssName, const 
         return Acad::eInvalidInput;
     int index = -1;
     if (findSSVar(ssName, type, index) == Acad::eOk &&
-        mappedObjects()[index].setMacroVarValue(data.macroObject, data.macroData, value,
-                                                data.transaction) == Acad::eOk)
+        mappedObjects()[index].getSetMacroVarValue(data.macroObject, data.macroData, value, false,
+                                                   data.transaction) == Acad::eOk)
         stored = true;
     return stored ? Acad::eOk : Acad::eInvalidInput;
 }
