@@ -46,4 +46,6 @@ private:
     // The row of the title "Calc" as the last scan of declarations found it;
     // 0 when unknown. Values written into the sheet later cannot move it.
     int calcTitleRow_ = 0;
+    // calcCell's texts, kept so that cell after cell reuses their storage.
+    Zrl_String cellText_, resultText_;
 };

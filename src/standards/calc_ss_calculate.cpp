@@ -228,7 +228,7 @@ EquationPlan planEquation(const Zrl_String& text, const Addresses* addresses,
 } // namespace
 
 ErrorStatus VkCalcSS::calcCell(int col, int row) {
-    Zrl_String text;
+    Zrl_String& text = cellText_;
     if (!getCellText(col, row, text, 3) || text.isEmpty()) return Acad::eInvalidInput;
 
     const CalcRun* run = calcRuns().empty() ? nullptr : calcRuns().back();
@@ -275,7 +275,7 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
     gCalcCellCalcFunctionsPrepare.end();
 
     gCalcCellCalcFunctions.start();
-    Zrl_String result;
+    Zrl_String& result = resultText_;
     if (!getCellText(col, row, result, 3) || sheet().value(col, row).isError()) return failed();
     if (target.setNewValue(*this, result) != Acad::eOk) return Acad::eInvalidInput;
     gCalcCellCalcFunctions.end();
