@@ -38,9 +38,9 @@ ErrorStatus VkVarCell::setNewValue(Zrl_Spread& sheet, const Zrl_String& v) {
 
 ErrorStatus VkVarCell::setValueToSS(Zrl_Spread& sheet) {
     // Built once: a run sets the value of every variable.
-    static const spread::CellType kInt = Zrl_Spread::numberType(0, false);
-    static const spread::CellType kDouble = Zrl_Spread::numberType(7, false);
-    static const spread::CellType kText = Zrl_Spread::editType(0x110000, kMaxTextLength);
+    static const auto kInt = Zrl_Spread::sharedNumberType(0, false);
+    static const auto kDouble = Zrl_Spread::sharedNumberType(7, false);
+    static const auto kText = Zrl_Spread::sharedEditType(0x110000, kMaxTextLength);
     switch (valueType) {
     case VkValueInt:
         sheet.setTypeBeforeValue(col, row, kInt);
