@@ -80,15 +80,6 @@ const std::string& workingFolder(ScopeFacts& f) {
     return f.folder;
 }
 
-// Whether no notice arrived since the stamp was last seen to hold, so that
-// it still holds without a stat.
-bool stillHolds(const Lookup& l) {
-    if (l.watchGeneration == 0) return false;
-    ScopeFacts& f = facts();
-    if (l.watchGeneration != f.generation) return false;
-    return l.checked.is_absolute() || workingFolder(f) == l.workingFolder;
-}
-
 Lookup lookUp(const Zrl_String& path) {
     Lookup l;
     l.readNs = nowNs();
@@ -131,14 +122,16 @@ void watchLookup(const Zrl_String& path, Lookup& l) {
 // stamp as the file has now.
 bool stampHolds(Lookup& l) {
     if (tScope != 0 && l.checkedIn == tScope) return true;
-    if (stillHolds(l)) return true;
-    // The generation is taken before the stat: a change after it moves the
+    // The generation is taken before any stat: a change after it moves the
     // generation again.
     ScopeFacts& f = facts();
+    // Notices tell about the path only while it is watched and, for a
+    // relative one, the working folder is the one it was watched in.
+    const bool watched = l.watchGeneration != 0 && f.generation != 0 &&
+                         (l.checked.is_absolute() || workingFolder(f) == l.workingFolder);
+    if (watched && l.watchGeneration == f.generation) return true;
     if (!(stampOf(l.checked) == l.stamp)) return false;
-    if (l.watchGeneration != 0 && f.generation != 0 &&
-        (l.checked.is_absolute() || workingFolder(f) == l.workingFolder))
-        l.watchGeneration = f.generation;
+    if (watched) l.watchGeneration = f.generation;
     return true;
 }
 

@@ -23,15 +23,7 @@ SheetContent copyContent(const SheetContent& from, const SheetContent& hint) {
     to.freeAttrs = from.freeAttrs;
     to.styles = from.styles;
     to.nodes.reserve(std::max(from.nodes.size(), hint.nodes.size()));
-    for (const FormulaNode& n : from.nodes) {
-        FormulaNode& copy = to.nodes.emplace_back();
-        copy.formula = n.formula;
-        copy.cell = n.cell;
-        copy.gen = n.gen;
-        copy.isVolatile = n.isVolatile;
-        copy.rangeBegin = n.rangeBegin;
-        copy.rangeCount = n.rangeCount;
-    }
+    to.nodes.insert(to.nodes.end(), from.nodes.begin(), from.nodes.end());
     to.freeNodes = from.freeNodes;
     to.formulaCount = from.formulaCount;
     to.volatileCount = from.volatileCount;
