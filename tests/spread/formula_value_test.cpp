@@ -10,8 +10,6 @@ namespace spread {
 namespace {
 
 TEST(FormulaValue, TextOfEachKind) {
-    EXPECT_EQ(Value().toText(), L"");
-    EXPECT_EQ(Value(L"abc").toText(), L"abc");
     EXPECT_EQ(Value::logical(true).toText(), L"1");
     EXPECT_EQ(Value::logical(false).toText(), L"0");
     EXPECT_EQ(Value::error(ErrorKind::Div0).toText(), L"#DIV/0!");

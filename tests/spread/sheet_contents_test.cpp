@@ -128,11 +128,6 @@ TEST(SheetContents, ChangedFlagAndAttributes) {
     ASSERT_TRUE(s.setLockRange(1, 1, 3, 1, true));
     EXPECT_TRUE(s.isLocked(3, 1));
     EXPECT_FALSE(s.isLocked(1, 2));
-    ASSERT_TRUE(s.setColorRange(1, 1, 2, 2, 0xFFD1A4, kDefaultColor));
-    Color back = 0, fore = 0;
-    s.color(2, 2, back, fore);
-    EXPECT_EQ(back, 0xFFD1A4u);
-    EXPECT_EQ(fore, kDefaultColor);
     EXPECT_TRUE(s.addSpan(1, 2, 2, 2));
     EXPECT_FALSE(s.addSpan(2, 3, 2, 1)); // overlaps
     CellRange sp;

@@ -105,6 +105,4 @@ TEST(SheetLayout, PropertiesAndReferenceStyle) {
     s.setRefStyle(RefStyle::A1);
     EXPECT_EQ(s.formula(2, 1), L"A1+1");
     EXPECT_EQ(s.valueText(2, 1), L"3");
-    s.setOperationMode(5);
-    EXPECT_EQ(s.operationMode(), 5);
 }
