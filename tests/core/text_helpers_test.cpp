@@ -53,7 +53,6 @@ TEST(TextHelpers, RowsJoinAndSplitWithOneSeparator) {
     arrToArrArr(lines, back, L'¿');
     EXPECT_EQ(back, rows);
     EXPECT_EQ(appStrs(L"  ", L"Filter", L"", L"", L""), L"  Filter");
-    EXPECT_EQ(appStrs(L"a", L":"), L"a:");
     EXPECT_EQ(stringArr(L"Inside", L"", L"Centre", L"", L""), list({L"Inside", L"Centre"}));
     EXPECT_TRUE(hasASubstr(L"=CallChild(\"x\";a)", list({L"", L"CallChild"})));
     EXPECT_FALSE(hasASubstr(L"=callchild(1)", list({L"CallChild"}), true));
