@@ -46,8 +46,6 @@ TEST(SectionTables, NamesValuesAndColumns) {
     Zrl_String text;
     ASSERT_EQ(gSectionTables.getSectionValue(L"HEA200", 0, text), Acad::eOk);
     EXPECT_EQ(text, L"190");
-    ASSERT_EQ(gSectionTables.getSectionValue(L"IPE 200", 2, text), Acad::eOk);
-    EXPECT_EQ(text, L"5.6");
     EXPECT_EQ(gSectionTables.getSectionValue(L"IPE200", 5, text), Acad::eInvalidIndex);
     EXPECT_EQ(gSectionTables.getSectionValue(L"IPE200", -1, text), Acad::eInvalidIndex);
 }

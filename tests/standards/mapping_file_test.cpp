@@ -191,17 +191,10 @@ TEST_F(MappingFile, MappingBesideASheetPath) {
     EXPECT_EQ(found, L"K");
 }
 
-TEST(MappingLookUp, TypesMustMatchExactly) {
-    VkSSMapping m;
-    m.mappedObjectsWrite().append(mapEntry(L"Width", L"Endplate", VkMapVarDistance, L"Height"));
-    int index = -1;
-    EXPECT_EQ(m.findSSVar(L"width", VkValueDouble, index), Acad::eOk);
-    EXPECT_EQ(m.findSSVar(L"Width", VkValueInt, index), Acad::eInvalidInput);
-}
-
 // A mapping read from a file shares its entries with the file's cache and
-// with its copies: the first match must be the same as a search from the
-// front, and changing a copy must change neither the cache nor the original.
+// with its copies: the first match (names without case, types exactly) must
+// be the same as a search from the front, and changing a copy must change
+// neither the cache nor the original.
 TEST_F(MappingFile, SharedEntriesFindTheFirstMatchAndAreCopiedBeforeAChange) {
     writeMap("Mapping version 1.0\nK=width" + kHook + kDot + "GenVar a" + kInvQ + "Width" + kHook +
              kDot + "PrPlName Prof0" + kInvQ + "WIDTH" + kHook + kDot + "Distance b" + kInvQ +
