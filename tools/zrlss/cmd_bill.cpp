@@ -44,10 +44,6 @@ struct BillArgs {
     std::vector<std::string> vars;
 };
 
-struct Failure {
-    std::string reason;
-};
-
 // Feeds shorter than this show no progress bar.
 constexpr size_t kProgressMinRows = 2000;
 constexpr int kProgressWidth = 40;
@@ -247,28 +243,23 @@ void runBill(const BillArgs& args, const SharedOptions& shared) {
     if (feed->onEndFeed() != Acad::eOk) throw Failure{"cannot write " + args.out};
 }
 
-void setupBill(CLI::App& app, const SharedOptions& shared, int& exitStatus) {
+void setupBill(CommandLine& cli, const SharedOptions& shared) {
     auto args = std::make_shared<BillArgs>();
-    CLI::App* cmd = app.add_subcommand(
-        "bill", "Write a bill of materials from a CSV file of rows to a sheet (.vks, .xlsx, .csv)");
-    cmd->add_option("ROWS", args->rows,
-                    "CSV file of rows; SUBTOTAL in the first cell marks a "
-                    "subtotal row")
-        ->required();
-    cmd->add_option("-o,--out", args->out, "sheet file to write")->required();
-    cmd->add_option("--titles", args->titles, "column titles, comma separated")->delimiter(',');
-    cmd->add_option("--kinds", args->kinds, "column kinds, comma separated")->delimiter(',');
-    cmd->add_option("--settings", args->settings, "print settings name");
-    cmd->add_option("--var", args->vars, "named value NAME=VALUE (repeatable)");
-    cmd->callback([args, &shared, &exitStatus] {
-        try {
+    cli.add("bill",
+            "Write a bill of materials from a CSV file of rows to a sheet (.vks, .xlsx, .csv)")
+        .option("ROWS", args->rows,
+                "CSV file of rows; SUBTOTAL in the first cell marks a subtotal row")
+        .required()
+        .option("-o,--out", args->out, "sheet file to write")
+        .required()
+        .option("--titles", args->titles, "column titles, comma separated", ',')
+        .option("--kinds", args->kinds, "column kinds, comma separated", ',')
+        .option("--settings", args->settings, "print settings name")
+        .option("--var", args->vars, "named value NAME=VALUE (repeatable)")
+        .run([args, &shared] {
             runBill(*args, shared);
-            exitStatus = 0;
-        } catch (const Failure& f) {
-            std::cerr << "zrlss bill: " << f.reason << "\n";
-            exitStatus = 1;
-        }
-    });
+            return 0;
+        });
 }
 
 const Registrar registrar(setupBill);

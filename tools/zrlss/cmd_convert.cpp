@@ -16,27 +16,21 @@ struct ConvertArgs {
     std::string in, out;
 };
 
-void setupConvert(CLI::App& app, const SharedOptions&, int& exitStatus) {
+void setupConvert(CommandLine& cli, const SharedOptions&) {
     auto args = std::make_shared<ConvertArgs>();
-    CLI::App* cmd = app.add_subcommand(
-        "convert", "Convert a sheet between the native format (.vks) and CSV (.csv)");
-    runsWithoutModule(cmd);
-    cmd->add_option("IN", args->in, "sheet to read")->required();
-    cmd->add_option("OUT", args->out, "sheet to write")->required();
-    cmd->callback([args, &exitStatus] {
-        spread::Sheet sheet;
-        if (!loadSheetOrSay(sheet, args->in, "convert")) {
-            exitStatus = 1;
-            return;
-        }
-        std::wstring why;
-        if (!sheet.save(args->out, &why)) {
-            std::cerr << "zrlss convert: " << utf8(why) << "\n";
-            exitStatus = 1;
-            return;
-        }
-        exitStatus = 0;
-    });
+    cli.add("convert", "Convert a sheet between the native format (.vks) and CSV (.csv)")
+        .withoutModule()
+        .option("IN", args->in, "sheet to read")
+        .required()
+        .option("OUT", args->out, "sheet to write")
+        .required()
+        .run([args] {
+            spread::Sheet sheet;
+            if (!loadSheetOrSay(sheet, args->in, "convert")) return 1;
+            std::wstring why;
+            if (!sheet.save(args->out, &why)) throw Failure{utf8(why)};
+            return 0;
+        });
 }
 
 const Registrar registrar(setupConvert);

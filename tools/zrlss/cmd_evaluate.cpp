@@ -82,10 +82,6 @@ struct EvaluateArgs {
     int repeat = 1;
 };
 
-struct Failure {
-    std::string reason;
-};
-
 // The module the command has loaded (libzrlss.so beside the command).
 class ModuleSymbols {
 public:
@@ -274,28 +270,18 @@ int runEvaluate(const EvaluateArgs& args) {
     return 0;
 }
 
-void setupEvaluate(CLI::App& app, const SharedOptions&, int& exitStatus) {
+void setupEvaluate(CommandLine& cli, const SharedOptions&) {
     auto args = std::make_shared<EvaluateArgs>();
-    CLI::App* cmd = app.add_subcommand("evaluate", "Run one standards evaluation");
-    cmd->add_option("SHEET", args->sheet, "standards sheet: a path or a sheet name of the library")
-        ->required();
-    cmd->add_option("--set", args->sets, "NAME=VALUE of an input (mode 1)");
-    cmd->add_flag("--json", args->json, "print the outputs as a JSON object");
-    cmd->add_option("--macro", args->macro, "macro description (JSON): evaluate in mode 0");
-    cmd->add_option("--key", args->key, "standards key of the macro (\"Module.\" + group)");
-    cmd->add_option("--write", args->write, "write the updated macro description here");
-    cmd->add_option("--repeat", args->repeat, "run N times and report the times");
-    cmd->callback([args, &exitStatus] {
-        try {
-            exitStatus = runEvaluate(*args);
-        } catch (const Failure& f) {
-            std::cerr << "zrlss evaluate: " << f.reason << "\n";
-            exitStatus = 1;
-        } catch (const std::exception& e) {
-            std::cerr << "zrlss evaluate: " << e.what() << "\n";
-            exitStatus = 1;
-        }
-    });
+    cli.add("evaluate", "Run one standards evaluation")
+        .option("SHEET", args->sheet, "standards sheet: a path or a sheet name of the library")
+        .required()
+        .option("--set", args->sets, "NAME=VALUE of an input (mode 1)")
+        .flag("--json", args->json, "print the outputs as a JSON object")
+        .option("--macro", args->macro, "macro description (JSON): evaluate in mode 0")
+        .option("--key", args->key, "standards key of the macro (\"Module.\" + group)")
+        .option("--write", args->write, "write the updated macro description here")
+        .option("--repeat", args->repeat, "run N times and report the times")
+        .run([args] { return runEvaluate(*args); });
 }
 
 const Registrar registrar(setupEvaluate);

@@ -11,13 +11,6 @@ namespace zrlss {
 
 namespace {
 
-host::LoadedModule* spreadsheetModule() {
-    for (host::LoadedModule* m : host::loadedModules()) {
-        if (m->path().ends_with("/libzrlss.so")) return m;
-    }
-    return nullptr;
-}
-
 // The module's folders end in a backslash; the shell shows them with a slash.
 std::string displayFolder(std::string folder) {
     if (!folder.empty() && folder.back() == '\\') folder.back() = '/';
@@ -53,11 +46,10 @@ int runInfo(const SharedOptions& shared) {
     return 0;
 }
 
-void setupInfo(CLI::App& app, const SharedOptions& shared, int& exitStatus) {
-    CLI::App* cmd = app.add_subcommand(
-        "info", "Load the module, check its version handshake, list its exports and the "
-                "library folder in use");
-    cmd->callback([&shared, &exitStatus] { exitStatus = runInfo(shared); });
+void setupInfo(CommandLine& cli, const SharedOptions& shared) {
+    cli.add("info", "Load the module, check its version handshake, list its exports and the "
+                    "library folder in use")
+        .run([&shared] { return runInfo(shared); });
 }
 
 const Registrar registrar(setupInfo);

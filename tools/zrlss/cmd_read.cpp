@@ -39,12 +39,6 @@ struct ReadArgs {
     bool json = false;
 };
 
-host::LoadedModule* spreadsheetModule() {
-    for (host::LoadedModule* m : host::loadedModules())
-        if (m->path().ends_with("/libzrlss.so")) return m;
-    return nullptr;
-}
-
 std::string csvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string quoted = "\"";
@@ -121,20 +115,13 @@ int runRead(const ReadArgs& args, const SharedOptions& shared) {
     return 0;
 }
 
-void setupRead(CLI::App& app, const SharedOptions& shared, int& exitStatus) {
+void setupRead(CommandLine& cli, const SharedOptions& shared) {
     auto args = std::make_shared<ReadArgs>();
-    CLI::App* cmd = app.add_subcommand(
-        "read", "Read a sheet file as a table: its title, column titles and rows");
-    cmd->add_option("SHEET", args->sheet, "the sheet file")->required();
-    cmd->add_flag("--json", args->json, "print JSON instead of CSV");
-    cmd->callback([args, &shared, &exitStatus] {
-        try {
-            exitStatus = runRead(*args, shared);
-        } catch (const std::exception& e) {
-            std::cerr << "zrlss read: " << e.what() << "\n";
-            exitStatus = 1;
-        }
-    });
+    cli.add("read", "Read a sheet file as a table: its title, column titles and rows")
+        .option("SHEET", args->sheet, "the sheet file")
+        .required()
+        .flag("--json", args->json, "print JSON instead of CSV")
+        .run([args, &shared] { return runRead(*args, shared); });
 }
 
 const Registrar registrar(setupRead);

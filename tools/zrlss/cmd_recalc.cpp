@@ -18,28 +18,23 @@ struct RecalcArgs {
     std::string in, out;
 };
 
-void setupRecalc(CLI::App& app, const SharedOptions&, int& exitStatus) {
+void setupRecalc(CommandLine& cli, const SharedOptions&) {
     auto args = std::make_shared<RecalcArgs>();
-    CLI::App* cmd = app.add_subcommand(
-        "recalc", "Load a sheet, recalculate it and write every cell's value as CSV");
-    runsWithoutModule(cmd);
-    cmd->add_option("IN", args->in, "sheet file (.vks or any native sheet, or .csv)")->required();
-    cmd->add_option("OUT", args->out, "CSV file to write")->required();
-    cmd->callback([args, &exitStatus] {
-        spread::Sheet sheet;
-        if (!loadSheetOrSay(sheet, args->in, "recalc")) {
-            exitStatus = 1;
-            return;
-        }
-        std::wstring why;
-        sheet.recalc();
-        if (!spread::writeFileAtomically(args->out, spread::writeCsv(sheet), &why)) {
-            std::cerr << "zrlss recalc: " << utf8(why) << "\n";
-            exitStatus = 1;
-            return;
-        }
-        exitStatus = 0;
-    });
+    cli.add("recalc", "Load a sheet, recalculate it and write every cell's value as CSV")
+        .withoutModule()
+        .option("IN", args->in, "sheet file (.vks or any native sheet, or .csv)")
+        .required()
+        .option("OUT", args->out, "CSV file to write")
+        .required()
+        .run([args] {
+            spread::Sheet sheet;
+            if (!loadSheetOrSay(sheet, args->in, "recalc")) return 1;
+            std::wstring why;
+            sheet.recalc();
+            if (!spread::writeFileAtomically(args->out, spread::writeCsv(sheet), &why))
+                throw Failure{utf8(why)};
+            return 0;
+        });
 }
 
 const Registrar registrar(setupRecalc);

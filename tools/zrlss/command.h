@@ -1,12 +1,24 @@
 // The zrlss command's subcommands. Each subcommand lives in a file of its own
 // (cmd_<name>.cpp) and adds itself to the command through a static Registrar,
 // so that main.cpp never lists them.
+//
+// Subcommands describe their options through Subcommand below; the
+// command-line parser behind it is known to command_line.cpp alone, which
+// keeps its large header out of every subcommand's file.
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <functional>
 #include <string>
 #include <vector>
+
+namespace CLI {
+class App;
+class Option;
+} // namespace CLI
+
+namespace host {
+class LoadedModule;
+}
 
 namespace zrlss {
 
@@ -18,18 +30,63 @@ struct SharedOptions {
     bool quiet = false;       // --quiet
 };
 
-// Adds one subcommand to `app`. The subcommand's callback returns the process
-// exit status through `exitStatus` (0 success; non-zero after printing a
-// one-line reason to standard error).
-using SetupFn = void (*)(CLI::App& app, const SharedOptions& shared, int& exitStatus);
+// A reason a job stops: printed as "zrlss NAME: reason", exit status 1.
+struct Failure {
+    std::string reason;
+};
+
+// One subcommand's options and job. Positional arguments are named without
+// dashes ("SHEET"), options with them ("-o,--out").
+class Subcommand {
+public:
+    Subcommand(CLI::App* app, std::string name, int& exitStatus)
+        : app_(app), name_(std::move(name)), exitStatus_(&exitStatus) {}
+
+    Subcommand& option(const char* names, std::string& into, const char* help);
+    Subcommand& option(const char* names, int& into, const char* help);
+    // A list option; with a delimiter, one argument may hold several values.
+    Subcommand& option(const char* names, std::vector<std::string>& into, const char* help,
+                       char delimiter = '\0');
+    Subcommand& option(const char* names, std::vector<int>& into, const char* help,
+                       char delimiter = '\0');
+    Subcommand& flag(const char* names, bool& into, const char* help);
+    // The option added last must be given.
+    Subcommand& required();
+    // The subcommand works on files alone: the command does not load the
+    // module for it (loading costs more than a small job itself).
+    Subcommand& withoutModule();
+    // The job, run after the options are read (and the module loaded when
+    // needed); it returns the exit status. A Failure or another exception it
+    // lets out is printed as one line, "zrlss NAME: reason", and gives 1.
+    void run(std::function<int()> job);
+
+private:
+    CLI::App* app_;
+    CLI::Option* last_ = nullptr;
+    std::string name_;
+    int* exitStatus_;
+};
+
+// The command line the subcommands add themselves to.
+class CommandLine {
+public:
+    CommandLine(CLI::App& app, int& exitStatus) : app_(app), exitStatus_(exitStatus) {}
+    Subcommand add(const char* name, const char* description);
+
+private:
+    CLI::App& app_;
+    int& exitStatus_;
+};
+
+using SetupFn = void (*)(CommandLine& cli, const SharedOptions& shared);
 
 std::vector<SetupFn>& subcommands();
 
-// Marks a subcommand that works on sheet files alone, so the command does not
-// load the module for it (loading costs more than a small job itself).
-void runsWithoutModule(const CLI::App* subcommand);
-// True when every subcommand given on the command line needs the module.
+// True when some subcommand given on the command line needs the module.
 bool needsModule(const CLI::App& app);
+
+// The loaded libzrlss.so, or null when the command did not load it.
+host::LoadedModule* spreadsheetModule();
 
 struct Registrar {
     explicit Registrar(SetupFn fn) { subcommands().push_back(fn); }

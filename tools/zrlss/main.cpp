@@ -6,47 +6,17 @@
 //
 // Errors: one line on standard error ("zrlss: <reason>") and a non-zero
 // exit status.
-#include "command.h"
+#include "command_line.h"
 #include "platform/core/settings.h"
 #include "platform/host/command_line.h"
 #include "platform/host/module_loader.h"
 #include "platform/win/script.h"
 
-#include <CLI/CLI.hpp>
-#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
 #include <string>
-
-namespace zrlss {
-
-std::vector<SetupFn>& subcommands() {
-    static std::vector<SetupFn> list;
-    return list;
-}
-
-namespace {
-std::vector<const CLI::App*>& standalone() {
-    static std::vector<const CLI::App*> list;
-    return list;
-}
-} // namespace
-
-void runsWithoutModule(const CLI::App* subcommand) {
-    standalone().push_back(subcommand);
-}
-
-bool needsModule(const CLI::App& app) {
-    for (const CLI::App* sub : app.get_subcommands()) {
-        if (std::find(standalone().begin(), standalone().end(), sub) == standalone().end())
-            return true;
-    }
-    return false;
-}
-
-} // namespace zrlss
 
 namespace {
 
@@ -96,44 +66,17 @@ std::unique_ptr<host::LoadedModule> loadModule() {
 } // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Runs the jobs of the spreadsheet module from the shell.", "zrlss"};
     zrlss::SharedOptions shared;
     int exitStatus = 0;
-    app.add_option("--lib", shared.libDir,
-                   "library folder (default: the embedded examples/library)");
-    app.add_option("--lang", shared.language, "work language, e.g. English");
-    app.add_flag("--diagnostics", shared.diagnostics,
-                 "show the standards diagnostics; message boxes go to standard error");
-    app.add_flag("--quiet", shared.quiet, "print only what the job must print");
-    app.require_subcommand(1);
-    app.fallthrough();
-    for (zrlss::SetupFn setup : zrlss::subcommands())
-        setup(app, shared, exitStatus);
-
-    // The options apply, and the module is loaded when the job needs it,
-    // before the subcommand runs.
     std::unique_ptr<host::LoadedModule> module;
-    app.parse_complete_callback([&] {
-        applyOptions(shared);
-        if (zrlss::needsModule(app)) module = loadModule();
-    });
-
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::CallForAllHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::ParseError& e) {
-        std::cerr << "zrlss: " << e.what() << "\n";
-        return e.get_exit_code() != 0 ? e.get_exit_code() : 2;
-    } catch (const StartError& e) {
-        std::cerr << "zrlss: " << e.what() << "\n";
-        return 1;
-    } catch (const std::exception& e) {
-        std::cerr << "zrlss: " << e.what() << "\n";
-        return 1;
-    }
+    const int stopped = zrlss::runCommandLine(
+        argc, argv, shared,
+        [&](bool needsModule) {
+            applyOptions(shared);
+            if (needsModule) module = loadModule();
+        },
+        exitStatus);
+    if (stopped >= 0) return stopped;
 
     if (module) {
         std::string error;

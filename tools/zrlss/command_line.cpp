@@ -1,0 +1,133 @@
+// The command line of zrlss: the one file that knows the parser (CLI11).
+// Subcommands describe their options through zrlss::Subcommand.
+#include "command.h"
+#include "command_line.h"
+#include "platform/host/module_loader.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <exception>
+#include <iostream>
+
+namespace zrlss {
+
+std::vector<SetupFn>& subcommands() {
+    static std::vector<SetupFn> list;
+    return list;
+}
+
+namespace {
+std::vector<const CLI::App*>& standalone() {
+    static std::vector<const CLI::App*> list;
+    return list;
+}
+} // namespace
+
+bool needsModule(const CLI::App& app) {
+    for (const CLI::App* sub : app.get_subcommands()) {
+        if (std::find(standalone().begin(), standalone().end(), sub) == standalone().end())
+            return true;
+    }
+    return false;
+}
+
+host::LoadedModule* spreadsheetModule() {
+    for (host::LoadedModule* m : host::loadedModules()) {
+        if (m->path().ends_with("/libzrlss.so")) return m;
+    }
+    return nullptr;
+}
+
+Subcommand& Subcommand::option(const char* names, std::string& into, const char* help) {
+    last_ = app_->add_option(names, into, help);
+    return *this;
+}
+
+Subcommand& Subcommand::option(const char* names, int& into, const char* help) {
+    last_ = app_->add_option(names, into, help);
+    return *this;
+}
+
+Subcommand& Subcommand::option(const char* names, std::vector<std::string>& into,
+                               const char* help, char delimiter) {
+    last_ = app_->add_option(names, into, help);
+    if (delimiter != '\0') last_->delimiter(delimiter);
+    return *this;
+}
+
+Subcommand& Subcommand::option(const char* names, std::vector<int>& into, const char* help,
+                               char delimiter) {
+    last_ = app_->add_option(names, into, help);
+    if (delimiter != '\0') last_->delimiter(delimiter);
+    return *this;
+}
+
+Subcommand& Subcommand::flag(const char* names, bool& into, const char* help) {
+    last_ = app_->add_flag(names, into, help);
+    return *this;
+}
+
+Subcommand& Subcommand::required() {
+    if (last_) last_->required();
+    return *this;
+}
+
+Subcommand& Subcommand::withoutModule() {
+    standalone().push_back(app_);
+    return *this;
+}
+
+void Subcommand::run(std::function<int()> job) {
+    app_->callback([job = std::move(job), name = name_, status = exitStatus_] {
+        try {
+            *status = job();
+        } catch (const Failure& f) {
+            std::cerr << "zrlss " << name << ": " << f.reason << "\n";
+            *status = 1;
+        } catch (const std::exception& e) {
+            std::cerr << "zrlss " << name << ": " << e.what() << "\n";
+            *status = 1;
+        }
+    });
+}
+
+Subcommand CommandLine::add(const char* name, const char* description) {
+    return Subcommand(app_.add_subcommand(name, description), name, exitStatus_);
+}
+
+int runCommandLine(int argc, char** argv, SharedOptions& shared,
+                   const std::function<void(bool needsModule)>& prepare, int& exitStatus) {
+    CLI::App app{"Runs the jobs of the spreadsheet module from the shell.", "zrlss"};
+    app.add_option("--lib", shared.libDir,
+                   "library folder (default: the embedded examples/library)");
+    app.add_option("--lang", shared.language, "work language, e.g. English");
+    app.add_flag("--diagnostics", shared.diagnostics,
+                 "show the standards diagnostics; message boxes go to standard error");
+    app.add_flag("--quiet", shared.quiet, "print only what the job must print");
+    app.require_subcommand(1);
+    app.fallthrough();
+    CommandLine cli(app, exitStatus);
+    for (SetupFn setup : subcommands())
+        setup(cli, shared);
+
+    // The options apply, and the module is loaded when the job needs it,
+    // before the subcommand runs.
+    app.parse_complete_callback([&] { prepare(needsModule(app)); });
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "zrlss: " << e.what() << "\n";
+        return e.get_exit_code() != 0 ? e.get_exit_code() : 2;
+    } catch (const std::exception& e) {
+        std::cerr << "zrlss: " << e.what() << "\n";
+        return 1;
+    }
+    return -1;
+}
+
+} // namespace zrlss
