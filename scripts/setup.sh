@@ -8,6 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libstb-dev libxlsxwriter-dev libutfcpp-dev unzip
+  python3
 )
 
 missing=()

@@ -1,0 +1,3 @@
+// Planted: the windowing layer reaching up into the grid.
+#pragma once
+#include "grid/clean.h"
