@@ -1,7 +1,7 @@
 #include "frame/entry_point.h"
 
 #include "frame/library_instance.h"
-#include "frame/module_resources.h"
+#include "grid/check_box_pictures.h"
 #include "platform/host/rx_registry.h"
 
 namespace zrlss {

@@ -1,9 +1,9 @@
 // VkSSSettings: defaults, keys, corner-cell tag and settings files.
 #include "sheettools/ss_settings.h"
 
+#include "grid/zrl_spread.h"
 #include "platform/core/paths.h"
 #include "platform/core/settings.h"
-#include "standards/zrl_spread.h"
 
 #include <algorithm>
 

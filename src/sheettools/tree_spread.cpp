@@ -1,8 +1,8 @@
 // VkTreeSpread: set-up, rows, levels, queries and expand and collapse.
 #include "sheettools/tree_spread.h"
 
+#include "grid/dyn_menu.h"
 #include "platform/win/drag_drop.h"
-#include "sheettools/dyn_menu.h"
 #include "sheettools/tree_bitmaps.h"
 #include "sheettools/tree_drop_target.h"
 

@@ -4,11 +4,11 @@
 // their values and computes the equations of its calculation area.
 #pragma once
 
+#include "grid/zrl_spread.h"
 #include "platform/core/zrl_string.h"
 #include "platform/core/zrl_stringarray.h"
 #include "platform/host/acadstatus.h"
 #include "standards/var_cells.h"
-#include "standards/zrl_spread.h"
 
 #include <memory>
 

@@ -1,12 +1,12 @@
 // CDlgFindReplace: finding and replacing texts in a grid.
-#include "sheettools/dlg_find_replace.h"
+#include "grid/dlg_find_replace.h"
 
 #include "frame/module_resources.h"
+#include "grid/zrl_spread.h"
 #include "platform/core/dialog_sizes.h"
 #include "platform/core/numbered_texts.h"
 #include "platform/win/edit.h"
 #include "platform/win/message_box.h"
-#include "standards/zrl_spread.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The context menu, the popup menu's levels, keys and cell notifications.
+#include "grid/dlg_find_replace.h"
+#include "grid/dyn_menu.h"
+#include "grid_fixture.h"
 #include "platform/win/clipboard.h"
-#include "sheettools/dlg_find_replace.h"
-#include "sheettools/dyn_menu.h"
-#include "wrapper_fixture.h"
 
-namespace wrappertest {
+namespace gridtest {
 namespace {
 
 TEST_F(GridTest, SeparatorsTakeNoPositionInTheContextMenu) {
@@ -123,4 +123,4 @@ TEST_F(GridTest, F8SwitchesEditingAndF3OpensTheFindDialog) {
 }
 
 } // namespace
-} // namespace wrappertest
+} // namespace gridtest

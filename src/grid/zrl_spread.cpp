@@ -1,12 +1,12 @@
 // Zrl_Spread: creation, messages, keys, the context menu, focus and files.
-#include "standards/zrl_spread.h"
+#include "grid/zrl_spread.h"
 
+#include "grid/dlg_find_replace.h"
+#include "grid/dyn_menu.h"
 #include "platform/core/numbered_texts.h"
 #include "platform/core/paths.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/control.h"
-#include "sheettools/dlg_find_replace.h"
-#include "sheettools/dyn_menu.h"
 
 #include <algorithm>
 

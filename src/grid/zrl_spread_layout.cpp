@@ -13,7 +13,7 @@
 // The other numbers the look sets (7 off before the rest) are kept as given.
 // Colours are 0x00BBGGRR; values with the high bit (0x8000000B) name a system
 // colour and are kept as given for whoever draws the sheet.
-#include "standards/zrl_spread.h"
+#include "grid/zrl_spread.h"
 
 #include <algorithm>
 

@@ -45,12 +45,13 @@
 // switches property 13 while allowed and goes on to the grid.
 #pragma once
 
+#include "grid/check_box_pictures.h"
+#include "grid/tspread.h"
 #include "platform/core/zrl_array.h"
 #include "platform/core/zrl_string.h"
 #include "platform/core/zrl_stringarray.h"
 #include "platform/host/acarray.h"
 #include "platform/win/bitmap.h"
-#include "standards/tspread.h"
 
 #include <memory>
 #include <optional>
@@ -90,8 +91,8 @@ public:
     static constexpr std::uint32_t kEditStyle = 0x110000;
     static constexpr int kEditMaxLength = 200;
     // The module's check-box pictures (cleared, set).
-    static constexpr int kCheckBitmapCleared = 8134;
-    static constexpr int kCheckBitmapSet = 8136;
+    static constexpr int kCheckBitmapCleared = zrlss::kBitmapCheckCleared;
+    static constexpr int kCheckBitmapSet = zrlss::kBitmapCheckSet;
 
     Zrl_Spread();
     ~Zrl_Spread() override;
