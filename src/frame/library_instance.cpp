@@ -1,7 +1,7 @@
 #include "frame/library_instance.h"
 
 #include "frame/module_resources.h"
-#include "frame/ss_dlgs_mgr.h"
+#include "standards/ss_dlgs_mgr.h"
 
 namespace zrlss {
 

@@ -2,7 +2,7 @@
 #include "frame/entry_point.h"
 #include "frame/modeless_table.h"
 #include "frame/single_modeless.h"
-#include "frame/ss_dlgs_mgr.h"
+#include "standards/ss_dlgs_mgr.h"
 #include "frame_fixture.h"
 #include "grid/check_box_pictures.h"
 #include "platform/host/call_log.h"
