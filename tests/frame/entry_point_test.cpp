@@ -1,12 +1,12 @@
 // The entry messages and the attach/detach steps, driven as the host does.
-#include "frame/entry_point.h"
+#include "entry/entry_point.h"
 #include "frame/modeless_table.h"
 #include "frame/single_modeless.h"
-#include "standards/ss_dlgs_mgr.h"
 #include "frame_fixture.h"
 #include "grid/check_box_pictures.h"
 #include "platform/host/call_log.h"
 #include "platform/host/rx_registry.h"
+#include "standards/ss_dlgs_mgr.h"
 #include "test_dialogs.h"
 
 namespace frame_test {

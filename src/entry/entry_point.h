@@ -6,6 +6,11 @@
 // two check-box pictures. Unload (message 2): remove the command group
 // "ZARDEL_SS" from the registered commands, close every modeless macro
 // dialog, close the constraints editor. Every message answers kRetOK.
+//
+// The entry point is the one place of the module that reaches into the
+// subsystems (the frame below them cannot): the detach step of the library
+// lives here for that reason, beside the attach step's frame part
+// (frame/library_instance.h).
 #pragma once
 
 #include "frame/export.h"
@@ -30,5 +35,10 @@ struct UnloadSteps {
     std::function<void()> endDlgEditConstraints;
 };
 UnloadSteps& unloadSteps();
+
+// The detach step of the library (the exported attach/detach handler
+// forwards to it): destroys the pool of hidden standards windows; it
+// answers 1.
+int detachLibrary();
 
 } // namespace zrlss
