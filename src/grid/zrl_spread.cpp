@@ -89,7 +89,7 @@ bool Zrl_Spread::inSheet(int col, int row) const {
 }
 
 void Zrl_Spread::markChanged() {
-    setBool(spread::kBoolChanged, true);
+    setBool(GridProperty::Changed, true);
 }
 
 // --- context menu ---------------------------------------------------------
@@ -210,7 +210,8 @@ bool Zrl_Spread::preTranslateMessage(const win::Message& msg) {
             }
             return true;
         }
-        if (key == win::VK_F8 && f8Allowed_) setBool(13, !getBool(13));
+        if (key == win::VK_F8 && f8Allowed_)
+            setBool(GridProperty::EditingStaysOn, !getBool(GridProperty::EditingStaysOn));
     }
     return TSpread::preTranslateMessage(msg);
 }

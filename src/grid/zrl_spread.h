@@ -18,13 +18,11 @@
 //   kText (0) the cell's data text, kFormula (1) its formula (without "="),
 //   kTag (2) its tag, kValue (3) its computed value as text.
 //
-// Numbered grid properties (getBool/setBool) are kept by the grid engine
-// under their numbers; the engine acts on 7 (automatic calculation), 8
-// (drawing) and 30 (the sheet changed since it was loaded), this class on 3
-// (row headers shown: layout 1 gives the row-header column its share) and 13
-// (editing stays on: F8 switches it, the find dialog needs it), the find
-// dialog on 20 (editing replaces the cell's text). zrl_spread_layout.cpp
-// lists the numbers the fixed look sets.
+// Numbered grid properties (getBool/setBool) are named by GridProperty
+// (grid_property.h) and kept by the grid engine under their numbers; this
+// class reads RowHeadersShown (layout 1 gives the row-header column its
+// share) and switches EditingStaysOn (F8; the find dialog needs it).
+// zrl_spread_layout.cpp sets the fixed look.
 //
 // Cell-type codes (getCellType): 0 general, 1 edit, 5 static text, 7 button,
 // 8 combo box, 9 picture, 10 integer, 12 check box, 14 number.
@@ -42,7 +40,7 @@
 //
 // Keys (pressed while the grid or one of its cells has the input): F3 find
 // next and F5 replace in the find-and-replace dialog (opened at need); F8
-// switches property 13 while allowed and goes on to the grid.
+// switches EditingStaysOn while allowed and goes on to the grid.
 #pragma once
 
 #include "grid/check_box_pictures.h"
@@ -261,7 +259,7 @@ public:
     bool getEditSelection(int& start, int& end) const;
 
     // --- rows and columns -------------------------------------------------------
-    // Each change marks the sheet changed (property 30).
+    // Each change marks the sheet changed (GridProperty::Changed).
     bool insertRow(int row, bool withHeaderText = false, bool copyFormat = true);
     bool insertRowAfterActive(bool withHeaderText = false);
     bool deleteRow(int row);
