@@ -225,9 +225,11 @@ CDlgFindReplace* Zrl_Spread::findDialog() {
 
 // --- focus, clipboard, files, functions ------------------------------------------
 
-bool Zrl_Spread::hasFocus() const {
+bool Zrl_Spread::gridHasFocus() {
     const win::Window* focus = win::Window::focus();
     if (!focus) return false;
+    // Grids are known by their window class: ours, and the older grid class
+    // names a dialog may still carry.
     const Zrl_String name(focus->className());
     return name.startsWith(L"SPR32", true) || name.startsWith(L"fpSpr", true);
 }

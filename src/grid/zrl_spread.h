@@ -62,8 +62,8 @@ class Dialog;
 
 class Zrl_Spread : public TSpread {
 public:
-    // Window class of every grid; the focus test recognises it.
-    static constexpr const wchar_t* kClassName = L"fpSpread70";
+    // Window class of every grid; the focus test (gridHasFocus) recognises it.
+    static constexpr const wchar_t* kClassName = L"SPR32Grid";
     static constexpr int kHeader = spread::kHeader;
 
     enum TextKind { kText = 0, kFormula = 1, kTag = 2, kValue = 3 };
@@ -289,16 +289,18 @@ public:
     }
 
     // --- focus, editing actions, files ------------------------------------------
-    // True when the window with the keyboard focus is a grid (any grid).
-    bool hasFocus() const;
+    // True when the window with the keyboard focus is a grid: any grid, not
+    // only this one (win::Window::hasFocus asks about this window alone).
+    static bool gridHasFocus();
     // Copy and paste of the selection (or the active cell) as text.
     bool copyToClipboard();
     bool pasteFromClipboard();
     // Opens the find-and-replace dialog at need; null when it cannot be made.
     CDlgFindReplace* findDialog();
     // Loads a sheet file into the grid (format by the file's extension); a
-    // failed load leaves the grid as it was. Saves atomically.
-    bool loadSheet(const Zrl_String& path, Zrl_String* error = nullptr);
+    // failed load leaves the grid as it was. Saves atomically. A grid that
+    // keeps state about its loaded sheet extends loadSheet to update it.
+    virtual bool loadSheet(const Zrl_String& path, Zrl_String* error = nullptr);
     bool saveSheet(const Zrl_String& path, Zrl_String* error = nullptr) const;
     // Adds a function to the grid's formula language (see
     // platform/spread/custom_function.h for the callback's records).

@@ -56,6 +56,12 @@ ErrorStatus VkCalcSS::load(const Zrl_String& name) {
     return Acad::eOk;
 }
 
+bool VkCalcSS::loadSheet(const Zrl_String& path, Zrl_String* error) {
+    source_.reset();
+    calcTitleRow_ = 0;
+    return Zrl_Spread::loadSheet(path, error);
+}
+
 ErrorStatus VkCalcSS::scanDeclarations() {
     // Unchanged since load: no edit since (every edit marks the sheet
     // changed), and still the size of what was loaded.
