@@ -28,8 +28,10 @@ namespace zrlss {
 // The name of the command group the module's commands would live in.
 inline constexpr const wchar_t* kCommandGroup = L"ZARDEL_SS";
 
-// The closing steps of the unload message, set by the code that owns the
-// modeless macro dialogs and the constraints editor. Empty steps are skipped.
+// The closing steps of the unload message: close the modeless macro dialogs
+// and the constraints editor. The entry point sets them to the code that
+// owns those windows (a subsystem never includes the entry); tests plant
+// steps of their own. Empty steps are skipped.
 struct UnloadSteps {
     std::function<void()> destroyAllMacroDlgs;
     std::function<void()> endDlgEditConstraints;
