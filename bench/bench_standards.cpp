@@ -3,6 +3,7 @@
 // the example library against their macros, and on sheets growing to 1,000
 // variables and 1,000 equations. Each benchmark
 // reports the time per evaluation and the share of each step timer.
+#include "entry/entry_point.h"
 #include "frame/library_instance.h"
 #include "platform/core/macro_description.h"
 #include "platform/core/settings.h"

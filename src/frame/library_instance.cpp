@@ -1,7 +1,6 @@
 #include "frame/library_instance.h"
 
 #include "frame/module_resources.h"
-#include "frame/ss_dlgs_mgr.h"
 
 namespace zrlss {
 
@@ -26,11 +25,6 @@ int attachLibrary(win::ModuleHandle module) {
     recordedModule() = module;
     resourceOverride().SaveDefaultResource(module);
     if (!registerModuleResources(module)) return 0;
-    return 1;
-}
-
-int detachLibrary() {
-    gSSDlgsMgr.destroyAll();
     return 1;
 }
 

@@ -8,13 +8,12 @@
 
 namespace zrlss {
 
-// The attach and detach steps of the library (the exported attach/detach
-// handler forwards to these). attachLibrary records the module handle,
-// hands it to the resource switch and registers the module's resources;
-// it answers 0 (attach refused) for a null handle, else 1. detachLibrary
-// destroys the pool of hidden standards windows; it answers 1.
+// The attach step of the library (the exported attach/detach handler
+// forwards to it; the detach step is the entry point's, entry_point.h):
+// records the module handle, hands it to the resource switch and registers
+// the module's resources; it answers 0 (attach refused) for a null handle,
+// else 1.
 int attachLibrary(win::ModuleHandle module);
-int detachLibrary();
 
 // The module handle recorded at attach (None before).
 win::ModuleHandle libraryModule();

@@ -19,9 +19,9 @@
 //   void takeArguments(const Args&...)  copies them in before running
 //   void giveArguments(Args&...)        copies the out arguments back on OK
 //
-// A starter is then one line:
-//   bool StartDlgWsSettings(WsUiGlobalSettings& data) {
-//       return zrlss::runModalStarter<CDlgWsSettings>(data);
+// A starter is then one line (standards/dlg_gen_vars.cpp):
+//   bool StartDlgGenVars(VkAutoStandardsData& data) {
+//       return zrlss::runModalStarter<CDlgGenVars>(data);
 //   }
 // Exceptions are caught: a starter reports failure through its result only.
 #pragma once

@@ -11,59 +11,18 @@ std::vector<ResourceFiller>& fillers() {
     return list;
 }
 
-win::Bitmap& picture(bool set) {
-    static win::Bitmap cleared;
-    static win::Bitmap checked;
-    return set ? checked : cleared;
-}
-
 } // namespace
 
 ResourceRegistrar::ResourceRegistrar(ResourceFiller filler) {
     if (filler) fillers().push_back(filler);
 }
 
-win::Bitmap drawCheckBoxPicture(bool set) {
-    constexpr int kSide = 13;
-    win::Bitmap bmp(kSide, kSide, win::rgb(255, 255, 255));
-    // Sunken frame: dark grey at the top and left, light grey at the bottom
-    // and right, as a classic check box draws it.
-    const win::Rgba dark = win::rgb(128, 128, 128);
-    const win::Rgba light = win::rgb(223, 223, 223);
-    bmp.line({0, 0}, {kSide - 1, 0}, dark);
-    bmp.line({0, 0}, {0, kSide - 1}, dark);
-    bmp.line({1, kSide - 1}, {kSide - 1, kSide - 1}, light);
-    bmp.line({kSide - 1, 1}, {kSide - 1, kSide - 1}, light);
-    bmp.frameRect({1, 1, kSide - 1, kSide - 1}, win::rgb(64, 64, 64));
-    if (set) {
-        // A tick three pixels thick: down from (3,5) to (5,7), up to (9,3).
-        const win::Rgba ink = win::rgb(0, 0, 0);
-        for (int dy = 0; dy < 3; ++dy) {
-            bmp.line({3, 5 + dy}, {5, 7 + dy}, ink);
-            bmp.line({5, 7 + dy}, {9, 3 + dy}, ink);
-        }
-    }
-    return bmp;
-}
-
 bool registerModuleResources(win::ModuleHandle module) {
-    bool ok = win::registerBitmapResource(module, kBitmapCheckCleared, drawCheckBoxPicture(false));
-    ok = win::registerBitmapResource(module, kBitmapCheckSet, drawCheckBoxPicture(true)) && ok;
+    // Every resource needs a module the windowing layer knows.
+    if (win::moduleName(module).empty()) return false;
     for (ResourceFiller filler : fillers())
         filler(module);
-    return ok;
-}
-
-const win::Bitmap& checkBoxPicture(bool set) {
-    return picture(set);
-}
-
-bool loadCheckBoxPictures() {
-    auto cleared = win::Bitmap::loadResource(kBitmapCheckCleared);
-    auto set = win::Bitmap::loadResource(kBitmapCheckSet);
-    picture(false) = cleared ? std::move(*cleared) : win::Bitmap();
-    picture(true) = set ? std::move(*set) : win::Bitmap();
-    return cleared && set;
+    return true;
 }
 
 } // namespace zrlss

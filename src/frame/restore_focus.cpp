@@ -15,11 +15,11 @@ int focusedControlIn(const win::Window& page) {
 } // namespace
 
 void Zrl_RestoreFocusTab::remember(const win::Window& page, const Zrl_FocusProbe& probe) {
-    state = 0;
+    state = Zrl_FocusState::None;
     int col = 0;
     int r = 0;
     if (probe.spreadHasFocus && probe.spreadHasFocus(col, r)) {
-        state = 2;
+        state = Zrl_FocusState::SpreadCell;
         column = col;
         row = r;
         return;
@@ -28,33 +28,33 @@ void Zrl_RestoreFocusTab::remember(const win::Window& page, const Zrl_FocusProbe
     if (id == 0) return;
     controlId = id;
     if (!probe.isTypeBoltCount || !probe.isTypeBoltCount(id)) {
-        state = 3;
+        state = Zrl_FocusState::Control;
         return;
     }
     int start = 0;
     int end = 0;
     if (probe.getBoltCountSelection && probe.getBoltCountSelection(id, start, end)) {
-        state = 1;
+        state = Zrl_FocusState::BoltCountSelection;
         selectionStart = start;
         selectionEnd = end;
     } else {
-        state = 3;
+        state = Zrl_FocusState::Control;
     }
 }
 
 void Zrl_RestoreFocusTab::restore(win::Window& page, const Zrl_FocusProbe& probe) const {
     switch (state) {
-    case 1:
+    case Zrl_FocusState::BoltCountSelection:
         if (probe.setBoltCountSelection)
             probe.setBoltCountSelection(controlId, selectionStart, selectionEnd);
         break;
-    case 2:
+    case Zrl_FocusState::SpreadCell:
         if (probe.focusSpreadCell) probe.focusSpreadCell(column, row);
         break;
-    case 3:
+    case Zrl_FocusState::Control:
         if (win::Window* control = page.descendant(controlId)) control->setFocus();
         break;
-    default:
+    case Zrl_FocusState::None:
         break;
     }
 }

@@ -1,12 +1,8 @@
 // Focus memory of the macro dialogs: each tab page remembers which control
 // had the keyboard focus when the user left it, and gets it back on return.
 //
-// Zrl_RestoreFocusTab (one per tab page, found by its name) remembers one of:
-//   state 0  nothing;
-//   state 1  a bolt-count control of a designed dialog had the focus: its id
-//            and the text selection of its edit field;
-//   state 2  the page's spreadsheet had the focus: its active cell;
-//   state 3  another control had the focus: its id.
+// Zrl_RestoreFocusTab (one per tab page, found by its name) remembers one
+// of the cases of Zrl_FocusState (numbered 0 to 3 as they always were).
 // What a spreadsheet or a bolt-count control is, and how their cell and
 // selection are read and set, the page tells through a FocusProbe.
 #pragma once
@@ -34,6 +30,19 @@ struct Zrl_FocusProbe {
     std::function<void(int column, int row)> focusSpreadCell;
 };
 
+// What a tab page remembers about its focus.
+enum class Zrl_FocusState : int {
+    // Nothing.
+    None = 0,
+    // A bolt-count control of a designed dialog had the focus: its id and
+    // the text selection of its edit field.
+    BoltCountSelection = 1,
+    // The page's spreadsheet had the focus: its active cell.
+    SpreadCell = 2,
+    // Another control had the focus: its id.
+    Control = 3,
+};
+
 class Zrl_RestoreFocusTab {
 public:
     Zrl_RestoreFocusTab() = default;
@@ -42,11 +51,11 @@ public:
 
     // Remembers the focus of `page` (the focus window must lie inside it).
     void remember(const win::Window& page, const Zrl_FocusProbe& probe);
-    // Gives the remembered focus back; nothing in state 0.
+    // Gives the remembered focus back; nothing when nothing was remembered.
     void restore(win::Window& page, const Zrl_FocusProbe& probe) const;
 
     Zrl_String name;
-    int state = 0;
+    Zrl_FocusState state = Zrl_FocusState::None;
     int controlId = 0;
     int column = 0;
     int row = 0;

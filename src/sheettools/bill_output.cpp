@@ -1,6 +1,7 @@
 // VkSSBillOutput: construction, set-up and the end of the feed.
 #include "sheettools/bill_output.h"
 
+#include "grid/zrl_spread.h"
 #include "platform/core/files.h"
 #include "platform/core/images.h"
 #include "platform/core/paths.h"
@@ -8,7 +9,6 @@
 #include "sheettools/dlg_ss_as_tool.h"
 #include "sheettools/sheet_settings_ops.h"
 #include "sheettools/ss_settings.h"
-#include "standards/zrl_spread.h"
 
 #include <algorithm>
 

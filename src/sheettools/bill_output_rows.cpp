@@ -1,10 +1,10 @@
 // VkSSBillOutput: rows, subtotal rows and part-picture rows.
+#include "grid/zrl_spread.h"
 #include "platform/core/files.h"
 #include "platform/core/images.h"
 #include "platform/core/paths.h"
 #include "platform/win/bitmap.h"
 #include "sheettools/bill_output.h"
-#include "standards/zrl_spread.h"
 
 #include <algorithm>
 

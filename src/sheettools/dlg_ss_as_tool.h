@@ -2,8 +2,8 @@
 // dialog with one grid, never shown; DlgSSAsTool owns it.
 #pragma once
 
+#include "grid/zrl_spread.h"
 #include "platform/win/dialog.h"
-#include "standards/zrl_spread.h"
 
 #include <memory>
 

@@ -102,10 +102,10 @@ bool CDlgSSOptions::onInitDialog() {
 void CDlgSSOptions::setUpColumnGrid() {
     columnGrid_.setMaxCols(columns);
     columnGrid_.setMaxRows(1);
-    columnGrid_.setBool(10, true);
-    columnGrid_.setBool(11, false);
-    columnGrid_.setBool(3, false);
-    columnGrid_.setBool(4, false);
+    columnGrid_.setBool(GridProperty::WholeRowSelection, true);
+    columnGrid_.setBool(GridProperty::ArrowKeysMoveActiveCell, false);
+    columnGrid_.setBool(GridProperty::RowHeadersShown, false);
+    columnGrid_.setBool(GridProperty::ColumnHeadersShown, false);
     columnGrid_.setRowHeightInPixels(1, headerHeight);
     plainCells(columnGrid_);
 }
@@ -113,10 +113,10 @@ void CDlgSSOptions::setUpColumnGrid() {
 void CDlgSSOptions::setUpRowGrid() {
     rowGrid_.setMaxCols(1);
     rowGrid_.setMaxRows(rows);
-    rowGrid_.setBool(10, false);
-    rowGrid_.setBool(11, true);
-    rowGrid_.setBool(3, false);
-    rowGrid_.setBool(4, false);
+    rowGrid_.setBool(GridProperty::WholeRowSelection, false);
+    rowGrid_.setBool(GridProperty::ArrowKeysMoveActiveCell, true);
+    rowGrid_.setBool(GridProperty::RowHeadersShown, false);
+    rowGrid_.setBool(GridProperty::ColumnHeadersShown, false);
     rowGrid_.setColWidthInPixels(1, headerWidth);
     plainCells(rowGrid_);
 }

@@ -9,9 +9,9 @@
 // column (row) of the small grid.
 #pragma once
 
+#include "grid/zrl_spread.h"
 #include "platform/core/zrl_stringarray.h"
 #include "platform/win/dialog.h"
-#include "standards/zrl_spread.h"
 
 class CDlgSSOptions : public win::Dialog {
 public:

@@ -86,8 +86,8 @@ bool CFormula::onInitDialog() {
 
 void CFormula::prepareGrid() {
     if (!spread_.createInPlaceOf(this, kGridId)) return;
-    spread_.setBool(12, true);
-    spread_.setBool(7, false);
+    spread_.setBool(GridProperty::ProtectLocked, true);
+    spread_.setBool(GridProperty::AutoCalc, false);
     spread_.setMaxRows(10);
     spread_.setMaxCols(8);
     spread_.look().autoSizeVisibleCols = 4;
@@ -169,7 +169,7 @@ void CFormula::saveToField() {
 
 void CFormula::switchAutoCalculation() {
     const bool on = isChecked(kAutoCalcId) == win::BST_CHECKED;
-    spread_.setBool(7, on);
+    spread_.setBool(GridProperty::AutoCalc, on);
     enableItem(kRecalcId, !on);
 }
 

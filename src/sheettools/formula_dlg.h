@@ -14,12 +14,12 @@
 // evaluate and put the previous calling sheet back afterwards.
 #pragma once
 
+#include "grid/zrl_spread.h"
 #include "platform/core/zrl_array.h"
 #include "platform/core/zrl_string.h"
 #include "platform/core/zrl_stringarray.h"
 #include "platform/win/dialog.h"
 #include "sheettools/from_table.h"
-#include "standards/zrl_spread.h"
 
 class CFormula : public win::Dialog {
 public:

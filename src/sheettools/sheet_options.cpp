@@ -35,7 +35,7 @@ void applyToGrid(const CDlgSSOptions& dlg, Zrl_Spread& grid) {
     const int cols = std::min(dlg.columns, dlg.columnCaptions.length());
     for (int i = 0; i < cols; ++i)
         grid.setCellData(i + 1, 0, dlg.columnCaptions[i]);
-    grid.setBool(30, true);
+    grid.setBool(GridProperty::Changed, true);
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 // Bill sheet set-up and saving with settings.
 #include "sheettools/sheet_settings_ops.h"
 
+#include "grid/zrl_spread.h"
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
 #include "sheettools/ss_registry_sets.h"
 #include "sheettools/ss_settings.h"
 #include "sheettools/xlsx_writer.h"
-#include "standards/zrl_spread.h"
 
 #include <cstdint>
 

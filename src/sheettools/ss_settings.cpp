@@ -1,9 +1,9 @@
 // VkSSSettings: defaults, keys, corner-cell tag and settings files.
 #include "sheettools/ss_settings.h"
 
+#include "grid/zrl_spread.h"
 #include "platform/core/paths.h"
 #include "platform/core/settings.h"
-#include "standards/zrl_spread.h"
 
 #include <algorithm>
 
@@ -43,7 +43,7 @@ Zrl_SimplePropsList VkSSSettings::toList() const {
     list.setBool(L"colors", colors);
     list.setBool(L"colHeader", colHeader);
     list.setBool(L"rowHeader", rowHeader);
-    list.setBool(L"cellSeperators", cellSeperators);
+    list.setBool(L"cellSeperators", cellSeparators);
     list.setBool(L"border", border);
     for (int i = 0; i < varNames.length(); ++i)
         list.setString(Zrl_String(kVarNames) + Zrl_String(i), varNames[i]);
@@ -72,7 +72,7 @@ void VkSSSettings::fromList(const Zrl_SimplePropsList& list) {
     if (list.getBool(L"colors", flag)) colors = flag;
     if (list.getBool(L"colHeader", flag)) colHeader = flag;
     if (list.getBool(L"rowHeader", flag)) rowHeader = flag;
-    if (list.getBool(L"cellSeperators", flag)) cellSeperators = flag;
+    if (list.getBool(L"cellSeperators", flag)) cellSeparators = flag;
     if (list.getBool(L"border", flag)) border = flag;
     setVars(readList(list, kVarNames), readList(list, kVarValues));
 }

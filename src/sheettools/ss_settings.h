@@ -31,7 +31,8 @@ public:
     bool colors = true;
     bool colHeader = true;
     bool rowHeader = true;
-    bool cellSeperators = true;
+    // Stored under the key "cellSeperators", as settings files spell it.
+    bool cellSeparators = true;
     bool border = true;
     Zrl_StringArray varNames;
     Zrl_StringArray varValues;

@@ -1,8 +1,8 @@
 // VkTreeSpread: set-up, rows, levels, queries and expand and collapse.
 #include "sheettools/tree_spread.h"
 
+#include "grid/dyn_menu.h"
 #include "platform/win/drag_drop.h"
-#include "sheettools/dyn_menu.h"
 #include "sheettools/tree_bitmaps.h"
 #include "sheettools/tree_drop_target.h"
 
@@ -14,8 +14,11 @@ constexpr const wchar_t* kShown = L"1";
 constexpr const wchar_t* kHidden = L"0";
 
 // Grid properties a tree switches off and on.
-constexpr int kOptionsOff[] = {spread::kBoolRedraw, spread::kBoolAutoCalc, 4, 3, 10};
-constexpr int kOptionsOn[] = {32, 33, 23};
+constexpr GridProperty kOptionsOff[] = {
+    GridProperty::Redraw, GridProperty::AutoCalc, GridProperty::ColumnHeadersShown,
+    GridProperty::RowHeadersShown, GridProperty::WholeRowSelection};
+constexpr GridProperty kOptionsOn[] = {GridProperty::UserMayMove, GridProperty::Reserved33,
+                                       GridProperty::Reserved23};
 
 constexpr spread::Color kWhite = 0xFFFFFF;
 constexpr spread::Color kSelectionFore = 0xAA0000;
@@ -34,9 +37,9 @@ VkTreeSpread::~VkTreeSpread() {
 
 bool VkTreeSpread::setupTree(int treeCol, int textCol, DropCallback onDrop, bool /*unused*/) {
     if (!isCreated() || treeCol < 1 || textCol < 1) return false;
-    for (int option : kOptionsOff)
+    for (GridProperty option : kOptionsOff)
         setBool(option, false);
-    for (int option : kOptionsOn)
+    for (GridProperty option : kOptionsOn)
         setBool(option, true);
     spread::SheetLook& lk = look();
     lk.backColorStyle = 0;

@@ -29,11 +29,11 @@
 // CTreeDropTarget when a drop callback is set.
 #pragma once
 
+#include "grid/zrl_spread.h"
 #include "platform/core/zrl_array.h"
 #include "platform/core/zrl_stringarray.h"
 #include "platform/host/object_id.h"
 #include "platform/win/bitmap.h"
-#include "standards/zrl_spread.h"
 
 #include <array>
 #include <functional>

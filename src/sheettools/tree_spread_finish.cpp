@@ -98,7 +98,7 @@ bool VkTreeSpread::finishTree() {
         if (parent > 0 && shape.last[parent] < shape.rows)
             setPicture(treeCol_, row, kBitmapTreeLine, kBitmapTreeLine);
     }
-    setBool(spread::kBoolRedraw, true);
+    setBool(GridProperty::Redraw, true);
     invalidate();
     return true;
 }

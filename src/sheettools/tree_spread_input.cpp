@@ -1,7 +1,7 @@
 // VkTreeSpread: the user's clicks, the popup actions and dragging.
+#include "grid/dyn_menu.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/drag_drop.h"
-#include "sheettools/dyn_menu.h"
 #include "sheettools/tree_spread.h"
 
 void VkTreeSpread::setPopupActions(const Zrl_StringArray& actions) {

@@ -122,7 +122,7 @@ void writePageSetup(lxw_workbook* book, lxw_worksheet* ws, const VkSSSettings& s
         ws, settings.marginLeft / kMillimetresPerInch, settings.marginRight / kMillimetresPerInch,
         settings.marginTop / kMillimetresPerInch, settings.marginBottom / kMillimetresPerInch);
     worksheet_gridlines(ws,
-                        settings.cellSeperators ? LXW_SHOW_ALL_GRIDLINES : LXW_HIDE_ALL_GRIDLINES);
+                        settings.cellSeparators ? LXW_SHOW_ALL_GRIDLINES : LXW_HIDE_ALL_GRIDLINES);
     if (settings.colHeader || settings.rowHeader) worksheet_print_row_col_headers(ws);
     if (settings.smartPrint) worksheet_fit_to_pages(ws, 1, 0);
 

@@ -2,7 +2,7 @@
 // and row are empty, so scans that only act on cell texts stop there.
 #pragma once
 
-#include "standards/zrl_spread.h"
+#include "grid/zrl_spread.h"
 
 #include <algorithm>
 

@@ -4,11 +4,11 @@
 // their values and computes the equations of its calculation area.
 #pragma once
 
+#include "grid/zrl_spread.h"
 #include "platform/core/zrl_string.h"
 #include "platform/core/zrl_stringarray.h"
 #include "platform/host/acadstatus.h"
 #include "standards/var_cells.h"
-#include "standards/zrl_spread.h"
 
 #include <memory>
 
@@ -21,9 +21,10 @@ public:
     // "Connection Standards\" + name + ".vks"); on success fileName is the
     // path. eInvalidInput leaves fileName as it was.
     ErrorStatus load(const Zrl_String& name);
-    // A calculation sheet is loaded only through load, which notes the
-    // remembered file its declarations can be taken from.
-    bool loadSheet(const Zrl_String& path, Zrl_String* error = nullptr) = delete;
+    // A sheet loaded from a path rather than by load (also through the base
+    // class) is not the remembered file of the last load: its declarations
+    // are then read from its cells.
+    bool loadSheet(const Zrl_String& path, Zrl_String* error = nullptr) override;
     // Reads the declarations under "Input", "Output" and "Local" into varCells.
     ErrorStatus scanDeclarations();
     // Replaces general variable names in every cell by their values.

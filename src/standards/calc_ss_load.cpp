@@ -43,10 +43,10 @@ Zrl_String standardsSheetPath(const Zrl_String& name) {
 
 ErrorStatus VkCalcSS::load(const Zrl_String& name) {
     const Zrl_String path = standardsSheetPath(name);
-    setBool(13, true);
-    setBool(8, false);
-    setBool(12, true);
-    setBool(7, false);
+    setBool(GridProperty::EditingStaysOn, true);
+    setBool(GridProperty::Redraw, false);
+    setBool(GridProperty::ProtectLocked, true);
+    setBool(GridProperty::AutoCalc, false);
     std::shared_ptr<const spread::Sheet> source;
     if (!isCreated() || !filecache::loadSheet(path, sheet(), nullptr, &source))
         return Acad::eInvalidInput;
@@ -56,10 +56,16 @@ ErrorStatus VkCalcSS::load(const Zrl_String& name) {
     return Acad::eOk;
 }
 
+bool VkCalcSS::loadSheet(const Zrl_String& path, Zrl_String* error) {
+    source_.reset();
+    calcTitleRow_ = 0;
+    return Zrl_Spread::loadSheet(path, error);
+}
+
 ErrorStatus VkCalcSS::scanDeclarations() {
     // Unchanged since load: no edit since (every edit marks the sheet
     // changed), and still the size of what was loaded.
-    const bool asLoaded = source_ && !getBool(spread::kBoolChanged) &&
+    const bool asLoaded = source_ && !getBool(GridProperty::Changed) &&
                           sheet().maxRows() == source_->maxRows() &&
                           sheet().maxCols() == source_->maxCols();
     if (asLoaded) {

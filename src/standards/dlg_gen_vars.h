@@ -7,11 +7,11 @@
 #pragma once
 
 #include "frame/export.h"
+#include "grid/zrl_spread.h"
 #include "platform/core/auto_standards_data.h"
 #include "platform/core/button_st.h"
 #include "platform/core/resizer.h"
 #include "platform/win/dialog.h"
-#include "standards/zrl_spread.h"
 
 inline constexpr int IDD_DLG_GENVARS = 256;
 inline constexpr int IDC_GENVARS_DWG_GROUP = 1001;

@@ -1,7 +1,7 @@
 #include "standards/standards_eval.h"
 
 #include "frame/library_instance.h"
-#include "frame/ss_dlgs_mgr.h"
+#include "standards/ss_dlgs_mgr.h"
 #include "standards/calc_ss.h"
 #include "standards/child_call_chain.h"
 #include "standards/dlg_ss_standards.h"

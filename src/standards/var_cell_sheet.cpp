@@ -1,8 +1,8 @@
 // The operations of variable cells that read or write the sheet.
+#include "grid/zrl_spread.h"
 #include "platform/core/zrl_string.h"
 #include "standards/var_cell.h"
 #include "standards/var_cells.h"
-#include "standards/zrl_spread.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Bills fed row by row: column kinds, row growth, subtotals, picture rows,
 // the named values and the saved file; sharing the hidden window.
 #include "bills_fixture.h"
+#include "grid/zrl_spread.h"
 #include "platform/core/images.h"
 #include "platform/host/transactions.h"
 #include "sheettools/bill_output.h"
 #include "sheettools/ss_settings.h"
-#include "standards/zrl_spread.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Settings records: keys, defaults, lists, the corner-cell tag, settings
 // files with the registry fallback, and the sheet's fonts.
 #include "bills_fixture.h"
+#include "grid/zrl_spread.h"
 #include "platform/core/paths.h"
 #include "sheettools/sheet_settings_ops.h"
 #include "sheettools/ss_registry_sets.h"
 #include "sheettools/ss_settings.h"
-#include "standards/zrl_spread.h"
 
 #include <chrono>
 

@@ -3,7 +3,7 @@
 // evaluation is still in progress (the sheet itself and cycles through other
 // sheets), and one pooled window per nesting level.
 #include "eval_fixture.h"
-#include "frame/ss_dlgs_mgr.h"
+#include "standards/ss_dlgs_mgr.h"
 #include "standards/calc_ss.h"
 #include "standards/child_call.h"
 #include "standards/child_call_chain.h"

@@ -104,3 +104,14 @@ TEST_F(Declarations, ValuesIntoCellsByType) {
     EXPECT_EQ(calc.varCells.getValuesFromSS(calc), Acad::eOk);
     EXPECT_EQ(calc.varCells[0].value, L"stale");
 }
+
+TEST_F(Declarations, SheetLoadedThroughTheGridIsScannedFromItsCells) {
+    // Two sheets of one size: the second, loaded through the grid rather than
+    // by load, must not be taken for the remembered first one.
+    ASSERT_EQ(scan("first", rows({L"Input", L"Double A", L"Output"})), (Names{L"0:1:A"}));
+    const Zrl_String second = sheet("second", rows({L"Input", L"Double B", L"Output"}));
+    Zrl_Spread& grid = calc;
+    ASSERT_TRUE(grid.loadSheet(second));
+    ASSERT_EQ(calc.scanDeclarations(), Acad::eOk);
+    EXPECT_EQ(scanned(), (Names{L"0:1:B"}));
+}

@@ -2,7 +2,7 @@
 // pairing, general variables, the calculation area's reports, and failures
 // that must leave the caller's record as it was.
 #include "eval_fixture.h"
-#include "frame/ss_dlgs_mgr.h"
+#include "standards/ss_dlgs_mgr.h"
 #include "platform/core/macro_data.h"
 #include "platform/core/macro_model.h"
 #include "platform/host/transactions.h"

@@ -4,6 +4,7 @@
 // pooled windows back.
 #pragma once
 
+#include "entry/entry_point.h"
 #include "frame/library_instance.h"
 #include "platform/win/resources.h"
 

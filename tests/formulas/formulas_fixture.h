@@ -4,12 +4,12 @@
 #pragma once
 
 #include "frame/library_instance.h"
+#include "grid/zrl_spread.h"
 #include "platform/host/command_line.h"
 #include "platform/host/host_state.h"
 #include "platform/spread/sheet.h"
 #include "platform/win/resources.h"
 #include "platform/win/script.h"
-#include "standards/zrl_spread.h"
 
 #include <filesystem>
 #include <fstream>

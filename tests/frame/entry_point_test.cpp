@@ -1,12 +1,12 @@
 // The entry messages and the attach/detach steps, driven as the host does.
-#include "frame/entry_point.h"
+#include "entry/entry_point.h"
 #include "frame/modeless_table.h"
-#include "frame/module_resources.h"
 #include "frame/single_modeless.h"
-#include "frame/ss_dlgs_mgr.h"
 #include "frame_fixture.h"
+#include "grid/check_box_pictures.h"
 #include "platform/host/call_log.h"
 #include "platform/host/rx_registry.h"
+#include "standards/ss_dlgs_mgr.h"
 #include "test_dialogs.h"
 
 namespace frame_test {
@@ -84,17 +84,6 @@ TEST_F(Entry, AttachRegistersTheResourcesAndDetachEmptiesThePool) {
     ASSERT_NE(dlg, nullptr);
     EXPECT_EQ(zrlss::detachLibrary(), 1);
     EXPECT_EQ(gSSDlgsMgr.count(), 0);
-}
-
-TEST(CheckBoxPictures, AreSmallAndTellTheStatesApart) {
-    const win::Bitmap cleared = zrlss::drawCheckBoxPicture(false);
-    const win::Bitmap set = zrlss::drawCheckBoxPicture(true);
-    EXPECT_EQ(cleared.size(), (win::Size{13, 13}));
-    EXPECT_EQ(set.size(), cleared.size());
-    // Same frame, the tick only in the set state.
-    EXPECT_EQ(cleared.pixel(0, 0), set.pixel(0, 0));
-    EXPECT_EQ(cleared.pixel(6, 8), win::rgb(255, 255, 255));
-    EXPECT_EQ(set.pixel(5, 8), win::rgb(0, 0, 0));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // libzrlss.so as the host sees it: loaded and unloaded through the host's
 // loader, its exports compared with the checked-in list, and the zrlss
 // command on a fresh build.
-#include "frame/ss_dlgs_mgr.h"
+#include "standards/ss_dlgs_mgr.h"
 #include "frame_fixture.h"
 #include "platform/host/module_exports.h"
 #include "platform/host/module_loader.h"

@@ -23,7 +23,7 @@ protected:
 TEST_F(Focus, PlainControlIsRefocusedByIdAndNothingRememberedWhenTheFocusIsElsewhere) {
     ASSERT_TRUE(page.focusItem(kEdit));
     tab.remember(page, probe);
-    EXPECT_EQ(tab.state, 3);
+    EXPECT_EQ(tab.state, Zrl_FocusState::Control);
     EXPECT_EQ(tab.controlId, kEdit);
     page.focusItem(win::IDOK);
     tab.restore(page, probe);
@@ -31,7 +31,7 @@ TEST_F(Focus, PlainControlIsRefocusedByIdAndNothingRememberedWhenTheFocusIsElsew
 
     win::mainWindow().setFocus();
     tab.remember(page, probe);
-    EXPECT_EQ(tab.state, 0);
+    EXPECT_EQ(tab.state, Zrl_FocusState::None);
     tab.restore(page, probe);
     EXPECT_EQ(win::Window::focus(), &win::mainWindow());
 }
@@ -49,7 +49,7 @@ TEST_F(Focus, SpreadsheetCellIsRemembered) {
         gotRow = row;
     };
     tab.remember(page, probe);
-    EXPECT_EQ(tab.state, 2);
+    EXPECT_EQ(tab.state, Zrl_FocusState::SpreadCell);
     tab.restore(page, probe);
     EXPECT_EQ(gotCol, 4);
     EXPECT_EQ(gotRow, 7);
@@ -71,14 +71,14 @@ TEST_F(Focus, BoltCountSelectionIsRememberedWhenReadable) {
     };
     page.focusItem(kEdit);
     tab.remember(page, probe);
-    EXPECT_EQ(tab.state, 1);
+    EXPECT_EQ(tab.state, Zrl_FocusState::BoltCountSelection);
     tab.restore(page, probe);
     EXPECT_EQ(selStart, 1);
     EXPECT_EQ(selEnd, 3);
 
     readable = false;
     tab.remember(page, probe);
-    EXPECT_EQ(tab.state, 3);
+    EXPECT_EQ(tab.state, Zrl_FocusState::Control);
 }
 
 TEST(RestoreFocus, TabsAreFoundByNameWithoutCase) {

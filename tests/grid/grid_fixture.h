@@ -3,15 +3,15 @@
 #pragma once
 
 #include "frame/module_resources.h"
+#include "grid/zrl_spread.h"
 #include "platform/core/settings.h"
 #include "platform/win/dialog.h"
 #include "platform/win/resources.h"
 #include "platform/win/script.h"
-#include "standards/zrl_spread.h"
 
 #include <gtest/gtest.h>
 
-namespace wrappertest {
+namespace gridtest {
 
 inline constexpr int kGridId = 1000;
 inline constexpr const wchar_t* kTemplate = L"WRAPPER_TEST_DLG";
@@ -38,7 +38,7 @@ protected:
     void SetUp() override {
         win::script().reset();
         // Remembered dialog sizes go to a folder of the test's own.
-        Zrl_Settings::setConfigDir(Zrl_String::fromUtf8(::testing::TempDir() + "wrapper_config"));
+        Zrl_Settings::setConfigDir(Zrl_String::fromUtf8(::testing::TempDir() + "grid_config"));
         win::ResourceModuleGuard guard(moduleHandle());
         ASSERT_TRUE(dlg.create(kTemplate));
         dlg.show(true);
@@ -68,4 +68,4 @@ protected:
     Zrl_Spread grid;
 };
 
-} // namespace wrappertest
+} // namespace gridtest

@@ -1,10 +1,10 @@
 // The context menu, the popup menu's levels, keys and cell notifications.
+#include "grid/dlg_find_replace.h"
+#include "grid/dyn_menu.h"
+#include "grid_fixture.h"
 #include "platform/win/clipboard.h"
-#include "sheettools/dlg_find_replace.h"
-#include "sheettools/dyn_menu.h"
-#include "wrapper_fixture.h"
 
-namespace wrappertest {
+namespace gridtest {
 namespace {
 
 TEST_F(GridTest, SeparatorsTakeNoPositionInTheContextMenu) {
@@ -89,9 +89,9 @@ TEST_F(GridTest, CheckLockColumnsFollowTheClickRule) {
 
 TEST_F(GridTest, FocusTestRecognisesGrids) {
     ASSERT_TRUE(grid.setFocus());
-    EXPECT_TRUE(grid.hasFocus());
+    EXPECT_TRUE(Zrl_Spread::gridHasFocus());
     dlg.setFocus();
-    EXPECT_FALSE(grid.hasFocus());
+    EXPECT_FALSE(Zrl_Spread::gridHasFocus());
 }
 
 TEST_F(GridTest, F8SwitchesEditingAndF3OpensTheFindDialog) {
@@ -123,4 +123,4 @@ TEST_F(GridTest, F8SwitchesEditingAndF3OpensTheFindDialog) {
 }
 
 } // namespace
-} // namespace wrappertest
+} // namespace gridtest

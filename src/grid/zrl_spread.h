@@ -18,13 +18,11 @@
 //   kText (0) the cell's data text, kFormula (1) its formula (without "="),
 //   kTag (2) its tag, kValue (3) its computed value as text.
 //
-// Numbered grid properties (getBool/setBool) are kept by the grid engine
-// under their numbers; the engine acts on 7 (automatic calculation), 8
-// (drawing) and 30 (the sheet changed since it was loaded), this class on 3
-// (row headers shown: layout 1 gives the row-header column its share) and 13
-// (editing stays on: F8 switches it, the find dialog needs it), the find
-// dialog on 20 (editing replaces the cell's text). zrl_spread_layout.cpp
-// lists the numbers the fixed look sets.
+// Numbered grid properties (getBool/setBool) are named by GridProperty
+// (grid_property.h) and kept by the grid engine under their numbers; this
+// class reads RowHeadersShown (layout 1 gives the row-header column its
+// share) and switches EditingStaysOn (F8; the find dialog needs it).
+// zrl_spread_layout.cpp sets the fixed look.
 //
 // Cell-type codes (getCellType): 0 general, 1 edit, 5 static text, 7 button,
 // 8 combo box, 9 picture, 10 integer, 12 check box, 14 number.
@@ -42,15 +40,16 @@
 //
 // Keys (pressed while the grid or one of its cells has the input): F3 find
 // next and F5 replace in the find-and-replace dialog (opened at need); F8
-// switches property 13 while allowed and goes on to the grid.
+// switches EditingStaysOn while allowed and goes on to the grid.
 #pragma once
 
+#include "grid/check_box_pictures.h"
+#include "grid/tspread.h"
 #include "platform/core/zrl_array.h"
 #include "platform/core/zrl_string.h"
 #include "platform/core/zrl_stringarray.h"
 #include "platform/host/acarray.h"
 #include "platform/win/bitmap.h"
-#include "standards/tspread.h"
 
 #include <memory>
 #include <optional>
@@ -63,8 +62,8 @@ class Dialog;
 
 class Zrl_Spread : public TSpread {
 public:
-    // Window class of every grid; the focus test recognises it.
-    static constexpr const wchar_t* kClassName = L"fpSpread70";
+    // Window class of every grid; the focus test (gridHasFocus) recognises it.
+    static constexpr const wchar_t* kClassName = L"SPR32Grid";
     static constexpr int kHeader = spread::kHeader;
 
     enum TextKind { kText = 0, kFormula = 1, kTag = 2, kValue = 3 };
@@ -90,8 +89,8 @@ public:
     static constexpr std::uint32_t kEditStyle = 0x110000;
     static constexpr int kEditMaxLength = 200;
     // The module's check-box pictures (cleared, set).
-    static constexpr int kCheckBitmapCleared = 8134;
-    static constexpr int kCheckBitmapSet = 8136;
+    static constexpr int kCheckBitmapCleared = zrlss::kBitmapCheckCleared;
+    static constexpr int kCheckBitmapSet = zrlss::kBitmapCheckSet;
 
     Zrl_Spread();
     ~Zrl_Spread() override;
@@ -260,7 +259,7 @@ public:
     bool getEditSelection(int& start, int& end) const;
 
     // --- rows and columns -------------------------------------------------------
-    // Each change marks the sheet changed (property 30).
+    // Each change marks the sheet changed (GridProperty::Changed).
     bool insertRow(int row, bool withHeaderText = false, bool copyFormat = true);
     bool insertRowAfterActive(bool withHeaderText = false);
     bool deleteRow(int row);
@@ -290,16 +289,18 @@ public:
     }
 
     // --- focus, editing actions, files ------------------------------------------
-    // True when the window with the keyboard focus is a grid (any grid).
-    bool hasFocus() const;
+    // True when the window with the keyboard focus is a grid: any grid, not
+    // only this one (win::Window::hasFocus asks about this window alone).
+    static bool gridHasFocus();
     // Copy and paste of the selection (or the active cell) as text.
     bool copyToClipboard();
     bool pasteFromClipboard();
     // Opens the find-and-replace dialog at need; null when it cannot be made.
     CDlgFindReplace* findDialog();
     // Loads a sheet file into the grid (format by the file's extension); a
-    // failed load leaves the grid as it was. Saves atomically.
-    bool loadSheet(const Zrl_String& path, Zrl_String* error = nullptr);
+    // failed load leaves the grid as it was. Saves atomically. A grid that
+    // keeps state about its loaded sheet extends loadSheet to update it.
+    virtual bool loadSheet(const Zrl_String& path, Zrl_String* error = nullptr);
     bool saveSheet(const Zrl_String& path, Zrl_String* error = nullptr) const;
     // Adds a function to the grid's formula language (see
     // platform/spread/custom_function.h for the callback's records).

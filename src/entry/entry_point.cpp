@@ -1,8 +1,9 @@
-#include "frame/entry_point.h"
+#include "entry/entry_point.h"
 
 #include "frame/library_instance.h"
-#include "frame/module_resources.h"
+#include "grid/check_box_pictures.h"
 #include "platform/host/rx_registry.h"
+#include "standards/ss_dlgs_mgr.h"
 
 namespace zrlss {
 
@@ -36,6 +37,12 @@ void unload() {
 }
 
 } // namespace
+
+int detachLibrary() {
+    gSSDlgsMgr.destroyAll();
+    return 1;
+}
+
 } // namespace zrlss
 
 AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg, void* appId) {

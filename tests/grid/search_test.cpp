@@ -1,7 +1,7 @@
 // Search in reading order, exact and partial.
-#include "wrapper_fixture.h"
+#include "grid_fixture.h"
 
-namespace wrappertest {
+namespace gridtest {
 namespace {
 
 TEST_F(GridTest, FindsFurtherRightFirstThenLowerRowsFromColumnOne) {
@@ -34,4 +34,4 @@ TEST_F(GridTest, StartRowsOutsideTheSheetFindNothing) {
 }
 
 } // namespace
-} // namespace wrappertest
+} // namespace gridtest

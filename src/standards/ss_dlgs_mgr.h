@@ -3,9 +3,8 @@
 // gives it back with releaseDlg; the window stays alive with its loaded
 // sheet for the next caller until destroyAll (at library detach).
 //
-// `dialogs` and `inUse` are parallel: inUse[i] tells whether dialogs[i] is
-// handed out. inUse never has fewer entries than dialogs, and an entry of
-// inUse past the end of dialogs is never handed out.
+// Each entry owns one window and tells whether it is handed out; windows
+// are handed out as untyped pointers, as the exported interface has them.
 //
 // The pool owns its windows, so it cannot be copied: two pools holding the
 // same windows would destroy them twice.
@@ -13,7 +12,11 @@
 
 #include "frame/export.h"
 #include "platform/host/acadstatus.h"
-#include "platform/host/acarray.h"
+
+#include <memory>
+#include <vector>
+
+class CDlgSSStandards;
 
 class ZRLSS_EXPORT VkSSDlgsMgr {
 public:
@@ -23,9 +26,9 @@ public:
     // Destroys every window of the pool.
     virtual ~VkSSDlgsMgr();
 
-    // An idle window, marked as handed out; a new hidden window (template
-    // 253, parent: the host's main window) when none is idle. Null when a
-    // new window cannot be created.
+    // An idle window (the first in the pool), marked as handed out; a new
+    // hidden window (template 253, parent: the host's main window) when none
+    // is idle. Null when a new window cannot be created.
     void* getDlg();
     // Gives a window back: eInvalidInput for a pointer the pool does not
     // hold (nothing changes), else eOk.
@@ -34,18 +37,17 @@ public:
     void destroyAll();
 
     // The pool's size and state, for tests and diagnostics.
-    int count() const { return dialogs.length(); }
+    int count() const { return static_cast<int>(entries_.size()); }
     bool isHandedOut(int index) const {
-        return index >= 0 && index < dialogs.length() && index < inUse.length() && inUse[index];
+        return index >= 0 && index < count() && entries_[static_cast<std::size_t>(index)].inUse;
     }
 
 private:
-    // Destroys the window at `index` and removes its entries: eInvalidInput
-    // for an index outside the pool or a null entry.
-    ErrorStatus destroyDlg(const int& index);
-
-    AcArray<void*> dialogs;
-    AcArray<bool> inUse;
+    struct Entry {
+        std::unique_ptr<CDlgSSStandards> window;
+        bool inUse = false;
+    };
+    std::vector<Entry> entries_;
 };
 
 // The module's one pool.

@@ -1,5 +1,5 @@
 // Zrl_Spread: cell types, locking with the check-lock rule, and spans.
-#include "standards/zrl_spread.h"
+#include "grid/zrl_spread.h"
 
 #include <algorithm>
 #include <iterator>
@@ -120,7 +120,7 @@ bool Zrl_Spread::setStaticTextType(int col, int row, int col2, int row2) {
 
 const win::Bitmap* Zrl_Spread::ensureCheckPicture(int index, int bitmapId) {
     std::optional<win::Bitmap>& picture = checkPictures_[index];
-    if (!picture) picture = win::Bitmap::loadResource(bitmapId);
+    if (!picture) picture = zrlss::loadCheckBoxPicture(bitmapId);
     return picture ? &*picture : nullptr;
 }
 

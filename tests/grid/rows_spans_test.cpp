@@ -1,9 +1,9 @@
 // Rows and columns, spans, creation in place and layouts.
-#include "wrapper_fixture.h"
+#include "grid_fixture.h"
 
 #include <cstdlib>
 
-namespace wrappertest {
+namespace gridtest {
 namespace {
 
 TEST_F(GridTest, InsertDeleteAndMoveRowsMarkTheSheetChanged) {
@@ -119,4 +119,4 @@ TEST_F(GridTest, ShareAndListLayoutsUseTheWholeWidth) {
 }
 
 } // namespace
-} // namespace wrappertest
+} // namespace gridtest

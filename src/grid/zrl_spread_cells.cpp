@@ -1,6 +1,6 @@
 // Zrl_Spread: the logical size and typed cell access (texts of four kinds,
 // numbers, whole rows and columns).
-#include "standards/zrl_spread.h"
+#include "grid/zrl_spread.h"
 
 #include <climits>
 #include <cmath>

@@ -1,5 +1,6 @@
 // The library attach/detach handler of libzrlss.so. The host's loader calls
 // it right after loading the library and right before unloading it.
+#include "entry/entry_point.h"
 #include "frame/export.h"
 #include "frame/library_instance.h"
 #include "platform/host/rxentry.h"

@@ -1,12 +1,12 @@
 // Zrl_Spread: creation, messages, keys, the context menu, focus and files.
-#include "standards/zrl_spread.h"
+#include "grid/zrl_spread.h"
 
+#include "grid/dlg_find_replace.h"
+#include "grid/dyn_menu.h"
 #include "platform/core/numbered_texts.h"
 #include "platform/core/paths.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/control.h"
-#include "sheettools/dlg_find_replace.h"
-#include "sheettools/dyn_menu.h"
 
 #include <algorithm>
 
@@ -89,7 +89,7 @@ bool Zrl_Spread::inSheet(int col, int row) const {
 }
 
 void Zrl_Spread::markChanged() {
-    setBool(spread::kBoolChanged, true);
+    setBool(GridProperty::Changed, true);
 }
 
 // --- context menu ---------------------------------------------------------
@@ -210,7 +210,8 @@ bool Zrl_Spread::preTranslateMessage(const win::Message& msg) {
             }
             return true;
         }
-        if (key == win::VK_F8 && f8Allowed_) setBool(13, !getBool(13));
+        if (key == win::VK_F8 && f8Allowed_)
+            setBool(GridProperty::EditingStaysOn, !getBool(GridProperty::EditingStaysOn));
     }
     return TSpread::preTranslateMessage(msg);
 }
@@ -224,9 +225,11 @@ CDlgFindReplace* Zrl_Spread::findDialog() {
 
 // --- focus, clipboard, files, functions ------------------------------------------
 
-bool Zrl_Spread::hasFocus() const {
+bool Zrl_Spread::gridHasFocus() {
     const win::Window* focus = win::Window::focus();
     if (!focus) return false;
+    // Grids are known by their window class: ours, and the older grid class
+    // names a dialog may still carry.
     const Zrl_String name(focus->className());
     return name.startsWith(L"SPR32", true) || name.startsWith(L"fpSpr", true);
 }

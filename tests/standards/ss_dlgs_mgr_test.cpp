@@ -1,15 +1,31 @@
 // The pool of hidden standards windows.
-#include "frame/ss_dlgs_mgr.h"
-#include "frame_fixture.h"
+#include "frame/library_instance.h"
 #include "platform/host/call_log.h"
+#include "platform/host/host_state.h"
+#include "platform/win/resources.h"
+#include "platform/win/script.h"
 #include "standards/dlg_ss_standards.h"
+#include "standards/ss_dlgs_mgr.h"
 
-namespace frame_test {
+#include <gtest/gtest.h>
+
+namespace pooltest {
 namespace {
 
-class Pool : public FrameTest {
+// A fresh host and scripted user, and the module attached (the pooled
+// windows' template comes with its resources).
+class Pool : public ::testing::Test {
 protected:
-    ~Pool() override { pool.destroyAll(); }
+    Pool() {
+        host::resetHostState();
+        win::script().reset();
+        zrlss::attachLibrary(win::registerModule(L"pool-test"));
+    }
+    ~Pool() override {
+        pool.destroyAll();
+        win::script().reset();
+        host::resetHostState();
+    }
 
     static win::Window* window(void* dlg) { return static_cast<CDlgSSStandards*>(dlg); }
 
@@ -67,4 +83,4 @@ TEST_F(Pool, DestroyAllEmptiesThePool) {
 }
 
 } // namespace
-} // namespace frame_test
+} // namespace pooltest

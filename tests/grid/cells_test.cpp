@@ -1,7 +1,7 @@
 // Typed cell access: bounds, kinds of text, numbers and list transfers.
-#include "wrapper_fixture.h"
+#include "grid_fixture.h"
 
-namespace wrappertest {
+namespace gridtest {
 namespace {
 
 TEST_F(GridTest, ReadsBeyondTheSheetFailEmptyCellsInsideSucceed) {
@@ -141,4 +141,4 @@ TEST(GridWithoutWindow, HiddenGridComputesAndLoadsFiles) {
 }
 
 } // namespace
-} // namespace wrappertest
+} // namespace gridtest

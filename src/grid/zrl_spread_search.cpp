@@ -1,5 +1,5 @@
 // Zrl_Spread: searching value texts in reading order.
-#include "standards/zrl_spread.h"
+#include "grid/zrl_spread.h"
 
 #include <algorithm>
 

@@ -1,18 +1,14 @@
 // CDlgFindReplace: finding and replacing texts in a grid.
-#include "sheettools/dlg_find_replace.h"
+#include "grid/dlg_find_replace.h"
 
 #include "frame/module_resources.h"
+#include "grid/zrl_spread.h"
 #include "platform/core/dialog_sizes.h"
 #include "platform/core/numbered_texts.h"
 #include "platform/win/edit.h"
 #include "platform/win/message_box.h"
-#include "standards/zrl_spread.h"
 
 namespace {
-
-// Properties of the grid the dialog switches while it is open.
-constexpr int kEditingStaysOn = 13;
-constexpr int kEditReplacesText = 20;
 
 const zrlss::ResourceRegistrar registrar([](win::ModuleHandle module) {
     win::registerTemplate(module, CDlgFindReplace::dialogTemplate());
@@ -55,7 +51,7 @@ win::DialogTemplate CDlgFindReplace::dialogTemplate() {
 bool CDlgFindReplace::open() {
     if (!isCreated()) {
         if (!grid_.isCreated()) return false;
-        option13WasOn_ = grid_.getBool(kEditingStaysOn);
+        editingWasOn_ = grid_.getBool(GridProperty::EditingStaysOn);
         win::Window* owner = grid_.parentWindow() ? grid_.parentWindow()->topLevel() : nullptr;
         if (!create(kTemplateName, owner)) return false;
     }
@@ -75,8 +71,8 @@ bool CDlgFindReplace::onInitDialog() {
     setItemText(IDC_REPLACE, dialString(1140).str());
     setItemText(IDC_REPLACE_ALL, dialString(1141).str());
     setItemText(win::IDCANCEL, dialString(285).str());
-    grid_.setBool(kEditingStaysOn, true);
-    grid_.setBool(kEditReplacesText, false);
+    grid_.setBool(GridProperty::EditingStaysOn, true);
+    grid_.setBool(GridProperty::EditReplacesText, false);
     optionsSet_ = true;
     restoreSize();
     return true;
@@ -84,7 +80,7 @@ bool CDlgFindReplace::onInitDialog() {
 
 void CDlgFindReplace::onDestroy() {
     storeSize();
-    if (optionsSet_ && !option13WasOn_) grid_.setBool(kEditingStaysOn, false);
+    if (optionsSet_ && !editingWasOn_) grid_.setBool(GridProperty::EditingStaysOn, false);
     optionsSet_ = false;
     win::Dialog::onDestroy();
 }

@@ -1,8 +1,8 @@
 // CDlgFindReplace: the modeless find-and-replace dialog of a grid (template
 // "DLG_FINDREPLACE"), opened by the grid on F3 and F5.
 //
-// While it is open the grid's property 13 (editing stays on) is on and 20
-// (editing replaces the text) off; closing switches 13 off again unless it
+// While it is open the grid's EditingStaysOn property is on and
+// EditReplacesText off; closing switches EditingStaysOn off again unless it
 // was on before. The dialog's size is kept under "DLG_FINDREPLACE".
 //
 // Searching runs through value texts in reading order after the active
@@ -36,7 +36,7 @@ public:
 
     // Creates the dialog at need and shows it. False when it cannot be made.
     bool open();
-    // Stores the size, restores property 13 and destroys the window.
+    // Stores the size, restores EditingStaysOn and destroys the window.
     void close();
 
     Zrl_String findWhat() const;
@@ -69,6 +69,6 @@ private:
     void storeSize();
 
     Zrl_Spread& grid_;
-    bool option13WasOn_ = false;
+    bool editingWasOn_ = false;
     bool optionsSet_ = false;
 };

@@ -1,8 +1,8 @@
 // The find-and-replace dialog driven as a user would.
-#include "sheettools/dlg_find_replace.h"
-#include "wrapper_fixture.h"
+#include "grid/dlg_find_replace.h"
+#include "grid_fixture.h"
 
-namespace wrappertest {
+namespace gridtest {
 namespace {
 
 class FindReplaceTest : public GridTest {
@@ -102,4 +102,4 @@ TEST_F(FindReplaceTest, KeepsItsSizeAcrossOpenings) {
 }
 
 } // namespace
-} // namespace wrappertest
+} // namespace gridtest

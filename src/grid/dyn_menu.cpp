@@ -1,5 +1,5 @@
 // dynMenu: entries with levels turned into a platform popup menu.
-#include "sheettools/dyn_menu.h"
+#include "grid/dyn_menu.h"
 
 #include "platform/win/window.h"
 

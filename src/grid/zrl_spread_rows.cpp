@@ -1,7 +1,7 @@
 // Zrl_Spread: the active cell and selection, and row and column insertion,
 // deletion and moves. Every change of rows or columns marks the sheet
 // changed (property 30).
-#include "standards/zrl_spread.h"
+#include "grid/zrl_spread.h"
 
 #include <algorithm>
 

@@ -1,19 +1,12 @@
 // Zrl_Spread: the fixed look, fonts, column-width layouts and sizing to
 // content.
 //
-// Numbered properties set by the look, as the grid engine keeps them (the
-// engine acts on 7, 8 and 30; the module itself reads 3 and 13):
-//   3 row headers shown (layout 1 counts the row-header column then)
-//   4 column headers shown           7 automatic calculation
-//   8 drawing on                     10 whole-row selection (lists)
-//   11 arrow keys move the active cell
-//   12 locked cells protected        13 editing stays on (find dialog)
-//   18 scroll bars shown             21, 22 scroll bars as needed
-//   26 grid lines                    32, 34 user may move and resize
-// The other numbers the look sets (7 off before the rest) are kept as given.
+// The look sets the grid's numbered properties by name (grid_property.h);
+// their order is kept as the grid has always been given them (drawing off
+// first, on last).
 // Colours are 0x00BBGGRR; values with the high bit (0x8000000B) name a system
 // colour and are kept as given for whoever draws the sheet.
-#include "standards/zrl_spread.h"
+#include "grid/zrl_spread.h"
 
 #include <algorithm>
 
@@ -24,7 +17,6 @@ constexpr spread::Color kFaceColor = 0xF0F0F0;
 constexpr spread::Color kWindowFrameColor = 0x8000000B;
 // Width of a vertical scroll bar, in pixels.
 constexpr int kScrollBarWidth = 17;
-constexpr int kRowHeadersShown = 3;
 
 } // namespace
 
@@ -44,17 +36,17 @@ spread::Font Zrl_Spread::boldFont() const {
 
 bool Zrl_Spread::setLook(int mode) {
     if (!created_) return false;
-    setBool(8, false);
-    setBool(12, false);
-    setBool(7, false);
-    setBool(21, true);
-    setBool(26, false);
-    setBool(34, true);
-    setBool(32, true);
-    setBool(18, false);
-    setBool(21, true);
-    setBool(22, true);
-    setBool(21, true);
+    setBool(GridProperty::Redraw, false);
+    setBool(GridProperty::ProtectLocked, false);
+    setBool(GridProperty::AutoCalc, false);
+    setBool(GridProperty::HorizontalScrollBarAsNeeded, true);
+    setBool(GridProperty::GridLines, false);
+    setBool(GridProperty::UserMayResize, true);
+    setBool(GridProperty::UserMayMove, true);
+    setBool(GridProperty::ScrollBarsShown, false);
+    setBool(GridProperty::HorizontalScrollBarAsNeeded, true);
+    setBool(GridProperty::VerticalScrollBarAsNeeded, true);
+    setBool(GridProperty::HorizontalScrollBarAsNeeded, true);
     spread::SheetLook& lk = look();
     lk.grayBack = kFaceColor;
     lk.grayFore = kWindowFrameColor;
@@ -62,22 +54,22 @@ bool Zrl_Spread::setLook(int mode) {
     lk.cursor = -1;
     lk.selBack = 0x6A240A;
     lk.selFore = 0xFFFFFF;
-    setBool(11, true);
-    setBool(3, true);
-    setBool(4, true);
-    setBool(18, true);
+    setBool(GridProperty::ArrowKeysMoveActiveCell, true);
+    setBool(GridProperty::RowHeadersShown, true);
+    setBool(GridProperty::ColumnHeadersShown, true);
+    setBool(GridProperty::ScrollBarsShown, true);
     lk.lockBack = 0xE6E6E6;
     lk.lockFore = kWindowFrameColor;
     if (mode == 1) {
-        setBool(13, true);
-        setBool(10, false);
+        setBool(GridProperty::EditingStaysOn, true);
+        setBool(GridProperty::WholeRowSelection, false);
         lk.enterAction = 0;
     } else {
-        setBool(13, false);
-        setBool(10, true);
+        setBool(GridProperty::EditingStaysOn, false);
+        setBool(GridProperty::WholeRowSelection, true);
         lk.enterAction = 5;
     }
-    setBool(8, true);
+    setBool(GridProperty::Redraw, true);
     return true;
 }
 
@@ -176,7 +168,7 @@ void Zrl_Spread::applyLayout() {
     const int width = usableClientWidth();
     switch (layoutMode_) {
     case 1: {
-        std::vector<int> all = columnsBetween(getBool(kRowHeadersShown) ? 0 : 1, cols);
+        std::vector<int> all = columnsBetween(getBool(GridProperty::RowHeadersShown) ? 0 : 1, cols);
         shareEqually(*this, all, width);
         break;
     }

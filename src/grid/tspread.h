@@ -10,6 +10,7 @@
 // column or row.
 #pragma once
 
+#include "grid/grid_property.h"
 #include "platform/spread/sheet.h"
 #include "platform/win/window.h"
 
@@ -122,6 +123,8 @@ public:
     // --- settings and look
     bool getBool(int index) const { return sheet_.boolProperty(index); }
     bool setBool(int index, bool on) { return sheet_.setBoolProperty(index, on); }
+    bool getBool(GridProperty property) const { return getBool(propertyNumber(property)); }
+    bool setBool(GridProperty property, bool on) { return setBool(propertyNumber(property), on); }
     void setRefStyle(spread::RefStyle style) { sheet_.setRefStyle(style); }
     void setOperationMode(int mode) { sheet_.setOperationMode(mode); }
     spread::SheetLook& look() { return sheet_.look(); }
