@@ -8,7 +8,9 @@
 #include "sheettools/ss_settings.h"
 #include "sheettools/xlsx_writer.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -36,6 +38,32 @@ bool copyIfNewer(const Zrl_String& from, const Zrl_String& to) {
     if (!ObjectExportGetFileTime(from, fromTime)) return false;
     if (fileExists(to) && ObjectExportGetFileTime(to, toTime) && toTime >= fromTime) return false;
     return copyFile(from, to);
+}
+
+// An existing picture file for a header or footer name, else "".
+std::string pictureFile(const Zrl_String& name, const Zrl_String& folder) {
+    if (name.isEmpty()) return {};
+    const Zrl_String resolved = resolveSettingsFile(name, folder);
+    if (!fileExists(resolved)) return {};
+    return resolvePath(resolved).string();
+}
+
+// The page set-up of a workbook saved in `folder` with these settings.
+XlsxPage xlsxPage(const VkSSSettings& settings, const Zrl_String& folder) {
+    XlsxPage page;
+    page.marginLeft = settings.marginLeft;
+    page.marginRight = settings.marginRight;
+    page.marginTop = settings.marginTop;
+    page.marginBottom = settings.marginBottom;
+    page.gridlines = settings.cellSeparators;
+    page.headings = settings.colHeader || settings.rowHeader;
+    page.fitToWidth = settings.smartPrint;
+    page.headerPicture = pictureFile(settings.headerFile, folder);
+    page.footerPicture = pictureFile(settings.footerFile, folder);
+    const int n = std::min(settings.varNames.length(), settings.varValues.length());
+    for (int i = 0; i < n; ++i)
+        page.namedValues.emplace_back(settings.varNames[i], settings.varValues[i]);
+    return page;
 }
 
 Zrl_String removeFolderPrefix(const Zrl_String& path, const Zrl_String& folder) {
@@ -88,7 +116,7 @@ bool saveSheetFile(Zrl_Spread& grid, const Zrl_String& path, Zrl_String* error) 
     if (path.endsWith(L".xlsx", false)) {
         VkSSSettings settings;
         settings.fromSheet(&grid);
-        return writeXlsxWorkbook(grid.sheet(), settings, path, error);
+        return writeXlsxWorkbook(grid.sheet(), xlsxPage(settings, getPath(path)), path, error);
     }
     return grid.saveSheet(path, error);
 }

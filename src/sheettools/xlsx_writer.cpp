@@ -4,14 +4,11 @@
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
 #include "platform/spread/sheet.h"
-#include "platform/spread/sheet_data.h"
-#include "platform/spread/sheet_utf8.h"
-#include "sheettools/sheet_settings_ops.h"
-#include "sheettools/ss_settings.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
@@ -93,19 +90,10 @@ std::string headerText(const Zrl_String& value) {
     return out;
 }
 
-Zrl_String namedValue(const VkSSSettings& settings, const wchar_t* name) {
-    int index = -1;
-    if (settings.varNames.find(name, index, true) && index < settings.varValues.length())
-        return settings.varValues[index];
+Zrl_String namedValue(const XlsxPage& page, const wchar_t* name) {
+    for (const auto& [key, value] : page.namedValues)
+        if (key == name) return value;
     return Zrl_String();
-}
-
-// An existing picture file for a header or footer name, else "".
-std::string pictureFile(const Zrl_String& name, const Zrl_String& folder) {
-    if (name.isEmpty()) return {};
-    const Zrl_String resolved = resolveSettingsFile(name, folder);
-    if (!fileExists(resolved)) return {};
-    return resolvePath(resolved).string();
 }
 
 // A defined name is letters, digits, "_" and ".", not starting with a digit.
@@ -116,22 +104,20 @@ bool usableDefinedName(const std::string& name) {
     return name != "R" && name != "C" && name != "r" && name != "c";
 }
 
-void writePageSetup(lxw_workbook* book, lxw_worksheet* ws, const VkSSSettings& settings,
-                    const Zrl_String& folder) {
+void writePageSetup(lxw_workbook* book, lxw_worksheet* ws, const XlsxPage& page) {
     worksheet_set_margins(
-        ws, settings.marginLeft / kMillimetresPerInch, settings.marginRight / kMillimetresPerInch,
-        settings.marginTop / kMillimetresPerInch, settings.marginBottom / kMillimetresPerInch);
-    worksheet_gridlines(ws,
-                        settings.cellSeparators ? LXW_SHOW_ALL_GRIDLINES : LXW_HIDE_ALL_GRIDLINES);
-    if (settings.colHeader || settings.rowHeader) worksheet_print_row_col_headers(ws);
-    if (settings.smartPrint) worksheet_fit_to_pages(ws, 1, 0);
+        ws, page.marginLeft / kMillimetresPerInch, page.marginRight / kMillimetresPerInch,
+        page.marginTop / kMillimetresPerInch, page.marginBottom / kMillimetresPerInch);
+    worksheet_gridlines(ws, page.gridlines ? LXW_SHOW_ALL_GRIDLINES : LXW_HIDE_ALL_GRIDLINES);
+    if (page.headings) worksheet_print_row_col_headers(ws);
+    if (page.fitToWidth) worksheet_fit_to_pages(ws, 1, 0);
 
-    std::string headerPicture = pictureFile(settings.headerFile, folder);
-    std::string footerPicture = pictureFile(settings.footerFile, folder);
-    std::string header = "&L" + headerText(namedValue(settings, L"Title"));
+    std::string headerPicture = page.headerPicture;
+    std::string footerPicture = page.footerPicture;
+    std::string header = "&L" + headerText(namedValue(page, L"Title"));
     if (!headerPicture.empty()) header += "&C&G";
-    header += "&R" + headerText(namedValue(settings, L"Date"));
-    std::string footer = "&L" + headerText(namedValue(settings, L"BillFilename"));
+    header += "&R" + headerText(namedValue(page, L"Date"));
+    std::string footer = "&L" + headerText(namedValue(page, L"BillFilename"));
     if (!footerPicture.empty()) footer += "&C&G";
     footer += "&RPage &P of &N";
     if (header.size() <= kMaxHeaderText) {
@@ -144,12 +130,11 @@ void writePageSetup(lxw_workbook* book, lxw_worksheet* ws, const VkSSSettings& s
         if (!footerPicture.empty()) options.image_center = footerPicture.data();
         worksheet_set_footer_opt(ws, footer.c_str(), &options);
     }
-    const int n = std::min(settings.varNames.length(), settings.varValues.length());
-    for (int i = 0; i < n; ++i) {
-        const std::string name = settings.varNames[i].toUtf8();
+    for (const auto& [key, text] : page.namedValues) {
+        const std::string name = key.toUtf8();
         if (!usableDefinedName(name)) continue;
         std::string value;
-        for (const char c : settings.varValues[i].toUtf8()) {
+        for (const char c : text.toUtf8()) {
             if (c == '"') value += '"';
             value += c;
         }
@@ -226,31 +211,30 @@ void writeRows(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& she
     auto span = std::find_if(spans.begin(), spans.end(),
                              [](const spread::CellRange& s) { return s.row1 >= 1; });
     LookFormats looks(formats, sheet);
-    const spread::SheetContent& content = sheet.internals().content;
     std::string text;
-    for (int r = 1; r <= rows; ++r) {
-        const lxw_row_t xr = static_cast<lxw_row_t>(r);
-        worksheet_set_row_pixels(ws, xr, static_cast<uint32_t>(sheet.rowHeightPixels(r)), nullptr);
-        for (int c = 1; c <= cols; ++c) {
-            const lxw_col_t xc = static_cast<lxw_col_t>(c - 1);
-            const spread::CellKey key = spread::cellKey(c, r);
-            const spread::CellStyle* style = spread::detail::findStyle(content, key);
+    lxw_row_t xr = 0;
+    const std::function<void(const spread::CellView&)> writeCell =
+        [&](const spread::CellView& cell) {
+            const lxw_col_t xc = static_cast<lxw_col_t>(cell.col() - 1);
+            const spread::CellStyle* style = cell.style();
             if (style && style->type && style->type->kind == spread::CellKind::Picture)
-                placePicture(ws, sheet, c, r);
-            lxw_format* f = looks.get(c, style);
-            const auto it = content.cells.find(key);
-            const spread::Value empty;
-            const spread::Value& v = it == content.cells.end() ? empty : it->second.value;
+                placePicture(ws, sheet, cell.col(), cell.row());
+            lxw_format* f = looks.get(cell.col(), style);
+            const spread::Value& v = cell.value();
             if (v.isNumber() || v.isLogical()) {
                 worksheet_write_number(ws, xr, xc, v.isNumber() ? v.number() : v.logicalValue(), f);
-                continue;
+                return;
             }
-            text = v.isText() ? spread::detail::toUtf8(v.text()) : utf8(v.toText());
+            text = v.isText() ? utf8(v.text()) : utf8(v.toText());
             if (!text.empty())
                 worksheet_write_string(ws, xr, xc, text.c_str(), f);
             else
                 worksheet_write_blank(ws, xr, xc, f);
-        }
+        };
+    for (int r = 1; r <= rows; ++r) {
+        xr = static_cast<lxw_row_t>(r);
+        worksheet_set_row_pixels(ws, xr, static_cast<uint32_t>(sheet.rowHeightPixels(r)), nullptr);
+        sheet.forEachCell(spread::CellRange{1, r, cols, r}, writeCell);
         for (; span != spans.end() && span->row1 == r; ++span) {
             if (span->col1 < 1) continue;
             worksheet_merge_range(ws, xr, static_cast<lxw_col_t>(span->col1 - 1),
@@ -262,8 +246,8 @@ void writeRows(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& she
 
 } // namespace
 
-bool writeXlsxWorkbook(const spread::Sheet& sheet, const VkSSSettings& settings,
-                       const Zrl_String& path, Zrl_String* error) {
+bool writeXlsxWorkbook(const spread::Sheet& sheet, const XlsxPage& page, const Zrl_String& path,
+                       Zrl_String* error) {
     const fs::path target = resolvePath(path);
     fs::path temp = target;
     temp += ".tmp" + std::to_string(getpid());
@@ -279,7 +263,7 @@ bool writeXlsxWorkbook(const spread::Sheet& sheet, const VkSSSettings& settings,
     FormatCache formats(book);
     writeHeaderRow(ws, formats, sheet);
     writeRows(ws, formats, sheet);
-    writePageSetup(book, ws, settings, getPath(path));
+    writePageSetup(book, ws, page);
     const lxw_error status = workbook_close(book);
     std::error_code ec;
     if (status != LXW_NO_ERROR) {

@@ -8,6 +8,7 @@
 #include "platform/host/rx_registry.h"
 #include "platform/win/dialog.h"
 #include "support/command_run.h"
+#include "support/name_list.h"
 
 #include <algorithm>
 #include <array>
@@ -51,15 +52,9 @@ TEST_F(FrameTest, LoadAndUnloadThroughTheHostLoader) {
 }
 
 std::set<std::string> listedExports() {
-    std::ifstream in(std::string(ZRLSS_TEST_DATA) + "/../../src/frame/exports.txt");
-    std::set<std::string> names;
-    std::string line;
-    while (std::getline(in, line)) {
-        while (!line.empty() && (line.back() == ' ' || line.back() == '\r'))
-            line.pop_back();
-        if (!line.empty() && line[0] != '#') names.insert(line);
-    }
-    return names;
+    const std::vector<std::string> names =
+        testsupport::readNameList(std::string(ZRLSS_TEST_DATA) + "/../../src/frame/exports.txt");
+    return {names.begin(), names.end()};
 }
 
 TEST(ModuleLibrary, ExportsExactlyTheListedNames) {

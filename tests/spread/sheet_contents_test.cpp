@@ -3,6 +3,8 @@
 #include "platform/spread/sheet.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 using namespace spread;
 
@@ -135,4 +137,39 @@ TEST(SheetContents, ChangedFlagAndAttributes) {
     EXPECT_EQ(sp, (CellRange{1, 2, 2, 3}));
     EXPECT_TRUE(s.removeSpan(1, 2));
     EXPECT_FALSE(s.span(2, 3, sp));
+}
+
+// A writer's walk over a block: every position row by row, empty cells
+// included, each with its value, look and formula; the block is cut to the
+// sheet.
+TEST(SheetContents, ForEachCellWalksTheBlockRowByRow) {
+    Sheet s = sized(3, 2);
+    ASSERT_TRUE(s.setData(1, 1, L"2"));
+    ASSERT_TRUE(s.setFormula(3, 1, L"A1*3"));
+    ASSERT_TRUE(s.setData(2, 2, L"text"));
+    ASSERT_TRUE(s.setColor(2, 2, 0x0000FF, kDefaultColor));
+    ASSERT_TRUE(s.setData(0, 1, L"row"));
+    struct Seen {
+        int col, row;
+        std::wstring value, formula;
+        bool styled;
+        bool operator==(const Seen&) const = default;
+    };
+    std::vector<Seen> seen;
+    s.forEachCell(CellRange{0, 1, 9, 9}, [&](const CellView& cell) {
+        seen.push_back({cell.col(), cell.row(), cell.value().toText(), cell.formula(),
+                        cell.style() != nullptr});
+        EXPECT_EQ(cell.hasFormula(), !cell.formula().empty());
+    });
+    const std::vector<Seen> expected = {
+        {0, 1, L"row", L"", false},   {1, 1, L"2", L"", false}, {2, 1, L"", L"", false},
+        {3, 1, L"6", L"A1*3", false}, {0, 2, L"", L"", false},  {1, 2, L"", L"", false},
+        {2, 2, L"text", L"", true},   {3, 2, L"", L"", false},
+    };
+    EXPECT_EQ(seen, expected);
+    ASSERT_EQ(seen.size(), expected.size());
+    s.forEachCell(CellRange{2, 2, 2, 2}, [&](const CellView& cell) {
+        ASSERT_NE(cell.style(), nullptr);
+        EXPECT_EQ(cell.style()->back, 0x0000FFu);
+    });
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/spread/sheet_types.h"
+#include "platform/spread/spread_api.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,7 +14,7 @@
 
 namespace spread {
 
-struct CellStyle {
+struct ZRLSPREAD_API CellStyle {
     bool locked = false;
     Color back = kDefaultColor, fore = kDefaultColor;
     std::shared_ptr<const CellType> type; // null: general

@@ -3,6 +3,8 @@
 // line ends; UTF-8, a leading byte-order mark is skipped).
 #pragma once
 
+#include "platform/spread/spread_api.h"
+
 #include <string>
 #include <string_view>
 
@@ -15,10 +17,10 @@ class Sheet;
 // with "=" is a formula, one that reads as a number a number, anything else
 // text. False with a reason (unterminated quote, stray quote, formula that
 // does not parse, too many rows or columns).
-bool readCsv(Sheet& sheet, std::string_view text, std::wstring* error = nullptr);
+ZRLSPREAD_API bool readCsv(Sheet& sheet, std::string_view text, std::wstring* error = nullptr);
 
 // The value texts of rows 1..maxRows and columns 1..maxCols, one record per
 // row, CR LF line ends.
-std::string writeCsv(const Sheet& sheet);
+ZRLSPREAD_API std::string writeCsv(const Sheet& sheet);
 
 } // namespace spread

@@ -11,6 +11,8 @@
 // function puts in its result belongs to the engine from then on.
 #pragma once
 
+#include "platform/spread/spread_api.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -24,10 +26,10 @@ class Sheet;
 
 using TextBlock = void*;
 // A new block holding text; null when it cannot be allocated.
-TextBlock allocTextBlock(std::wstring_view text);
+ZRLSPREAD_API TextBlock allocTextBlock(std::wstring_view text);
 // The block's zero-terminated text (null for a null block).
-const wchar_t* lockTextBlock(TextBlock block);
-void freeTextBlock(TextBlock block);
+ZRLSPREAD_API const wchar_t* lockTextBlock(TextBlock block);
+ZRLSPREAD_API void freeTextBlock(TextBlock block);
 
 enum CalcStatus : uint8_t { kCalcValue = 0, kCalcError = 1, kCalcEmpty = 2 };
 enum CalcType : uint8_t { kCalcInt = 0, kCalcDouble = 1, kCalcText = 2, kCalcCell = 3, kCalcRange = 4 };
@@ -68,7 +70,7 @@ struct CustomFunction {
 };
 
 // A sheet's own functions, looked up by name without case.
-class FunctionRegistry {
+class ZRLSPREAD_API FunctionRegistry {
 public:
     // Adds or replaces the function of that name.
     void add(CustomFunction fn);

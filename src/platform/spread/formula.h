@@ -6,6 +6,7 @@
 // cells itself, so evaluation never recurses across cells.
 #pragma once
 
+#include "platform/spread/spread_api.h"
 #include "platform/spread/value.h"
 
 #include <atomic>
@@ -41,7 +42,7 @@ struct CellRange {
 };
 
 // What a formula asks of the sheet it is computed in.
-class FormulaHost {
+class ZRLSPREAD_API FormulaHost {
 public:
     virtual ~FormulaHost() = default;
     // The current value of a cell (empty outside the sheet's cells).
@@ -57,7 +58,7 @@ public:
     virtual Sheet& callerSheet() = 0;
 };
 
-class Formula {
+class ZRLSPREAD_API Formula {
 public:
     virtual ~Formula() = default;
 
@@ -147,6 +148,6 @@ private:
 };
 
 // Column letters: 1 -> "A", 26 -> "Z", 27 -> "AA".
-std::wstring columnName(int col);
+ZRLSPREAD_API std::wstring columnName(int col);
 
 } // namespace spread

@@ -6,6 +6,7 @@
 #include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace spread {
@@ -554,6 +555,34 @@ bool Sheet::hasFormula(int col, int row) const {
     if (!contains(col, row)) return false;
     auto it = d_->content.cells.find(cellKey(col, row));
     return it != d_->content.cells.end() && it->second.formula != kNone;
+}
+
+void Sheet::forEachCell(const CellRange& block,
+                        const std::function<void(const CellView&)>& visit) const {
+    const SheetContent& c = d_->content;
+    const int col1 = std::max(headerToZero(block.col1), 0);
+    const int row1 = std::max(headerToZero(block.row1), 0);
+    const int col2 = std::min(block.col2, c.maxCols);
+    const int row2 = std::min(block.row2, c.maxRows);
+    for (int row = row1; row <= row2; ++row) {
+        for (int col = col1; col <= col2; ++col) {
+            const auto it = c.cells.find(cellKey(col, row));
+            if (it == c.cells.end()) {
+                visit(CellView(*this, col, row, kEmpty, nullptr, false));
+                continue;
+            }
+            const Cell& cell = it->second;
+            const uint32_t style =
+                cell.attrs == kNone ? StylePool::kPlain : c.attrs[cell.attrs].style;
+            visit(CellView(*this, col, row, cell.value,
+                           style == StylePool::kPlain ? nullptr : &c.styles.at(style),
+                           cell.formula != kNone));
+        }
+    }
+}
+
+std::wstring CellView::formula() const {
+    return hasFormula_ ? sheet_->formula(col_, row_) : std::wstring();
 }
 
 bool Sheet::setTag(int col, int row, std::wstring_view text) {

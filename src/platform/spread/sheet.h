@@ -46,12 +46,15 @@
 // Nothing here throws; failures are false (or empty results).
 #pragma once
 
+#include "platform/spread/cell_style.h"
 #include "platform/spread/custom_function.h"
 #include "platform/spread/formula.h"
 #include "platform/spread/sheet_types.h"
+#include "platform/spread/spread_api.h"
 #include "platform/spread/value.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -60,8 +63,35 @@
 namespace spread {
 
 struct SheetData;
+class Sheet;
 
-class Sheet {
+// One cell as Sheet::forEachCell passes it; valid during that call only.
+class ZRLSPREAD_API CellView {
+public:
+    int col() const { return col_; }
+    int row() const { return row_; }
+    const Value& value() const { return *value_; }
+    // The cell's look; null for the plain look (general type, the sheet's
+    // default font, default colours, no border, unlocked).
+    const CellStyle* style() const { return style_; }
+    bool hasFormula() const { return hasFormula_; }
+    // The formula's text as Sheet::formula gives it; "" without one.
+    std::wstring formula() const;
+
+private:
+    friend class Sheet;
+    CellView(const Sheet& sheet, int col, int row, const Value& value, const CellStyle* style,
+             bool hasFormula)
+        : sheet_(&sheet), col_(col), row_(row), value_(&value), style_(style),
+          hasFormula_(hasFormula) {}
+    const Sheet* sheet_;
+    int col_, row_;
+    const Value* value_;
+    const CellStyle* style_;
+    bool hasFormula_;
+};
+
+class ZRLSPREAD_API Sheet {
 public:
     Sheet();
     ~Sheet();
@@ -116,6 +146,12 @@ public:
     std::wstring tag(int col, int row) const;
     // Removes contents (data, value, formula), keeps attributes.
     bool clearCell(int col, int row);
+    // Calls `visit` for every cell of the block (cut to the sheet, headers
+    // included when the block starts at 0), row by row, left to right, empty
+    // cells included: what a writer of the whole sheet reads, without a
+    // look-up per property. The sheet must not change during the walk.
+    void forEachCell(const CellRange& block,
+                     const std::function<void(const CellView&)>& visit) const;
     // The last column and row that hold a value, formula or tag (0 if none);
     // headers not counted.
     int lastUsedCol() const;

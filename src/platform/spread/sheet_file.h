@@ -2,6 +2,8 @@
 // and the choice of format by a file's extension.
 #pragma once
 
+#include "platform/spread/spread_api.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -15,17 +17,18 @@ class Sheet;
 enum class SheetFormat { Native, Csv };
 
 // ".csv" (any case) is CSV; everything else (".vks" and the rest) native.
-SheetFormat sheetFormatFor(const std::filesystem::path& path);
+ZRLSPREAD_API SheetFormat sheetFormatFor(const std::filesystem::path& path);
 
 // The native text of a sheet.
-std::string writeSheetText(const Sheet& sheet);
+ZRLSPREAD_API std::string writeSheetText(const Sheet& sheet);
 // The same text streamed into the file at `path`, replaced atomically.
-bool writeSheetFile(const Sheet& sheet, const std::filesystem::path& path,
-                    std::wstring* error = nullptr);
+ZRLSPREAD_API bool writeSheetFile(const Sheet& sheet, const std::filesystem::path& path,
+                                  std::wstring* error = nullptr);
 // Reads native text into `sheet`, which must be fresh (just constructed or
 // reset). False with a reason for text that is not a sheet file of a known
 // version; `sheet` is then unusable and should be dropped.
-bool readSheetText(Sheet& sheet, std::string_view text, std::wstring* error = nullptr);
+ZRLSPREAD_API bool readSheetText(Sheet& sheet, std::string_view text,
+                                 std::wstring* error = nullptr);
 
 // Replaces the content of `target` by a copy of what a sheet file holds of
 // `source` (size, widths and heights, hidden rows, spans, cells with their
@@ -33,21 +36,21 @@ bool readSheetText(Sheet& sheet, std::string_view text, std::wstring* error = nu
 // sheet without parsing it again. The copy shares nothing that either sheet
 // can change. False, with the reason, leaves `target` as it was (while it is
 // calculating, or out of memory).
-bool loadSheetCopy(Sheet& target, const Sheet& source, std::wstring* error = nullptr);
+ZRLSPREAD_API bool loadSheetCopy(Sheet& target, const Sheet& source, std::wstring* error = nullptr);
 // The same, taking the content of `source` instead of copying it.
-bool loadSheetContent(Sheet& target, Sheet&& source, std::wstring* error = nullptr);
+ZRLSPREAD_API bool loadSheetContent(Sheet& target, Sheet&& source, std::wstring* error = nullptr);
 
 // Writes `bytes` to `path` through a temporary file in the same folder and a
 // rename, so that the file is either the old or the new one.
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                         std::wstring* error = nullptr);
+ZRLSPREAD_API bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                       std::wstring* error = nullptr);
 // The same with the bytes written by `write` into the open temporary file;
 // `write` returns false when it could not write them all.
-bool writeFileAtomicallyWith(const std::filesystem::path& path,
-                             const std::function<bool(std::FILE*)>& write,
-                             std::wstring* error = nullptr);
+ZRLSPREAD_API bool writeFileAtomicallyWith(const std::filesystem::path& path,
+                                           const std::function<bool(std::FILE*)>& write,
+                                           std::wstring* error = nullptr);
 // The whole file; false when it cannot be read.
-bool readWholeFile(const std::filesystem::path& path, std::string& bytes,
-                   std::wstring* error = nullptr);
+ZRLSPREAD_API bool readWholeFile(const std::filesystem::path& path, std::string& bytes,
+                                 std::wstring* error = nullptr);
 
 } // namespace spread

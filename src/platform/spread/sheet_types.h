@@ -2,6 +2,8 @@
 // colours, the sheet's look, and the numbering the module reads them by.
 #pragma once
 
+#include "platform/spread/spread_api.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -40,7 +42,7 @@ constexpr double kNumberMax = 99999999999999.0;
 
 // A cell's type with every parameter any kind uses; the fields a kind does
 // not use keep their defaults.
-struct CellType {
+struct ZRLSPREAD_API CellType {
     CellKind kind = CellKind::General;
     uint32_t style = 0; // style bits as the owner passes them (kept, not interpreted)
     int maxLength = 0;  // edit: most characters kept; 0 = no limit

@@ -2,6 +2,8 @@
 // error. Spreadsheet errors are values, never exceptions.
 #pragma once
 
+#include "platform/spread/spread_api.h"
+
 #include <atomic>
 #include <cstdint>
 #include <string>
@@ -22,9 +24,9 @@ enum class ErrorKind : uint8_t {
 };
 
 // "#DIV/0!" and the like.
-std::wstring_view errorName(ErrorKind kind);
+ZRLSPREAD_API std::wstring_view errorName(ErrorKind kind);
 // The error named by text, if it is one of the names above.
-bool parseErrorName(std::wstring_view text, ErrorKind& kind);
+ZRLSPREAD_API bool parseErrorName(std::wstring_view text, ErrorKind& kind);
 
 struct Empty {
     bool operator==(const Empty&) const = default;
@@ -34,7 +36,7 @@ struct Empty {
 // once made, and is shared by the copies of a value (counted references), so
 // copying a sheet or passing a text value along allocates nothing. Reading a
 // value as the wrong kind throws std::bad_variant_access.
-class Value {
+class ZRLSPREAD_API Value {
 public:
     enum class Type : uint8_t { Empty, Number, Text, Logical, Error };
 
@@ -138,13 +140,13 @@ private:
 static_assert(sizeof(Value) == 16, "every cell holds a value");
 
 // Shortest decimal text that reads back as exactly `number` (locale-free).
-std::wstring numberToText(double number);
+ZRLSPREAD_API std::wstring numberToText(double number);
 // The same text written into [first, last) (400 characters are always
 // enough); returns its end.
-char* numberChars(double number, char* first, char* last);
+ZRLSPREAD_API char* numberChars(double number, char* first, char* last);
 // Reads a whole text as a number the way a spreadsheet reads typed input and
 // "3"+4: blanks around allowed, decimal point ".", optional exponent and a
 // trailing "%" (divides by 100). False when the text is not a number.
-bool textToNumber(std::wstring_view text, double& number);
+ZRLSPREAD_API bool textToNumber(std::wstring_view text, double& number);
 
 } // namespace spread
