@@ -49,6 +49,7 @@ TEST(RecordJson, RefusalsNameTheField) {
         {R"({"levels": {}})", "levels: expected a list"},
         {R"([1])", "the record: expected an object"},
         {R"({"levels": [})", "parse error at line 1, column 13"},
+        {R"({"levels": [{"name": "a", "name": "b"}]})", "field \"name\" given twice"},
     };
     for (const Row& row : rows) {
         std::vector<Level> levels;

@@ -4,12 +4,30 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <set>
+#include <vector>
 
 using nlohmann::json;
 
 bool RecordReader::parse(std::string_view text, json& out, std::string& error) {
+    // A field given twice would silently keep its last value: refused.
+    std::vector<std::set<std::string>> keys; // of each object being read
+    std::string duplicate;
+    auto track = [&](int, json::parse_event_t event, json& parsed) {
+        if (event == json::parse_event_t::object_start) keys.emplace_back();
+        if (event == json::parse_event_t::object_end && !keys.empty()) keys.pop_back();
+        if (event == json::parse_event_t::key && !keys.empty() &&
+            !keys.back().insert(parsed.get<std::string>()).second && duplicate.empty())
+            duplicate = parsed.get<std::string>();
+        return true;
+    };
     try {
-        out = json::parse(text);
+        json parsed = json::parse(text, track);
+        if (!duplicate.empty()) {
+            error = "field \"" + duplicate + "\" given twice";
+            return false;
+        }
+        out = std::move(parsed);
         return true;
     } catch (const json::exception& e) {
         // "[json.exception.parse_error.101] parse error at line 1, ..." without its tag.
