@@ -59,22 +59,6 @@ TEST(RecordJson, RefusalsNameTheField) {
     }
 }
 
-TEST(RecordJson, ValuesReadWithTheirTypes) {
-    std::vector<Level> levels;
-    std::string error;
-    ASSERT_TRUE(readLevels(R"({"levels": [{"name": "H\u00f6he \u4e00", "count": -2147483648,
-        "height": 2.5e3, "shown": true, "tags": ["x", ""]}, {}]})",
-                           levels, error))
-        << error;
-    ASSERT_EQ(levels.size(), 2u);
-    EXPECT_EQ(levels[0].name, L"H\u00f6he \u4e00");
-    EXPECT_EQ(levels[0].count, -2147483647 - 1);
-    EXPECT_EQ(levels[0].height, 2500.0);
-    EXPECT_TRUE(levels[0].shown);
-    EXPECT_EQ(levels[0].tags, list({L"x", L""}));
-    EXPECT_EQ(levels[1].name, L""); // absent fields keep their defaults
-}
-
 TEST(RecordAutoStandards, ReadsWritesAndReadsBack) {
     const char* text = R"({
       "drawing": [{"name": "PlateT", "value": "12", "filter": "Endplates;Base\\Plates"},

@@ -76,15 +76,8 @@ TEST(ScriptText, FormsChosenByTheirArguments) {
     a = inBlock(R"(dblclick 1015 "Plate")");
     EXPECT_EQ(a.verb, ScriptVerb::DoubleClickItem);
     EXPECT_EQ(inBlock("key 1001 f3").number, win::VK_F3);
-    EXPECT_EQ(inBlock("key 0 Esc").number, win::VK_ESCAPE);
-    EXPECT_EQ(inBlock("key 1001 q").number, 'Q');
-    a = inBlock(R"(file "a b.vks" c.vks)");
-    EXPECT_EQ(a.paths, (std::vector<std::wstring>{L"a b.vks", L"c.vks"}));
     EXPECT_TRUE(inBlock("file CANCEL").cancel);
     EXPECT_FALSE(inBlock(R"(file "cancel")").cancel);
-    EXPECT_TRUE(inBlock(R"(menu "Copy")").byText);
-    EXPECT_TRUE(inBlock("menu dismiss").cancel);
-    EXPECT_EQ(inBlock("answer idYes").number, win::IDYES);
 }
 
 TEST(ScriptText, BlocksNestAndKeepTheirLines) {
