@@ -135,7 +135,8 @@ TEST(ScriptText, ErrorsNameTheLineBeforeAnythingRuns) {
         const win::ScriptResult r = win::parseScript(row.script, script);
         EXPECT_EQ(r.status, win::ScriptBad) << row.script;
         EXPECT_EQ(r.line, row.line) << row.script;
-        EXPECT_NE(r.message.find(row.message), std::string::npos) << row.script << " -> " << r.message;
+        EXPECT_NE(r.message.find(row.message), std::string::npos)
+            << row.script << " -> " << r.message;
         EXPECT_EQ(r.message.rfind("line " + std::to_string(row.line) + ": ", 0), 0u) << r.message;
         EXPECT_TRUE(script.actions.empty());
     }
