@@ -1,0 +1,13 @@
+// The interfaces' type information lives here, once for every library.
+#include "platform/win/script_controls.h"
+
+namespace win {
+
+ScriptGrid::~ScriptGrid() = default;
+ScriptItems::~ScriptItems() = default;
+
+bool ScriptItems::scriptDragItem(int) {
+    return false;
+}
+
+} // namespace win
