@@ -7,9 +7,12 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev libstb-dev libxlsxwriter-dev libutfcpp-dev unzip
+  nlohmann-json3-dev libcli11-dev libstb-dev libxlsxwriter-dev libutfcpp-dev unzip locales
   python3
 )
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,9 +23,14 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  sudo_cmd=()
-  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get update -qq
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A comma-decimal locale for the test that numbers are read and written the
+# same whatever the process locale.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "setup: generating the locale de_DE.UTF-8"
+  "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

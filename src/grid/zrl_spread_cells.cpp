@@ -1,21 +1,21 @@
 // Zrl_Spread: the logical size and typed cell access (texts of four kinds,
 // numbers, whole rows and columns).
 #include "grid/zrl_spread.h"
+#include "platform/text/number.h"
 
 #include <climits>
 #include <cmath>
-#include <cwchar>
 
 namespace {
 
-// The C library's conversions: the leading number of the text, 0 when the
-// text does not start with one.
+// The C library's conversions in the "C" locale: the leading number of the
+// text, 0 when the text does not start with one.
 double textToDouble(const Zrl_String& text) {
-    return std::wcstod(text.c_str(), nullptr);
+    return zrltext::leadingDouble(text.str());
 }
 
 int textToInt(const Zrl_String& text) {
-    const long value = std::wcstol(text.c_str(), nullptr, 10);
+    const long long value = zrltext::leadingInteger(text.str());
     if (value > INT_MAX) return INT_MAX;
     if (value < INT_MIN) return INT_MIN;
     return static_cast<int>(value);
@@ -113,7 +113,7 @@ bool Zrl_Spread::getCellDouble(int col, int row, double& value) const {
     } else if (v.isLogical())
         value = v.logicalValue() ? 1 : 0;
     else if (v.isText())
-        value = std::wcstod(v.text().c_str(), nullptr);
+        value = zrltext::leadingDouble(v.text());
     return true;
 }
 

@@ -4,9 +4,9 @@
 #include "frame/module_resources.h"
 #include "platform/core/numbered_texts.h"
 #include "platform/spread/formula.h"
+#include "platform/text/number.h"
 
 #include <algorithm>
-#include <cwchar>
 
 namespace {
 
@@ -70,7 +70,7 @@ win::DialogTemplate CDlgSSOptions::dialogTemplate() {
 }
 
 int CDlgSSOptions::readCount(const std::wstring& text, int most) {
-    const long long value = std::wcstoll(text.c_str(), nullptr, 10);
+    const long long value = zrltext::leadingInteger(text);
     return static_cast<int>(std::clamp<long long>(value, 0, most));
 }
 

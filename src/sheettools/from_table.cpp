@@ -6,12 +6,11 @@
 #include "platform/core/paths.h"
 #include "platform/host/command_line.h"
 #include "platform/spread/sheet.h"
+#include "platform/text/number.h"
 #include "sheettools/calling_sheet.h"
 #include "sheettools/formula_dlg.h"
 #include "standards/ss_functions_support.h"
 
-#include <cstdio>
-#include <cwchar>
 #include <filesystem>
 #include <vector>
 
@@ -53,9 +52,7 @@ bool mayOpen(const std::filesystem::path& file) {
 // The text of a number used as a title or key: integers without decimals,
 // other numbers in their shortest form.
 Zrl_String numberText(double number) {
-    wchar_t buffer[64];
-    std::swprintf(buffer, 64, L"%.15g", number);
-    return Zrl_String(buffer);
+    return Zrl_String(zrltext::generalText(number, 15));
 }
 
 bool argumentText(const spread::Sheet& calling, const spread::CalcValue& arg, Zrl_String& text) {
@@ -130,7 +127,7 @@ void readResult(Zrl_Spread& grid, int col, int row, FromTableLookUp& lookUp) {
         Zrl_String text;
         ok = grid.getCellText(col, row, text, Zrl_Spread::kText);
         lookUp.type = spread::kCalcInt;
-        lookUp.intValue = static_cast<int>(std::wcstol(text.c_str(), nullptr, 10));
+        lookUp.intValue = static_cast<int>(zrltext::leadingInteger(text.str()));
     } else if (code == 14 || code == 15 || code == 16) {
         ok = grid.getCellDouble(col, row, lookUp.doubleValue);
         lookUp.type = spread::kCalcDouble;
@@ -144,7 +141,7 @@ void readResult(Zrl_Spread& grid, int col, int row, FromTableLookUp& lookUp) {
         acutPrintf(L"Result is long: %i\n", lookUp.intValue);
         break;
     case spread::kCalcDouble:
-        acutPrintf(L"Result is double: %f\n", lookUp.doubleValue);
+        acutPrintf(L"Result is double: %ls\n", zrltext::fixedText(lookUp.doubleValue, 6).c_str());
         break;
     default:
         acutPrintf(L"Result is string: %ls\n", lookUp.cellText.c_str());

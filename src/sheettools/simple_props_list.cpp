@@ -3,22 +3,11 @@
 
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
+#include "platform/text/number.h"
 
-#include <cstdio>
-#include <cwchar>
 #include <string>
 
 namespace {
-
-// Leading decimal number of a text, as the C library reads it (0 when the
-// text does not start with one).
-long leadingInteger(const Zrl_String& text) {
-    return std::wcstol(text.c_str(), nullptr, 10);
-}
-
-double leadingDouble(const Zrl_String& text) {
-    return std::wcstod(text.c_str(), nullptr);
-}
 
 // Characters of the bytes 0x80..0x9F in Windows-1252; 0 marks the five
 // unassigned bytes, which are kept as the control character of that value.
@@ -38,9 +27,7 @@ wchar_t fromCp1252(unsigned char byte) {
 Zrl_String Zrl_SimplePropsList::Value::toText() const {
     switch (type) {
     case kDouble: {
-        wchar_t buf[64];
-        std::swprintf(buf, 64, L"%.2f", number);
-        return Zrl_String(buf);
+        return Zrl_String(zrltext::fixedText(number, 2));
     }
     case kInt:
     case kLong:
@@ -57,12 +44,12 @@ Zrl_SimplePropsList::Value Zrl_SimplePropsList::Value::fromText(int type, const 
     switch (type) {
     case kDouble:
         v.type = kDouble;
-        v.number = leadingDouble(text);
+        v.number = zrltext::leadingDouble(text.str());
         break;
     case kInt:
     case kLong:
         v.type = type;
-        v.number = static_cast<double>(static_cast<int>(leadingInteger(text)));
+        v.number = static_cast<double>(static_cast<int>(zrltext::leadingInteger(text.str())));
         break;
     case kString:
         v.type = kString;
@@ -146,7 +133,7 @@ Zrl_String Zrl_SimplePropsList::toText() const {
 
 void Zrl_SimplePropsList::setTriple(const Zrl_String& name, const Zrl_String& type,
                                     const Zrl_String& value) {
-    setValue(name, Value::fromText(static_cast<int>(leadingInteger(type)), value));
+    setValue(name, Value::fromText(static_cast<int>(zrltext::leadingInteger(type.str())), value));
 }
 
 bool Zrl_SimplePropsList::fromText(const Zrl_String& text) {

@@ -1,6 +1,7 @@
 #include "standards/calc_area_text.h"
 
 #include "platform/core/text_helpers.h"
+#include "platform/text/fold.h"
 
 #include <algorithm>
 
@@ -16,7 +17,7 @@ namespace {
 void foldInto(std::wstring& out, const wchar_t* text, int length) {
     out.resize(static_cast<size_t>(length));
     for (int i = 0; i < length; ++i)
-        out[static_cast<size_t>(i)] = Zrl_String::foldCase(text[i]);
+        out[static_cast<size_t>(i)] = zrltext::foldCase(text[i]);
 }
 
 } // namespace
@@ -54,7 +55,7 @@ int WordReplacer::apply(Zrl_String& text, bool skipQuoted) const {
             continue;
         }
         const bool boundary = i == 0 || !isWordChar(in[static_cast<size_t>(i) - 1]);
-        const wchar_t folded = Zrl_String::foldCase(ch);
+        const wchar_t folded = zrltext::foldCase(ch);
         const bool candidate = folded < 128 ? firstAscii_[folded] : firstOther_;
         if (!boundary || !candidate) {
             ++i;

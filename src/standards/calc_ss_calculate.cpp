@@ -2,6 +2,7 @@
 // "Calc" becomes a grid formula over the cells of the variables it names,
 // and its value is stored in the named variable.
 #include "platform/core/text_helpers.h"
+#include "platform/text/fold.h"
 #include "platform/win/constants.h"
 #include "platform/win/message_box.h"
 #include "standards/calc_area_bounds.h"
@@ -73,7 +74,7 @@ public:
 std::wstring folded(const Zrl_String& name) {
     std::wstring key = name.str();
     for (wchar_t& ch : key)
-        ch = Zrl_String::foldCase(ch);
+        ch = zrltext::foldCase(ch);
     return key;
 }
 

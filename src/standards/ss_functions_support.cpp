@@ -4,10 +4,10 @@
 #include "platform/core/paths.h"
 #include "platform/core/settings.h"
 #include "platform/core/text_helpers.h"
+#include "platform/text/number.h"
 #include "standards/file_cache.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -80,16 +80,8 @@ bool setTextResult(spread::CalcValue& result, const Zrl_String& text) {
 }
 
 double leadingNumber(const Zrl_String& text) {
-    const std::string utf8 = text.toUtf8();
-    size_t start = 0;
-    while (start < utf8.size() && (utf8[start] == ' ' || utf8[start] == '\t' ||
-                                   utf8[start] == '\r' || utf8[start] == '\n'))
-        ++start;
-    if (start < utf8.size() && utf8[start] == '+') ++start;
-    double number = 0;
-    auto res = std::from_chars(utf8.data() + start, utf8.data() + utf8.size(), number);
-    if (res.ec != std::errc() || !std::isfinite(number)) return 0.0;
-    return number;
+    const double number = zrltext::leadingDouble(text.str());
+    return std::isfinite(number) ? number : 0.0;
 }
 
 bool itemIndex(double n, int& index) {

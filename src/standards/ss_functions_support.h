@@ -29,8 +29,9 @@ void setDoubleResult(spread::CalcValue& result, double number);
 // text block cannot be allocated.
 bool setTextResult(spread::CalcValue& result, const Zrl_String& text);
 
-// The number a text begins with, as the C library reads it (leading blanks
-// skipped, the longest numeric start taken); 0 when it begins with none.
+// The number a text begins with, as the C library reads it in the "C"
+// locale (zrltext::leadingDouble); 0 when it begins with none or with one that
+// is not finite.
 double leadingNumber(const Zrl_String& text);
 // `n` truncated toward zero, minus 1; false when that is no int.
 bool itemIndex(double n, int& index);

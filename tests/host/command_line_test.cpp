@@ -2,7 +2,6 @@
 #include "platform/host/call_log.h"
 #include "platform/host/command_line.h"
 #include "platform/host/host_state.h"
-#include "platform/host/wide_text.h"
 
 #include <gtest/gtest.h>
 
@@ -60,15 +59,6 @@ TEST_F(CommandLine, LogKeepsCallsInOrderWithArguments) {
     host::clearCallLog();
     EXPECT_TRUE(host::callLog().empty());
     EXPECT_EQ(host::lastCall("acutPrintf"), nullptr);
-}
-
-TEST(WideText, RoundTripsAndReplacesInvalidText) {
-    const std::wstring text = L"a\u00e9\u20ac\U0001F600";
-    EXPECT_EQ(host::fromUtf8(host::toUtf8(text)), text);
-    EXPECT_EQ(host::toUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xEF\xBF\xBD");
-    EXPECT_EQ(host::fromUtf8("a\xFF"
-                             "b"),
-              L"a\uFFFDb");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "platform/core/files.h"
 
 #include "platform/core/paths.h"
+#include "platform/text/fold.h"
+#include "platform/text/utf.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -10,42 +12,16 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
-#include <utf8cpp/utf8.h>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Appends one code point, with invalid ones (lone surrogates, past U+10FFFF)
-// as U+FFFD.
-void appendCodePoint(std::wstring& out, uint32_t cp) {
-    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
-    out += static_cast<wchar_t>(cp);
-}
-
+// UTF-16 text after its byte order mark; an odd last byte is one U+FFFD.
 std::wstring decodeUtf16(std::string_view bytes, bool littleEndian) {
-    std::wstring out;
-    out.reserve(bytes.size() / 2);
-    auto unit = [&](size_t i) -> uint32_t {
-        auto lo = static_cast<unsigned char>(bytes[littleEndian ? i : i + 1]);
-        auto hi = static_cast<unsigned char>(bytes[littleEndian ? i + 1 : i]);
-        return static_cast<uint32_t>(lo | (hi << 8));
-    };
-    size_t i = 0;
-    for (; i + 1 < bytes.size(); i += 2) {
-        uint32_t u = unit(i);
-        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
-            uint32_t v = unit(i + 2);
-            if (v >= 0xDC00 && v <= 0xDFFF) {
-                appendCodePoint(out, 0x10000 + ((u - 0xD800) << 10) + (v - 0xDC00));
-                i += 2;
-                continue;
-            }
-        }
-        appendCodePoint(out, u);
-    }
-    if (i < bytes.size()) out += static_cast<wchar_t>(0xFFFD);
+    std::wstring out = zrltext::fromUtf16Bytes(bytes, littleEndian);
+    if (bytes.size() % 2 != 0) out += static_cast<wchar_t>(0xFFFD);
     return out;
 }
 
@@ -55,7 +31,8 @@ std::wstring decodeText(std::string_view bytes) {
     if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF')
         return decodeUtf16(bytes.substr(2), false);
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    if (utf8::is_valid(bytes.begin(), bytes.end())) return Zrl_String::fromUtf8(bytes).str();
+    std::wstring utf8;
+    if (zrltext::fromUtf8Strict(bytes, utf8)) return utf8;
     std::wstring latin1;
     latin1.reserve(bytes.size());
     for (char ch : bytes)
@@ -69,7 +46,7 @@ bool globMatch(const std::wstring& pat, const std::wstring& name) {
     size_t p = 0, n = 0, starP = std::wstring::npos, starN = 0;
     while (n < name.size()) {
         if (p < pat.size() &&
-            (pat[p] == L'?' || Zrl_String::foldCase(pat[p]) == Zrl_String::foldCase(name[n]))) {
+            (pat[p] == L'?' || zrltext::foldCase(pat[p]) == zrltext::foldCase(name[n]))) {
             ++p;
             ++n;
         } else if (p < pat.size() && pat[p] == L'*') {

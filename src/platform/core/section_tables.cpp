@@ -1,6 +1,7 @@
 #include "platform/core/section_tables.h"
 
 #include "platform/core/macro_parts.h"
+#include "platform/text/fold.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ Zrl_String reduced(const Zrl_String& name) {
     std::wstring out;
     for (wchar_t ch : name.str()) {
         if (ch == L' ' || ch == L'\t' || ch == L'-' || ch == L'_') continue;
-        out += Zrl_String::upperCase(ch);
+        out += zrltext::upperCase(ch);
     }
     return Zrl_String(std::move(out));
 }

@@ -1,5 +1,7 @@
 #include "platform/core/text_helpers.h"
 
+#include "platform/text/fold.h"
+
 #include <algorithm>
 #include <numeric>
 #include <random>
@@ -205,8 +207,8 @@ int compareNatural(const Zrl_String& a, const Zrl_String& b, bool caseSensitive)
             j = je;
             continue;
         }
-        wchar_t cx = caseSensitive ? x[i] : Zrl_String::foldCase(x[i]);
-        wchar_t cy = caseSensitive ? y[j] : Zrl_String::foldCase(y[j]);
+        wchar_t cx = caseSensitive ? x[i] : zrltext::foldCase(x[i]);
+        wchar_t cy = caseSensitive ? y[j] : zrltext::foldCase(y[j]);
         if (cx != cy) return cx < cy ? -1 : 1;
         ++i;
         ++j;

@@ -1,11 +1,12 @@
 #include "platform/core/zrl_string.h"
 
+#include "platform/text/utf.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cwchar>
-#include <utf8cpp/utf8.h>
 
 namespace {
 
@@ -95,73 +96,18 @@ Zrl_String::Zrl_String(double value, int decimals) {
 }
 
 Zrl_String Zrl_String::fromUtf8(std::string_view utf8) {
-    std::string valid;
-    utf8::replace_invalid(utf8.begin(), utf8.end(), std::back_inserter(valid), 0xFFFD);
-    std::wstring out;
-    utf8::utf8to32(valid.begin(), valid.end(), std::back_inserter(out));
-    return Zrl_String(std::move(out));
+    return Zrl_String(zrltext::fromUtf8(utf8));
 }
 
 std::string Zrl_String::toUtf8() const {
-    std::string out;
-    for (wchar_t ch : s_) {
-        auto cp = static_cast<uint32_t>(ch);
-        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
-        utf8::append(static_cast<char32_t>(cp), std::back_inserter(out));
-    }
-    return out;
-}
-
-wchar_t Zrl_String::foldCaseWide(wchar_t ch) {
-    if ((ch >= 0xC0 && ch <= 0xDE && ch != 0xD7)) return static_cast<wchar_t>(ch + 32);
-    // Y with diaeresis has its lower case in Latin-1, not beside it.
-    if (ch == 0x178) return static_cast<wchar_t>(0xFF);
-    if (ch >= 0x100 && ch <= 0x17F) {
-        // Latin Extended-A pairs upper/lower as even/odd, with a shift of one
-        // in 0x139..0x148 and 0x179..0x17E.
-        bool shifted = (ch >= 0x139 && ch <= 0x148) || (ch >= 0x179 && ch <= 0x17E);
-        if (shifted) return (ch % 2 == 1) ? static_cast<wchar_t>(ch + 1) : ch;
-        if (ch == 0x130 || ch == 0x131 || ch == 0x138 || ch == 0x149 || ch == 0x17F) return ch;
-        return (ch % 2 == 0) ? static_cast<wchar_t>(ch + 1) : ch;
-    }
-    if (ch >= 0x391 && ch <= 0x3AB && ch != 0x3A2) return static_cast<wchar_t>(ch + 32);
-    if (ch >= 0x410 && ch <= 0x42F) return static_cast<wchar_t>(ch + 32);
-    if (ch >= 0x400 && ch <= 0x40F) return static_cast<wchar_t>(ch + 80);
-    return ch;
-}
-
-wchar_t Zrl_String::upperCase(wchar_t ch) {
-    if (ch < 0x80) return (ch >= L'a' && ch <= L'z') ? static_cast<wchar_t>(ch - 32) : ch;
-    if (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7) return static_cast<wchar_t>(ch - 32);
-    if (ch == 0xFF) return static_cast<wchar_t>(0x178);
-    if (ch >= 0x100 && ch <= 0x17F) {
-        bool shifted = (ch >= 0x139 && ch <= 0x148) || (ch >= 0x179 && ch <= 0x17E);
-        if (shifted) return (ch % 2 == 0) ? static_cast<wchar_t>(ch - 1) : ch;
-        if (ch == 0x130 || ch == 0x131 || ch == 0x138 || ch == 0x149 || ch == 0x17F) return ch;
-        return (ch % 2 == 1) ? static_cast<wchar_t>(ch - 1) : ch;
-    }
-    if (ch >= 0x3B1 && ch <= 0x3CB && ch != 0x3C2) return static_cast<wchar_t>(ch - 32);
-    if (ch >= 0x430 && ch <= 0x44F) return static_cast<wchar_t>(ch - 32);
-    if (ch >= 0x450 && ch <= 0x45F) return static_cast<wchar_t>(ch - 80);
-    return ch;
-}
-
-int Zrl_String::compareNoCase(std::wstring_view a, std::wstring_view b) {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        if (a[i] == b[i]) continue;
-        wchar_t x = foldCase(a[i]), y = foldCase(b[i]);
-        if (x != y) return x < y ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
+    return zrltext::toUtf8(s_);
 }
 
 size_t Zrl_String::hashNoCase(std::wstring_view text) {
     // FNV-1a over the folded characters.
     uint64_t hash = 14695981039346656037ull;
     for (wchar_t ch : text) {
-        hash ^= static_cast<uint32_t>(foldCase(ch));
+        hash ^= static_cast<uint32_t>(zrltext::foldCase(ch));
         hash *= 1099511628211ull;
     }
     return static_cast<size_t>(hash);
@@ -281,14 +227,14 @@ Zrl_String Zrl_String::trimmed() const {
 Zrl_String Zrl_String::toUpper() const {
     std::wstring out = s_;
     for (wchar_t& ch : out)
-        ch = upperCase(ch);
+        ch = zrltext::upperCase(ch);
     return Zrl_String(std::move(out));
 }
 
 Zrl_String Zrl_String::toLower() const {
     std::wstring out = s_;
     for (wchar_t& ch : out)
-        ch = foldCase(ch);
+        ch = zrltext::foldCase(ch);
     return Zrl_String(std::move(out));
 }
 

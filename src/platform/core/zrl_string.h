@@ -5,12 +5,15 @@
 // (false) ignores case. Names and titles are compared with the flag cleared;
 // detection of a changed text uses the flag set.
 //
-// Case folding without case covers ASCII, Latin-1 and Latin Extended-A,
-// Greek and Cyrillic; it does not depend on the process locale.
+// Comparisons without case, toUpper and toLower follow the one case rule of
+// platform/text/fold.h (ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic);
+// they do not depend on the process locale.
 //
 // Positions and counts are ints counted in wide characters from 0. Out-of-range
 // positions are clamped, never undefined.
 #pragma once
+
+#include "platform/text/fold.h"
 
 #include <cstddef>
 #include <functional>
@@ -102,21 +105,14 @@ public:
     friend bool operator==(const Zrl_String& a, const wchar_t* b) { return a.s_ == (b ? b : L""); }
     friend auto operator<=>(const Zrl_String& a, const Zrl_String& b) { return a.s_ <=> b.s_; }
 
-    // One character folded for comparisons without case. ASCII, by far the
-    // most common, is folded here; the rest by the tables of the source.
-    static wchar_t foldCase(wchar_t ch) {
-        if (ch < 0x80) return (ch >= L'A' && ch <= L'Z') ? static_cast<wchar_t>(ch + 32) : ch;
-        return foldCaseWide(ch);
+    // Compares without case (zrltext::compareNoCase): <0, 0, >0.
+    static int compareNoCase(std::wstring_view a, std::wstring_view b) {
+        return zrltext::compareNoCase(a, b);
     }
-    static wchar_t upperCase(wchar_t ch);
-    // Compares without case: <0, 0, >0.
-    static int compareNoCase(std::wstring_view a, std::wstring_view b);
     // A hash of the folded text: texts equal without case hash alike.
     static size_t hashNoCase(std::wstring_view text);
 
 private:
-    static wchar_t foldCaseWide(wchar_t ch);
-
     std::wstring s_;
 };
 

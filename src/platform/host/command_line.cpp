@@ -1,7 +1,7 @@
 #include "platform/host/command_line.h"
 
 #include "platform/host/call_log.h"
-#include "platform/host/wide_text.h"
+#include "platform/text/utf.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -89,7 +89,7 @@ int acutPrintf(const wchar_t* format, ...) {
     if (host::sinkSlot()) {
         host::sinkSlot()(text);
     } else {
-        const std::string utf8 = host::toUtf8(text);
+        const std::string utf8 = zrltext::toUtf8(text);
         std::fwrite(utf8.data(), 1, utf8.size(), stdout);
         std::fflush(stdout);
     }

@@ -1,7 +1,7 @@
 #include "platform/host/module_loader.h"
 
 #include "platform/host/rx_registry.h"
-#include "platform/host/wide_text.h"
+#include "platform/text/utf.h"
 
 #include <algorithm>
 #include <dlfcn.h>
@@ -53,7 +53,7 @@ std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::s
     if (!entryPoint) return closeWith(path + " is no application module: no acrxEntryPoint");
 
     const std::string file = path.substr(path.find_last_of('/') + 1);
-    void* instance = moduleInstance(win::registerModule(fromUtf8(file)));
+    void* instance = moduleInstance(win::registerModule(zrltext::fromUtf8(file)));
     if (dllMain && dllMain(instance, DLL_PROCESS_ATTACH, nullptr) == 0) {
         return closeWith(path + ": the library refused to attach");
     }
@@ -75,7 +75,7 @@ std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::s
     module->entryPoint_ = entryPoint;
     module->apiVersion_ = version;
     loadedHandles().insert(handle);
-    acrxDynamicLinker()->addApplication(module->appId(), fromUtf8(path));
+    acrxDynamicLinker()->addApplication(module->appId(), zrltext::fromUtf8(path));
     if (entryPoint(AcRx::kInitAppMsg, module->appId()) != AcRx::kRetOK) {
         acrxDynamicLinker()->removeApplication(module->appId());
         loadedHandles().erase(handle);

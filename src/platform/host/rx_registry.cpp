@@ -1,16 +1,16 @@
 #include "platform/host/rx_registry.h"
 
 #include "platform/host/call_log.h"
+#include "platform/text/fold.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace {
 
 bool sameName(const std::wstring& a, const wchar_t* b) {
     std::size_t i = 0;
     for (; i < a.size(); ++i) {
-        if (b[i] == L'\0' || std::towupper(a[i]) != std::towupper(b[i])) return false;
+        if (b[i] == L'\0' || zrltext::foldCase(a[i]) != zrltext::foldCase(b[i])) return false;
     }
     return b[i] == L'\0';
 }

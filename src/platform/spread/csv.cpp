@@ -3,7 +3,7 @@
 
 #include "platform/spread/formula.h"
 #include "platform/spread/sheet.h"
-#include "platform/spread/sheet_utf8.h"
+#include "platform/text/utf.h"
 
 #include <vector>
 
@@ -109,7 +109,7 @@ bool readCsv(Sheet& sheet, std::string_view text, std::wstring* error) {
         for (size_t c = 0; c < records[r].size(); ++c) {
             if (records[r][c].empty()) continue;
             int col = static_cast<int>(c) + 1, row = static_cast<int>(r) + 1;
-            if (!detail::fromUtf8(records[r][c], field))
+            if (!zrltext::fromUtf8Strict(records[r][c], field))
                 return fail(L"not UTF-8 in row " + std::to_wstring(row));
             std::wstring formulaError;
             bool ok = field[0] == L'=' ? sheet.setFormula(col, row, field, &formulaError)
@@ -126,7 +126,7 @@ std::string writeCsv(const Sheet& sheet) {
     for (int row = 1; row <= sheet.maxRows(); ++row) {
         for (int col = 1; col <= sheet.maxCols(); ++col) {
             if (col > 1) out += ',';
-            std::string field = detail::toUtf8(sheet.valueText(col, row));
+            std::string field = zrltext::toUtf8(sheet.valueText(col, row));
             if (!needsQuotes(field)) {
                 out += field;
                 continue;

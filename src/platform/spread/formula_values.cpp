@@ -1,5 +1,7 @@
 #include "platform/spread/formula_values.h"
 
+#include "platform/text/fold.h"
+
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -79,11 +81,11 @@ bool toLogical(const Value& v, bool& out, ErrorKind& err) {
         out = v.logicalValue();
         return true;
     case Value::Type::Text:
-        if (equalNoCase(v.text(), L"TRUE")) {
+        if (zrltext::equalNoCase(v.text(), L"TRUE")) {
             out = true;
             return true;
         }
-        if (equalNoCase(v.text(), L"FALSE")) {
+        if (zrltext::equalNoCase(v.text(), L"FALSE")) {
             out = false;
             return true;
         }
@@ -114,25 +116,6 @@ std::wstring numberAsText(double x) {
 Value numberResult(double x) {
     if (!std::isfinite(x)) return Value::error(ErrorKind::Num);
     return Value(x);
-}
-
-wchar_t foldLower(wchar_t c) {
-    if (c >= L'A' && c <= L'Z') return c + (L'a' - L'A');
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
-    return c;
-}
-
-wchar_t foldUpper(wchar_t c) {
-    if (c >= L'a' && c <= L'z') return c - (L'a' - L'A');
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 0x20;
-    return c;
-}
-
-bool equalNoCase(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (foldLower(a[i]) != foldLower(b[i])) return false;
-    return true;
 }
 
 namespace {
@@ -176,13 +159,7 @@ int compareValues(const Value& a, const Value& b) {
     case Value::Type::Logical:
         return int(a.logicalValue()) - int(b.logicalValue());
     case Value::Type::Text: {
-        const auto &s = a.text(), &t = b.text();
-        size_t n = std::min(s.size(), t.size());
-        for (size_t i = 0; i < n; ++i) {
-            wchar_t x = foldLower(s[i]), y = foldLower(t[i]);
-            if (x != y) return x < y ? -1 : 1;
-        }
-        return s.size() < t.size() ? -1 : s.size() > t.size() ? 1 : 0;
+        return zrltext::compareNoCase(a.text(), b.text());
     }
     default:
         return 0;
@@ -207,14 +184,14 @@ bool wildcardMatch(std::wstring_view pattern, std::wstring_view text) {
         else if (c == L'*')
             p.push_back({c, 2});
         else
-            p.push_back({foldLower(c), 0});
+            p.push_back({zrltext::foldCase(c), 0});
     }
     size_t pi = 0, ti = 0, starP = SIZE_MAX, starT = 0;
     while (ti < text.size()) {
         if (pi < p.size() && p[pi].kind == 2) {
             starP = pi++;
             starT = ti;
-        } else if (pi < p.size() && (p[pi].kind == 1 || p[pi].c == foldLower(text[ti]))) {
+        } else if (pi < p.size() && (p[pi].kind == 1 || p[pi].c == zrltext::foldCase(text[ti]))) {
             ++pi;
             ++ti;
         } else if (starP != SIZE_MAX) {

@@ -51,11 +51,6 @@ Value numberResult(double x);
 // Returns <0, 0 or >0.
 int compareValues(const Value& a, const Value& b);
 
-// Case folding of single characters (ASCII and Latin-1).
-wchar_t foldLower(wchar_t c);
-wchar_t foldUpper(wchar_t c);
-bool equalNoCase(std::wstring_view a, std::wstring_view b);
-
 // Matches `text` against a pattern with ? (one character), * (any run) and
 // ~ (takes the next character literally), without case.
 bool wildcardMatch(std::wstring_view pattern, std::wstring_view text);

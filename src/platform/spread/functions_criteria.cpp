@@ -1,5 +1,7 @@
 #include "platform/spread/functions_criteria.h"
 
+#include "platform/text/fold.h"
+
 namespace spread {
 
 Criterion::Criterion(const Value& criterion) {
@@ -25,8 +27,8 @@ Criterion::Criterion(const Value& criterion) {
     ErrorKind e;
     if (textToNumber(t, d))
         operand_ = d;
-    else if (equalNoCase(t, L"TRUE") || equalNoCase(t, L"FALSE"))
-        operand_ = Value::logical(equalNoCase(t, L"TRUE"));
+    else if (zrltext::equalNoCase(t, L"TRUE") || zrltext::equalNoCase(t, L"FALSE"))
+        operand_ = Value::logical(zrltext::equalNoCase(t, L"TRUE"));
     else if (parseErrorName(t, e))
         operand_ = Value::error(e);
     else {
@@ -52,8 +54,8 @@ bool Criterion::matches(const Value& v) const {
             same = (v.isNumber() && v.number() == op.number()) ||
                    (v.isText() && textToNumber(v.text(), d) && d == op.number());
         } else if (op.isText()) {
-            same = v.isText() &&
-                   (wild_ ? wildcardMatch(op.text(), v.text()) : equalNoCase(op.text(), v.text()));
+            same = v.isText() && (wild_ ? wildcardMatch(op.text(), v.text())
+                                        : zrltext::equalNoCase(op.text(), v.text()));
         } else {
             same = v.type() == op.type() && v == op;
         }

@@ -1,6 +1,7 @@
 // Look-up functions: finding a key in a row or column of cells, and picking
 // a cell or an argument by position. Results that are cells stay references.
 #include "platform/spread/functions_iterate.h"
+#include "platform/text/fold.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,7 +33,7 @@ bool exactMatch(const Value& key, const Value& v) {
     if (key.isText()) {
         const auto& k = key.text();
         if (k.find_first_of(L"?*~") != std::wstring::npos) return wildcardMatch(k, v.text());
-        return equalNoCase(k, v.text());
+        return zrltext::equalNoCase(k, v.text());
     }
     return key == v;
 }

@@ -1,5 +1,6 @@
 // Text functions. Positions count characters from 1.
 #include "platform/spread/functions.h"
+#include "platform/text/fold.h"
 
 #include <cmath>
 
@@ -78,7 +79,8 @@ Slot find(Call& c, bool search) {
     for (size_t at = from; at < within.size(); ++at) {
         std::wstring_view rest = std::wstring_view(within).substr(at);
         if (!wild) {
-            if (what.size() <= rest.size() && equalNoCase(rest.substr(0, what.size()), what))
+            if (what.size() <= rest.size() &&
+                zrltext::equalNoCase(rest.substr(0, what.size()), what))
                 return Value(static_cast<double>(at + 1));
             continue;
         }
@@ -160,13 +162,13 @@ Slot fnTrim(Call& c) {
 Slot fnUpper(Call& c) {
     std::wstring s = c.text(0);
     for (auto& ch : s)
-        ch = foldUpper(ch);
+        ch = zrltext::upperCase(ch);
     return Value(std::move(s));
 }
 Slot fnLower(Call& c) {
     std::wstring s = c.text(0);
     for (auto& ch : s)
-        ch = foldLower(ch);
+        ch = zrltext::foldCase(ch);
     return Value(std::move(s));
 }
 // PROPER capitalises each letter that follows a non-letter.
@@ -174,8 +176,8 @@ Slot fnProper(Call& c) {
     std::wstring s = c.text(0);
     bool afterLetter = false;
     for (auto& ch : s) {
-        bool letter = foldLower(ch) != foldUpper(ch);
-        if (letter) ch = afterLetter ? foldLower(ch) : foldUpper(ch);
+        bool letter = zrltext::foldCase(ch) != zrltext::upperCase(ch);
+        if (letter) ch = afterLetter ? zrltext::foldCase(ch) : zrltext::upperCase(ch);
         afterLetter = letter;
     }
     return Value(std::move(s));

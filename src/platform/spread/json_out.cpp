@@ -1,6 +1,8 @@
 // Streaming JSON text.
 #include "platform/spread/json_out.h"
 
+#include "platform/text/utf.h"
+
 #include <charconv>
 #include <cstdint>
 
@@ -48,19 +50,7 @@ JsonOut& JsonOut::text(std::wstring_view text) {
                 buf_ += kHex[c & 15];
             }
         } else {
-            if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-            if (c < 0x800) {
-                buf_ += static_cast<char>(0xC0 | (c >> 6));
-            } else {
-                if (c < 0x10000) {
-                    buf_ += static_cast<char>(0xE0 | (c >> 12));
-                } else {
-                    buf_ += static_cast<char>(0xF0 | (c >> 18));
-                    buf_ += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-                }
-                buf_ += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            }
-            buf_ += static_cast<char>(0x80 | (c & 0x3F));
+            zrltext::appendUtf8(buf_, static_cast<char32_t>(c));
         }
     }
     buf_ += '"';

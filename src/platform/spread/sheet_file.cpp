@@ -6,7 +6,7 @@
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_file_names.h"
-#include "platform/spread/sheet_utf8.h"
+#include "platform/text/utf.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,7 +17,6 @@
 
 namespace spread {
 
-using detail::fromUtf8;
 using detail::KindName;
 using detail::kKindNames;
 using nlohmann::json;
@@ -42,7 +41,7 @@ struct Reader {
     bool text(const json& j, const char* key, std::wstring& out) {
         auto it = j.find(key);
         if (it == j.end()) return true;
-        if (!it->is_string() || !fromUtf8(it->get_ref<const std::string&>(), out))
+        if (!it->is_string() || !zrltext::fromUtf8Strict(it->get_ref<const std::string&>(), out))
             return fail(L"\"" + std::wstring(key, key + std::strlen(key)) + L"\" is not text");
         return true;
     }
@@ -131,7 +130,8 @@ struct Reader {
             if (!items->is_array()) return fail(L"items is not a list");
             for (const json& item : *items) {
                 std::wstring w;
-                if (!item.is_string() || !fromUtf8(item.get_ref<const std::string&>(), w))
+                if (!item.is_string() ||
+                    !zrltext::fromUtf8Strict(item.get_ref<const std::string&>(), w))
                     return fail(L"item is not text");
                 t.items.push_back(std::move(w));
             }

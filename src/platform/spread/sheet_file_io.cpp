@@ -1,6 +1,6 @@
 // Whole-file reading and atomic replacement of files.
 #include "platform/spread/sheet_file.h"
-#include "platform/spread/sheet_utf8.h"
+#include "platform/text/utf.h"
 
 #include <atomic>
 #include <cstdio>
@@ -17,7 +17,7 @@ namespace {
 
 std::wstring pathText(const std::filesystem::path& path) {
     std::wstring w;
-    if (!detail::fromUtf8(path.string(), w)) w = L"?";
+    if (!zrltext::fromUtf8Strict(path.string(), w)) w = L"?";
     return w;
 }
 

@@ -1,16 +1,16 @@
-// UTF-8 for the sheet files: wide text (UTF-32 on this platform) to bytes
-// and back, strictly (no overlong forms, no surrogates, nothing past U+10FFFF).
+// UTF-8 of the sheet files under the engine's former names; the engine
+// itself uses platform/text/utf.h. Kept for the callers outside the engine
+// that still name these.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "platform/text/utf.h"
 
 namespace spread::detail {
 
-// Characters that cannot be written (lone surrogates, values past U+10FFFF)
-// become U+FFFD.
-std::string toUtf8(std::wstring_view text);
+using zrltext::toUtf8;
 // False when `bytes` is not well-formed UTF-8.
-bool fromUtf8(std::string_view bytes, std::wstring& out);
+inline bool fromUtf8(std::string_view bytes, std::wstring& out) {
+    return zrltext::fromUtf8Strict(bytes, out);
+}
 
 } // namespace spread::detail

@@ -1,9 +1,9 @@
 // Bitmaps: pixels, drawing, and .bmp files.
 #include "platform/win/bitmap.h"
 
+#include "platform/text/utf.h"
 #include "platform/win/detail_codec.h"
 #include "platform/win/detail_files.h"
-#include "platform/win/detail_text.h"
 #include "platform/win/resources.h"
 
 #include <algorithm>
@@ -89,7 +89,7 @@ void Bitmap::line(Point from, Point to, Rgba color) {
 }
 
 std::optional<Bitmap> Bitmap::load(const std::wstring& path) {
-    auto bytes = detail::readFile(detail::toUtf8(path));
+    auto bytes = detail::readFile(zrltext::toUtf8(path));
     if (!bytes) return std::nullopt;
     return fromBytes(*bytes);
 }
@@ -124,7 +124,7 @@ std::vector<std::uint8_t> Bitmap::toBmpBytes() const {
 bool Bitmap::save(const std::wstring& path) const {
     const std::vector<std::uint8_t> bytes = toBmpBytes();
     if (bytes.empty()) return false;
-    return detail::writeFileAtomic(detail::toUtf8(path), bytes);
+    return detail::writeFileAtomic(zrltext::toUtf8(path), bytes);
 }
 
 } // namespace win

@@ -1,8 +1,9 @@
 // The clipboard, and wide text as clipboard bytes.
 #include "platform/win/clipboard.h"
 
+#include "platform/text/fold.h"
+#include "platform/text/utf.h"
 #include "platform/win/detail_state.h"
-#include "platform/win/detail_text.h"
 #include "platform/win/detail_wide.h"
 
 namespace win {
@@ -10,46 +11,13 @@ namespace win {
 namespace detail {
 
 std::vector<std::uint8_t> wideToBytes(const std::wstring& text) {
-    std::vector<std::uint8_t> out;
-    out.reserve(text.size() * 2);
-    auto put = [&out](std::uint32_t unit) {
-        out.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-        out.push_back(static_cast<std::uint8_t>((unit >> 8) & 0xFF));
-    };
-    for (wchar_t ch : text) {
-        auto cp = static_cast<std::uint32_t>(ch);
-        if (cp > 0x10FFFF) cp = 0xFFFD;
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            put(0xD800 + (cp >> 10));
-            put(0xDC00 + (cp & 0x3FF));
-        } else {
-            put(cp);
-        }
-    }
-    return out;
+    const std::string bytes = zrltext::toUtf16Bytes(text, true);
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
 std::wstring bytesToWide(const std::vector<std::uint8_t>& bytes) {
-    std::wstring out;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const std::uint32_t unit = bytes[i] | (static_cast<std::uint32_t>(bytes[i + 1]) << 8);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
-            const std::uint32_t low =
-                bytes[i + 2] | (static_cast<std::uint32_t>(bytes[i + 3]) << 8);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                out.push_back(
-                    static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00)));
-                i += 2;
-                continue;
-            }
-        }
-        if (unit >= 0xD800 && unit <= 0xDFFF)
-            out.push_back(static_cast<wchar_t>(0xFFFD));
-        else
-            out.push_back(static_cast<wchar_t>(unit));
-    }
-    return out;
+    return zrltext::fromUtf16Bytes(
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), true);
 }
 
 } // namespace detail
@@ -58,7 +26,7 @@ UINT registerClipboardFormat(const std::wstring& name) {
     if (name.empty()) return 0;
     auto& names = detail::state().clipboardFormats;
     for (size_t i = 0; i < names.size(); ++i)
-        if (detail::equalNoCase(names[i], name)) return static_cast<UINT>(0xC000 + i);
+        if (zrltext::equalNoCase(names[i], name)) return static_cast<UINT>(0xC000 + i);
     names.push_back(name);
     return static_cast<UINT>(0xC000 + names.size() - 1);
 }
@@ -83,7 +51,7 @@ std::optional<std::wstring> getClipboardText() {
     if (auto it = clip.find(CF_UNICODETEXT); it != clip.end())
         return detail::bytesToWide(it->second);
     if (auto it = clip.find(CF_TEXT); it != clip.end())
-        return detail::fromUtf8(std::string(it->second.begin(), it->second.end()));
+        return zrltext::fromUtf8(std::string(it->second.begin(), it->second.end()));
     return std::nullopt;
 }
 

@@ -1,6 +1,6 @@
 #include "platform/win/detail_state.h"
 
-#include "platform/win/detail_text.h"
+#include "platform/text/utf.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -18,12 +18,12 @@ void recordError(const std::wstring& where, std::exception_ptr error) {
     try {
         if (error) std::rethrow_exception(error);
     } catch (const std::exception& e) {
-        what = fromUtf8(e.what());
+        what = zrltext::fromUtf8(e.what());
     } catch (...) {
     }
     const std::wstring line = where + L": " + what;
     state().shown.errors.push_back(line);
-    std::fprintf(stderr, "%s\n", toUtf8(line).c_str());
+    std::fprintf(stderr, "%s\n", zrltext::toUtf8(line).c_str());
 }
 
 void killWindowTimers(WindowHandle window) {

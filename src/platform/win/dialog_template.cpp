@@ -1,19 +1,11 @@
 // Resource identifiers and the conversion of dialog units to pixels.
 #include "platform/win/dialog_template.h"
 
-#include <cwctype>
+#include "platform/text/fold.h"
 
 namespace win {
 
 namespace {
-
-bool equalNoCase(const std::wstring& a, const std::wstring& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i])))
-            return false;
-    return true;
-}
 
 // units * base / divisor rounded to the nearest integer, halves away from 0.
 int scale(int units, int base, int divisor) {
@@ -31,7 +23,7 @@ std::wstring ResourceId::text() const {
 bool operator==(const ResourceId& a, const ResourceId& b) {
     if (a.isNumber() != b.isNumber()) return false;
     if (a.isNumber()) return a.number() == b.number();
-    return equalNoCase(std::get<std::wstring>(a.value_), std::get<std::wstring>(b.value_));
+    return zrltext::equalNoCase(std::get<std::wstring>(a.value_), std::get<std::wstring>(b.value_));
 }
 
 int dialogUnitsToPixelsX(int units) {

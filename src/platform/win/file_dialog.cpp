@@ -1,9 +1,9 @@
 // File dialogs answered by the scripted user.
 #include "platform/win/file_dialog.h"
 
+#include "platform/text/utf.h"
 #include "platform/win/constants.h"
 #include "platform/win/detail_state.h"
-#include "platform/win/detail_text.h"
 #include "platform/win/message_box.h"
 
 #include <filesystem>
@@ -14,7 +14,7 @@ namespace {
 
 bool exists(const std::wstring& path) {
     std::error_code ec;
-    return std::filesystem::exists(std::filesystem::path(detail::toUtf8(path)), ec);
+    return std::filesystem::exists(std::filesystem::path(zrltext::toUtf8(path)), ec);
 }
 
 // Adds ".ext" to a file name without an extension.

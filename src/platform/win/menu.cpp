@@ -1,9 +1,9 @@
 // Popup menus chosen by the scripted user.
 #include "platform/win/menu.h"
 
+#include "platform/text/fold.h"
 #include "platform/win/constants.h"
 #include "platform/win/detail_state.h"
-#include "platform/win/detail_text.h"
 #include "platform/win/window.h"
 
 namespace win {
@@ -84,7 +84,7 @@ const MenuItem* Menu::findItemByText(const std::wstring& text) const {
         if (item.separator) continue;
         if (item.submenu) {
             if (const MenuItem* found = item.submenu->findItemByText(text)) return found;
-        } else if (detail::equalNoCase(plainText(item.text), wanted)) {
+        } else if (zrltext::equalNoCase(plainText(item.text), wanted)) {
             return &item;
         }
     }

@@ -5,8 +5,9 @@
 // "keys" (name -> key), both in the order created.
 #include "platform/win/registry.h"
 
+#include "platform/text/fold.h"
+#include "platform/text/utf.h"
 #include "platform/win/detail_files.h"
-#include "platform/win/detail_text.h"
 
 #include <array>
 #include <cstdlib>
@@ -26,7 +27,7 @@ struct Key {
 
     Key* sub(const std::wstring& n) {
         for (auto& k : keys)
-            if (detail::equalNoCase(k.name, n)) return &k;
+            if (zrltext::equalNoCase(k.name, n)) return &k;
         return nullptr;
     }
 };
@@ -50,7 +51,7 @@ Store& store() {
 
 std::string resolvePath() {
     const Store& s = store();
-    if (!s.overridePath.empty()) return detail::toUtf8(s.overridePath);
+    if (!s.overridePath.empty()) return zrltext::toUtf8(s.overridePath);
     if (const char* env = std::getenv("ZRLSS_REGISTRY"); env && *env) return env;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
         return std::string(xdg) + "/zrlss/registry.json";
@@ -62,10 +63,10 @@ std::string resolvePath() {
 Json toJson(const Key& key) {
     Json values = Json::object();
     for (const auto& [name, value] : key.values)
-        values[detail::toUtf8(name)] = detail::toUtf8(value);
+        values[zrltext::toUtf8(name)] = zrltext::toUtf8(value);
     Json keys = Json::object();
     for (const auto& k : key.keys)
-        keys[detail::toUtf8(k.name)] = toJson(k);
+        keys[zrltext::toUtf8(k.name)] = toJson(k);
     return Json{{"values", values}, {"keys", keys}};
 }
 
@@ -78,14 +79,14 @@ Key fromJson(const std::wstring& name, const Json& j) {
         if (!v->is_object()) throw std::runtime_error("\"values\" is not an object");
         for (auto it = v->begin(); it != v->end(); ++it) {
             if (!it.value().is_string()) throw std::runtime_error("a value is not a string");
-            key.values.emplace_back(detail::fromUtf8(it.key()),
-                                    detail::fromUtf8(it.value().get<std::string>()));
+            key.values.emplace_back(zrltext::fromUtf8(it.key()),
+                                    zrltext::fromUtf8(it.value().get<std::string>()));
         }
     }
     if (auto k = j.find("keys"); k != j.end()) {
         if (!k->is_object()) throw std::runtime_error("\"keys\" is not an object");
         for (auto it = k->begin(); it != k->end(); ++it)
-            key.keys.push_back(fromJson(detail::fromUtf8(it.key()), it.value()));
+            key.keys.push_back(fromJson(zrltext::fromUtf8(it.key()), it.value()));
     }
     return key;
 }
@@ -111,7 +112,7 @@ bool load() {
         return true;
     } catch (const std::exception& e) {
         s.unreadable = true;
-        s.error = detail::fromUtf8("registry file " + s.loadedPath + ": " + e.what());
+        s.error = zrltext::fromUtf8("registry file " + s.loadedPath + ": " + e.what());
         return false;
     }
 }
@@ -175,7 +176,7 @@ bool save() {
     std::string why;
     if (!detail::writeFileAtomic(s.loadedPath, std::vector<std::uint8_t>(text.begin(), text.end()),
                                  &why)) {
-        s.error = detail::fromUtf8(why);
+        s.error = zrltext::fromUtf8(why);
         return false;
     }
     s.error.clear();
@@ -213,7 +214,7 @@ bool regSetString(RegistryRoot root, const std::wstring& path, const std::wstrin
     return modify([&](std::array<Key, 3>& roots) {
         Key* key = makeKey(roots[static_cast<size_t>(root)], path);
         for (auto& [n, v] : key->values)
-            if (detail::equalNoCase(n, name)) {
+            if (zrltext::equalNoCase(n, name)) {
                 v = value;
                 return true;
             }
@@ -227,7 +228,7 @@ std::optional<std::wstring> regGetString(RegistryRoot root, const std::wstring& 
     const Key* key = findKey(root, path);
     if (!key) return std::nullopt;
     for (const auto& [n, v] : key->values)
-        if (detail::equalNoCase(n, name)) return v;
+        if (zrltext::equalNoCase(n, name)) return v;
     return std::nullopt;
 }
 
@@ -237,7 +238,7 @@ bool regDeleteValue(RegistryRoot root, const std::wstring& path, const std::wstr
         for (const auto& part : splitPath(path))
             if (!(key = key->sub(part))) return false;
         for (auto it = key->values.begin(); it != key->values.end(); ++it)
-            if (detail::equalNoCase(it->first, name)) {
+            if (zrltext::equalNoCase(it->first, name)) {
                 key->values.erase(it);
                 return true;
             }
@@ -253,7 +254,7 @@ bool regDeleteTree(RegistryRoot root, const std::wstring& path) {
         for (size_t i = 0; i + 1 < parts.size(); ++i)
             if (!(parent = parent->sub(parts[i]))) return false;
         for (auto it = parent->keys.begin(); it != parent->keys.end(); ++it)
-            if (detail::equalNoCase(it->name, parts.back())) {
+            if (zrltext::equalNoCase(it->name, parts.back())) {
                 parent->keys.erase(it);
                 return true;
             }
@@ -283,7 +284,7 @@ void setRegistryPath(const std::wstring& path) {
 }
 
 std::wstring registryPath() {
-    return detail::fromUtf8(resolvePath());
+    return zrltext::fromUtf8(resolvePath());
 }
 
 bool reloadRegistry() {

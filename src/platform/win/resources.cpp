@@ -1,8 +1,8 @@
 // Modules and their resources.
 #include "platform/win/resources.h"
 
+#include "platform/text/fold.h"
 #include "platform/win/bitmap.h"
-#include "platform/win/detail_text.h"
 
 #include <memory>
 
@@ -62,7 +62,7 @@ ModuleHandle registerModule(const std::wstring& name) {
 ModuleHandle findModule(const std::wstring& name) {
     auto& mods = resources().modules;
     for (size_t i = 0; i < mods.size(); ++i)
-        if (detail::equalNoCase(mods[i].name, name)) return static_cast<ModuleHandle>(i + 1);
+        if (zrltext::equalNoCase(mods[i].name, name)) return static_cast<ModuleHandle>(i + 1);
     return ModuleHandle::None;
 }
 

@@ -1,6 +1,6 @@
 #include "platform/win/string_list.h"
 
-#include "platform/win/detail_text.h"
+#include "platform/text/fold.h"
 
 namespace win {
 
@@ -8,7 +8,7 @@ int StringList::add(const std::wstring& text) {
     size_t pos = items_.size();
     if (sorted_) {
         pos = 0;
-        while (pos < items_.size() && detail::compareNoCase(items_[pos].text, text) <= 0)
+        while (pos < items_.size() && zrltext::compareNoCase(items_[pos].text, text) <= 0)
             ++pos;
     }
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(pos), Item{text, 0});
@@ -63,7 +63,7 @@ int StringList::search(int start, const std::wstring& what, bool exact) const {
     for (int k = 1; k <= n; ++k) {
         const int i = (start + k) % n;
         const std::wstring& t = items_[static_cast<size_t>(i)].text;
-        if (exact ? detail::equalNoCase(t, what) : detail::startsWithNoCase(t, what)) return i;
+        if (exact ? zrltext::equalNoCase(t, what) : zrltext::startsWithNoCase(t, what)) return i;
     }
     return -1;
 }
