@@ -2,6 +2,7 @@
 #include "platform/core/macro_langs.h"
 
 #include "platform/core/files.h"
+#include "platform/text/fold.h"
 #include "platform/core/rows_file.h"
 #include "platform/core/settings.h"
 
@@ -14,7 +15,7 @@ namespace {
 std::wstring folded(const Zrl_String& text) {
     std::wstring out = text.trimmed().str();
     for (wchar_t& c : out)
-        c = Zrl_String::foldCase(c);
+        c = zrltext::foldCase(c);
     return out;
 }
 

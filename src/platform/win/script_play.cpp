@@ -5,7 +5,6 @@
 
 #include "platform/win/controls.h"
 #include "platform/win/detail_state.h"
-#include "platform/win/detail_text.h"
 #include "platform/win/dialog.h"
 #include "platform/win/script_controls.h"
 #include "platform/win/timers.h"

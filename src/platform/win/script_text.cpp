@@ -3,7 +3,7 @@
 #include "platform/win/script_text.h"
 
 #include "platform/win/constants.h"
-#include "platform/win/detail_text.h"
+#include "platform/text/utf.h"
 
 #include <cstdint>
 #include <optional>
@@ -143,7 +143,7 @@ std::optional<int> buttonName(const Token& t) {
 int controlId(const Token& t) {
     if (auto n = wholeNumber(t, 0, 65535)) return static_cast<int>(*n);
     if (auto n = buttonName(t)) return *n;
-    throw ParseError{"bad ID " + quoteScriptText(detail::fromUtf8(t.text)) +
+    throw ParseError{"bad ID " + quoteScriptText(zrltext::fromUtf8(t.text)) +
                      " (a number from 0 to 65535, or OK, CANCEL, YES, NO, ...)"};
 }
 
@@ -159,18 +159,18 @@ int keyCode(const Token& t) {
         if (word.size() == 1 && ((word[0] >= 'a' && word[0] <= 'z') || isDigit(word[0])))
             return word[0] >= 'a' ? word[0] - 'a' + 'A' : word[0];
     }
-    throw ParseError{"unknown key " + quoteScriptText(detail::fromUtf8(t.text))};
+    throw ParseError{"unknown key " + quoteScriptText(zrltext::fromUtf8(t.text))};
 }
 
 int number(const Token& t, long long min, long long max, const char* what) {
     if (auto n = wholeNumber(t, min, max)) return static_cast<int>(*n);
-    throw ParseError{std::string("bad ") + what + " " + quoteScriptText(detail::fromUtf8(t.text)) +
+    throw ParseError{std::string("bad ") + what + " " + quoteScriptText(zrltext::fromUtf8(t.text)) +
                      " (a whole number from " + std::to_string(min) + " to " + std::to_string(max) +
                      ")"};
 }
 
 std::wstring text(const Token& t) {
-    return detail::fromUtf8(t.text);
+    return zrltext::fromUtf8(t.text);
 }
 
 bool isWord(const Token& t, const char* word) {
@@ -367,7 +367,7 @@ bool allowedAtTop(ScriptVerb v) {
 
 std::string quoteScriptText(const std::wstring& text) {
     std::string out = "\"";
-    for (char c : detail::toUtf8(text)) {
+    for (char c : zrltext::toUtf8(text)) {
         if (c == '"' || c == '\\')
             out += {'\\', c};
         else if (c == '\n')
