@@ -156,25 +156,5 @@ TEST_F(GridScript, ClicksSelectionsAndTheContextMenu) {
               (std::vector<std::wstring>{L"Copy", L"Insert row"}));
 }
 
-TEST_F(GridScript, FailedChecksAndMissingCells) {
-    const struct {
-        std::string body;
-        int status;
-        const char* message;
-    } rows[] = {
-        {" expect-cell 1000 1 2 \"Beam\"\n", win::ScriptFailed,
-         "line 2: expect-cell 1000: cell 1 2 held \"beam\", expected \"Beam\""},
-        {" cell 1000 4 1 x\n", win::ScriptBad, "line 2: cell 1000: the grid has no such cell"},
-        {" select 1000 1 1 3 5\n", win::ScriptBad,
-         "line 2: select 1000: the grid has no such cell"},
-    };
-    for (const auto& row : rows) {
-        win::script().reset();
-        const Played run = play(row.body);
-        EXPECT_EQ(run.result.status, row.status) << row.body;
-        EXPECT_EQ(run.result.message, row.message);
-    }
-}
-
 } // namespace
 } // namespace gridtest
