@@ -110,6 +110,7 @@ public:
     bool setActiveCell(int col, int row) { return sheet_.setActiveCell(col, row); }
     bool getSelectBlock(spread::CellRange& out) const { return sheet_.selectBlock(out); }
     bool setSelectBlock(const spread::CellRange& block) { return sheet_.setSelectBlock(block); }
+    void clearSelectBlock() { sheet_.clearSelectBlock(); }
     bool getEditMode() const { return sheet_.editMode(); }
     void setEditMode(bool on) { sheet_.setEditMode(on); }
     bool getSel(int& start, int& end) const { return sheet_.editSelection(start, end); }

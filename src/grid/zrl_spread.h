@@ -38,6 +38,21 @@
 // entry comes back through onCommand as one of the command identifiers of
 // dynMenu by position; separators take no position.
 //
+// Cell edits (editCell, the user typing into a cell and leaving it): the
+// grid refuses locked cells and cells that take no typing (static text,
+// buttons, pictures, check boxes; a drop-down list takes only its items).
+// Then it asks its dialog with WM_NOTIFY kNotifyEditEnding, a CellEditNotify
+// naming the cell and the text: an answer other than 0 refuses the text and
+// the cell keeps what it held. An accepted text is written as data (a number
+// cell refuses text that is no number in its range), the sheet is marked
+// changed, and the dialog receives WM_COMMAND kNotifyEdited with the cell as
+// the sending cell.
+//
+// Action scripts play the grid through win::ScriptGrid
+// (zrl_spread_script.cpp): `cell` is editCell, `select` of one cell a
+// click on it and of a block a drag over it, `rightclick` and `dblclick`
+// the mouse on the cell, `expect-cell` its shown (data) text.
+//
 // Keys (pressed while the grid or one of its cells has the input): F3 find
 // next and F5 replace in the find-and-replace dialog (opened at need); F8
 // switches EditingStaysOn while allowed and goes on to the grid.
@@ -50,6 +65,7 @@
 #include "platform/core/zrl_stringarray.h"
 #include "platform/host/acarray.h"
 #include "platform/win/bitmap.h"
+#include "platform/win/script_controls.h"
 
 #include <memory>
 #include <optional>
@@ -60,7 +76,7 @@ namespace win {
 class Dialog;
 }
 
-class Zrl_Spread : public TSpread {
+class Zrl_Spread : public TSpread, public win::ScriptGrid {
 public:
     // Window class of every grid; the focus test (gridHasFocus) recognises it.
     static constexpr const wchar_t* kClassName = L"SPR32Grid";
@@ -82,6 +98,19 @@ public:
 
     static constexpr int kNotifyClick = 59;
     static constexpr int kNotifyDblClick = 60;
+    // A cell edit about to be written (WM_NOTIFY, refusable) and written
+    // (WM_COMMAND); see "Cell edits" above.
+    static constexpr win::UINT kNotifyEditEnding = 61;
+    static constexpr int kNotifyEdited = 62;
+    struct CellEditNotify {
+        win::NotifyHeader hdr;
+        int col = 0;
+        int row = 0;
+        Zrl_String text;
+    };
+    // The edit that a kNotifyEditEnding notification carries; null for any
+    // other notification.
+    static const CellEditNotify* editNotify(const win::NotifyHeader& hdr);
     // Private message of the grid that is answered with 0 and goes no further.
     static constexpr win::UINT kMsgSwallowed = 0x517;
 
@@ -314,6 +343,19 @@ public:
     bool clickCell(int col, int row, bool doubleClick = false);
     // Right click at a point of the grid's client area (opens the context menu).
     void rightClick(win::Point client);
+    // The user types `text` into the cell and leaves it (see "Cell edits").
+    // False when the grid or its dialog refused it.
+    bool editCell(int col, int row, const Zrl_String& text);
+    // The centre of a cell in client coordinates (the sheet unscrolled).
+    win::Point cellCenter(int col, int row) const;
+
+    // --- action scripts (win::ScriptGrid) ---------------------------------------
+    bool scriptHasCell(int col, int row) const override;
+    std::wstring scriptCellText(int col, int row) const override;
+    bool scriptCellEdit(int col, int row, const std::wstring& text) override;
+    bool scriptSelect(int col, int row, int col2, int row2) override;
+    bool scriptRightClick(int col, int row) override;
+    bool scriptDoubleClick(int col, int row) override;
 
     win::LRESULT windowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
     bool preTranslateMessage(const win::Message& msg) override;

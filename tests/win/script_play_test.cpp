@@ -45,6 +45,7 @@ class InnerDialog : public win::Dialog {
 public:
     explicit InnerDialog(win::Window* parent) : Dialog(L"IDD_INNER", parent) {}
     std::wstring name;
+    std::wstring scriptName() const override { return L"inner"; }
 
 protected:
     void onOK() override {
@@ -272,6 +273,35 @@ TEST_F(ScriptPlayTest, GridActionsGoThroughTheGridInterface) {
         out = play(std::string("dialog next\n") + row.line + "\nend\n");
         EXPECT_EQ(out.result.status, row.status) << row.line;
         EXPECT_NE(out.result.message.find(row.message), std::string::npos) << out.result.message;
+    }
+}
+
+TEST_F(ScriptPlayTest, DialogsAddressedByScriptName) {
+    const struct {
+        const char* outer;
+        const char* inner;
+        int status;
+        const char* message;
+    } rows[] = {
+        {"next", "inner", win::ScriptOk, ""},
+        {"next", "INNER", win::ScriptOk, ""},
+        {"next", "other", win::ScriptFailed,
+         "line 3: dialog: the dialog shown is \"Inner\" (named inner), expected the dialog "
+         "named other"},
+        {"sample", "inner", win::ScriptFailed,
+         "line 1: dialog: the dialog shown is \"Sample\" (no script name), expected the dialog "
+         "named sample"},
+    };
+    for (const auto& row : rows) {
+        win::script().reset();
+        const Outcome out = play(std::string("dialog ") + row.outer + "\n click 1012\n dialog " +
+                                 row.inner + "\n  type 1001 named\n  click OK\n end\n" +
+                                 " expect 1001 named\n click OK\nend\n");
+        EXPECT_EQ(out.result.status, row.status) << row.inner;
+        EXPECT_EQ(out.result.message, row.message);
+        if (row.status == win::ScriptOk) {
+            EXPECT_EQ(out.code, win::IDOK);
+        }
     }
 }
 

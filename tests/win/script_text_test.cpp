@@ -80,6 +80,28 @@ TEST(ScriptText, FormsChosenByTheirArguments) {
     EXPECT_FALSE(inBlock(R"(file "cancel")").cancel);
 }
 
+TEST(ScriptText, DialogBlocksByCaptionNameOrNext) {
+    struct Row {
+        const char* line;
+        bool anyCaption, byName;
+        const wchar_t* text;
+    };
+    const Row rows[] = {
+        {"dialog \"Prompt\"", false, false, L"Prompt"},
+        {"dialog prompt", false, true, L"prompt"},
+        {"dialog NEXT", true, false, L""},
+        {"dialog \"next\"", false, false, L"next"},
+    };
+    for (const Row& row : rows) {
+        const auto script = parsed(std::string(row.line) + "\nend\n");
+        ASSERT_EQ(script.actions.size(), 1u) << row.line;
+        const auto& a = script.actions[0];
+        EXPECT_EQ(a.anyCaption, row.anyCaption) << row.line;
+        EXPECT_EQ(a.byName, row.byName) << row.line;
+        EXPECT_EQ(a.text, row.text) << row.line;
+    }
+}
+
 TEST(ScriptText, BlocksNestAndKeepTheirLines) {
     const auto script = parsed("# a comment\n"
                                "answer YES\n"

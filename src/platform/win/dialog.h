@@ -92,6 +92,11 @@ public:
     // The code endDialog received (0 before).
     intptr_t endCode() const { return endCode_; }
 
+    // The name an action script gives this dialog (`dialog NAME`), for
+    // dialogs whose caption the caller chooses; empty for the others, which
+    // scripts address by their caption.
+    virtual std::wstring scriptName() const { return {}; }
+
     // --- Controls by id ---------------------------------------------------
     Window* item(int id) const { return child(id); }
     Button* button(int id) const;

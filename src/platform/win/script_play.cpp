@@ -164,7 +164,16 @@ private:
         if (level.next == actions.size()) return; // not scripted: Cancel
         const ScriptAction& block = actions[level.next++];
         played_.insert(&block);
-        if (!block.anyCaption && dlg.text() != block.text) {
+        if (block.byName && !detail::equalNoCase(dlg.scriptName(), block.text)) {
+            const std::wstring name = dlg.scriptName();
+            fail(ScriptFailed, &block,
+                 "the dialog shown is " + quoteScriptText(dlg.text()) +
+                     (name.empty() ? std::string(" (no script name)")
+                                   : " (named " + detail::toUtf8(name) + ")") +
+                     ", expected the dialog named " + detail::toUtf8(block.text));
+            return;
+        }
+        if (!block.anyCaption && !block.byName && dlg.text() != block.text) {
             fail(ScriptFailed, &block,
                  "the dialog shown is " + quoteScriptText(dlg.text()) + ", expected " +
                      quoteScriptText(block.text));

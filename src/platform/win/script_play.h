@@ -17,8 +17,9 @@
 //     no block left at its level is not scripted: it ends with Cancel. A
 //     dialog opened from another dialog's initialisation, before that
 //     dialog's block starts, is not scripted either.
-//  4. A block checks the dialog's caption (unless `dialog next`) and plays
-//     its actions in order. Answers inside a block are queued when they are
+//  4. A block checks the dialog's caption (`dialog "CAPTION"`) or its script
+//     name (`dialog NAME`, Dialog::scriptName, compared without case; nothing
+//     is checked for `dialog next`) and plays its actions in order. Answers inside a block are queued when they are
 //     reached, so they answer the boxes opened by the actions after them.
 //     A block that ends while its dialog still runs leaves the dialog to
 //     end with Cancel, as an unscripted one would.

@@ -239,7 +239,10 @@ ScriptAction parseAction(const std::vector<Token>& t) {
     switch (a.verb) {
     case ScriptVerb::Dialog:
         argCount(t, 1, 1);
+        // A quoted text is a caption; an unquoted word other than `next`
+        // is the script name of a dialog whose caption varies.
         a.anyCaption = isWord(t[1], "next");
+        a.byName = !t[1].quoted && !a.anyCaption;
         if (!a.anyCaption) a.text = text(t[1]);
         break;
     case ScriptVerb::Type:

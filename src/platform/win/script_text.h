@@ -9,6 +9,8 @@
 // (an index, as in `choose 1002 #3`). Action words ignore case.
 //
 //   dialog "CAPTION" | dialog next   the next modal dialog (its caption checked)
+//   dialog NAME                      the next modal dialog, which must be the
+//                                    one with that script name (Dialog::scriptName)
 //     ...                            plays the actions up to the matching
 //   end                              `end`; blocks nest (see script_play.h)
 //   type ID TEXT                     types into an edit or editable combo box
@@ -115,6 +117,7 @@ struct ScriptAction {
     bool block = false;                       // select: a block of cells (col2, row2 given)
     int number = 0;                  // answer: the ID; key: the key code; wait: milliseconds
     bool anyCaption = false;         // dialog next
+    bool byName = false;             // dialog NAME: `text` is the script name
     bool byText = false;             // menu by item text
     bool cancel = false;             // file cancel, menu dismiss
     std::wstring text;               // caption, typed text, item, expected text
