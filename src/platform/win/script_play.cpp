@@ -4,6 +4,7 @@
 #include "platform/win/script_play.h"
 
 #include "platform/win/controls.h"
+#include "platform/text/utf.h"
 #include "platform/win/detail_state.h"
 #include "platform/win/dialog.h"
 #include "platform/win/script_controls.h"
@@ -169,8 +170,8 @@ private:
             fail(ScriptFailed, &block,
                  "the dialog shown is " + quoteScriptText(dlg.text()) +
                      (name.empty() ? std::string(" (no script name)")
-                                   : " (named " + detail::toUtf8(name) + ")") +
-                     ", expected the dialog named " + detail::toUtf8(block.text));
+                                   : " (named " + zrltext::toUtf8(name) + ")") +
+                     ", expected the dialog named " + zrltext::toUtf8(block.text));
             return;
         }
         if (!block.anyCaption && !block.byName && dlg.text() != block.text) {
