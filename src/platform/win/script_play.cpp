@@ -4,6 +4,7 @@
 #include "platform/win/script_play.h"
 
 #include "platform/win/controls.h"
+#include "platform/text/fold.h"
 #include "platform/text/utf.h"
 #include "platform/win/detail_state.h"
 #include "platform/win/dialog.h"
@@ -165,7 +166,7 @@ private:
         if (level.next == actions.size()) return; // not scripted: Cancel
         const ScriptAction& block = actions[level.next++];
         played_.insert(&block);
-        if (block.byName && !detail::equalNoCase(dlg.scriptName(), block.text)) {
+        if (block.byName && !zrltext::equalNoCase(dlg.scriptName(), block.text)) {
             const std::wstring name = dlg.scriptName();
             fail(ScriptFailed, &block,
                  "the dialog shown is " + quoteScriptText(dlg.text()) +
