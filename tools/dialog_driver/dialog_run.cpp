@@ -2,8 +2,11 @@
 #include "dialog_run.h"
 
 #include "platform/core/zrl_string.h"
+#include "platform/host/command_line.h"
 #include "platform/win/script.h"
 #include "platform/win/script_play.h"
+
+#include <algorithm>
 
 namespace dialogs {
 
@@ -30,8 +33,10 @@ json texts(const std::vector<std::wstring>& list) {
 }
 
 // What the dialogs showed, kind by kind: dialogs opened, message boxes with
-// their answers, file dialogs, menus, then the notes and errors of the run.
-json shownJson(const win::Shown& shown, const std::vector<std::string>& notes) {
+// their answers, file dialogs, menus, the lines printed on the host's command
+// line, then the notes and errors of the run.
+json shownJson(const win::Shown& shown, const std::wstring& printed,
+               const std::vector<std::string>& notes) {
     json list = json::array();
     for (const std::wstring& caption : shown.dialogs)
         list.push_back({{"dialog", utf8(caption)}});
@@ -45,6 +50,12 @@ json shownJson(const win::Shown& shown, const std::vector<std::string>& notes) {
     for (const win::MenuRecord& menu : shown.menus) {
         json chosen = menu.chosen == 0 ? json("dismiss") : json(menu.chosen);
         list.push_back({{"menu", texts(menu.items)}, {"chosen", chosen}});
+    }
+    size_t start = 0;
+    while (start < printed.size()) {
+        const size_t end = std::min(printed.find(L'\n', start), printed.size());
+        if (end > start) list.push_back({{"printed", utf8(printed.substr(start, end - start))}});
+        start = end + 1;
     }
     for (const std::string& note : notes)
         list.push_back({{"note", note}});
@@ -78,8 +89,10 @@ DialogRun runDialog(const DialogRequest& request) {
 
     win::script().reset();
     DialogRun run;
+    // What the dialogs print goes to the shown list, not to the caller's output.
+    host::PrintCapture printed;
     const win::ScriptResult r = win::playScript(parsed, [&] { run.result = session->start(); });
-    run.shown = shownJson(win::script().shown(), r.notes);
+    run.shown = shownJson(win::script().shown(), printed.text(), r.notes);
     if (!r.ok()) {
         run.status = r.status;
         run.message = r.message;
