@@ -64,10 +64,11 @@ json shownJson(const win::Shown& shown, const std::wstring& printed,
     return list;
 }
 
-DialogRun refused(int status, std::string message) {
+DialogRun refused(int status, std::string message, int line = 0) {
     DialogRun run;
     run.status = status;
     run.message = std::move(message);
+    run.line = line;
     return run;
 }
 
@@ -80,7 +81,7 @@ DialogRun runDialog(const DialogRequest& request) {
     win::ParsedScript parsed;
     if (request.script) {
         const win::ScriptResult r = win::parseScript(*request.script, parsed);
-        if (!r.ok()) return refused(r.status, r.message);
+        if (!r.ok()) return refused(r.status, r.message, r.line);
     }
     std::unique_ptr<DialogSession> session = entry->session();
     std::string error;
@@ -96,6 +97,7 @@ DialogRun runDialog(const DialogRequest& request) {
     if (!r.ok()) {
         run.status = r.status;
         run.message = r.message;
+        run.line = r.line;
         run.result = nullptr;
         return run;
     }
