@@ -96,6 +96,29 @@ TEST_F(CmdDialog, SuccessPrintsResultAndRecordOrWritesOut) {
         << r.out;
 }
 
+// Every sample of examples/dialogs runs to its end from its own folder; a
+// script line "# options: ..." gives the options it needs besides the two
+// files.
+TEST_F(CmdDialog, EverySampleRunsToItsEnd) {
+    const fs::path samples = fs::path(ZRLSS_EXAMPLE_LIBRARY).parent_path() / "dialogs";
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(samples)) {
+        if (entry.path().extension() != ".txt") continue;
+        const std::string stem = entry.path().stem().string();
+        const std::string script = readAll(entry.path());
+        std::string options;
+        if (const size_t at = script.find("# options: "); at != std::string::npos)
+            options = script.substr(at + 11, script.find('\n', at) - at - 11);
+        const std::string args = "dialog " + stem.substr(0, stem.find('@')) + " --in '" + stem +
+                                 ".json' --script '" + stem + ".txt' " + options;
+        const auto r = testsupport::runZrlss(args, "cd '" + samples.string() + "' && " ZRLSS_BIN_DIR,
+                                             (dir / "err.txt").string());
+        EXPECT_EQ(r.status, 0) << args << ": " << error();
+        ++count;
+    }
+    EXPECT_GE(count, 5);
+}
+
 TEST_F(CmdDialog, ListNamesEveryDialogWithItsStarter) {
     const auto r = run("--list");
     ASSERT_EQ(r.status, 0) << error();
