@@ -5,12 +5,16 @@
 
 #include "grid/zrl_spread.h"
 #include "platform/core/record_json.h"
+#include "platform/spread/formula.h"
 #include "sheettools/sheet_options.h"
 
 namespace dialogs {
 namespace {
 
 using nlohmann::json;
+
+// Header row height and header column width, in pixels.
+constexpr int kMaxHeaderPixels = 10000;
 
 // {"columns", "rows", "headerHeight", "headerWidth", "columnCaptions",
 // "rowCaptions"}: read from the sheet, then the fields given.
@@ -52,7 +56,7 @@ public:
     bool setUp(const DialogOptions& options, std::string& error) override {
         return openSheet(grid_, options, error);
     }
-    bool readFields(const json& root, RecordReader& r, std::string&) override {
+    bool readFields(const json&, RecordReader& r, std::string&) override {
         SheetSize size;
         size.readFrom(grid_);
         if (!r.object({"columns", "rows", "headerHeight", "headerWidth", "columnCaptions",
@@ -63,10 +67,18 @@ public:
             !r.texts("columnCaptions", size.columnCaptions) ||
             !r.texts("rowCaptions", size.rowCaptions))
             return false;
-        for (const char* field : {"columns", "rows", "headerHeight", "headerWidth"}) {
-            const auto it = root.find(field);
-            if (it != root.end() && it->get<int>() < 0) return r.refuse("below 0", field);
-        }
+        // The sheet takes no size beyond the engine's; a count it refused
+        // would come back as 0 without a word.
+        const struct {
+            const char* field;
+            int value, most;
+        } limits[] = {{"columns", size.columns, spread::kMaxSheetCols},
+                      {"rows", size.rows, spread::kMaxSheetRows},
+                      {"headerHeight", size.headerHeight, kMaxHeaderPixels},
+                      {"headerWidth", size.headerWidth, kMaxHeaderPixels}};
+        for (const auto& l : limits)
+            if (l.value < 0 || l.value > l.most)
+                return r.refuse("expected 0 to " + std::to_string(l.most), l.field);
         size.applyTo(grid_);
         return true;
     }
