@@ -60,9 +60,11 @@ TEST_F(CmdDialog, FailuresLeaveOutUntouched) {
         {"genvars --in " + path("bad.json"), 1, "zrlss dialog: drawing[0].name: expected a text\n"},
         {"genvars --in " + path("broken.json"), 1, ""},
         {"genvars --in " + path("missing.json"), 1, ""},
-        {"genvars --script " + path("bad.txt"), 2, "zrlss dialog: line 2: unknown action \"press\"\n"},
+        {"genvars --script " + path("bad.txt"), 2,
+         "zrlss dialog: line 2: unknown action \"press\"\n"},
         {"genvars --script " + path("check.txt"), 3, ""},
-        {"genvars --sheet " + path("good.json"), 1, "zrlss dialog: --sheet: this dialog works on no sheet\n"},
+        {"genvars --sheet " + path("good.json"), 1,
+         "zrlss dialog: --sheet: this dialog works on no sheet\n"},
     };
     for (const auto& c : cases) {
         writeFile(dir / "out.json", "untouched");
@@ -111,8 +113,8 @@ TEST_F(CmdDialog, EverySampleRunsToItsEnd) {
             options = script.substr(at + 11, script.find('\n', at) - at - 11);
         const std::string args = "dialog " + stem.substr(0, stem.find('@')) + " --in '" + stem +
                                  ".json' --script '" + stem + ".txt' " + options;
-        const auto r = testsupport::runZrlss(args, "cd '" + samples.string() + "' && " ZRLSS_BIN_DIR,
-                                             (dir / "err.txt").string());
+        const auto r = testsupport::runZrlss(
+            args, "cd '" + samples.string() + "' && " ZRLSS_BIN_DIR, (dir / "err.txt").string());
         EXPECT_EQ(r.status, 0) << args << ": " << error();
         ++count;
     }
@@ -122,8 +124,9 @@ TEST_F(CmdDialog, EverySampleRunsToItsEnd) {
 TEST_F(CmdDialog, ListNamesEveryDialogWithItsStarter) {
     const auto r = run("--list");
     ASSERT_EQ(r.status, 0) << error();
-    for (const char* line : {"genvars            StartDlgGenVars: ", "formulas           ReadSSFile: ",
-                             "sheet-size ", "find-replace ", "formulas-evaluate "})
+    for (const char* line :
+         {"genvars            StartDlgGenVars: ", "formulas           ReadSSFile: ", "sheet-size ",
+          "find-replace ", "formulas-evaluate "})
         EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
 }
 

@@ -28,9 +28,9 @@ struct DialogCase {
     int scriptLine = 0; // file line of the script's first line
     bool fails = false;
     int status = 0;
-    std::string result;  // expect: the result's JSON; fails: the message
-    std::string expect;  // expect: the record's JSON
-    int expectLine = 0;  // file line of the expect or fails section
+    std::string result; // expect: the result's JSON; fails: the message
+    std::string expect; // expect: the record's JSON
+    int expectLine = 0; // file line of the expect or fails section
     bool needsGridScript = false;
 };
 

@@ -16,8 +16,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using nlohmann::json;
 using dialogtest::DialogCase;
+using nlohmann::json;
 
 const fs::path kDataDir = fs::path(ZRLSS_TEST_DATA) / "dialogs";
 
@@ -57,9 +57,9 @@ TEST_P(DialogCases, RunsAsWritten) {
     if (!c.sheet.empty()) request.options.sheet = (kDataDir / c.sheet).string();
     const dialogs::DialogRun run = dialogs::runDialog(request);
 
-    const std::string where = GetParam() + ":" +
-                              std::to_string(run.line > 0 ? c.scriptLine + run.line - 1
-                                                          : c.expectLine);
+    const std::string where =
+        GetParam() + ":" +
+        std::to_string(run.line > 0 ? c.scriptLine + run.line - 1 : c.expectLine);
     if (c.fails) {
         EXPECT_EQ(run.status, c.status) << where << ": " << run.message;
         EXPECT_EQ(run.message, c.result) << where;
@@ -80,7 +80,9 @@ INSTANTIATE_TEST_SUITE_P(Files, DialogCases, ::testing::ValuesIn(caseFiles()),
                              std::string name = fs::path(info.param).stem().string();
                              std::replace_if(
                                  name.begin(), name.end(),
-                                 [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); },
+                                 [](char ch) {
+                                     return !std::isalnum(static_cast<unsigned char>(ch));
+                                 },
                                  '_');
                              return name;
                          });

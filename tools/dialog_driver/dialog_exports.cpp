@@ -37,9 +37,9 @@ int handle(const char* requestJson, json& reply) {
     }
     dialogs::DialogRequest r;
     std::optional<std::string> name, sheet, base;
-    if (!optionalText(request, "name", name) || !name || !optionalText(request, "record", r.record) ||
-        !optionalText(request, "script", r.script) || !optionalText(request, "sheet", sheet) ||
-        !optionalText(request, "base", base)) {
+    if (!optionalText(request, "name", name) || !name ||
+        !optionalText(request, "record", r.record) || !optionalText(request, "script", r.script) ||
+        !optionalText(request, "sheet", sheet) || !optionalText(request, "base", base)) {
         reply = {{"status", 1}, {"message", "the request's fields are not texts"}};
         return 1;
     }
@@ -47,15 +47,18 @@ int handle(const char* requestJson, json& reply) {
     r.options.sheet = sheet.value_or("");
     r.options.baseDir = base.value_or("");
     const dialogs::DialogRun run = dialogs::runDialog(r);
-    reply = {{"status", run.status}, {"message", run.message}, {"result", run.result},
-             {"record", run.record}, {"shown", run.shown}};
+    reply = {{"status", run.status},
+             {"message", run.message},
+             {"result", run.result},
+             {"record", run.record},
+             {"shown", run.shown}};
     return run.status;
 }
 
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) int zrlssRunDialog(const char* requestJson,
-                                                                    char** replyJson) {
+                                                                     char** replyJson) {
     json reply;
     int status = 1;
     try {

@@ -2,12 +2,11 @@
 // --sheet (or the record's rows). The module shows it modeless beside the
 // grid; here it runs modally so that a script plays it as a dialog block.
 #include "dialog_registry.h"
-#include "sheet_record.h"
-
 #include "frame/library_instance.h"
 #include "grid/dlg_find_replace.h"
 #include "grid/zrl_spread.h"
 #include "platform/core/record_json.h"
+#include "sheet_record.h"
 
 namespace dialogs {
 namespace {

@@ -3,10 +3,9 @@
 // open on a sheet after evaluating one cell, as EvaluateSS opens it, but on
 // the record's file and cell.
 #include "dialog_registry.h"
-#include "sheet_record.h"
-
 #include "frame/library_instance.h"
 #include "platform/core/record_json.h"
+#include "sheet_record.h"
 #include "sheettools/formula_dlg.h"
 #include "sheettools/read_ss_file.h"
 

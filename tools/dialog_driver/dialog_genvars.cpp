@@ -1,6 +1,5 @@
 // genvars: the general variables dialog through its exported starter.
 #include "dialog_registry.h"
-
 #include "platform/core/record_auto_standards.h"
 #include "standards/dlg_gen_vars.h"
 

@@ -19,10 +19,9 @@ std::vector<DialogEntry>& entries() {
 
 DialogRegistrar::DialogRegistrar(DialogEntry entry) {
     auto& list = entries();
-    const auto at = std::lower_bound(list.begin(), list.end(), entry.name,
-                                     [](const DialogEntry& e, const std::string& name) {
-                                         return e.name < name;
-                                     });
+    const auto at = std::lower_bound(
+        list.begin(), list.end(), entry.name,
+        [](const DialogEntry& e, const std::string& name) { return e.name < name; });
     list.insert(at, std::move(entry));
 }
 

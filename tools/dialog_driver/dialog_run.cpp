@@ -20,7 +20,8 @@ std::string utf8(const std::wstring& text) {
 
 // A message box answer by the name a script gives it.
 json answerName(int answer) {
-    static const char* const names[] = {"", "OK", "CANCEL", "ABORT", "RETRY", "IGNORE", "YES", "NO"};
+    static const char* const names[] = {"",      "OK",     "CANCEL", "ABORT",
+                                        "RETRY", "IGNORE", "YES",    "NO"};
     if (answer > 0 && answer < static_cast<int>(std::size(names))) return names[answer];
     return answer;
 }
@@ -41,8 +42,9 @@ json shownJson(const win::Shown& shown, const std::wstring& printed,
     for (const std::wstring& caption : shown.dialogs)
         list.push_back({{"dialog", utf8(caption)}});
     for (const win::MessageBoxRecord& box : shown.messageBoxes)
-        list.push_back(
-            {{"box", utf8(box.text)}, {"caption", utf8(box.caption)}, {"answer", answerName(box.answer)}});
+        list.push_back({{"box", utf8(box.text)},
+                        {"caption", utf8(box.caption)},
+                        {"answer", answerName(box.answer)}});
     for (const win::FileDialogRecord& file : shown.fileDialogs) {
         json answer = file.paths.empty() ? json("cancel") : texts(file.paths);
         list.push_back({{"file", utf8(file.title)}, {"save", file.save}, {"answer", answer}});

@@ -25,9 +25,9 @@ struct DialogRequest {
 struct DialogRun {
     int status = 0;
     std::string message;
-    int line = 0;           // the script line concerned, 0 when none
-    nlohmann::json result;  // the starter's result
-    nlohmann::json record;  // the record after the run (status 0 only)
+    int line = 0;                                   // the script line concerned, 0 when none
+    nlohmann::json result;                          // the starter's result
+    nlohmann::json record;                          // the record after the run (status 0 only)
     nlohmann::json shown = nlohmann::json::array(); // what the dialogs showed, and the notes
 };
 

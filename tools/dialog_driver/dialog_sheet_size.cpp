@@ -1,11 +1,10 @@
 // sheet-size: the sheet size and captions dialog on a sheet (the sheet of
 // --sheet, else an empty one), applied to the sheet on OK.
 #include "dialog_registry.h"
-#include "sheet_record.h"
-
 #include "grid/zrl_spread.h"
 #include "platform/core/record_json.h"
 #include "platform/spread/formula.h"
+#include "sheet_record.h"
 #include "sheettools/sheet_options.h"
 
 namespace dialogs {

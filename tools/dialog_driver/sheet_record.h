@@ -18,7 +18,8 @@ using TextRows = std::vector<Zrl_StringArray>;
 // The field `field` of `root` as a list of lists of texts (absent: `rows`
 // unchanged); false with the path of the refused value ("rows[1][2]: expected
 // a text").
-bool readTextRows(const nlohmann::json& root, const char* field, TextRows& rows, std::string& error);
+bool readTextRows(const nlohmann::json& root, const char* field, TextRows& rows,
+                  std::string& error);
 nlohmann::json textRowsJson(const TextRows& rows);
 
 // The value texts of the grid's cells from (1, 1) to its last column and row.

@@ -74,8 +74,9 @@ int listDialogs() {
         width = std::max(width, d["name"].get<std::string>().size());
     for (const json& d : reply["dialogs"]) {
         const std::string name = d["name"];
-        std::cout << name << std::string(width + 2 - name.size(), ' ') << d["starter"].get<std::string>()
-                  << ": " << d["description"].get<std::string>() << "\n";
+        std::cout << name << std::string(width + 2 - name.size(), ' ')
+                  << d["starter"].get<std::string>() << ": " << d["description"].get<std::string>()
+                  << "\n";
     }
     return 0;
 }
@@ -102,12 +103,13 @@ int runDialog(const DialogArgs& args) {
         std::cerr << "zrlss dialog: " << reply.value("message", "failed") << "\n";
         return status;
     }
-    const std::string record = reply["record"].dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+    const std::string record =
+        reply["record"].dump(2, ' ', false, json::error_handler_t::replace) + "\n";
     if (!args.out.empty() && !writeFileAtomically(args.out, record))
         throw Failure{"--out: cannot write " + args.out};
     if (args.json) {
-        const json out = {{"result", reply["result"]}, {"record", reply["record"]},
-                          {"shown", reply["shown"]}};
+        const json out = {
+            {"result", reply["result"]}, {"record", reply["record"]}, {"shown", reply["shown"]}};
         std::cout << out.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
     } else {
         std::cout << "result: " << resultText(reply["result"]) << "\n";

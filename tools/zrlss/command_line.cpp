@@ -103,8 +103,7 @@ Subcommand CommandLine::add(const char* name, const char* description) {
 }
 
 int runCommandLine(int argc, char** argv, SharedOptions& shared,
-                   const std::function<void(const std::string& module)>& prepare,
-                   int& exitStatus) {
+                   const std::function<void(const std::string& module)>& prepare, int& exitStatus) {
     CLI::App app{"Runs the jobs of the spreadsheet module from the shell.", "zrlss"};
     app.add_option("--lib", shared.libDir,
                    "library folder (default: the embedded examples/library)");

@@ -15,7 +15,6 @@ namespace zrlss {
 // or the exit status when the command stopped before it (help, a bad
 // argument, a failed preparation), after printing why.
 int runCommandLine(int argc, char** argv, SharedOptions& shared,
-                   const std::function<void(const std::string& module)>& prepare,
-                   int& exitStatus);
+                   const std::function<void(const std::string& module)>& prepare, int& exitStatus);
 
 } // namespace zrlss
