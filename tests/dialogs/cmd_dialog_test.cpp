@@ -1,6 +1,7 @@
 // The zrlss dialog command: its exit statuses and one-line reasons, and
 // --out, which only a successful run writes. Skipped when the command has
 // not been built.
+#include "platform/host/module_exports.h"
 #include "support/command_run.h"
 
 #include <algorithm>
@@ -119,6 +120,18 @@ TEST_F(CmdDialog, EverySampleRunsToItsEnd) {
         ++count;
     }
     EXPECT_GE(count, 5);
+}
+
+// The dialogs library carries the whole module, yet lets out only the host's
+// entry protocol and the driver's entry.
+TEST_F(CmdDialog, DialogsLibraryExportsOnlyItsEntries) {
+    std::string error;
+    std::vector<std::string> names =
+        host::listModuleExports((fs::path(ZRLSS_LIB_DIR) / "libzrlss_dialogs.so").string(), error);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"DllMain", "acrxEntryPoint", "acrxGetApiVersion",
+                                               "zrlssFreeReply", "zrlssRunDialog"}))
+        << error;
 }
 
 TEST_F(CmdDialog, ListNamesEveryDialogWithItsStarter) {
