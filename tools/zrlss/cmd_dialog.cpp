@@ -70,13 +70,13 @@ json callDriver(const json& request) {
 int listDialogs() {
     const json reply = callDriver({{"list", true}});
     size_t width = 0;
-    for (const json& d : reply["dialogs"])
-        width = std::max(width, d["name"].get<std::string>().size());
-    for (const json& d : reply["dialogs"]) {
-        const std::string name = d["name"];
+    for (const json& d : reply.at("dialogs"))
+        width = std::max(width, d.at("name").get<std::string>().size());
+    for (const json& d : reply.at("dialogs")) {
+        const std::string name = d.at("name");
         std::cout << name << std::string(width + 2 - name.size(), ' ')
-                  << d["starter"].get<std::string>() << ": " << d["description"].get<std::string>()
-                  << "\n";
+                  << d.at("starter").get<std::string>() << ": "
+                  << d.at("description").get<std::string>() << "\n";
     }
     return 0;
 }
@@ -104,15 +104,16 @@ int runDialog(const DialogArgs& args) {
         return status;
     }
     const std::string record =
-        reply["record"].dump(2, ' ', false, json::error_handler_t::replace) + "\n";
+        reply.at("record").dump(2, ' ', false, json::error_handler_t::replace) + "\n";
     if (!args.out.empty() && !writeFileAtomically(args.out, record))
         throw Failure{"--out: cannot write " + args.out};
     if (args.json) {
-        const json out = {
-            {"result", reply["result"]}, {"record", reply["record"]}, {"shown", reply["shown"]}};
+        const json out = {{"result", reply.at("result")},
+                          {"record", reply.at("record")},
+                          {"shown", reply.at("shown")}};
         std::cout << out.dump(2, ' ', false, json::error_handler_t::replace) << "\n";
     } else {
-        std::cout << "result: " << resultText(reply["result"]) << "\n";
+        std::cout << "result: " << resultText(reply.at("result")) << "\n";
         if (args.out.empty()) std::cout << record;
     }
     return 0;
