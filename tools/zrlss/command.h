@@ -55,6 +55,9 @@ public:
     // The subcommand works on files alone: the command does not load the
     // module for it (loading costs more than a small job itself).
     Subcommand& withoutModule();
+    // The subcommand loads another library of the module's build instead of
+    // libzrlss.so (a file name in the same folder).
+    Subcommand& withModule(const char* fileName);
     // The job, run after the options are read (and the module loaded when
     // needed); it returns the exit status. A Failure or another exception it
     // lets out is printed as one line, "zrlss NAME: reason", and gives 1.
@@ -82,8 +85,9 @@ using SetupFn = void (*)(CommandLine& cli, const SharedOptions& shared);
 
 std::vector<SetupFn>& subcommands();
 
-// True when some subcommand given on the command line needs the module.
-bool needsModule(const CLI::App& app);
+// The library the subcommand given on the command line loads: libzrlss.so
+// unless it named another; empty when it loads none.
+std::string moduleToLoad(const CLI::App& app);
 
 // The loaded libzrlss.so, or null when the command did not load it.
 host::LoadedModule* spreadsheetModule();

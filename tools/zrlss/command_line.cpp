@@ -5,9 +5,9 @@
 #include "platform/host/module_loader.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
 #include <exception>
 #include <iostream>
+#include <map>
 
 namespace zrlss {
 
@@ -17,18 +17,20 @@ std::vector<SetupFn>& subcommands() {
 }
 
 namespace {
-std::vector<const CLI::App*>& standalone() {
-    static std::vector<const CLI::App*> list;
-    return list;
+// The library of each subcommand that does not load libzrlss.so (empty:
+// none).
+std::map<const CLI::App*, std::string>& otherModules() {
+    static std::map<const CLI::App*, std::string> modules;
+    return modules;
 }
 } // namespace
 
-bool needsModule(const CLI::App& app) {
+std::string moduleToLoad(const CLI::App& app) {
     for (const CLI::App* sub : app.get_subcommands()) {
-        if (std::find(standalone().begin(), standalone().end(), sub) == standalone().end())
-            return true;
+        const auto it = otherModules().find(sub);
+        return it == otherModules().end() ? std::string("libzrlss.so") : it->second;
     }
-    return false;
+    return {};
 }
 
 host::LoadedModule* spreadsheetModule() {
@@ -73,7 +75,12 @@ Subcommand& Subcommand::required() {
 }
 
 Subcommand& Subcommand::withoutModule() {
-    standalone().push_back(app_);
+    otherModules()[app_] = std::string();
+    return *this;
+}
+
+Subcommand& Subcommand::withModule(const char* fileName) {
+    otherModules()[app_] = fileName;
     return *this;
 }
 
@@ -96,7 +103,7 @@ Subcommand CommandLine::add(const char* name, const char* description) {
 }
 
 int runCommandLine(int argc, char** argv, SharedOptions& shared,
-                   const std::function<void(bool needsModule)>& prepare, int& exitStatus) {
+                   const std::function<void(const std::string& module)>& prepare, int& exitStatus) {
     CLI::App app{"Runs the jobs of the spreadsheet module from the shell.", "zrlss"};
     app.add_option("--lib", shared.libDir,
                    "library folder (default: the embedded examples/library)");
@@ -112,7 +119,7 @@ int runCommandLine(int argc, char** argv, SharedOptions& shared,
 
     // The options apply, and the module is loaded when the job needs it,
     // before the subcommand runs.
-    app.parse_complete_callback([&] { prepare(needsModule(app)); });
+    app.parse_complete_callback([&] { prepare(moduleToLoad(app)); });
 
     try {
         app.parse(argc, argv);

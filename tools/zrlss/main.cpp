@@ -2,7 +2,8 @@
 // the way the CAD host does (load, attach, initialise message ... unload
 // message, detach, unload), applies the shared options and runs one
 // subcommand. The module is looked up next to the command:
-// <folder of the executable>/../lib/libzrlss.so.
+// <folder of the executable>/../lib/libzrlss.so (or the library a subcommand
+// names instead, such as libzrlss_dialogs.so).
 //
 // Errors: one line on standard error ("zrlss: <reason>") and a non-zero
 // exit status.
@@ -27,11 +28,11 @@ struct StartError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-fs::path modulePath() {
+fs::path modulePath(const std::string& fileName) {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec) throw StartError("cannot find the command's own folder: " + ec.message());
-    return (exe.parent_path() / ".." / "lib" / "libzrlss.so").lexically_normal();
+    return (exe.parent_path() / ".." / "lib" / fileName).lexically_normal();
 }
 
 void applyOptions(const zrlss::SharedOptions& shared) {
@@ -55,8 +56,8 @@ void applyOptions(const zrlss::SharedOptions& shared) {
     if (shared.quiet) host::setPrintSink([](std::wstring_view) {});
 }
 
-std::unique_ptr<host::LoadedModule> loadModule() {
-    const fs::path path = modulePath();
+std::unique_ptr<host::LoadedModule> loadModule(const std::string& fileName) {
+    const fs::path path = modulePath(fileName);
     std::string error;
     auto module = host::LoadedModule::load(path.string(), error);
     if (!module) throw StartError(error);
@@ -71,9 +72,9 @@ int main(int argc, char** argv) {
     std::unique_ptr<host::LoadedModule> module;
     const int stopped = zrlss::runCommandLine(
         argc, argv, shared,
-        [&](bool needsModule) {
+        [&](const std::string& moduleFile) {
             applyOptions(shared);
-            if (needsModule) module = loadModule();
+            if (!moduleFile.empty()) module = loadModule(moduleFile);
         },
         exitStatus);
     if (stopped >= 0) return stopped;

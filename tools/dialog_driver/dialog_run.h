@@ -1,0 +1,39 @@
+// One run of a registered dialog: the path that `zrlss dialog` and the
+// data-driven dialog tests share.
+//
+//   DialogRun run = runDialog({"genvars", recordJson, scriptText, {}});
+//   run.status: 0 done; 1 refused before anything opened (unknown name, a
+//   bad record or option); 2 a bad script or an action that could not be
+//   done; 3 a failed check or unused actions. `message` says why (one line).
+#pragma once
+
+#include "dialog_registry.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+
+namespace dialogs {
+
+struct DialogRequest {
+    std::string name;
+    std::optional<std::string> record; // JSON text; none: the dialog's default record
+    std::optional<std::string> script; // action script; none: every dialog ends with Cancel
+    DialogOptions options;
+};
+
+struct DialogRun {
+    int status = 0;
+    std::string message;
+    int line = 0;                                   // the script line concerned, 0 when none
+    nlohmann::json result;                          // the starter's result
+    nlohmann::json record;                          // the record after the run (status 0 only)
+    nlohmann::json shown = nlohmann::json::array(); // what the dialogs showed, and the notes
+};
+
+// Status of a request refused before any dialog opened.
+inline constexpr int kRunRefused = 1;
+
+DialogRun runDialog(const DialogRequest& request);
+
+} // namespace dialogs
