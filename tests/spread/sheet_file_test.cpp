@@ -4,6 +4,7 @@
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_file.h"
+#include "platform/files/replace_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -230,6 +231,50 @@ TEST(SheetFile, SaveReplacesAtomicallyAndReportsFailure) {
         files += entry.is_regular_file();
     EXPECT_EQ(files, 1); // no temporary left behind
     EXPECT_FALSE(s.save(dir / "no such folder" / "s.vks"));
+    fs::remove_all(dir);
+}
+
+// A save in either format, failed at each call of the replace in turn:
+// the old file stays whole, the save reports it, no temporary is left; and
+// links planted where a temporary could be expected are never followed.
+TEST(SheetFile, SaveFailingAtEveryStepOrMeetingPlantedLinksKeepsTheOldFile) {
+    const fs::path dir = tempDir() / "steps";
+    fs::create_directories(dir);
+    const Sheet s = everything();
+    for (const char* name : {"s.vks", "s.csv"}) {
+        const fs::path out = dir / name;
+        const fs::path victim = dir / "victim";
+        writeFile(victim, "victim");
+        for (int n = 0; n < 64; ++n)
+            fs::create_symlink(victim, dir / (std::string(name) + ".tmp" + std::to_string(::getpid()) +
+                                              "-" + std::to_string(n)));
+        ASSERT_TRUE(s.save(out)) << name;
+        EXPECT_EQ(readFile(victim), "victim") << name;
+        EXPECT_FALSE(fs::is_symlink(out)) << name;
+        const std::string saved = readFile(out);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        long failures = 0;
+        for (long n = 1;; ++n) {
+            writeFile(out, "old");
+            std::wstring why;
+            files::testing::failNthCall(n);
+            const bool ok = s.save(out, &why);
+            const long calls = files::testing::callsCounted();
+            files::testing::failNthCall(0);
+            EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1)
+                << name << " n=" << n;
+            if (ok) {
+                EXPECT_GT(n, calls) << name;
+                EXPECT_EQ(readFile(out), saved) << name;
+                break;
+            }
+            ++failures;
+            EXPECT_FALSE(why.empty()) << name << " n=" << n;
+            EXPECT_EQ(readFile(out), "old") << name << " n=" << n;
+        }
+        EXPECT_GE(failures, 5) << name;
+    }
     fs::remove_all(dir);
 }
 
