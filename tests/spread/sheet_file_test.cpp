@@ -278,6 +278,27 @@ TEST(SheetFile, SaveFailingAtEveryStepOrMeetingPlantedLinksKeepsTheOldFile) {
     fs::remove_all(dir);
 }
 
+// A tiny file may declare the largest size: loading, recalculating and
+// exporting it cost what its stored cells cost, and the export covers the
+// used range only.
+TEST(SheetFile, LargestDeclaredSizeCostsOnlyTheStoredCells) {
+    const fs::path dir = tempDir();
+    writeFile(dir / "huge.vks", R"({"format":"zrlss-sheet","version":2,"cols":16384,"rows":1048576,)"
+                                R"("cells":[{"c":1,"r":1,"n":2},{"c":2,"r":2,"f":"A1+1"}]})");
+    Sheet s;
+    std::wstring why;
+    ASSERT_TRUE(s.load(dir / "huge.vks", &why)) << std::string(why.begin(), why.end());
+    EXPECT_EQ(s.maxCols(), 16384);
+    EXPECT_EQ(s.maxRows(), 1048576);
+    s.recalc();
+    EXPECT_EQ(writeCsv(s), "2,\r\n,3\r\n");
+    ASSERT_TRUE(s.save(dir / "huge.csv"));
+    EXPECT_EQ(readFile(dir / "huge.csv"), "2,\r\n,3\r\n");
+    ASSERT_TRUE(s.save(dir / "again.vks"));
+    EXPECT_LT(fs::file_size(dir / "again.vks"), 1000u);
+    fs::remove_all(dir);
+}
+
 TEST(SheetFile, CsvImportAndExport) {
     Sheet s;
     std::wstring why;
