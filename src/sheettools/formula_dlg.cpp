@@ -7,6 +7,7 @@
 #include "platform/spread/formula.h"
 #include "platform/spread/sheet_types.h"
 #include "sheettools/calling_sheet.h"
+#include "standards/calc_area_bounds.h"
 
 namespace {
 
@@ -110,8 +111,15 @@ void CFormula::readTable() {
     columnNames->setLogicalLength(0);
     rows->setLogicalLength(0);
     spread_.getCellText(1, 1, title, Zrl_Spread::kText);
-    const int lastCol = spread_.getMaxCols();
-    const int lastRow = spread_.getMaxRows();
+    // The used range, and the columns with a title of their own: the rest of
+    // a sheet's declared size holds nothing and costs nothing.
+    const spread::Sheet& sheet = spread_.sheet();
+    int lastCol = calc_area::usedCols(spread_);
+    const int lastRow = calc_area::usedRows(spread_);
+    sheet.forEachCell(spread::CellRange{lastCol + 1, 0, sheet.maxCols(), 0},
+                      [&](const spread::CellView& cell) {
+                          if (!cell.value().isEmpty()) lastCol = cell.col();
+                      });
     Zrl_String text;
     for (int col = 1; col <= lastCol; ++col) {
         spread_.getCellText(col, Zrl_Spread::kHeader, text, Zrl_Spread::kText);

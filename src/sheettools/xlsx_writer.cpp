@@ -3,6 +3,7 @@
 
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
+#include "platform/files/replace_file.h"
 #include "platform/spread/sheet.h"
 
 #include <algorithm>
@@ -12,7 +13,6 @@
 #include <map>
 #include <string>
 #include <tuple>
-#include <unistd.h>
 #include <unordered_map>
 #include <vector>
 #include <xlsxwriter.h>
@@ -249,12 +249,20 @@ void writeRows(lxw_worksheet* ws, FormatCache& formats, const spread::Sheet& she
 bool writeXlsxWorkbook(const spread::Sheet& sheet, const XlsxPage& page, const Zrl_String& path,
                        Zrl_String* error) {
     const fs::path target = resolvePath(path);
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(getpid());
-    // Rows go to disk as they are written rather than piling up in memory.
+    files::PendingFile file;
+    std::string why;
+    if (!file.open(target, &why)) {
+        if (error) *error = Zrl_String::fromUtf8(why);
+        return false;
+    }
+    // Rows go to disk as they are written rather than piling up in memory,
+    // in work files of the target's folder rather than a shared one; the
+    // workbook itself goes to the pending temporary, opened anew by name.
+    std::string workFolder = target.has_parent_path() ? target.parent_path().string() : ".";
     lxw_workbook_options options = {};
     options.constant_memory = LXW_TRUE;
-    lxw_workbook* book = workbook_new_opt(temp.string().c_str(), &options);
+    options.tmpdir = workFolder.data();
+    lxw_workbook* book = workbook_new_opt(file.reopenName().c_str(), &options);
     if (!book) {
         if (error) *error = L"cannot create the workbook " + path;
         return false;
@@ -265,15 +273,11 @@ bool writeXlsxWorkbook(const spread::Sheet& sheet, const XlsxPage& page, const Z
     writeRows(ws, formats, sheet);
     writePageSetup(book, ws, page);
     const lxw_error status = workbook_close(book);
-    std::error_code ec;
     if (status != LXW_NO_ERROR) {
-        fs::remove(temp, ec);
         if (error) *error = Zrl_String::fromUtf8(lxw_strerror(status));
         return false;
     }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
+    if (!file.commit(&why)) {
         if (error) *error = L"cannot replace " + path;
         return false;
     }

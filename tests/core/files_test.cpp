@@ -1,7 +1,9 @@
 #include "core_test_support.h"
 #include "platform/core/files.h"
+#include "platform/files/replace_file.h"
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 
@@ -114,6 +116,39 @@ TEST_F(Files, FailedWriteLeavesTheOldFileWhole) {
     EXPECT_FALSE(ObjectExportWriteFile(dir() + L"nowhere\\x.txt", list({L"x"})));
     // keep.txt and sub: no temporaries
     EXPECT_EQ(std::distance(fs::directory_iterator(fsDir()), fs::directory_iterator()), 2);
+}
+
+// Each call of the replace failed in turn, for a list of lines and a copy
+// alike: the old file stays whole, the writer says false, no
+// temporary is left.
+TEST_F(Files, WriteFailingAtEveryStepKeepsTheOldFile) {
+    const struct {
+        const char* name;
+        std::function<bool(const Zrl_String&)> write;
+    } writers[] = {
+        {"lines", [](const Zrl_String& p) { return ObjectExportWriteFile(p, list({L"new", L"lines"})); }},
+        {"copy", [this](const Zrl_String& p) { return copyFile(dir() + L"source", p); }},
+    };
+    writeBytes(fsDir() / "source", "copied\n");
+    for (const auto& w : writers) {
+        long failures = 0;
+        for (long n = 1;; ++n) {
+            writeBytes(fsDir() / "out.txt", "old\n");
+            files::testing::failNthCall(n);
+            const bool ok = w.write(dir() + L"out.txt");
+            const long calls = files::testing::callsCounted();
+            files::testing::failNthCall(0);
+            EXPECT_EQ(std::distance(fs::directory_iterator(fsDir()), fs::directory_iterator()), 2)
+                << w.name << " n=" << n;
+            if (ok) {
+                EXPECT_GT(n, calls);
+                break;
+            }
+            ++failures;
+            EXPECT_EQ(readBytes(fsDir() / "out.txt"), "old\n") << w.name << " n=" << n;
+        }
+        EXPECT_GE(failures, 5) << w.name;
+    }
 }
 
 TEST_F(Files, ReplacingKeepsThePermissionsOfTheOldFile) {

@@ -47,14 +47,9 @@ TEST_F(ReadSSFileTest, FileThatDoesNotLoadGivesTheEmptyGrid) {
         Zrl_Array<Zrl_StringArray> rows;
         ReadSSFile(Zrl_String(path), title, names, rows);
         EXPECT_TRUE(title.isEmpty()) << title.toUtf8();
-        // The bench's empty grid: 8 columns and 10 rows, nothing in them.
-        ASSERT_EQ(names.length(), 8);
-        ASSERT_EQ(rows.length(), 10);
-        for (int r = 0; r < rows.length(); ++r) {
-            ASSERT_EQ(rows[r].length(), 8);
-            for (int c = 0; c < 8; ++c)
-                EXPECT_TRUE(rows[r][c].isEmpty());
-        }
+        // The bench's empty grid holds nothing: no columns, no rows.
+        EXPECT_EQ(names.length(), 0);
+        EXPECT_EQ(rows.length(), 0);
     }
     EXPECT_TRUE(std::filesystem::exists(broken));
 }
@@ -70,6 +65,41 @@ TEST_F(ReadSSFileTest, ReadsSheetFileAsSaved) {
     ASSERT_EQ(rows.length(), 2);
     EXPECT_EQ(rows[0][2], L"22.4");
     EXPECT_EQ(rows[1][2], L"89.6");
+}
+
+// The table is the used range, with the columns that have a title: the rest
+// of a declared size, however large, holds nothing and costs nothing.
+TEST_F(ReadSSFileTest, TableIsTheUsedRangeOfAnyDeclaredSize) {
+    const struct {
+        int cols, rows;
+        int lastCol, lastRow; // the last cell with a value
+        int titledCol;        // a column with only a title (0: none)
+        int wantCols, wantRows;
+    } cases[] = {
+        {16384, 1048576, 2, 3, 0, 2, 3},
+        {16384, 1048576, 2, 3, 40, 40, 3},
+        {8, 10, 8, 10, 0, 8, 10},
+        {8, 10, 1, 2, 5, 5, 2},
+    };
+    for (const auto& c : cases) {
+        const std::wstring path = writeSheet("big.vks", c.cols, c.rows, [&](spread::Sheet& s) {
+            s.setData(1, 1, L"first");
+            s.setData(c.lastCol, c.lastRow, L"last");
+            if (c.titledCol) s.setData(c.titledCol, 0, L"title");
+        });
+        Zrl_String title;
+        Zrl_StringArray names;
+        Zrl_Array<Zrl_StringArray> rows;
+        ReadSSFile(Zrl_String(path), title, names, rows);
+        EXPECT_EQ(title, L"first");
+        EXPECT_EQ(names.length(), c.wantCols) << c.cols << "x" << c.rows;
+        ASSERT_EQ(rows.length(), c.wantRows) << c.cols << "x" << c.rows;
+        EXPECT_EQ(rows[c.wantRows - 1].length(), c.wantCols);
+        EXPECT_EQ(rows[c.lastRow - 1][c.lastCol - 1], L"last");
+        if (c.titledCol) {
+            EXPECT_EQ(names[c.titledCol - 1], L"title");
+        }
+    }
 }
 
 } // namespace

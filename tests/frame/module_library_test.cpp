@@ -90,6 +90,23 @@ TEST(ZrlssCommand, BadInputGivesOneLineAndAFailure) {
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
 }
 
+// Output that cannot be written (a full disk) fails the job with one line,
+// whichever subcommand printed it.
+TEST(ZrlssCommand, UnwritableOutputIsAFailure) {
+    const std::string sheet = std::string(ZRLSS_TEST_DATA) + "/sheets/example.vks";
+    for (const std::string& job : {std::string("info"), "read " + sheet, "read " + sheet + " --json",
+                                   std::string("evaluate 'End Plate' --set Shear=150")}) {
+        const std::string errFile = ::testing::TempDir() + "zrlss_full_" + std::to_string(getpid());
+        const CommandRun r = runZrlss("--quiet " + job + " >/dev/full", ZRLSS_BIN_DIR, errFile);
+        std::ifstream in(errFile);
+        const std::string err((std::istreambuf_iterator<char>(in)), {});
+        std::remove(errFile.c_str());
+        EXPECT_EQ(r.status, 1) << job << ": " << err;
+        EXPECT_EQ(err.rfind("zrlss: cannot write the output: ", 0), 0u) << job << ": " << err;
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << job << ": " << err;
+    }
+}
+
 // Sheet-file jobs run without the module; jobs of the module say why they
 // cannot start when it is missing.
 TEST(ZrlssCommand, SheetJobsRunWithoutTheModule) {

@@ -4,6 +4,7 @@
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_file.h"
+#include "platform/files/replace_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -230,6 +231,71 @@ TEST(SheetFile, SaveReplacesAtomicallyAndReportsFailure) {
         files += entry.is_regular_file();
     EXPECT_EQ(files, 1); // no temporary left behind
     EXPECT_FALSE(s.save(dir / "no such folder" / "s.vks"));
+    fs::remove_all(dir);
+}
+
+// A save in either format, failed at each call of the replace in turn:
+// the old file stays whole, the save reports it, no temporary is left; and
+// links planted where a temporary could be expected are never followed.
+TEST(SheetFile, SaveFailingAtEveryStepOrMeetingPlantedLinksKeepsTheOldFile) {
+    const fs::path dir = tempDir() / "steps";
+    fs::create_directories(dir);
+    const Sheet s = everything();
+    for (const char* name : {"s.vks", "s.csv"}) {
+        const fs::path out = dir / name;
+        const fs::path victim = dir / "victim";
+        writeFile(victim, "victim");
+        for (int n = 0; n < 64; ++n)
+            fs::create_symlink(victim, dir / (std::string(name) + ".tmp" + std::to_string(::getpid()) +
+                                              "-" + std::to_string(n)));
+        ASSERT_TRUE(s.save(out)) << name;
+        EXPECT_EQ(readFile(victim), "victim") << name;
+        EXPECT_FALSE(fs::is_symlink(out)) << name;
+        const std::string saved = readFile(out);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        long failures = 0;
+        for (long n = 1;; ++n) {
+            writeFile(out, "old");
+            std::wstring why;
+            files::testing::failNthCall(n);
+            const bool ok = s.save(out, &why);
+            const long calls = files::testing::callsCounted();
+            files::testing::failNthCall(0);
+            EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1)
+                << name << " n=" << n;
+            if (ok) {
+                EXPECT_GT(n, calls) << name;
+                EXPECT_EQ(readFile(out), saved) << name;
+                break;
+            }
+            ++failures;
+            EXPECT_FALSE(why.empty()) << name << " n=" << n;
+            EXPECT_EQ(readFile(out), "old") << name << " n=" << n;
+        }
+        EXPECT_GE(failures, 5) << name;
+    }
+    fs::remove_all(dir);
+}
+
+// A tiny file may declare the largest size: loading, recalculating and
+// exporting it cost what its stored cells cost, and the export covers the
+// used range only.
+TEST(SheetFile, LargestDeclaredSizeCostsOnlyTheStoredCells) {
+    const fs::path dir = tempDir();
+    writeFile(dir / "huge.vks", R"({"format":"zrlss-sheet","version":2,"cols":16384,"rows":1048576,)"
+                                R"("cells":[{"c":1,"r":1,"n":2},{"c":2,"r":2,"f":"A1+1"}]})");
+    Sheet s;
+    std::wstring why;
+    ASSERT_TRUE(s.load(dir / "huge.vks", &why)) << std::string(why.begin(), why.end());
+    EXPECT_EQ(s.maxCols(), 16384);
+    EXPECT_EQ(s.maxRows(), 1048576);
+    s.recalc();
+    EXPECT_EQ(writeCsv(s), "2,\r\n,3\r\n");
+    ASSERT_TRUE(s.save(dir / "huge.csv"));
+    EXPECT_EQ(readFile(dir / "huge.csv"), "2,\r\n,3\r\n");
+    ASSERT_TRUE(s.save(dir / "again.vks"));
+    EXPECT_LT(fs::file_size(dir / "again.vks"), 1000u);
     fs::remove_all(dir);
 }
 

@@ -81,6 +81,20 @@ TEST(MacroDescription, BadInputLeavesTheRecordsAsTheyWere) {
         EXPECT_EQ(parseMacroDescription(text, db, data, &error), Acad::eInvalidInput) << text;
         EXPECT_FALSE(error.isEmpty());
     }
+    // Integers beyond 32 bits are refused with the member that holds them,
+    // not cut (2^32 + 1 would read as 1).
+    const struct {
+        const char* text;
+        const char* says;
+    } wide[] = {
+        {R"({"modules": [{"name": "M", "type": 4294967528}]})", "module \"M\": \"type\" is out of range"},
+        {R"({"modules": [{"name": "M", "type": -2147483649}]})", "module \"M\": \"type\" is out of range"},
+        {R"({"modules": [{"name": "M", "cuts": [{"name": "C", "cutType": 4294967297}]}]})", "\"cutType\" is out of range"},
+    };
+    for (const auto& w : wide) {
+        EXPECT_EQ(parseMacroDescription(w.text, db, data, &error), Acad::eInvalidInput) << w.text;
+        EXPECT_NE(error.toUtf8().find(w.says), std::string::npos) << error.toUtf8();
+    }
     EXPECT_EQ(db, before);
     EXPECT_EQ(data, fixture::sampleData());
     EXPECT_EQ(loadMacroDescription(L"/nonexistent/m.json", db, data), Acad::eFileNotFound);

@@ -147,8 +147,11 @@ VkVarCells declaredVariables(const Zrl_String& path) {
         throw Failure{"cannot load " + path.toUtf8() + ": " + Zrl_String(why).toUtf8()};
     const wchar_t* const titles[] = {L"Input", L"Output", L"Local", L"Calc"};
     int starts[4] = {};
-    for (int row = 1; row <= sheet.maxRows(); ++row)
-        for (int col = 1; col <= sheet.maxCols(); ++col)
+    // Only the used range holds titles and declarations.
+    const int lastRow = std::min(sheet.maxRows(), sheet.lastUsedRow());
+    const int lastCol = std::min(sheet.maxCols(), sheet.lastUsedCol());
+    for (int row = 1; row <= lastRow; ++row)
+        for (int col = 1; col <= lastCol; ++col)
             for (int k = 0; k < 4; ++k)
                 if (starts[k] == 0 &&
                     Zrl_String::compareNoCase(sheet.valueText(col, row), titles[k]) == 0)
@@ -157,11 +160,11 @@ VkVarCells declaredVariables(const Zrl_String& path) {
         throw Failure{"the sheet lacks an \"Input\" or \"Output\" title"};
     VkVarCells cells;
     for (int k = 0; k < 2; ++k) {
-        int end = sheet.maxRows();
+        int end = lastRow;
         for (int other = 0; other < 4; ++other)
             if (starts[other] > starts[k] && starts[other] - 1 < end) end = starts[other] - 1;
         for (int row = starts[k]; row <= end; ++row) {
-            for (int col = 1; col <= sheet.maxCols(); ++col) {
+            for (int col = 1; col <= lastCol; ++col) {
                 VkVarCell cell;
                 if (!readDeclaration(sheet.valueText(col, row), cell.valueType, cell.name))
                     continue;

@@ -13,6 +13,9 @@
 #include "platform/host/module_loader.h"
 #include "platform/win/script.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -64,6 +67,20 @@ std::unique_ptr<host::LoadedModule> loadModule(const std::string& fileName) {
     return module;
 }
 
+// Standard output carries the job's result: when any of it could not be
+// written (a full disk, /dev/full, a closed pipe) the job has failed. Every
+// subcommand's output ends here, flushed, with the one line that says so.
+bool outputWritten() {
+    std::cout.flush();
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && std::cout.good() && !std::ferror(stdout)) return true;
+    std::cerr << "zrlss: cannot write the output: "
+              << (error != 0 ? std::strerror(error) : "a write failed") << "\n";
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -86,5 +103,6 @@ int main(int argc, char** argv) {
             if (exitStatus == 0) exitStatus = 1;
         }
     }
+    if (!outputWritten()) exitStatus = 1;
     return exitStatus;
 }

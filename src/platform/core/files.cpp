@@ -3,13 +3,10 @@
 #include "platform/core/paths.h"
 #include "platform/text/fold.h"
 #include "platform/text/utf.h"
+#include "platform/files/replace_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <fstream>
-#include <random>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #include <vector>
@@ -107,18 +104,6 @@ bool findFiles(const fs::path& folder, const Zrl_String& prefix, const Zrl_Strin
     return true;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
-}
-
 } // namespace
 
 Zrl_StringArray decodeTextLines(std::string_view bytes) {
@@ -153,35 +138,7 @@ bool readFileBytes(const fs::path& path, std::string& bytes) {
 }
 
 bool writeFileAtomically(const fs::path& path, std::string_view bytes) {
-    std::error_code ec;
-    if (path.empty()) return false;
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    thread_local std::mt19937 engine{std::random_device{}()};
-    fs::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-        temp = folder / ("." + path.filename().string() + ".tmp" + std::to_string(engine()));
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
-    if (fd < 0) return false;
-    // The new file keeps the permissions of the one it replaces.
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    // Make the rename itself durable (best effort).
-    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return true;
+    return files::replaceFile(path, bytes);
 }
 
 bool ObjectExportReadFile(const Zrl_String& path, Zrl_StringArray& lines) {

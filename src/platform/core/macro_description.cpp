@@ -3,6 +3,8 @@
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
 
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -42,6 +44,13 @@ int integer(const json& obj, const char* key, const std::string& where, int fall
     if (it == obj.end()) return fallback;
     if (!it->is_number_integer())
         throw BadDescription(where + ": \"" + key + "\" must be an integer");
+    // Refused rather than cut to 32 bits: a cut number would name another
+    // module type or object and be written back as such.
+    const bool fits = it->is_number_unsigned()
+                          ? it->get<std::uint64_t>() <= std::uint64_t(INT_MAX)
+                          : it->get<std::int64_t>() >= INT_MIN && it->get<std::int64_t>() <= INT_MAX;
+    if (!fits)
+        throw BadDescription(where + ": \"" + key + "\" is out of range (" + it->dump() + ")");
     return it->get<int>();
 }
 

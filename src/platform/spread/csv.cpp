@@ -5,6 +5,7 @@
 #include "platform/spread/sheet.h"
 #include "platform/text/utf.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace spread {
@@ -122,9 +123,12 @@ bool readCsv(Sheet& sheet, std::string_view text, std::wstring* error) {
 }
 
 std::string writeCsv(const Sheet& sheet) {
+    // Over the used range only: a large declared size costs nothing.
+    const int rows = std::min(sheet.maxRows(), sheet.lastUsedRow());
+    const int cols = std::min(sheet.maxCols(), sheet.lastUsedCol());
     std::string out;
-    for (int row = 1; row <= sheet.maxRows(); ++row) {
-        for (int col = 1; col <= sheet.maxCols(); ++col) {
+    for (int row = 1; row <= rows; ++row) {
+        for (int col = 1; col <= cols; ++col) {
             if (col > 1) out += ',';
             std::string field = zrltext::toUtf8(sheet.valueText(col, row));
             if (!needsQuotes(field)) {

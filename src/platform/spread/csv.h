@@ -19,8 +19,9 @@ class Sheet;
 // does not parse, too many rows or columns).
 ZRLSPREAD_API bool readCsv(Sheet& sheet, std::string_view text, std::wstring* error = nullptr);
 
-// The value texts of rows 1..maxRows and columns 1..maxCols, one record per
-// row, CR LF line ends.
+// The value texts of the used range (rows 1..lastUsedRow, columns
+// 1..lastUsedCol, within the sheet's size), one record per row, CR LF line
+// ends. Empty rows and columns past the last value are not written.
 ZRLSPREAD_API std::string writeCsv(const Sheet& sheet);
 
 } // namespace spread

@@ -1,15 +1,11 @@
 // Whole-file reading and atomic replacement of files.
 #include "platform/spread/sheet_file.h"
 #include "platform/text/utf.h"
+#include "platform/files/replace_file.h"
 
-#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
-
-#ifdef __unix__
-#include <unistd.h>
-#endif
 
 namespace spread {
 
@@ -53,49 +49,18 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::w
 
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::wstring* error) {
-    return writeFileAtomicallyWith(
-        path,
-        [&](FILE* f) { return std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size(); },
-        error);
+    std::string why;
+    if (files::replaceFile(path, bytes, &why)) return true;
+    if (error && !zrltext::fromUtf8Strict(why, *error)) *error = L"cannot write " + pathText(path);
+    return false;
 }
 
 bool writeFileAtomicallyWith(const std::filesystem::path& path,
                              const std::function<bool(std::FILE*)>& write, std::wstring* error) {
-    static std::atomic<unsigned> counter{0};
-    std::filesystem::path temp = path;
-    temp += ".tmp" +
-            std::to_string(static_cast<long>(
-#ifdef __unix__
-                ::getpid()
-#else
-                0
-#endif
-                    )) +
-            "-" + std::to_string(counter++);
-    FILE* f = std::fopen(temp.string().c_str(), "wb");
-    if (!f) {
-        if (error) *error = L"cannot write " + pathText(path);
-        return false;
-    }
-    bool ok = false;
-    try {
-        ok = write(f);
-    } catch (...) {
-        ok = false;
-    }
-    ok = std::fflush(f) == 0 && ok;
-#ifdef __unix__
-    ok = ::fsync(fileno(f)) == 0 && ok;
-#endif
-    ok = std::fclose(f) == 0 && ok;
-    std::error_code ec;
-    if (ok) std::filesystem::rename(temp, path, ec);
-    if (!ok || ec) {
-        std::filesystem::remove(temp, ec);
-        if (error) *error = L"cannot write " + pathText(path);
-        return false;
-    }
-    return true;
+    std::string why;
+    if (files::replaceFileWith(path, write, &why)) return true;
+    if (error && !zrltext::fromUtf8Strict(why, *error)) *error = L"cannot write " + pathText(path);
+    return false;
 }
 
 } // namespace spread
