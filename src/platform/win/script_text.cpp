@@ -177,12 +177,12 @@ bool isWord(const Token& t, const char* word) {
     return !t.quoted && lower(t.text) == word;
 }
 
-struct VerbSpec {
+struct VerbEntry {
     const char* word;
     ScriptVerb verb;
 };
 
-constexpr VerbSpec kVerbs[] = {
+constexpr VerbEntry kVerbs[] = {
     {"dialog", ScriptVerb::Dialog},
     {"type", ScriptVerb::Type},
     {"choose", ScriptVerb::Choose},
@@ -224,12 +224,12 @@ void cellArgs(ScriptAction& a, const std::vector<Token>& t) {
 ScriptAction parseAction(const std::vector<Token>& t) {
     if (t[0].quoted) throw ParseError{"an action starts with a word, not a text"};
     const std::string word = lower(t[0].text);
-    const VerbSpec* spec = nullptr;
-    for (const VerbSpec& v : kVerbs)
-        if (word == v.word) spec = &v;
-    if (!spec) throw ParseError{"unknown action " + quoteScriptText(text(t[0]))};
+    const VerbEntry* known = nullptr;
+    for (const VerbEntry& v : kVerbs)
+        if (word == v.word) known = &v;
+    if (!known) throw ParseError{"unknown action " + quoteScriptText(text(t[0]))};
     ScriptAction a;
-    a.verb = spec->verb;
+    a.verb = known->verb;
     a.head = word;
     auto withId = [&](size_t min, size_t max) {
         argCount(t, min, max);
