@@ -1,7 +1,6 @@
 // The section library editor played by the scripted user on a library of
 // the test's own: opening on a section, the save question, shapes, new,
 // rename, delete, groups and types, Cancel.
-#include "evaluation/module_attach.h"
 #include "frame/dlg_prompt_string.h"
 #include "platform/core/files.h"
 #include "platform/core/section_table_file.h"
@@ -19,13 +18,10 @@ namespace {
 
 using Play = std::function<void(win::Dialog&)>;
 
-class LibraryEditor : public LibraryTest {
+class LibraryEditor : public DialogTest {
 protected:
     void SetUp() override {
-        LibraryTest::SetUp();
-        moduletest::attachModuleOnce();
-        win::script().reset();
-        Zrl_Settings::setConfigDir(Zrl_String::fromUtf8((dir_ / "config").string()));
+        DialogTest::SetUp();
         Zrl_ProfValuesTable hea = heaTable();
         hea.rows[2][1] = L"1";
         ASSERT_TRUE(hea.writeToFile(L"HEA"));

@@ -2,7 +2,9 @@
 // in code.
 #pragma once
 
+#include "evaluation/module_attach.h"
 #include "platform/core/settings.h"
+#include "platform/win/script.h"
 #include "sections/prof_values_table.h"
 
 #include <filesystem>
@@ -57,6 +59,18 @@ protected:
     std::filesystem::path prof(const std::string& file) const { return dir_ / "prof" / file; }
 
     std::filesystem::path dir_;
+};
+
+// The module attached and the scripted user reset, for the dialogs; sizes
+// remembered in the test's folder.
+class DialogTest : public LibraryTest {
+protected:
+    void SetUp() override {
+        LibraryTest::SetUp();
+        moduletest::attachModuleOnce();
+        win::script().reset();
+        Zrl_Settings::setConfigDir(Zrl_String::fromUtf8((dir_ / "config").string()));
+    }
 };
 
 } // namespace sectest

@@ -1,7 +1,6 @@
 // Adding a section size: naming learnt from the table, sorted and square
 // places, refusals that leave the table alone, and the simple editor played
 // by the scripted user.
-#include "evaluation/module_attach.h"
 #include "platform/win/script.h"
 #include "sections/dlg_edit_lib_simple.h"
 #include "sections/simple_section.h"
@@ -125,14 +124,8 @@ TEST(SimpleSection, RefusalsLeaveTheTableAlone) {
     }
 }
 
-class SimpleEditor : public LibraryTest {
+class SimpleEditor : public DialogTest {
 protected:
-    void SetUp() override {
-        LibraryTest::SetUp();
-        moduletest::attachModuleOnce();
-        win::script().reset();
-        Zrl_Settings::setConfigDir(Zrl_String::fromUtf8((dir_ / "config").string()));
-    }
     bool run(Zrl_ProfValuesTable& t, const Zrl_String& start, int& index,
              std::function<void(CDlgEditLibSimple&)> play) {
         win::script().onNextModal(
