@@ -215,3 +215,26 @@ TEST_F(LibraryEditor, GroupsAndTypesComeBackOnOkOnly) {
     EXPECT_EQ(data.types[0].name, L"New type");
     EXPECT_EQ(data.types[0].names.length(), 5);
 }
+
+TEST_F(LibraryEditor, AFailedWriteSaysSoAndKeepsTheOldTable) {
+    // A folder where the new file would go: the write fails.
+    std::filesystem::create_directories(prof("Wide.pr"));
+    const Play renameTo = [](win::Dialog& d) {
+        d.type(IDC_PROMPT_VALUE, L"Wide");
+        d.click(win::IDOK);
+    };
+    EXPECT_FALSE(run(
+        L"HEA",
+        [](CDlgEditLibSections& dlg) {
+            answer(win::IDOK);
+            dlg.valuesPage().click(IDC_VALUES_RENAME);
+            EXPECT_EQ(dlg.valuesPage().currentTable(), L"HEA");
+            dlg.click(win::IDCANCEL);
+        },
+        {renameTo}));
+    EXPECT_TRUE(fileExists(sectionTablePath(L"HEA")));
+    const auto& boxes = win::script().shown().messageBoxes;
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find(L"could not be written"), std::wstring::npos);
+    EXPECT_NE(boxes[0].text.find(L"Wide.pr"), std::wstring::npos);
+}
