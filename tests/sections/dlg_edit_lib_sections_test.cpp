@@ -238,3 +238,25 @@ TEST_F(LibraryEditor, AFailedWriteSaysSoAndKeepsTheOldTable) {
     EXPECT_NE(boxes[0].text.find(L"could not be written"), std::wstring::npos);
     EXPECT_NE(boxes[0].text.find(L"Wide.pr"), std::wstring::npos);
 }
+
+TEST_F(LibraryEditor, SheetOptionsKeepTheTablesCaptions) {
+    const Play moreRows = [](win::Dialog& d) {
+        d.type(1019, L"4"); // rows
+        d.type(1017, L"9"); // columns
+        d.click(win::IDOK);
+    };
+    run(
+        L"HEA",
+        [](CDlgEditLibSections& dlg) {
+            dlg.valuesPage().click(IDC_VALUES_OPTIONS);
+            Zrl_Spread& grid = dlg.valuesPage().grid();
+            EXPECT_EQ(grid.getMaxRows(), 4);
+            EXPECT_EQ(cell(dlg, Zrl_Spread::kHeader, 4), L"HEA");
+            EXPECT_EQ(cell(dlg, 7, Zrl_Spread::kHeader), L"Height h");
+            answer(win::IDNO);
+            dlg.click(win::IDCANCEL);
+        },
+        {moreRows});
+    EXPECT_EQ(read(L"HEA").rows.length(), 3);
+    EXPECT_EQ(win::script().pendingMessageBoxAnswers(), 0);
+}
