@@ -132,6 +132,30 @@ bool RecordReader::each(std::string_view field, const std::function<bool(RecordR
     return true;
 }
 
+bool RecordReader::member(std::string_view field, const std::function<bool(RecordReader&)>& read) {
+    const json* v = find(field);
+    if (!v) return true;
+    RecordReader element(*v, fieldPath(field), error_);
+    return read(element);
+}
+
+bool RecordReader::textRows(std::string_view field, Zrl_Array<Zrl_StringArray>& out) {
+    Zrl_Array<Zrl_StringArray> rows;
+    const bool ok = each(field, [&](RecordReader& row) {
+        if (!row.value_.is_array()) return row.refuse("expected a list of texts");
+        Zrl_StringArray list;
+        for (size_t i = 0; i < row.value_.size(); ++i) {
+            if (!row.value_[i].is_string())
+                return row.refuse("cell " + std::to_string(i) + ": expected a text");
+            list.append(Zrl_String::fromUtf8(row.value_[i].get_ref<const std::string&>()));
+        }
+        rows.append(list);
+        return true;
+    });
+    if (ok && find(field)) out = std::move(rows);
+    return ok;
+}
+
 json toJson(const Zrl_String& text) {
     return text.toUtf8();
 }

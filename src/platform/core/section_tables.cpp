@@ -1,12 +1,13 @@
 #include "platform/core/section_tables.h"
 
 #include "platform/core/macro_parts.h"
+#include "platform/core/paths.h"
+#include "platform/core/section_table_file.h"
 #include "platform/text/fold.h"
 
 namespace {
 
 const wchar_t* const kColumns[] = {L"h", L"b", L"tw", L"tf", L"r"};
-constexpr int kColumnCount = 5;
 
 struct BuiltIn {
     const wchar_t* family;
@@ -37,50 +38,141 @@ Zrl_String reduced(const Zrl_String& name) {
     return Zrl_String(std::move(out));
 }
 
+std::shared_ptr<const Zrl_StringArray> builtInColumns() {
+    static const auto columns = [] {
+        auto list = std::make_shared<Zrl_StringArray>();
+        for (const wchar_t* c : kColumns)
+            list->append(c);
+        return list;
+    }();
+    return columns;
+}
+
 } // namespace
 
-Zrl_SectionTables gSectionTables;
+Zrl_SectionTableManager gSectionTables;
 
-Zrl_SectionTables::Zrl_SectionTables() {
+Zrl_SectionTableManager::Zrl_SectionTableManager() {
     for (const BuiltIn& s : kBuiltIn)
         addSection(s.family, s.size, {s.h, s.b, s.tw, s.tf, s.r});
 }
 
-void Zrl_SectionTables::addSection(const Zrl_String& family, const Zrl_String& size,
-                                   std::vector<double> values) {
+void Zrl_SectionTableManager::index(const Zrl_SectionRecord& section) {
+    bySystemName_[reduced(section.family + section.size).str()] = &section;
+}
+
+void Zrl_SectionTableManager::rebuildIndex() {
+    bySystemName_.clear();
+    for (const Zrl_SectionRecord& s : sections_)
+        index(s);
+    for (const auto& table : tables_)
+        for (const Zrl_SectionRecord& s : table->sections)
+            index(s);
+}
+
+void Zrl_SectionTableManager::addSection(const Zrl_String& family, const Zrl_String& size,
+                                         std::vector<double> values) {
     const Zrl_String key = reduced(family + size);
-    auto it = bySystemName_.find(key.str());
-    if (it != bySystemName_.end()) {
+    if (auto it = ownIndex_.find(key.str()); it != ownIndex_.end()) {
         sections_[it->second].values = std::move(values);
         return;
     }
-    sections_.push_back({family.trimmed(), size.trimmed(), std::move(values)});
-    bySystemName_.emplace(key.str(), sections_.size() - 1);
+    Zrl_SectionRecord s{family.trimmed(), size.trimmed(), Zrl_String(), std::move(values),
+                        builtInColumns()};
+    s.userName = s.family + L" " + s.size;
+    sections_.push_back(std::move(s));
+    ownIndex_.emplace(key.str(), sections_.size() - 1);
+    // A table's section of the same name keeps answering.
+    bySystemName_.try_emplace(key.str(), &sections_.back());
 }
 
-const Zrl_SectionRecord* Zrl_SectionTables::find(const Zrl_String& name) const {
+const Zrl_SectionTableManager::Table*
+Zrl_SectionTableManager::findTable(const Zrl_String& tableName) const {
+    for (const auto& table : tables_)
+        if (table->name.equal(tableName, false)) return table.get();
+    return nullptr;
+}
+
+bool Zrl_SectionTableManager::hasTable(const Zrl_String& tableName) const {
+    return findTable(tableName) != nullptr;
+}
+
+ErrorStatus Zrl_SectionTableManager::removeTable(const Zrl_String& tableName) {
+    for (auto it = tables_.begin(); it != tables_.end(); ++it) {
+        if (!(*it)->name.equal(tableName, false)) continue;
+        tables_.erase(it);
+        rebuildIndex();
+        return Acad::eOk;
+    }
+    return Acad::eKeyNotFound;
+}
+
+Zrl_String Zrl_SectionTableManager::tablePicture(const Zrl_String& tableName) const {
+    const Table* table = findTable(tableName);
+    return table ? table->picture : Zrl_String();
+}
+
+ErrorStatus Zrl_SectionTableManager::addSectionTable(const Zrl_String& fileName,
+                                                     const Zrl_String& picture,
+                                                     const Zrl_StringArray& captions,
+                                                     const Zrl_StringArrayArray& rows) {
+    const Zrl_String name = removeExtension(getFileName(fileName));
+    if (name.trimmed().isEmpty() || hasTable(name)) return Acad::eInvalidInput;
+    // The captions lack the flag column: the languages start at column 1.
+    Zrl_StringArray withFlag = captions;
+    withFlag.insertAt(captions.isEmpty() ? 0 : 1, Zrl_String());
+    const int firstValue = 1 + sectionLanguageCount(withFlag);
+    auto columns = std::make_shared<Zrl_StringArray>();
+    for (int c = firstValue; c < captions.length(); ++c)
+        columns->append(captions[c]);
+
+    auto table = std::make_unique<Table>();
+    table->name = name;
+    table->picture = picture;
+    table->sections.reserve(static_cast<size_t>(rows.length()));
+    for (const Zrl_StringArray& row : rows) {
+        if (row.isEmpty() || row[0].trimmed().isEmpty()) continue;
+        Zrl_SectionRecord s{name, L"-" + row[0].trimmed(), row.length() > 1 ? row[1] : Zrl_String(),
+                            {}, columns};
+        for (int c = firstValue; c < row.length(); ++c) {
+            double value = 0;
+            if (!macroTextToNumber(row[c], value)) value = 0;
+            s.values.push_back(value);
+        }
+        table->sections.push_back(std::move(s));
+    }
+    tables_.push_back(std::move(table));
+    for (const Zrl_SectionRecord& s : tables_.back()->sections)
+        index(s);
+    return Acad::eOk;
+}
+
+const Zrl_SectionRecord* Zrl_SectionTableManager::find(const Zrl_String& name) const {
     const Zrl_String key = reduced(name);
     if (key.isEmpty()) return nullptr;
     auto it = bySystemName_.find(key.str());
-    return it == bySystemName_.end() ? nullptr : &sections_[it->second];
+    return it == bySystemName_.end() ? nullptr : it->second;
 }
 
-ErrorStatus Zrl_SectionTables::getSystemName(const Zrl_String& name, Zrl_String& systemName) const {
+ErrorStatus Zrl_SectionTableManager::getSystemName(const Zrl_String& name,
+                                                   Zrl_String& systemName) const {
     const Zrl_SectionRecord* s = find(name);
     if (!s) return Acad::eKeyNotFound;
-    systemName = reduced(s->family + s->size);
+    // A table's section keeps its "-": "HEA-200".
+    systemName = s->size.startsWith(L"-", true) ? s->family + s->size : reduced(s->family + s->size);
     return Acad::eOk;
 }
 
-ErrorStatus Zrl_SectionTables::getUserName(const Zrl_String& name, Zrl_String& userName) const {
+ErrorStatus Zrl_SectionTableManager::getUserName(const Zrl_String& name,
+                                                 Zrl_String& userName) const {
     const Zrl_SectionRecord* s = find(name);
     if (!s) return Acad::eKeyNotFound;
-    userName = s->family + L" " + s->size;
+    userName = s->userName;
     return Acad::eOk;
 }
 
-ErrorStatus Zrl_SectionTables::getSectionValue(const Zrl_String& name, int index,
-                                               Zrl_String& text) const {
+ErrorStatus Zrl_SectionTableManager::getSectionValue(const Zrl_String& name, int index,
+                                                     Zrl_String& text) const {
     const Zrl_SectionRecord* s = find(name);
     if (!s) return Acad::eKeyNotFound;
     if (index < 0 || index >= static_cast<int>(s->values.size())) return Acad::eInvalidIndex;
@@ -88,13 +180,13 @@ ErrorStatus Zrl_SectionTables::getSectionValue(const Zrl_String& name, int index
     return Acad::eOk;
 }
 
-ErrorStatus Zrl_SectionTables::getSectionColumnNames(const Zrl_String& name,
-                                                     Zrl_StringArray& names) const {
+ErrorStatus Zrl_SectionTableManager::getSectionColumnNames(const Zrl_String& name,
+                                                           Zrl_StringArray& names) const {
     const Zrl_SectionRecord* s = find(name);
     if (!s) return Acad::eKeyNotFound;
     names.removeAll();
-    for (int i = 0; i < static_cast<int>(s->values.size()); ++i) {
-        names.append(i < kColumnCount ? Zrl_String(kColumns[i]) : Zrl_String(L"c") + Zrl_String(i));
-    }
+    const int known = s->columns ? s->columns->length() : 0;
+    for (int i = 0; i < static_cast<int>(s->values.size()); ++i)
+        names.append(i < known ? (*s->columns)[i] : Zrl_String(L"c") + Zrl_String(i));
     return Acad::eOk;
 }

@@ -6,14 +6,22 @@
 // reduces to the system name once blanks, "-" and "_" are dropped and the
 // case is ignored names the same section ("ipe 200", "IPE-200").
 //
-// Columns, in order: h (depth), b (width), tw (web thickness), tf (flange
-// thickness), r (root radius), all in mm.
+// Built-in sections (IPE 200..400, HEA and HEB 200..300) have the columns
+// h (depth), b (width), tw (web thickness), tf (flange thickness), r (root
+// radius), all in mm.
+//
+// Section tables handed over by the module (addSectionTable) add their
+// sections under the table's name: the section "200" of the table "HEA"
+// answers as "HEA-200", with the table's value columns. A later table wins
+// over an earlier one and over a built-in section of the same name; removing
+// the table brings the earlier one back.
 #pragma once
 
-#include "platform/core/zrl_string.h"
-#include "platform/core/zrl_stringarray.h"
+#include "platform/core/text_helpers.h"
 #include "platform/host/acadstatus.h"
 
+#include <deque>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -21,14 +29,17 @@
 struct Zrl_SectionRecord {
     Zrl_String family; // "IPE"
     Zrl_String size;   // "200"
+    Zrl_String userName;
     std::vector<double> values;
+    // The value columns' names (shared by the sections of one table).
+    std::shared_ptr<const Zrl_StringArray> columns;
 };
 
-class Zrl_SectionTables {
+class Zrl_SectionTableManager {
 public:
-    // Starts with the built-in families IPE 200..400, HEA and HEB 200..300.
-    Zrl_SectionTables();
-    virtual ~Zrl_SectionTables() = default;
+    // Starts with the built-in sections.
+    Zrl_SectionTableManager();
+    virtual ~Zrl_SectionTableManager() = default;
 
     // The system name of a section; eKeyNotFound for an unknown section.
     ErrorStatus getSystemName(const Zrl_String& name, Zrl_String& systemName) const;
@@ -43,13 +54,42 @@ public:
     // Adds or replaces a section (values in column order).
     void addSection(const Zrl_String& family, const Zrl_String& size, std::vector<double> values);
 
-private:
-    const Zrl_SectionRecord* find(const Zrl_String& name) const;
+    // Section tables by name (the file's name without ".pr", without case).
+    bool hasTable(const Zrl_String& tableName) const;
+    // eKeyNotFound when there is no such table.
+    ErrorStatus removeTable(const Zrl_String& tableName);
+    // Adds the table of the file `fileName` (its name is the file's name
+    // without ".pr"): `captions` are the system name's, one per language,
+    // then the value columns'; each row likewise. The first language's name
+    // is the user name. eInvalidInput for an empty name or a table of that
+    // name already there; values that are no numbers count as 0.
+    ErrorStatus addSectionTable(const Zrl_String& fileName, const Zrl_String& picture,
+                                const Zrl_StringArray& captions, const Zrl_StringArrayArray& rows);
+    // The shape of a handed-over table; empty when unknown.
+    Zrl_String tablePicture(const Zrl_String& tableName) const;
 
-    std::vector<Zrl_SectionRecord> sections_;
-    // System name to position in sections_.
-    std::unordered_map<std::wstring, size_t> bySystemName_;
+private:
+    struct Table {
+        Zrl_String name;
+        Zrl_String picture;
+        std::vector<Zrl_SectionRecord> sections;
+    };
+    const Zrl_SectionRecord* find(const Zrl_String& name) const;
+    const Table* findTable(const Zrl_String& tableName) const;
+    void index(const Zrl_SectionRecord& section);
+    void rebuildIndex();
+
+    // The built-in and added sections (a deque: records never move), and
+    // the tables in the order added.
+    std::deque<Zrl_SectionRecord> sections_;
+    std::unordered_map<std::wstring, size_t> ownIndex_;
+    std::vector<std::unique_ptr<Table>> tables_;
+    // System name to the section it names.
+    std::unordered_map<std::wstring, const Zrl_SectionRecord*> bySystemName_;
 };
 
+// The former name of the manager.
+using Zrl_SectionTables = Zrl_SectionTableManager;
+
 // The core module's section table manager.
-extern Zrl_SectionTables gSectionTables;
+extern Zrl_SectionTableManager gSectionTables;
