@@ -77,6 +77,8 @@ public:
         win::ResourceModuleGuard guard(zrlss::libraryModule());
         dlg.record() = makePoints(count);
         dlg.create(IDD_DSTV_POINT);
+        // The user's clicks reach only a shown dialog.
+        dlg.show(true);
     }
     ~OpenEditor() { dlg.destroy(); }
     CDlgDstvPoint dlg;
