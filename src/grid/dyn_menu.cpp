@@ -6,14 +6,23 @@
 #include <algorithm>
 #include <cstddef>
 
+namespace {
+
+constexpr int kFirstIds = static_cast<int>(dynMenu::kCommandIds.size());
+
+} // namespace
+
 int dynMenu::commandId(int position) {
-    if (position < 0 || position >= static_cast<int>(kCommandIds.size())) return 0;
+    if (position < 0 || position >= kMaxPositions) return 0;
+    if (position >= kFirstIds) return kFurtherIdBase + (position - kFirstIds);
     return kCommandIds[static_cast<size_t>(position)];
 }
 
 int dynMenu::positionOf(int commandId) {
     const auto it = std::find(kCommandIds.begin(), kCommandIds.end(), commandId);
-    return it == kCommandIds.end() ? -1 : static_cast<int>(it - kCommandIds.begin());
+    if (it != kCommandIds.end()) return static_cast<int>(it - kCommandIds.begin());
+    const int further = commandId - kFurtherIdBase;
+    return further >= 0 && further < kMaxPositions - kFirstIds ? kFirstIds + further : -1;
 }
 
 void dynMenu::addEntry(int level, const Zrl_String& text) {

@@ -9,8 +9,10 @@
 //
 // Commands by position: the entries that can be chosen, counted in order
 // from 0 (separators and submenu titles take no position), send the command
-// identifiers kCommandIds[position] to the owner window (WM_COMMAND, code 0).
-// Entries beyond the last identifier are shown disabled.
+// identifiers kCommandIds[position] to the owner window (WM_COMMAND, code 0);
+// positions from 10 on take the identifiers kFurtherIdBase + (position - 10),
+// so that a long menu's last entries can be chosen too. Entries beyond
+// kMaxPositions are shown disabled.
 #pragma once
 
 #include "platform/core/zrl_string.h"
@@ -28,6 +30,8 @@ class dynMenu {
 public:
     static constexpr std::array<int, 10> kCommandIds = {32811, 32812, 32816, 32817, 32818,
                                                         32800, 32801, 32802, 32803, 32804};
+    static constexpr int kFurtherIdBase = 32840;
+    static constexpr int kMaxPositions = 160;
     // The command identifier of a position, 0 beyond the last.
     static int commandId(int position);
     // The position of a command identifier, -1 for other commands.

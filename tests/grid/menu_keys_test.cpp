@@ -54,7 +54,11 @@ TEST(DynMenu, LevelsBecomeSubmenusAndPositionsSkipTitles) {
     EXPECT_EQ(built.findItem(32811)->text, L"A1x");
     EXPECT_EQ(built.findItem(32816)->text, L"B");
     EXPECT_EQ(dynMenu::positionOf(32800), 5);
-    EXPECT_EQ(dynMenu::commandId(10), 0);
+    // Positions past the first ten take further identifiers, both ways.
+    EXPECT_EQ(dynMenu::commandId(10), dynMenu::kFurtherIdBase);
+    EXPECT_EQ(dynMenu::positionOf(dynMenu::commandId(10)), 10);
+    EXPECT_EQ(dynMenu::commandId(dynMenu::kMaxPositions), 0);
+    EXPECT_EQ(dynMenu::positionOf(dynMenu::kFurtherIdBase - 1), -1);
 }
 
 TEST_F(GridTest, CheckLockColumnsFollowTheClickRule) {

@@ -77,6 +77,10 @@ public:
     void queueFileDialog(std::vector<std::wstring> paths);
     void queueFileDialogCancel();
     void onNextModal(std::function<void(Dialog&)> play);
+    // Plays the next queued dialog function on a modeless dialog that is
+    // open already (a docked window), as a modal dialog would take it. False
+    // when none is queued or the dialog is not live.
+    bool playOpenDialog(Dialog& dlg);
     void queueMenuChoice(int commandId);
     void queueMenuChoice(const std::wstring& itemText);
     void queueMenuDismiss();
