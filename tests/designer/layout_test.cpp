@@ -6,6 +6,7 @@
 #include "designer/control_tracker.h"
 #include "frame/dlg_prompt_string_ids.h"
 #include "platform/core/numbered_texts.h"
+#include "platform/host/command_line.h"
 #include "platform/win/constants.h"
 
 #include <cmath>
@@ -183,6 +184,30 @@ TEST_F(LayoutTest, AddedControlsAreThirtyByEighteenAtTheFifth) {
     ASSERT_TRUE(data.addNewControl(ctEdit));
     EXPECT_EQ(px(0), (win::Rect{40, 20, 70, 38}));
     EXPECT_EQ(data.controls[0].contents, dialString(171));
+}
+
+TEST_F(LayoutTest, PositionsPrintAsFactors) {
+    data.append(makeControl(ctEdit, 0.1, 0.25, 0.5, 0.75, L"Width"));
+    host::PrintCapture printed;
+    data.printPositions();
+    EXPECT_EQ(printed.text(), L"**** Control Width ****\n"
+                              L"Left: 0.100000 - Right: 0.500000\n"
+                              L"Top: 0.250000 - Bottom: 0.750000\n"
+                              L"********\n");
+}
+
+TEST_F(LayoutTest, PaintingShowsThePictureWithWhiteTransparentAndTheHandles) {
+    design({makeControl(ctEdit, 0.5, 0.5, 0.6, 0.7)}, {0});
+    win::Bitmap canvas(200, 100, win::rgb(0, 0, 0));
+    EXPECT_EQ(data.OnEraseBkgnd(canvas), 0);
+    EXPECT_EQ(canvas.pixel(10, 10), win::rgb(10, 20, 30));    // the picture
+    EXPECT_EQ(canvas.pixel(150, 80), win::rgb(240, 240, 240)); // white shows the face
+    data.OnPaint(canvas);
+    // The control is (100,50)-(120,70); its bottom-right handle stands outside.
+    EXPECT_EQ(canvas.pixel(122, 72), win::rgb(0, 0, 0));
+    EXPECT_TRUE(data.OnSetCursor({122, 72}));
+    EXPECT_EQ(lastTrackerCursor(), CRectTracker::hitBottomRight);
+    EXPECT_FALSE(data.OnSetCursor({110, 60})); // the body asks for no sizing cursor
 }
 
 } // namespace
