@@ -18,10 +18,8 @@ Zrl_String exactDouble(double value) {
 } // namespace
 
 int Zrl_PropertiesList::find(const Zrl_String& name) const {
-    for (size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i].name == name) return static_cast<int>(i);
-    }
-    return -1;
+    const auto at = index_.find(name);
+    return at == index_.end() ? -1 : at->second;
 }
 
 ErrorStatus Zrl_PropertiesList::set(const Zrl_String& name, Value value) {
@@ -30,6 +28,7 @@ ErrorStatus Zrl_PropertiesList::set(const Zrl_String& name, Value value) {
     if (index >= 0) {
         entries_[static_cast<size_t>(index)].value = std::move(value);
     } else {
+        index_.emplace(name, static_cast<int>(entries_.size()));
         entries_.push_back({name, std::move(value)});
     }
     return Acad::eOk;
@@ -84,6 +83,9 @@ ErrorStatus Zrl_PropertiesList::removeProperty(const Zrl_String& name) {
     int index = find(name);
     if (index < 0) return Acad::eKeyNotFound;
     entries_.erase(entries_.begin() + index);
+    index_.clear();
+    for (size_t i = 0; i < entries_.size(); ++i)
+        index_.emplace(entries_[i].name, static_cast<int>(i));
     return Acad::eOk;
 }
 
