@@ -10,15 +10,19 @@
 // conditional formats, data validation and pivot tables are dropped.
 //
 // A loaded formula cell holds its saved value until the sheet is computed.
-// Error results are not kept by the parser: such a cell's saved value is
-// empty.
 // A formula that does not parse keeps its text as the cell's data with the
 // value #NAME?; a reference to another sheet or workbook becomes #REF!; both
 // are reported as load warnings, and the load goes on.
 //
+// What the parser (liborcus 0.17) does not hand on, and so is not kept: the
+// kind of a saved error (the saved value is then empty), and in .ods files
+// logical cells, merged cells and the saved texts of formulas; an .ods row
+// with a merged cell has the cells after it moved left by the covered ones.
+//
 // Limits against hostile files (a load beyond them fails with the reason):
 // kMaxWorkbookCells cells per sheet, kMaxWorkbookText characters per text
-// or formula, kMaxUnpackedBytes bytes of the archive's unpacked parts.
+// or formula (the formula language itself stops at 65536), the largest
+// sheet's columns and rows, and the 1 GiB of any file read whole.
 #pragma once
 
 #include "platform/spread/sheet.h"
@@ -36,7 +40,6 @@ namespace spread {
 
 constexpr size_t kMaxWorkbookCells = 20'000'000;
 constexpr size_t kMaxWorkbookText = 1'000'000;
-constexpr uint64_t kMaxUnpackedBytes = 2'000'000'000ull;
 
 // A cell a load kept, but not as the file meant it.
 struct LoadWarning {

@@ -232,7 +232,6 @@ public:
         // The whole grid while reading; cut to what the file holds at the end.
         c.maxCols = kMaxSheetCols;
         c.maxRows = kMaxSheetRows;
-        out_->sheet.setBoolProperty(kBoolAutoCalc, false);
     }
 
     const std::wstring& name() const { return name_; }
@@ -547,7 +546,6 @@ void ImportedSheet::finish(std::vector<WorkbookSheet>& out) {
     std::sort(out_->saved.begin(), out_->saved.end(), [](const SavedValue& a, const SavedValue& b) {
         return a.row != b.row ? a.row < b.row : a.col < b.col;
     });
-    out_->sheet.setBoolProperty(kBoolAutoCalc, true);
     out.push_back(std::move(*out_));
     out_.reset();
 }
