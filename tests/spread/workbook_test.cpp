@@ -4,6 +4,7 @@
 // format; formula text of other programs in the engine's syntax.
 #include "platform/spread/csv.h"
 #include "platform/spread/formula_dialect.h"
+#include "platform/spread/ods_write.h"
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_file.h"
 #include "platform/spread/workbook.h"
@@ -309,4 +310,59 @@ TEST(Workbook, FormulaTextOfOtherProgramsInTheEngineSyntax) {
     }
     detail::DialectText t;
     EXPECT_FALSE(detail::translateFormula("\xC0\xAF", FormulaDialect::Ooxml, L"", t));
+}
+
+TEST(Workbook, EngineFormulasWrittenAsOdf) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"SUM(A1:B2,2)", L"of:=SUM([.A1:.B2];2)"},
+        {L"$A$1&\"x,y\"\"A1\"", L"of:=[.$A$1]&\"x,y\"\"A1\""},
+        {L"LOG10(A$1)*B$2", L"of:=LOG10([.A$1])*[.B$2]"},
+        {L"IF(A1>0,TRUE,#N/A)", L"of:=IF([.A1]>0;TRUE;#N/A)"},
+    };
+    for (const auto& [engine, odf] : cases)
+        EXPECT_EQ(detail::odfFormula(engine), odf) << engine;
+}
+
+// A sheet written and read back keeps its values, formulas and sizes in
+// every format that holds them (CSV holds values only).
+TEST(Workbook, RoundTripInEveryFormat) {
+    Sheet s;
+    s.setMaxCols(4);
+    s.setMaxRows(3);
+    s.setData(1, 1, L"2.5");
+    s.setData(2, 1, L"text, with \"quotes\" & <marks>");
+    s.setFormula(3, 1, L"$A$1*2+A$1");
+    s.setFormula(4, 1, L"IF(A1>1,\"big, really\",\"small\")");
+    s.setData(1, 2, L"0.1");
+    s.setFormula(2, 2, L"SUM(A1:A2)");
+    s.setData(1, 3, L"Ünïcödé");
+    s.setColWidthPixels(2, 150);
+    s.setRowHeightPixels(2, 40);
+    s.recalc();
+    fs::path dir = tempDir();
+    struct Case {
+        const char* name;
+        bool formulas, sizes;
+    } cases[] = {{"trip.vks", true, true}, {"trip.csv", false, false}, {"trip.ods", true, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::wstring why;
+        ASSERT_TRUE(s.save(dir / c.name, &why)) << std::string(why.begin(), why.end());
+        Sheet t;
+        ASSERT_TRUE(t.load(dir / c.name, &why)) << std::string(why.begin(), why.end());
+        t.recalc();
+        EXPECT_EQ(t.maxCols(), 4);
+        EXPECT_EQ(t.maxRows(), 3);
+        for (int row = 1; row <= 3; ++row)
+            for (int col = 1; col <= 4; ++col) {
+                EXPECT_EQ(t.valueText(col, row), s.valueText(col, row)) << col << "," << row;
+                if (c.formulas) {
+                    EXPECT_EQ(t.formula(col, row), s.formula(col, row));
+                }
+            }
+        if (c.sizes) {
+            EXPECT_EQ(t.colWidthPixels(2), 150);
+            EXPECT_EQ(t.rowHeightPixels(2), 40);
+        }
+    }
 }

@@ -1,5 +1,6 @@
 // Sheet::load and Sheet::save: the one place that picks a file's format.
 #include "platform/spread/csv.h"
+#include "platform/spread/ods_write.h"
 #include "platform/spread/recalc.h"
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_data.h"
@@ -109,8 +110,9 @@ bool Sheet::save(const std::filesystem::path& path, std::wstring* error) const {
     try {
         const SheetFormat format = sheetFormatFor(path);
         if (format == SheetFormat::Csv) return writeFileAtomically(path, writeCsv(*this), error);
-        if (format == SheetFormat::Xlsx || format == SheetFormat::Ods) {
-            if (error) *error = L"the engine writes sheets as native files and CSV only";
+        if (format == SheetFormat::Ods) return detail::writeOdsFile(*this, path, error);
+        if (format == SheetFormat::Xlsx) {
+            if (error) *error = L"the engine writes sheets as native files, CSV and .ods";
             return false;
         }
         return writeSheetFile(*this, path, error);
