@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev libstb-dev libxlsxwriter-dev libutfcpp-dev unzip locales
+  nlohmann-json3-dev libcli11-dev libstb-dev libxlsxwriter-dev libutfcpp-dev liborcus-dev libminizip-dev unzip locales
   python3
 )
 

@@ -36,9 +36,15 @@ Scans& scans() {
 
 } // namespace
 
+// A name alone is looked up in the library's standards folder: the native
+// file first, so that an existing library behaves as before, then a workbook
+// of another spreadsheet program.
 Zrl_String standardsSheetPath(const Zrl_String& name) {
     if (filecache::isFile(name)) return name;
-    return Zrl_Settings::libDir() + L"Connection Standards\\" + name + L".vks";
+    const Zrl_String base = Zrl_Settings::libDir() + L"Connection Standards\\" + name;
+    for (const wchar_t* ext : {L".xlsx", L".ods"})
+        if (!filecache::isFile(base + L".vks") && filecache::isFile(base + ext)) return base + ext;
+    return base + L".vks";
 }
 
 ErrorStatus VkCalcSS::load(const Zrl_String& name) {

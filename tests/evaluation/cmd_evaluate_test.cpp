@@ -109,3 +109,25 @@ TEST_F(CmdEvaluate, MacroRunWritesTheUpdatedDescriptionOnlyOnSuccess) {
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"Connection Standards", "out.json", "stderr.txt"}));
 }
+
+// The example library's standard saved as .ods (and found by its name alone
+// once the native file is gone) evaluates to exactly the native outputs.
+TEST_F(CmdEvaluate, StandardSavedAsOdsGivesTheNativeOutputs) {
+    namespace fs = std::filesystem;
+    const fs::path copy = lib_ / "example";
+    fs::copy(ZRLSS_EXAMPLE_LIBRARY, copy, fs::copy_options::recursive);
+    const std::string args = "--lib '" + copy.string() + "' evaluate 'End Plate' --set "
+                             "Beam='IPE 300' Column='HEB 240' Shear=150 BoltGrade=8.8 SteelFy=235";
+    Result native = runCommand(args, err);
+    ASSERT_EQ(native.status, 0) << readAll(err);
+    const fs::path vks = copy / "Connection Standards" / "End Plate.vks";
+    spread::Sheet sheet;
+    std::wstring why;
+    ASSERT_TRUE(sheet.load(vks, &why));
+    ASSERT_TRUE(sheet.save(copy / "Connection Standards" / "End Plate.ods", &why));
+    fs::remove(vks);
+    Result ods = runCommand(args, err);
+    EXPECT_EQ(ods.status, 0) << readAll(err);
+    EXPECT_EQ(ods.out, native.out);
+    EXPECT_NE(native.out.find("Utilisation="), std::string::npos);
+}

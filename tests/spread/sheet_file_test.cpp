@@ -193,7 +193,6 @@ TEST(SheetFile, MalformedFilesLeaveTheSheetAsItWas) {
         R"({"format":"other","version":1})",        // someone else's JSON
         R"({"format":"zrlss-sheet","version":99})", // a later version
         R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"cells":[{"c":3,"r":1,"n":1}]})",
-        R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"cells":[{"c":1,"r":1,"f":"1+"}]})",
         R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"cells":[{"c":1,"r":1,"n":1,"t":"x"}]})",
         R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"cells":[{"c":1,"r":1},{"c":1,"r":1,"n":2}]})",
         R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"spans":[[1,1,2,2],[2,2,1,1]]})",
@@ -314,7 +313,7 @@ TEST(SheetFile, CsvImportAndExport) {
     EXPECT_EQ(s.valueText(2, 2), L"say \"hi\"");
     EXPECT_EQ(writeCsv(s), "1,\"a,b\",3\r\n2,\"say \"\"hi\"\"\",\r\n,x,\r\n");
 
-    for (const char* bad : {"\"open", "a\"b", "\"a\"b", "=1+\n", "\xFF\n"}) {
+    for (const char* bad : {"\"open", "a\"b", "\"a\"b", "\xFF\n"}) {
         Sheet t;
         EXPECT_FALSE(readCsv(t, bad, &why)) << bad;
     }
@@ -324,6 +323,8 @@ TEST(SheetFile, FormatChosenByExtension) {
     EXPECT_EQ(sheetFormatFor("a/b.CSV"), SheetFormat::Csv);
     EXPECT_EQ(sheetFormatFor("b.vks"), SheetFormat::Native);
     EXPECT_EQ(sheetFormatFor("noext"), SheetFormat::Native);
+    EXPECT_EQ(sheetFormatFor("Bolts.XLSX"), SheetFormat::Xlsx);
+    EXPECT_EQ(sheetFormatFor("Bolts.ods"), SheetFormat::Ods);
     fs::path dir = tempDir();
     Sheet s = everything();
     ASSERT_TRUE(s.save(dir / "out.csv"));

@@ -1,5 +1,6 @@
-// zrlss convert IN OUT: converts a sheet between the native format and CSV,
-// each file's format chosen by its extension (.csv CSV, else native).
+// zrlss convert IN OUT: converts a sheet to the native format, CSV or .ods,
+// each file's format chosen by its extension (.csv CSV, .ods and .xlsx
+// workbooks, .xlsx read only here, else native).
 #include "command.h"
 #include "platform/spread/sheet.h"
 #include "sheet_io.h"
@@ -14,19 +15,21 @@ namespace {
 
 struct ConvertArgs {
     std::string in, out;
+    bool strict = false;
 };
 
 void setupConvert(CommandLine& cli, const SharedOptions&) {
     auto args = std::make_shared<ConvertArgs>();
-    cli.add("convert", "Convert a sheet between the native format (.vks) and CSV (.csv)")
+    cli.add("convert", "Convert a sheet (.vks, .csv, .xlsx, .ods) to the native format, CSV or .ods")
         .withoutModule()
         .option("IN", args->in, "sheet to read")
         .required()
         .option("OUT", args->out, "sheet to write")
         .required()
+        .flag("--strict", args->strict, "a formula the load cannot keep as written is an error")
         .run([args] {
             spread::Sheet sheet;
-            if (!loadSheetOrSay(sheet, args->in, "convert")) return 1;
+            if (!loadSheetOrSay(sheet, args->in, "convert", args->strict)) return 1;
             std::wstring why;
             if (!sheet.save(args->out, &why)) throw Failure{utf8(why)};
             return 0;

@@ -112,8 +112,11 @@ bool fileExists(const Zrl_String& path) {
 Zrl_String sheetPath(const std::string& sheet) {
     const Zrl_String name = Zrl_String::fromUtf8(sheet);
     if (fileExists(name)) return name;
-    const Zrl_String inLibrary =
-        Zrl_Settings::libDir() + L"Connection Standards\\" + name + L".vks";
+    // The native file first, then a workbook, as the module looks them up.
+    const Zrl_String base = Zrl_Settings::libDir() + L"Connection Standards\\" + name;
+    Zrl_String inLibrary = base + L".vks";
+    for (const wchar_t* ext : {L".xlsx", L".ods"})
+        if (!fileExists(inLibrary) && fileExists(base + ext)) inLibrary = base + ext;
     if (!fileExists(inLibrary)) throw Failure{"sheet not found: " + sheet};
     return inLibrary;
 }

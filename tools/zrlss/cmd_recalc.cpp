@@ -1,4 +1,4 @@
-// zrlss recalc IN OUT.csv: loads a sheet (native or CSV), computes every
+// zrlss recalc IN OUT.csv: loads a sheet (native, CSV, .xlsx or .ods), computes every
 // formula and writes the value text of every cell as CSV.
 #include "command.h"
 #include "platform/spread/csv.h"
@@ -16,19 +16,21 @@ namespace {
 
 struct RecalcArgs {
     std::string in, out;
+    bool strict = false;
 };
 
 void setupRecalc(CommandLine& cli, const SharedOptions&) {
     auto args = std::make_shared<RecalcArgs>();
     cli.add("recalc", "Load a sheet, recalculate it and write every cell's value as CSV")
         .withoutModule()
-        .option("IN", args->in, "sheet file (.vks or any native sheet, or .csv)")
+        .option("IN", args->in, "sheet file (.vks or any native sheet, .csv, .xlsx or .ods; a workbook's sheet as BOOK#NAME)")
         .required()
         .option("OUT", args->out, "CSV file to write")
         .required()
+        .flag("--strict", args->strict, "a formula the load cannot keep as written is an error")
         .run([args] {
             spread::Sheet sheet;
-            if (!loadSheetOrSay(sheet, args->in, "recalc")) return 1;
+            if (!loadSheetOrSay(sheet, args->in, "recalc", args->strict)) return 1;
             std::wstring why;
             sheet.recalc();
             if (!spread::writeFileAtomically(args->out, spread::writeCsv(sheet), &why))

@@ -3,6 +3,8 @@
 
 #include "platform/spread/formula.h"
 #include "platform/spread/sheet.h"
+#include "platform/spread/sheet_data.h"
+#include "platform/spread/sheet_load.h"
 #include "platform/text/utf.h"
 
 #include <algorithm>
@@ -90,6 +92,11 @@ bool needsQuotes(std::string_view s) {
 } // namespace
 
 bool readCsv(Sheet& sheet, std::string_view text, std::wstring* error) {
+    return detail::readCsvWarn(sheet, text, nullptr, error);
+}
+
+bool detail::readCsvWarn(Sheet& sheet, std::string_view text, std::vector<LoadWarning>* warnings,
+                         std::wstring* error) {
     std::wstring why;
     std::vector<Record> records;
     auto fail = [&](std::wstring reason) {
@@ -113,11 +120,18 @@ bool readCsv(Sheet& sheet, std::string_view text, std::wstring* error) {
             if (!zrltext::fromUtf8Strict(records[r][c], field))
                 return fail(L"not UTF-8 in row " + std::to_wstring(row));
             std::wstring formulaError;
-            bool ok = field[0] == L'=' ? sheet.setFormula(col, row, field, &formulaError)
-                                       : sheet.setData(col, row, field);
-            if (!ok)
-                return fail(L"row " + std::to_wstring(row) + L", column " + std::to_wstring(col) +
-                            L": formula does not parse: " + formulaError);
+            if (field[0] != L'=') {
+                sheet.setData(col, row, field);
+            } else if (!sheet.setFormula(col, row, field, &formulaError)) {
+                // One bad formula does not refuse the file: it keeps its
+                // text, computes to #NAME? and is reported.
+                sheet.setValue(col, row, L"#NAME?");
+                CellTexts& t = detail::ensureTexts(sheet.internals().content, cellKey(col, row));
+                t.typed = field;
+                t.hasTyped = true;
+                if (warnings)
+                    warnings->push_back({L"", col, row, field, L"does not parse: " + formulaError});
+            }
         }
     return true;
 }

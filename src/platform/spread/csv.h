@@ -15,8 +15,9 @@ class Sheet;
 // Reads CSV into `sheet`, which must be fresh. The sheet gets as many rows as
 // records and as many columns as the longest record. A field that starts
 // with "=" is a formula, one that reads as a number a number, anything else
-// text. False with a reason (unterminated quote, stray quote, formula that
-// does not parse, too many rows or columns).
+// text; a formula that does not parse keeps its text and computes to #NAME?.
+// False with a reason (unterminated quote, stray quote, too many rows or
+// columns).
 ZRLSPREAD_API bool readCsv(Sheet& sheet, std::string_view text, std::wstring* error = nullptr);
 
 // The value texts of the used range (rows 1..lastUsedRow, columns

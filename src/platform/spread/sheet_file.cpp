@@ -6,6 +6,7 @@
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_file_names.h"
+#include "platform/spread/sheet_load.h"
 #include "platform/text/utf.h"
 
 #include <algorithm>
@@ -28,6 +29,7 @@ namespace {
 struct Reader {
     std::wstring error;
     std::unordered_set<CellKey> seen;
+    std::vector<LoadWarning>* warnings = nullptr;
     int version = 0;
     // Version 2 on: the fonts and cell types cells refer to by position.
     std::vector<std::shared_ptr<const Font>> fonts;
@@ -253,7 +255,14 @@ struct Reader {
             if (!this->text(j, "f", text)) return false;
             if (col == 0 || row == 0) return fail(L"formula in a header cell");
             formula = compileFormula(text, RefStyle::A1, col, row, &why);
-            if (!formula) return fail(L"formula does not parse: " + why);
+            if (!formula) {
+                // One bad formula does not refuse the file: it keeps its
+                // text, computes to #NAME? and is reported.
+                v = Value::error(ErrorKind::Name);
+                texts.typed = L"=" + text;
+                texts.hasTyped = true;
+                if (warnings) warnings->push_back({L"", col, row, L"=" + text, L"does not parse: " + why});
+            }
         }
         Cell& cell = c.cells[key];
         cell.value = std::move(v);
@@ -318,11 +327,20 @@ SheetFormat sheetFormatFor(const std::filesystem::path& path) {
     std::string ext = path.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    return ext == ".csv" ? SheetFormat::Csv : SheetFormat::Native;
+    if (ext == ".csv") return SheetFormat::Csv;
+    if (ext == ".xlsx") return SheetFormat::Xlsx;
+    if (ext == ".ods") return SheetFormat::Ods;
+    return SheetFormat::Native;
 }
 
 bool readSheetText(Sheet& sheet, std::string_view text, std::wstring* error) {
+    return detail::readSheetTextWarn(sheet, text, nullptr, error);
+}
+
+bool detail::readSheetTextWarn(Sheet& sheet, std::string_view text,
+                               std::vector<LoadWarning>* warnings, std::wstring* error) {
     Reader reader;
+    reader.warnings = warnings;
     bool ok = false;
     try {
         json root = json::parse(text.begin(), text.end(), nullptr, true, false);

@@ -14,9 +14,10 @@ namespace spread {
 
 class Sheet;
 
-enum class SheetFormat { Native, Csv };
+enum class SheetFormat { Native, Csv, Xlsx, Ods };
 
-// ".csv" (any case) is CSV; everything else (".vks" and the rest) native.
+// By the extension, in any case: ".csv" CSV, ".xlsx" and ".ods" workbooks of
+// other spreadsheet programs, everything else (".vks" and the rest) native.
 ZRLSPREAD_API SheetFormat sheetFormatFor(const std::filesystem::path& path);
 
 // The native text of a sheet.

@@ -1,9 +1,12 @@
 // Sheet::load and Sheet::save: the one place that picks a file's format.
 #include "platform/spread/csv.h"
+#include "platform/spread/ods_write.h"
 #include "platform/spread/recalc.h"
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_file.h"
+#include "platform/spread/sheet_load.h"
+#include "platform/spread/workbook.h"
 
 namespace spread {
 
@@ -34,13 +37,48 @@ template <class Fill> bool loadInto(Sheet& target, std::wstring* error, Fill fil
 } // namespace
 
 bool Sheet::load(const std::filesystem::path& path, std::wstring* error) {
-    return loadInto(*this, error, [&](Sheet& fresh, bool& recalc) {
+    return loadSheetFile(*this, path, nullptr, error);
+}
+
+bool loadSheetFile(Sheet& target, const std::filesystem::path& path, LoadReport* report,
+                   std::wstring* error) {
+    std::filesystem::path file;
+    std::wstring sheetName;
+    splitSheetPath(path, file, sheetName);
+    const SheetFormat format = sheetFormatFor(file);
+    const bool workbook = format == SheetFormat::Xlsx || format == SheetFormat::Ods;
+    LoadReport found;
+    bool ok = loadInto(target, error, [&](Sheet& fresh, bool& recalc) {
+        if (!sheetName.empty() && !workbook) {
+            if (error) *error = L"only workbooks (.xlsx, .ods) have sheets to choose by name";
+            return false;
+        }
         std::string bytes;
-        if (!readWholeFile(path, bytes, error)) return false;
+        if (!readWholeFile(file, bytes, error)) return false;
         // Formulas read from CSV carry no values.
-        recalc = sheetFormatFor(path) == SheetFormat::Csv;
-        return recalc ? readCsv(fresh, bytes, error) : readSheetText(fresh, bytes, error);
+        recalc = format == SheetFormat::Csv;
+        if (format == SheetFormat::Csv)
+            return detail::readCsvWarn(fresh, bytes, &found.warnings, error);
+        if (!workbook) return detail::readSheetTextWarn(fresh, bytes, &found.warnings, error);
+        std::vector<WorkbookSheet> sheets;
+        if (!detail::readWorkbookSheets(bytes, format, sheetName, true, sheets, &found.sheetNames,
+                                        error))
+            return false;
+        WorkbookSheet& read = sheets.front();
+        found.sheet = read.name;
+        found.warnings = std::move(read.warnings);
+        fresh.swapContent(read.sheet);
+        return true;
     });
+    if (ok && report) {
+        try {
+            detail::unknownNameWarnings(target, found.sheet, found.warnings);
+            *report = std::move(found);
+        } catch (...) {
+            // The sheet is loaded; only the report is short.
+        }
+    }
+    return ok;
 }
 
 bool loadSheetCopy(Sheet& target, const Sheet& source, std::wstring* error) {
@@ -70,8 +108,13 @@ bool loadSheetContent(Sheet& target, Sheet&& source, std::wstring* error) {
 
 bool Sheet::save(const std::filesystem::path& path, std::wstring* error) const {
     try {
-        if (sheetFormatFor(path) == SheetFormat::Csv)
-            return writeFileAtomically(path, writeCsv(*this), error);
+        const SheetFormat format = sheetFormatFor(path);
+        if (format == SheetFormat::Csv) return writeFileAtomically(path, writeCsv(*this), error);
+        if (format == SheetFormat::Ods) return detail::writeOdsFile(*this, path, error);
+        if (format == SheetFormat::Xlsx) {
+            if (error) *error = L"the engine writes sheets as native files, CSV and .ods";
+            return false;
+        }
         return writeSheetFile(*this, path, error);
     } catch (...) {
         if (error) *error = L"out of memory while saving";

@@ -1,0 +1,87 @@
+// Workbook reading: a 100,000-row by 10-column .xlsx (half numbers, a
+// quarter texts, a quarter simple formulas) loaded and recomputed, against
+// the same sheet in the native format. The workbook is written once with
+// libxlsxwriter into the temporary folder.
+#include "platform/spread/sheet.h"
+#include "platform/spread/sheet_file.h"
+#include "platform/spread/workbook.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+#include <xlsxwriter.h>
+
+using namespace spread;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kRows = 100000;
+
+// Columns A..E numbers, F..G texts, H..J formulas over the numbers.
+const fs::path& bigXlsx() {
+    static const fs::path path = [] {
+        fs::path p = fs::temp_directory_path() / "bench_spread_workbook.xlsx";
+        lxw_workbook_options options = {LXW_TRUE, nullptr, LXW_FALSE};
+        lxw_workbook* wb = workbook_new_opt(p.c_str(), &options);
+        lxw_worksheet* ws = workbook_add_worksheet(wb, "Data");
+        const char* words[] = {"M20 bolt", "plate 12", "HEA 200", "weld 5"};
+        for (lxw_row_t r = 0; r < kRows; ++r) {
+            for (lxw_col_t c = 0; c < 5; ++c)
+                worksheet_write_number(ws, r, c, r * 0.5 + c, nullptr);
+            worksheet_write_string(ws, r, 5, words[r % 4], nullptr);
+            worksheet_write_string(ws, r, 6, words[(r + 1) % 4], nullptr);
+            std::string row = std::to_string(r + 1);
+            worksheet_write_formula(ws, r, 7, ("=A" + row + "+B" + row).c_str(), nullptr);
+            worksheet_write_formula(ws, r, 8, ("=C" + row + "*2").c_str(), nullptr);
+            worksheet_write_formula(ws, r, 9, ("=SUM(A" + row + ":E" + row + ")").c_str(), nullptr);
+        }
+        workbook_close(wb);
+        return p;
+    }();
+    return path;
+}
+
+const fs::path& bigNative() {
+    static const fs::path path = [] {
+        fs::path p = fs::temp_directory_path() / "bench_spread_workbook.vks";
+        Sheet s;
+        s.load(bigXlsx());
+        s.recalc();
+        s.save(p);
+        return p;
+    }();
+    return path;
+}
+
+double peakMegabytes() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_maxrss) / 1024.0;
+}
+
+void loadAndRecalc(benchmark::State& state, const fs::path& path) {
+    for (auto _ : state) {
+        Sheet s;
+        std::wstring why;
+        if (!s.load(path, &why)) state.SkipWithError("load failed");
+        s.recalc();
+        benchmark::DoNotOptimize(s.valueAt(10, kRows));
+    }
+    state.counters["peak_MB"] = peakMegabytes();
+}
+
+void BM_XlsxLoadAndRecalc(benchmark::State& state) {
+    loadAndRecalc(state, bigXlsx());
+}
+void BM_NativeLoadAndRecalc(benchmark::State& state) {
+    loadAndRecalc(state, bigNative());
+}
+
+BENCHMARK(BM_XlsxLoadAndRecalc)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_NativeLoadAndRecalc)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+BENCHMARK_MAIN();

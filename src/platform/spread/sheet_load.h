@@ -1,0 +1,32 @@
+// The readers behind loadSheetFile, each reporting the cells it kept but not
+// as the file meant them. Private to the engine.
+#pragma once
+
+#include "platform/spread/workbook.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace spread::detail {
+
+// readSheetText and readCsv with their warnings: a formula that does not
+// parse keeps its text as the cell's data, computes to #NAME? and is
+// reported, and the load goes on.
+bool readSheetTextWarn(Sheet& sheet, std::string_view text, std::vector<LoadWarning>* warnings,
+                       std::wstring* error);
+bool readCsvWarn(Sheet& sheet, std::string_view text, std::vector<LoadWarning>* warnings,
+                 std::wstring* error);
+
+// The worksheets of a workbook: the one named `only`, else the first when
+// `firstOnly`, else all.
+bool readWorkbookSheets(std::string_view bytes, SheetFormat format, std::wstring_view only,
+                        bool firstOnly, std::vector<WorkbookSheet>& sheets,
+                        std::vector<std::wstring>* names, std::wstring* error);
+
+// A warning for every formula of `sheet` that uses a name neither the engine
+// nor the sheet's own functions define.
+void unknownNameWarnings(const Sheet& sheet, const std::wstring& sheetName,
+                         std::vector<LoadWarning>& out);
+
+} // namespace spread::detail

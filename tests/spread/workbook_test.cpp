@@ -1,0 +1,368 @@
+// Workbooks of other spreadsheet programs: a workbook written by an
+// independent writer (libxlsxwriter) and a hand-made .ods read back cell by
+// cell; sheets chosen by name; the warnings and the load rule of every
+// format; formula text of other programs in the engine's syntax.
+#include "platform/spread/csv.h"
+#include "platform/spread/formula_dialect.h"
+#include "platform/spread/ods_write.h"
+#include "platform/spread/sheet.h"
+#include "platform/spread/sheet_file.h"
+#include "platform/spread/workbook.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <xlsxwriter.h>
+
+using namespace spread;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path tempDir() {
+    fs::path dir = fs::temp_directory_path() / ("workbook_test_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    return dir;
+}
+
+// Sheet "Data" with some of everything, sheet "Other" with one number.
+fs::path writeSampleXlsx() {
+    fs::path path = tempDir() / "sample.xlsx";
+    lxw_workbook* wb = workbook_new(path.c_str());
+    lxw_worksheet* ws = workbook_add_worksheet(wb, "Data");
+    lxw_worksheet* other = workbook_add_worksheet(wb, "Other");
+    lxw_format* bold = workbook_add_format(wb);
+    format_set_bold(bold);
+    lxw_format* fixed = workbook_add_format(wb);
+    format_set_num_format(fixed, "0.000");
+    lxw_format* date = workbook_add_format(wb);
+    format_set_num_format(date, "yyyy-mm-dd hh:mm");
+    lxw_format* filled = workbook_add_format(wb);
+    format_set_bg_color(filled, 0xFF0000);
+    format_set_pattern(filled, LXW_PATTERN_SOLID);
+
+    worksheet_write_number(ws, 0, 0, 1.5, nullptr);
+    worksheet_write_string(ws, 0, 1, "plain", nullptr);
+    lxw_rich_string_tuple part1 = {bold, const_cast<char*>("bold ")};
+    lxw_rich_string_tuple part2 = {nullptr, const_cast<char*>("and plain")};
+    lxw_rich_string_tuple* rich[] = {&part1, &part2, nullptr};
+    worksheet_write_rich_string(ws, 0, 2, rich, nullptr);
+    worksheet_write_boolean(ws, 0, 3, 1, nullptr);
+    lxw_datetime when = {2024, 2, 29, 12, 0, 0};
+    worksheet_write_datetime(ws, 0, 4, &when, date);
+
+    worksheet_write_formula_num(ws, 1, 0, "=A1*2", nullptr, 3);
+    worksheet_write_formula_num(ws, 1, 1, "=$A$1+A$1+$A1", nullptr, 4.5);
+    worksheet_write_formula_num(ws, 1, 2, "=Other!A1", nullptr, 7);
+    worksheet_write_formula_num(ws, 1, 3, "=SUM(A1:A2", nullptr, 0);
+    worksheet_write_formula_num(ws, 1, 4, "=NOSUCHFN(1)", nullptr, 0);
+    worksheet_write_formula_num(ws, 1, 5, "=1/0", nullptr, 0);
+    worksheet_write_formula_num(ws, 1, 6, "=Data!A1+1", nullptr, 2.5);
+
+    worksheet_write_number(ws, 2, 0, 2.5, fixed);
+    worksheet_write_string(ws, 2, 1, "red", filled);
+    worksheet_merge_range(ws, 3, 0, 4, 2, "merged", nullptr);
+    worksheet_set_column(ws, 1, 1, 20, nullptr);
+    worksheet_set_row(ws, 2, 30, nullptr);
+
+    worksheet_write_number(other, 0, 0, 7, nullptr);
+    EXPECT_EQ(workbook_close(wb), LXW_NO_ERROR);
+    return path;
+}
+
+const fs::path& sampleXlsx() {
+    static const fs::path path = writeSampleXlsx();
+    return path;
+}
+
+const fs::path sampleOds = fs::path(ZRLSS_TEST_DATA) / "workbooks" / "sample.ods";
+
+std::vector<WorkbookSheet> readAll(const fs::path& path, std::wstring_view only = {}) {
+    std::string bytes;
+    std::wstring why;
+    EXPECT_TRUE(readWholeFile(path, bytes, &why)) << path;
+    std::vector<WorkbookSheet> sheets;
+    std::vector<std::wstring> names;
+    EXPECT_TRUE(readWorkbook(bytes, sheetFormatFor(path), only, sheets, &names, &why))
+        << path << ": " << std::string(why.begin(), why.end());
+    return sheets;
+}
+
+bool hasWarning(const std::vector<LoadWarning>& warnings, int col, int row,
+                std::wstring_view reason) {
+    for (const LoadWarning& w : warnings)
+        if (w.col == col && w.row == row && w.reason.find(reason) != std::wstring::npos)
+            return true;
+    return false;
+}
+
+struct CellCase {
+    int col, row;
+    const wchar_t* saved;    // value text as loaded
+    const wchar_t* computed; // after recalc
+};
+
+} // namespace
+
+TEST(Workbook, XlsxKeepsValuesFormulasAndLooks) {
+    std::vector<WorkbookSheet> sheets = readAll(sampleXlsx());
+    ASSERT_EQ(sheets.size(), 2u);
+    EXPECT_EQ(sheets[0].name, L"Data");
+    EXPECT_EQ(sheets[1].name, L"Other");
+    Sheet& s = sheets[0].sheet;
+    EXPECT_EQ(s.maxCols(), 7);
+    EXPECT_EQ(s.maxRows(), 5);
+
+    const CellCase cases[] = {
+        {1, 1, L"1.5", L"1.5"},
+        {2, 1, L"plain", L"plain"},
+        {3, 1, L"bold and plain", L"bold and plain"}, // rich text as plain text
+        {4, 1, L"1", L"1"},                           // logical TRUE
+        {5, 1, L"45351.5", L"45351.5"},               // a date is a number
+        {1, 2, L"3", L"3"},
+        {2, 2, L"4.5", L"4.5"},
+        {3, 2, L"7", L"#REF!"},   // another sheet: saved value, then #REF!
+        {4, 2, L"#NAME?", L"#NAME?"}, // does not parse
+        {5, 2, L"0", L"#NAME?"},  // unknown function
+        {6, 2, L"0", L"#DIV/0!"},
+        {7, 2, L"2.5", L"2.5"},   // its own sheet's name dropped
+        {1, 3, L"2.5", L"2.5"},
+        {1, 4, L"merged", L"merged"},
+    };
+    for (const CellCase& c : cases)
+        EXPECT_EQ(s.valueText(c.col, c.row), c.saved) << c.col << "," << c.row;
+    s.recalc();
+    for (const CellCase& c : cases)
+        EXPECT_EQ(s.valueText(c.col, c.row), c.computed) << c.col << "," << c.row;
+    EXPECT_TRUE(s.value(4, 1).isLogical());
+
+    EXPECT_EQ(s.formula(2, 2), L"$A$1+A$1+$A1");
+    EXPECT_EQ(s.formula(7, 2), L"A1+1");
+    EXPECT_FALSE(s.hasFormula(4, 2));
+    EXPECT_EQ(s.data(4, 2), L"=SUM(A1:A2"); // the text is kept
+    EXPECT_EQ(s.cellType(1, 3).kind, CellKind::Number);
+    EXPECT_EQ(s.cellType(1, 3).decimals, 3);
+    Color back, fore;
+    s.color(2, 3, back, fore);
+    EXPECT_EQ(back, 0x0000FFu); // 0x00BBGGRR
+    EXPECT_EQ(s.font(3, 1).weight, 400);
+    EXPECT_EQ(s.spans(), (std::vector<CellRange>{{1, 4, 3, 5}}));
+    EXPECT_NEAR(s.colWidthPixels(2), 145, 6);
+    EXPECT_EQ(s.rowHeightPixels(3), 40);
+
+    // The saved values of every formula cell, and why some are not the file's.
+    const std::vector<SavedValue>& saved = sheets[0].saved;
+    ASSERT_EQ(saved.size(), 7u);
+    EXPECT_EQ(saved[2].value, Value(7.0));
+    EXPECT_EQ(saved[2].unsupported, L"refers to another sheet or workbook");
+    EXPECT_NE(saved[3].unsupported.find(L"does not parse"), std::wstring::npos);
+    EXPECT_EQ(unknownNames(s, 5, 2), std::vector<std::wstring>{L"NOSUCHFN"});
+
+    const std::vector<LoadWarning>& w = sheets[0].warnings;
+    EXPECT_EQ(w.size(), 2u); // another sheet reported once, the parse failure
+    EXPECT_TRUE(hasWarning(w, 3, 2, L"another sheet"));
+    EXPECT_TRUE(hasWarning(w, 4, 2, L"does not parse"));
+}
+
+TEST(Workbook, SheetChosenByNameAndFailedLoadKeepsTheSheet) {
+    const std::string book = sampleXlsx().string();
+    struct Case {
+        std::string path;
+        bool ok;
+        const wchar_t* sheet; // loaded sheet, or text the error holds
+        const wchar_t* a1;
+    } cases[] = {
+        {book, true, L"Data", L"1.5"},
+        {book + "#Other", true, L"Other", L"7"},
+        {book + "#Nope", false, L"the sheets are: Data, Other", nullptr},
+        {book + "#", true, L"Data", L"1.5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        Sheet s;
+        s.setMaxCols(1);
+        s.setMaxRows(1);
+        s.setData(1, 1, L"kept");
+        LoadReport report;
+        std::wstring why;
+        EXPECT_EQ(loadSheetFile(s, c.path, &report, &why), c.ok);
+        if (!c.ok) {
+            EXPECT_NE(why.find(c.sheet), std::wstring::npos);
+            EXPECT_EQ(s.valueText(1, 1), L"kept");
+            continue;
+        }
+        EXPECT_EQ(report.sheet, c.sheet);
+        EXPECT_EQ(report.sheetNames, (std::vector<std::wstring>{L"Data", L"Other"}));
+        EXPECT_EQ(s.valueText(1, 1), c.a1);
+    }
+
+    // The load's report adds the functions nothing defines.
+    Sheet s;
+    LoadReport report;
+    ASSERT_TRUE(loadSheetFile(s, book, &report));
+    EXPECT_TRUE(hasWarning(report.warnings, 5, 2, L"NOSUCHFN"));
+}
+
+TEST(Workbook, CorruptFilesFailWithAReasonAndLeaveTheSheet) {
+    std::string good;
+    ASSERT_TRUE(readWholeFile(sampleXlsx(), good));
+    fs::path dir = tempDir();
+    const std::pair<const char*, std::string> cases[] = {
+        {"bad.xlsx", good.substr(0, good.size() / 2)},
+        {"bad.xlsx", ""},
+        {"bad.xlsx", "not a zip at all"},
+        {"bad.ods", good}, // an .xlsx under the other name
+        {"bad.ods", "PK\x03\x04"},
+    };
+    for (const auto& [name, bytes] : cases) {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+        Sheet s;
+        s.setMaxCols(1);
+        s.setMaxRows(1);
+        s.setData(1, 1, L"kept");
+        std::wstring why;
+        EXPECT_FALSE(s.load(dir / name, &why)) << name << " " << bytes.size();
+        EXPECT_FALSE(why.empty());
+        EXPECT_EQ(why.find(L'\n'), std::wstring::npos);
+        EXPECT_EQ(s.valueText(1, 1), L"kept");
+    }
+    Sheet s;
+    std::wstring why;
+    EXPECT_FALSE(s.save(dir / "out.xlsx", &why));
+}
+
+TEST(Workbook, OdsKeepsValuesAndFormulas) {
+    std::vector<WorkbookSheet> sheets = readAll(sampleOds);
+    ASSERT_EQ(sheets.size(), 2u);
+    Sheet& s = sheets[0].sheet;
+    const CellCase cases[] = {
+        {1, 1, L"1.5", L"1.5"},   {2, 1, L"plain", L"plain"}, {4, 1, L"45351.5", L"45351.5"},
+        {1, 2, L"3", L"3"},       {2, 2, L"5.5", L"5.5"},     {3, 2, L"8", L"#REF!"},
+        {4, 2, L"#NAME?", L"#NAME?"}, {2, 3, L"1", L"1"},
+    };
+    for (const CellCase& c : cases)
+        EXPECT_EQ(s.valueText(c.col, c.row), c.saved) << c.col << "," << c.row;
+    s.recalc();
+    for (const CellCase& c : cases)
+        EXPECT_EQ(s.valueText(c.col, c.row), c.computed) << c.col << "," << c.row;
+    EXPECT_EQ(s.formula(2, 2), L"SUM($A$1:A2,1)");
+    EXPECT_EQ(s.colWidthPixels(1), 96); // 1 inch
+    EXPECT_TRUE(hasWarning(sheets[0].warnings, 3, 2, L"another sheet"));
+    EXPECT_TRUE(hasWarning(sheets[0].warnings, 4, 2, L"does not parse"));
+    EXPECT_EQ(readAll(sampleOds, L"Other").at(0).sheet.valueText(1, 1), L"7");
+}
+
+// One formula that does not parse no longer refuses a native or CSV file:
+// it keeps its text, computes to #NAME?, is reported, and the rest computes.
+TEST(Workbook, LoadRuleOfNativeAndCsvFiles) {
+    fs::path dir = tempDir();
+    std::ofstream(dir / "rule.vks")
+        << R"j({"format":"zrlss-sheet","version":2,"cols":3,"rows":1,"cells":[)j"
+           R"j({"c":1,"r":1,"n":2},{"c":2,"r":1,"f":"SUM(A1:INDEX(A1:A2,1))"},)j"
+           R"j({"c":3,"r":1,"f":"A1*3"}]})j";
+    std::ofstream(dir / "rule.csv") << "2,\"=SUM(A1:INDEX(A1:A2,1))\",=A1*3\n";
+    for (const char* name : {"rule.vks", "rule.csv"}) {
+        SCOPED_TRACE(name);
+        Sheet s;
+        LoadReport report;
+        std::wstring why;
+        ASSERT_TRUE(loadSheetFile(s, dir / name, &report, &why));
+        s.recalc();
+        EXPECT_EQ(s.valueText(2, 1), L"#NAME?");
+        EXPECT_EQ(s.data(2, 1), L"=SUM(A1:INDEX(A1:A2,1))");
+        EXPECT_EQ(s.valueText(3, 1), L"6");
+        ASSERT_EQ(report.warnings.size(), 1u);
+        EXPECT_EQ(report.warnings[0].col, 2);
+        EXPECT_EQ(report.warnings[0].formula, L"=SUM(A1:INDEX(A1:A2,1))");
+        // Only workbooks have sheets to choose.
+        EXPECT_FALSE(loadSheetFile(s, (dir / name).string() + "#Sheet1", nullptr, &why));
+    }
+}
+
+TEST(Workbook, FormulaTextOfOtherProgramsInTheEngineSyntax) {
+    using detail::FormulaDialect;
+    struct Case {
+        FormulaDialect dialect;
+        const char* in;
+        const wchar_t* out;
+        bool otherSheet;
+    } cases[] = {
+        {FormulaDialect::Ooxml, "_xlfn.IFS(A1>0,1)", L"IFS(A1>0,1)", false},
+        {FormulaDialect::Ooxml, "_xlfn._xlws.SORT(A1:A3)", L"SORT(A1:A3)", false},
+        {FormulaDialect::Ooxml, "'My ''sheet'''!A1+1", L"A1+1", false},
+        {FormulaDialect::Ooxml, "Other!A1:B2*2", L"#REF!*2", true},
+        {FormulaDialect::Ooxml, "SUM([1]Sheet1!A1,1)", L"SUM(#REF!,1)", true},
+        {FormulaDialect::Ooxml, "\"a!b\"&A1&#DIV/0!", L"\"a!b\"&A1&#DIV/0!", false},
+        {FormulaDialect::Ooxml, "=A1", L"A1", false},
+        {FormulaDialect::Odf, "of:=SUM([.A1:.B2];2)", L"SUM(A1:B2,2)", false},
+        {FormulaDialect::Odf, "of:=[$Other.A1]", L"#REF!", true},
+        {FormulaDialect::Odf, "of:=[.$A$1]&\"x;y\"", L"$A$1&\"x;y\"", false},
+        {FormulaDialect::Odf, "of:=['My ''sheet'''.A1]*2", L"A1*2", false},
+        {FormulaDialect::Odf, "of:=[.#REF!]", L"#REF!", false},
+        {FormulaDialect::Odf, "=COM.MICROSOFT.IFS(1;2)", L"IFS(1,2)", false},
+    };
+    for (const Case& c : cases) {
+        detail::DialectText t;
+        ASSERT_TRUE(detail::translateFormula(c.in, c.dialect, L"My 'sheet'", t)) << c.in;
+        EXPECT_EQ(t.text, c.out) << c.in;
+        EXPECT_EQ(t.otherSheet, c.otherSheet) << c.in;
+    }
+    detail::DialectText t;
+    EXPECT_FALSE(detail::translateFormula("\xC0\xAF", FormulaDialect::Ooxml, L"", t));
+}
+
+TEST(Workbook, EngineFormulasWrittenAsOdf) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"SUM(A1:B2,2)", L"of:=SUM([.A1:.B2];2)"},
+        {L"$A$1&\"x,y\"\"A1\"", L"of:=[.$A$1]&\"x,y\"\"A1\""},
+        {L"LOG10(A$1)*B$2", L"of:=LOG10([.A$1])*[.B$2]"},
+        {L"IF(A1>0,TRUE,#N/A)", L"of:=IF([.A1]>0;TRUE;#N/A)"},
+    };
+    for (const auto& [engine, odf] : cases)
+        EXPECT_EQ(detail::odfFormula(engine), odf) << engine;
+}
+
+// A sheet written and read back keeps its values, formulas and sizes in
+// every format that holds them (CSV holds values only).
+TEST(Workbook, RoundTripInEveryFormat) {
+    Sheet s;
+    s.setMaxCols(4);
+    s.setMaxRows(3);
+    s.setData(1, 1, L"2.5");
+    s.setData(2, 1, L"text, with \"quotes\" & <marks>");
+    s.setFormula(3, 1, L"$A$1*2+A$1");
+    s.setFormula(4, 1, L"IF(A1>1,\"big, really\",\"small\")");
+    s.setData(1, 2, L"0.1");
+    s.setFormula(2, 2, L"SUM(A1:A2)");
+    s.setData(1, 3, L"Ünïcödé");
+    s.setColWidthPixels(2, 150);
+    s.setRowHeightPixels(2, 40);
+    s.recalc();
+    fs::path dir = tempDir();
+    struct Case {
+        const char* name;
+        bool formulas, sizes;
+    } cases[] = {{"trip.vks", true, true}, {"trip.csv", false, false}, {"trip.ods", true, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::wstring why;
+        ASSERT_TRUE(s.save(dir / c.name, &why)) << std::string(why.begin(), why.end());
+        Sheet t;
+        ASSERT_TRUE(t.load(dir / c.name, &why)) << std::string(why.begin(), why.end());
+        t.recalc();
+        EXPECT_EQ(t.maxCols(), 4);
+        EXPECT_EQ(t.maxRows(), 3);
+        for (int row = 1; row <= 3; ++row)
+            for (int col = 1; col <= 4; ++col) {
+                EXPECT_EQ(t.valueText(col, row), s.valueText(col, row)) << col << "," << row;
+                if (c.formulas) {
+                    EXPECT_EQ(t.formula(col, row), s.formula(col, row));
+                }
+            }
+        if (c.sizes) {
+            EXPECT_EQ(t.colWidthPixels(2), 150);
+            EXPECT_EQ(t.rowHeightPixels(2), 40);
+        }
+    }
+}
