@@ -1,13 +1,12 @@
 // The registry file: persistence, key semantics and safe writing.
+#include "support/file_size_limit.h"
 #include "win_fixture.h"
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -96,16 +95,12 @@ TEST_F(RegistryTest, FailedWriteLeavesTheOldFileWholeAndMemoryUnchanged) {
     const std::string before = slurp(file);
 
     // Writing more than the process may write to a file fails part-way.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit tiny = old;
-    tiny.rlim_cur = before.size() + 16;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool written =
-        win::regSetString(win::HKEY_LOCAL_MACHINE, kSettings, L"Huge", std::wstring(4096, L'x'));
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, SIG_DFL);
+    bool written = true;
+    {
+        testsupport::FileSizeLimit limit(before.size() + 16);
+        written = win::regSetString(win::HKEY_LOCAL_MACHINE, kSettings, L"Huge",
+                                    std::wstring(4096, L'x'));
+    }
 
     EXPECT_FALSE(written);
     EXPECT_FALSE(win::registryError().empty());

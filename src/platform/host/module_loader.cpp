@@ -2,9 +2,11 @@
 
 #include "platform/host/rx_registry.h"
 #include "platform/text/utf.h"
+#include "platform/win/module_file.h"
 
 #include <algorithm>
 #include <dlfcn.h>
+#include <filesystem>
 #include <set>
 
 namespace host {
@@ -53,7 +55,12 @@ std::unique_ptr<LoadedModule> LoadedModule::load(const std::string& path, std::s
     if (!entryPoint) return closeWith(path + " is no application module: no acrxEntryPoint");
 
     const std::string file = path.substr(path.find_last_of('/') + 1);
-    void* instance = moduleInstance(win::registerModule(zrltext::fromUtf8(file)));
+    const win::ModuleHandle moduleHandle = win::registerModule(zrltext::fromUtf8(file));
+    // The full path, as the system reports a module's own file name.
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    win::setModuleFileName(moduleHandle, zrltext::fromUtf8(ec ? path : full.string()));
+    void* instance = moduleInstance(moduleHandle);
     if (dllMain && dllMain(instance, DLL_PROCESS_ATTACH, nullptr) == 0) {
         return closeWith(path + ": the library refused to attach");
     }

@@ -8,6 +8,7 @@
 #include "platform/text/fold.h"
 #include "platform/text/utf.h"
 #include "platform/win/detail_files.h"
+#include "platform/win/detail_registry.h"
 
 #include <array>
 #include <cstdlib>
@@ -20,17 +21,7 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-struct Key {
-    std::wstring name;
-    std::vector<std::pair<std::wstring, std::wstring>> values;
-    std::vector<Key> keys;
-
-    Key* sub(const std::wstring& n) {
-        for (auto& k : keys)
-            if (zrltext::equalNoCase(k.name, n)) return &k;
-        return nullptr;
-    }
-};
+using Key = detail::RegKey;
 
 constexpr std::array<const char*, 3> kRootNames = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER",
                                                    "HKEY_LOCAL_MACHINE"};
@@ -60,14 +51,25 @@ std::string resolvePath() {
     return "zrlss-registry.json";
 }
 
+// Names within a key are distinct, so members are appended without the
+// ordered object's search for an existing name (a key with thousands of
+// subkeys would cost a search per subkey).
 Json toJson(const Key& key) {
     Json values = Json::object();
+    auto& valueMembers = values.get_ref<Json::object_t&>();
+    valueMembers.reserve(key.values.size());
     for (const auto& [name, value] : key.values)
-        values[zrltext::toUtf8(name)] = zrltext::toUtf8(value);
+        valueMembers.emplace_back(zrltext::toUtf8(name), zrltext::toUtf8(value));
     Json keys = Json::object();
+    auto& keyMembers = keys.get_ref<Json::object_t&>();
+    keyMembers.reserve(key.keys.size());
     for (const auto& k : key.keys)
-        keys[zrltext::toUtf8(k.name)] = toJson(k);
-    return Json{{"values", values}, {"keys", keys}};
+        keyMembers.emplace_back(zrltext::toUtf8(k.name), toJson(k));
+    Json out = Json::object();
+    auto& members = out.get_ref<Json::object_t&>();
+    members.emplace_back("values", std::move(values));
+    members.emplace_back("keys", std::move(keys));
+    return out;
 }
 
 // Throws on a malformed file; the caller turns that into a status.
@@ -127,41 +129,8 @@ Key& rootKey(RegistryRoot root) {
     return ready().roots[static_cast<size_t>(root)];
 }
 
-std::vector<std::wstring> splitPath(const std::wstring& path) {
-    std::vector<std::wstring> parts;
-    std::wstring part;
-    for (wchar_t ch : path) {
-        if (ch == L'\\') {
-            if (!part.empty()) parts.push_back(part);
-            part.clear();
-        } else {
-            part += ch;
-        }
-    }
-    if (!part.empty()) parts.push_back(part);
-    return parts;
-}
-
 Key* findKey(RegistryRoot root, const std::wstring& path) {
-    Key* key = &rootKey(root);
-    for (const auto& part : splitPath(path)) {
-        key = key->sub(part);
-        if (!key) return nullptr;
-    }
-    return key;
-}
-
-Key* makeKey(Key& root, const std::wstring& path) {
-    Key* key = &root;
-    for (const auto& part : splitPath(path)) {
-        Key* next = key->sub(part);
-        if (!next) {
-            key->keys.push_back(Key{part, {}, {}});
-            next = &key->keys.back();
-        }
-        key = next;
-    }
-    return key;
+    return const_cast<Key*>(detail::findRegKey(rootKey(root), path));
 }
 
 bool save() {
@@ -200,7 +169,7 @@ template <class Change> bool modify(Change&& change) {
 bool regCreateKey(RegistryRoot root, const std::wstring& path) {
     if (findKey(root, path)) return true;
     return modify([&](std::array<Key, 3>& roots) {
-        makeKey(roots[static_cast<size_t>(root)], path);
+        detail::makeRegKey(roots[static_cast<size_t>(root)], path);
         return true;
     });
 }
@@ -212,13 +181,8 @@ bool regKeyExists(RegistryRoot root, const std::wstring& path) {
 bool regSetString(RegistryRoot root, const std::wstring& path, const std::wstring& name,
                   const std::wstring& value) {
     return modify([&](std::array<Key, 3>& roots) {
-        Key* key = makeKey(roots[static_cast<size_t>(root)], path);
-        for (auto& [n, v] : key->values)
-            if (zrltext::equalNoCase(n, name)) {
-                v = value;
-                return true;
-            }
-        key->values.emplace_back(name, value);
+        detail::setRegValue(*detail::makeRegKey(roots[static_cast<size_t>(root)], path), name,
+                            value);
         return true;
     });
 }
@@ -235,7 +199,7 @@ std::optional<std::wstring> regGetString(RegistryRoot root, const std::wstring& 
 bool regDeleteValue(RegistryRoot root, const std::wstring& path, const std::wstring& name) {
     return modify([&](std::array<Key, 3>& roots) {
         Key* key = &roots[static_cast<size_t>(root)];
-        for (const auto& part : splitPath(path))
+        for (const auto& part : detail::splitRegPath(path))
             if (!(key = key->sub(part))) return false;
         for (auto it = key->values.begin(); it != key->values.end(); ++it)
             if (zrltext::equalNoCase(it->first, name)) {
@@ -247,18 +211,10 @@ bool regDeleteValue(RegistryRoot root, const std::wstring& path, const std::wstr
 }
 
 bool regDeleteTree(RegistryRoot root, const std::wstring& path) {
-    const std::vector<std::wstring> parts = splitPath(path);
+    const std::vector<std::wstring> parts = detail::splitRegPath(path);
     if (parts.empty()) return false;
     return modify([&](std::array<Key, 3>& roots) {
-        Key* parent = &roots[static_cast<size_t>(root)];
-        for (size_t i = 0; i + 1 < parts.size(); ++i)
-            if (!(parent = parent->sub(parts[i]))) return false;
-        for (auto it = parent->keys.begin(); it != parent->keys.end(); ++it)
-            if (zrltext::equalNoCase(it->name, parts.back())) {
-                parent->keys.erase(it);
-                return true;
-            }
-        return false;
+        return detail::eraseRegTree(roots[static_cast<size_t>(root)], parts);
     });
 }
 
@@ -294,5 +250,93 @@ bool reloadRegistry() {
 std::wstring registryError() {
     return ready().error;
 }
+
+namespace detail {
+
+RegKey* RegKey::sub(const std::wstring& n) {
+    for (auto& k : keys)
+        if (zrltext::equalNoCase(k.name, n)) return &k;
+    return nullptr;
+}
+
+const RegKey* RegKey::sub(const std::wstring& n) const {
+    return const_cast<RegKey*>(this)->sub(n);
+}
+
+const char* regRootName(RegistryRoot root) {
+    return kRootNames[static_cast<size_t>(root)];
+}
+
+std::vector<std::wstring> splitRegPath(const std::wstring& path) {
+    std::vector<std::wstring> parts;
+    std::wstring part;
+    for (wchar_t ch : path) {
+        if (ch == L'\\') {
+            if (!part.empty()) parts.push_back(part);
+            part.clear();
+        } else {
+            part += ch;
+        }
+    }
+    if (!part.empty()) parts.push_back(part);
+    return parts;
+}
+
+const RegKey* findRegKey(const RegKey& from, const std::wstring& path) {
+    const RegKey* key = &from;
+    for (const auto& part : splitRegPath(path)) {
+        key = key->sub(part);
+        if (!key) return nullptr;
+    }
+    return key;
+}
+
+RegKey* makeRegKey(RegKey& from, const std::wstring& path) {
+    RegKey* key = &from;
+    for (const auto& part : splitRegPath(path)) {
+        RegKey* next = key->sub(part);
+        if (!next) {
+            key->keys.push_back(RegKey{part, {}, {}});
+            next = &key->keys.back();
+        }
+        key = next;
+    }
+    return key;
+}
+
+bool eraseRegTree(RegKey& from, const std::vector<std::wstring>& parts) {
+    if (parts.empty()) return false;
+    RegKey* parent = &from;
+    for (size_t i = 0; i + 1 < parts.size(); ++i)
+        if (!(parent = parent->sub(parts[i]))) return false;
+    for (auto it = parent->keys.begin(); it != parent->keys.end(); ++it)
+        if (zrltext::equalNoCase(it->name, parts.back())) {
+            parent->keys.erase(it);
+            return true;
+        }
+    return false;
+}
+
+bool setRegValue(RegKey& key, const std::wstring& name, const std::wstring& value) {
+    for (auto& [n, v] : key.values)
+        if (zrltext::equalNoCase(n, name)) {
+            if (v == value) return false;
+            v = value;
+            return true;
+        }
+    key.values.emplace_back(name, value);
+    return true;
+}
+
+RegRoots* registryRoots() {
+    Store& s = ready();
+    return s.unreadable ? nullptr : &s.roots;
+}
+
+bool saveRegistry() {
+    return save();
+}
+
+} // namespace detail
 
 } // namespace win
