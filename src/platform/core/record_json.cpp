@@ -132,6 +132,14 @@ bool RecordReader::each(std::string_view field, const std::function<bool(RecordR
     return true;
 }
 
+bool RecordReader::member(std::string_view field, const std::function<bool(RecordReader&)>& read) {
+    const json* v = find(field);
+    if (!v) return true;
+    RecordReader child(*v, fieldPath(field), error_);
+    if (!read(child)) return child.refuse("refused");
+    return true;
+}
+
 json toJson(const Zrl_String& text) {
     return text.toUtf8();
 }

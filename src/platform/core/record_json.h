@@ -48,6 +48,8 @@ public:
     // Each element of an array field, in order, with its own reader; stops
     // at the first element `read` refuses.
     bool each(std::string_view field, const std::function<bool(RecordReader&)>& read);
+    // An object field with its own reader (absent: `read` is not called).
+    bool member(std::string_view field, const std::function<bool(RecordReader&)>& read);
 
     // Refuses the current value (or a field of it) with a reason.
     bool refuse(const std::string& reason, std::string_view field = {});
