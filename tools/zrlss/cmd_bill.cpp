@@ -14,6 +14,7 @@
 // replaces OUT in one step: a failed run leaves OUT as it was. On a terminal,
 // long feeds show a progress bar on standard error.
 #include "command.h"
+#include "csv_text.h"
 #include "platform/core/files.h"
 #include "platform/core/zrl_string.h"
 #include "platform/core/zrl_stringarray.h"
@@ -47,70 +48,6 @@ struct BillArgs {
 // Feeds shorter than this show no progress bar.
 constexpr size_t kProgressMinRows = 2000;
 constexpr int kProgressWidth = 40;
-
-// Splits CSV text (comma separated, double quotes around fields holding a
-// comma, quote or line break, quotes doubled; LF or CR LF line ends) into
-// records of UTF-8 fields. Empty lines are skipped.
-std::vector<std::vector<std::string>> csvRecords(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    std::vector<std::vector<std::string>> records;
-    std::vector<std::string> record;
-    std::string field;
-    bool quoted = false;    // inside quotes
-    bool wasQuoted = false; // the field had quotes (so it exists even if empty)
-    size_t line = 1;
-    auto endField = [&] {
-        record.push_back(std::move(field));
-        field.clear();
-        wasQuoted = false;
-    };
-    auto endRecord = [&] {
-        if (!record.empty() || !field.empty() || wasQuoted) {
-            endField();
-            records.push_back(std::move(record));
-        }
-        record.clear();
-    };
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (quoted) {
-            if (ch != '"') {
-                if (ch == '\n') ++line;
-                field += ch;
-            } else if (i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else {
-                quoted = false;
-            }
-            continue;
-        }
-        switch (ch) {
-        case '"':
-            if (!field.empty() || wasQuoted)
-                throw Failure{"line " + std::to_string(line) + ": a quote inside a field"};
-            quoted = wasQuoted = true;
-            break;
-        case ',':
-            endField();
-            break;
-        case '\r':
-            if (i + 1 < text.size() && text[i + 1] == '\n') break;
-            [[fallthrough]];
-        case '\n':
-            endRecord();
-            ++line;
-            break;
-        default:
-            if (wasQuoted)
-                throw Failure{"line " + std::to_string(line) + ": text after a closing quote"};
-            field += ch;
-        }
-    }
-    if (quoted) throw Failure{"a quoted field is not closed"};
-    endRecord();
-    return records;
-}
 
 Zrl_StringArray wideRow(const std::vector<std::string>& fields, size_t from = 0) {
     Zrl_StringArray row;

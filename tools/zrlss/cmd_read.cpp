@@ -10,6 +10,7 @@
 // standard error (nothing with --quiet), so that standard output holds only
 // the table.
 #include "command.h"
+#include "csv_text.h"
 #include "platform/core/paths.h"
 #include "platform/core/zrl_array.h"
 #include "platform/core/zrl_stringarray.h"
@@ -38,25 +39,6 @@ struct ReadArgs {
     std::string sheet;
     bool json = false;
 };
-
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char ch : text) {
-        if (ch == '"') quoted += '"';
-        quoted += ch;
-    }
-    return quoted + "\"";
-}
-
-std::string csvLine(const Zrl_StringArray& fields) {
-    std::string line;
-    for (int i = 0; i < fields.length(); ++i) {
-        if (i > 0) line += ',';
-        line += csvField(fields[i].toUtf8());
-    }
-    return line;
-}
 
 nlohmann::json jsonList(const Zrl_StringArray& fields) {
     nlohmann::json list = nlohmann::json::array();
