@@ -143,20 +143,5 @@ TEST_F(StockTest, UnreadableAndUnwritableFilesChangeNothing) {
     EXPECT_TRUE(fs::is_directory(folder("P") / "Stock1.shp"));
 }
 
-TEST_F(StockTest, AnyBytesReadAsRows) {
-    const std::string contents[] = {
-        std::string("\x00\xff\xfe\x01\x80", 5), "", std::string(200000, 'x') + "\xC2\xBF" "y",
-        "a\r\nb\rc\nd", "\xEF\xBB\xBFlen\xC2\xBF" "5\r\n",
-    };
-    for (const std::string& bytes : contents) {
-        const fs::path p = writeFile("P", "x.shp", bytes);
-        Zrl_StringArrayArray rows;
-        EXPECT_TRUE(readStockFile(Zrl_String::fromUtf8(p.string()), rows));
-    }
-    Zrl_StringArrayArray rows;
-    readStockFile(folderText("P") + L"x.shp", rows);
-    EXPECT_EQ(rows, table({{L"len", L"5"}}));
-}
-
 } // namespace
 } // namespace stocktest
