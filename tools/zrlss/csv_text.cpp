@@ -1,11 +1,11 @@
-// CSV text: records in, fields and lines out.
+// CSV text for the command's subcommands: reading records, writing lines.
 #include "csv_text.h"
 
 #include "command.h"
 
 namespace zrlss {
 
-std::vector<std::vector<std::string>> csvRecords(std::string_view text) {
+std::vector<std::vector<std::string>> csvRecords(std::string_view text, bool keepEmptyLines) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     std::vector<std::vector<std::string>> records;
     std::vector<std::string> record;
@@ -22,6 +22,8 @@ std::vector<std::vector<std::string>> csvRecords(std::string_view text) {
         if (!record.empty() || !field.empty() || wasQuoted) {
             endField();
             records.push_back(std::move(record));
+        } else if (keepEmptyLines) {
+            records.emplace_back();
         }
         record.clear();
     };
@@ -62,7 +64,8 @@ std::vector<std::vector<std::string>> csvRecords(std::string_view text) {
         }
     }
     if (quoted) throw Failure{"a quoted field is not closed"};
-    endRecord();
+    // The last line has no line end: it counts only when it holds something.
+    if (!record.empty() || !field.empty() || wasQuoted) endRecord();
     return records;
 }
 

@@ -1,6 +1,6 @@
-// CSV text for the subcommands that read or write tables: comma separated,
+// CSV text as the zrlss subcommands read and write it: comma separated,
 // double quotes around fields holding a comma, quote or line break, quotes
-// doubled; LF or CR LF line ends; UTF-8.
+// doubled; LF or CR LF line ends; UTF-8 (a leading byte-order mark skipped).
 #pragma once
 
 #include "platform/core/zrl_stringarray.h"
@@ -11,14 +11,16 @@
 
 namespace zrlss {
 
-// Splits CSV text into records of UTF-8 fields. Empty lines are skipped (a
-// line holding only "" is a record of one empty field). A malformed text
-// throws Failure with its line.
-std::vector<std::vector<std::string>> csvRecords(std::string_view text);
+// Splits CSV text into records of UTF-8 fields. Empty lines are skipped, or
+// with `keepEmptyLines` kept as records without fields (a line end after the
+// last record makes no extra one). Throws Failure with the line of a
+// misplaced quote or an unclosed one.
+std::vector<std::vector<std::string>> csvRecords(std::string_view text,
+                                                 bool keepEmptyLines = false);
 
-// One field, quoted when it needs to be.
+// One field, quoted when it holds a comma, a quote or a line break.
 std::string csvField(const std::string& text);
-// The fields as one line (without its line end).
+// The fields as one CSV line (without its line end).
 std::string csvLine(const Zrl_StringArray& fields);
 
 } // namespace zrlss
