@@ -98,3 +98,17 @@ ErrorStatus Zrl_SectionTables::getSectionColumnNames(const Zrl_String& name,
     }
     return Acad::eOk;
 }
+
+void Zrl_SectionTables::getFamilies(Zrl_StringArray& families) const {
+    families.setLogicalLength(0);
+    for (const Zrl_SectionRecord& s : sections_) {
+        if (!families.contains(s.family, false)) families.append(s.family);
+    }
+}
+
+void Zrl_SectionTables::getSections(const Zrl_String& family, Zrl_StringArray& sections) const {
+    sections.setLogicalLength(0);
+    for (const Zrl_SectionRecord& s : sections_) {
+        if (s.family.equal(family, false)) sections.append(s.family + L" " + s.size);
+    }
+}
