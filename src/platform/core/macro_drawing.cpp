@@ -113,8 +113,10 @@ const Zrl_DrawnMacro* Zrl_MacroDrawing::find(const AcDbObjectId& id) const {
 }
 
 void Zrl_MacroDrawing::clear() {
-    macros.setLogicalLength(0);
-    previousSelection.setLogicalLength(0);
+    // Fresh arrays: the old elements are destroyed now, not when the array
+    // goes (a module that filled the drawing may be unloaded by then).
+    macros = Zrl_Array<Zrl_DrawnMacro>();
+    previousSelection = AcArray<AcDbObjectId>();
     clashStatus = true;
 }
 

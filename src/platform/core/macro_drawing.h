@@ -30,6 +30,7 @@ public:
 
     Zrl_DrawnMacro* find(const AcDbObjectId& id);
     const Zrl_DrawnMacro* find(const AcDbObjectId& id) const;
+    // Empties the drawing, destroying its macros at once.
     void clear();
 
     Zrl_Array<Zrl_DrawnMacro> macros;
