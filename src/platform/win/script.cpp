@@ -3,6 +3,8 @@
 
 #include "platform/win/constants.h"
 #include "platform/win/detail_state.h"
+#include "platform/win/dialog.h"
+#include "platform/win/timers.h"
 #include "platform/win/window.h"
 
 namespace win {
@@ -46,6 +48,20 @@ void Script::queueFileDialogCancel() {
 
 void Script::onNextModal(std::function<void(Dialog&)> play) {
     state().modals.push_back(std::move(play));
+}
+
+bool Script::playModeless(Dialog& dlg) {
+    auto& s = state();
+    if (s.modals.empty()) return false;
+    std::function<void(Dialog&)> play = std::move(s.modals.front());
+    s.modals.pop_front();
+    try {
+        play(dlg);
+    } catch (...) {
+        detail::recordError(L"scripted dialog \"" + dlg.text() + L"\"", std::current_exception());
+    }
+    pumpMessages();
+    return true;
 }
 
 void Script::queueMenuChoice(int commandId) {

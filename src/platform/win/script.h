@@ -77,6 +77,10 @@ public:
     void queueFileDialog(std::vector<std::wstring> paths);
     void queueFileDialogCancel();
     void onNextModal(std::function<void(Dialog&)> play);
+    // Plays a live modeless dialog with the next queued modal function, as
+    // if it had opened modally (an action script's next `dialog` block);
+    // false when none is queued. The dialog stays open afterwards.
+    bool playModeless(Dialog& dlg);
     void queueMenuChoice(int commandId);
     void queueMenuChoice(const std::wstring& itemText);
     void queueMenuDismiss();
