@@ -2,13 +2,14 @@
 
 #include "frame/library_instance.h"
 #include "grid/check_box_pictures.h"
+#include "macroui/macro_starters.h"
 #include "platform/host/rx_registry.h"
 #include "standards/ss_dlgs_mgr.h"
 
 namespace zrlss {
 
 UnloadSteps& unloadSteps() {
-    static UnloadSteps steps;
+    static UnloadSteps steps{[] { DestroyAllMacroDlgs(); }, {}};
     return steps;
 }
 

@@ -346,6 +346,11 @@ public:
     // The user types `text` into the cell and leaves it (see "Cell edits").
     // False when the grid or its dialog refused it.
     bool editCell(int col, int row, const Zrl_String& text);
+    // The same edit named for what the user does (zrl_spread_user_edits.cpp):
+    // types a text into a cell, or chooses item `item` (from 0) of a combo
+    // cell's list. False when the cell or the dialog refused it.
+    bool typeInCell(int col, int row, const Zrl_String& text);
+    bool chooseInCell(int col, int row, int item);
     // The centre of a cell in client coordinates (the sheet unscrolled).
     win::Point cellCenter(int col, int row) const;
 

@@ -134,10 +134,14 @@ MacroTabData readTab(const json& j, const std::string& where0) {
     MacroTabData tab;
     tab.name = text(j, "name", where0, true);
     const std::string where = where0 + " \"" + tab.name.toUtf8() + "\"";
+    tab.kind = integer(j, "kind", where, kMacroTabGeneral);
+    for (const json& v : objects(j, "values", where))
+        tab.values.append({text(v, "variable", where, true), text(v, "value", where)});
     auto bolt = j.find("boltData");
     if (bolt != j.end()) {
         if (!bolt->is_object()) throw BadDescription(where + ": \"boltData\" must be an object");
         tab.hasBoltData = true;
+        tab.boltData.assembly = text(*bolt, "assembly", where);
         tab.boltData.diameter = text(*bolt, "diameter", where);
         tab.boltData.holeOffset = text(*bolt, "holeOffset", where);
     }
@@ -147,12 +151,67 @@ MacroTabData readTab(const json& j, const std::string& where0) {
     }
     for (const json& p : objects(j, "profileGroups", where)) {
         tab.profGroups.append({text(p, "group", where, true), text(p, "name", where),
-                               text(p, "section", where), text(p, "material", where)});
+                               text(p, "section", where), text(p, "material", where),
+                               text(p, "rotation", where)});
     }
     for (const json& f : objects(j, "flexFix", where)) {
         tab.flexFix.append({text(f, "variable", where, true), boolean(f, "flex", where)});
     }
     return tab;
+}
+
+// A list of texts under key (absent: empty).
+Zrl_StringArray texts(const json& obj, const char* key, const std::string& where) {
+    Zrl_StringArray out;
+    auto it = obj.find(key);
+    if (it == obj.end()) return out;
+    if (!it->is_array()) throw BadDescription(where + ": \"" + key + "\" must be a list");
+    for (const json& e : *it) {
+        if (!e.is_string())
+            throw BadDescription(where + ": the entries of \"" + key + "\" must be texts");
+        out.append(Zrl_String::fromUtf8(e.get<std::string>()));
+    }
+    return out;
+}
+
+Zrl_MacroFilter readFilter(const json& dialog, const char* key) {
+    Zrl_MacroFilter filter;
+    auto it = dialog.find(key);
+    if (it == dialog.end()) return filter;
+    const std::string where = std::string("dialog ") + key;
+    if (!it->is_object()) throw BadDescription(where + " must be an object");
+    filter.items = texts(*it, "items", where);
+    filter.selection = integer(*it, "selection", where);
+    return filter;
+}
+
+// The members of the dialog record the macro dialog uses.
+void readDialogSettings(const json& dialog, MacroData& data) {
+    const std::string where = "dialog";
+    data.firstFilter = readFilter(dialog, "firstFilter");
+    data.secondFilter = readFilter(dialog, "secondFilter");
+    data.currentTab = text(dialog, "currentTab", where);
+    data.startWithAdvanced = boolean(dialog, "startWithAdvanced", where);
+    data.singleProfile = boolean(dialog, "singleProfile", where);
+    data.postponeClose = boolean(dialog, "postponeClose", where);
+    auto ids = dialog.find("objectIds");
+    if (ids != dialog.end()) {
+        if (!ids->is_array()) throw BadDescription("dialog: \"objectIds\" must be a list");
+        for (const json& id : *ids) {
+            json holder = {{"id", id}};
+            data.objectIds.append(AcDbObjectId(integer(holder, "id", "dialog objectIds")));
+        }
+    }
+    auto lists = dialog.find("propertyLists");
+    if (lists != dialog.end()) {
+        if (!lists->is_object())
+            throw BadDescription("dialog: \"propertyLists\" must be an object");
+        const std::string w = "dialog propertyLists";
+        data.propLists.allowed = boolean(*lists, "allowed", w);
+        data.propLists.folder = text(*lists, "folder", w);
+        data.propLists.extension = text(*lists, "extension", w);
+        data.propLists.standardNames = texts(*lists, "standardNames", w);
+    }
 }
 
 void readDescription(const json& root, Zrl_DbMacro& macro, MacroData& data) {
@@ -176,6 +235,7 @@ void readDescription(const json& root, Zrl_DbMacro& macro, MacroData& data) {
         data.caption = text(*dialog, "caption", "dialog");
         for (const json& t : objects(*dialog, "tabs", "dialog"))
             data.tabs.append(readTab(t, "tab"));
+        readDialogSettings(*dialog, data);
     }
 }
 
@@ -217,9 +277,19 @@ json moduleJson(const Zrl_MacroModule& m) {
 
 json tabJson(const MacroTabData& t) {
     json j = {{"name", utf8(t.name)}};
+    // Members of the macro dialog only when they say something, so that
+    // descriptions without them come out as they went in.
+    if (t.kind != kMacroTabGeneral) j["kind"] = t.kind;
+    if (!t.values.isEmpty()) {
+        json values = json::array();
+        for (const Zrl_MacroValue& v : t.values)
+            values.push_back({{"variable", utf8(v.variable)}, {"value", utf8(v.value)}});
+        j["values"] = values;
+    }
     if (t.hasBoltData) {
         j["boltData"] = {{"diameter", utf8(t.boltData.diameter)},
                          {"holeOffset", utf8(t.boltData.holeOffset)}};
+        if (!t.boltData.assembly.isEmpty()) j["boltData"]["assembly"] = utf8(t.boltData.assembly);
     }
     json pats = json::array();
     for (const Zrl_PatternCounts& p : t.patterns) {
@@ -230,10 +300,12 @@ json tabJson(const MacroTabData& t) {
     j["patterns"] = pats;
     json groups = json::array();
     for (const MacroProfData& p : t.profGroups) {
-        groups.push_back({{"group", utf8(p.group)},
-                          {"name", utf8(p.name)},
-                          {"section", utf8(p.section)},
-                          {"material", utf8(p.material)}});
+        json g = {{"group", utf8(p.group)},
+                  {"name", utf8(p.name)},
+                  {"section", utf8(p.section)},
+                  {"material", utf8(p.material)}};
+        if (!p.rotation.isEmpty()) g["rotation"] = utf8(p.rotation);
+        groups.push_back(g);
     }
     j["profileGroups"] = groups;
     json ff = json::array();
@@ -241,6 +313,40 @@ json tabJson(const MacroTabData& t) {
         ff.push_back({{"variable", utf8(f.variable)}, {"flex", f.flex}});
     j["flexFix"] = ff;
     return j;
+}
+
+json filterJson(const Zrl_MacroFilter& filter) {
+    json items = json::array();
+    for (const Zrl_String& item : filter.items)
+        items.push_back(utf8(item));
+    return {{"items", items}, {"selection", filter.selection}};
+}
+
+void writeDialogSettings(const MacroData& data, json& dialog) {
+    static const MacroData kDefaults;
+    if (!(data.firstFilter == kDefaults.firstFilter))
+        dialog["firstFilter"] = filterJson(data.firstFilter);
+    if (!(data.secondFilter == kDefaults.secondFilter))
+        dialog["secondFilter"] = filterJson(data.secondFilter);
+    if (!data.currentTab.isEmpty()) dialog["currentTab"] = utf8(data.currentTab);
+    if (data.startWithAdvanced) dialog["startWithAdvanced"] = true;
+    if (data.singleProfile) dialog["singleProfile"] = true;
+    if (data.postponeClose) dialog["postponeClose"] = true;
+    if (!data.objectIds.isEmpty()) {
+        json ids = json::array();
+        for (const AcDbObjectId& id : data.objectIds)
+            ids.push_back(id.asOldId());
+        dialog["objectIds"] = ids;
+    }
+    if (!(data.propLists == kDefaults.propLists)) {
+        json names = json::array();
+        for (const Zrl_String& n : data.propLists.standardNames)
+            names.push_back(utf8(n));
+        dialog["propertyLists"] = {{"allowed", data.propLists.allowed},
+                                   {"folder", utf8(data.propLists.folder)},
+                                   {"extension", utf8(data.propLists.extension)},
+                                   {"standardNames", names}};
+    }
 }
 
 } // namespace
@@ -282,6 +388,7 @@ std::string macroDescriptionText(const Zrl_DbMacro& macro, const MacroData& data
     for (const MacroTabData& t : data.tabs)
         tabs.push_back(tabJson(t));
     root["dialog"] = {{"caption", utf8(data.caption)}, {"tabs", tabs}};
+    writeDialogSettings(data, root["dialog"]);
     return root.dump(2) + "\n";
 }
 

@@ -190,3 +190,17 @@ ErrorStatus Zrl_SectionTableManager::getSectionColumnNames(const Zrl_String& nam
         names.append(i < known ? (*s->columns)[i] : Zrl_String(L"c") + Zrl_String(i));
     return Acad::eOk;
 }
+
+void Zrl_SectionTables::getFamilies(Zrl_StringArray& families) const {
+    families.setLogicalLength(0);
+    for (const Zrl_SectionRecord& s : sections_) {
+        if (!families.contains(s.family, false)) families.append(s.family);
+    }
+}
+
+void Zrl_SectionTables::getSections(const Zrl_String& family, Zrl_StringArray& sections) const {
+    sections.setLogicalLength(0);
+    for (const Zrl_SectionRecord& s : sections_) {
+        if (s.family.equal(family, false)) sections.append(s.family + L" " + s.size);
+    }
+}

@@ -51,6 +51,12 @@ public:
     // The column names of a section's table ("h", "b", "tw", "tf", "r").
     ErrorStatus getSectionColumnNames(const Zrl_String& name, Zrl_StringArray& names) const;
 
+    // The families in the order they were first added ("IPE", "HEA", ...).
+    void getFamilies(Zrl_StringArray& families) const;
+    // The user names of a family's sections in the order they were added
+    // ("IPE 200", ...); empty for an unknown family (compared without case).
+    void getSections(const Zrl_String& family, Zrl_StringArray& sections) const;
+
     // Adds or replaces a section (values in column order).
     void addSection(const Zrl_String& family, const Zrl_String& size, std::vector<double> values);
 

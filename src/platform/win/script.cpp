@@ -4,6 +4,7 @@
 #include "platform/win/constants.h"
 #include "platform/win/detail_state.h"
 #include "platform/win/dialog.h"
+#include "platform/win/timers.h"
 #include "platform/win/window.h"
 
 namespace win {
@@ -59,6 +60,7 @@ bool Script::playOpenDialog(Dialog& dlg) {
     } catch (...) {
         detail::recordError(L"scripted dialog \"" + dlg.text() + L"\"", std::current_exception());
     }
+    pumpMessages();
     return true;
 }
 

@@ -78,8 +78,10 @@ public:
     void queueFileDialogCancel();
     void onNextModal(std::function<void(Dialog&)> play);
     // Plays the next queued dialog function on a modeless dialog that is
-    // open already (a docked window), as a modal dialog would take it. False
-    // when none is queued or the dialog is not live.
+    // open already (a docked window), as if it had opened modally (an action
+    // script's next `dialog` block), then handles the messages it posted.
+    // False when none is queued or the dialog is not live; the dialog stays
+    // open afterwards.
     bool playOpenDialog(Dialog& dlg);
     void queueMenuChoice(int commandId);
     void queueMenuChoice(const std::wstring& itemText);
