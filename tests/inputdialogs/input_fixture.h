@@ -1,6 +1,7 @@
 // Shared set-up of the input dialogs' tests: the module attached once, a
-// fresh scripted user and a settings folder of the test's own (dialog sizes
-// are stored there).
+// fresh scripted user and a folder of the test's own (named with the
+// process, so that runs side by side do not share it) that also holds the
+// settings (dialog sizes are stored there).
 #pragma once
 
 #include "evaluation/module_attach.h"
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 
 namespace inputtest {
 
@@ -20,7 +22,8 @@ protected:
         moduletest::attachModuleOnce();
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir_ = std::filesystem::temp_directory_path() /
-               (std::string("zrlss-input-") + info->test_suite_name() + "-" + info->name());
+               (std::string("zrlss-input-") + info->test_suite_name() + "-" + info->name() + "-" +
+                std::to_string(getpid()));
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_ / "config");
         Zrl_Settings::setConfigDir(Zrl_String::fromUtf8((dir_ / "config").string()));
