@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -28,9 +30,11 @@ protected:
         if (!fs::exists(fs::path(ZRLSS_BIN_DIR) / "zrlss") ||
             !fs::exists(fs::path(ZRLSS_LIB_DIR) / "libzrlss_dialogs.so"))
             GTEST_SKIP() << "the zrlss command is not built";
+        // Named with the process too: runs side by side must not share it.
         dir = fs::temp_directory_path() /
               ("zrlss-cmd-dialog-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+               "-" + std::to_string(getpid()));
         fs::remove_all(dir);
         fs::create_directories(dir);
         writeFile(dir / "good.json", R"({"drawing": [{"name": "A", "value": "1"}]})");

@@ -25,6 +25,9 @@ struct DialogOptions {
     std::string baseDir; // relative file names of the record are found from here
 };
 
+// Refuses a --sheet given to a dialog that takes none.
+bool refuseSheet(const DialogOptions& options, std::string& error);
+
 class DialogSession {
 public:
     virtual ~DialogSession() = default;
@@ -57,6 +60,31 @@ protected:
     DialogOptions options_;
 };
 
+// A session over a record that has its own JSON reader and writer, opened
+// by a starter taking the record.
+template <class Record> class RecordFunctionsSession : public DialogSession {
+public:
+    using Read = bool (*)(std::string_view, Record&, std::string&);
+    using Write = std::string (*)(const Record&);
+    using Start = bool (*)(Record&);
+    RecordFunctionsSession(Read read, Write write, Start start)
+        : read_(read), write_(write), start_(start) {}
+
+    bool prepare(const std::string* json, const DialogOptions& options,
+                 std::string& error) override {
+        if (!refuseSheet(options, error)) return false;
+        return json == nullptr || read_(*json, data_, error);
+    }
+    nlohmann::json start() override { return start_(data_); }
+    nlohmann::json record() const override { return nlohmann::json::parse(write_(data_)); }
+
+private:
+    Read read_;
+    Write write_;
+    Start start_;
+    Record data_;
+};
+
 struct DialogEntry {
     std::string name;
     std::string starter; // what the entry calls
@@ -77,7 +105,5 @@ struct DialogRegistrar {
 std::string resolveFrom(const DialogOptions& options, const std::string& name);
 // A dialog end code as the scripts name it ("IDOK", "IDCANCEL", else the number).
 nlohmann::json endCodeJson(long long code);
-// Refuses a --sheet given to a dialog that takes none.
-bool refuseSheet(const DialogOptions& options, std::string& error);
 
 } // namespace dialogs

@@ -1,7 +1,10 @@
 #include "platform/core/number_text.h"
 
+#include "platform/text/number.h"
+
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <vector>
 
@@ -76,4 +79,15 @@ void ObjectExportSort(AcArray<double>& values, AcArray<int>& indexes, bool ascen
     }
     values = std::move(sortedValues);
     indexes = std::move(sortedIndexes);
+}
+
+double fieldDouble(const Zrl_String& text) {
+    const double value = zrltext::leadingDouble(text.str());
+    return std::isfinite(value) ? value : 0.0;
+}
+
+int fieldInt(const Zrl_String& text) {
+    const long long value = zrltext::leadingInteger(text.str());
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
 }

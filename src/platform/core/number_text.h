@@ -30,3 +30,11 @@ double ObjectExportRoundUp(double value, double step, double tolerance);
 // entries as `values` its entries are reordered with them, otherwise it is
 // filled with the values' original positions first. NaN values go last.
 void ObjectExportSort(AcArray<double>& values, AcArray<int>& indexes, bool ascending = true);
+
+// What a dialog's field gives as a number, read as the C library's
+// conversions read it (the number at the start of the text, the rest
+// ignored) but made safe: a text that does not start with a number, and one
+// that reads as infinity or not-a-number ("inf", "nan", "1e999"), gives 0;
+// an integer beyond 32 bits is held at the nearest limit.
+double fieldDouble(const Zrl_String& text);
+int fieldInt(const Zrl_String& text);

@@ -2,15 +2,21 @@
 
 #include "platform/text/fold.h"
 
+#include <algorithm>
+
 namespace win {
 
 int StringList::add(const std::wstring& text) {
     size_t pos = items_.size();
-    if (sorted_) {
-        pos = 0;
-        while (pos < items_.size() && zrltext::compareNoCase(items_[pos].text, text) <= 0)
-            ++pos;
-    }
+    // After the items equal to it, found by halving: long sorted lists fill
+    // in n log n comparisons.
+    if (sorted_)
+        pos = static_cast<size_t>(std::upper_bound(items_.begin(), items_.end(), text,
+                                                   [](const std::wstring& t, const Item& item) {
+                                                       return zrltext::compareNoCase(t, item.text) <
+                                                              0;
+                                                   }) -
+                                  items_.begin());
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(pos), Item{text, 0});
     return static_cast<int>(pos);
 }
