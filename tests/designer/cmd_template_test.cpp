@@ -6,6 +6,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -22,11 +23,7 @@ protected:
         if (!fs::exists(fs::path(ZRLSS_BIN_DIR) / "zrlss") ||
             !fs::exists(fs::path(ZRLSS_LIB_DIR) / "libzrlss_dialogs.so"))
             GTEST_SKIP() << "the zrlss command is not built";
-        lib = fs::temp_directory_path() /
-              ("zrlss-cmd-template-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(lib);
-        fs::create_directories(lib);
+        lib = testsupport::scratchDir("zrlss-cmd-template");
         fs::copy(fs::path(ZRLSS_EXAMPLE_LIBRARY) / "Dialog Templates", lib / "Dialog Templates",
                  fs::copy_options::recursive);
         root = lib / "Dialog Templates" / "Dialog Design";

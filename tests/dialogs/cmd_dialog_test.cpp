@@ -8,8 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <string>
-#include <unistd.h>
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -30,13 +29,7 @@ protected:
         if (!fs::exists(fs::path(ZRLSS_BIN_DIR) / "zrlss") ||
             !fs::exists(fs::path(ZRLSS_LIB_DIR) / "libzrlss_dialogs.so"))
             GTEST_SKIP() << "the zrlss command is not built";
-        // Named with the process too: runs side by side must not share it.
-        dir = fs::temp_directory_path() /
-              ("zrlss-cmd-dialog-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-               "-" + std::to_string(getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        dir = testsupport::scratchDir("zrlss-cmd-dialog");
         writeFile(dir / "good.json", R"({"drawing": [{"name": "A", "value": "1"}]})");
         writeFile(dir / "ok.txt", "dialog next\n  click OK\nend\n");
     }

@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include "support/scratch_dir.h"
 
 namespace evaltest {
 
@@ -76,10 +77,7 @@ class EvalTest : public ::testing::Test {
 protected:
     void SetUp() override {
         attachModuleOnce();
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        lib_ = std::filesystem::temp_directory_path() /
-               ("zrlss_eval_" + std::string(info->test_suite_name()) + "_" + info->name());
-        std::filesystem::remove_all(lib_);
+        lib_ = testsupport::scratchDir("zrlss-eval");
         std::filesystem::create_directories(standards());
         Zrl_Settings::resetToDefaults();
         Zrl_Settings::setLibDir(Zrl_String::fromUtf8(lib_.string()));

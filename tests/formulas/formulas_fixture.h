@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include "support/scratch_dir.h"
 
 namespace formulas_test {
 
@@ -34,11 +35,7 @@ protected:
         host::resetHostState();
         win::script().reset();
         printed = std::make_unique<host::PrintCapture>();
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = std::filesystem::temp_directory_path() /
-              (std::string("zrlss-formulas-") + info->test_suite_name() + "-" + info->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
+        dir = testsupport::scratchDir("zrlss-formulas");
     }
     void TearDown() override {
         printed.reset();

@@ -19,6 +19,7 @@
 #include <memory>
 #include <gtest/gtest.h>
 #include <string>
+#include "support/scratch_dir.h"
 
 namespace workshop_test {
 
@@ -35,11 +36,7 @@ protected:
             return m;
         }();
         (void)module;
-        lib = fs::temp_directory_path() /
-              ("zrlss-workshop-" + std::string(::testing::UnitTest::GetInstance()
-                                                   ->current_test_info()
-                                                   ->name()));
-        fs::remove_all(lib);
+        lib = testsupport::scratchDir("zrlss-workshop");
         fs::create_directories(lib / "DSTV Points");
         Zrl_Settings::setLibDir(pathToText(lib));
         printed = std::make_unique<host::PrintCapture>();
