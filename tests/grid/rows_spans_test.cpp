@@ -20,6 +20,17 @@ TEST_F(GridTest, InsertDeleteAndMoveRowsMarkTheSheetChanged) {
     EXPECT_EQ(text(1, 4), L"c");
     EXPECT_FALSE(grid.insertRow(8));
     EXPECT_EQ(grid.getMaxRows(), 6);
+    // After the last row: one empty row more, everything else in place.
+    grid.setFormula(2, 1, L"A7+1");
+    unmark();
+    ASSERT_TRUE(grid.insertRow(7, true, true));
+    EXPECT_TRUE(changed());
+    EXPECT_EQ(grid.getMaxRows(), 7);
+    EXPECT_EQ(text(1, 4), L"c");
+    EXPECT_EQ(text(1, 7), L"");
+    EXPECT_EQ(grid.getData(Zrl_Spread::kHeader, 7), L"7");
+    EXPECT_EQ(grid.sheet().formula(2, 1), L"A8+1"); // as for any insertion above
+    grid.setFormula(2, 1, L"");
 
     unmark();
     ASSERT_TRUE(grid.moveRow(1, 2));
