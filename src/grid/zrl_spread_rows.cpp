@@ -56,10 +56,18 @@ bool Zrl_Spread::insertRow(int row, bool withHeaderText, bool copyFormat) {
     if (!created_) return false;
     const int rows = TSpread::getMaxRows();
     if (row < 1 || row > rows + 1) return false;
-    if (!setMaxRowsRaw(rows + 1)) return false;
-    if (!insRow(row)) {
-        setMaxRowsRaw(rows);
-        return false;
+    if (row == rows + 1) {
+        // After the last row: inserted while still outside the sheet, so
+        // that nothing moves (a grid filled row by row is not walked whole
+        // at each row), then taken in.
+        if (rows + 1 > spread::kMaxSheetRows || !insRow(row) || !setMaxRowsRaw(rows + 1))
+            return false;
+    } else {
+        if (!setMaxRowsRaw(rows + 1)) return false;
+        if (!insRow(row)) {
+            setMaxRowsRaw(rows);
+            return false;
+        }
     }
     const int cols = TSpread::getMaxCols();
     if (cols > 0) setFontRange(1, row, cols, row, normalFont());

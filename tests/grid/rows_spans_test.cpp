@@ -48,6 +48,22 @@ TEST_F(GridTest, InsertDeleteAndMoveRowsMarkTheSheetChanged) {
     EXPECT_TRUE(changed());
 }
 
+// A row after the last one is added as any inserted row: the sheet marked
+// changed, the header numbered, references at or below it moved.
+TEST_F(GridTest, RowInsertedAfterTheLastOneIsAnEmptyRowMore) {
+    fill({{L"a"}, {L"b"}, {L"c"}});
+    const int rows = grid.getMaxRows();
+    grid.setFormula(2, 1, L"A" + Zrl_String(rows + 1) + L"+1");
+    grid.setBool(spread::kBoolChanged, false);
+    ASSERT_TRUE(grid.insertRow(rows + 1, true, true));
+    EXPECT_TRUE(grid.getBool(spread::kBoolChanged));
+    EXPECT_EQ(grid.getMaxRows(), rows + 1);
+    EXPECT_EQ(text(1, 3), L"c");
+    EXPECT_EQ(text(1, rows + 1), L"");
+    EXPECT_EQ(grid.getData(Zrl_Spread::kHeader, rows + 1), std::to_wstring(rows + 1));
+    EXPECT_EQ(grid.sheet().formula(2, 1), L"A" + std::to_wstring(rows + 2) + L"+1");
+}
+
 TEST_F(GridTest, EqualRunsBecomeSpansTheLastRunToo) {
     fill({{L"M12"}, {L"m12"}, {L""}, {L"M16"}, {L"M16"}});
     grid.addSpan(1, 3, 1, 1);

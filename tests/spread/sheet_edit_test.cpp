@@ -38,6 +38,46 @@ TEST(SheetEdit, InsertRowsMovesCellsAndReferences) {
     EXPECT_FALSE(s.insertRows(10)); // beyond the sheet + 1
 }
 
+// Lines added after the last one move nothing inside the sheet, yet
+// references beyond it follow as for any insertion, and the formulas that
+// read the new line see what is written there; with and without formulas.
+TEST(SheetEdit, LinesAppendedAtTheEndKeepTheSheetAndFollowReferences) {
+    struct Case {
+        bool rows;
+        const wchar_t* formula; // in the first line's second cell, or null
+        const wchar_t* moved;   // the formula after the insertion
+        const wchar_t* value;   // its value after writing 100 into the new line
+    };
+    const Case cases[] = {
+        {true, nullptr, L"", L""},
+        {true, L"SUM(A1:A5)+A6", L"SUM(A1:A6)+A7", L"110"},
+        {false, nullptr, L"", L""},
+        {false, L"SUM(A1:E1)+F1", L"SUM(A1:F1)+G1", L"110"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.rows ? "rows" : "columns");
+        Sheet s;
+        s.setMaxCols(4);
+        s.setMaxRows(4);
+        for (int i = 1; i <= 4; ++i)
+            k.rows ? s.setData(1, i, std::to_wstring(i)) : s.setData(i, 1, std::to_wstring(i));
+        if (k.formula) k.rows ? s.setFormula(2, 1, k.formula) : s.setFormula(1, 2, k.formula);
+        ASSERT_TRUE(s.addSpan(3, 3, 2, 2));
+        s.setRowHidden(2, true);
+        ASSERT_TRUE(s.setSelectBlock({1, 1, 2, 2}));
+        // Inserted while still outside the sheet, then taken in.
+        ASSERT_TRUE(k.rows ? s.insertRows(5) && s.setMaxRows(5) : s.insertCols(5) && s.setMaxCols(5));
+        EXPECT_EQ(k.rows ? s.data(1, 4) : s.data(4, 1), L"4");
+        EXPECT_EQ(s.spans(), (std::vector<CellRange>{{3, 3, 4, 4}}));
+        EXPECT_TRUE(s.isRowHidden(2));
+        CellRange block;
+        EXPECT_FALSE(s.selectBlock(block)); // as after any insertion
+        EXPECT_EQ(k.rows ? s.formula(2, 1) : s.formula(1, 2), k.moved);
+        k.rows ? s.setData(1, 5, L"100") : s.setData(5, 1, L"100");
+        EXPECT_EQ(k.rows ? s.valueText(2, 1) : s.valueText(1, 2), k.value);
+    }
+}
+
 TEST(SheetEdit, DeleteRowsLeavesRefErrorsForDeletedCells) {
     Sheet s = numbered(2, 6);
     s.setFormula(2, 6, L"A2+A5");

@@ -1,10 +1,12 @@
 // The registry file: persistence, key semantics and safe writing.
 #include "support/file_size_limit.h"
+#include "platform/text/fold.h"
 #include "win_fixture.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -134,6 +136,75 @@ TEST_F(RegistryTest, PathComesFromTheFunctionThenTheEnvironment) {
     EXPECT_TRUE(fs::exists(other));
     ::unsetenv("ZRLSS_REGISTRY");
     EXPECT_NE(win::registryPath(), other.wstring());
+}
+
+// The file is written as the JSON library prints the ordered tree with an
+// indent of 2, whatever the names and values hold.
+TEST_F(RegistryTest, FileTextIsTheLibrarysPrintOfTheTree) {
+    const std::wstring texts[] = {L"",          L"plain",       L"quote \" back \\ slash",
+                                  L"tab\tnl\n", L"\x01\x1f\x7f", L"Stra\u00dfe \U0001F529"};
+    for (const std::wstring& t : texts)
+        ASSERT_TRUE(win::regSetString(win::HKEY_CURRENT_USER, L"Texts\\" + t + L"x", t, t));
+    ASSERT_TRUE(win::regCreateKey(win::HKEY_LOCAL_MACHINE, L"Empty\\Below"));
+    const std::string text = slurp(file);
+    const auto tree = nlohmann::ordered_json::parse(text);
+    EXPECT_EQ(text, tree.dump(2) + "\n");
+    EXPECT_EQ(tree["HKEY_CURRENT_USER"]["keys"]["Texts"]["keys"].size(), std::size(texts));
+    EXPECT_EQ(tree["HKEY_CLASSES_ROOT"], nlohmann::ordered_json::parse(R"({"values":{},"keys":{}})"));
+}
+
+// Keys with many subkeys are looked up through an index: it must answer as
+// the comparison without case does, also after deletions and additions.
+TEST_F(RegistryTest, ManySubkeysAreFoundWithoutCaseAfterChanges) {
+    constexpr int kCount = 60;
+    for (int i = 0; i < kCount; ++i)
+        ASSERT_TRUE(win::regSetString(win::HKEY_CLASSES_ROOT, L"CLSID\\Key\u00c4" + std::to_wstring(i),
+                                      L"", std::to_wstring(i)));
+    struct Step {
+        const wchar_t* remove; // a subkey deleted first, or null
+        const wchar_t* add;    // a subkey added next, or null
+    };
+    const Step steps[] = {{nullptr, nullptr},      {L"KEY\u00e40", nullptr}, {L"key\u00c430", L"New"},
+                          {L"key\u00c459", L"key\u00e40"}, {L"NEW", nullptr}};
+    std::vector<std::wstring> expected;
+    for (int i = 0; i < kCount; ++i)
+        expected.push_back(L"Key\u00c4" + std::to_wstring(i));
+    for (const Step& step : steps) {
+        if (step.remove) {
+            EXPECT_TRUE(win::regDeleteTree(win::HKEY_CLASSES_ROOT, std::wstring(L"CLSID\\") + step.remove));
+            std::erase_if(expected, [&](const std::wstring& n) {
+                return zrltext::equalNoCase(n, step.remove);
+            });
+        }
+        if (step.add) {
+            EXPECT_TRUE(win::regCreateKey(win::HKEY_CLASSES_ROOT, std::wstring(L"CLSID\\") + step.add));
+            expected.push_back(step.add);
+        }
+        EXPECT_EQ(win::regSubKeys(win::HKEY_CLASSES_ROOT, L"CLSID"), expected);
+        for (int pass = 0; pass < 2; ++pass) { // in memory, then read back
+            for (const std::wstring& name : expected) {
+                std::wstring upper = name;
+                for (wchar_t& ch : upper)
+                    ch = zrltext::upperCase(ch);
+                EXPECT_TRUE(win::regKeyExists(win::HKEY_CLASSES_ROOT, L"clsid\\" + upper)) << upper;
+            }
+            EXPECT_FALSE(win::regKeyExists(win::HKEY_CLASSES_ROOT, L"CLSID\\Key\u00c4"));
+            win::reloadRegistry();
+        }
+    }
+    EXPECT_EQ(*win::regGetString(win::HKEY_CLASSES_ROOT, L"CLSID\\KEY\u00e412", L""), L"12");
+}
+
+// A file holding one name twice (in different case) answers with the first.
+TEST_F(RegistryTest, NameHeldTwiceInTheFileAnswersTheFirst) {
+    std::string keys;
+    for (int i = 0; i < 40; ++i)
+        keys += "\"k" + std::to_string(i) + "\": {},";
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << R"({"HKEY_CLASSES_ROOT": {"keys": {)" << keys
+                        << R"("Twice": {"values": {"": "first"}}, "TWICE": {"values": {"": "second"}}}}})";
+    ASSERT_TRUE(win::reloadRegistry());
+    EXPECT_EQ(*win::regGetString(win::HKEY_CLASSES_ROOT, L"twice", L""), L"first");
 }
 
 } // namespace

@@ -109,17 +109,25 @@ bool findFiles(const fs::path& folder, const Zrl_String& prefix, const Zrl_Strin
 Zrl_StringArray decodeTextLines(std::string_view bytes) {
     const std::wstring text = decodeText(bytes);
     // Room for every line up front: the list grows in small steps otherwise.
-    const auto ends = std::count_if(text.begin(), text.end(),
-                                    [](wchar_t ch) { return ch == L'\n' || ch == L'\r'; });
+    const auto isEnd = [](wchar_t ch) { return ch == L'\n' || ch == L'\r'; };
+    const auto ends = std::count_if(text.begin(), text.end(), isEnd);
     Zrl_StringArray lines(static_cast<int>(std::min<std::ptrdiff_t>(ends + 1, 1 << 24)));
+    // Each line is moved in (append would copy it), found by a plain scan
+    // (find_first_of searches its set anew at every character).
+    auto add = [&lines](std::wstring line) {
+        if (lines.length() == lines.physicalLength())
+            lines.setPhysicalLength(std::max(8, lines.physicalLength() * 2));
+        lines.setLogicalLength(lines.length() + 1);
+        lines.last() = Zrl_String(std::move(line));
+    };
     size_t start = 0;
     while (start < text.size()) {
-        size_t end = text.find_first_of(L"\r\n", start);
-        if (end == std::wstring::npos) {
-            lines.append(Zrl_String(text.substr(start)));
-            break;
-        }
-        lines.append(Zrl_String(text.substr(start, end - start)));
+        const size_t end =
+            static_cast<size_t>(std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start),
+                                             text.end(), isEnd) -
+                                text.begin());
+        add(text.substr(start, end - start));
+        if (end == text.size()) break;
         start =
             end + ((text[end] == L'\r' && end + 1 < text.size() && text[end + 1] == L'\n') ? 2 : 1);
     }

@@ -53,12 +53,23 @@ Zrl_StringArray decodeRow(const Zrl_String& line) {
         row.append(Zrl_String());
         return row;
     }
-    std::wstring cell;
     const std::wstring& s = line.str();
+    // The row is sized first and its cells moved in: appending copies each
+    // text, and a table of thousands of rows is read cell by cell.
+    // (An escaped character is never a tab.)
+    int cells = 1;
+    for (size_t i = 0; i < s.size(); ++i)
+        if (s[i] == L'\\')
+            ++i;
+        else if (s[i] == L'\t')
+            ++cells;
+    row.setLogicalLength(cells);
+    std::wstring cell;
+    int at = 0;
     for (size_t i = 0; i < s.size(); ++i) {
         wchar_t ch = s[i];
         if (ch == L'\t') {
-            row.append(Zrl_String(std::move(cell)));
+            row[at++] = Zrl_String(std::move(cell));
             cell.clear();
         } else if (ch == L'\\' && i + 1 < s.size()) {
             appendUnescaped(cell, s[++i]);
@@ -66,16 +77,17 @@ Zrl_StringArray decodeRow(const Zrl_String& line) {
             cell += ch;
         }
     }
-    row.append(Zrl_String(std::move(cell)));
+    row[at] = Zrl_String(std::move(cell));
     return row;
 }
 
 bool readFile(const Zrl_String& path, Zrl_String& name, Zrl_StringArrayArray& rows) {
     Zrl_StringArray lines;
     if (!ObjectExportReadFile(path, lines)) return false;
-    Zrl_StringArrayArray out(lines.length());
-    for (const Zrl_String& line : lines)
-        out.append(decodeRow(line));
+    Zrl_StringArrayArray out;
+    out.setLogicalLength(lines.length());
+    for (int i = 0; i < lines.length(); ++i)
+        out[i] = decodeRow(lines[i]); // moved, not copied as append would
     rows = std::move(out);
     // The name as the file is called on disk, whatever case the caller used.
     name = removeExtension(pathToText(resolvePath(path).filename()));

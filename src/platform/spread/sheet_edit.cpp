@@ -90,8 +90,18 @@ template <class M> M shiftKeys(const M& m, int at, int count, int last) {
     return out;
 }
 
-void afterStructureChange(Sheet& sheet, SheetData& d) {
-    detail::rebuildGraph(d.content);
+// `moved`: whether cells moved or went (false: lines were only added at
+// the end).
+void afterStructureChange(Sheet& sheet, SheetData& d, bool moved = true) {
+    if (!moved && d.content.formulaCount == 0) {
+        // No formula, so the graph holds no edge and no cell heads one
+        // (removing a formula unlinks it): forgetting it is what a rebuild
+        // would do, without the walk over every cell that made filling a
+        // grid row by row quadratic.
+        d.content.graph.clear();
+    } else {
+        detail::rebuildGraph(d.content);
+    }
     d.bools[kBoolChanged] = true;
     if (d.bools[kBoolAutoCalc]) detail::recalcAll(sheet);
 }
@@ -99,6 +109,8 @@ void afterStructureChange(Sheet& sheet, SheetData& d) {
 } // namespace
 
 namespace {
+
+void moveLines(SheetContent& c, bool rows, int at, int count, int last);
 
 // Inserts (count > 0) or deletes (count < 0) lines of rows or columns.
 bool shiftLines(Sheet& sheet, SheetData& d, bool rows, int at, int count) {
@@ -118,13 +130,11 @@ bool shiftLines(Sheet& sheet, SheetData& d, bool rows, int at, int count) {
     } catch (...) {
         return false;
     }
-    remapCells(c, [&](int col, int row) -> std::optional<CellKey> {
-        int v = rows ? row : col;
-        if (v == 0) return cellKey(col, row);
-        auto to = shiftLine(v, at, count, last);
-        if (!to) return std::nullopt;
-        return rows ? cellKey(col, *to) : cellKey(*to, row);
-    });
+    // Lines inserted after the last one move nothing: cells, spans, sizes
+    // and hidden lines all lie inside the sheet. Filling a grid by inserting
+    // at its end then costs no walk over all its cells.
+    const bool appended = count > 0 && at == last + 1;
+    if (!appended) moveLines(c, rows, at, count, last);
     for (FormulaNode& node : c.nodes) {
         if (!node.formula) continue;
         if (rows)
@@ -132,6 +142,20 @@ bool shiftLines(Sheet& sheet, SheetData& d, bool rows, int at, int count) {
         else
             node.formula.mutate().adjustCols(at, count);
     }
+    c.hasSelect = false;
+    afterStructureChange(sheet, d, !appended);
+    return true;
+}
+
+// Moves the cells, spans, sizes and hidden lines for shiftLines.
+void moveLines(SheetContent& c, bool rows, int at, int count, int last) {
+    remapCells(c, [&](int col, int row) -> std::optional<CellKey> {
+        int v = rows ? row : col;
+        if (v == 0) return cellKey(col, row);
+        auto to = shiftLine(v, at, count, last);
+        if (!to) return std::nullopt;
+        return rows ? cellKey(col, *to) : cellKey(*to, row);
+    });
     std::vector<CellRange> spans;
     for (CellRange s : c.spans) {
         int& a = rows ? s.row1 : s.col1;
@@ -153,9 +177,6 @@ bool shiftLines(Sheet& sheet, SheetData& d, bool rows, int at, int count) {
     } else {
         c.colWidths = shiftKeys(c.colWidths, at, count, last);
     }
-    c.hasSelect = false;
-    afterStructureChange(sheet, d);
-    return true;
 }
 
 } // namespace

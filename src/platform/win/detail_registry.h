@@ -6,7 +6,9 @@
 #include "platform/win/registry.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -17,9 +19,24 @@ struct RegKey {
     std::vector<std::pair<std::wstring, std::wstring>> values; // in the order created
     std::vector<RegKey> keys;                                  // in the order created
 
-    // The direct subkey with this name (compared without case), or null.
+    // The direct subkey with this name (compared without case), or null;
+    // the first one when the file held the name twice.
     RegKey* sub(const std::wstring& n);
     const RegKey* sub(const std::wstring& n) const;
+    // Appends a subkey whose name is not among the keys yet.
+    RegKey& addSub(const std::wstring& n);
+    // Removes the subkey at this position in `keys`.
+    void eraseSub(std::size_t at);
+
+private:
+    // Positions in `keys` by name folded to lower case, made on the first
+    // look-up in a key with many subkeys (a class root holds thousands), so
+    // that a look-up does not compare the name with every subkey. `keys` is
+    // changed only through addSub and eraseSub, which keep it right.
+    mutable std::unordered_map<std::wstring, std::size_t> index_;
+    mutable bool indexed_ = false;
+    mutable bool twice_ = false; // a name is held twice (read so from a file)
+    void makeIndex() const;
 };
 
 using RegRoots = std::array<RegKey, 3>;

@@ -10,6 +10,7 @@
 #include "platform/win/detail_files.h"
 #include "platform/win/detail_registry.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -51,25 +52,64 @@ std::string resolvePath() {
     return "zrlss-registry.json";
 }
 
-// Names within a key are distinct, so members are appended without the
-// ordered object's search for an existing name (a key with thousands of
-// subkeys would cost a search per subkey).
-Json toJson(const Key& key) {
-    Json values = Json::object();
-    auto& valueMembers = values.get_ref<Json::object_t&>();
-    valueMembers.reserve(key.values.size());
-    for (const auto& [name, value] : key.values)
-        valueMembers.emplace_back(zrltext::toUtf8(name), zrltext::toUtf8(value));
-    Json keys = Json::object();
-    auto& keyMembers = keys.get_ref<Json::object_t&>();
-    keyMembers.reserve(key.keys.size());
-    for (const auto& k : key.keys)
-        keyMembers.emplace_back(zrltext::toUtf8(k.name), toJson(k));
-    Json out = Json::object();
-    auto& members = out.get_ref<Json::object_t&>();
-    members.emplace_back("values", std::move(values));
-    members.emplace_back("keys", std::move(keys));
-    return out;
+// The file's text is written straight from the keys, exactly as the JSON
+// library prints the ordered tree with an indent of 2 (the layout existing
+// files have), without building that tree first.
+void appendString(std::string& out, const std::string& text) {
+    // Printable ASCII without quote or backslash goes as it is; anything
+    // else is escaped by the library itself.
+    const bool plain = std::all_of(text.begin(), text.end(), [](char ch) {
+        return ch >= 0x20 && ch < 0x7F && ch != '"' && ch != '\\';
+    });
+    if (!plain) {
+        out += Json(text).dump();
+        return;
+    }
+    out += '"';
+    out += text;
+    out += '"';
+}
+
+void appendIndent(std::string& out, int indent) {
+    out.append(static_cast<size_t>(indent), ' ');
+}
+
+// An object's members, each written by `member(out, i, indent)` after its
+// name; "{}" when there are none.
+template <class Name, class Member>
+void appendObject(std::string& out, size_t count, int indent, Name&& name, Member&& member) {
+    if (count == 0) {
+        out += "{}";
+        return;
+    }
+    out += "{\n";
+    for (size_t i = 0; i < count; ++i) {
+        appendIndent(out, indent + 2);
+        appendString(out, name(i));
+        out += ": ";
+        member(i, indent + 2);
+        out += i + 1 < count ? ",\n" : "\n";
+    }
+    appendIndent(out, indent);
+    out += '}';
+}
+
+void appendKey(std::string& out, const Key& key, int indent) {
+    static const std::string kParts[] = {"values", "keys"};
+    appendObject(
+        out, 2, indent, [](size_t i) -> const std::string& { return kParts[i]; },
+        [&](size_t part, int in) {
+            if (part == 0)
+                appendObject(
+                    out, key.values.size(), in,
+                    [&](size_t i) { return zrltext::toUtf8(key.values[i].first); },
+                    [&](size_t i, int) { appendString(out, zrltext::toUtf8(key.values[i].second)); });
+            else
+                appendObject(
+                    out, key.keys.size(), in,
+                    [&](size_t i) { return zrltext::toUtf8(key.keys[i].name); },
+                    [&](size_t i, int inner) { appendKey(out, key.keys[i], inner); });
+        });
 }
 
 // Throws on a malformed file; the caller turns that into a status.
@@ -87,8 +127,10 @@ Key fromJson(const std::wstring& name, const Json& j) {
     }
     if (auto k = j.find("keys"); k != j.end()) {
         if (!k->is_object()) throw std::runtime_error("\"keys\" is not an object");
-        for (auto it = k->begin(); it != k->end(); ++it)
-            key.keys.push_back(fromJson(zrltext::fromUtf8(it.key()), it.value()));
+        for (auto it = k->begin(); it != k->end(); ++it) {
+            const std::wstring name = zrltext::fromUtf8(it.key());
+            key.addSub(name) = fromJson(name, it.value());
+        }
     }
     return key;
 }
@@ -135,10 +177,11 @@ Key* findKey(RegistryRoot root, const std::wstring& path) {
 
 bool save() {
     Store& s = store();
-    Json j = Json::object();
-    for (size_t i = 0; i < kRootNames.size(); ++i)
-        j[kRootNames[i]] = toJson(s.roots[i]);
-    const std::string text = j.dump(2) + "\n";
+    std::string text;
+    appendObject(
+        text, kRootNames.size(), 0, [](size_t i) { return std::string(kRootNames[i]); },
+        [&](size_t i, int indent) { appendKey(text, s.roots[i], indent); });
+    text += '\n';
     std::error_code ec;
     const std::filesystem::path parent = std::filesystem::path(s.loadedPath).parent_path();
     if (!parent.empty()) std::filesystem::create_directories(parent, ec);
@@ -253,10 +296,59 @@ std::wstring registryError() {
 
 namespace detail {
 
+namespace {
+
+// Below this many subkeys a look-up compares names one by one.
+constexpr std::size_t kIndexedFrom = 16;
+
+std::wstring folded(const std::wstring& name) {
+    std::wstring out(name);
+    for (wchar_t& ch : out)
+        ch = zrltext::foldCase(ch);
+    return out;
+}
+
+} // namespace
+
+void RegKey::makeIndex() const {
+    index_.clear();
+    index_.reserve(keys.size());
+    // The first of two names that differ only in case wins, as in a scan.
+    twice_ = false;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (!index_.emplace(folded(keys[i].name), i).second) twice_ = true;
+    indexed_ = true;
+}
+
 RegKey* RegKey::sub(const std::wstring& n) {
-    for (auto& k : keys)
-        if (zrltext::equalNoCase(k.name, n)) return &k;
-    return nullptr;
+    if (keys.size() < kIndexedFrom) {
+        for (auto& k : keys)
+            if (zrltext::equalNoCase(k.name, n)) return &k;
+        return nullptr;
+    }
+    if (!indexed_) makeIndex();
+    const auto it = index_.find(folded(n));
+    return it == index_.end() ? nullptr : &keys[it->second];
+}
+
+RegKey& RegKey::addSub(const std::wstring& n) {
+    keys.push_back(RegKey{});
+    keys.back().name = n;
+    if (indexed_) index_.emplace(folded(n), keys.size() - 1);
+    return keys.back();
+}
+
+void RegKey::eraseSub(std::size_t at) {
+    if (indexed_ && twice_) {
+        // Another key of the same name may come forward: made again on next use.
+        index_.clear();
+        indexed_ = false;
+    } else if (indexed_) {
+        index_.erase(folded(keys[at].name));
+        for (auto& [name, position] : index_)
+            if (position > at) --position;
+    }
+    keys.erase(keys.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
 const RegKey* RegKey::sub(const std::wstring& n) const {
@@ -295,10 +387,7 @@ RegKey* makeRegKey(RegKey& from, const std::wstring& path) {
     RegKey* key = &from;
     for (const auto& part : splitRegPath(path)) {
         RegKey* next = key->sub(part);
-        if (!next) {
-            key->keys.push_back(RegKey{part, {}, {}});
-            next = &key->keys.back();
-        }
+        if (!next) next = &key->addSub(part);
         key = next;
     }
     return key;
@@ -309,12 +398,10 @@ bool eraseRegTree(RegKey& from, const std::vector<std::wstring>& parts) {
     RegKey* parent = &from;
     for (size_t i = 0; i + 1 < parts.size(); ++i)
         if (!(parent = parent->sub(parts[i]))) return false;
-    for (auto it = parent->keys.begin(); it != parent->keys.end(); ++it)
-        if (zrltext::equalNoCase(it->name, parts.back())) {
-            parent->keys.erase(it);
-            return true;
-        }
-    return false;
+    const RegKey* gone = parent->sub(parts.back());
+    if (!gone) return false;
+    parent->eraseSub(static_cast<std::size_t>(gone - parent->keys.data()));
+    return true;
 }
 
 bool setRegValue(RegKey& key, const std::wstring& name, const std::wstring& value) {
