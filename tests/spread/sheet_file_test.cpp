@@ -7,6 +7,7 @@
 #include "platform/spread/workbook.h"
 #include "platform/files/replace_file.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -374,6 +375,41 @@ TEST(SheetFile, CsvImportAndExport) {
         Sheet t;
         EXPECT_FALSE(readCsv(t, bad, &why)) << bad;
     }
+}
+
+// Texts that would read back as something else are written marked, and come
+// back as the same texts; numbers, -0 among them, come back as numbers.
+TEST(SheetFile, CsvKeepsTextsThatLookLikeFormulasOrNumbers) {
+    struct Case {
+        Value value;
+        const char* field; // as written
+    } cases[] = {
+        {Value(L"=A1"), "\"'=A1\""},   {Value(L"+1"), "\"'+1\""},
+        {Value(L"12"), "\"'12\""},     {Value(L"50%"), "\"'50%\""},
+        {Value(L" 1e3 "), "\"' 1e3 \""}, {Value(L"'quoted"), "\"''quoted\""},
+        {Value(L"x'"), "x'"},          {Value(L"=\"a,b\""), "\"'=\"\"a,b\"\"\""},
+        {Value(12.0), "12"},           {Value(-0.0), "-0"},
+        {Value(L"#N/A"), "#N/A"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        Sheet s;
+        s.setMaxCols(1);
+        s.setMaxRows(1);
+        s.internals().content.cells[cellKey(1, 1)].value = c.value;
+        std::string csv = writeCsv(s);
+        EXPECT_EQ(csv, std::string(c.field) + "\r\n");
+        Sheet t;
+        ASSERT_TRUE(readCsv(t, csv));
+        EXPECT_EQ(t.value(1, 1), c.value);
+        EXPECT_EQ(std::signbit(t.value(1, 1).isNumber() ? t.value(1, 1).number() : 1.0),
+                  std::signbit(c.value.isNumber() ? c.value.number() : 1.0));
+    }
+    // The mark counts only in quotes: an unquoted field keeps it.
+    Sheet t;
+    ASSERT_TRUE(readCsv(t, "'12,\"'\"\r\n"));
+    EXPECT_EQ(t.value(1, 1), Value(L"'12"));
+    EXPECT_TRUE(t.value(2, 1).isEmpty());
 }
 
 TEST(SheetFile, FormatChosenByExtension) {
