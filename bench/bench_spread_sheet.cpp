@@ -5,6 +5,8 @@
 #include "spread_bench_chain.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -123,6 +125,33 @@ void BM_SheetFileWriteRead(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SheetFileWriteRead)->Unit(benchmark::kMillisecond);
+
+// Loading a native sheet file of a chain as a conversion from CSV writes it
+// (1,000,000 cells: about 50 MB), from the file to a computed sheet.
+void BM_SheetFileLoad(benchmark::State& state) {
+    int n = static_cast<int>(state.range(0));
+    namespace fs = std::filesystem;
+    fs::path file = fs::temp_directory_path() / ("zrlss-bench-chain-" + std::to_string(n) + ".vks");
+    {
+        Sheet s;
+        s.setBoolProperty(kBoolAutoCalc, false);
+        buildChain(s, n);
+        s.recalc();
+        if (!s.save(file)) {
+            state.SkipWithError("cannot write the sheet file");
+            return;
+        }
+    }
+    for (auto _ : state) {
+        Sheet t;
+        if (!t.load(file)) state.SkipWithError("cannot load the sheet file");
+        benchmark::DoNotOptimize(t.value(1, n));
+    }
+    state.counters["MB"] = static_cast<double>(fs::file_size(file)) / 1e6;
+    std::error_code ec;
+    fs::remove(file, ec);
+}
+BENCHMARK(BM_SheetFileLoad)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

@@ -75,4 +75,37 @@ TEST_F(BillsTest, CommandFailuresLeaveTheTargetAlone) {
     EXPECT_FALSE(fs::exists(root / "out" / "bill.txt"));
 }
 
+// Rows the sheet cannot take whole, or that are not UTF-8, and a named value
+// that would break the print settings, are refused naming what is wrong.
+TEST_F(BillsTest, CommandRefusesWhatItWouldCutOrGarble) {
+    const fs::path out = root / "out" / "bill.vks";
+    writeBytes(out, "earlier bill");
+    const std::string wide(16384, ',');
+    writeBytes(root / "wide.csv", "Pos,Name\n\n1,Plate\n2" + wide + "\n");
+    writeBytes(root / "widetitles.csv", "P" + wide + "\n1\n");
+    writeBytes(root / "latin1.csv", "Pos,Name\n1,\"Plate\nfull\"\n2,Stra\xDF" "e\n");
+    const char utf16[] = "\xFF\xFEP\0o\0s\0,\0\"\0N\0\"\0\n\0";
+    const char utf16bare[] = "P\0o\0s\0\n\0";
+    writeBytes(root / "utf16.csv", std::string(utf16, sizeof utf16 - 1));
+    writeBytes(root / "utf16bare.csv", std::string(utf16bare, sizeof utf16bare - 1));
+    const struct {
+        std::string args;
+        std::string says;
+    } cases[] = {
+        {quoted(root / "wide.csv"), "line 4: more than 16384 fields"},
+        {quoted(root / "widetitles.csv"), "line 1: more than 16384 fields"},
+        {quoted(root / "latin1.csv"), "line 4: not UTF-8"},
+        {quoted(root / "utf16.csv"), "line 1: not UTF-8"},
+        {quoted(root / "utf16bare.csv"), "line 1: not UTF-8"},
+        {quoted(kExample) + " --var 'Project=Hall\xC2\xA4" "B'", "cannot hold"},
+        {quoted(kExample) + " --var 'Pro\xC2\xA4ject=Hall'", "cannot hold"},
+    };
+    for (const auto& c : cases) {
+        const CommandRun r = zrlssBill(c.args + " -o " + quoted(out));
+        EXPECT_EQ(r.status, 1) << c.args;
+        EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << ": " << r.out;
+        EXPECT_EQ(readBytes(out), "earlier bill") << c.args;
+    }
+}
+
 } // namespace

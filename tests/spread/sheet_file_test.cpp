@@ -4,8 +4,10 @@
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_file.h"
+#include "platform/spread/workbook.h"
 #include "platform/files/replace_file.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -220,6 +222,62 @@ TEST(SheetFile, MalformedFilesLeaveTheSheetAsItWas) {
     fs::remove_all(dir);
 }
 
+// The reader streams the cells of a file; members in any order, given twice
+// or followed by a syntax error read as a whole-document read takes them.
+TEST(SheetFile, MembersInAnyOrderReadAsOneDocument) {
+    const std::string head = R"({"format":"zrlss-sheet","version":2,"cols":2,"rows":2,)";
+    struct Case {
+        std::string text;
+        std::wstring error; // empty: loads, with 5 in B2 and nothing in A1
+    } cases[] = {
+        {R"({"cells":[{"c":2,"r":2,"n":5}],"format":"zrlss-sheet","version":1,"cols":2,"rows":2})", L""},
+        {head + R"("cells":[{"c":2,"r":2,"n":5,"font":0}],"fonts":[{"name":"A"}]})", L""},
+        {head + R"("cells":[{"c":1,"r":1,"n":1}],"cells":[{"c":2,"r":2,"n":5}]})", L""},
+        {head + R"("cells":7,"cells":[{"c":2,"r":2,"n":5}]})", L""},
+        // A cell beyond the size given first, within the size given last.
+        {head + R"("cells":[{"c":2,"r":9,"n":1},{"c":2,"r":2,"n":5}],"rows":9})", L""},
+        {head + R"("cells":[{"c":9,"r":1}, )", L"not a sheet file (malformed JSON)"},
+        {head + R"("cells":[{"c":9,"r":1}]})", L"\"c\" out of range"},
+        {head + R"("cells":[{"c":9,"r":1},{"c":1,"r":1,"n":1,"t":"x"}]})", L"\"c\" out of range"},
+        {head + R"("cells":[{"c":1,"r":1,"font":0}]})", L"\"font\" is not in its table"},
+        {head + R"("cells":[{"c":1,"r":1}],"cells":[{"c":1,"r":1},{"c":1,"r":1}]})", L"cell given twice"},
+        // Cells out of their written order, and given twice across it.
+        {head + R"("cells":[{"c":2,"r":2,"n":5},{"c":2,"r":1,"n":1},{"c":0,"r":1}]})", L""},
+        {head + R"("cells":[{"c":1,"r":2},{"c":1,"r":1},{"c":1,"r":2}]})", L"cell given twice"},
+        {head + R"("cells":[{"c":1,"r":2},{"c":1,"r":1},{"c":1,"r":1}]})", L"cell given twice"},
+        {R"({"format":"other","cells":[{"c":1,"r":1}]})", L"not a sheet file"},
+        {R"({"cells":[],"format":"other"})", L"not a sheet file"},
+        {head + R"("cells":{}})", L"cells is not a list"},
+        {head + R"("cells":[],"cells":{}})", L"cells is not a list"},
+        {R"([{"format":"zrlss-sheet"}])", L"not a sheet file"},
+        {R"({"format":"zrlss-sheet"} {})", L"not a sheet file (malformed JSON)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Sheet s;
+        std::wstring why;
+        bool ok = readSheetText(s, c.text, &why);
+        EXPECT_EQ(why, c.error);
+        if (!c.error.empty()) {
+            EXPECT_FALSE(ok);
+            continue;
+        }
+        ASSERT_TRUE(ok);
+        EXPECT_EQ(s.data(2, 2), L"5");
+        EXPECT_EQ(s.data(1, 1), L"");
+    }
+
+    // A formula that does not parse is reported once, though its file takes
+    // a second pass.
+    fs::path dir = tempDir();
+    writeFile(dir / "late.vks", head + R"("cells":[{"c":1,"r":1,"f":"1+"}],"version":1})");
+    Sheet s;
+    LoadReport report;
+    ASSERT_TRUE(loadSheetFile(s, dir / "late.vks", &report, nullptr));
+    EXPECT_EQ(report.warnings.size(), 1u);
+    fs::remove_all(dir);
+}
+
 TEST(SheetFile, SaveReplacesAtomicallyAndReportsFailure) {
     fs::path dir = tempDir();
     Sheet s = everything();
@@ -317,6 +375,41 @@ TEST(SheetFile, CsvImportAndExport) {
         Sheet t;
         EXPECT_FALSE(readCsv(t, bad, &why)) << bad;
     }
+}
+
+// Texts that would read back as something else are written marked, and come
+// back as the same texts; numbers, -0 among them, come back as numbers.
+TEST(SheetFile, CsvKeepsTextsThatLookLikeFormulasOrNumbers) {
+    struct Case {
+        Value value;
+        const char* field; // as written
+    } cases[] = {
+        {Value(L"=A1"), "\"'=A1\""},   {Value(L"+1"), "\"'+1\""},
+        {Value(L"12"), "\"'12\""},     {Value(L"50%"), "\"'50%\""},
+        {Value(L" 1e3 "), "\"' 1e3 \""}, {Value(L"'quoted"), "\"''quoted\""},
+        {Value(L"x'"), "x'"},          {Value(L"=\"a,b\""), "\"'=\"\"a,b\"\"\""},
+        {Value(12.0), "12"},           {Value(-0.0), "-0"},
+        {Value(L"#N/A"), "#N/A"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        Sheet s;
+        s.setMaxCols(1);
+        s.setMaxRows(1);
+        s.internals().content.cells[cellKey(1, 1)].value = c.value;
+        std::string csv = writeCsv(s);
+        EXPECT_EQ(csv, std::string(c.field) + "\r\n");
+        Sheet t;
+        ASSERT_TRUE(readCsv(t, csv));
+        EXPECT_EQ(t.value(1, 1), c.value);
+        EXPECT_EQ(std::signbit(t.value(1, 1).isNumber() ? t.value(1, 1).number() : 1.0),
+                  std::signbit(c.value.isNumber() ? c.value.number() : 1.0));
+    }
+    // The mark counts only in quotes: an unquoted field keeps it.
+    Sheet t;
+    ASSERT_TRUE(readCsv(t, "'12,\"'\"\r\n"));
+    EXPECT_EQ(t.value(1, 1), Value(L"'12"));
+    EXPECT_TRUE(t.value(2, 1).isEmpty());
 }
 
 TEST(SheetFile, FormatChosenByExtension) {

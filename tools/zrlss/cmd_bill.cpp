@@ -19,6 +19,7 @@
 #include "platform/core/zrl_string.h"
 #include "platform/core/zrl_stringarray.h"
 #include "platform/host/module_loader.h"
+#include "platform/spread/formula.h"
 #include "sheettools/bill_output.h"
 
 #include <algorithm>
@@ -44,6 +45,9 @@ struct BillArgs {
     std::string settings;
     std::vector<std::string> vars;
 };
+
+// What separates the entries of the print settings ("¤" in UTF-8).
+constexpr const char* kSettingsSeparator = "\xC2\xA4";
 
 // Feeds shorter than this show no progress bar.
 constexpr size_t kProgressMinRows = 2000;
@@ -130,14 +134,26 @@ private:
 
 void runBill(const BillArgs& args, const SharedOptions& shared) {
     if (!hasSheetExtension(args.out)) throw Failure{"OUT must end in .vks, .xlsx or .csv"};
+    Doing reading("reading " + args.rows);
     std::string bytes;
     if (!readFileBytes(args.rows, bytes)) throw Failure{"cannot read " + args.rows};
+    // Refused as a conversion refuses it, before its quotes are looked at:
+    // a UTF-16 file is "not UTF-8" on its first line.
+    if (const size_t bad = firstLineNotUtf8(bytes))
+        throw Failure{args.rows + ": line " + std::to_string(bad) + ": not UTF-8"};
     std::vector<std::vector<std::string>> records;
+    std::vector<size_t> lines;
     try {
-        records = csvRecords(bytes);
+        records = csvRecords(bytes, false, &lines);
     } catch (const Failure& f) {
         throw Failure{args.rows + ": " + f.reason};
     }
+    for (size_t i = 0; i < records.size(); ++i)
+        if (records[i].size() > static_cast<size_t>(spread::kMaxSheetCols))
+            throw Failure{args.rows + ": line " + std::to_string(lines[i]) + ": more than " +
+                          std::to_string(spread::kMaxSheetCols) + " fields"};
+    if (args.titles.size() > static_cast<size_t>(spread::kMaxSheetCols))
+        throw Failure{"--titles: more than " + std::to_string(spread::kMaxSheetCols) + " titles"};
     Zrl_StringArray titles;
     size_t first = 0;
     if (!args.titles.empty()) {
@@ -156,10 +172,15 @@ void runBill(const BillArgs& args, const SharedOptions& shared) {
         const size_t eq = v.find('=');
         if (eq == 0 || eq == std::string::npos)
             throw Failure{"--var takes NAME=VALUE, not \"" + v + "\""};
+        // The print settings keep named values between these separators.
+        if (v.find(kSettingsSeparator) != std::string::npos)
+            throw Failure{"--var \"" + v + "\": a name or value cannot hold \"" +
+                          std::string(kSettingsSeparator) + "\""};
         names.append(Zrl_String::fromUtf8(v.substr(0, eq)));
         values.append(Zrl_String::fromUtf8(v.substr(eq + 1)));
     }
 
+    Doing building("building the bill for " + args.out);
     ModuleBill bill;
     const Zrl_String out = Zrl_String::fromUtf8(fs::absolute(args.out).lexically_normal().string());
     if (bill.init(out, titles, kinds, Zrl_String::fromUtf8(args.settings), names, values) !=

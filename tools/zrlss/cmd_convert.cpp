@@ -30,6 +30,7 @@ void setupConvert(CommandLine& cli, const SharedOptions&) {
         .run([args] {
             spread::Sheet sheet;
             if (!loadSheetOrSay(sheet, args->in, "convert", args->strict)) return 1;
+            Doing writing("writing " + args->out);
             std::wstring why;
             if (!sheet.save(args->out, &why)) throw Failure{utf8(why)};
             return 0;

@@ -32,7 +32,9 @@ void setupRecalc(CommandLine& cli, const SharedOptions&) {
             spread::Sheet sheet;
             if (!loadSheetOrSay(sheet, args->in, "recalc", args->strict)) return 1;
             std::wstring why;
+            Doing computing("recalculating " + args->in);
             sheet.recalc();
+            Doing writing("writing " + args->out);
             if (!spread::writeFileAtomically(args->out, spread::writeCsv(sheet), &why))
                 throw Failure{utf8(why)};
             return 0;

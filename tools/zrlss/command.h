@@ -35,6 +35,23 @@ struct Failure {
     std::string reason;
 };
 
+// What the running job is doing ("reading ROWS.csv"), named when memory runs
+// out there: "zrlss NAME: out of memory while reading ROWS.csv". Scoped; the
+// innermost counts. An exception leaving the scope keeps it for the report.
+class Doing {
+public:
+    explicit Doing(std::string what);
+    ~Doing();
+    Doing(const Doing&) = delete;
+    Doing& operator=(const Doing&) = delete;
+
+private:
+    int unwinding_;
+};
+
+// The report of running out of memory, with what was being done; forgets it.
+std::string outOfMemory();
+
 // One subcommand's options and job. Positional arguments are named without
 // dashes ("SHEET"), options with them ("-o,--out").
 class Subcommand {

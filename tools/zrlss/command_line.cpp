@@ -8,6 +8,8 @@
 #include <exception>
 #include <iostream>
 #include <map>
+#include <new>
+#include <vector>
 
 namespace zrlss {
 
@@ -84,10 +86,40 @@ Subcommand& Subcommand::withModule(const char* fileName) {
     return *this;
 }
 
+namespace {
+
+std::vector<std::string>& doingNow() {
+    static std::vector<std::string> doing;
+    return doing;
+}
+
+} // namespace
+
+Doing::Doing(std::string what) : unwinding_(std::uncaught_exceptions()) {
+    doingNow().push_back(std::move(what));
+}
+
+Doing::~Doing() {
+    // Left by an exception, it stays to be named in the report.
+    if (std::uncaught_exceptions() == unwinding_) doingNow().pop_back();
+}
+
+std::string outOfMemory() {
+    std::vector<std::string>& doing = doingNow();
+    std::string report = "out of memory";
+    if (!doing.empty()) report += " while " + doing.back();
+    doing.clear();
+    doing.shrink_to_fit();
+    return report;
+}
+
 void Subcommand::run(std::function<int()> job) {
     app_->callback([job = std::move(job), name = name_, status = exitStatus_] {
         try {
             *status = job();
+        } catch (const std::bad_alloc&) {
+            std::cerr << "zrlss " << name << ": " << outOfMemory() << "\n";
+            *status = 1;
         } catch (const Failure& f) {
             std::cerr << "zrlss " << name << ": " << f.reason << "\n";
             *status = 1;
@@ -130,6 +162,9 @@ int runCommandLine(int argc, char** argv, SharedOptions& shared,
     } catch (const CLI::ParseError& e) {
         std::cerr << "zrlss: " << e.what() << "\n";
         return e.get_exit_code() != 0 ? e.get_exit_code() : 2;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "zrlss: " << outOfMemory() << "\n";
+        return 1;
     } catch (const std::exception& e) {
         std::cerr << "zrlss: " << e.what() << "\n";
         return 1;

@@ -2,10 +2,14 @@
 #include "csv_text.h"
 
 #include "command.h"
+#include "platform/text/utf.h"
+
+#include <algorithm>
 
 namespace zrlss {
 
-std::vector<std::vector<std::string>> csvRecords(std::string_view text, bool keepEmptyLines) {
+std::vector<std::vector<std::string>> csvRecords(std::string_view text, bool keepEmptyLines,
+                                                 std::vector<size_t>* lines) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     std::vector<std::vector<std::string>> records;
     std::vector<std::string> record;
@@ -13,6 +17,7 @@ std::vector<std::vector<std::string>> csvRecords(std::string_view text, bool kee
     bool quoted = false;    // inside quotes
     bool wasQuoted = false; // the field had quotes (so it exists even if empty)
     size_t line = 1;
+    size_t firstLine = 1; // of the record being read
     auto endField = [&] {
         record.push_back(std::move(field));
         field.clear();
@@ -24,7 +29,10 @@ std::vector<std::vector<std::string>> csvRecords(std::string_view text, bool kee
             records.push_back(std::move(record));
         } else if (keepEmptyLines) {
             records.emplace_back();
+        } else {
+            return;
         }
+        if (lines) lines->push_back(firstLine);
         record.clear();
     };
     for (size_t i = 0; i < text.size(); ++i) {
@@ -55,7 +63,7 @@ std::vector<std::vector<std::string>> csvRecords(std::string_view text, bool kee
             [[fallthrough]];
         case '\n':
             endRecord();
-            ++line;
+            firstLine = ++line;
             break;
         default:
             if (wasQuoted)
@@ -67,6 +75,22 @@ std::vector<std::vector<std::string>> csvRecords(std::string_view text, bool kee
     // The last line has no line end: it counts only when it holds something.
     if (!record.empty() || !field.empty() || wasQuoted) endRecord();
     return records;
+}
+
+size_t firstLineNotUtf8(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    std::wstring wide;
+    size_t line = 1;
+    while (!text.empty()) {
+        const size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view one = text.substr(0, end);
+        // A NUL byte is UTF-8, but no text line holds one: it is a UTF-16 file.
+        if (one.find('\0') != std::string_view::npos || !zrltext::fromUtf8Strict(one, wide))
+            return line;
+        text.remove_prefix(std::min(end + 1, text.size()));
+        ++line;
+    }
+    return 0;
 }
 
 std::string csvField(const std::string& text) {

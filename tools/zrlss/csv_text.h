@@ -14,9 +14,15 @@ namespace zrlss {
 // Splits CSV text into records of UTF-8 fields. Empty lines are skipped, or
 // with `keepEmptyLines` kept as records without fields (a line end after the
 // last record makes no extra one). Throws Failure with the line of a
-// misplaced quote or an unclosed one.
+// misplaced quote or an unclosed one. `lines`, when given, gets the line each
+// record starts on.
 std::vector<std::vector<std::string>> csvRecords(std::string_view text,
-                                                 bool keepEmptyLines = false);
+                                                 bool keepEmptyLines = false,
+                                                 std::vector<size_t>* lines = nullptr);
+
+// The first line (from 1) that is not UTF-8 text, or 0 when all are; a
+// leading byte-order mark is skipped.
+size_t firstLineNotUtf8(std::string_view text);
 
 // One field, quoted when it holds a comma, a quote or a line break.
 std::string csvField(const std::string& text);

@@ -1,6 +1,7 @@
 // Loading a sheet for a subcommand, with the one-line reason on failure.
 #pragma once
 
+#include "command.h"
 #include "platform/core/zrl_string.h"
 #include "platform/spread/sheet.h"
 #include "platform/spread/workbook.h"
@@ -23,6 +24,7 @@ inline std::string utf8(const std::wstring& text) {
 // `strict` such a cell fails the load.
 inline bool loadSheetOrSay(spread::Sheet& sheet, const std::string& path, const char* cmd,
                            bool strict = false) {
+    Doing loading("loading " + path);
     std::wstring why;
     spread::LoadReport report;
     if (!spread::loadSheetFile(sheet, path, &report, &why)) {

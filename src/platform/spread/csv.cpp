@@ -8,19 +8,30 @@
 #include "platform/text/utf.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace spread {
 
 namespace {
 
-using Record = std::vector<std::string>;
+// A raw (UTF-8) field, and whether it was in quotes.
+struct Field {
+    std::string text;
+    bool quoted = false;
+};
+using Record = std::vector<Field>;
 
-// Splits CSV text into records of raw (UTF-8) fields.
+// The mark, first in a quoted field, of a text that would otherwise read as a
+// formula or a number; the import drops it and keeps the rest as text.
+constexpr char kTextMark = '\'';
+
+// Splits CSV text into records of fields.
 bool splitRecords(std::string_view text, std::vector<Record>& records, std::wstring& why) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     Record record;
     std::string field;
+    bool quoted = false;
     size_t i = 0;
     bool any = false; // something read since the last record ended
     while (i < text.size()) {
@@ -28,6 +39,7 @@ bool splitRecords(std::string_view text, std::vector<Record>& records, std::wstr
         if (ch == '"' && field.empty()) {
             // A quoted field: up to the lone closing quote.
             size_t start = i;
+            quoted = true;
             ++i;
             bool closed = false;
             while (i < text.size()) {
@@ -55,14 +67,16 @@ bool splitRecords(std::string_view text, std::vector<Record>& records, std::wstr
             continue;
         }
         if (ch == ',') {
-            record.push_back(std::move(field));
+            record.push_back({std::move(field), quoted});
+        quoted = false;
             field.clear();
             any = true;
             ++i;
             continue;
         }
         if (ch == '\r' || ch == '\n') {
-            record.push_back(std::move(field));
+            record.push_back({std::move(field), quoted});
+        quoted = false;
             field.clear();
             records.push_back(std::move(record));
             record.clear();
@@ -79,14 +93,28 @@ bool splitRecords(std::string_view text, std::vector<Record>& records, std::wstr
         ++i;
     }
     if (any) {
-        record.push_back(std::move(field));
+        record.push_back({std::move(field), quoted});
+        quoted = false;
         records.push_back(std::move(record));
     }
     return true;
 }
 
 bool needsQuotes(std::string_view s) {
-    return s.find_first_of(",\"\r\n") != std::string_view::npos;
+    return s.find_first_of(",\"\r\n") != std::string_view::npos || (!s.empty() && s[0] == kTextMark);
+}
+
+// A text value the import would read as a formula or a number, or whose
+// first character is the text mark.
+bool textReadAsOther(const Value& v) {
+    if (!v.isText()) return false;
+    const std::wstring& text = v.text();
+    double x;
+    return !text.empty() && (text[0] == L'=' || text[0] == kTextMark || textToNumber(text, x));
+}
+
+bool negativeZero(const Value& v) {
+    return v.isNumber() && v.number() == 0 && std::signbit(v.number());
 }
 
 } // namespace
@@ -115,12 +143,18 @@ bool detail::readCsvWarn(Sheet& sheet, std::string_view text, std::vector<LoadWa
     std::wstring field;
     for (size_t r = 0; r < records.size(); ++r)
         for (size_t c = 0; c < records[r].size(); ++c) {
-            if (records[r][c].empty()) continue;
+            const Field& raw = records[r][c];
+            if (raw.text.empty()) continue;
             int col = static_cast<int>(c) + 1, row = static_cast<int>(r) + 1;
-            if (!zrltext::fromUtf8Strict(records[r][c], field))
+            if (!zrltext::fromUtf8Strict(raw.text, field))
                 return fail(L"not UTF-8 in row " + std::to_wstring(row));
             std::wstring formulaError;
-            if (field[0] != L'=') {
+            if (raw.quoted && field[0] == kTextMark) {
+                field.erase(0, 1);
+                // Stored as it is: typed in, it would read as the number.
+                if (!field.empty())
+                    sheet.internals().content.cells[cellKey(col, row)].value = Value(field);
+            } else if (field[0] != L'=') {
                 sheet.setData(col, row, field);
             } else if (!sheet.setFormula(col, row, field, &formulaError)) {
                 // One bad formula does not refuse the file: it keeps its
@@ -145,6 +179,10 @@ std::string writeCsv(const Sheet& sheet) {
         for (int col = 1; col <= cols; ++col) {
             if (col > 1) out += ',';
             std::string field = zrltext::toUtf8(sheet.valueText(col, row));
+            if (!field.empty() && textReadAsOther(sheet.value(col, row)))
+                field.insert(0, 1, kTextMark);
+            else if (negativeZero(sheet.value(col, row)))
+                field = "-0";
             if (!needsQuotes(field)) {
                 out += field;
                 continue;

@@ -15,7 +15,8 @@ class Sheet;
 // Reads CSV into `sheet`, which must be fresh. The sheet gets as many rows as
 // records and as many columns as the longest record. A field that starts
 // with "=" is a formula, one that reads as a number a number, anything else
-// text; a formula that does not parse keeps its text and computes to #NAME?.
+// text; a quoted field starting with an apostrophe is the text after it; a
+// formula that does not parse keeps its text and computes to #NAME?.
 // False with a reason (unterminated quote, stray quote, too many rows or
 // columns).
 ZRLSPREAD_API bool readCsv(Sheet& sheet, std::string_view text, std::wstring* error = nullptr);

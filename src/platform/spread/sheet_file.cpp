@@ -14,6 +14,9 @@
 #include <cmath>
 #include <cstring>
 #include <nlohmann/json.hpp>
+#include <iterator>
+#include <memory>
+#include <optional>
 #include <unordered_set>
 
 namespace spread {
@@ -28,12 +31,26 @@ namespace {
 
 struct Reader {
     std::wstring error;
-    std::unordered_set<CellKey> seen;
+    // The cells read, to refuse one given twice: while they come by row and
+    // then column, as files are written, a list in that order (binary
+    // search); the rest in a set.
+    std::vector<uint64_t> inOrder;
+    std::unordered_set<uint64_t> seen;
     std::vector<LoadWarning>* warnings = nullptr;
     int version = 0;
     // Version 2 on: the fonts and cell types cells refer to by position.
     std::vector<std::shared_ptr<const Font>> fonts;
     std::vector<std::shared_ptr<const CellType>> types;
+
+    bool firstTime(int col, int row) {
+        uint64_t at = (static_cast<uint64_t>(static_cast<uint32_t>(row)) << 32) |
+                      static_cast<uint32_t>(col);
+        if (seen.empty() && (inOrder.empty() || at > inOrder.back())) {
+            inOrder.push_back(at);
+            return true;
+        }
+        return !std::binary_search(inOrder.begin(), inOrder.end(), at) && seen.insert(at).second;
+    }
 
     bool fail(std::wstring why) {
         if (error.empty()) error = std::move(why);
@@ -231,7 +248,7 @@ struct Reader {
         if (!integer(j, "c", col, 0, c.maxCols) || !integer(j, "r", row, 0, c.maxRows))
             return fail(L"cell outside the sheet");
         CellKey key = cellKey(col, row);
-        if (!seen.insert(key).second) return fail(L"cell given twice");
+        if (!firstTime(col, row)) return fail(L"cell given twice");
         Value v;
         if (!value(j, v)) return false;
         CellStyle a;
@@ -272,7 +289,8 @@ struct Reader {
         return true;
     }
 
-    bool sheet(Sheet& sheet, const json& root) {
+    // Everything of the file but its cells, from the top-level members.
+    bool header(Sheet& sheet, const json& root) {
         SheetContent& c = sheet.internals().content;
         if (!root.is_object()) return fail(L"not a sheet file");
         auto format = root.find("format");
@@ -312,13 +330,164 @@ struct Reader {
                 if (!sheet.addSpan(at(0), at(1), at(2), at(3))) return fail(L"bad span");
             }
         }
-        if (auto cells = root.find("cells"); cells != root.end()) {
-            if (!cells->is_array()) return fail(L"cells is not a list");
-            for (const json& j : *cells)
-                if (!cell(sheet, j)) return false;
-        }
         return true;
     }
+};
+
+// The file read as a stream of parse events, with no tree of the whole
+// document. Files as written here give the cells last: one pass keeps the
+// members ahead of them (a few small values), reads the sheet's settings
+// from these when the cells begin, then builds one cell at a time and puts
+// it straight into the table. Any other order takes two passes: the first
+// keeps all top-level members but the cells and checks the syntax, the second
+// reads the cells. Each value kept is built by the library's own tree
+// builder, so it reads exactly as a whole-document parse would, and a member
+// given twice counts by its last occurrence.
+class SheetEvents {
+public:
+    enum class Pass { Single, Members, Cells };
+
+    SheetEvents(Pass pass, Reader& reader, Sheet& sheet) : pass_(pass), reader_(reader), sheet_(sheet) {}
+
+    json members;          // the top-level members but "cells"
+    bool rootIsObject = false;
+    int cellLists = 0;     // how often "cells" was given
+    bool lastCellsIsList = false;
+
+    // After the first pass: where the second finds the cells it reads.
+    void readCellsOccurrence(int which) { cellsWanted_ = which; }
+
+    using number_integer_t = json::number_integer_t;
+    using number_unsigned_t = json::number_unsigned_t;
+    using number_float_t = json::number_float_t;
+    using string_t = json::string_t;
+    using binary_t = json::binary_t;
+
+    bool null() { return event(Kind::Scalar, [](Builder& b) { return b.null(); }); }
+    bool boolean(bool v) { return event(Kind::Scalar, [v](Builder& b) { return b.boolean(v); }); }
+    bool number_integer(number_integer_t v) {
+        return event(Kind::Scalar, [v](Builder& b) { return b.number_integer(v); });
+    }
+    bool number_unsigned(number_unsigned_t v) {
+        return event(Kind::Scalar, [v](Builder& b) { return b.number_unsigned(v); });
+    }
+    bool number_float(number_float_t v, const string_t& s) {
+        return event(Kind::Scalar, [v, &s](Builder& b) { return b.number_float(v, s); });
+    }
+    bool string(string_t& v) { return event(Kind::Scalar, [&v](Builder& b) { return b.string(v); }); }
+    bool binary(binary_t& v) { return event(Kind::Scalar, [&v](Builder& b) { return b.binary(v); }); }
+    bool start_object(std::size_t n) {
+        return event(Kind::Object, [n](Builder& b) { return b.start_object(n); });
+    }
+    bool start_array(std::size_t n) {
+        return event(Kind::Array, [n](Builder& b) { return b.start_array(n); });
+    }
+    bool end_object() { return event(Kind::Close, [](Builder& b) { return b.end_object(); }); }
+    bool end_array() { return event(Kind::Close, [](Builder& b) { return b.end_array(); }); }
+    bool key(string_t& k) {
+        if (building_) return builder_->key(k);
+        if (depth_ == 1 && rootIsObject) key_ = k;
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) {
+        malformed = true;
+        return false;
+    }
+
+    bool malformed = false;
+    // Single pass: a member after the cells, so that two passes are needed.
+    bool reordered = false;
+    // Single pass: whether the settings were read when the cells began, and
+    // how.
+    bool headerRead = false;
+    bool headerOk = false;
+
+private:
+    using Builder = nlohmann::detail::json_sax_dom_parser<json>;
+    enum class Kind { Scalar, Object, Array, Close };
+
+    template <class Feed>
+    bool event(Kind kind, Feed&& feed) {
+        if (building_) {
+            feed(*builder_);
+            if (kind == Kind::Object || kind == Kind::Array) ++depth_;
+            if (kind == Kind::Close) --depth_;
+            return depth_ == buildDepth_ && kind != Kind::Object && kind != Kind::Array ? built()
+                                                                                          : true;
+        }
+        if (kind == Kind::Close) {
+            if (--depth_ == 1) inCells_ = false;
+            return true;
+        }
+        const bool opens = kind == Kind::Object || kind == Kind::Array;
+        bool keep = false;
+        if (depth_ == 0) {
+            rootIsObject = kind == Kind::Object;
+        } else if (depth_ == 1 && rootIsObject) {
+            if (pass_ == Pass::Single && cellLists > 0) {
+                reordered = true;
+                return false;
+            }
+            if (key_ == "cells") {
+                ++cellLists;
+                lastCellsIsList = kind == Kind::Array;
+                inCells_ = pass_ == Pass::Cells && cellLists == cellsWanted_ && lastCellsIsList;
+                if (pass_ == Pass::Single && lastCellsIsList) {
+                    headerRead = true;
+                    headerOk = reader_.header(sheet_, members);
+                    inCells_ = headerOk;
+                }
+            } else {
+                keep = pass_ != Pass::Cells;
+            }
+        } else if (depth_ == 2 && inCells_) {
+            keep = true;
+        }
+        if (!keep) {
+            if (opens) ++depth_;
+            return true;
+        }
+        value_ = json();
+        builder_.emplace(value_);
+        building_ = true;
+        buildDepth_ = depth_;
+        feed(*builder_);
+        if (opens) {
+            ++depth_;
+            return true;
+        }
+        return built();
+    }
+
+    // A kept value is whole.
+    bool built() {
+        building_ = false;
+        builder_.reset();
+        if (pass_ != Pass::Cells && depth_ == 1) {
+            members[key_] = std::move(value_);
+            return true;
+        }
+        if (reader_.cell(sheet_, value_)) return true;
+        // The first bad cell is the error; the rest of the file is still
+        // parsed, since a syntax error anywhere outranks it.
+        if (pass_ == Pass::Single) {
+            inCells_ = false;
+            return true;
+        }
+        return false;
+    }
+
+    Pass pass_;
+    Reader& reader_;
+    Sheet& sheet_;
+    int depth_ = 0;
+    std::string key_;
+    bool inCells_ = false;
+    int cellsWanted_ = 0;
+    bool building_ = false;
+    int buildDepth_ = 0;
+    json value_;
+    std::optional<Builder> builder_;
 };
 
 } // namespace
@@ -333,24 +502,167 @@ SheetFormat sheetFormatFor(const std::filesystem::path& path) {
     return SheetFormat::Native;
 }
 
+namespace {
+
+// A syntax error outranks any other found before it.
+bool malformed(Reader& reader, std::wstring* error) {
+    reader.error = L"not a sheet file (malformed JSON)";
+    if (error) *error = reader.error;
+    return false;
+}
+
+} // namespace
+
 bool readSheetText(Sheet& sheet, std::string_view text, std::wstring* error) {
     return detail::readSheetTextWarn(sheet, text, nullptr, error);
 }
 
-bool detail::readSheetTextWarn(Sheet& sheet, std::string_view text,
-                               std::vector<LoadWarning>* warnings, std::wstring* error) {
-    Reader reader;
-    reader.warnings = warnings;
+namespace {
+
+// Where the passes read from: text in memory, or a file read in blocks as
+// the parser asks for its characters.
+struct TextInput {
+    std::string_view text;
+
+    template <class Events> bool parse(Events& events) {
+        return json::sax_parse(text.begin(), text.end(), &events, json::input_format_t::json,
+                               true, false);
+    }
+    bool failed() const { return false; }
+};
+
+class FileInput {
+public:
+    explicit FileInput(std::FILE* file) : file_(file) {}
+
+    template <class Events> bool parse(Events& events) {
+        if (std::fseek(file_, 0, SEEK_SET) != 0) {
+            failed_ = true;
+            return false;
+        }
+        at_ = size_ = 0;
+        return json::sax_parse(Chars{this}, Chars{nullptr}, &events, json::input_format_t::json,
+                               true, false);
+    }
+    bool failed() const { return failed_ || std::ferror(file_) != 0; }
+
+private:
+    // The file's characters as the parser walks them; null is the end.
+    struct Chars {
+        using iterator_category = std::input_iterator_tag;
+        using value_type = char;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const char*;
+        using reference = const char&;
+
+        FileInput* in;
+        reference operator*() const { return in->block_[in->at_]; }
+        Chars& operator++() {
+            ++in->at_;
+            return *this;
+        }
+        Chars operator++(int) {
+            Chars was = *this;
+            ++in->at_;
+            return was;
+        }
+        bool operator==(const Chars& other) const { return atEnd() == other.atEnd(); }
+        bool atEnd() const { return !in || !in->more(); }
+    };
+
+    bool more() {
+        if (at_ < size_) return true;
+        at_ = 0;
+        size_ = std::fread(block_, 1, sizeof block_, file_);
+        return size_ > 0;
+    }
+
+    std::FILE* file_;
+    bool failed_ = false;
+    size_t at_ = 0, size_ = 0;
+    char block_[1 << 16];
+};
+
+template <class Input>
+bool readTwoPasses(Reader& reader, Sheet& sheet, Input& input, std::wstring* error) {
+    SheetEvents members(SheetEvents::Pass::Members, reader, sheet);
+    if (!input.parse(members) || members.malformed)
+        return malformed(reader, error);
+    if (!members.rootIsObject) members.members = json::array();
+    if (!reader.header(sheet, members.members)) return false;
+    if (members.cellLists == 0) return true;
+    if (!members.lastCellsIsList) return reader.fail(L"cells is not a list");
+    SheetEvents cells(SheetEvents::Pass::Cells, reader, sheet);
+    cells.readCellsOccurrence(members.cellLists);
+    return input.parse(cells) && reader.error.empty();
+}
+
+template <class Input>
+bool readOnePass(Reader& reader, Sheet& sheet, Input& input, std::wstring* error,
+                 bool& reordered) {
+    SheetEvents one(SheetEvents::Pass::Single, reader, sheet);
+    bool parsed = input.parse(one);
+    reordered = one.reordered;
+    if (reordered) return false;
+    if (!parsed || one.malformed) return malformed(reader, error);
+    if (!one.rootIsObject) one.members = json::array();
+    if (!one.headerRead) {
+        if (!reader.header(sheet, one.members)) return false;
+        return one.cellLists == 0 || reader.fail(L"cells is not a list");
+    }
+    return one.headerOk && reader.error.empty();
+}
+
+template <class Input>
+bool readSheet(Sheet& sheet, Input& input, std::vector<LoadWarning>* warnings,
+               std::wstring* error) {
+    std::optional<Reader> reader(std::in_place);
+    reader->warnings = warnings;
+    const size_t warned = warnings ? warnings->size() : 0;
     bool ok = false;
     try {
-        json root = json::parse(text.begin(), text.end(), nullptr, true, false);
-        ok = reader.sheet(sheet, root);
+        bool reordered = false;
+        ok = readOnePass(*reader, sheet, input, error, reordered);
+        if (reordered) {
+            // Start again on an empty sheet, with nothing of the first try.
+            Sheet blank;
+            sheet.swapContent(blank);
+            reader.emplace();
+            reader->warnings = warnings;
+            if (warnings)
+                warnings->erase(warnings->begin() + static_cast<std::ptrdiff_t>(warned),
+                                warnings->end());
+            ok = readTwoPasses(*reader, sheet, input, error);
+        }
     } catch (const json::exception&) {
-        reader.fail(L"not a sheet file (malformed JSON)");
+        return malformed(*reader, error);
     } catch (...) {
-        reader.fail(L"sheet file could not be read");
+        reader->fail(L"sheet file could not be read");
     }
-    if (!ok && error) *error = reader.error;
+    if (!ok && error) *error = reader->error;
+    return ok;
+}
+
+} // namespace
+
+bool detail::readSheetTextWarn(Sheet& sheet, std::string_view text,
+                               std::vector<LoadWarning>* warnings, std::wstring* error) {
+    TextInput input{text};
+    return readSheet(sheet, input, warnings, error);
+}
+
+bool detail::readSheetFileWarn(Sheet& sheet, const std::filesystem::path& path,
+                               std::vector<LoadWarning>* warnings, std::wstring* error) {
+    std::uintmax_t size = 0;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openToRead(path, size, error),
+                                                         &std::fclose);
+    if (!file) return false;
+    FileInput input(file.get());
+    bool ok = readSheet(sheet, input, warnings, error);
+    if (input.failed()) {
+        if (error) *error = cannotRead(path);
+        return false;
+    }
     return ok;
 }
 

@@ -2,9 +2,10 @@
 #include "platform/spread/sheet_file.h"
 #include "platform/text/utf.h"
 #include "platform/files/replace_file.h"
+#include "platform/spread/sheet_load.h"
 
 #include <cstdio>
-#include <fstream>
+#include <memory>
 #include <system_error>
 
 namespace spread {
@@ -22,26 +23,35 @@ constexpr std::uintmax_t kMaxFileBytes = 1ull << 30;
 
 } // namespace
 
-bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::wstring* error) {
+std::FILE* detail::openToRead(const std::filesystem::path& path, std::uintmax_t& size,
+                              std::wstring* error) {
     std::error_code ec;
-    auto size = std::filesystem::file_size(path, ec);
+    size = std::filesystem::file_size(path, ec);
     if (ec || !std::filesystem::is_regular_file(path, ec)) {
         if (error) *error = L"cannot open " + pathText(path);
-        return false;
+        return nullptr;
     }
     if (size > kMaxFileBytes) {
         if (error) *error = L"file too large: " + pathText(path);
-        return false;
+        return nullptr;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (error) *error = L"cannot open " + pathText(path);
-        return false;
-    }
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file && error) *error = L"cannot open " + pathText(path);
+    return file;
+}
+
+std::wstring detail::cannotRead(const std::filesystem::path& path) {
+    return L"cannot read " + pathText(path);
+}
+
+bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::wstring* error) {
+    std::uintmax_t size = 0;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(detail::openToRead(path, size, error),
+                                                         &std::fclose);
+    if (!file) return false;
     bytes.assign(static_cast<size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
-    if (static_cast<std::uintmax_t>(in.gcount()) != size) {
-        if (error) *error = L"cannot read " + pathText(path);
+    if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+        if (error) *error = detail::cannotRead(path);
         return false;
     }
     return true;

@@ -53,13 +53,14 @@ bool loadSheetFile(Sheet& target, const std::filesystem::path& path, LoadReport*
             if (error) *error = L"only workbooks (.xlsx, .ods) have sheets to choose by name";
             return false;
         }
+        if (format == SheetFormat::Native)
+            return detail::readSheetFileWarn(fresh, file, &found.warnings, error);
         std::string bytes;
         if (!readWholeFile(file, bytes, error)) return false;
         // Formulas read from CSV carry no values.
         recalc = format == SheetFormat::Csv;
         if (format == SheetFormat::Csv)
             return detail::readCsvWarn(fresh, bytes, &found.warnings, error);
-        if (!workbook) return detail::readSheetTextWarn(fresh, bytes, &found.warnings, error);
         std::vector<WorkbookSheet> sheets;
         if (!detail::readWorkbookSheets(bytes, format, sheetName, true, sheets, &found.sheetNames,
                                         error))

@@ -4,6 +4,8 @@
 
 #include "platform/spread/workbook.h"
 
+#include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +17,9 @@ namespace spread::detail {
 // reported, and the load goes on.
 bool readSheetTextWarn(Sheet& sheet, std::string_view text, std::vector<LoadWarning>* warnings,
                        std::wstring* error);
+// The native sheet file read from the file as it goes, never whole in memory.
+bool readSheetFileWarn(Sheet& sheet, const std::filesystem::path& path,
+                       std::vector<LoadWarning>* warnings, std::wstring* error);
 bool readCsvWarn(Sheet& sheet, std::string_view text, std::vector<LoadWarning>* warnings,
                  std::wstring* error);
 
@@ -28,5 +33,11 @@ bool readWorkbookSheets(std::string_view bytes, SheetFormat format, std::wstring
 // nor the sheet's own functions define.
 void unknownNameWarnings(const Sheet& sheet, const std::wstring& sheetName,
                          std::vector<LoadWarning>& out);
+
+// A regular file of at most the size files may have, opened to read, with
+// its size; else null and why.
+std::FILE* openToRead(const std::filesystem::path& path, std::uintmax_t& size,
+                      std::wstring* error);
+std::wstring cannotRead(const std::filesystem::path& path);
 
 } // namespace spread::detail
