@@ -62,10 +62,79 @@ TEST_F(CmdEvaluate, FailuresGiveOneLineAndNonZeroStatus) {
     Result r = runCommand(lib + "evaluate nosuch", err);
     EXPECT_NE(r.status, 0);
     EXPECT_EQ(readAll(err), "zrlss evaluate: sheet not found: nosuch\n");
-    r = runCommand(lib + "evaluate area --set Depth=1", err);
-    EXPECT_NE(r.status, 0);
-    EXPECT_EQ(readAll(err), "zrlss evaluate: the sheet has no input named Depth\n");
+    // An undeclared input stops the command before it runs, with a hint.
+    r = runCommand(lib + "evaluate area --set Hieght=1", err);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(readAll(err),
+              "zrlss evaluate: the sheet declares no input named Hieght; did you mean Height?\n");
     EXPECT_TRUE(r.out.empty());
+}
+
+// Each fault a careless user meets gives the outputs it has, the fault on
+// standard error at its line, and status 3; the example library is copied
+// and one file of it removed (or nothing, with the inputs left out).
+TEST_F(CmdEvaluate, FaultsOfTheRunFailItWithStatusThree) {
+    namespace fs = std::filesystem;
+    const fs::path copy = lib_ / "example";
+    const fs::path standards = copy / "Connection Standards";
+    const std::string inputs =
+        " --set Beam=IPE300 Column=HEB240 Shear=150 BoltGrade=8.8 SteelFy=235";
+    const struct {
+        const char* removed; // relative to Connection Standards, or ""
+        const char* args;
+        const char* fault;
+    } cases[] = {
+        {"", " evaluate 'Fin Plate'", "line 49: BeamDepth = SECTIONSIZE(Beam, 1): Beam has no value\n"},
+        {"Childs/Bolt Resistance.vks", " evaluate 'End Plate'",
+         "CallChild(\"Bolt Resistance.vks\", BoltDiameter, BoltGrade, BoltShearRd, "
+         "BoltTensionRd): child sheet Bolt Resistance.vks not found\n"},
+        {"Data/BoltData.txt", " evaluate 'End Plate'",
+         "(GETCELL(\"BoltData.txt\", BoltName, \"clearance\")): data file BoltData.txt not "
+         "found\n"},
+        {"Data/PlateThicknesses.txt", " evaluate 'End Plate'",
+         ": standard-size file PlateThicknesses.txt not found or unreadable\n"},
+        {"", " evaluate 'End Plate' --macro Macros/nomodule.json --key Module.NoSuchGroup",
+         "Beam: the input could not be fetched from the macro or module\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.removed) + c.args);
+        fs::remove_all(copy);
+        fs::copy(ZRLSS_EXAMPLE_LIBRARY, copy, fs::copy_options::recursive);
+        fs::copy_file(copy / "Macros" / "End Plate.json", copy / "Macros" / "nomodule.json");
+        if (*c.removed != '\0') fs::remove(standards / c.removed);
+        const bool setsInputs = std::string(c.args).find("End Plate'") != std::string::npos &&
+                                std::string(c.args).find("--macro") == std::string::npos;
+        std::string args = "--lib '" + copy.string() + "'" + c.args + (setsInputs ? inputs : "");
+        const size_t macro = args.find("Macros/");
+        if (macro != std::string::npos) args.insert(macro, copy.string() + "/");
+        const Result r = runCommand(args, err);
+        EXPECT_EQ(r.status, 3);
+        EXPECT_NE(r.out.find("ShearRd="), std::string::npos) << r.out;
+        const std::string report = readAll(err);
+        EXPECT_NE(report.find(c.fault), std::string::npos) << report;
+        EXPECT_NE(report.find("fault(s) in the evaluation"), std::string::npos) << report;
+    }
+}
+
+// A failed macro run writes the description only when --force is given, and
+// then still fails.
+TEST_F(CmdEvaluate, WriteAfterAFaultOnlyWithForce) {
+    namespace fs = std::filesystem;
+    const fs::path copy = lib_ / "example";
+    fs::copy(ZRLSS_EXAMPLE_LIBRARY, copy, fs::copy_options::recursive);
+    fs::remove(copy / "Connection Standards" / "Childs" / "Bolt Resistance.vks");
+    const fs::path out = lib_ / "out.json";
+    const std::string args = "--lib '" + copy.string() + "' evaluate 'End Plate' --macro '" +
+                             copy.string() + "/Macros/End Plate.json' " +
+                             "--key EndPlateFlushDefault0001 --write " + out.string();
+    Result r = runCommand(args, err);
+    EXPECT_EQ(r.status, 3);
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_NE(readAll(err).find(out.string() + " not written (--force writes it)"),
+              std::string::npos);
+    r = runCommand(args + " --force", err);
+    EXPECT_EQ(r.status, 3);
+    EXPECT_TRUE(fs::exists(out));
 }
 
 TEST_F(CmdEvaluate, MacroRunWritesTheUpdatedDescriptionOnlyOnSuccess) {

@@ -12,6 +12,13 @@
 //   --repeat N                  runs N times; the median time of one run and
 //                               the totals of the module's step timers go to
 //                               standard error.
+//   --force                     --write even when something failed.
+//
+// A run in which an equation failed, a look-up found nothing or an input
+// could not be fetched is a failure: the outputs are still printed, each
+// fault goes to standard error with its sheet line, the exit status is 3,
+// and --write writes nothing unless --force is given. An undeclared --set
+// name stops the command before it runs, with status 2.
 //
 // The module is reached only through its exported names, looked up in the
 // library the command has loaded.
@@ -23,9 +30,12 @@
 #include "platform/host/transactions.h"
 #include "platform/spread/sheet.h"
 #include "standards/dlg_standards_data.h"
+#include "standards/standards_failures.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <cwctype>
 #include <dlfcn.h>
 #include <filesystem>
 #include <iostream>
@@ -79,7 +89,17 @@ struct EvaluateArgs {
     std::string macro;
     std::string key;
     std::string write;
+    bool force = false;
     int repeat = 1;
+};
+
+// Exit statuses beside 0 and 1 (a Failure).
+constexpr int kBadUsage = 2;
+constexpr int kEvaluationFailed = 3;
+
+// A command-line mistake found before anything runs: exit status 2.
+struct UsageError {
+    std::string reason;
 };
 
 // The module the command has loaded (libzrlss.so beside the command).
@@ -179,10 +199,43 @@ VkVarCells declaredVariables(const Zrl_String& path) {
     return cells;
 }
 
+// The edit distance of two names, letters compared without case.
+size_t editDistance(const std::wstring& a, const std::wstring& b) {
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t above = row[j];
+            const bool same = towlower(a[i - 1]) == towlower(b[j - 1]);
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// The declared input whose name is nearest to `name`.
+Zrl_String nearestInput(const VkVarCells& cells, const Zrl_String& name) {
+    Zrl_String best;
+    size_t bestDistance = SIZE_MAX;
+    for (int i = 0; i < cells.length(); ++i) {
+        if (!cells[i].isInput()) continue;
+        const size_t d = editDistance(name.str(), cells[i].name.str());
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = cells[i].name;
+        }
+    }
+    return best;
+}
+
 void setInputs(VkVarCells& cells, const std::vector<std::string>& sets) {
     for (const std::string& set : sets) {
         const size_t eq = set.find('=');
-        if (eq == std::string::npos) throw Failure{"--set wants NAME=VALUE: " + set};
+        if (eq == std::string::npos) throw UsageError{"--set wants NAME=VALUE: " + set};
         const Zrl_String name = Zrl_String::fromUtf8(set.substr(0, eq));
         bool found = false;
         for (int i = 0; i < cells.length(); ++i) {
@@ -190,7 +243,37 @@ void setInputs(VkVarCells& cells, const std::vector<std::string>& sets) {
             cells[i].value = Zrl_String::fromUtf8(set.substr(eq + 1));
             found = true;
         }
-        if (!found) throw Failure{"the sheet has no input named " + name.toUtf8()};
+        if (found) continue;
+        const Zrl_String nearest = nearestInput(cells, name);
+        throw UsageError{"the sheet declares no input named " + name.toUtf8() +
+                         (nearest.isEmpty() ? std::string()
+                                            : "; did you mean " + nearest.toUtf8() + "?")};
+    }
+}
+
+// The faults of one run, as the module tells them.
+void collectFailure(const StandardsFailure& failure, void* context) {
+    static_cast<std::vector<StandardsFailure>*>(context)->push_back(failure);
+}
+
+// A sheet's path as a user reads it: within the library from its folder.
+std::string shownPath(const Zrl_String& file) {
+    Zrl_String shown = file;
+    const Zrl_String lib = Zrl_Settings::libDir();
+    if (!lib.isEmpty() && shown.startsWith(lib, false)) shown = shown.getSubStringAt(lib.length());
+    std::string text = shown.toUtf8();
+    std::replace(text.begin(), text.end(), '\\', '/');
+    return text;
+}
+
+// Each fault as one line on standard error: "line 49: NAME = EXPR: reason";
+// faults in another sheet (a child) name it.
+void printFailures(const std::vector<StandardsFailure>& failures, const Zrl_String& sheet) {
+    for (const StandardsFailure& f : failures) {
+        std::string where;
+        if (!f.file.equal(sheet, false)) where = shownPath(f.file) + (f.line > 0 ? " " : ": ");
+        if (f.line > 0) where += "line " + std::to_string(f.line) + ": ";
+        std::cerr << where << f.equation.toUtf8() << ": " << f.reason.toUtf8() << "\n";
     }
 }
 
@@ -257,7 +340,18 @@ int runEvaluate(const EvaluateArgs& args) {
     AcTransactionManager* transactions = acdbTransactionManager();
     std::vector<double> seconds;
     VkDlgStandardsData result;
+    using SetSink = StandardsFailureSink (*)(StandardsFailureSink, void*);
+    const auto setSink = reinterpret_cast<SetSink>(
+        module.find("_Z23setStandardsFailureSinkPFvRK16StandardsFailurePvES2_"));
+    if (setSink == nullptr) throw Failure{"the module does not export setStandardsFailureSink"};
+    std::vector<StandardsFailure> failures;
+    struct SinkScope {
+        SetSink set;
+        ~SinkScope() { set(nullptr, nullptr); }
+    } sinkScope{setSink};
+    setSink(collectFailure, &failures);
     for (int run = 0; run < args.repeat; ++run) {
+        failures.clear();
         result = record;
         if (macroMode) result.transaction = transactions->startTransaction();
         const auto t0 = std::chrono::steady_clock::now();
@@ -270,10 +364,26 @@ int runEvaluate(const EvaluateArgs& args) {
     }
     printOutputs(result.varCells, args.json);
     if (args.repeat > 1) reportTimes(module, seconds);
-    if (!args.write.empty() &&
+    printFailures(failures, path);
+    const bool write = !args.write.empty() && (failures.empty() || args.force);
+    if (write &&
         saveMacroDescription(Zrl_String::fromUtf8(args.write), macro, macroData) != Acad::eOk)
         throw Failure{"cannot write " + args.write};
-    return 0;
+    if (failures.empty()) return 0;
+    std::cerr << "zrlss evaluate: " << failures.size() << " fault(s) in the evaluation"
+              << (!args.write.empty() && !write ? "; " + args.write + " not written (--force writes it)"
+                                                : std::string())
+              << "\n";
+    return kEvaluationFailed;
+}
+
+int runEvaluateChecked(const EvaluateArgs& args) {
+    try {
+        return runEvaluate(args);
+    } catch (const UsageError& e) {
+        std::cerr << "zrlss evaluate: " << e.reason << "\n";
+        return kBadUsage;
+    }
 }
 
 void setupEvaluate(CommandLine& cli, const SharedOptions&) {
@@ -287,7 +397,8 @@ void setupEvaluate(CommandLine& cli, const SharedOptions&) {
         .option("--key", args->key, "standards key of the macro (\"Module.\" + group)")
         .option("--write", args->write, "write the updated macro description here")
         .option("--repeat", args->repeat, "run N times and report the times")
-        .run([args] { return runEvaluate(*args); });
+        .flag("--force", args->force, "--write even when the evaluation failed")
+        .run([args] { return runEvaluateChecked(*args); });
 }
 
 const Registrar registrar(setupEvaluate);
