@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <nlohmann/json.hpp>
 
 using namespace evaltest;
 
@@ -199,4 +200,32 @@ TEST_F(CmdEvaluate, StandardSavedAsOdsGivesTheNativeOutputs) {
     EXPECT_EQ(ods.status, 0) << readAll(err);
     EXPECT_EQ(ods.out, native.out);
     EXPECT_NE(native.out.find("Utilisation="), std::string::npos);
+}
+
+// --inputs lists every declaration in order with its line and runs nothing;
+// it refuses to be combined with a run.
+TEST_F(CmdEvaluate, InputsListsTheDeclarations) {
+    Result r = runCommand(lib + "evaluate area --inputs", err);
+    EXPECT_EQ(r.status, 0) << readAll(err);
+    EXPECT_EQ(r.out, "input Double Height (line 2)\ninput Double Width (line 2)\n"
+                     "output Double Area (line 4)\noutput String Text (line 4)\n"
+                     "local Double Half (line 6)\n");
+    r = runCommand(lib + "evaluate area --inputs --json", err);
+    EXPECT_EQ(r.status, 0);
+    const auto list = nlohmann::json::parse(r.out)["variables"];
+    ASSERT_EQ(list.size(), 5u);
+    EXPECT_EQ(list[0]["name"], "Height");
+    EXPECT_EQ(list[0]["value"], "");
+    EXPECT_EQ(list[4]["kind"], "local");
+    EXPECT_FALSE(list[4].contains("value"));
+    r = runCommand(lib + "evaluate area --inputs --set Height=1", err);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty());
+    // The example's notes come along.
+    r = runCommand(std::string("--lib ") + ZRLSS_EXAMPLE_LIBRARY + " evaluate 'End Plate' --inputs",
+                   err);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("input String Beam (line 6): supported beam section, e.g. IPE 300\n"),
+              std::string::npos)
+        << r.out;
 }

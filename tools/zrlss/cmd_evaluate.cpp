@@ -13,6 +13,9 @@
 //                               the totals of the module's step timers go to
 //                               standard error.
 //   --force                     --write even when something failed.
+//   --inputs                    lists the declarations (inputs, outputs,
+//                               locals: type, name, line, note) instead of
+//                               running; with --json as JSON.
 //
 // A run in which an equation failed, a look-up found nothing or an input
 // could not be fetched is a failure: the outputs are still printed, each
@@ -90,6 +93,7 @@ struct EvaluateArgs {
     std::string key;
     std::string write;
     bool force = false;
+    bool inputs = false;
     int repeat = 1;
 };
 
@@ -161,9 +165,15 @@ bool readDeclaration(const Zrl_String& text, VkValueType& type, Zrl_String& name
     return true;
 }
 
-// The sheet's inputs and outputs in declaration order (the variable list
-// of a mode-1 run).
-VkVarCells declaredVariables(const Zrl_String& path) {
+// One declaration of the sheet: its kind and type, its name, its sheet line
+// and the note written beside it.
+struct Declaration {
+    VkVarCell cell;
+    Zrl_String note;
+};
+
+// The sheet's inputs, outputs and locals in declaration order.
+std::vector<Declaration> readDeclarations(const Zrl_String& path) {
     spread::Sheet sheet;
     std::wstring why;
     if (!sheet.load(resolvePath(path), &why))
@@ -181,22 +191,82 @@ VkVarCells declaredVariables(const Zrl_String& path) {
                     starts[k] = row + 1;
     if (starts[0] == 0 || starts[1] == 0)
         throw Failure{"the sheet lacks an \"Input\" or \"Output\" title"};
-    VkVarCells cells;
-    for (int k = 0; k < 2; ++k) {
+    const VkCellType kinds[] = {VkCellInput, VkCellOutput, VkCellLocal};
+    std::vector<Declaration> out;
+    for (int k = 0; k < 3; ++k) {
+        if (starts[k] == 0) continue;
         int end = lastRow;
         for (int other = 0; other < 4; ++other)
             if (starts[other] > starts[k] && starts[other] - 1 < end) end = starts[other] - 1;
         for (int row = starts[k]; row <= end; ++row) {
             for (int col = 1; col <= lastCol; ++col) {
-                VkVarCell cell;
-                if (!readDeclaration(sheet.valueText(col, row), cell.valueType, cell.name))
+                Declaration d;
+                if (!readDeclaration(sheet.valueText(col, row), d.cell.valueType, d.cell.name))
                     continue;
-                cell.cellType = k == 0 ? VkCellInput : VkCellOutput;
-                cells.append(cell);
+                d.cell.cellType = kinds[k];
+                d.cell.col = col;
+                d.cell.row = row;
+                // The text beside it, unless that is the next declaration.
+                d.note = Zrl_String(sheet.valueText(col + 1, row)).trimmed();
+                VkValueType type;
+                Zrl_String name;
+                if (readDeclaration(d.note, type, name)) d.note = Zrl_String();
+                out.push_back(d);
             }
         }
     }
+    return out;
+}
+
+// The sheet's inputs and outputs in declaration order (the variable list
+// of a mode-1 run).
+VkVarCells declaredVariables(const Zrl_String& path) {
+    VkVarCells cells;
+    for (Declaration& d : readDeclarations(path)) {
+        if (d.cell.isLocal()) continue;
+        d.cell.col = 0;
+        d.cell.row = 0;
+        cells.append(d.cell);
+    }
     return cells;
+}
+
+const char* kindWord(const VkVarCell& cell) {
+    return cell.isInput() ? "input" : cell.isOutput() ? "output" : "local";
+}
+
+const char* typeWord(const VkVarCell& cell) {
+    return cell.valueType == VkValueInt      ? "Int"
+           : cell.valueType == VkValueDouble ? "Double"
+                                             : "String";
+}
+
+// --inputs: what the sheet declares, so that a user knows what to --set.
+// An input's value is the one a run without --set gives it (the sheet holds
+// none, so it is empty).
+int listDeclarations(const Zrl_String& path, bool json) {
+    const std::vector<Declaration> all = readDeclarations(path);
+    if (json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const Declaration& d : all) {
+            nlohmann::ordered_json entry{{"kind", kindWord(d.cell)},
+                                         {"type", typeWord(d.cell)},
+                                         {"name", d.cell.name.toUtf8()},
+                                         {"line", d.cell.row},
+                                         {"note", d.note.toUtf8()}};
+            if (d.cell.isInput()) entry["value"] = d.cell.value.toUtf8();
+            list.push_back(entry);
+        }
+        std::cout << nlohmann::ordered_json{{"variables", list}}.dump(2) << "\n";
+        return 0;
+    }
+    for (const Declaration& d : all) {
+        std::cout << kindWord(d.cell) << " " << typeWord(d.cell) << " " << d.cell.name.toUtf8()
+                  << " (line " << d.cell.row << ")";
+        if (!d.note.isEmpty()) std::cout << ": " << d.note.toUtf8();
+        std::cout << "\n";
+    }
+    return 0;
 }
 
 // The edit distance of two names, letters compared without case.
@@ -314,6 +384,11 @@ int runEvaluate(const EvaluateArgs& args) {
     if (macroMode && !args.sets.empty()) throw Failure{"--set is for runs without --macro"};
 
     const Zrl_String path = sheetPath(args.sheet);
+    if (args.inputs) {
+        if (macroMode || !args.sets.empty() || !args.write.empty())
+            throw UsageError{"--inputs lists the declarations and runs nothing"};
+        return listDeclarations(path, args.json);
+    }
     VkDlgStandardsData record;
     record.sheetFile = path;
     Zrl_DbMacro macro;
@@ -398,6 +473,8 @@ void setupEvaluate(CommandLine& cli, const SharedOptions&) {
         .option("--write", args->write, "write the updated macro description here")
         .option("--repeat", args->repeat, "run N times and report the times")
         .flag("--force", args->force, "--write even when the evaluation failed")
+        .flag("--inputs", args->inputs,
+              "list the declared inputs, outputs and locals (with --json as JSON); run nothing")
         .run([args] { return runEvaluateChecked(*args); });
 }
 
