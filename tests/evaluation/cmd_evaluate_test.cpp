@@ -229,3 +229,64 @@ TEST_F(CmdEvaluate, InputsListsTheDeclarations) {
               std::string::npos)
         << r.out;
 }
+
+// A batch from a table gives, case by case and in order, what single runs
+// give; a failed case is marked and the batch goes on; a column that is no
+// input stops it before it runs, with nothing written.
+TEST_F(CmdEvaluate, BatchMatchesSingleRuns) {
+    const std::string example = ZRLSS_EXAMPLE_LIBRARY;
+    const std::string endPlate = "--lib '" + example + "' evaluate 'End Plate'";
+    const std::vector<std::vector<std::string>> cases = {
+        {"a", "IPE 300", "HEB 240", "150", "8.8", "235"},
+        {"b", "IPE 240", "HEB 200", "90", "10.9", "355"},
+        {"c", "IPE 999", "HEB 240", "150", "8.8", "235"},
+        {"d", "IPE 400", "HEB 300", "300", "8.8", "275"},
+    };
+    const std::filesystem::path table = lib_ / "cases.csv";
+    {
+        std::ofstream csv(table);
+        csv << "key,Beam,Column,Shear,BoltGrade,SteelFy\n";
+        for (const auto& c : cases)
+            csv << c[0] << "," << c[1] << "," << c[2] << "," << c[3] << "," << c[4] << "," << c[5]
+                << "\n";
+    }
+    const std::filesystem::path json = lib_ / "results.json";
+    Result r = runCommand(endPlate + " --cases " + table.string() + " -o " + json.string(), err);
+    EXPECT_EQ(r.status, 3) << readAll(err);
+    const auto results = nlohmann::json::parse(readAll(json));
+    ASSERT_EQ(results.size(), cases.size());
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const auto& c = cases[i];
+        SCOPED_TRACE(c[0]);
+        const Result single = runCommand(endPlate + " --json --set Beam='" + c[1] + "' Column='" +
+                                             c[2] + "' Shear=" + c[3] + " BoltGrade=" + c[4] +
+                                             " SteelFy=" + c[5],
+                                         err);
+        EXPECT_EQ(results[i]["name"], c[0]);
+        EXPECT_EQ(results[i]["outputs"], nlohmann::json::parse(single.out)["outputs"]);
+        const std::string status = results[i]["status"];
+        EXPECT_EQ(status.rfind(single.status == 0 ? "ok" : "failed: ", 0), 0u) << status;
+        EXPECT_EQ(results[i]["failures"].empty(), single.status == 0);
+    }
+    EXPECT_NE(results[2]["status"], "ok");
+
+    // The CSV form: a header, then a row per case ending in its status.
+    const std::filesystem::path csv = lib_ / "results.csv";
+    r = runCommand(endPlate + " --cases " + table.string() + " -o " + csv.string(), err);
+    EXPECT_EQ(r.status, 3);
+    const std::string text = readAll(csv);
+    EXPECT_EQ(text.rfind("name,Beam,Column,Shear,BoltGrade,SteelFy,PlateWidth,", 0), 0u) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
+    EXPECT_NE(text.find("\na,IPE 300,HEB 240,150,8.8,235,170,"), std::string::npos) << text;
+
+    // A column that is no input.
+    {
+        std::ofstream bad(table);
+        bad << "Beem,Shear\nIPE 300,150\n";
+    }
+    const std::filesystem::path none = lib_ / "none.csv";
+    r = runCommand(endPlate + " --cases " + table.string() + " -o " + none.string(), err);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(readAll(err).find("did you mean Beam?"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(none));
+}

@@ -13,6 +13,12 @@
 //                               the totals of the module's step timers go to
 //                               standard error.
 //   --force                     --write even when something failed.
+//   --cases CASES.csv -o OUT    one evaluation per row of the table (its
+//                               columns are inputs; "key" or "name" names
+//                               the case), the results in the rows' order
+//                               written to OUT (.csv or .json) at the end:
+//                               name, inputs, outputs, status (and in .json
+//                               every fault). Status 3 when a case failed.
 //   --inputs                    lists the declarations (inputs, outputs,
 //                               locals: type, name, line, note) instead of
 //                               running; with --json as JSON.
@@ -26,6 +32,8 @@
 // The module is reached only through its exported names, looked up in the
 // library the command has loaded.
 #include "command.h"
+#include "csv_text.h"
+#include "platform/files/replace_file.h"
 #include "standards_sheet.h"
 #include "platform/core/macro_description.h"
 #include "platform/core/paths.h"
@@ -41,6 +49,9 @@
 #include <cstdint>
 #include <cwctype>
 #include <dlfcn.h>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -95,6 +106,8 @@ struct EvaluateArgs {
     std::string write;
     bool force = false;
     bool inputs = false;
+    std::string cases;
+    std::string out;
     int repeat = 1;
 };
 
@@ -282,6 +295,174 @@ void reportTimes(const ModuleSymbols& module, std::vector<double>& seconds) {
     }
 }
 
+// Collects the module's faults into `failures` while it lives.
+class FailureSinkScope {
+public:
+    FailureSinkScope(const ModuleSymbols& module, std::vector<StandardsFailure>& failures) {
+        set_ = reinterpret_cast<SetSink>(
+            module.find("_Z23setStandardsFailureSinkPFvRK16StandardsFailurePvES2_"));
+        if (set_ == nullptr) throw Failure{"the module does not export setStandardsFailureSink"};
+        set_(collectFailure, &failures);
+    }
+    ~FailureSinkScope() { set_(nullptr, nullptr); }
+    FailureSinkScope(const FailureSinkScope&) = delete;
+    FailureSinkScope& operator=(const FailureSinkScope&) = delete;
+
+private:
+    using SetSink = StandardsFailureSink (*)(StandardsFailureSink, void*);
+    SetSink set_ = nullptr;
+};
+
+// One case of a batch: its name, the inputs its row gives, what the run
+// gave back and what went wrong.
+struct CaseResult {
+    std::string name;
+    std::vector<std::string> inputs;
+    VkVarCells cells;
+    std::vector<StandardsFailure> failures;
+    bool ran = false;
+};
+
+std::string caseStatus(const CaseResult& c) {
+    if (!c.ran) return "failed: the evaluation did not run";
+    if (c.failures.empty()) return "ok";
+    return "failed: " + std::to_string(c.failures.size()) + " equations; " +
+           c.failures.front().equation.toUtf8() + ": " + c.failures.front().reason.toUtf8();
+}
+
+std::string batchCsv(const std::vector<std::string>& inputNames, bool named,
+                     const std::vector<CaseResult>& results) {
+    Zrl_StringArray header;
+    if (named) header.append(L"name");
+    for (const std::string& n : inputNames)
+        header.append(Zrl_String::fromUtf8(n));
+    if (!results.empty())
+        for (int i = 0; i < results[0].cells.length(); ++i)
+            if (results[0].cells[i].isOutput()) header.append(results[0].cells[i].name);
+    header.append(L"status");
+    std::string text = csvLine(header) + "\n";
+    for (const CaseResult& c : results) {
+        Zrl_StringArray row;
+        if (named) row.append(Zrl_String::fromUtf8(c.name));
+        for (const std::string& v : c.inputs)
+            row.append(Zrl_String::fromUtf8(v));
+        for (int i = 0; i < c.cells.length(); ++i)
+            if (c.cells[i].isOutput()) row.append(c.ran ? c.cells[i].value : Zrl_String());
+        row.append(Zrl_String::fromUtf8(caseStatus(c)));
+        text += csvLine(row) + "\n";
+    }
+    return text;
+}
+
+std::string batchJson(const std::vector<std::string>& inputNames, bool named,
+                      const std::vector<CaseResult>& results) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const CaseResult& c : results) {
+        nlohmann::ordered_json entry = nlohmann::ordered_json::object();
+        if (named) entry["name"] = c.name;
+        nlohmann::ordered_json inputs = nlohmann::ordered_json::object();
+        for (size_t i = 0; i < inputNames.size(); ++i)
+            inputs[inputNames[i]] = c.inputs[i];
+        entry["inputs"] = inputs;
+        nlohmann::ordered_json outputs = nlohmann::ordered_json::object();
+        for (int i = 0; i < c.cells.length(); ++i)
+            if (c.cells[i].isOutput())
+                outputs[c.cells[i].name.toUtf8()] = c.ran ? c.cells[i].value.toUtf8() : "";
+        entry["outputs"] = outputs;
+        entry["status"] = caseStatus(c);
+        nlohmann::ordered_json failures = nlohmann::ordered_json::array();
+        for (const StandardsFailure& f : c.failures)
+            failures.push_back({{"file", f.file.toUtf8()},
+                                {"line", f.line},
+                                {"equation", f.equation.toUtf8()},
+                                {"reason", f.reason.toUtf8()}});
+        entry["failures"] = failures;
+        list.push_back(entry);
+    }
+    return list.dump(2) + "\n";
+}
+
+// --cases: one evaluation per row of the table, results written at the end
+// in the rows' order. A failed case never stops the batch.
+int runBatch(const EvaluateArgs& args, StartFn start, const Zrl_String& path,
+             std::vector<StandardsFailure>& failures) {
+    if (args.out.empty()) throw UsageError{"--cases needs -o RESULTS.csv|.json"};
+    const std::string ext = fs::path(args.out).extension().string();
+    if (ext != ".csv" && ext != ".json")
+        throw UsageError{"-o wants a .csv or .json file: " + args.out};
+    std::ifstream in(args.cases, std::ios::binary);
+    if (!in) throw Failure{"cannot read " + args.cases};
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    const std::vector<std::vector<std::string>> records = csvRecords(buffer.str());
+    if (records.empty()) throw UsageError{args.cases + " has no header row"};
+
+    const VkVarCells declared = declaredVariables(path);
+    // Columns: a "key" or "name" column names the case; every other one is
+    // an input, found by name before anything runs.
+    int nameColumn = -1;
+    std::vector<int> inputColumn;
+    std::vector<std::string> inputNames;
+    std::vector<int> inputIndex;
+    for (size_t col = 0; col < records[0].size(); ++col) {
+        const Zrl_String title = Zrl_String::fromUtf8(records[0][col]).trimmed();
+        if (nameColumn < 0 && (title.equal(L"key", false) || title.equal(L"name", false))) {
+            nameColumn = static_cast<int>(col);
+            continue;
+        }
+        // The module's own look-up is not linked into the command.
+        int index = -1;
+        for (int i = 0; i < declared.length() && index < 0; ++i)
+            if (declared[i].isInput() && declared[i].name.equal(title, false)) index = i;
+        if (index < 0) {
+            const Zrl_String nearest = nearestInput(declared, title);
+            throw UsageError{"the column " + title.toUtf8() + " of " + args.cases +
+                             " is no input of the sheet" +
+                             (nearest.isEmpty() ? std::string()
+                                                : "; did you mean " + nearest.toUtf8() + "?")};
+        }
+        inputColumn.push_back(static_cast<int>(col));
+        inputNames.push_back(declared[index].name.toUtf8());
+        inputIndex.push_back(index);
+    }
+
+    const bool progress = isatty(STDERR_FILENO) != 0;
+    const size_t total = records.size() - 1;
+    std::vector<CaseResult> results(total);
+    bool anyFailed = false;
+    for (size_t r = 1; r < records.size(); ++r) {
+        const std::vector<std::string>& fields = records[r];
+        CaseResult& c = results[r - 1];
+        const auto field = [&](int col) {
+            return static_cast<size_t>(col) < fields.size() ? fields[static_cast<size_t>(col)]
+                                                            : std::string();
+        };
+        c.name = nameColumn >= 0 ? field(nameColumn) : std::to_string(r);
+        VkDlgStandardsData record;
+        record.mode = 1;
+        record.sheetFile = path;
+        record.varCells = declared;
+        for (size_t i = 0; i < inputColumn.size(); ++i) {
+            c.inputs.push_back(field(inputColumn[i]));
+            record.varCells[inputIndex[i]].value = Zrl_String::fromUtf8(c.inputs.back());
+        }
+        failures.clear();
+        c.ran = start(record);
+        c.cells = record.varCells;
+        c.failures = failures;
+        anyFailed = anyFailed || !c.ran || !c.failures.empty();
+        if (progress && (r % 64 == 0 || r == total))
+            std::cerr << "\r" << r << "/" << total << " cases" << (r == total ? "\n" : "")
+                      << std::flush;
+    }
+    const std::string text = ext == ".csv" ? batchCsv(inputNames, nameColumn >= 0, results)
+                                           : batchJson(inputNames, nameColumn >= 0, results);
+    std::string why;
+    if (!files::replaceFile(args.out, text, &why))
+        throw Failure{"cannot write " + args.out + ": " + why};
+    return anyFailed ? kEvaluationFailed : 0;
+}
+
 int runEvaluate(const EvaluateArgs& args) {
     const ModuleSymbols module;
     const auto start =
@@ -298,6 +479,13 @@ int runEvaluate(const EvaluateArgs& args) {
         if (macroMode || !args.sets.empty() || !args.write.empty())
             throw UsageError{"--inputs lists the declarations and runs nothing"};
         return listDeclarations(path, args.json);
+    }
+    if (!args.cases.empty()) {
+        if (macroMode || !args.sets.empty() || !args.write.empty() || args.repeat != 1)
+            throw UsageError{"--cases takes the inputs from the table alone"};
+        std::vector<StandardsFailure> failures;
+        const FailureSinkScope sinkScope(module, failures);
+        return runBatch(args, start, path, failures);
     }
     VkDlgStandardsData record;
     record.sheetFile = path;
@@ -325,16 +513,8 @@ int runEvaluate(const EvaluateArgs& args) {
     AcTransactionManager* transactions = acdbTransactionManager();
     std::vector<double> seconds;
     VkDlgStandardsData result;
-    using SetSink = StandardsFailureSink (*)(StandardsFailureSink, void*);
-    const auto setSink = reinterpret_cast<SetSink>(
-        module.find("_Z23setStandardsFailureSinkPFvRK16StandardsFailurePvES2_"));
-    if (setSink == nullptr) throw Failure{"the module does not export setStandardsFailureSink"};
     std::vector<StandardsFailure> failures;
-    struct SinkScope {
-        SetSink set;
-        ~SinkScope() { set(nullptr, nullptr); }
-    } sinkScope{setSink};
-    setSink(collectFailure, &failures);
+    const FailureSinkScope sinkScope(module, failures);
     for (int run = 0; run < args.repeat; ++run) {
         failures.clear();
         result = record;
@@ -383,6 +563,10 @@ void setupEvaluate(CommandLine& cli, const SharedOptions&) {
         .option("--write", args->write, "write the updated macro description here")
         .option("--repeat", args->repeat, "run N times and report the times")
         .flag("--force", args->force, "--write even when the evaluation failed")
+        .option("--cases", args->cases,
+                "CASES.csv: one evaluation per row, columns named after inputs (a \"key\" or "
+                "\"name\" column names the case)")
+        .option("-o,--out", args->out, "RESULTS.csv or .json of a --cases run")
         .flag("--inputs", args->inputs,
               "list the declared inputs, outputs and locals (with --json as JSON); run nothing")
         .run([args] { return runEvaluateChecked(*args); });
