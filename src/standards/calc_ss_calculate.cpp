@@ -10,9 +10,11 @@
 #include "standards/calc_ss.h"
 #include "standards/child_call.h"
 #include "standards/ss_functions.h"
+#include "standards/standards_failures.h"
 #include "standards/standards_eval_report.h"
 #include "standards/standards_timers.h"
 
+#include <cwctype>
 #include <memory>
 #include <tuple>
 #include <unordered_map>
@@ -226,6 +228,65 @@ EquationPlan planEquation(const Zrl_String& text, const Addresses* addresses,
     return plan;
 }
 
+// The first variable the expression names that has no value, else empty.
+// Words inside quotes are text, not names.
+Zrl_String emptyVariableIn(const Zrl_String& expression, const VkVarCells& cells) {
+    const std::wstring& text = expression.str();
+    bool quoted = false;
+    size_t i = 0;
+    while (i < text.size()) {
+        const wchar_t ch = text[i];
+        if (ch == L'"') {
+            quoted = !quoted;
+            ++i;
+            continue;
+        }
+        const auto wordChar = [](wchar_t c) { return iswalnum(c) != 0 || c == L'_'; };
+        if (quoted || !wordChar(ch)) {
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < text.size() && wordChar(text[end]))
+            ++end;
+        int index = -1;
+        const Zrl_String word(text.substr(i, end - i));
+        if (cells.findVarCell(word, index) == Acad::eOk && cells[index].value.isEmpty())
+            return cells[index].name;
+        i = end;
+    }
+    return Zrl_String();
+}
+
+// One line on why the equation planned as `plan` failed at `stage`.
+enum class FailStage { ChildCall, Target, Formula, Value, Store };
+Zrl_String failureReason(const EquationPlan& plan, FailStage stage, const VkCalcSS& sheet,
+                         const Zrl_String& lookupFault) {
+    const calc_area::Equation& eq = plan.eq;
+    switch (stage) {
+    case FailStage::ChildCall:
+        if (!plan.childRead) return L"the child call cannot be read";
+        if (resolveChildFile(sheet.fileName, plan.childFile).isEmpty())
+            return L"child sheet " + plan.childFile + L" not found";
+        return L"the child sheet " + plan.childFile + L" failed";
+    case FailStage::Target:
+        if (!eq.assignment) return L"not an equation \"name = expression\"";
+        if (plan.index < 0) return eq.name + L" is not declared";
+        return L"the expression is empty";
+    case FailStage::Formula:
+        return L"the formula cannot be read";
+    case FailStage::Value:
+        if (!lookupFault.isEmpty()) return lookupFault;
+        if (const Zrl_String name = emptyVariableIn(eq.expression, sheet.varCells);
+            !name.isEmpty())
+            return name + L" has no value";
+        return L"the formula computes to an error";
+    case FailStage::Store:
+        return L"the result does not fit the type of " + eq.name;
+    }
+    return Zrl_String();
+}
+
 } // namespace
 
 ErrorStatus VkCalcSS::calcCell(int col, int row) {
@@ -252,19 +313,31 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
     }
     const calc_area::Equation& eq = plan->eq;
 
-    const auto failed = [&]() {
+    const bool listening = standardsFailureSinkSet();
+    if (listening) takeLookupFault();
+    const auto tell = [&](const Zrl_String& reason) {
+        if (!listening) return;
+        StandardsFailure failure;
+        failure.file = fileName;
+        failure.line = row;
+        failure.equation = eq.name.isEmpty() ? eq.expression : eq.name + L" = " + eq.expression;
+        failure.reason = reason;
+        reportStandardsFailure(failure);
+    };
+    const auto failed = [&](FailStage stage) {
         reportFailedEquation(*this, eq.name, eq.expression, row);
+        if (listening) tell(failureReason(*plan, stage, *this, takeLookupFault()));
         return Acad::eInvalidInput;
     };
 
     if (plan->callsChild) {
         gCalcCellCalcNativeFunctions.start();
         if (!plan->childRead || callChild(*this, plan->childFile, plan->childNames) != Acad::eOk)
-            return failed();
+            return failed(FailStage::ChildCall);
         gCalcCellCalcNativeFunctions.end();
         return Acad::eOk;
     }
-    if (plan->index < 0 || eq.expression.isEmpty()) return failed();
+    if (plan->index < 0 || eq.expression.isEmpty()) return failed(FailStage::Target);
 
     gCalcCellCalcFunctionsPrepare.start();
     VkVarCell& target = varCells[plan->index];
@@ -272,13 +345,21 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
         setEditType(col, row, col, row, 0x110000, 200);
     else
         setNumberType(col, row, col, row, 7, false);
-    if (!setFormula(col, row, plan->formula)) return failed();
+    if (!setFormula(col, row, plan->formula)) return failed(FailStage::Formula);
     gCalcCellCalcFunctionsPrepare.end();
 
     gCalcCellCalcFunctions.start();
     Zrl_String& result = resultText_;
-    if (!getCellText(col, row, result, 3) || sheet().value(col, row).isError()) return failed();
-    if (target.setNewValue(*this, result) != Acad::eOk) return Acad::eInvalidInput;
+    if (!getCellText(col, row, result, 3) || sheet().value(col, row).isError())
+        return failed(FailStage::Value);
+    if (target.setNewValue(*this, result) != Acad::eOk) {
+        tell(failureReason(*plan, FailStage::Store, *this, Zrl_String()));
+        return Acad::eInvalidInput;
+    }
+    // A look-up that found nothing but still gave a value (a standard size
+    // chosen without its file) is a fault all the same.
+    if (listening)
+        if (const Zrl_String fault = takeLookupFault(); !fault.isEmpty()) tell(fault);
     gCalcCellCalcFunctions.end();
     return Acad::eOk;
 }

@@ -4,6 +4,7 @@
 #include "platform/core/section_tables.h"
 #include "platform/core/text_helpers.h"
 #include "standards/ss_functions_support.h"
+#include "standards/standards_failures.h"
 
 namespace ssfn {
 
@@ -16,9 +17,16 @@ bool lookUpCell(spread::CalcValue& result, spread::CalcValue* args, int count, b
     clearResult(result);
     if (count < 2) return false;
     Zrl_String file, path;
-    if (!readText(args[0], file) || !findDataFile(file, path)) return false;
+    if (!readText(args[0], file)) return false;
+    if (!findDataFile(file, path)) {
+        noteLookupFault(L"data file " + file + L" not found");
+        return false;
+    }
     const std::shared_ptr<const DataRows> table = readDataFile(path);
-    if (!table || table->isEmpty()) return false;
+    if (!table || table->isEmpty()) {
+        noteLookupFault(L"data file " + path + L" is unreadable or empty");
+        return false;
+    }
     const DataRows& rows = *table;
 
     Zrl_StringArray keyParts;
@@ -35,6 +43,7 @@ bool lookUpCell(spread::CalcValue& result, spread::CalcValue* args, int count, b
         if (!(named ? systemName : key).equal(searchKey, false)) continue;
         return row.length() >= 2 && setTextResult(result, row[1]);
     }
+    noteLookupFault(L"key " + searchKey + L" not found in " + file);
     return false;
 }
 
@@ -63,7 +72,11 @@ bool sectionSize(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* a
     int index = 0;
     if (count < 2 || !readText(args[0], section) || !readNumber(args[1], n) || !itemIndex(n, index))
         return false;
-    if (gSectionTables.getSectionValue(section, index, text) != Acad::eOk) return false;
+    if (gSectionTables.getSectionValue(section, index, text) != Acad::eOk) {
+        noteLookupFault(section.isEmpty() ? Zrl_String(L"the section is empty")
+                                          : L"section " + section + L" not found");
+        return false;
+    }
     setDoubleResult(result, leadingNumber(text));
     return true;
 }

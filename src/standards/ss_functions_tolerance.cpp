@@ -5,6 +5,7 @@
 #include "platform/win/message_box.h"
 #include "standards/ss_functions.h"
 #include "standards/ss_functions_support.h"
+#include "standards/standards_failures.h"
 
 #include <algorithm>
 
@@ -50,6 +51,9 @@ bool standardSize(spread::CalcValue& result, spread::CalcValue* args, int count,
     Zrl_String path;
     std::shared_ptr<const StandardSizes> read;
     if (findDataFile(file, path)) read = readStandardSizes(path);
+    // The size is still chosen (by the step alone), as before; the caller
+    // that listens is told it came without the file.
+    if (!read) noteLookupFault(L"standard-size file " + file + L" not found or unreadable");
     static const StandardSizes kNoSizes;
     const AcArray<double>& firsts = read ? read->firsts : kNoSizes.firsts;
     const AcArray<double>& seconds = read ? read->seconds : kNoSizes.seconds;

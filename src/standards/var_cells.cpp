@@ -4,6 +4,7 @@
 #include "platform/win/constants.h"
 #include "platform/win/message_box.h"
 #include "standards/dlg_standards_data.h"
+#include "standards/standards_failures.h"
 #include "standards/standards_timers.h"
 
 namespace {
@@ -11,8 +12,16 @@ namespace {
 // Tells the user that a variable could not be transferred, when the document
 // settings ask for standards diagnostics.
 void reportMissingVariable(const VkVarCell& cell, const VkDlgStandardsData& data) {
-    if (!curDocSettings().standardsDiagnostics) return;
     const bool input = cell.isInput();
+    if (standardsFailureSinkSet()) {
+        StandardsFailure failure;
+        failure.file = data.sheetFile;
+        failure.equation = cell.name;
+        failure.reason = input ? L"the input could not be fetched from the macro or module"
+                               : L"the output could not be set in the macro or module";
+        reportStandardsFailure(failure);
+    }
+    if (!curDocSettings().standardsDiagnostics) return;
     Zrl_String text = Zrl_String(L"The following ") + (input ? L"Input" : L"Output") +
                       L" variable couldn't be " + (input ? L"retrieved" : L"set") + L" : \n" +
                       cell.name + L"\nMake sure the variable exists in the macro or module.\n" +
@@ -45,6 +54,14 @@ ErrorStatus VkVarCells::getFromMacro(VkDlgStandardsData& data) {
         es = mapping_.initFromMacro(data);
     }
     if (es != Acad::eOk) {
+        // The sheet's own values stand in, as before; a listener hears of it.
+        StandardsFailure failure;
+        failure.file = data.sheetFile;
+        failure.equation = data.macroKey;
+        failure.reason = data.group.isEmpty()
+                             ? Zrl_String(L"the mapping of the macro cannot be read")
+                             : L"unknown module group " + data.group + L" or its mapping";
+        reportStandardsFailure(failure);
         gInitMapping.end();
         return Acad::eOk;
     }

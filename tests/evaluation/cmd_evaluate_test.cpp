@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <nlohmann/json.hpp>
 
 using namespace evaltest;
 
@@ -62,10 +63,79 @@ TEST_F(CmdEvaluate, FailuresGiveOneLineAndNonZeroStatus) {
     Result r = runCommand(lib + "evaluate nosuch", err);
     EXPECT_NE(r.status, 0);
     EXPECT_EQ(readAll(err), "zrlss evaluate: sheet not found: nosuch\n");
-    r = runCommand(lib + "evaluate area --set Depth=1", err);
-    EXPECT_NE(r.status, 0);
-    EXPECT_EQ(readAll(err), "zrlss evaluate: the sheet has no input named Depth\n");
+    // An undeclared input stops the command before it runs, with a hint.
+    r = runCommand(lib + "evaluate area --set Hieght=1", err);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(readAll(err),
+              "zrlss evaluate: the sheet declares no input named Hieght; did you mean Height?\n");
     EXPECT_TRUE(r.out.empty());
+}
+
+// Each fault a careless user meets gives the outputs it has, the fault on
+// standard error at its line, and status 3; the example library is copied
+// and one file of it removed (or nothing, with the inputs left out).
+TEST_F(CmdEvaluate, FaultsOfTheRunFailItWithStatusThree) {
+    namespace fs = std::filesystem;
+    const fs::path copy = lib_ / "example";
+    const fs::path standards = copy / "Connection Standards";
+    const std::string inputs =
+        " --set Beam=IPE300 Column=HEB240 Shear=150 BoltGrade=8.8 SteelFy=235";
+    const struct {
+        const char* removed; // relative to Connection Standards, or ""
+        const char* args;
+        const char* fault;
+    } cases[] = {
+        {"", " evaluate 'Fin Plate'", "line 49: BeamDepth = SECTIONSIZE(Beam, 1): Beam has no value\n"},
+        {"Childs/Bolt Resistance.vks", " evaluate 'End Plate'",
+         "CallChild(\"Bolt Resistance.vks\", BoltDiameter, BoltGrade, BoltShearRd, "
+         "BoltTensionRd): child sheet Bolt Resistance.vks not found\n"},
+        {"Data/BoltData.txt", " evaluate 'End Plate'",
+         "(GETCELL(\"BoltData.txt\", BoltName, \"clearance\")): data file BoltData.txt not "
+         "found\n"},
+        {"Data/PlateThicknesses.txt", " evaluate 'End Plate'",
+         ": standard-size file PlateThicknesses.txt not found or unreadable\n"},
+        {"", " evaluate 'End Plate' --macro Macros/nomodule.json --key Module.NoSuchGroup",
+         "Beam: the input could not be fetched from the macro or module\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.removed) + c.args);
+        fs::remove_all(copy);
+        fs::copy(ZRLSS_EXAMPLE_LIBRARY, copy, fs::copy_options::recursive);
+        fs::copy_file(copy / "Macros" / "End Plate.json", copy / "Macros" / "nomodule.json");
+        if (*c.removed != '\0') fs::remove(standards / c.removed);
+        const bool setsInputs = std::string(c.args).find("End Plate'") != std::string::npos &&
+                                std::string(c.args).find("--macro") == std::string::npos;
+        std::string args = "--lib '" + copy.string() + "'" + c.args + (setsInputs ? inputs : "");
+        const size_t macro = args.find("Macros/");
+        if (macro != std::string::npos) args.insert(macro, copy.string() + "/");
+        const Result r = runCommand(args, err);
+        EXPECT_EQ(r.status, 3);
+        EXPECT_NE(r.out.find("ShearRd="), std::string::npos) << r.out;
+        const std::string report = readAll(err);
+        EXPECT_NE(report.find(c.fault), std::string::npos) << report;
+        EXPECT_NE(report.find("fault(s) in the evaluation"), std::string::npos) << report;
+    }
+}
+
+// A failed macro run writes the description only when --force is given, and
+// then still fails.
+TEST_F(CmdEvaluate, WriteAfterAFaultOnlyWithForce) {
+    namespace fs = std::filesystem;
+    const fs::path copy = lib_ / "example";
+    fs::copy(ZRLSS_EXAMPLE_LIBRARY, copy, fs::copy_options::recursive);
+    fs::remove(copy / "Connection Standards" / "Childs" / "Bolt Resistance.vks");
+    const fs::path out = lib_ / "out.json";
+    const std::string args = "--lib '" + copy.string() + "' evaluate 'End Plate' --macro '" +
+                             copy.string() + "/Macros/End Plate.json' " +
+                             "--key EndPlateFlushDefault0001 --write " + out.string();
+    Result r = runCommand(args, err);
+    EXPECT_EQ(r.status, 3);
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_NE(readAll(err).find(out.string() + " not written (--force writes it)"),
+              std::string::npos);
+    r = runCommand(args + " --force", err);
+    EXPECT_EQ(r.status, 3);
+    EXPECT_TRUE(fs::exists(out));
 }
 
 TEST_F(CmdEvaluate, MacroRunWritesTheUpdatedDescriptionOnlyOnSuccess) {
@@ -130,4 +200,93 @@ TEST_F(CmdEvaluate, StandardSavedAsOdsGivesTheNativeOutputs) {
     EXPECT_EQ(ods.status, 0) << readAll(err);
     EXPECT_EQ(ods.out, native.out);
     EXPECT_NE(native.out.find("Utilisation="), std::string::npos);
+}
+
+// --inputs lists every declaration in order with its line and runs nothing;
+// it refuses to be combined with a run.
+TEST_F(CmdEvaluate, InputsListsTheDeclarations) {
+    Result r = runCommand(lib + "evaluate area --inputs", err);
+    EXPECT_EQ(r.status, 0) << readAll(err);
+    EXPECT_EQ(r.out, "input Double Height (line 2)\ninput Double Width (line 2)\n"
+                     "output Double Area (line 4)\noutput String Text (line 4)\n"
+                     "local Double Half (line 6)\n");
+    r = runCommand(lib + "evaluate area --inputs --json", err);
+    EXPECT_EQ(r.status, 0);
+    const auto list = nlohmann::json::parse(r.out)["variables"];
+    ASSERT_EQ(list.size(), 5u);
+    EXPECT_EQ(list[0]["name"], "Height");
+    EXPECT_EQ(list[0]["value"], "");
+    EXPECT_EQ(list[4]["kind"], "local");
+    EXPECT_FALSE(list[4].contains("value"));
+    r = runCommand(lib + "evaluate area --inputs --set Height=1", err);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty());
+    // The example's notes come along.
+    r = runCommand(std::string("--lib ") + ZRLSS_EXAMPLE_LIBRARY + " evaluate 'End Plate' --inputs",
+                   err);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("input String Beam (line 6): supported beam section, e.g. IPE 300\n"),
+              std::string::npos)
+        << r.out;
+}
+
+// A batch from a table gives, case by case and in order, what single runs
+// give; a failed case is marked and the batch goes on; a column that is no
+// input stops it before it runs, with nothing written.
+TEST_F(CmdEvaluate, BatchMatchesSingleRuns) {
+    const std::string example = ZRLSS_EXAMPLE_LIBRARY;
+    const std::string endPlate = "--lib '" + example + "' evaluate 'End Plate'";
+    const std::vector<std::vector<std::string>> cases = {
+        {"a", "IPE 300", "HEB 240", "150", "8.8", "235"},
+        {"b", "IPE 240", "HEB 200", "90", "10.9", "355"},
+        {"c", "IPE 999", "HEB 240", "150", "8.8", "235"},
+        {"d", "IPE 400", "HEB 300", "300", "8.8", "275"},
+    };
+    const std::filesystem::path table = lib_ / "cases.csv";
+    {
+        std::ofstream csv(table);
+        csv << "key,Beam,Column,Shear,BoltGrade,SteelFy\n";
+        for (const auto& c : cases)
+            csv << c[0] << "," << c[1] << "," << c[2] << "," << c[3] << "," << c[4] << "," << c[5]
+                << "\n";
+    }
+    const std::filesystem::path json = lib_ / "results.json";
+    Result r = runCommand(endPlate + " --cases " + table.string() + " -o " + json.string(), err);
+    EXPECT_EQ(r.status, 3) << readAll(err);
+    const auto results = nlohmann::json::parse(readAll(json));
+    ASSERT_EQ(results.size(), cases.size());
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const auto& c = cases[i];
+        SCOPED_TRACE(c[0]);
+        const Result single = runCommand(endPlate + " --json --set Beam='" + c[1] + "' Column='" +
+                                             c[2] + "' Shear=" + c[3] + " BoltGrade=" + c[4] +
+                                             " SteelFy=" + c[5],
+                                         err);
+        EXPECT_EQ(results[i]["name"], c[0]);
+        EXPECT_EQ(results[i]["outputs"], nlohmann::json::parse(single.out)["outputs"]);
+        const std::string status = results[i]["status"];
+        EXPECT_EQ(status.rfind(single.status == 0 ? "ok" : "failed: ", 0), 0u) << status;
+        EXPECT_EQ(results[i]["failures"].empty(), single.status == 0);
+    }
+    EXPECT_NE(results[2]["status"], "ok");
+
+    // The CSV form: a header, then a row per case ending in its status.
+    const std::filesystem::path csv = lib_ / "results.csv";
+    r = runCommand(endPlate + " --cases " + table.string() + " -o " + csv.string(), err);
+    EXPECT_EQ(r.status, 3);
+    const std::string text = readAll(csv);
+    EXPECT_EQ(text.rfind("name,Beam,Column,Shear,BoltGrade,SteelFy,PlateWidth,", 0), 0u) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
+    EXPECT_NE(text.find("\na,IPE 300,HEB 240,150,8.8,235,170,"), std::string::npos) << text;
+
+    // A column that is no input.
+    {
+        std::ofstream bad(table);
+        bad << "Beem,Shear\nIPE 300,150\n";
+    }
+    const std::filesystem::path none = lib_ / "none.csv";
+    r = runCommand(endPlate + " --cases " + table.string() + " -o " + none.string(), err);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(readAll(err).find("did you mean Beam?"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(none));
 }

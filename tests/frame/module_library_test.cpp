@@ -95,7 +95,8 @@ TEST(ZrlssCommand, BadInputGivesOneLineAndAFailure) {
 TEST(ZrlssCommand, UnwritableOutputIsAFailure) {
     const std::string sheet = std::string(ZRLSS_TEST_DATA) + "/sheets/example.vks";
     for (const std::string& job : {std::string("info"), "read " + sheet, "read " + sheet + " --json",
-                                   std::string("evaluate 'End Plate' --set Shear=150")}) {
+                                   std::string("evaluate 'End Plate' --set Beam=IPE300 Column=HEB240 "
+                                               "Shear=150 BoltGrade=8.8 SteelFy=235")}) {
         const std::string errFile = ::testing::TempDir() + "zrlss_full_" + std::to_string(getpid());
         const CommandRun r = runZrlss("--quiet " + job + " >/dev/full", ZRLSS_BIN_DIR, errFile);
         std::ifstream in(errFile);

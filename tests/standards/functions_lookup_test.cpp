@@ -5,6 +5,7 @@
 #include "macro_fixture.h"
 #include "platform/core/section_tables.h"
 #include "standards/file_cache.h"
+#include "standards/ss_function_names.h"
 #include "standards/ss_functions.h"
 
 #include <fstream>
@@ -155,6 +156,10 @@ TEST(Registration, TwelveFunctionsFoundWithoutCase) {
     spread::FunctionRegistry registry;
     registerStandardsFunctions(registry);
     EXPECT_EQ(standardsFunctions().size(), 12u);
+    // The names tools read sheets by are the ones registered, in order.
+    ASSERT_EQ(std::size(kStandardsFunctionNames), standardsFunctions().size());
+    for (size_t i = 0; i < standardsFunctions().size(); ++i)
+        EXPECT_EQ(standardsFunctions()[i].name, kStandardsFunctionNames[i]);
     const spread::CustomFunction* fn = registry.find(L"StdWidthWithTolerance");
     ASSERT_NE(fn, nullptr);
     EXPECT_EQ(fn->minArgs, 6);

@@ -12,10 +12,29 @@
 //   --repeat N                  runs N times; the median time of one run and
 //                               the totals of the module's step timers go to
 //                               standard error.
+//   --force                     --write even when something failed.
+//   --cases CASES.csv -o OUT    one evaluation per row of the table (its
+//                               columns are inputs; "key" or "name" names
+//                               the case), the results in the rows' order
+//                               written to OUT (.csv or .json) at the end:
+//                               name, inputs, outputs, status (and in .json
+//                               every fault). Status 3 when a case failed.
+//   --inputs                    lists the declarations (inputs, outputs,
+//                               locals: type, name, line, note) instead of
+//                               running; with --json as JSON.
+//
+// A run in which an equation failed, a look-up found nothing or an input
+// could not be fetched is a failure: the outputs are still printed, each
+// fault goes to standard error with its sheet line, the exit status is 3,
+// and --write writes nothing unless --force is given. An undeclared --set
+// name stops the command before it runs, with status 2.
 //
 // The module is reached only through its exported names, looked up in the
 // library the command has loaded.
 #include "command.h"
+#include "csv_text.h"
+#include "platform/files/replace_file.h"
+#include "standards_sheet.h"
 #include "platform/core/macro_description.h"
 #include "platform/core/paths.h"
 #include "platform/core/settings.h"
@@ -23,10 +42,16 @@
 #include "platform/host/transactions.h"
 #include "platform/spread/sheet.h"
 #include "standards/dlg_standards_data.h"
+#include "standards/standards_failures.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <cwctype>
 #include <dlfcn.h>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -79,7 +104,20 @@ struct EvaluateArgs {
     std::string macro;
     std::string key;
     std::string write;
+    bool force = false;
+    bool inputs = false;
+    std::string cases;
+    std::string out;
     int repeat = 1;
+};
+
+// Exit statuses beside 0 and 1 (a Failure).
+constexpr int kBadUsage = 2;
+constexpr int kEvaluationFailed = 3;
+
+// A command-line mistake found before anything runs: exit status 2.
+struct UsageError {
+    std::string reason;
 };
 
 // The module the command has loaded (libzrlss.so beside the command).
@@ -103,86 +141,94 @@ private:
     void* handle_ = nullptr;
 };
 
-bool fileExists(const Zrl_String& path) {
-    std::error_code ec;
-    return !path.isEmpty() && fs::is_regular_file(resolvePath(path), ec);
-}
-
-// The sheet's path as the module's load resolves a name.
-Zrl_String sheetPath(const std::string& sheet) {
-    const Zrl_String name = Zrl_String::fromUtf8(sheet);
-    if (fileExists(name)) return name;
-    // The native file first, then a workbook, as the module looks them up.
-    const Zrl_String base = Zrl_Settings::libDir() + L"Connection Standards\\" + name;
-    Zrl_String inLibrary = base + L".vks";
-    for (const wchar_t* ext : {L".xlsx", L".ods"})
-        if (!fileExists(inLibrary) && fileExists(base + ext)) inLibrary = base + ext;
-    if (!fileExists(inLibrary)) throw Failure{"sheet not found: " + sheet};
-    return inLibrary;
-}
-
-// A declaration "Int Name", "Double Name" or "String Name" (the type word
-// is a prefix, leading blanks skipped).
-bool readDeclaration(const Zrl_String& text, VkValueType& type, Zrl_String& name) {
-    int start = 0;
-    while (text.at(start) == L' ')
-        ++start;
-    const Zrl_String body = text.getSubStringAt(start);
-    if (body.startsWith(L"Int", true))
-        type = VkValueInt;
-    else if (body.startsWith(L"Double", true))
-        type = VkValueDouble;
-    else if (body.startsWith(L"String", true))
-        type = VkValueString;
-    else
-        return false;
-    const int blank = body.findFirst(L" ", true);
-    name = blank < 0 ? Zrl_String() : body.getSubStringAt(blank + 1).trimmed();
-    return true;
-}
-
 // The sheet's inputs and outputs in declaration order (the variable list
 // of a mode-1 run).
 VkVarCells declaredVariables(const Zrl_String& path) {
-    spread::Sheet sheet;
-    std::wstring why;
-    if (!sheet.load(resolvePath(path), &why))
-        throw Failure{"cannot load " + path.toUtf8() + ": " + Zrl_String(why).toUtf8()};
-    const wchar_t* const titles[] = {L"Input", L"Output", L"Local", L"Calc"};
-    int starts[4] = {};
-    // Only the used range holds titles and declarations.
-    const int lastRow = std::min(sheet.maxRows(), sheet.lastUsedRow());
-    const int lastCol = std::min(sheet.maxCols(), sheet.lastUsedCol());
-    for (int row = 1; row <= lastRow; ++row)
-        for (int col = 1; col <= lastCol; ++col)
-            for (int k = 0; k < 4; ++k)
-                if (starts[k] == 0 &&
-                    Zrl_String::compareNoCase(sheet.valueText(col, row), titles[k]) == 0)
-                    starts[k] = row + 1;
-    if (starts[0] == 0 || starts[1] == 0)
-        throw Failure{"the sheet lacks an \"Input\" or \"Output\" title"};
     VkVarCells cells;
-    for (int k = 0; k < 2; ++k) {
-        int end = lastRow;
-        for (int other = 0; other < 4; ++other)
-            if (starts[other] > starts[k] && starts[other] - 1 < end) end = starts[other] - 1;
-        for (int row = starts[k]; row <= end; ++row) {
-            for (int col = 1; col <= lastCol; ++col) {
-                VkVarCell cell;
-                if (!readDeclaration(sheet.valueText(col, row), cell.valueType, cell.name))
-                    continue;
-                cell.cellType = k == 0 ? VkCellInput : VkCellOutput;
-                cells.append(cell);
-            }
-        }
+    for (Declaration& d : readDeclarations(path)) {
+        if (d.cell.isLocal()) continue;
+        d.cell.col = 0;
+        d.cell.row = 0;
+        cells.append(d.cell);
     }
     return cells;
+}
+
+const char* kindWord(const VkVarCell& cell) {
+    return cell.isInput() ? "input" : cell.isOutput() ? "output" : "local";
+}
+
+const char* typeWord(const VkVarCell& cell) {
+    return cell.valueType == VkValueInt      ? "Int"
+           : cell.valueType == VkValueDouble ? "Double"
+                                             : "String";
+}
+
+// --inputs: what the sheet declares, so that a user knows what to --set.
+// An input's value is the one a run without --set gives it (the sheet holds
+// none, so it is empty).
+int listDeclarations(const Zrl_String& path, bool json) {
+    const std::vector<Declaration> all = readDeclarations(path);
+    if (json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const Declaration& d : all) {
+            nlohmann::ordered_json entry{{"kind", kindWord(d.cell)},
+                                         {"type", typeWord(d.cell)},
+                                         {"name", d.cell.name.toUtf8()},
+                                         {"line", d.cell.row},
+                                         {"note", d.note.toUtf8()}};
+            if (d.cell.isInput()) entry["value"] = d.cell.value.toUtf8();
+            list.push_back(entry);
+        }
+        std::cout << nlohmann::ordered_json{{"variables", list}}.dump(2) << "\n";
+        return 0;
+    }
+    for (const Declaration& d : all) {
+        std::cout << kindWord(d.cell) << " " << typeWord(d.cell) << " " << d.cell.name.toUtf8()
+                  << " (line " << d.cell.row << ")";
+        if (!d.note.isEmpty()) std::cout << ": " << d.note.toUtf8();
+        std::cout << "\n";
+    }
+    return 0;
+}
+
+// The edit distance of two names, letters compared without case.
+size_t editDistance(const std::wstring& a, const std::wstring& b) {
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t above = row[j];
+            const bool same = towlower(a[i - 1]) == towlower(b[j - 1]);
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// The declared input whose name is nearest to `name`.
+Zrl_String nearestInput(const VkVarCells& cells, const Zrl_String& name) {
+    Zrl_String best;
+    size_t bestDistance = SIZE_MAX;
+    for (int i = 0; i < cells.length(); ++i) {
+        if (!cells[i].isInput()) continue;
+        const size_t d = editDistance(name.str(), cells[i].name.str());
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = cells[i].name;
+        }
+    }
+    return best;
 }
 
 void setInputs(VkVarCells& cells, const std::vector<std::string>& sets) {
     for (const std::string& set : sets) {
         const size_t eq = set.find('=');
-        if (eq == std::string::npos) throw Failure{"--set wants NAME=VALUE: " + set};
+        if (eq == std::string::npos) throw UsageError{"--set wants NAME=VALUE: " + set};
         const Zrl_String name = Zrl_String::fromUtf8(set.substr(0, eq));
         bool found = false;
         for (int i = 0; i < cells.length(); ++i) {
@@ -190,7 +236,37 @@ void setInputs(VkVarCells& cells, const std::vector<std::string>& sets) {
             cells[i].value = Zrl_String::fromUtf8(set.substr(eq + 1));
             found = true;
         }
-        if (!found) throw Failure{"the sheet has no input named " + name.toUtf8()};
+        if (found) continue;
+        const Zrl_String nearest = nearestInput(cells, name);
+        throw UsageError{"the sheet declares no input named " + name.toUtf8() +
+                         (nearest.isEmpty() ? std::string()
+                                            : "; did you mean " + nearest.toUtf8() + "?")};
+    }
+}
+
+// The faults of one run, as the module tells them.
+void collectFailure(const StandardsFailure& failure, void* context) {
+    static_cast<std::vector<StandardsFailure>*>(context)->push_back(failure);
+}
+
+// A sheet's path as a user reads it: within the library from its folder.
+std::string shownPath(const Zrl_String& file) {
+    Zrl_String shown = file;
+    const Zrl_String lib = Zrl_Settings::libDir();
+    if (!lib.isEmpty() && shown.startsWith(lib, false)) shown = shown.getSubStringAt(lib.length());
+    std::string text = shown.toUtf8();
+    std::replace(text.begin(), text.end(), '\\', '/');
+    return text;
+}
+
+// Each fault as one line on standard error: "line 49: NAME = EXPR: reason";
+// faults in another sheet (a child) name it.
+void printFailures(const std::vector<StandardsFailure>& failures, const Zrl_String& sheet) {
+    for (const StandardsFailure& f : failures) {
+        std::string where;
+        if (!f.file.equal(sheet, false)) where = shownPath(f.file) + (f.line > 0 ? " " : ": ");
+        if (f.line > 0) where += "line " + std::to_string(f.line) + ": ";
+        std::cerr << where << f.equation.toUtf8() << ": " << f.reason.toUtf8() << "\n";
     }
 }
 
@@ -219,6 +295,174 @@ void reportTimes(const ModuleSymbols& module, std::vector<double>& seconds) {
     }
 }
 
+// Collects the module's faults into `failures` while it lives.
+class FailureSinkScope {
+public:
+    FailureSinkScope(const ModuleSymbols& module, std::vector<StandardsFailure>& failures) {
+        set_ = reinterpret_cast<SetSink>(
+            module.find("_Z23setStandardsFailureSinkPFvRK16StandardsFailurePvES2_"));
+        if (set_ == nullptr) throw Failure{"the module does not export setStandardsFailureSink"};
+        set_(collectFailure, &failures);
+    }
+    ~FailureSinkScope() { set_(nullptr, nullptr); }
+    FailureSinkScope(const FailureSinkScope&) = delete;
+    FailureSinkScope& operator=(const FailureSinkScope&) = delete;
+
+private:
+    using SetSink = StandardsFailureSink (*)(StandardsFailureSink, void*);
+    SetSink set_ = nullptr;
+};
+
+// One case of a batch: its name, the inputs its row gives, what the run
+// gave back and what went wrong.
+struct CaseResult {
+    std::string name;
+    std::vector<std::string> inputs;
+    VkVarCells cells;
+    std::vector<StandardsFailure> failures;
+    bool ran = false;
+};
+
+std::string caseStatus(const CaseResult& c) {
+    if (!c.ran) return "failed: the evaluation did not run";
+    if (c.failures.empty()) return "ok";
+    return "failed: " + std::to_string(c.failures.size()) + " equations; " +
+           c.failures.front().equation.toUtf8() + ": " + c.failures.front().reason.toUtf8();
+}
+
+std::string batchCsv(const std::vector<std::string>& inputNames, bool named,
+                     const std::vector<CaseResult>& results) {
+    Zrl_StringArray header;
+    if (named) header.append(L"name");
+    for (const std::string& n : inputNames)
+        header.append(Zrl_String::fromUtf8(n));
+    if (!results.empty())
+        for (int i = 0; i < results[0].cells.length(); ++i)
+            if (results[0].cells[i].isOutput()) header.append(results[0].cells[i].name);
+    header.append(L"status");
+    std::string text = csvLine(header) + "\n";
+    for (const CaseResult& c : results) {
+        Zrl_StringArray row;
+        if (named) row.append(Zrl_String::fromUtf8(c.name));
+        for (const std::string& v : c.inputs)
+            row.append(Zrl_String::fromUtf8(v));
+        for (int i = 0; i < c.cells.length(); ++i)
+            if (c.cells[i].isOutput()) row.append(c.ran ? c.cells[i].value : Zrl_String());
+        row.append(Zrl_String::fromUtf8(caseStatus(c)));
+        text += csvLine(row) + "\n";
+    }
+    return text;
+}
+
+std::string batchJson(const std::vector<std::string>& inputNames, bool named,
+                      const std::vector<CaseResult>& results) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const CaseResult& c : results) {
+        nlohmann::ordered_json entry = nlohmann::ordered_json::object();
+        if (named) entry["name"] = c.name;
+        nlohmann::ordered_json inputs = nlohmann::ordered_json::object();
+        for (size_t i = 0; i < inputNames.size(); ++i)
+            inputs[inputNames[i]] = c.inputs[i];
+        entry["inputs"] = inputs;
+        nlohmann::ordered_json outputs = nlohmann::ordered_json::object();
+        for (int i = 0; i < c.cells.length(); ++i)
+            if (c.cells[i].isOutput())
+                outputs[c.cells[i].name.toUtf8()] = c.ran ? c.cells[i].value.toUtf8() : "";
+        entry["outputs"] = outputs;
+        entry["status"] = caseStatus(c);
+        nlohmann::ordered_json failures = nlohmann::ordered_json::array();
+        for (const StandardsFailure& f : c.failures)
+            failures.push_back({{"file", f.file.toUtf8()},
+                                {"line", f.line},
+                                {"equation", f.equation.toUtf8()},
+                                {"reason", f.reason.toUtf8()}});
+        entry["failures"] = failures;
+        list.push_back(entry);
+    }
+    return list.dump(2) + "\n";
+}
+
+// --cases: one evaluation per row of the table, results written at the end
+// in the rows' order. A failed case never stops the batch.
+int runBatch(const EvaluateArgs& args, StartFn start, const Zrl_String& path,
+             std::vector<StandardsFailure>& failures) {
+    if (args.out.empty()) throw UsageError{"--cases needs -o RESULTS.csv|.json"};
+    const std::string ext = fs::path(args.out).extension().string();
+    if (ext != ".csv" && ext != ".json")
+        throw UsageError{"-o wants a .csv or .json file: " + args.out};
+    std::ifstream in(args.cases, std::ios::binary);
+    if (!in) throw Failure{"cannot read " + args.cases};
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    const std::vector<std::vector<std::string>> records = csvRecords(buffer.str());
+    if (records.empty()) throw UsageError{args.cases + " has no header row"};
+
+    const VkVarCells declared = declaredVariables(path);
+    // Columns: a "key" or "name" column names the case; every other one is
+    // an input, found by name before anything runs.
+    int nameColumn = -1;
+    std::vector<int> inputColumn;
+    std::vector<std::string> inputNames;
+    std::vector<int> inputIndex;
+    for (size_t col = 0; col < records[0].size(); ++col) {
+        const Zrl_String title = Zrl_String::fromUtf8(records[0][col]).trimmed();
+        if (nameColumn < 0 && (title.equal(L"key", false) || title.equal(L"name", false))) {
+            nameColumn = static_cast<int>(col);
+            continue;
+        }
+        // The module's own look-up is not linked into the command.
+        int index = -1;
+        for (int i = 0; i < declared.length() && index < 0; ++i)
+            if (declared[i].isInput() && declared[i].name.equal(title, false)) index = i;
+        if (index < 0) {
+            const Zrl_String nearest = nearestInput(declared, title);
+            throw UsageError{"the column " + title.toUtf8() + " of " + args.cases +
+                             " is no input of the sheet" +
+                             (nearest.isEmpty() ? std::string()
+                                                : "; did you mean " + nearest.toUtf8() + "?")};
+        }
+        inputColumn.push_back(static_cast<int>(col));
+        inputNames.push_back(declared[index].name.toUtf8());
+        inputIndex.push_back(index);
+    }
+
+    const bool progress = isatty(STDERR_FILENO) != 0;
+    const size_t total = records.size() - 1;
+    std::vector<CaseResult> results(total);
+    bool anyFailed = false;
+    for (size_t r = 1; r < records.size(); ++r) {
+        const std::vector<std::string>& fields = records[r];
+        CaseResult& c = results[r - 1];
+        const auto field = [&](int col) {
+            return static_cast<size_t>(col) < fields.size() ? fields[static_cast<size_t>(col)]
+                                                            : std::string();
+        };
+        c.name = nameColumn >= 0 ? field(nameColumn) : std::to_string(r);
+        VkDlgStandardsData record;
+        record.mode = 1;
+        record.sheetFile = path;
+        record.varCells = declared;
+        for (size_t i = 0; i < inputColumn.size(); ++i) {
+            c.inputs.push_back(field(inputColumn[i]));
+            record.varCells[inputIndex[i]].value = Zrl_String::fromUtf8(c.inputs.back());
+        }
+        failures.clear();
+        c.ran = start(record);
+        c.cells = record.varCells;
+        c.failures = failures;
+        anyFailed = anyFailed || !c.ran || !c.failures.empty();
+        if (progress && (r % 64 == 0 || r == total))
+            std::cerr << "\r" << r << "/" << total << " cases" << (r == total ? "\n" : "")
+                      << std::flush;
+    }
+    const std::string text = ext == ".csv" ? batchCsv(inputNames, nameColumn >= 0, results)
+                                           : batchJson(inputNames, nameColumn >= 0, results);
+    std::string why;
+    if (!files::replaceFile(args.out, text, &why))
+        throw Failure{"cannot write " + args.out + ": " + why};
+    return anyFailed ? kEvaluationFailed : 0;
+}
+
 int runEvaluate(const EvaluateArgs& args) {
     const ModuleSymbols module;
     const auto start =
@@ -231,6 +475,18 @@ int runEvaluate(const EvaluateArgs& args) {
     if (macroMode && !args.sets.empty()) throw Failure{"--set is for runs without --macro"};
 
     const Zrl_String path = sheetPath(args.sheet);
+    if (args.inputs) {
+        if (macroMode || !args.sets.empty() || !args.write.empty())
+            throw UsageError{"--inputs lists the declarations and runs nothing"};
+        return listDeclarations(path, args.json);
+    }
+    if (!args.cases.empty()) {
+        if (macroMode || !args.sets.empty() || !args.write.empty() || args.repeat != 1)
+            throw UsageError{"--cases takes the inputs from the table alone"};
+        std::vector<StandardsFailure> failures;
+        const FailureSinkScope sinkScope(module, failures);
+        return runBatch(args, start, path, failures);
+    }
     VkDlgStandardsData record;
     record.sheetFile = path;
     Zrl_DbMacro macro;
@@ -257,7 +513,10 @@ int runEvaluate(const EvaluateArgs& args) {
     AcTransactionManager* transactions = acdbTransactionManager();
     std::vector<double> seconds;
     VkDlgStandardsData result;
+    std::vector<StandardsFailure> failures;
+    const FailureSinkScope sinkScope(module, failures);
     for (int run = 0; run < args.repeat; ++run) {
+        failures.clear();
         result = record;
         if (macroMode) result.transaction = transactions->startTransaction();
         const auto t0 = std::chrono::steady_clock::now();
@@ -270,10 +529,26 @@ int runEvaluate(const EvaluateArgs& args) {
     }
     printOutputs(result.varCells, args.json);
     if (args.repeat > 1) reportTimes(module, seconds);
-    if (!args.write.empty() &&
+    printFailures(failures, path);
+    const bool write = !args.write.empty() && (failures.empty() || args.force);
+    if (write &&
         saveMacroDescription(Zrl_String::fromUtf8(args.write), macro, macroData) != Acad::eOk)
         throw Failure{"cannot write " + args.write};
-    return 0;
+    if (failures.empty()) return 0;
+    std::cerr << "zrlss evaluate: " << failures.size() << " fault(s) in the evaluation"
+              << (!args.write.empty() && !write ? "; " + args.write + " not written (--force writes it)"
+                                                : std::string())
+              << "\n";
+    return kEvaluationFailed;
+}
+
+int runEvaluateChecked(const EvaluateArgs& args) {
+    try {
+        return runEvaluate(args);
+    } catch (const UsageError& e) {
+        std::cerr << "zrlss evaluate: " << e.reason << "\n";
+        return kBadUsage;
+    }
 }
 
 void setupEvaluate(CommandLine& cli, const SharedOptions&) {
@@ -287,7 +562,14 @@ void setupEvaluate(CommandLine& cli, const SharedOptions&) {
         .option("--key", args->key, "standards key of the macro (\"Module.\" + group)")
         .option("--write", args->write, "write the updated macro description here")
         .option("--repeat", args->repeat, "run N times and report the times")
-        .run([args] { return runEvaluate(*args); });
+        .flag("--force", args->force, "--write even when the evaluation failed")
+        .option("--cases", args->cases,
+                "CASES.csv: one evaluation per row, columns named after inputs (a \"key\" or "
+                "\"name\" column names the case)")
+        .option("-o,--out", args->out, "RESULTS.csv or .json of a --cases run")
+        .flag("--inputs", args->inputs,
+              "list the declared inputs, outputs and locals (with --json as JSON); run nothing")
+        .run([args] { return runEvaluateChecked(*args); });
 }
 
 const Registrar registrar(setupEvaluate);

@@ -1,0 +1,96 @@
+#include "standards_sheet.h"
+
+#include "command.h"
+#include "platform/core/paths.h"
+#include "platform/core/settings.h"
+#include "platform/spread/sheet.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace zrlss {
+
+namespace fs = std::filesystem;
+
+bool fileExists(const Zrl_String& path) {
+    std::error_code ec;
+    return !path.isEmpty() && fs::is_regular_file(resolvePath(path), ec);
+}
+
+Zrl_String sheetPath(const std::string& sheet) {
+    const Zrl_String name = Zrl_String::fromUtf8(sheet);
+    if (fileExists(name)) return name;
+    // The native file first, then a workbook, as the module looks them up.
+    const Zrl_String base = Zrl_Settings::libDir() + L"Connection Standards\\" + name;
+    Zrl_String inLibrary = base + L".vks";
+    for (const wchar_t* ext : {L".xlsx", L".ods"})
+        if (!fileExists(inLibrary) && fileExists(base + ext)) inLibrary = base + ext;
+    if (!fileExists(inLibrary)) throw Failure{"sheet not found: " + sheet};
+    return inLibrary;
+}
+
+bool readDeclaration(const Zrl_String& text, VkValueType& type, Zrl_String& name) {
+    int start = 0;
+    while (text.at(start) == L' ')
+        ++start;
+    const Zrl_String body = text.getSubStringAt(start);
+    if (body.startsWith(L"Int", true))
+        type = VkValueInt;
+    else if (body.startsWith(L"Double", true))
+        type = VkValueDouble;
+    else if (body.startsWith(L"String", true))
+        type = VkValueString;
+    else
+        return false;
+    const int blank = body.findFirst(L" ", true);
+    name = blank < 0 ? Zrl_String() : body.getSubStringAt(blank + 1).trimmed();
+    return true;
+}
+
+std::vector<Declaration> readDeclarations(const Zrl_String& path, int* calcRow) {
+    spread::Sheet sheet;
+    std::wstring why;
+    if (!sheet.load(resolvePath(path), &why))
+        throw Failure{"cannot load " + path.toUtf8() + ": " + Zrl_String(why).toUtf8()};
+    const wchar_t* const titles[] = {L"Input", L"Output", L"Local", L"Calc"};
+    int starts[4] = {};
+    // Only the used range holds titles and declarations.
+    const int lastRow = std::min(sheet.maxRows(), sheet.lastUsedRow());
+    const int lastCol = std::min(sheet.maxCols(), sheet.lastUsedCol());
+    for (int row = 1; row <= lastRow; ++row)
+        for (int col = 1; col <= lastCol; ++col)
+            for (int k = 0; k < 4; ++k)
+                if (starts[k] == 0 &&
+                    Zrl_String::compareNoCase(sheet.valueText(col, row), titles[k]) == 0)
+                    starts[k] = row + 1;
+    if (calcRow != nullptr) *calcRow = starts[3] > 0 ? starts[3] - 1 : 0;
+    if (starts[0] == 0 || starts[1] == 0)
+        throw Failure{"the sheet lacks an \"Input\" or \"Output\" title"};
+    const VkCellType kinds[] = {VkCellInput, VkCellOutput, VkCellLocal};
+    std::vector<Declaration> out;
+    for (int k = 0; k < 3; ++k) {
+        if (starts[k] == 0) continue;
+        int end = lastRow;
+        for (int other = 0; other < 4; ++other)
+            if (starts[other] > starts[k] && starts[other] - 1 < end) end = starts[other] - 1;
+        for (int row = starts[k]; row <= end; ++row) {
+            for (int col = 1; col <= lastCol; ++col) {
+                Declaration d;
+                if (!readDeclaration(sheet.valueText(col, row), d.cell.valueType, d.cell.name))
+                    continue;
+                d.cell.cellType = kinds[k];
+                d.cell.col = col;
+                d.cell.row = row;
+                // The text beside it, unless that is the next declaration.
+                d.note = Zrl_String(sheet.valueText(col + 1, row)).trimmed();
+                VkValueType type;
+                Zrl_String name;
+                if (readDeclaration(d.note, type, name)) d.note = Zrl_String();
+                out.push_back(d);
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace zrlss
