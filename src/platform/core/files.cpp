@@ -139,7 +139,15 @@ bool readFileBytes(const fs::path& path, std::string& bytes) {
     if (!fs::is_regular_file(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One read of the length the file has now, then whatever it grew by
+    // meanwhile: a file read while it changes still reads to its end.
+    const auto length = fs::file_size(path, ec);
+    std::string data(ec ? 0 : static_cast<size_t>(length), '\0');
+    in.read(data.data(), static_cast<std::streamsize>(data.size()));
+    data.resize(static_cast<size_t>(in.gcount()));
+    char block[4096];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        data.append(block, static_cast<size_t>(in.gcount()));
     if (in.bad()) return false;
     bytes = std::move(data);
     return true;
