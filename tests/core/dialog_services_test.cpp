@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kTemplate = 30990;
-enum { kCombo = 10, kList = 11, kEdit = 12, kButton = 13, kGrid = 14, kNote = 15 };
+enum { kCombo = 10, kList = 11, kEdit = 12, kButton = 13, kGrid = 14, kNote = 15, kSorted = 16 };
 
 // A dialog of 200 x 100 dialog units (300 x 163 pixels) with one control of
 // each kind the services handle.
@@ -31,6 +31,7 @@ void registerTestTemplate() {
     t.controls.push_back({kButton, win::ControlKind::Button, {104, 20, 120, 32}, 0, L"", false});
     t.controls.push_back({kGrid, win::ControlKind::Placeholder, {104, 36, 196, 80}, 0, L"", false});
     t.controls.push_back({kNote, win::ControlKind::Static, {4, 84, 196, 96}, 0, L"", false});
+    t.controls.push_back({kSorted, win::ControlKind::ListBox, {4, 62, 100, 82}, win::LBS_SORT, L"", false});
     win::registerTemplate(win::registerModule(L"core-tests"), std::move(t));
 }
 
@@ -69,6 +70,25 @@ TEST_F(DialogServices, ControlsByIdAndMissingControls) {
     EXPECT_FALSE(dlg.item(kNote)->isVisible());
     EXPECT_FALSE(EnDisCtrl(&dlg, 999, true));
     EXPECT_FALSE(ShowOrHideCtrl(nullptr, kNote, true));
+}
+
+// A sorted box filled at once holds its items as one by one: names equal
+// but for case keep the order they came in.
+TEST_F(DialogServices, SortedBoxFilledAtOnceAsOneByOne) {
+    const Zrl_StringArray names = list({L"b", L"A", L"c", L"a", L"B", L"a2", L"A"});
+    win::ListBox* box = dlg.listBox(kSorted);
+    ASSERT_NE(box, nullptr);
+    for (const Zrl_String& name : names)
+        box->addString(name.str());
+    std::vector<std::wstring> oneByOne;
+    for (int i = 0; i < box->getCount(); ++i)
+        oneByOne.push_back(box->getText(i));
+    ASSERT_TRUE(FillList(&dlg, kSorted, names));
+    std::vector<std::wstring> atOnce;
+    for (int i = 0; i < box->getCount(); ++i)
+        atOnce.push_back(box->getText(i));
+    EXPECT_EQ(atOnce, oneByOne);
+    EXPECT_EQ(atOnce, (std::vector<std::wstring>{L"A", L"a", L"A", L"a2", L"b", L"B", L"c"}));
 }
 
 TEST_F(DialogServices, ResizeCtrlMovesOneEdgeAndNeverInvertsIt) {

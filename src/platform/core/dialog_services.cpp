@@ -3,9 +3,12 @@
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
 #include "platform/core/text_helpers.h"
+#include "platform/text/fold.h"
 #include "platform/win/win.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -32,11 +35,22 @@ win::FileDialogRequest request(bool save, const Zrl_String& extension, const Zrl
     return r;
 }
 
-template <class Box> bool fill(Box* box, const Zrl_StringArray& items) {
+// A sorted box places each item after the items equal to it. Given in that
+// order already (a stable sort by the box's own rule), each item goes to the
+// end, and a long list fills without moving what it holds at every step.
+template <class Box> bool fill(Box* box, const Zrl_StringArray& items, std::uint32_t sortStyle) {
     if (!box) return false;
     box->resetContent();
+    std::vector<const Zrl_String*> order;
+    order.reserve(static_cast<size_t>(items.length()));
     for (const Zrl_String& item : items)
-        box->addString(item.str());
+        order.push_back(&item);
+    if (box->style() & sortStyle)
+        std::stable_sort(order.begin(), order.end(), [](const Zrl_String* a, const Zrl_String* b) {
+            return zrltext::compareNoCase(a->str(), b->str()) < 0;
+        });
+    for (const Zrl_String* item : order)
+        box->addString(item->str());
     return true;
 }
 
@@ -76,11 +90,11 @@ bool DlgOpenMulti(bool mustExist, const Zrl_String& extension, const Zrl_String&
 }
 
 bool FillCombo(win::Window* dlg, int id, const Zrl_StringArray& items) {
-    return fill(dlg ? dynamic_cast<win::ComboBox*>(dlg->child(id)) : nullptr, items);
+    return fill(dlg ? dynamic_cast<win::ComboBox*>(dlg->child(id)) : nullptr, items, win::CBS_SORT);
 }
 
 bool FillList(win::Window* dlg, int id, const Zrl_StringArray& items) {
-    return fill(dlg ? dynamic_cast<win::ListBox*>(dlg->child(id)) : nullptr, items);
+    return fill(dlg ? dynamic_cast<win::ListBox*>(dlg->child(id)) : nullptr, items, win::LBS_SORT);
 }
 
 bool ShowOrHideCtrl(win::Window* dlg, int id, bool show) {
