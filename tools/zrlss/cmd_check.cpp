@@ -12,11 +12,11 @@
 #include "platform/core/settings.h"
 #include "platform/spread/formula.h"
 #include "platform/spread/sheet.h"
+#include "platform/text/fold.h"
 #include "standards/ss_function_names.h"
 #include "standards_sheet.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -42,12 +42,22 @@ struct Problem {
 
 std::wstring upper(std::wstring text) {
     for (wchar_t& ch : text)
-        ch = static_cast<wchar_t>(towupper(ch));
+        ch = zrltext::upperCase(ch);
     return text;
 }
 
+// Letters and digits by the project's own case rule, not the process
+// locale: a letter is an ASCII letter or a character that has a case.
+bool digit(wchar_t ch) {
+    return ch >= L'0' && ch <= L'9';
+}
+bool letter(wchar_t ch) {
+    if (ch < 0x80) return (ch >= L'a' && ch <= L'z') || (ch >= L'A' && ch <= L'Z');
+    return zrltext::foldCase(ch) != zrltext::upperCase(ch);
+}
+
 bool wordChar(wchar_t ch) {
-    return iswalnum(ch) != 0 || ch == L'_' || ch == L'.';
+    return letter(ch) || digit(ch) || ch == L'_' || ch == L'.';
 }
 
 // A word of an expression outside quotes; `call` when "(" follows it.
@@ -74,7 +84,7 @@ std::vector<Word> wordsOf(const std::wstring& text) {
         while (next < text.size() && text[next] == L' ')
             ++next;
         w.call = next < text.size() && text[next] == L'(';
-        if (iswdigit(w.text[0]) == 0) out.push_back(w);
+        if (!digit(w.text[0])) out.push_back(w);
         i = end;
     }
     return out;
@@ -95,11 +105,11 @@ std::vector<std::wstring> literalsOf(const std::wstring& text) {
 // A name like A1 or XFD100: the formula language would read a cell.
 bool readsAsCell(const std::wstring& name) {
     size_t letters = 0;
-    while (letters < name.size() && iswalpha(name[letters]) != 0)
+    while (letters < name.size() && letter(name[letters]))
         ++letters;
     if (letters == 0 || letters > 3 || letters == name.size()) return false;
     return std::all_of(name.begin() + static_cast<long>(letters), name.end(),
-                       [](wchar_t c) { return iswdigit(c) != 0; });
+                       digit);
 }
 
 // Functions: those the evaluation adds, and those of the formula language

@@ -41,13 +41,13 @@
 #include "platform/core/timers.h"
 #include "platform/host/transactions.h"
 #include "platform/spread/sheet.h"
+#include "platform/text/fold.h"
 #include "standards/dlg_standards_data.h"
 #include "standards/standards_failures.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <cwctype>
 #include <dlfcn.h>
 #include <fstream>
 #include <sstream>
@@ -202,7 +202,7 @@ size_t editDistance(const std::wstring& a, const std::wstring& b) {
         row[0] = i;
         for (size_t j = 1; j <= b.size(); ++j) {
             const size_t above = row[j];
-            const bool same = towlower(a[i - 1]) == towlower(b[j - 1]);
+            const bool same = zrltext::foldCase(a[i - 1]) == zrltext::foldCase(b[j - 1]);
             row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
             diagonal = above;
         }
