@@ -2,7 +2,10 @@
 // description whose dialog record may also hold the drawing's other macros
 // and the host's previous selection (platform/core/record_macro.h). The
 // property-list folder of the record is found from the record's folder.
+// The profile pages' advanced and cuts buttons open the detail dialogs
+// (macro_detail_hook.h).
 #include "dialog_registry.h"
+#include "macro_detail_hook.h"
 #include "macroui/dlg_macro.h"
 #include "macroui/macro_starters.h"
 #include "platform/core/record_macro.h"
@@ -40,6 +43,7 @@ public:
         }
         gMacroDrawing = drawing;
         gMacroCoreHooks = {};
+        gMacroCoreHooks.detailDialog = macroDetailDialogs(macro_);
         return true;
     }
 

@@ -1,52 +1,45 @@
-// macro-cuts: the cuts dialog through its exported starter.
+// macro-cuts: the cuts dialog through its exported starter. The cuts are
+// written as the macro description writes them (docs/macro-description.md):
 //
-//   { "cuts": [ { "name": "Cope 1", "type": "cope",
+//   { "cuts": [ { "name": "Cope 1", "cutType": 2,
 //                 "offsets": { "cut": 10, "inside": 5, "outside": 5, "radius": 12 } } ],
 //     "current": 0, "applyToAll": false }
 //
-// Types: straight, polygon, cope, chamfer, center, full. Offsets by their
-// short names; an absent offset is 0. Written back: each cut's offsets that
-// its type uses, and any other that is not 0.
+// An absent offset is 0. Written back: each cut's offsets that its type
+// uses, and any other that is not 0.
 #include "dialog_registry.h"
 #include "macroui/dlg_macro_cuts.h"
 #include "platform/core/record_json.h"
-
-#include <array>
 
 namespace dialogs {
 namespace {
 
 using nlohmann::json;
 
-constexpr std::array<const char*, kZrlCutTypeCount> kTypeNames = {
-    "straight", "polygon", "cope", "chamfer", "center", "full"};
+std::string offsetName(int offsetType) {
+    return cutOffsetName(offsetType).toUtf8();
+}
 
 class MacroCutsSession : public RecordSession {
 public:
-    static constexpr std::array<const char*, kVkCutOffsetTypeCount> kOffsetJsonNames = {
-        "cut", "poly", "length", "center", "inside", "outside", "chamfer1", "chamfer2", "radius"};
-
     bool readFields(const json&, RecordReader& r, std::string&) override {
         DlgMacroCutsData read;
         bool applyToAll = false;
+        std::vector<std::string> names;
+        for (int t = 0; t < kVkCutOffsetTypeCount; ++t)
+            names.push_back(offsetName(t));
+        const std::vector<std::string_view> fields(names.begin(), names.end());
         const auto readCut = [&](RecordReader& c) {
             Zrl_MacroCut cut;
-            Zrl_String type = L"straight";
-            if (!c.object({"name", "type", "offsets"}) || !c.text("name", cut.name) ||
-                !c.text("type", type))
+            if (!c.object({"name", "cutType", "offsets"}) || !c.text("name", cut.name) ||
+                !c.integer("cutType", cut.cutType))
                 return false;
-            cut.cutType = -1;
-            for (int t = 0; t < kZrlCutTypeCount; ++t) {
-                if (type.toUtf8() == kTypeNames[static_cast<size_t>(t)]) cut.cutType = t;
-            }
-            if (cut.cutType < 0) return c.refuse("unknown cut type", "type");
+            if (cut.cutType < 0 || cut.cutType >= kZrlCutTypeCount)
+                return c.refuse("unknown cut type", "cutType");
             const bool offsets = c.member("offsets", [&](RecordReader& o) {
-                if (!o.object(std::vector<std::string_view>(kOffsetJsonNames.begin(),
-                                                            kOffsetJsonNames.end())))
-                    return false;
+                if (!o.object(fields)) return false;
                 for (int t = 0; t < kVkCutOffsetTypeCount; ++t) {
-                    if (!o.number(kOffsetJsonNames[static_cast<size_t>(t)], cut.offsets[t]))
-                        return false;
+                    if (!o.number(fields[static_cast<size_t>(t)], cut.offsets[t])) return false;
                 }
                 return true;
             });
@@ -73,12 +66,10 @@ public:
             json offsets = json::object();
             for (int t = 0; t < kVkCutOffsetTypeCount; ++t) {
                 if (DlgMacroCutsData::usesOffset(cut.cutType, t) || cut.offsets[t] != 0)
-                    offsets[kOffsetJsonNames[static_cast<size_t>(t)]] = cut.offsets[t];
+                    offsets[offsetName(t)] = cut.offsets[t];
             }
-            const bool known = cut.cutType >= 0 && cut.cutType < kZrlCutTypeCount;
-            cuts.push_back({{"name", toJson(cut.name)},
-                            {"type", known ? kTypeNames[static_cast<size_t>(cut.cutType)] : ""},
-                            {"offsets", offsets}});
+            cuts.push_back(
+                {{"name", toJson(cut.name)}, {"cutType", cut.cutType}, {"offsets", offsets}});
         }
         return {{"cuts", cuts}, {"current", data_.current}, {"applyToAll", applyToAll_}};
     }
