@@ -244,8 +244,9 @@ void CDlgProfAdv::onOK() {
         return;
     }
     edits_ = {};
-    const Zrl_String name = Zrl_String(getItemText(IDC_PROFADV_NAME)).trimmed();
-    if (name != shownText(shown_.name)) edits_.name = name;
+    // A name left as shown is no edit, however it is spaced.
+    const Zrl_String name(getItemText(IDC_PROFADV_NAME));
+    if (name != shownText(shown_.name)) edits_.name = name.trimmed();
     const Zrl_String section(getItemText(IDC_PROFADV_SECTION));
     if (section != shownText(shown_.section)) edits_.section = section;
     const Zrl_String material = chosenText(IDC_PROFADV_MATERIAL);
