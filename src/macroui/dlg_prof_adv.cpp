@@ -6,6 +6,7 @@
 #include "platform/core/dialog_services.h"
 #include "platform/core/macro_drawing.h"
 #include "platform/core/macro_placements.h"
+#include "platform/core/materials.h"
 #include "platform/core/numbered_texts.h"
 #include "platform/core/section_tables.h"
 #include "platform/host/command_line.h"
