@@ -148,7 +148,7 @@ TEST(Workbook, XlsxKeepsValuesFormulasAndLooks) {
     EXPECT_EQ(back, 0x0000FFu); // 0x00BBGGRR
     EXPECT_EQ(s.font(3, 1).weight, 400);
     EXPECT_EQ(s.spans(), (std::vector<CellRange>{{1, 4, 3, 5}}));
-    EXPECT_NEAR(s.colWidthPixels(2), 145, 6);
+    EXPECT_EQ(s.colWidthPixels(2), 145); // 20 characters
     EXPECT_EQ(s.rowHeightPixels(3), 40);
 
     // The saved values of every formula cell, and why some are not the file's.
@@ -227,9 +227,6 @@ TEST(Workbook, CorruptFilesFailWithAReasonAndLeaveTheSheet) {
         EXPECT_EQ(why.find(L'\n'), std::wstring::npos);
         EXPECT_EQ(s.valueText(1, 1), L"kept");
     }
-    Sheet s;
-    std::wstring why;
-    EXPECT_FALSE(s.save(dir / "out.xlsx", &why));
 }
 
 TEST(Workbook, OdsKeepsValuesAndFormulas) {
@@ -324,45 +321,83 @@ TEST(Workbook, EngineFormulasWrittenAsOdf) {
 }
 
 // A sheet written and read back keeps its values, formulas and sizes in
-// every format that holds them (CSV holds values only).
+// every format that holds them (CSV holds values only), and in the
+// workbooks also its spans and, in .xlsx, its looks.
 TEST(Workbook, RoundTripInEveryFormat) {
     Sheet s;
-    s.setMaxCols(4);
+    s.setRefStyle(RefStyle::R1C1); // files hold A1 formulas whatever the sheet shows
+    s.setMaxCols(5);
     s.setMaxRows(3);
     s.setData(1, 1, L"2.5");
     s.setData(2, 1, L"text, with \"quotes\" & <marks>");
-    s.setFormula(3, 1, L"$A$1*2+A$1");
-    s.setFormula(4, 1, L"IF(A1>1,\"big, really\",\"small\")");
+    s.setFormula(3, 1, L"R1C1*2+R1C[-2]");
+    s.setFormula(4, 1, L"IF(RC[-3]>1,\"big, really\",\"small\")");
+    s.setFormula(5, 1, L"1/0");
     s.setData(1, 2, L"0.1");
-    s.setFormula(2, 2, L"SUM(A1:A2)");
+    s.setFormula(2, 2, L"SUM(R1C1:R2C1)");
+    s.setFormula(3, 2, L"R1C1>1");
+    s.setCellValue(4, 2, Value::logical(true));
+    s.setCellValue(5, 2, Value::error(ErrorKind::NA));
     s.setData(1, 3, L"Ünïcödé");
     s.setColWidthPixels(2, 150);
     s.setRowHeightPixels(2, 40);
+    s.setRowHidden(3, true);
+    s.addSpan(3, 3, 2, 1);
+    Font bold{L"Arial", 20, 700, true, false};
+    s.setFont(2, 1, bold);
+    s.setColor(2, 1, 0x0000FF, 0x00FF00);
+    s.setCellType(1, 1, CellType::number(3));
     s.recalc();
+    s.setRefStyle(RefStyle::A1);
     fs::path dir = tempDir();
+    // The .ods reader drops logical cells, hidden rows, merges and the saved
+    // texts of formulas; CSV holds values alone.
     struct Case {
         const char* name;
-        bool formulas, sizes;
-    } cases[] = {{"trip.vks", true, true}, {"trip.csv", false, false}, {"trip.ods", true, true}};
+        bool saved, formulas, sizes, spans, looks;
+    } cases[] = {{"trip.vks", true, true, true, true, true},
+                 {"trip.csv", false, false, false, false, false},
+                 {"trip.ods", false, true, true, false, false},
+                 {"trip.xlsx", true, true, true, true, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::wstring why;
         ASSERT_TRUE(s.save(dir / c.name, &why)) << std::string(why.begin(), why.end());
         Sheet t;
         ASSERT_TRUE(t.load(dir / c.name, &why)) << std::string(why.begin(), why.end());
-        t.recalc();
-        EXPECT_EQ(t.maxCols(), 4);
-        EXPECT_EQ(t.maxRows(), 3);
-        for (int row = 1; row <= 3; ++row)
-            for (int col = 1; col <= 4; ++col) {
-                EXPECT_EQ(t.valueText(col, row), s.valueText(col, row)) << col << "," << row;
-                if (c.formulas) {
-                    EXPECT_EQ(t.formula(col, row), s.formula(col, row));
+        if (!c.saved) t.recalc();
+        for (int pass = c.saved ? 0 : 1; pass < 2; ++pass) { // as saved, then computed again
+            SCOPED_TRACE(pass);
+            EXPECT_EQ(t.maxCols(), 5);
+            EXPECT_EQ(t.maxRows(), 3);
+            for (int row = 1; row <= 3; ++row)
+                for (int col = 1; col <= 5; ++col) {
+                    if (std::string_view(c.name) == "trip.ods" && row == 2 && col == 4)
+                        continue; // the .ods reader drops logical cells
+                    EXPECT_EQ(t.valueText(col, row), s.valueText(col, row)) << col << "," << row;
+                    if (c.formulas && !(col == 5 && row == 2)) {
+                        EXPECT_EQ(t.formula(col, row), s.formula(col, row)) << col << "," << row;
+                    }
                 }
-            }
+            t.recalc();
+        }
         if (c.sizes) {
             EXPECT_EQ(t.colWidthPixels(2), 150);
             EXPECT_EQ(t.rowHeightPixels(2), 40);
+            EXPECT_EQ(t.rowHeightPixels(1), s.rowHeightPixels(1));
+        }
+        if (c.spans) {
+            EXPECT_TRUE(t.isRowHidden(3));
+            EXPECT_EQ(t.spans(), s.spans());
+        }
+        if (c.looks) {
+            EXPECT_EQ(t.font(2, 1), bold);
+            Color back = 0, fore = 0;
+            t.color(2, 1, back, fore);
+            EXPECT_EQ(back, 0x0000FFu);
+            EXPECT_EQ(fore, 0x00FF00u);
+            EXPECT_EQ(t.cellType(1, 1).kind, CellKind::Number);
+            EXPECT_EQ(t.cellType(1, 1).decimals, 3);
         }
     }
 }
