@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
+#include <zip.h>
 
 using namespace spread;
 namespace fs = std::filesystem;
@@ -74,6 +75,38 @@ fs::path writeSampleXlsx() {
 const fs::path& sampleXlsx() {
     static const fs::path path = writeSampleXlsx();
     return path;
+}
+
+// A zip archive of `parts` parts, each a genuine deflate stream of `size`
+// zeros (1 MiB packs into about a kilobyte): the bytes of the archive.
+std::string zipBomb(const fs::path& path, int parts, size_t size) {
+    const std::string zeros(size, '\0');
+    std::string packed(deflateBound(nullptr, zeros.size()) + 64, '\0');
+    z_stream z{};
+    EXPECT_EQ(deflateInit2(&z, 9, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY), Z_OK);
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(zeros.data()));
+    z.avail_in = static_cast<uInt>(zeros.size());
+    z.next_out = reinterpret_cast<Bytef*>(packed.data());
+    z.avail_out = static_cast<uInt>(packed.size());
+    EXPECT_EQ(deflate(&z, Z_FINISH), Z_STREAM_END);
+    packed.resize(z.total_out);
+    deflateEnd(&z);
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(zeros.data()), zeros.size());
+    zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
+    zip_fileinfo info{};
+    for (int i = 0; zip && i < parts; ++i) {
+        const std::string name = "xl/worksheets/sheet" + std::to_string(i + 1) + ".xml";
+        EXPECT_EQ(zipOpenNewFileInZip2(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
+                                       Z_DEFLATED, 9, 1),
+                  ZIP_OK);
+        EXPECT_EQ(zipWriteInFileInZip(zip, packed.data(), static_cast<unsigned>(packed.size())),
+                  ZIP_OK);
+        EXPECT_EQ(zipCloseFileInZipRaw(zip, zeros.size(), crc), ZIP_OK);
+    }
+    EXPECT_EQ(zipClose(zip, nullptr), ZIP_OK);
+    std::string bytes;
+    EXPECT_TRUE(readWholeFile(path, bytes));
+    return bytes;
 }
 
 const fs::path sampleOds = fs::path(ZRLSS_TEST_DATA) / "workbooks" / "sample.ods";
@@ -208,7 +241,17 @@ TEST(Workbook, CorruptFilesFailWithAReasonAndLeaveTheSheet) {
     std::string good;
     ASSERT_TRUE(readWholeFile(sampleXlsx(), good));
     fs::path dir = tempDir();
+    // Archives that declare more than the reader's limits are refused before
+    // a part is inflated: 1 GiB and a MiB in a file of about a megabyte, and
+    // one part too many.
+    const std::string bomb =
+        zipBomb(dir / "bomb", static_cast<int>(kMaxWorkbookUnpacked >> 20) + 1, 1 << 20);
+    EXPECT_LT(bomb.size(), 4u << 20);
+    const std::string parts = zipBomb(dir / "parts", static_cast<int>(kMaxWorkbookParts) + 1, 1);
     const std::pair<const char*, std::string> cases[] = {
+        {"bomb.xlsx", bomb},
+        {"bomb.ods", bomb},
+        {"parts.xlsx", parts},
         {"bad.xlsx", good.substr(0, good.size() / 2)},
         {"bad.xlsx", ""},
         {"bad.xlsx", "not a zip at all"},
@@ -225,6 +268,10 @@ TEST(Workbook, CorruptFilesFailWithAReasonAndLeaveTheSheet) {
         EXPECT_FALSE(s.load(dir / name, &why)) << name << " " << bytes.size();
         EXPECT_FALSE(why.empty());
         EXPECT_EQ(why.find(L'\n'), std::wstring::npos);
+        EXPECT_EQ(why.find(L"limit") != std::wstring::npos,
+                  std::string_view(name).starts_with("bomb") ||
+                      std::string_view(name).starts_with("parts"))
+            << std::string(why.begin(), why.end());
         EXPECT_EQ(s.valueText(1, 1), L"kept");
     }
 }
