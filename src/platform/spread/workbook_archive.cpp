@@ -76,6 +76,16 @@ bool checkWorkbookArchive(std::string_view bytes, std::wstring* error) {
         unz_file_info64 info{};
         if (unzGetCurrentFileInfo64(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
             return fail(L"a damaged zip archive");
+        // The parser copies a part's packed bytes out whole before it
+        // inflates them: a packed size beyond the file is a lie that would
+        // make it ask for gigabytes. The part's own header must tell the same
+        // sizes (minizip checks that when it opens the part unpacked).
+        if (info.compressed_size > bytes.size())
+            return fail(L"a damaged zip archive: a part declares more packed bytes than the file "
+                        L"holds");
+        if (unzOpenCurrentFile2(zip, nullptr, nullptr, 1) != UNZ_OK)
+            return fail(L"a damaged zip archive: a part's header disagrees with the directory");
+        unzCloseCurrentFile(zip);
         total += info.uncompressed_size;
         if (info.uncompressed_size > kMaxWorkbookUnpacked || total > kMaxWorkbookUnpacked)
             return fail(L"the archive unpacks to more than the limit of " +
