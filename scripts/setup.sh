@@ -10,6 +10,8 @@ packages=(
   nlohmann-json3-dev libcli11-dev libstb-dev libxlsxwriter-dev libutfcpp-dev liborcus-dev libminizip-dev unzip locales
   python3
 )
+# clang with its libFuzzer runtime, only for the fuzz targets (ZRLSS_FUZZ=1).
+if [ "${ZRLSS_FUZZ:-0}" = 1 ]; then packages+=(clang); fi
 
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi

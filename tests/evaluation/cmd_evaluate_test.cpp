@@ -180,9 +180,10 @@ TEST_F(CmdEvaluate, MacroRunWritesTheUpdatedDescriptionOnlyOnSuccess) {
     EXPECT_EQ(left, (std::vector<std::string>{"Connection Standards", "out.json", "stderr.txt"}));
 }
 
-// The example library's standard saved as .ods (and found by its name alone
-// once the native file is gone) evaluates to exactly the native outputs.
-TEST_F(CmdEvaluate, StandardSavedAsOdsGivesTheNativeOutputs) {
+// The example library's standard saved as .ods and as .xlsx by the
+// engine's own writers (and found by its name alone once the native file is
+// gone) evaluates to exactly the native outputs.
+TEST_F(CmdEvaluate, StandardSavedAsWorkbookGivesTheNativeOutputs) {
     namespace fs = std::filesystem;
     const fs::path copy = lib_ / "example";
     fs::copy(ZRLSS_EXAMPLE_LIBRARY, copy, fs::copy_options::recursive);
@@ -190,16 +191,21 @@ TEST_F(CmdEvaluate, StandardSavedAsOdsGivesTheNativeOutputs) {
                              "Beam='IPE 300' Column='HEB 240' Shear=150 BoltGrade=8.8 SteelFy=235";
     Result native = runCommand(args, err);
     ASSERT_EQ(native.status, 0) << readAll(err);
-    const fs::path vks = copy / "Connection Standards" / "End Plate.vks";
+    EXPECT_NE(native.out.find("Utilisation="), std::string::npos);
+    const fs::path folder = copy / "Connection Standards";
     spread::Sheet sheet;
     std::wstring why;
-    ASSERT_TRUE(sheet.load(vks, &why));
-    ASSERT_TRUE(sheet.save(copy / "Connection Standards" / "End Plate.ods", &why));
-    fs::remove(vks);
-    Result ods = runCommand(args, err);
-    EXPECT_EQ(ods.status, 0) << readAll(err);
-    EXPECT_EQ(ods.out, native.out);
-    EXPECT_NE(native.out.find("Utilisation="), std::string::npos);
+    ASSERT_TRUE(sheet.load(folder / "End Plate.vks", &why));
+    fs::remove(folder / "End Plate.vks");
+    for (const char* extension : {".ods", ".xlsx"}) {
+        SCOPED_TRACE(extension);
+        const fs::path book = folder / (std::string("End Plate") + extension);
+        ASSERT_TRUE(sheet.save(book, &why));
+        Result saved = runCommand(args, err);
+        EXPECT_EQ(saved.status, 0) << readAll(err);
+        EXPECT_EQ(saved.out, native.out);
+        fs::remove(book);
+    }
 }
 
 // --inputs lists every declaration in order with its line and runs nothing;

@@ -1,6 +1,6 @@
-// zrlss convert IN OUT: converts a sheet to the native format, CSV or .ods,
-// each file's format chosen by its extension (.csv CSV, .ods and .xlsx
-// workbooks, .xlsx read only here, else native).
+// zrlss convert IN OUT: converts a sheet between the native format, CSV,
+// .xlsx and .ods, each file's format chosen by its extension (.csv CSV, .xlsx
+// and .ods workbooks, else native).
 #include "command.h"
 #include "platform/spread/sheet.h"
 #include "sheet_io.h"
@@ -20,7 +20,7 @@ struct ConvertArgs {
 
 void setupConvert(CommandLine& cli, const SharedOptions&) {
     auto args = std::make_shared<ConvertArgs>();
-    cli.add("convert", "Convert a sheet (.vks, .csv, .xlsx, .ods) to the native format, CSV or .ods")
+    cli.add("convert", "Convert a sheet between the native format (.vks), .csv, .xlsx and .ods")
         .withoutModule()
         .option("IN", args->in, "sheet to read")
         .required()

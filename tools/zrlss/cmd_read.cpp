@@ -8,7 +8,9 @@
 //
 // What the module prints on the host's command line while it reads goes to
 // standard error (nothing with --quiet), so that standard output holds only
-// the table.
+// the table. So do the cells the load kept but not as the file meant them
+// (a formula that does not parse, an unknown function, another sheet), as
+// `recalc` and `convert` print them; with --strict they fail the command.
 #include "command.h"
 #include "csv_text.h"
 #include "platform/core/paths.h"
@@ -17,6 +19,7 @@
 #include "platform/host/command_line.h"
 #include "platform/host/module_loader.h"
 #include "platform/spread/sheet.h"
+#include "sheet_io.h"
 
 #include <filesystem>
 #include <iostream>
@@ -38,6 +41,7 @@ constexpr const char* kReadSymbol =
 struct ReadArgs {
     std::string sheet;
     bool json = false;
+    bool strict = false;
 };
 
 nlohmann::json jsonList(const Zrl_StringArray& fields) {
@@ -56,12 +60,7 @@ int runRead(const ReadArgs& args, const SharedOptions& shared) {
     }
     {
         spread::Sheet probe;
-        std::wstring why;
-        if (!probe.load(resolvePath(name), &why)) {
-            std::cerr << "zrlss read: not a sheet file: " << args.sheet << ": "
-                      << Zrl_String(why).toUtf8() << "\n";
-            return 1;
-        }
+        if (!loadSheetOrSay(probe, resolvePath(name).string(), "read", args.strict)) return 1;
     }
     host::LoadedModule* module = spreadsheetModule();
     const ReadFn read = module ? module->function<ReadFn>(kReadSymbol) : nullptr;
@@ -103,6 +102,7 @@ void setupRead(CommandLine& cli, const SharedOptions& shared) {
         .option("SHEET", args->sheet, "the sheet file")
         .required()
         .flag("--json", args->json, "print JSON instead of CSV")
+        .flag("--strict", args->strict, "a formula the load cannot keep as written is an error")
         .run([args, &shared] { return runRead(*args, shared); });
 }
 

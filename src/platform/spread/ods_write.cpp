@@ -3,14 +3,14 @@
 // asks), replaced atomically.
 #include "platform/spread/ods_write.h"
 
+#include "platform/files/replace_file.h"
 #include "platform/spread/sheet.h"
+#include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_file.h"
 #include "platform/text/utf.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <unistd.h>
 #include <zip.h>
 
 namespace spread::detail {
@@ -57,6 +57,13 @@ std::string points(int px) {
 }
 
 } // namespace
+
+std::wstring formulaA1(const Sheet& sheet, int col, int row) {
+    const SheetContent& c = sheet.internals().content;
+    auto it = c.cells.find(cellKey(col, row));
+    if (it == c.cells.end() || it->second.formula == kNone) return {};
+    return c.nodes[it->second.formula].formula->text(RefStyle::A1, col, row);
+}
 
 std::wstring odfFormula(std::wstring_view f) {
     std::wstring out = L"of:=";
@@ -142,7 +149,7 @@ std::string odsContent(const Sheet& sheet) {
                      "\"";
             if (sheet.hasFormula(c, r)) {
                 x += " table:formula=\"";
-                escaped(x, odfFormula(sheet.formula(c, r)));
+                escaped(x, odfFormula(formulaA1(sheet, c, r)));
                 x += "\"";
             }
             const Value& v = sheet.valueAt(c, r);
@@ -184,17 +191,16 @@ bool writeOdsFile(const Sheet& sheet, const std::filesystem::path& path, std::ws
         " <manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>\n"
         "</manifest:manifest>\n";
     const std::string content = odsContent(sheet);
-    // minizip writes to a named file: a private one in the temporary folder,
-    // then its bytes replace the target atomically.
-    std::string tmp = (std::filesystem::temp_directory_path() / "zrlss-ods-XXXXXX").string();
-    int fd = ::mkstemp(tmp.data());
-    if (fd < 0) {
-        if (error) *error = L"cannot make a temporary file";
+    // minizip opens its output by name: the pending temporary beside the
+    // target, opened anew, then put over the target.
+    files::PendingFile file;
+    std::string why;
+    if (!file.open(path, &why)) {
+        if (error && !zrltext::fromUtf8Strict(why, *error)) *error = L"cannot write the .ods archive";
         return false;
     }
-    ::close(fd);
     bool ok = false;
-    if (zipFile z = zipOpen(tmp.c_str(), APPEND_STATUS_CREATE)) {
+    if (zipFile z = zipOpen(file.reopenName().c_str(), APPEND_STATUS_CREATE)) {
         zip_fileinfo info{};
         info.tmz_date = {0, 0, 0, 1, 0, 2024};
         auto add = [&](const char* name, const void* data, size_t size, int method) {
@@ -208,14 +214,15 @@ bool writeOdsFile(const Sheet& sheet, const std::filesystem::path& path, std::ws
              add("META-INF/manifest.xml", kManifest, sizeof kManifest - 1, Z_DEFLATED);
         ok = zipClose(z, nullptr) == ZIP_OK && ok;
     }
-    std::string bytes;
-    ok = ok && readWholeFile(tmp, bytes, error);
-    std::filesystem::remove(tmp);
     if (!ok) {
-        if (error && error->empty()) *error = L"cannot write the .ods archive";
+        if (error) *error = L"cannot write the .ods archive";
         return false;
     }
-    return writeFileAtomically(path, bytes, error);
+    if (!file.commit(&why)) {
+        if (error && !zrltext::fromUtf8Strict(why, *error)) *error = L"cannot write the .ods archive";
+        return false;
+    }
+    return true;
 }
 
 } // namespace spread::detail

@@ -12,6 +12,11 @@ class Sheet;
 
 namespace spread::detail {
 
+// The formula of (col, row) in A1 style without "=", whatever the sheet's
+// reference style: the text the workbook writers put in their files. ""
+// without a formula.
+std::wstring formulaA1(const Sheet& sheet, int col, int row);
+
 // The engine's formula text (A1 style, without "=") as an ODF formula:
 // "of:=SUM([.A1:.B2];2)".
 std::wstring odfFormula(std::wstring_view formula);

@@ -7,6 +7,7 @@
 #include "platform/spread/sheet_file.h"
 #include "platform/spread/sheet_load.h"
 #include "platform/spread/workbook.h"
+#include "platform/spread/xlsx_write.h"
 
 namespace spread {
 
@@ -112,10 +113,7 @@ bool Sheet::save(const std::filesystem::path& path, std::wstring* error) const {
         const SheetFormat format = sheetFormatFor(path);
         if (format == SheetFormat::Csv) return writeFileAtomically(path, writeCsv(*this), error);
         if (format == SheetFormat::Ods) return detail::writeOdsFile(*this, path, error);
-        if (format == SheetFormat::Xlsx) {
-            if (error) *error = L"the engine writes sheets as native files, CSV and .ods";
-            return false;
-        }
+        if (format == SheetFormat::Xlsx) return writeXlsxSheet(*this, path, error);
         return writeSheetFile(*this, path, error);
     } catch (...) {
         if (error) *error = L"out of memory while saving";

@@ -22,7 +22,9 @@
 // Limits against hostile files (a load beyond them fails with the reason):
 // kMaxWorkbookCells cells per sheet, kMaxWorkbookText characters per text
 // or formula (the formula language itself stops at 65536), the largest
-// sheet's columns and rows, and the 1 GiB of any file read whole.
+// sheet's columns and rows, the 1 GiB of any file read whole, and what the
+// archive declares: kMaxWorkbookUnpacked bytes unpacked in all and
+// kMaxWorkbookParts parts (checked before anything is inflated).
 #pragma once
 
 #include "platform/spread/sheet.h"
@@ -40,6 +42,10 @@ namespace spread {
 
 constexpr size_t kMaxWorkbookCells = 20'000'000;
 constexpr size_t kMaxWorkbookText = 1'000'000;
+// What a workbook's zip archive may declare before a part is inflated: its
+// parts unpacked in all, and the number of its parts.
+constexpr unsigned long long kMaxWorkbookUnpacked = 1ull << 30;
+constexpr unsigned long long kMaxWorkbookParts = 10'000;
 
 // A cell a load kept, but not as the file meant it.
 struct LoadWarning {

@@ -39,8 +39,10 @@ int pixels(double length, orcus::length_unit_t unit) {
     double px = 0;
     switch (unit) {
     case orcus::length_unit_t::xlsx_column_digit:
-        // Characters of the default font's digit width (7 pixels) plus padding.
-        px = length < 1 ? length * 12 : length * 7 + 5;
+        // The stored width counts digits of the default font (7 pixels) and
+        // already holds the cell's padding: 20 characters are stored as
+        // 20.71 and are 145 pixels wide.
+        px = length * 7;
         break;
     case orcus::length_unit_t::point: px = length * 4 / 3; break;
     case orcus::length_unit_t::inch: px = length * 96; break;

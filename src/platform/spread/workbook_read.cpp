@@ -4,6 +4,7 @@
 #include "platform/spread/sheet_data.h"
 #include "platform/spread/sheet_load.h"
 #include "platform/spread/workbook.h"
+#include "platform/spread/workbook_archive.h"
 #include "platform/spread/workbook_import.h"
 #include "platform/text/utf.h"
 
@@ -54,6 +55,10 @@ bool readWorkbookSheets(std::string_view bytes, SheetFormat format, std::wstring
     if (format != SheetFormat::Xlsx && format != SheetFormat::Ods)
         return fail(L"not a workbook format");
     const bool xlsx = format == SheetFormat::Xlsx;
+    std::wstring refused;
+    if (!checkWorkbookArchive(bytes, &refused))
+        return fail((xlsx ? L"not a readable .xlsx workbook: " : L"not a readable .ods workbook: ") +
+                    refused);
     try {
         WorkbookImport book(xlsx ? FormulaDialect::Ooxml : FormulaDialect::Odf, only, firstOnly);
         if (xlsx) {
