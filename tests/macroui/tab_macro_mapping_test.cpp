@@ -1,11 +1,14 @@
 // The standards mapping tab, hosted on its own: the mapping table of a
 // standard, saving under a new key, and the list operations.
 #include "evaluation/eval_fixture.h"
+#include "macroui/dlg_macro_settings.h"
 #include "macroui/tab_macro_mapping.h"
 #include "macroui/tab_macro_mapping_ids.h"
 #include "frame/library_instance.h"
 #include "platform/core/macro_description.h"
 #include "platform/core/text_helpers.h"
+#include "platform/win/script.h"
+#include "platform/win/script_play.h"
 
 #include <algorithm>
 #include <fstream>
@@ -168,16 +171,6 @@ TEST_F(MappingTab, ChoicesSurviveAnEditOfTheStandardsList) {
     EXPECT_EQ(data.sheetNames[2], L"Gone");
 }
 
-TEST_F(MappingTab, AFailedWriteLeavesKeyFlagAndFile) {
-    open();
-    std::filesystem::remove(standards() / "Plate.map");
-    std::filesystem::create_directory(standards() / "Plate.map");
-    choose(3, L"Plates.Gap");
-    EXPECT_FALSE(tab->apply());
-    EXPECT_EQ(data.keys[0], L"K1");
-    EXPECT_TRUE(std::filesystem::is_directory(standards() / "Plate.map"));
-}
-
 TEST_F(MappingTab, ListOperations) {
     open();
     const Zrl_StringArray sheets = data.sheetNames;
@@ -215,6 +208,24 @@ TEST_F(MappingTab, ListOperations) {
     // Add on an empty list appends.
     tab->click(IDC_MAPPING_ADD);
     EXPECT_EQ(data.sheetNames.length(), 1);
+}
+
+TEST_F(MappingTab, SettingsDialogKeepsTheTabsChangesOnOkOnly) {
+    for (const char* button : {"OK", "CANCEL"}) {
+        const bool ok = std::string(button) == "OK";
+        TabMappingData record = data;
+        bool modified = false, result = !ok;
+        win::script().reset();
+        const win::ScriptResult r = win::playScript(
+            std::string("dialog macro-settings\n  cell 1196 2 3 \"Plates.Gap\"\n  click ") +
+                button + "\nend\n",
+            [&] { result = runMacroSettings(record, modified); });
+        ASSERT_TRUE(r.ok()) << r.message;
+        EXPECT_EQ(result, ok);
+        EXPECT_EQ(modified, ok);
+        EXPECT_EQ(record.keys[0] != L"K1", ok) << button;
+    }
+    win::script().reset();
 }
 
 } // namespace
