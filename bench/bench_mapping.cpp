@@ -4,6 +4,7 @@
 // folders. Each from a quarter to the full size, to see that the cost is
 // linear.
 #include "frame/module_resources.h"
+#include "frame/library_instance.h"
 #include "macroui/tab_macro_mapping.h"
 #include "macroui/tab_macro_mapping_ids.h"
 #include "platform/core/settings.h"
