@@ -13,6 +13,8 @@
 #include "platform/win/resources.h"
 #include "platform/win/script.h"
 
+#include "bench_module_setup.h"
+
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <string>
@@ -22,15 +24,7 @@ namespace {
 
 constexpr int kTabs = 20;
 
-void setUpModule() {
-    static const bool done = [] {
-        const win::ModuleHandle m = win::registerModule(L"zrlss");
-        zrlss::registerModuleResources(m);
-        win::setResourceModule(m);
-        return true;
-    }();
-    (void)done;
-}
+using benchsetup::setUpModule;
 
 std::filesystem::path scratch() {
     static const std::filesystem::path dir = [] {

@@ -132,8 +132,11 @@ Zrl_Array<VkObjectMap>& VkSSMapping::mappedObjectsWrite() {
 }
 
 Zrl_String VkSSMapping::mappingFilePath(const Zrl_String& sheetName) {
+    // Beside the sheet that VkCalcSS::load reads for this name: a path (or an
+    // existing file) as given, anything else under the standards folder,
+    // a relative folder ("Childs\\Bolt Group") included.
     Zrl_String base = sheetName;
-    if (getPath(sheetName).isEmpty())
+    if (!resolvePath(sheetName).is_absolute() && !filecache::isFile(sheetName))
         base = ensureEndBSlash(Zrl_Settings::libDir()) + L"Connection Standards\\" + sheetName;
     if (base.endsWith(L".vks", false)) base = base.left(base.length() - 4);
     return base + L".map";
@@ -202,7 +205,12 @@ ErrorStatus VkSSMapping::setMappingToFile(Zrl_String sheetName, Zrl_String& key)
 
     const Zrl_String path = mappingFilePath(sheetName);
     Zrl_StringArray lines = newLineList();
-    if (!readMappingLines(path, lines)) lines.removeAll();
+    // A file that exists but cannot be read is never replaced: its lines
+    // would be lost.
+    if (!readMappingLines(path, lines)) {
+        if (fileExists(path) || folderExists(path)) return Acad::eInvalidInput;
+        lines.removeAll();
+    }
     bool first = true;
     for (int i = 0; i < lines.length();) {
         if (!lineKey(lines[i]).equal(key, true)) {

@@ -59,9 +59,10 @@ public:
     // with the mapping file's cache is copied first.
     Zrl_Array<VkObjectMap>& mappedObjectsWrite();
 
-    // The mapping file of a sheet: beside the sheet when the name has a
-    // folder, else in the library's "Connection Standards\" folder; the
-    // sheet's ".vks" extension, if any, replaced by ".map".
+    // The mapping file of a sheet, beside the sheet VkCalcSS::load reads:
+    // a path or an existing file as given, any other name (with or without
+    // a relative folder) in the library's "Connection Standards\" folder;
+    // the sheet's ".vks" extension, if any, replaced by ".map".
     static Zrl_String mappingFilePath(const Zrl_String& sheetName);
 
     // --- set-up
@@ -77,7 +78,8 @@ public:
     // Replaces the entries by the readable pairs of one line.
     ErrorStatus initMappingFromLine(const Zrl_String& line);
     // Stores the entries as the key's line (see the source for the rules):
-    // untouched file when the key's line already maps the same entries.
+    // untouched file when the key's line already maps the same entries;
+    // eInvalidInput, file untouched, when it exists but cannot be read.
     ErrorStatus setMappingToFile(Zrl_String sheetName, Zrl_String& key);
     // True, with the key, when some line of the file holds a mapping equal
     // to this one.

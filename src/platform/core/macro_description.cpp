@@ -229,6 +229,10 @@ void readDescription(const json& root, Zrl_DbMacro& macro, MacroData& data) {
                                    text(b, "section", "base profile"),
                                    text(b, "material", "base profile")});
     }
+    for (const json& st : objects(root, "standards", where)) {
+        macro.standards.append(
+            {text(st, "sheet", "standard", true), text(st, "key", "standard")});
+    }
     auto dialog = root.find("dialog");
     if (dialog != root.end()) {
         if (!dialog->is_object()) throw BadDescription("\"dialog\" must be an object");
@@ -384,6 +388,14 @@ std::string macroDescriptionText(const Zrl_DbMacro& macro, const MacroData& data
             {{"id", b.id.asOldId()}, {"section", utf8(b.section)}, {"material", utf8(b.material)}});
     }
     root["baseProfiles"] = base;
+    // Written only when there are any, so that descriptions without them
+    // come out as they went in.
+    if (!macro.standards.isEmpty()) {
+        json standards = json::array();
+        for (const Zrl_MacroStandard& st : macro.standards)
+            standards.push_back({{"sheet", utf8(st.sheet)}, {"key", utf8(st.key)}});
+        root["standards"] = standards;
+    }
     json tabs = json::array();
     for (const MacroTabData& t : data.tabs)
         tabs.push_back(tabJson(t));

@@ -94,6 +94,16 @@ public:
     Zrl_Array<Zrl_GeneralVariable> generalVariables;
 };
 
+// One standards sheet the macro uses: the sheet's name relative to the
+// standards folder (without extension) and the key of its mapping ("Module."
+// + group for a module-group standard; else the line's key in the sheet's
+// mapping file, possibly empty).
+struct Zrl_MacroStandard {
+    Zrl_String sheet;
+    Zrl_String key;
+    bool operator==(const Zrl_MacroStandard&) const = default;
+};
+
 class Zrl_DbMacro {
 public:
     virtual ~Zrl_DbMacro() = default;
@@ -113,6 +123,7 @@ public:
 
     Zrl_Macro macro;
     Zrl_Array<Zrl_BaseProfile> baseProfiles;
+    Zrl_Array<Zrl_MacroStandard> standards;
 };
 
 // Opens the module `moduleName` of the macro for reading and writing.

@@ -6,6 +6,7 @@
 #include <numeric>
 #include <random>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -333,7 +334,19 @@ bool hasInvalidFileNameChars(const Zrl_String& text) {
     });
 }
 
+namespace {
+RandomStringSource& randomStringSource() {
+    static RandomStringSource source;
+    return source;
+}
+} // namespace
+
+RandomStringSource setRandomStringSource(RandomStringSource source) {
+    return std::exchange(randomStringSource(), std::move(source));
+}
+
 Zrl_String generateRandomString(int length, bool withDigits) {
+    if (const RandomStringSource& source = randomStringSource()) return source(length, withDigits);
     static const std::wstring letters =
         L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     thread_local std::mt19937 engine{std::random_device{}()};

@@ -8,6 +8,8 @@
 #include "platform/core/zrl_array.h"
 #include "platform/core/zrl_stringarray.h"
 
+#include <functional>
+
 // A table of texts: a list of rows, each a list of cells.
 using Zrl_StringArrayArray = Zrl_Array<Zrl_StringArray>;
 
@@ -125,3 +127,8 @@ bool hasInvalidFileNameChars(const Zrl_String& text);
 // A random text of `length` characters: letters A-Z and a-z, and digits 0-9
 // when `withDigits` is set.
 Zrl_String generateRandomString(int length, bool withDigits = true);
+// Replaces the source of generateRandomString (tests make draws predictable
+// or exhaust them); an empty function restores the random one. Returns the
+// source it replaced.
+using RandomStringSource = std::function<Zrl_String(int length, bool withDigits)>;
+RandomStringSource setRandomStringSource(RandomStringSource source);
