@@ -18,7 +18,7 @@ public:
         resetValidConstrainTypes();
         for (const auto& [kind, types] : validTypes)
             setValidConstrainTypes(kind, types);
-        handLibraryTablesToCore();
+        tables_.handOver();
         return true;
     }
     nlohmann::json start() override { return StartDlgCladdingSettings(data_); }
@@ -28,6 +28,7 @@ public:
 
 private:
     VkCladdingDlgData data_;
+    LibraryTables tables_;
 };
 
 const DialogRegistrar registrar({"cladding", "StartDlgCladdingSettings",

@@ -10,11 +10,17 @@
 
 namespace dialogs {
 
-void handLibraryTablesToCore() {
+void LibraryTables::handOver() {
     for (const Zrl_String& name : sectionTableNames()) {
         Zrl_ProfValuesTable table;
-        if (table.readFromFile(name)) table.setToGlobals(&gSectionTables);
+        if (gSectionTables.hasTable(name) || !table.readFromFile(name)) continue;
+        if (table.setToGlobals(&gSectionTables) == Acad::eOk) added_.push_back(name);
     }
+}
+
+LibraryTables::~LibraryTables() {
+    for (const Zrl_String& name : added_)
+        gSectionTables.removeTable(name);
 }
 
 namespace {
@@ -27,7 +33,7 @@ public:
         std::vector<VkLevel> drawing;
         if (json != nullptr && !readProfFeaturesJson(*json, data_, drawing, error)) return false;
         drawingLevels() = drawing;
-        handLibraryTablesToCore();
+        tables_.handOver();
         return true;
     }
     nlohmann::json start() override { return StartDlgProfFeatures(data_); }
@@ -37,6 +43,7 @@ public:
 
 private:
     DlgProfFeaturesData data_;
+    LibraryTables tables_;
 };
 
 const DialogRegistrar registrar({"prof-features", "StartDlgProfFeatures",
