@@ -139,6 +139,18 @@ bool RecordReader::member(std::string_view field, const std::function<bool(Recor
     return read(element);
 }
 
+bool RecordReader::members(std::string_view field,
+                           const std::function<bool(const std::string&, RecordReader&)>& read) {
+    const json* v = find(field);
+    if (!v) return true;
+    if (!v->is_object()) return refuse("expected an object", field);
+    for (const auto& [key, value] : v->items()) {
+        RecordReader element(value, fieldPath(field) + "." + key, error_);
+        if (!read(key, element)) return element.refuse("refused");
+    }
+    return true;
+}
+
 bool RecordReader::textRows(std::string_view field, Zrl_Array<Zrl_StringArray>& out) {
     Zrl_Array<Zrl_StringArray> rows;
     const bool ok = each(field, [&](RecordReader& row) {

@@ -50,6 +50,11 @@ public:
     bool each(std::string_view field, const std::function<bool(RecordReader&)>& read);
     // An object field with its own reader (absent: nothing is read).
     bool member(std::string_view field, const std::function<bool(RecordReader&)>& read);
+    // Each member of an object field whose names are free (keys such as
+    // handles), in the order of their names, with its own reader at
+    // "field.key".
+    bool members(std::string_view field,
+                 const std::function<bool(const std::string&, RecordReader&)>& read);
     // A list of lists of texts (the rows of a table).
     bool textRows(std::string_view field, Zrl_Array<Zrl_StringArray>& out);
 

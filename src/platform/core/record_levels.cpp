@@ -6,10 +6,18 @@
 bool readLevelsJson(std::string_view text, VkLevelsDlgData& data, std::string& error) {
     nlohmann::json root;
     if (!RecordReader::parse(text, root, error)) return false;
-    VkLevelsDlgData read;
     RecordReader r(root, error);
-    if (!r.object({"levels"})) return false;
-    const bool ok = r.each("levels", [&](RecordReader& row) {
+    VkLevelsDlgData read;
+    if (!r.object({"levels"}) || !readLevelsField(r, "levels", read)) return false;
+    data = std::move(read);
+    return true;
+}
+
+bool readLevelsField(RecordReader& r, std::string_view field, VkLevelsDlgData& data) {
+    VkLevelsDlgData read;
+    bool given = false;
+    r.member(field, [&](RecordReader&) { return given = true; });
+    const bool ok = r.each(field, [&](RecordReader& row) {
         VkLevel level;
         double ignored = 0;
         if (!row.object({"name", "reference", "value", "absolute"}) ||
@@ -31,13 +39,13 @@ bool readLevelsJson(std::string_view text, VkLevelsDlgData& data, std::string& e
         const int at = read.findLevel(ref);
         if (at < 0 || at == static_cast<int>(i))
             return r.refuse(at < 0 ? "names no level" : "names the level itself",
-                            "levels[" + std::to_string(i) + "].reference");
+                            std::string(field) + "[" + std::to_string(i) + "].reference");
     }
-    data = std::move(read);
+    if (given) data = std::move(read);
     return true;
 }
 
-std::string writeLevelsJson(const VkLevelsDlgData& data) {
+nlohmann::json levelsJson(const VkLevelsDlgData& data) {
     nlohmann::json levels = nlohmann::json::array();
     const std::vector<double> heights = data.absoluteHeights();
     for (size_t i = 0; i < data.levels().size(); ++i) {
@@ -47,5 +55,9 @@ std::string writeLevelsJson(const VkLevelsDlgData& data) {
                           {"value", level.value},
                           {"absolute", heights[i]}});
     }
-    return dumpRecordJson({{"levels", std::move(levels)}});
+    return levels;
+}
+
+std::string writeLevelsJson(const VkLevelsDlgData& data) {
+    return dumpRecordJson({{"levels", levelsJson(data)}});
 }

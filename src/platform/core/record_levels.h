@@ -11,6 +11,7 @@
 
 #include "platform/core/levels_data.h"
 
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
 
@@ -18,3 +19,11 @@
 // `data` then unchanged.
 bool readLevelsJson(std::string_view json, VkLevelsDlgData& data, std::string& error);
 std::string writeLevelsJson(const VkLevelsDlgData& data);
+
+// The list of levels in field `field` of a record being read, checked as
+// above; absent leaves `data` as it was. For records that carry the
+// drawing's levels beside their own fields.
+class RecordReader;
+bool readLevelsField(RecordReader& reader, std::string_view field, VkLevelsDlgData& data);
+// The levels as the list written above.
+nlohmann::json levelsJson(const VkLevelsDlgData& data);

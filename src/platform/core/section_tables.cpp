@@ -198,6 +198,21 @@ void Zrl_SectionTables::getFamilies(Zrl_StringArray& families) const {
     }
 }
 
+void Zrl_SectionTableManager::getSectionNames(Zrl_StringArray& names) const {
+    names.setLogicalLength(0);
+    std::unordered_map<std::wstring, bool> named;
+    const auto add = [&](const Zrl_SectionRecord& s) {
+        if (!named.emplace(reduced(s.family + s.size).str(), true).second) return;
+        // A table's size carries its "-" already.
+        names.append(s.size.startsWith(L"-", true) ? s.family + s.size : s.family + L"-" + s.size);
+    };
+    for (const Zrl_SectionRecord& s : sections_)
+        add(s);
+    for (const auto& table : tables_)
+        for (const Zrl_SectionRecord& s : table->sections)
+            add(s);
+}
+
 void Zrl_SectionTables::getSections(const Zrl_String& family, Zrl_StringArray& sections) const {
     sections.setLogicalLength(0);
     for (const Zrl_SectionRecord& s : sections_) {

@@ -57,6 +57,12 @@ public:
     // ("IPE 200", ...); empty for an unknown family (compared without case).
     void getSections(const Zrl_String& family, Zrl_StringArray& sections) const;
 
+    // Every section that answers a look-up, as family + "-" + size
+    // ("IPE-200", "HEA-200"): the built-in and added sections in the order
+    // added, then each table's in its order; a section that a table
+    // replaces is named once, at its first place.
+    void getSectionNames(Zrl_StringArray& names) const;
+
     // Adds or replaces a section (values in column order).
     void addSection(const Zrl_String& family, const Zrl_String& size, std::vector<double> values);
 

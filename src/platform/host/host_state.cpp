@@ -5,6 +5,7 @@
 #include "platform/host/rx_registry.h"
 #include "platform/host/selection_sets.h"
 #include "platform/host/transactions.h"
+#include "platform/host/transients.h"
 
 namespace host {
 
@@ -13,6 +14,7 @@ void resetHostState() {
     clearPostedCommands();
     setPrintSink({});
     clearDrawing();
+    clearTransients();
     acdbTransactionManager()->reset();
     acedRegCmds()->clear();
     acrxDynamicLinker()->clear();

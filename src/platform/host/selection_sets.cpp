@@ -2,6 +2,7 @@
 
 #include "platform/host/call_log.h"
 
+#include <deque>
 #include <map>
 #include <set>
 #include <string>
@@ -18,6 +19,7 @@ struct Drawing {
     std::vector<AcDbObjectId> previous;
     std::int64_t lastSet = 0;
     std::map<std::int64_t, std::vector<AcDbObjectId>> sets;
+    std::deque<AcDbObjectId> picks;
 };
 
 Drawing& drawing() {
@@ -76,6 +78,19 @@ int acedSSFree(const ads_name ss) {
     return RTNORM;
 }
 
+int acedEntSel(const wchar_t* prompt, ads_name entity, ads_point point) {
+    host::recordCall("acedEntSel", {prompt ? prompt : L"null"});
+    Drawing& d = drawing();
+    if (d.picks.empty()) return RTCAN;
+    const AcDbObjectId picked = d.picks.front();
+    d.picks.pop_front();
+    if (!entity || !host::isInDrawing(picked)) return RTERROR;
+    entity[0] = picked.asOldId();
+    entity[1] = kEntityTag;
+    if (point) point[0] = point[1] = point[2] = 0.0;
+    return RTNORM;
+}
+
 ErrorStatus acdbGetObjectId(AcDbObjectId& id, const ads_name entity) {
     host::recordCall("acdbGetObjectId", {nameText(entity)});
     if (!entity || entity[1] != kEntityTag) return Acad::eInvalidInput;
@@ -114,6 +129,14 @@ void clearDrawing() {
 
 void setPreviousSelection(const std::vector<AcDbObjectId>& ids) {
     drawing().previous = ids;
+}
+
+void queuePick(const AcDbObjectId& id) {
+    drawing().picks.push_back(id);
+}
+
+int queuedPicks() {
+    return static_cast<int>(drawing().picks.size());
 }
 
 int liveSelectionSets() {

@@ -36,6 +36,15 @@ ZRLHOST_API int acedSSName(const ads_name ss, std::int32_t i, ads_name entity);
 // Frees a live set: RTNORM, else RTERROR (a set is freed once).
 ZRLHOST_API int acedSSFree(const ads_name ss);
 
+// A point of the drawing (x, y, z).
+typedef double ads_point[3];
+
+// Asks the user to pick one object: RTNORM with its entity name (and the
+// picked point, the origin here) in `entity`; RTCAN when the user cancels
+// (no pick queued); RTERROR for a pick that hit no object of the drawing or
+// a null `entity`. Picks come from a queue (host::queuePick).
+ZRLHOST_API int acedEntSel(const wchar_t* prompt, ads_name entity, ads_point point);
+
 // The object id of an entity name: eOk; eInvalidInput for a name that is no
 // entity or whose object is not (or no longer) in the drawing.
 ZRLHOST_API ErrorStatus acdbGetObjectId(AcDbObjectId& id, const ads_name entity);
@@ -47,11 +56,18 @@ ZRLHOST_API AcDbObjectId addDrawingObject();
 // Erases an object from the drawing (ids of it then fail in acdbGetObjectId).
 ZRLHOST_API void eraseDrawingObject(const AcDbObjectId& id);
 ZRLHOST_API bool isInDrawing(const AcDbObjectId& id);
-// Empties the drawing, the previous selection and every selection set.
+// Empties the drawing, the previous selection, every selection set and the
+// queued picks.
 ZRLHOST_API void clearDrawing();
 
 // Sets the objects that the previous-selection mode returns.
 ZRLHOST_API void setPreviousSelection(const std::vector<AcDbObjectId>& ids);
+// Queues the object the user picks at the next acedEntSel (a null id: a
+// pick beside every object).
+ZRLHOST_API void queuePick(const AcDbObjectId& id);
+// The picks queued and not yet taken.
+ZRLHOST_API int queuedPicks();
+
 // How many selection sets are live (made and not yet freed).
 ZRLHOST_API int liveSelectionSets();
 
