@@ -202,6 +202,30 @@ TEST_F(CmdEvaluate, StandardSavedAsOdsGivesTheNativeOutputs) {
     EXPECT_EQ(ods.status, 0) << readAll(err);
     EXPECT_EQ(ods.out, native.out);
     EXPECT_NE(native.out.find("Utilisation="), std::string::npos);
+
+    // A sheet of a workbook chosen by name, and one the workbook lacks.
+    const std::string book = "'" + (copy / "Connection Standards" / "End Plate.ods").string();
+    const std::string inputs = args.substr(args.find(" --set"));
+    const std::string named = "--lib '" + copy.string() + "' evaluate " + book;
+    ods = runCommand(named + "#Sheet1'" + inputs, err);
+    EXPECT_EQ(ods.status, 0) << readAll(err);
+    EXPECT_EQ(ods.out, native.out);
+    EXPECT_NE(runCommand(named + "#Nope'" + inputs, err).status, 0);
+    EXPECT_NE(readAll(err).find("no sheet named \"Nope\""), std::string::npos) << readAll(err);
+
+    // A formula the load cannot keep as written: a warning, or with
+    // --strict an error before anything runs.
+    ASSERT_TRUE(sheet.setFormula(3, 1, L"NOSUCHFN(1)"));
+    ASSERT_TRUE(sheet.save(copy / "Connection Standards" / "End Plate.ods", &why));
+    ods = runCommand(args, err);
+    EXPECT_EQ(ods.status, 0);
+    EXPECT_EQ(ods.out, native.out);
+    EXPECT_NE(readAll(err).find("zrlss evaluate: warning: Sheet1!C1  =NOSUCHFN(1)  unknown name"), std::string::npos)
+        << readAll(err);
+    ods = runCommand(args + " --strict", err);
+    EXPECT_EQ(ods.status, 1);
+    EXPECT_TRUE(ods.out.empty());
+    EXPECT_NE(readAll(err).find("zrlss evaluate: error: Sheet1!C1  =NOSUCHFN(1)"), std::string::npos);
 }
 
 // --inputs lists every declaration in order with its line and runs nothing;

@@ -24,6 +24,10 @@
 //                               locals: type, name, line, note) instead of
 //                               running; with --json as JSON.
 //
+//   --strict                    a formula the load of the sheet cannot keep
+//                               as written (printed to standard error as a
+//                               warning) fails the command with status 1.
+//
 // A run in which an equation failed, a look-up found nothing or an input
 // could not be fetched is a failure: the outputs are still printed, each
 // fault goes to standard error with its sheet line, the exit status is 3,
@@ -34,6 +38,7 @@
 // library the command has loaded.
 #include "command.h"
 #include "evaluate_batch.h"
+#include "sheet_io.h"
 #include "standards_sheet.h"
 #include "platform/core/macro_description.h"
 #include "platform/core/paths.h"
@@ -153,6 +158,7 @@ struct EvaluateArgs {
     int repeat = 1;
     int jobs = 0;
     bool worker = false;
+    bool strict = false;
     const SharedOptions* shared = nullptr;
 };
 
@@ -343,6 +349,13 @@ int runEvaluate(const EvaluateArgs& args) {
             throw UsageError{"--inputs lists the declarations and runs nothing"};
         return listDeclarations(path, args.json);
     }
+    // What the load of the sheet could not keep as written goes to standard
+    // error (the workers' parent has told it already); --strict refuses it.
+    if (!args.worker) {
+        spread::Sheet loaded;
+        if (!loadSheetOrSay(loaded, resolvePath(path).string(), "evaluate", args.strict))
+            return 1;
+    }
     if (args.worker) {
         std::vector<StandardsFailure> failures;
         const FailureSinkScope sinkScope(module, failures);
@@ -436,6 +449,8 @@ void setupEvaluate(CommandLine& cli, const SharedOptions& shared) {
                 "\"name\" column names the case)")
         .option("-o,--out", args->out, "RESULTS.csv, .json, .xlsx or .ods of a --cases run")
         .option("--jobs", args->jobs, "worker processes of a --cases run (default: one per core)")
+        .flag("--strict", args->strict,
+              "a formula the load of the sheet cannot keep as written is an error")
         .flag("--worker", args->worker,
               "(used by --cases) answer the cases handed in on descriptor 3, on descriptor 4")
         .flag("--inputs", args->inputs,
