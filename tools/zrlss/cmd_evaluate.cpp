@@ -361,6 +361,7 @@ int runEvaluate(const EvaluateArgs& args) {
         const FailureSinkScope sinkScope(module, failures);
         return runBatchWorker(start, path, failures);
     }
+    if (args.cases.empty() && args.jobs != 0) throw UsageError{"--jobs is for --cases runs"};
     if (!args.cases.empty()) {
         if (macroMode || !args.sets.empty() || !args.write.empty() || args.repeat != 1)
             throw UsageError{"--cases takes the inputs from the table alone"};
