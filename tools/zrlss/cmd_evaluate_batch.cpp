@@ -191,6 +191,20 @@ void saveResultsSheet(const CaseTable& t, const std::vector<CaseResult>& results
         throw Failure{"cannot write " + file + ": " + Zrl_String(why).toUtf8()};
 }
 
+// Whether the grid engine writes sheets in the format of `file`'s extension:
+// asked before the cases run, so that a batch is not computed for nothing.
+void checkSheetFormat(const std::string& file) {
+    std::error_code ec;
+    const fs::path probe = fs::temp_directory_path(ec) /
+                           ("zrlss-probe-" + std::to_string(getpid()) +
+                            fs::path(file).extension().string());
+    spread::Sheet empty;
+    std::wstring why;
+    const bool written = empty.save(probe, &why);
+    fs::remove(probe, ec);
+    if (!written) throw Failure{"cannot write " + file + ": " + Zrl_String(why).toUtf8()};
+}
+
 void writeResults(const std::string& file, const CaseTable& t,
                   const std::vector<CaseResult>& results) {
     const std::string ext = fs::path(file).extension().string();
@@ -240,6 +254,7 @@ int runBatch(const BatchRun& batch, const Zrl_String& path) {
     if (ext != ".csv" && ext != ".json" && ext != ".xlsx" && ext != ".ods")
         throw UsageError{"-o wants a .csv, .json, .xlsx or .ods file: " + batch.out};
     if (batch.jobs < 0) throw UsageError{"--jobs wants a positive count"};
+    if (ext == ".xlsx" || ext == ".ods") checkSheetFormat(batch.out);
     const VkVarCells declared = declaredVariables(path);
     const CaseTable table = readTable(batch.cases, declared);
 
