@@ -10,7 +10,7 @@
 
 Zrl_String resolveChildFile(const Zrl_String& callerFile, const Zrl_String& name) {
     if (name.isEmpty()) return Zrl_String();
-    if (filecache::isFile(name)) return name;
+    if (filecache::isSheetFile(name)) return name;
     Zrl_String relative = name;
     if (relative.at(0) == L'\\') relative.removeAt(0);
     const Zrl_String standards = Zrl_Settings::libDir() + L"Connection Standards\\";
@@ -20,7 +20,7 @@ Zrl_String resolveChildFile(const Zrl_String& callerFile, const Zrl_String& name
         standards + L"Parents\\" + name,
     };
     for (const Zrl_String& candidate : candidates)
-        if (filecache::isFile(candidate)) return candidate;
+        if (filecache::isSheetFile(candidate)) return candidate;
     return Zrl_String();
 }
 

@@ -5,6 +5,7 @@
 #include "standards/calc_area_text.h"
 #include "standards/calc_ss.h"
 #include "standards/file_cache.h"
+#include "standards/sheet_lookup.h"
 #include "standards/standards_eval.h"
 
 #include <mutex>
@@ -36,15 +37,9 @@ Scans& scans() {
 
 } // namespace
 
-// A name alone is looked up in the library's standards folder: the native
-// file first, so that an existing library behaves as before, then a workbook
-// of another spreadsheet program.
 Zrl_String standardsSheetPath(const Zrl_String& name) {
-    if (filecache::isFile(name)) return name;
-    const Zrl_String base = Zrl_Settings::libDir() + L"Connection Standards\\" + name;
-    for (const wchar_t* ext : {L".xlsx", L".ods"})
-        if (!filecache::isFile(base + L".vks") && filecache::isFile(base + ext)) return base + ext;
-    return base + L".vks";
+    return lookUpStandardsSheet(name,
+                                [](const Zrl_String& path) { return filecache::isFile(path); });
 }
 
 ErrorStatus VkCalcSS::load(const Zrl_String& name) {

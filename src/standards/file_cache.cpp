@@ -211,6 +211,22 @@ bool isFile(const Zrl_String& path) {
     return find(path, nullptr, nullptr);
 }
 
+namespace {
+
+// The workbook's file of "Book.xlsx#Sheet" when no file has the whole name;
+// else empty.
+Zrl_String workbookOf(const Zrl_String& path) {
+    const int hash = path.findLast(L"#", true);
+    if (hash > 0 && !isFile(path) && isFile(path.left(hash))) return path.left(hash);
+    return Zrl_String();
+}
+
+} // namespace
+
+bool isSheetFile(const Zrl_String& path) {
+    return isFile(path) || !workbookOf(path).isEmpty();
+}
+
 unsigned long currentScope() {
     return tScope;
 }
@@ -246,11 +262,23 @@ bool loadSheet(const Zrl_String& path, spread::Sheet& target, std::wstring* erro
     try {
         std::wstring reason;
         bool kept = false;
+        // "Book.xlsx#Sheet" when no file has that whole name: the workbook's
+        // file with the sheet's name.
+        Zrl_String file = workbookOf(path), part;
+        if (file.isEmpty())
+            file = path;
+        else
+            part = path.getSubStringAt(file.length());
         auto cached = cachedRead<spread::Sheet>(
-            path,
-            [&reason](const Zrl_String&, const std::filesystem::path& resolved,
-                      spread::Sheet& sheet) { return sheet.load(resolved, &reason); },
-            &kept, detail::kMaxSheets);
+            file,
+            [&reason, &part](const Zrl_String&, const std::filesystem::path& resolved,
+                             spread::Sheet& sheet) {
+                return sheet.load(part.isEmpty() ? resolved
+                                                 : std::filesystem::path(resolved.string() +
+                                                                         part.toUtf8()),
+                                  &reason);
+            },
+            &kept, detail::kMaxSheets, part);
         if (!cached) {
             if (error) *error = reason.empty() ? L"cannot open " + path.str() : reason;
             return false;

@@ -53,6 +53,9 @@ bool settled(const FileStamp& stamp, long long readNs);
 // false when there is none.
 bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& stamp);
 bool isFile(const Zrl_String& path);
+// A file, or a sheet of an existing workbook chosen by name
+// ("Book.xlsx#Sheet"), as loadSheet takes it.
+bool isSheetFile(const Zrl_String& path);
 
 // Forgets everything remembered.
 void clearAll();
@@ -85,10 +88,12 @@ constexpr size_t kMaxSheets = 32;
 // reads it: read again only when the file changed since the last successful
 // read. Null when there is no such file or load fails (nothing remembered).
 // `kept`, if given, tells whether the content is remembered (a file changed
-// too recently is not).
+// too recently is not). `part` names what of the file is read when one file
+// holds several (a workbook's sheet): each part is remembered on its own.
 template <class T, class Load>
 std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load, bool* kept = nullptr,
-                                    size_t maxEntries = detail::kMaxEntries) {
+                                    size_t maxEntries = detail::kMaxEntries,
+                                    const Zrl_String& part = Zrl_String()) {
     struct Entry {
         FileStamp stamp;
         std::shared_ptr<const T> value;
@@ -109,7 +114,7 @@ std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load, bool* kep
     std::filesystem::path resolved;
     FileStamp stamp;
     if (!findFile(path, resolved, stamp)) return nullptr;
-    const std::string key = resolved.string();
+    const std::string key = part.isEmpty() ? resolved.string() : resolved.string() + '\0' + part.toUtf8();
     {
         std::lock_guard<std::mutex> guard(store.lock);
         auto it = store.entries.find(key);
@@ -131,7 +136,9 @@ std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load, bool* kep
 }
 
 // Loads the sheet file `path` names into `target` as spread::Sheet::load
-// does, from a remembered copy while the file is unchanged. False, with the
+// does, from a remembered copy while the file is unchanged. A sheet of a
+// workbook chosen by name ("Book.xlsx#Sheet") is remembered apart from the
+// workbook's other sheets. False, with the
 // reason, leaves `target` as it was. `source`, if given, receives the
 // remembered sheet the content was copied from (null when the file is not
 // remembered).

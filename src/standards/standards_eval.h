@@ -11,8 +11,8 @@
 class VkCalcSS;
 class VkDlgStandardsData;
 
-// The path a sheet name stands for: the name itself when such a file
-// exists, else libDir + "Connection Standards\" + name + ".vks".
+// The path a sheet name stands for (see lookUpStandardsSheet), checked
+// through the file cache; empty when there is none.
 Zrl_String standardsSheetPath(const Zrl_String& name);
 
 // Runs the evaluation of `record` on `sheet` (the steps after the window was

@@ -66,7 +66,18 @@ TEST_F(CmdCheck, EachPlantedFaultAtItsLine) {
          "line 10: error: child sheet Nope.vks not found; looked in: "},
         {10, L"Half = GETCELL(\"Nope.txt\", Height)", 1,
          "line 10: error: file Nope.txt not found; looked in: "},
+        {10, L"CallChild(\"kid.vks\", Height, Half)", 0, ""},
+        {10, L"CallChild(\"kid.vks\", Height)", 1,
+         "line 10: error: the child call hands 1 names; kid.vks declares 2 inputs and outputs\n"},
+        {10, L"CallChild(\"loop.vks\", Height, Half)", 1,
+         "line 10: error: child-call cycle: planted.vks -> loop.vks -> back.vks -> loop.vks\n"},
     };
+    // Children: one that computes, and a chain that comes back to itself.
+    sheet("kid", rows({L"Input", L"Double A", L"Output", L"Double B", L"Calc", L"B = A"}));
+    sheet("loop", rows({L"Input", L"Double A", L"Output", L"Double B", L"Calc",
+                        L"CallChild(\"back.vks\", A, B)"}));
+    sheet("back", rows({L"Input", L"Double A", L"Output", L"Double B", L"Calc",
+                        L"CallChild(\"loop.vks\", A, B)"}));
     for (const auto& c : cases) {
         SCOPED_TRACE(Zrl_String(c.line).toUtf8());
         sheet("planted", c.row == 0 ? base : withRow(base, c.row, c.line));

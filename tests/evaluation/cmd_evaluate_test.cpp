@@ -4,10 +4,12 @@
 // has not been built.
 #include "eval_fixture.h"
 #include "platform/core/macro_description.h"
+#include "platform/spread/sheet.h"
 #include "platform/core/macro_model.h"
 #include "support/command_run.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
 
@@ -206,6 +208,32 @@ TEST_F(CmdEvaluate, StandardSavedAsWorkbookGivesTheNativeOutputs) {
         EXPECT_EQ(saved.out, native.out);
         fs::remove(book);
     }
+    ASSERT_TRUE(sheet.save(folder / "End Plate.ods", &why));
+    Result ods;
+
+    // A sheet of a workbook chosen by name, and one the workbook lacks.
+    const std::string book = "'" + (copy / "Connection Standards" / "End Plate.ods").string();
+    const std::string inputs = args.substr(args.find(" --set"));
+    const std::string named = "--lib '" + copy.string() + "' evaluate " + book;
+    ods = runCommand(named + "#Sheet1'" + inputs, err);
+    EXPECT_EQ(ods.status, 0) << readAll(err);
+    EXPECT_EQ(ods.out, native.out);
+    EXPECT_NE(runCommand(named + "#Nope'" + inputs, err).status, 0);
+    EXPECT_NE(readAll(err).find("no sheet named \"Nope\""), std::string::npos) << readAll(err);
+
+    // A formula the load cannot keep as written: a warning, or with
+    // --strict an error before anything runs.
+    ASSERT_TRUE(sheet.setFormula(3, 1, L"NOSUCHFN(1)"));
+    ASSERT_TRUE(sheet.save(copy / "Connection Standards" / "End Plate.ods", &why));
+    ods = runCommand(args, err);
+    EXPECT_EQ(ods.status, 0);
+    EXPECT_EQ(ods.out, native.out);
+    EXPECT_NE(readAll(err).find("zrlss evaluate: warning: Sheet1!C1  =NOSUCHFN(1)  unknown name"), std::string::npos)
+        << readAll(err);
+    ods = runCommand(args + " --strict", err);
+    EXPECT_EQ(ods.status, 1);
+    EXPECT_TRUE(ods.out.empty());
+    EXPECT_NE(readAll(err).find("zrlss evaluate: error: Sheet1!C1  =NOSUCHFN(1)"), std::string::npos);
 }
 
 // --inputs lists every declaration in order with its line and runs nothing;
@@ -237,18 +265,30 @@ TEST_F(CmdEvaluate, InputsListsTheDeclarations) {
 }
 
 // A batch from a table gives, case by case and in order, what single runs
-// give; a failed case is marked and the batch goes on; a column that is no
+// give, on one worker and on two; a failed case is marked and the batch goes
+// on; a worker killed on a case loses that case alone; a column that is no
 // input stops it before it runs, with nothing written.
 TEST_F(CmdEvaluate, BatchMatchesSingleRuns) {
+    namespace fs = std::filesystem;
     const std::string example = ZRLSS_EXAMPLE_LIBRARY;
     const std::string endPlate = "--lib '" + example + "' evaluate 'End Plate'";
-    const std::vector<std::vector<std::string>> cases = {
-        {"a", "IPE 300", "HEB 240", "150", "8.8", "235"},
-        {"b", "IPE 240", "HEB 200", "90", "10.9", "355"},
-        {"c", "IPE 999", "HEB 240", "150", "8.8", "235"},
-        {"d", "IPE 400", "HEB 300", "300", "8.8", "275"},
-    };
-    const std::filesystem::path table = lib_ / "cases.csv";
+    // Every fifth case of the example table, and one with an unknown beam.
+    std::vector<std::vector<std::string>> cases;
+    {
+        std::ifstream in(fs::path(example) / "Cases" / "End Plate cases.csv");
+        std::string line;
+        for (int n = 0; std::getline(in, line) && cases.size() < 49; ++n) {
+            if (n == 0 || n % 5 != 1) continue;
+            std::vector<std::string>& c = cases.emplace_back();
+            for (size_t start = 0, end; start <= line.size(); start = end + 1) {
+                end = std::min(line.find(',', start), line.size());
+                c.push_back(line.substr(start, end - start));
+            }
+        }
+    }
+    ASSERT_EQ(cases.size(), 49u);
+    cases.insert(cases.begin() + 2, {"bad", "IPE 999", "HEB 240", "150", "8.8", "235"});
+    const fs::path table = lib_ / "cases.csv";
     {
         std::ofstream csv(table);
         csv << "key,Beam,Column,Shear,BoltGrade,SteelFy\n";
@@ -256,25 +296,64 @@ TEST_F(CmdEvaluate, BatchMatchesSingleRuns) {
             csv << c[0] << "," << c[1] << "," << c[2] << "," << c[3] << "," << c[4] << "," << c[5]
                 << "\n";
     }
-    const std::filesystem::path json = lib_ / "results.json";
-    Result r = runCommand(endPlate + " --cases " + table.string() + " -o " + json.string(), err);
-    EXPECT_EQ(r.status, 3) << readAll(err);
-    const auto results = nlohmann::json::parse(readAll(json));
-    ASSERT_EQ(results.size(), cases.size());
-    for (size_t i = 0; i < cases.size(); ++i) {
-        const auto& c = cases[i];
-        SCOPED_TRACE(c[0]);
-        const Result single = runCommand(endPlate + " --json --set Beam='" + c[1] + "' Column='" +
-                                             c[2] + "' Shear=" + c[3] + " BoltGrade=" + c[4] +
-                                             " SteelFy=" + c[5],
-                                         err);
-        EXPECT_EQ(results[i]["name"], c[0]);
-        EXPECT_EQ(results[i]["outputs"], nlohmann::json::parse(single.out)["outputs"]);
-        const std::string status = results[i]["status"];
-        EXPECT_EQ(status.rfind(single.status == 0 ? "ok" : "failed: ", 0), 0u) << status;
-        EXPECT_EQ(results[i]["failures"].empty(), single.status == 0);
+    std::vector<Result> singles;
+    for (const auto& c : cases)
+        singles.push_back(runCommand(endPlate + " --json --set Beam='" + c[1] + "' Column='" +
+                                         c[2] + "' Shear=" + c[3] + " BoltGrade=" + c[4] +
+                                         " SteelFy=" + c[5],
+                                     err));
+    const fs::path json = lib_ / "results.json";
+    const auto batch = [&](const std::string& options) {
+        const Result r =
+            runCommand(endPlate + " --cases " + table.string() + " -o " + json.string() + options,
+                       err);
+        EXPECT_EQ(r.status, 3) << readAll(err);
+        return nlohmann::json::parse(readAll(json));
+    };
+    for (const char* jobs : {" --jobs 1", " --jobs 2"}) {
+        SCOPED_TRACE(jobs);
+        const auto results = batch(jobs);
+        ASSERT_EQ(results.size(), cases.size());
+        for (size_t i = 0; i < cases.size(); ++i) {
+            SCOPED_TRACE(cases[i][0]);
+            EXPECT_EQ(results[i]["name"], cases[i][0]);
+            EXPECT_EQ(results[i]["outputs"], nlohmann::json::parse(singles[i].out)["outputs"]);
+            const std::string status = results[i]["status"];
+            EXPECT_EQ(status.rfind(singles[i].status == 0 ? "ok" : "failed: ", 0), 0u) << status;
+            EXPECT_EQ(results[i]["failures"].empty(), singles[i].status == 0);
+        }
+        EXPECT_NE(results[2]["status"], "ok");
     }
-    EXPECT_NE(results[2]["status"], "ok");
+
+    // A worker killed on case 20: that case is lost and told, the others
+    // held by the same worker run on a new one.
+    setenv("ZRLSS_TEST_WORKER_DIES_AT", "20", 1);
+    const auto killed = batch(" --jobs 2");
+    unsetenv("ZRLSS_TEST_WORKER_DIES_AT");
+    const std::string told = readAll(err);
+    const auto whole = batch(" --jobs 1");
+    ASSERT_EQ(killed.size(), cases.size());
+    for (size_t i = 0; i < cases.size(); ++i) {
+        if (i == 19) continue;
+        EXPECT_EQ(killed[i], whole[i]) << i;
+    }
+    EXPECT_EQ(killed[19]["status"], "failed: the worker ended by signal 9 on this case");
+    EXPECT_NE(told.find("on case " + cases[19][0]), std::string::npos) << told;
+
+    // A sheet of the results, saved by the grid engine by its extension.
+    Result r;
+    for (const char* extension : {".ods", ".xlsx"}) {
+        SCOPED_TRACE(extension);
+        const fs::path book = lib_ / (std::string("results") + extension);
+        r = runCommand(endPlate + " --cases " + table.string() + " -o " + book.string(), err);
+        EXPECT_EQ(r.status, 3);
+        spread::Sheet sheet;
+        ASSERT_TRUE(sheet.load(book));
+        EXPECT_EQ(sheet.valueText(1, 1), L"name");
+        EXPECT_EQ(sheet.value(1, 2), spread::Value(Zrl_String::fromUtf8(cases[0][0]).str()));
+        EXPECT_TRUE(sheet.value(4, 2).isNumber()); // the shear
+        EXPECT_EQ(sheet.valueText(sheet.lastUsedCol(), 2), L"ok");
+    }
 
     // The CSV form: a header, then a row per case ending in its status.
     const std::filesystem::path csv = lib_ / "results.csv";
@@ -282,8 +361,8 @@ TEST_F(CmdEvaluate, BatchMatchesSingleRuns) {
     EXPECT_EQ(r.status, 3);
     const std::string text = readAll(csv);
     EXPECT_EQ(text.rfind("name,Beam,Column,Shear,BoltGrade,SteelFy,PlateWidth,", 0), 0u) << text;
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
-    EXPECT_NE(text.find("\na,IPE 300,HEB 240,150,8.8,235,170,"), std::string::npos) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 51);
+    EXPECT_NE(text.find("\nbad,IPE 999,HEB 240,150,8.8,235,"), std::string::npos) << text;
 
     // A column that is no input.
     {

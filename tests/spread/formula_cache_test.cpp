@@ -65,6 +65,21 @@ TEST(FormulaCache, FormulasHandedOutAreIndependentCopies) {
         EXPECT_EQ(evalIn(host, longText), Value(static_cast<double>(kFormulaCacheTextLimit)));
 }
 
+// The equations of one calculation sheet, set at every run, must all stay
+// kept: two of them that hash alike may not push each other out each time.
+TEST(FormulaCache, EveryFormulaOfOneSheetStaysKept) {
+    clearFormulaCache();
+    std::vector<std::wstring> texts;
+    for (int i = 1; i <= 96; ++i)
+        texts.push_back(L"IF(A" + std::to_wstring(i) + L">0, ROUND(B" + std::to_wstring(i) +
+                        L" * 1.5, 2), NA())");
+    for (int pass = 0; pass < 2; ++pass)
+        for (size_t i = 0; i < texts.size(); ++i)
+            ASSERT_TRUE(Formula::parse(texts[i], RefStyle::A1, 3, static_cast<int>(i) + 1));
+    for (size_t i = 0; i < texts.size(); ++i)
+        EXPECT_TRUE(cachedFormula(texts[i], RefStyle::A1, 3, static_cast<int>(i) + 1)) << i;
+}
+
 TEST(FormulaCache, EditedSheetComputesAgainFromItsCells) {
     Sheet sheet;
     ASSERT_TRUE(sheet.setMaxCols(3) && sheet.setMaxRows(3));

@@ -3,6 +3,7 @@
 // the file appears.
 #include "macro_fixture.h"
 #include "platform/core/file_watch.h"
+#include "platform/spread/sheet.h"
 #include "standards/file_cache.h"
 
 #include <chrono>
@@ -133,3 +134,28 @@ TEST_F(FileCache, NoticesMoveTheGenerationForEveryKindOfChange) {
 }
 
 } // namespace
+
+// The sheets of one workbook chosen by name are remembered each on its own:
+// the second one asked for is not the first one again.
+TEST_F(FileCache, SheetsOfOneWorkbookAreKeptApart) {
+    const fs::path book = lib.dir() / "Book.ods";
+    fs::copy_file(fs::path(ZRLSS_TEST_DATA) / "workbooks" / "sample.ods", book);
+    std::this_thread::sleep_for(std::chrono::milliseconds(2100)); // settled: remembered
+    const Zrl_String path = Zrl_String::fromUtf8(book.string());
+    EXPECT_TRUE(filecache::isSheetFile(path + L"#Other"));
+    EXPECT_FALSE(filecache::isSheetFile(path + L"x#Other"));
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const wchar_t* name : {L"Data", L"Other"}) {
+            SCOPED_TRACE(Zrl_String(name).toUtf8());
+            spread::Sheet direct, cached;
+            ASSERT_TRUE(direct.load(book.string() + "#" + Zrl_String(name).toUtf8()));
+            std::shared_ptr<const spread::Sheet> source;
+            ASSERT_TRUE(filecache::loadSheet(path + L"#" + name, cached, nullptr, &source));
+            EXPECT_TRUE(source);
+            EXPECT_EQ(cached.valueText(1, 1), direct.valueText(1, 1));
+            EXPECT_EQ(cached.lastUsedRow(), direct.lastUsedRow());
+        }
+    }
+    spread::Sheet none;
+    EXPECT_FALSE(filecache::loadSheet(path + L"#Nope", none));
+}

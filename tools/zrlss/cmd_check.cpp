@@ -5,14 +5,16 @@
 // expression", assigning to an input or to an undeclared name, using an
 // undeclared name, calling an unknown function, not parsing), outputs never
 // assigned, inputs never used (a warning), child sheets and data files the
-// library does not hold. Exit status 0 without errors, 1 with errors, 2 when
-// the sheet cannot be read.
+// library does not hold, child calls that hand over another number of names
+// than the child declares, and chains of child calls that come back. Exit
+// status 0 without errors, 1 with errors, 2 when the sheet cannot be read.
 #include "command.h"
 #include "platform/core/paths.h"
 #include "platform/core/settings.h"
 #include "platform/spread/formula.h"
 #include "platform/spread/sheet.h"
 #include "platform/text/fold.h"
+#include "standards/calc_area_text.h"
 #include "standards/ss_function_names.h"
 #include "standards_sheet.h"
 
@@ -159,17 +161,127 @@ std::string shown(const Zrl_String& path) {
     return text;
 }
 
+// The first of the file's places that holds it; empty when none does.
+Zrl_String foundPlace(const Zrl_String& sheetFile, const Zrl_String& name, bool child) {
+    for (const Zrl_String& place : placesFor(sheetFile, name, child))
+        if (fileExists(place)) return place;
+    return Zrl_String();
+}
+
 // The file is found in one of its places; else a problem naming them.
 void checkFile(std::vector<Problem>& out, int line, const Zrl_String& sheetFile,
                const Zrl_String& name, bool child) {
+    if (!foundPlace(sheetFile, name, child).isEmpty()) return;
     const std::vector<Zrl_String> places = placesFor(sheetFile, name, child);
-    for (const Zrl_String& place : places)
-        if (fileExists(place)) return;
     std::string message = std::string(child ? "child sheet " : "file ") + name.toUtf8() +
                           " not found; looked in:";
     for (size_t i = 1; i < places.size(); ++i)
         message += (i > 1 ? ", " : " ") + shown(places[i]);
     out.push_back({line, true, message});
+}
+
+// A child call of a sheet: its line, the child as named and the number of
+// names it hands over, as the evaluation reads the call.
+struct ChildCall {
+    int line = 0;
+    Zrl_String file;
+    int names = 0;
+};
+
+std::vector<ChildCall> childCallsOf(const Zrl_String& path) {
+    int calcRow = 0;
+    readDeclarations(path, &calcRow);
+    spread::Sheet sheet;
+    std::wstring why;
+    if (calcRow == 0 || !sheet.load(resolvePath(path), &why)) return {};
+    std::vector<ChildCall> calls;
+    const int lastRow = std::min(sheet.maxRows(), sheet.lastUsedRow());
+    const int lastCol = std::min(sheet.maxCols(), sheet.lastUsedCol());
+    for (int row = calcRow + 1; row <= lastRow; ++row)
+        for (int col = 1; col <= lastCol; ++col) {
+            const Zrl_String text(sheet.valueText(col, row));
+            ChildCall call{row, {}, 0};
+            Zrl_StringArray names;
+            if (text.hasSubString(calc_area::kCallChild, true) &&
+                calc_area::parseChildCall(text, call.file, names)) {
+                call.names = names.length();
+                calls.push_back(call);
+            }
+        }
+    return calls;
+}
+
+// The same file, however its path is written.
+std::string fileKey(const Zrl_String& path) {
+    std::error_code ec;
+    return std::filesystem::weakly_canonical(resolvePath(path), ec).string();
+}
+
+std::string fileName(const Zrl_String& path) {
+    return resolvePath(path).filename().string();
+}
+
+// Follows the child calls from the last sheet of `chain`; true, with the
+// chain ending in a sheet already on it, when they come back to one.
+// `done`: sheets from which no call comes back.
+bool findCycle(std::vector<Zrl_String>& chain, std::set<std::string>& done) {
+    constexpr size_t kMaxDepth = 32;
+    const Zrl_String sheet = chain.back();
+    std::vector<ChildCall> calls;
+    try {
+        calls = childCallsOf(sheet);
+    } catch (const Failure&) {
+        return false; // told where the sheet is called from
+    }
+    for (const ChildCall& call : calls) {
+        const Zrl_String child = foundPlace(sheet, call.file, true);
+        if (child.isEmpty()) continue;
+        const std::string key = fileKey(child);
+        chain.push_back(child);
+        for (size_t i = 0; i + 1 < chain.size(); ++i)
+            if (fileKey(chain[i]) == key) return true;
+        if (done.count(key) == 0 && chain.size() < kMaxDepth && findCycle(chain, done))
+            return true;
+        chain.pop_back();
+        done.insert(key);
+    }
+    return false;
+}
+
+// Each child call hands over as many names as the child declares inputs
+// and outputs (paired by position, locals skipped), and no chain of calls
+// from it comes back to a sheet that is still waiting for its child.
+void checkChildCalls(std::vector<Problem>& out, const Zrl_String& path) {
+    std::set<std::string> done;
+    for (const ChildCall& call : childCallsOf(path)) {
+        const Zrl_String child = foundPlace(path, call.file, true);
+        if (child.isEmpty()) continue; // told as not found
+        std::vector<Declaration> declared;
+        try {
+            declared = readDeclarations(child);
+        } catch (const Failure& f) {
+            out.push_back({call.line, true, "child sheet " + call.file.toUtf8() + ": " + f.reason});
+            continue;
+        }
+        const auto paired = std::count_if(declared.begin(), declared.end(),
+                                          [](const Declaration& d) { return !d.cell.isLocal(); });
+        if (paired != call.names)
+            out.push_back({call.line, true,
+                           "the child call hands " + std::to_string(call.names) + " names; " +
+                               call.file.toUtf8() + " declares " + std::to_string(paired) +
+                               " inputs and outputs"});
+        std::vector<Zrl_String> chain{path, child};
+        bool cycle = fileKey(child) == fileKey(path);
+        if (!cycle && done.count(fileKey(child)) == 0) cycle = findCycle(chain, done);
+        if (!cycle) {
+            done.insert(fileKey(child));
+            continue;
+        }
+        std::string shownChain;
+        for (const Zrl_String& sheet : chain)
+            shownChain += (shownChain.empty() ? "" : " -> ") + fileName(sheet);
+        out.push_back({call.line, true, "child-call cycle: " + shownChain});
+    }
 }
 
 std::vector<Problem> checkSheet(const Zrl_String& path) {
@@ -277,6 +389,7 @@ std::vector<Problem> checkSheet(const Zrl_String& path) {
                 out.push_back({row, true, "does not parse: " + Zrl_String(error).toUtf8()});
         }
     }
+    checkChildCalls(out, path);
     for (const Declaration& d : declared) {
         const std::wstring key = upper(d.cell.name.str());
         if (d.cell.isOutput() && assigned.count(key) == 0)

@@ -16,12 +16,17 @@
 //   --cases CASES.csv -o OUT    one evaluation per row of the table (its
 //                               columns are inputs; "key" or "name" names
 //                               the case), the results in the rows' order
-//                               written to OUT (.csv or .json) at the end:
-//                               name, inputs, outputs, status (and in .json
-//                               every fault). Status 3 when a case failed.
+//                               written to OUT (.csv, .json, .xlsx or .ods)
+//                               at the end: name, inputs, outputs, status
+//                               (and in .json every fault). Status 3 when a
+//                               case failed. --jobs N: worker processes.
 //   --inputs                    lists the declarations (inputs, outputs,
 //                               locals: type, name, line, note) instead of
 //                               running; with --json as JSON.
+//
+//   --strict                    a formula the load of the sheet cannot keep
+//                               as written (printed to standard error as a
+//                               warning) fails the command with status 1.
 //
 // A run in which an equation failed, a look-up found nothing or an input
 // could not be fetched is a failure: the outputs are still printed, each
@@ -32,8 +37,8 @@
 // The module is reached only through its exported names, looked up in the
 // library the command has loaded.
 #include "command.h"
-#include "csv_text.h"
-#include "platform/files/replace_file.h"
+#include "evaluate_batch.h"
+#include "sheet_io.h"
 #include "standards_sheet.h"
 #include "platform/core/macro_description.h"
 #include "platform/core/paths.h"
@@ -49,9 +54,6 @@
 #include <chrono>
 #include <cstdint>
 #include <dlfcn.h>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -62,11 +64,56 @@
 
 namespace zrlss {
 
+VkVarCells declaredVariables(const Zrl_String& path) {
+    VkVarCells cells;
+    for (Declaration& d : readDeclarations(path)) {
+        if (d.cell.isLocal()) continue;
+        d.cell.col = 0;
+        d.cell.row = 0;
+        cells.append(d.cell);
+    }
+    return cells;
+}
+
+namespace {
+
+// The edit distance of two names, letters compared without case.
+size_t editDistance(const std::wstring& a, const std::wstring& b) {
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t above = row[j];
+            const bool same = zrltext::foldCase(a[i - 1]) == zrltext::foldCase(b[j - 1]);
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+} // namespace
+
+Zrl_String nearestInput(const VkVarCells& cells, const Zrl_String& name) {
+    Zrl_String best;
+    size_t bestDistance = SIZE_MAX;
+    for (int i = 0; i < cells.length(); ++i) {
+        if (!cells[i].isInput()) continue;
+        const size_t d = editDistance(name.str(), cells[i].name.str());
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = cells[i].name;
+        }
+    }
+    return best;
+}
+
 namespace {
 
 namespace fs = std::filesystem;
-
-using StartFn = bool (*)(VkDlgStandardsData&);
 
 // The step timers the module exports, in its order.
 const char* const kTimerNames[] = {
@@ -109,16 +156,31 @@ struct EvaluateArgs {
     std::string cases;
     std::string out;
     int repeat = 1;
+    int jobs = 0;
+    bool worker = false;
+    bool strict = false;
+    const SharedOptions* shared = nullptr;
 };
 
-// Exit statuses beside 0 and 1 (a Failure).
-constexpr int kBadUsage = 2;
-constexpr int kEvaluationFailed = 3;
-
-// A command-line mistake found before anything runs: exit status 2.
-struct UsageError {
-    std::string reason;
-};
+// The command line of a batch worker: this command, with the shared options
+// it was given, on the sheet already found.
+std::vector<std::string> workerCommand(const SharedOptions& shared, const Zrl_String& path) {
+    std::error_code ec;
+    std::vector<std::string> command{fs::read_symlink("/proc/self/exe", ec).string()};
+    if (!shared.libDir.empty()) {
+        command.push_back("--lib");
+        command.push_back(fs::absolute(shared.libDir, ec).string());
+    }
+    if (!shared.language.empty()) {
+        command.push_back("--lang");
+        command.push_back(shared.language);
+    }
+    if (shared.diagnostics) command.push_back("--diagnostics");
+    if (shared.quiet) command.push_back("--quiet");
+    for (const char* arg : {"evaluate", "", "--worker"})
+        command.push_back(*arg != '\0' ? arg : path.toUtf8());
+    return command;
+}
 
 // The module the command has loaded (libzrlss.so beside the command).
 class ModuleSymbols {
@@ -141,18 +203,6 @@ private:
     void* handle_ = nullptr;
 };
 
-// The sheet's inputs and outputs in declaration order (the variable list
-// of a mode-1 run).
-VkVarCells declaredVariables(const Zrl_String& path) {
-    VkVarCells cells;
-    for (Declaration& d : readDeclarations(path)) {
-        if (d.cell.isLocal()) continue;
-        d.cell.col = 0;
-        d.cell.row = 0;
-        cells.append(d.cell);
-    }
-    return cells;
-}
 
 const char* kindWord(const VkVarCell& cell) {
     return cell.isInput() ? "input" : cell.isOutput() ? "output" : "local";
@@ -192,38 +242,7 @@ int listDeclarations(const Zrl_String& path, bool json) {
     return 0;
 }
 
-// The edit distance of two names, letters compared without case.
-size_t editDistance(const std::wstring& a, const std::wstring& b) {
-    std::vector<size_t> row(b.size() + 1);
-    for (size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (size_t i = 1; i <= a.size(); ++i) {
-        size_t diagonal = row[0];
-        row[0] = i;
-        for (size_t j = 1; j <= b.size(); ++j) {
-            const size_t above = row[j];
-            const bool same = zrltext::foldCase(a[i - 1]) == zrltext::foldCase(b[j - 1]);
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
 
-// The declared input whose name is nearest to `name`.
-Zrl_String nearestInput(const VkVarCells& cells, const Zrl_String& name) {
-    Zrl_String best;
-    size_t bestDistance = SIZE_MAX;
-    for (int i = 0; i < cells.length(); ++i) {
-        if (!cells[i].isInput()) continue;
-        const size_t d = editDistance(name.str(), cells[i].name.str());
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = cells[i].name;
-        }
-    }
-    return best;
-}
 
 void setInputs(VkVarCells& cells, const std::vector<std::string>& sets) {
     for (const std::string& set : sets) {
@@ -313,156 +332,6 @@ private:
     SetSink set_ = nullptr;
 };
 
-// One case of a batch: its name, the inputs its row gives, what the run
-// gave back and what went wrong.
-struct CaseResult {
-    std::string name;
-    std::vector<std::string> inputs;
-    VkVarCells cells;
-    std::vector<StandardsFailure> failures;
-    bool ran = false;
-};
-
-std::string caseStatus(const CaseResult& c) {
-    if (!c.ran) return "failed: the evaluation did not run";
-    if (c.failures.empty()) return "ok";
-    return "failed: " + std::to_string(c.failures.size()) + " equations; " +
-           c.failures.front().equation.toUtf8() + ": " + c.failures.front().reason.toUtf8();
-}
-
-std::string batchCsv(const std::vector<std::string>& inputNames, bool named,
-                     const std::vector<CaseResult>& results) {
-    Zrl_StringArray header;
-    if (named) header.append(L"name");
-    for (const std::string& n : inputNames)
-        header.append(Zrl_String::fromUtf8(n));
-    if (!results.empty())
-        for (int i = 0; i < results[0].cells.length(); ++i)
-            if (results[0].cells[i].isOutput()) header.append(results[0].cells[i].name);
-    header.append(L"status");
-    std::string text = csvLine(header) + "\n";
-    for (const CaseResult& c : results) {
-        Zrl_StringArray row;
-        if (named) row.append(Zrl_String::fromUtf8(c.name));
-        for (const std::string& v : c.inputs)
-            row.append(Zrl_String::fromUtf8(v));
-        for (int i = 0; i < c.cells.length(); ++i)
-            if (c.cells[i].isOutput()) row.append(c.ran ? c.cells[i].value : Zrl_String());
-        row.append(Zrl_String::fromUtf8(caseStatus(c)));
-        text += csvLine(row) + "\n";
-    }
-    return text;
-}
-
-std::string batchJson(const std::vector<std::string>& inputNames, bool named,
-                      const std::vector<CaseResult>& results) {
-    nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const CaseResult& c : results) {
-        nlohmann::ordered_json entry = nlohmann::ordered_json::object();
-        if (named) entry["name"] = c.name;
-        nlohmann::ordered_json inputs = nlohmann::ordered_json::object();
-        for (size_t i = 0; i < inputNames.size(); ++i)
-            inputs[inputNames[i]] = c.inputs[i];
-        entry["inputs"] = inputs;
-        nlohmann::ordered_json outputs = nlohmann::ordered_json::object();
-        for (int i = 0; i < c.cells.length(); ++i)
-            if (c.cells[i].isOutput())
-                outputs[c.cells[i].name.toUtf8()] = c.ran ? c.cells[i].value.toUtf8() : "";
-        entry["outputs"] = outputs;
-        entry["status"] = caseStatus(c);
-        nlohmann::ordered_json failures = nlohmann::ordered_json::array();
-        for (const StandardsFailure& f : c.failures)
-            failures.push_back({{"file", f.file.toUtf8()},
-                                {"line", f.line},
-                                {"equation", f.equation.toUtf8()},
-                                {"reason", f.reason.toUtf8()}});
-        entry["failures"] = failures;
-        list.push_back(entry);
-    }
-    return list.dump(2) + "\n";
-}
-
-// --cases: one evaluation per row of the table, results written at the end
-// in the rows' order. A failed case never stops the batch.
-int runBatch(const EvaluateArgs& args, StartFn start, const Zrl_String& path,
-             std::vector<StandardsFailure>& failures) {
-    if (args.out.empty()) throw UsageError{"--cases needs -o RESULTS.csv|.json"};
-    const std::string ext = fs::path(args.out).extension().string();
-    if (ext != ".csv" && ext != ".json")
-        throw UsageError{"-o wants a .csv or .json file: " + args.out};
-    std::ifstream in(args.cases, std::ios::binary);
-    if (!in) throw Failure{"cannot read " + args.cases};
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    const std::vector<std::vector<std::string>> records = csvRecords(buffer.str());
-    if (records.empty()) throw UsageError{args.cases + " has no header row"};
-
-    const VkVarCells declared = declaredVariables(path);
-    // Columns: a "key" or "name" column names the case; every other one is
-    // an input, found by name before anything runs.
-    int nameColumn = -1;
-    std::vector<int> inputColumn;
-    std::vector<std::string> inputNames;
-    std::vector<int> inputIndex;
-    for (size_t col = 0; col < records[0].size(); ++col) {
-        const Zrl_String title = Zrl_String::fromUtf8(records[0][col]).trimmed();
-        if (nameColumn < 0 && (title.equal(L"key", false) || title.equal(L"name", false))) {
-            nameColumn = static_cast<int>(col);
-            continue;
-        }
-        // The module's own look-up is not linked into the command.
-        int index = -1;
-        for (int i = 0; i < declared.length() && index < 0; ++i)
-            if (declared[i].isInput() && declared[i].name.equal(title, false)) index = i;
-        if (index < 0) {
-            const Zrl_String nearest = nearestInput(declared, title);
-            throw UsageError{"the column " + title.toUtf8() + " of " + args.cases +
-                             " is no input of the sheet" +
-                             (nearest.isEmpty() ? std::string()
-                                                : "; did you mean " + nearest.toUtf8() + "?")};
-        }
-        inputColumn.push_back(static_cast<int>(col));
-        inputNames.push_back(declared[index].name.toUtf8());
-        inputIndex.push_back(index);
-    }
-
-    const bool progress = isatty(STDERR_FILENO) != 0;
-    const size_t total = records.size() - 1;
-    std::vector<CaseResult> results(total);
-    bool anyFailed = false;
-    for (size_t r = 1; r < records.size(); ++r) {
-        const std::vector<std::string>& fields = records[r];
-        CaseResult& c = results[r - 1];
-        const auto field = [&](int col) {
-            return static_cast<size_t>(col) < fields.size() ? fields[static_cast<size_t>(col)]
-                                                            : std::string();
-        };
-        c.name = nameColumn >= 0 ? field(nameColumn) : std::to_string(r);
-        VkDlgStandardsData record;
-        record.mode = 1;
-        record.sheetFile = path;
-        record.varCells = declared;
-        for (size_t i = 0; i < inputColumn.size(); ++i) {
-            c.inputs.push_back(field(inputColumn[i]));
-            record.varCells[inputIndex[i]].value = Zrl_String::fromUtf8(c.inputs.back());
-        }
-        failures.clear();
-        c.ran = start(record);
-        c.cells = record.varCells;
-        c.failures = failures;
-        anyFailed = anyFailed || !c.ran || !c.failures.empty();
-        if (progress && (r % 64 == 0 || r == total))
-            std::cerr << "\r" << r << "/" << total << " cases" << (r == total ? "\n" : "")
-                      << std::flush;
-    }
-    const std::string text = ext == ".csv" ? batchCsv(inputNames, nameColumn >= 0, results)
-                                           : batchJson(inputNames, nameColumn >= 0, results);
-    std::string why;
-    if (!files::replaceFile(args.out, text, &why))
-        throw Failure{"cannot write " + args.out + ": " + why};
-    return anyFailed ? kEvaluationFailed : 0;
-}
-
 int runEvaluate(const EvaluateArgs& args) {
     const ModuleSymbols module;
     const auto start =
@@ -480,12 +349,24 @@ int runEvaluate(const EvaluateArgs& args) {
             throw UsageError{"--inputs lists the declarations and runs nothing"};
         return listDeclarations(path, args.json);
     }
+    // What the load of the sheet could not keep as written goes to standard
+    // error (the workers' parent has told it already); --strict refuses it.
+    if (!args.worker) {
+        spread::Sheet loaded;
+        if (!loadSheetOrSay(loaded, resolvePath(path).string(), "evaluate", args.strict))
+            return 1;
+    }
+    if (args.worker) {
+        std::vector<StandardsFailure> failures;
+        const FailureSinkScope sinkScope(module, failures);
+        return runBatchWorker(start, path, failures);
+    }
+    if (args.cases.empty() && args.jobs != 0) throw UsageError{"--jobs is for --cases runs"};
     if (!args.cases.empty()) {
         if (macroMode || !args.sets.empty() || !args.write.empty() || args.repeat != 1)
             throw UsageError{"--cases takes the inputs from the table alone"};
-        std::vector<StandardsFailure> failures;
-        const FailureSinkScope sinkScope(module, failures);
-        return runBatch(args, start, path, failures);
+        return runBatch({args.cases, args.out, args.jobs, workerCommand(*args.shared, path)},
+                        path);
     }
     VkDlgStandardsData record;
     record.sheetFile = path;
@@ -551,8 +432,9 @@ int runEvaluateChecked(const EvaluateArgs& args) {
     }
 }
 
-void setupEvaluate(CommandLine& cli, const SharedOptions&) {
+void setupEvaluate(CommandLine& cli, const SharedOptions& shared) {
     auto args = std::make_shared<EvaluateArgs>();
+    args->shared = &shared;
     cli.add("evaluate", "Run one standards evaluation")
         .option("SHEET", args->sheet, "standards sheet: a path or a sheet name of the library")
         .required()
@@ -566,7 +448,12 @@ void setupEvaluate(CommandLine& cli, const SharedOptions&) {
         .option("--cases", args->cases,
                 "CASES.csv: one evaluation per row, columns named after inputs (a \"key\" or "
                 "\"name\" column names the case)")
-        .option("-o,--out", args->out, "RESULTS.csv or .json of a --cases run")
+        .option("-o,--out", args->out, "RESULTS.csv, .json, .xlsx or .ods of a --cases run")
+        .option("--jobs", args->jobs, "worker processes of a --cases run (default: one per core)")
+        .flag("--strict", args->strict,
+              "a formula the load of the sheet cannot keep as written is an error")
+        .flag("--worker", args->worker,
+              "(used by --cases) answer the cases handed in on descriptor 3, on descriptor 4")
         .flag("--inputs", args->inputs,
               "list the declared inputs, outputs and locals (with --json as JSON); run nothing")
         .run([args] { return runEvaluateChecked(*args); });

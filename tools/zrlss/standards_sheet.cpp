@@ -4,6 +4,7 @@
 #include "platform/core/paths.h"
 #include "platform/core/settings.h"
 #include "platform/spread/sheet.h"
+#include "standards/sheet_lookup.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -18,15 +19,9 @@ bool fileExists(const Zrl_String& path) {
 }
 
 Zrl_String sheetPath(const std::string& sheet) {
-    const Zrl_String name = Zrl_String::fromUtf8(sheet);
-    if (fileExists(name)) return name;
-    // The native file first, then a workbook, as the module looks them up.
-    const Zrl_String base = Zrl_Settings::libDir() + L"Connection Standards\\" + name;
-    Zrl_String inLibrary = base + L".vks";
-    for (const wchar_t* ext : {L".xlsx", L".ods"})
-        if (!fileExists(inLibrary) && fileExists(base + ext)) inLibrary = base + ext;
-    if (!fileExists(inLibrary)) throw Failure{"sheet not found: " + sheet};
-    return inLibrary;
+    const Zrl_String found = lookUpStandardsSheet(Zrl_String::fromUtf8(sheet), fileExists);
+    if (found.isEmpty()) throw Failure{"sheet not found: " + sheet};
+    return found;
 }
 
 bool readDeclaration(const Zrl_String& text, VkValueType& type, Zrl_String& name) {

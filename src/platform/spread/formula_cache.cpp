@@ -16,6 +16,7 @@ struct Slot {
     RefStyle style = RefStyle::Default;
     int col = 0, row = 0;
     FormulaRef formula; // null: the slot is free
+    uint64_t used = 0;  // when it was last found or filled
 
     bool holds(std::wstring_view t, RefStyle s, int c, int r) const {
         return formula && col == c && row == r && style == s && text == t;
@@ -23,9 +24,14 @@ struct Slot {
 };
 
 // The slots live on the heap, made on first use: a thread that never parses
-// pays nothing.
+// pays nothing. They go in sets of kWays: a formula may sit in any slot of
+// its set, so two formulas of one sheet that hash alike do not push each
+// other out at every run of the sheet.
+constexpr size_t kWays = 2;
+constexpr size_t kSets = kFormulaCacheSlots / kWays;
 using Slots = std::array<Slot, kFormulaCacheSlots>;
 thread_local std::unique_ptr<Slots> tSlots;
+thread_local uint64_t tClock = 0;
 
 // A quick mix of the text, two characters a step: formulas are set far
 // more often than slots collide.
@@ -43,21 +49,27 @@ size_t textHash(std::wstring_view text) {
     return static_cast<size_t>(h ^ (h >> 32));
 }
 
-size_t slotIndex(std::wstring_view text, RefStyle style, int col, int row) {
+// The first slot of the set the formula belongs to.
+size_t setStart(std::wstring_view text, RefStyle style, int col, int row) {
     size_t h = textHash(text);
     for (size_t part :
          {static_cast<size_t>(style), static_cast<size_t>(col), static_cast<size_t>(row)})
         h = (h ^ part) * 0x100000001b3ull;
-    return (h ^ (h >> 29)) % kFormulaCacheSlots;
+    return (h ^ (h >> 29)) % kSets * kWays;
 }
 
 } // namespace
 
 FormulaRef cachedFormula(std::wstring_view text, RefStyle style, int col, int row) {
     if (!tSlots || text.size() > kFormulaCacheTextLimit) return {};
-    const Slot& slot = (*tSlots)[slotIndex(text, style, col, row)];
-    if (!slot.holds(text, style, col, row)) return {};
-    return slot.formula;
+    const size_t first = setStart(text, style, col, row);
+    for (size_t way = 0; way < kWays; ++way) {
+        Slot& slot = (*tSlots)[first + way];
+        if (!slot.holds(text, style, col, row)) continue;
+        slot.used = ++tClock;
+        return slot.formula;
+    }
+    return {};
 }
 
 void keepFormula(std::wstring_view text, RefStyle style, int col, int row,
@@ -65,13 +77,18 @@ void keepFormula(std::wstring_view text, RefStyle style, int col, int row,
     if (text.size() > kFormulaCacheTextLimit) return;
     try {
         if (!tSlots) tSlots = std::make_unique<Slots>();
-        Slot& slot = (*tSlots)[slotIndex(text, style, col, row)];
-        slot.formula.reset();
-        slot.text.assign(text);
-        slot.style = style;
-        slot.col = col;
-        slot.row = row;
-        slot.formula = formula;
+        // The least recently used slot of the set gives way.
+        const size_t first = setStart(text, style, col, row);
+        Slot* slot = &(*tSlots)[first];
+        for (size_t way = 1; way < kWays; ++way)
+            if ((*tSlots)[first + way].used < slot->used) slot = &(*tSlots)[first + way];
+        slot->formula.reset();
+        slot->text.assign(text);
+        slot->style = style;
+        slot->col = col;
+        slot->row = row;
+        slot->formula = formula;
+        slot->used = ++tClock;
     } catch (...) {
         // Not kept: the next parse of this text compiles it again.
     }

@@ -8,8 +8,8 @@
 // and again (a calculation sheet evaluated once per object) skip the parse.
 //
 // The cache is per thread, holds at most kFormulaCacheSlots formulas of at
-// most kFormulaCacheTextLimit characters each, and drops the older of two
-// formulas that meet in one slot.
+// most kFormulaCacheTextLimit characters each, in sets of two slots, and
+// drops the least recently used formula of a full set.
 #pragma once
 
 #include "platform/spread/formula.h"

@@ -1,0 +1,267 @@
+#include "worker_pool.h"
+
+#include "command.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <deque>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zrlss {
+
+namespace {
+
+// Requests a worker holds at once: enough to keep it busy while the
+// parent reads, few enough that a lost worker sends little back.
+constexpr size_t kWindow = 16;
+
+struct Worker {
+    pid_t pid = -1;
+    int toFd = -1;   // its requests
+    int fromFd = -1; // its answers
+    std::string out; // requests not yet written
+    size_t outPos = 0;
+    std::string in; // answers read, not yet a whole line
+    std::deque<size_t> held;
+    bool ready = false;
+};
+
+void closeFd(int& fd) {
+    if (fd >= 0) close(fd);
+    fd = -1;
+}
+
+// How a worker ended, from its wait status.
+std::string endedBy(int status) {
+    if (WIFSIGNALED(status)) return "ended by signal " + std::to_string(WTERMSIG(status));
+    if (WIFEXITED(status)) return "ended with status " + std::to_string(WEXITSTATUS(status));
+    return "ended";
+}
+
+Worker startWorker(const std::vector<char*>& argv) {
+    int req[2], res[2];
+    if (pipe2(req, O_CLOEXEC) != 0) throw Failure{"cannot make a pipe for a worker"};
+    if (pipe2(res, O_CLOEXEC) != 0) {
+        close(req[0]);
+        close(req[1]);
+        throw Failure{"cannot make a pipe for a worker"};
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        // Moved out of the way first: a pipe end may already be 3 or 4.
+        const int a = fcntl(req[0], F_DUPFD, 10);
+        const int b = fcntl(res[1], F_DUPFD, 10);
+        if (a < 0 || b < 0 || dup2(a, kWorkerIn) < 0 || dup2(b, kWorkerOut) < 0) _exit(127);
+        close(a);
+        close(b);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(req[0]);
+    close(res[1]);
+    if (pid < 0) {
+        close(req[1]);
+        close(res[0]);
+        throw Failure{"cannot start a worker"};
+    }
+    Worker w;
+    w.pid = pid;
+    w.toFd = req[1];
+    w.fromFd = res[0];
+    fcntl(w.toFd, F_SETFL, fcntl(w.toFd, F_GETFL) | O_NONBLOCK);
+    return w;
+}
+
+// The workers of one run; whatever is left of them when it ends is stopped.
+class Pool {
+public:
+    explicit Pool(const std::vector<std::string>& command) : command_(command) {
+        for (std::string& arg : command_)
+            argv_.push_back(arg.data());
+        argv_.push_back(nullptr);
+        previousPipe_ = std::signal(SIGPIPE, SIG_IGN);
+    }
+    ~Pool() {
+        for (Worker& w : workers_)
+            stop(w, true);
+        std::signal(SIGPIPE, previousPipe_);
+    }
+    Pool(const Pool&) = delete;
+    Pool& operator=(const Pool&) = delete;
+
+    void run(int wanted, const PoolTasks& tasks);
+
+private:
+    // Waits for the worker (killed first when `kill`); its wait status.
+    static int stop(Worker& w, bool kill) {
+        closeFd(w.toFd);
+        closeFd(w.fromFd);
+        int status = 0;
+        if (w.pid > 0) {
+            if (kill) ::kill(w.pid, SIGKILL);
+            while (waitpid(w.pid, &status, 0) < 0 && errno == EINTR) {
+            }
+        }
+        w.pid = -1;
+        return status;
+    }
+    void feed(Worker& w, std::deque<size_t>& pending, const PoolTasks& tasks);
+    void flush(Worker& w);
+    // Reads what the worker wrote; false when it has ended.
+    bool drain(Worker& w, size_t& done, const PoolTasks& tasks);
+
+    std::vector<std::string> command_;
+    std::vector<char*> argv_;
+    std::vector<Worker> workers_;
+    void (*previousPipe_)(int) = SIG_DFL;
+};
+
+void Pool::feed(Worker& w, std::deque<size_t>& pending, const PoolTasks& tasks) {
+    while (w.held.size() < kWindow && !pending.empty()) {
+        const size_t task = pending.front();
+        pending.pop_front();
+        w.held.push_back(task);
+        w.out += tasks.request(task);
+        w.out += '\n';
+    }
+}
+
+void Pool::flush(Worker& w) {
+    while (w.toFd >= 0 && w.outPos < w.out.size()) {
+        const ssize_t n = write(w.toFd, w.out.data() + w.outPos, w.out.size() - w.outPos);
+        if (n > 0) {
+            w.outPos += static_cast<size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EAGAIN) return;
+        // The worker is gone: its end shows on the answer pipe.
+        closeFd(w.toFd);
+    }
+    if (w.outPos == w.out.size()) {
+        w.out.clear();
+        w.outPos = 0;
+    }
+}
+
+bool Pool::drain(Worker& w, size_t& done, const PoolTasks& tasks) {
+    char buffer[65536];
+    const ssize_t n = read(w.fromFd, buffer, sizeof buffer);
+    if (n < 0) return errno == EINTR || errno == EAGAIN;
+    if (n == 0) return false;
+    w.in.append(buffer, static_cast<size_t>(n));
+    size_t start = 0;
+    for (size_t end; (end = w.in.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::string line = w.in.substr(start, end - start);
+        if (!w.ready) {
+            if (line != kWorkerReady) throw Failure{"a worker answered out of turn: " + line};
+            w.ready = true;
+            continue;
+        }
+        if (w.held.empty()) throw Failure{"a worker answered a request it was not given"};
+        const size_t task = w.held.front();
+        w.held.pop_front();
+        tasks.answer(task, line);
+        ++done;
+        if (tasks.progress) tasks.progress(done);
+    }
+    w.in.erase(0, start);
+    return true;
+}
+
+void Pool::run(int wanted, const PoolTasks& tasks) {
+    std::deque<size_t> pending;
+    for (size_t i = 0; i < tasks.count; ++i)
+        pending.push_back(i);
+    const size_t size = std::min(static_cast<size_t>(std::max(wanted, 1)), tasks.count);
+    size_t done = 0;
+    std::vector<pollfd> fds;
+    while (done < tasks.count) {
+        // A lost worker is replaced while there is work for it.
+        std::erase_if(workers_, [](const Worker& w) { return w.pid < 0; });
+        while (workers_.size() < size && !pending.empty())
+            workers_.push_back(startWorker(argv_));
+        for (Worker& w : workers_) {
+            feed(w, pending, tasks);
+            flush(w);
+        }
+        fds.clear();
+        for (const Worker& w : workers_) {
+            fds.push_back({w.fromFd, POLLIN, 0});
+            fds.push_back({w.toFd, static_cast<short>(w.out.empty() ? 0 : POLLOUT), 0});
+        }
+        if (poll(fds.data(), fds.size(), -1) < 0) {
+            if (errno == EINTR) continue;
+            throw Failure{"cannot wait for the workers"};
+        }
+        for (size_t k = 0; k < workers_.size(); ++k) {
+            Worker& w = workers_[k];
+            if (fds[2 * k + 1].revents != 0) flush(w);
+            if (fds[2 * k].revents == 0 || drain(w, done, tasks)) continue;
+            const bool wasReady = w.ready;
+            const std::string why = endedBy(stop(w, false));
+            if (!wasReady) throw Failure{"a worker could not start (" + why + ")"};
+            if (w.held.empty()) continue;
+            // It worked on the first of its requests; the others go back
+            // to the front of the queue, in order.
+            const size_t lostTask = w.held.front();
+            const std::vector<size_t> again(w.held.begin() + 1, w.held.end());
+            pending.insert(pending.begin(), again.begin(), again.end());
+            w.held.clear();
+            if (tasks.lost) tasks.lost(lostTask, again, why);
+            ++done;
+            if (tasks.progress) tasks.progress(done);
+        }
+    }
+    // No more requests: each worker sees the end of its input and ends.
+    for (Worker& w : workers_) {
+        closeFd(w.toFd);
+        stop(w, false);
+    }
+}
+
+} // namespace
+
+void runOnWorkers(const std::vector<std::string>& command, int workers, const PoolTasks& tasks) {
+    if (tasks.count == 0) return;
+    Pool pool(command);
+    pool.run(workers, tasks);
+}
+
+bool readWorkerLine(std::string& line) {
+    static std::string buffer;
+    static size_t start = 0;
+    for (;;) {
+        const size_t end = buffer.find('\n', start);
+        if (end != std::string::npos) {
+            line.assign(buffer, start, end - start);
+            start = end + 1;
+            return true;
+        }
+        buffer.erase(0, start);
+        start = 0;
+        char chunk[65536];
+        const ssize_t n = read(kWorkerIn, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        buffer.append(chunk, static_cast<size_t>(n));
+    }
+}
+
+bool writeWorkerLine(const std::string& line) {
+    const std::string text = line + "\n";
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const ssize_t n = write(kWorkerOut, text.data() + pos, text.size() - pos);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        pos += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace zrlss

@@ -1,0 +1,49 @@
+// Worker processes that take tasks one line at a time: the command starts a
+// copy of itself in a worker mode, hands it requests through a pipe and
+// reads one answer line per request from another, in the order given.
+//
+// A worker reads its requests from file descriptor kWorkerIn and writes its
+// answers to kWorkerOut; its first line is kWorkerReady. Lines hold no line
+// breaks of their own (the caller escapes them).
+//
+// A worker that ends before answering all it holds was working on the first
+// of them: that task is lost (reported to the caller), the others go to the
+// next free worker, and a new worker takes the place of the lost one.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zrlss {
+
+constexpr int kWorkerIn = 3;
+constexpr int kWorkerOut = 4;
+inline constexpr const char* kWorkerReady = "ready";
+
+struct PoolTasks {
+    size_t count = 0;
+    // The request line of task i.
+    std::function<std::string(size_t)> request;
+    // The answer line of task i.
+    std::function<void(size_t, const std::string&)> answer;
+    // Task `lost` died with its worker (`why`: how the worker ended); the
+    // tasks in `again` were held by it too and run again elsewhere.
+    std::function<void(size_t lost, const std::vector<size_t>& again, const std::string& why)>
+        lost;
+    // Called after each answer or loss with the number of tasks done.
+    std::function<void(size_t done)> progress;
+};
+
+// Runs every task on `workers` processes started as `command` (command[0]
+// is the program's path). A Failure when a worker cannot be started or ends
+// before it is ready.
+void runOnWorkers(const std::vector<std::string>& command, int workers, const PoolTasks& tasks);
+
+// The worker's side: the next request line (false at the end of input), and
+// an answer line.
+bool readWorkerLine(std::string& line);
+bool writeWorkerLine(const std::string& line);
+
+} // namespace zrlss
