@@ -117,8 +117,8 @@ DialogRun runDialog(const DialogRequest& request) {
     }
     if (!request.png.empty()) {
         std::string error;
-        if (!pictures.picture()) return refused(kRunFailed, "--png: the run opened no dialog");
-        if (!paint::savePng(request.png, *pictures.picture(), error))
+        if (!pictures.png()) return refused(kRunFailed, "--png: the run opened no dialog");
+        if (!paint::savePng(request.png, *pictures.png(), error))
             return refused(kRunFailed, "--png: " + error);
     }
     run.record = session->record();

@@ -4,11 +4,12 @@
 #pragma once
 
 #include "platform/win/backend.h"
-#include "platform/win/bitmap.h"
 #include "platform/win/window.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace dialogs {
 
@@ -22,9 +23,10 @@ public:
     GridPainterScope& operator=(const GridPainterScope&) = delete;
 };
 
-// Takes the picture of the first top-level dialog of a run: when it is
-// about to be destroyed, or at the end of the run when it is still open (a
-// modeless dialog). Everything else goes to the scripted user.
+// Takes the picture of the first dialog of a run that is not a page of
+// another: when it is about to be destroyed, or at the end of the run when
+// it is still open (a modeless or docked dialog). Everything else goes to
+// the scripted user.
 class PictureBackend final : public win::Backend {
 public:
     explicit PictureBackend(int scale) : scale_(scale) {}
@@ -48,7 +50,8 @@ public:
 
     // At the end of the run: the picture of a dialog still open.
     void finish();
-    const std::optional<win::Bitmap>& picture() const { return picture_; }
+    // The PNG bytes of the picture, once taken.
+    const std::optional<std::vector<std::uint8_t>>& png() const { return png_; }
 
 private:
     static win::Backend& next() { return win::scriptedBackend(); }
@@ -56,10 +59,10 @@ private:
 
     int scale_;
     win::WindowHandle first_ = 0;
-    std::optional<win::Bitmap> picture_;
+    std::optional<std::vector<std::uint8_t>> png_;
 };
 
-// The picture of a window as paintFramed draws it.
-win::Bitmap pictureOf(const win::Window& window, int scale);
+// The picture of a window as paintFramed draws it, as PNG bytes.
+std::vector<std::uint8_t> pngOf(const win::Window& window, int scale);
 
 } // namespace dialogs

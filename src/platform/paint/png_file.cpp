@@ -1,80 +1,103 @@
-// PNG writing through the image writer, with zlib doing the compression (the
-// writer's own is several times slower).
-#include <cstdlib>
+// PNG writing with zlib: rows filtered "up" (each byte less the one above,
+// which turns the flat areas of a dialog into zeros) and deflated with
+// run-length matching only, several times faster than a general encoder
+// and about as small on such pictures.
+#include "platform/paint/png_file.h"
+
+#include "platform/files/replace_file.h"
+
+#include <string_view>
 #include <zlib.h>
+
+namespace paint {
 
 namespace {
 
-unsigned char* zlibCompress(unsigned char* data, int length, int* outLength, int) {
-    uLongf size = compressBound(static_cast<uLong>(length));
-    auto* out = static_cast<unsigned char*>(std::malloc(size));
-    if (!out) return nullptr;
-    // Level 1: pictures of dialogs are mostly flat colour and compress well
-    // at the fastest level.
-    if (compress2(out, &size, data, static_cast<uLong>(length), 1) != Z_OK) {
-        std::free(out);
-        return nullptr;
-    }
-    *outLength = static_cast<int>(size);
-    return out;
+void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(v >> shift));
+}
+
+void chunk(std::vector<std::uint8_t>& out, const char* type, const std::uint8_t* data,
+           size_t size) {
+    put32(out, static_cast<std::uint32_t>(size));
+    const size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data, data + size);
+    put32(out, static_cast<std::uint32_t>(
+                   crc32(0L, out.data() + start, static_cast<uInt>(out.size() - start))));
+}
+
+bool deflateAll(const std::vector<std::uint8_t>& in, std::vector<std::uint8_t>& out) {
+    z_stream z{};
+    if (deflateInit2(&z, 1, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) return false;
+    out.resize(deflateBound(&z, static_cast<uLong>(in.size())));
+    z.next_in = const_cast<Bytef*>(in.data());
+    z.avail_in = static_cast<uInt>(in.size());
+    z.next_out = out.data();
+    z.avail_out = static_cast<uInt>(out.size());
+    const int status = deflate(&z, Z_FINISH);
+    out.resize(z.total_out);
+    deflateEnd(&z);
+    return status == Z_STREAM_END;
 }
 
 } // namespace
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wall"
-#pragma GCC diagnostic ignored "-Wextra"
-#pragma GCC diagnostic ignored "-Wpedantic"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
-#pragma GCC diagnostic ignored "-Wunused-function"
-#define STB_IMAGE_WRITE_STATIC
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STBI_WRITE_NO_STDIO
-#define STBIW_ZLIB_COMPRESS zlibCompress
-#include <stb/stb_image_write.h>
-#pragma GCC diagnostic pop
-
-#include "platform/files/replace_file.h"
-#include "platform/paint/png_file.h"
-
-#include <string_view>
-
-namespace paint {
-
-std::vector<std::uint8_t> encodePng(const win::Bitmap& picture) {
+std::vector<std::uint8_t> encodePng(int width, int height, const std::uint8_t* rgba) {
     std::vector<std::uint8_t> out;
-    if (picture.isNull()) return out;
-    const std::vector<std::uint8_t>& rgba = picture.pixels();
+    if (width <= 0 || height <= 0 || !rgba) return out;
+    const size_t w = static_cast<size_t>(width), h = static_cast<size_t>(height);
     bool opaque = true;
-    for (size_t i = 3; i < rgba.size() && opaque; i += 4)
-        opaque = rgba[i] == 255;
-    std::vector<std::uint8_t> rgb;
-    const std::uint8_t* pixels = rgba.data();
-    int channels = 4;
-    if (opaque) {
-        rgb.reserve(rgba.size() / 4 * 3);
-        for (size_t i = 0; i < rgba.size(); i += 4)
-            rgb.insert(rgb.end(), {rgba[i], rgba[i + 1], rgba[i + 2]});
-        pixels = rgb.data();
-        channels = 3;
+    for (size_t i = 0; i < w * h && opaque; ++i)
+        opaque = rgba[i * 4 + 3] == 255;
+    const size_t channels = opaque ? 3 : 4;
+    const size_t stride = w * channels;
+
+    // The rows as the file holds them, then filtered from the bottom up so
+    // that each row still sees the one above unfiltered.
+    std::vector<std::uint8_t> raw((stride + 1) * h);
+    for (size_t y = 0; y < h; ++y) {
+        std::uint8_t* row = raw.data() + y * (stride + 1);
+        row[0] = y == 0 ? 0 : 2;
+        const std::uint8_t* src = rgba + y * w * 4;
+        if (channels == 4) {
+            std::copy(src, src + w * 4, row + 1);
+        } else {
+            for (size_t x = 0; x < w; ++x) {
+                row[1 + x * 3] = src[x * 4];
+                row[2 + x * 3] = src[x * 4 + 1];
+                row[3 + x * 3] = src[x * 4 + 2];
+            }
+        }
     }
-    // One filter for every row ("up"): trying all five per row costs more
-    // than it saves on flat pictures.
-    stbi_write_force_png_filter = 2;
-    auto append = [](void* context, void* data, int size) {
-        auto* bytes = static_cast<std::vector<std::uint8_t>*>(context);
-        const auto* p = static_cast<const std::uint8_t*>(data);
-        bytes->insert(bytes->end(), p, p + size);
-    };
-    if (!stbi_write_png_to_func(append, &out, picture.width(), picture.height(), channels,
-                                pixels, picture.width() * channels))
-        out.clear();
+    for (size_t y = h - 1; y > 0; --y) {
+        std::uint8_t* row = raw.data() + y * (stride + 1) + 1;
+        const std::uint8_t* above = row - (stride + 1);
+        for (size_t i = 0; i < stride; ++i)
+            row[i] = static_cast<std::uint8_t>(row[i] - above[i]);
+    }
+    std::vector<std::uint8_t> packed;
+    if (!deflateAll(raw, packed)) return out;
+
+    static const std::uint8_t signature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
+    out.assign(signature, signature + 8);
+    std::vector<std::uint8_t> header;
+    put32(header, static_cast<std::uint32_t>(width));
+    put32(header, static_cast<std::uint32_t>(height));
+    header.insert(header.end(), {8, static_cast<std::uint8_t>(opaque ? 2 : 6), 0, 0, 0});
+    chunk(out, "IHDR", header.data(), header.size());
+    chunk(out, "IDAT", packed.data(), packed.size());
+    chunk(out, "IEND", nullptr, 0);
     return out;
 }
 
-bool savePng(const std::filesystem::path& path, const win::Bitmap& picture, std::string& error) {
-    const std::vector<std::uint8_t> bytes = encodePng(picture);
+std::vector<std::uint8_t> encodePng(const win::Bitmap& picture) {
+    return encodePng(picture.width(), picture.height(), picture.pixels().data());
+}
+
+bool savePng(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
+             std::string& error) {
     if (bytes.empty()) {
         error = "no picture to write";
         return false;

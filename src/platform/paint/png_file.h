@@ -10,11 +10,14 @@
 
 namespace paint {
 
-// The PNG bytes of a picture (RGB when every pixel is opaque, else RGBA);
-// empty for a null picture.
+// The PNG bytes of width x height pixels of 4 bytes (R, G, B, A), rows
+// from the top: RGB when every pixel is opaque, else RGBA. Empty for no
+// pixels.
+std::vector<std::uint8_t> encodePng(int width, int height, const std::uint8_t* rgba);
 std::vector<std::uint8_t> encodePng(const win::Bitmap& picture);
-// Replaces `path` whole with the picture; false with the reason, the file
+// Replaces `path` whole with the PNG bytes; false with the reason, the file
 // left as it was.
-bool savePng(const std::filesystem::path& path, const win::Bitmap& picture, std::string& error);
+bool savePng(const std::filesystem::path& path, const std::vector<std::uint8_t>& png,
+             std::string& error);
 
 } // namespace paint

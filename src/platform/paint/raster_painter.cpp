@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace paint {
 
@@ -31,13 +32,37 @@ std::vector<std::wstring> splitLines(const std::wstring& text) {
     return lines;
 }
 
+std::uint32_t pack(Rgba c) {
+    // Bytes R, G, B, A in memory order.
+    const std::uint8_t bytes[4] = {c.r, c.g, c.b, 255};
+    std::uint32_t v;
+    std::memcpy(&v, bytes, 4);
+    return v;
+}
+
+Rgba unpack(std::uint32_t v) {
+    std::uint8_t bytes[4];
+    std::memcpy(bytes, &v, 4);
+    return {bytes[0], bytes[1], bytes[2], bytes[3]};
+}
+
 } // namespace
 
 RasterPainter::RasterPainter(int width, int height, int scale, Rgba background, Fonts& fonts)
-    : picture_(std::max(width, 1) * std::clamp(scale, 1, 8),
-               std::max(height, 1) * std::clamp(scale, 1, 8), background),
+    : width_(std::clamp(width, 1, 16384 / std::clamp(scale, 1, 8)) * std::clamp(scale, 1, 8)),
+      height_(std::clamp(height, 1, 16384 / std::clamp(scale, 1, 8)) * std::clamp(scale, 1, 8)),
+      px_(static_cast<size_t>(width_) * static_cast<size_t>(height_), pack(background)),
       scale_(std::clamp(scale, 1, 8)), fonts_(fonts) {
-    clips_.push_back({0, 0, picture_.width(), picture_.height()});
+    clips_.push_back({0, 0, width_, height_});
+}
+
+win::Bitmap RasterPainter::picture() const {
+    win::Bitmap b(width_, height_);
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x)
+            b.setPixel(x, y, unpack(px_[static_cast<size_t>(y) * static_cast<size_t>(width_) +
+                                        static_cast<size_t>(x)]));
+    return b;
 }
 
 Rect RasterPainter::device(const Rect& r) const {
@@ -53,11 +78,14 @@ void RasterPainter::popClip() {
     if (clips_.size() > 1) clips_.pop_back();
 }
 
-void RasterPainter::fillRect(const Rect& r, Rgba color) {
-    const Rect d = device(r);
+void RasterPainter::fillDevice(const Rect& d, Rgba color) {
     if (d.width() <= 0 || d.height() <= 0) return;
     if (color.a == 255) {
-        picture_.fillRect(d, color);
+        const std::uint32_t v = pack(color);
+        for (int y = d.top; y < d.bottom; ++y) {
+            std::uint32_t* row = px_.data() + static_cast<size_t>(y) * static_cast<size_t>(width_);
+            std::fill(row + d.left, row + d.right, v);
+        }
         return;
     }
     for (int y = d.top; y < d.bottom; ++y)
@@ -65,19 +93,24 @@ void RasterPainter::fillRect(const Rect& r, Rgba color) {
             blend(x, y, color, color.a);
 }
 
+void RasterPainter::fillRect(const Rect& r, Rgba color) {
+    fillDevice(device(r), color);
+}
+
 void RasterPainter::blend(int x, int y, Rgba color, int coverage) {
     const Rect& clip = clips_.back();
     if (x < clip.left || x >= clip.right || y < clip.top || y >= clip.bottom || coverage <= 0)
         return;
+    std::uint32_t& px = px_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
     if (coverage >= 255) {
-        picture_.setPixel(x, y, {color.r, color.g, color.b, 255});
+        px = pack(color);
         return;
     }
-    const Rgba old = picture_.pixel(x, y);
+    const Rgba old = unpack(px);
     auto mix = [coverage](int a, int b) {
         return static_cast<std::uint8_t>((a * (255 - coverage) + b * coverage + 127) / 255);
     };
-    picture_.setPixel(x, y, {mix(old.r, color.r), mix(old.g, color.g), mix(old.b, color.b), 255});
+    px = pack({mix(old.r, color.r), mix(old.g, color.g), mix(old.b, color.b), 255});
 }
 
 void RasterPainter::line(win::Point from, win::Point to, Rgba color) {
@@ -162,10 +195,7 @@ void RasterPainter::drawLine(const std::wstring& text, int x, int baseline, Font
         x += g.advance;
     }
     if (underline) {
-        const Rect u = intersect({start, baseline + 1, x, baseline + 1 + scale_}, clip);
-        for (int py = u.top; py < u.bottom; ++py)
-            for (int px = u.left; px < u.right; ++px)
-                blend(px, py, color, 255);
+        fillDevice(intersect({start, baseline + 1, x, baseline + 1 + scale_}, clip), color);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/paint/font_faces.h"
 #include "platform/win/paint.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace paint {
@@ -16,7 +17,13 @@ public:
     RasterPainter(int width, int height, int scale = 1,
                   win::Rgba background = win::colors::face, Fonts& fonts = Fonts::shared());
 
-    const win::Bitmap& picture() const { return picture_; }
+    // The picture drawn so far (a copy).
+    win::Bitmap picture() const;
+    // Its pixels, 4 bytes each (R, G, B, A), rows from the top; every pixel
+    // is opaque.
+    const std::uint8_t* rgba() const { return reinterpret_cast<const std::uint8_t*>(px_.data()); }
+    int width() const { return width_; }
+    int height() const { return height_; }
     int scale() const { return scale_; }
 
     void fillRect(const win::Rect& r, win::Rgba color) override;
@@ -34,13 +41,15 @@ private:
     // Scaled device rectangle, cut to the clip.
     win::Rect device(const win::Rect& r) const;
     void blend(int x, int y, win::Rgba color, int coverage);
+    void fillDevice(const win::Rect& d, win::Rgba color);
     Fonts::Key keyOf(const win::PaintFont& font) const;
     // Width in device pixels.
     int width(const std::wstring& text, Fonts::Key key);
     void drawLine(const std::wstring& text, int x, int baseline, Fonts::Key key, win::Rgba color,
                   const win::Rect& clip, bool underline);
 
-    win::Bitmap picture_;
+    int width_, height_;
+    std::vector<std::uint32_t> px_;
     int scale_;
     Fonts& fonts_;
     std::vector<win::Rect> clips_; // device pixels
