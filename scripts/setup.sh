@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libstb-dev libxlsxwriter-dev libutfcpp-dev liborcus-dev libminizip-dev unzip locales
   python3
-  libfreetype-dev zlib1g-dev fonts-liberation2
+  libfreetype-dev zlib1g-dev fonts-liberation2 qt6-base-dev
 )
 
 sudo_cmd=()

@@ -99,6 +99,8 @@ DialogRun runDialog(const DialogRequest& request) {
     DialogRun run;
     // What the dialogs print goes to the shown list, not to the caller's output.
     host::PrintCapture printed;
+    // Grids are drawn on screen and in pictures alike.
+    const GridPainterScope grids;
     PictureBackend pictures(request.scale);
     std::optional<win::BackendScope> drawing;
     if (!request.png.empty()) drawing.emplace(pictures);

@@ -17,6 +17,7 @@ std::vector<std::uint8_t> pngOf(const win::Window& window, int scale) {
 }
 
 void PictureBackend::windowEvent(win::Window& window, win::WindowEvent event) {
+    next().windowEvent(window, event);
     // The first dialog that is not a page inside another dialog is the one
     // the run is about (a docked dialog sits in a bar of the main window).
     if (!dynamic_cast<const win::Dialog*>(&window)) return;

@@ -26,10 +26,11 @@ public:
 // Takes the picture of the first dialog of a run that is not a page of
 // another: when it is about to be destroyed, or at the end of the run when
 // it is still open (a modeless or docked dialog). Everything else goes to
-// the scripted user.
+// the back end in use when it was made (the scripted user, or a window on
+// screen).
 class PictureBackend final : public win::Backend {
 public:
-    explicit PictureBackend(int scale) : scale_(scale) {}
+    explicit PictureBackend(int scale) : next_(win::backend()), scale_(scale) {}
 
     void beginModal(win::Dialog& d) override { next().beginModal(d); }
     void runModal(win::Dialog& d) override { next().runModal(d); }
@@ -47,6 +48,7 @@ public:
         return next().dragDrop(data, allowed);
     }
     void windowEvent(win::Window& window, win::WindowEvent event) override;
+    void timersChanged() override { next().timersChanged(); }
 
     // At the end of the run: the picture of a dialog still open.
     void finish();
@@ -54,9 +56,10 @@ public:
     const std::optional<std::vector<std::uint8_t>>& png() const { return png_; }
 
 private:
-    static win::Backend& next() { return win::scriptedBackend(); }
+    win::Backend& next() { return next_; }
     void take(const win::Window& window);
 
+    win::Backend& next_;
     int scale_;
     win::WindowHandle first_ = 0;
     std::optional<std::vector<std::uint8_t>> png_;

@@ -5,13 +5,16 @@
 //   zrlss dialog NAME [--in RECORD.json] [--script ACTIONS.txt | --script -]
 //                     [--out RECORD.json] [--json] [--sheet FILE]
 //                     [--png OUT.png [--scale N]]
+//   zrlss dialog NAME [--in RECORD.json] --gui
 //   zrlss dialog --all-png DIR [--samples DIR] [--scale N]
 //
 // --png draws the first dialog of the run as it stands when it closes.
 // --all-png draws every registered dialog opened with its sample record
 // (SAMPLES/NAME.json, else the first SAMPLES/NAME@CASE.json, else its
 // default record; a "# options: --sheet FILE" line of the sample's script
-// gives its sheet) and ended at once, as DIR/NAME.png.
+// gives its sheet) and ended at once, as DIR/NAME.png. --gui opens the
+// dialog as a window (Qt) that a person works in; the record comes back
+// when it closes.
 //
 // The dialogs run in libzrlss_dialogs.so (the module with the dialog
 // driver), loaded instead of libzrlss.so. Output: "result: R" and the
@@ -22,6 +25,7 @@
 // nothing is written and one line says why.
 #include "command.h"
 #include "dialog_driver_api.h"
+#include "gui.h"
 #include "platform/core/files.h"
 #include "platform/host/module_loader.h"
 
@@ -47,6 +51,7 @@ struct DialogArgs {
     std::string in, script, out, sheet;
     std::string png, allPng, samples;
     int scale = 1;
+    bool gui = false;
     bool list = false;
     bool json = false;
 };
@@ -169,7 +174,14 @@ int runDialog(const DialogArgs& args) {
         request["scale"] = args.scale;
     }
 
+    // With --gui the dialogs open as windows until the person closes them.
+    std::unique_ptr<GuiSession> gui;
+    if (args.gui) {
+        if (!args.script.empty()) throw Failure{"--gui: the person plays the dialog; no --script"};
+        gui = startGui();
+    }
     const json reply = callDriver(request);
+    gui.reset();
     const int status = reply.value("status", 1);
     if (status != 0) {
         std::cerr << "zrlss dialog: " << reply.value("message", "failed") << "\n";
@@ -207,6 +219,7 @@ void setupDialog(CommandLine& cli, const SharedOptions&) {
                 "draw every dialog with its sample record into this folder (NAME.png)")
         .option("--samples", args->samples,
                 "the folder of the sample records for --all-png (default: examples/dialogs)")
+        .flag("--gui", args->gui, "open the dialog as a window to work in (needs a display)")
         .option("--scale", args->scale, "pixels per pixel of the pictures, 1 to 4 (default 1)")
         .run([args] { return runDialog(*args); });
 }

@@ -96,7 +96,8 @@ inline constexpr Rgba captionBorder = rgb(100, 100, 100);
 // a painter of a library that is unloaded leaves nothing to destroy.
 using CustomPainter = bool (*)(const Window& window, Painter& painter, const Rect& box);
 // Custom painters are asked newest first, before the standard controls. A
-// library that adds one removes it before it is unloaded.
+// library that adds one removes it before it is unloaded; removing takes
+// out the newest entry of that painter.
 ZRLWIN_API void addCustomPainter(CustomPainter painter);
 ZRLWIN_API void removeCustomPainter(CustomPainter painter);
 

@@ -369,8 +369,10 @@ void addCustomPainter(CustomPainter painter) {
 }
 
 void removeCustomPainter(CustomPainter painter) {
+    // The newest entry only: scopes that add the same painter nest.
     auto& list = customPainters();
-    list.erase(std::remove(list.begin(), list.end(), painter), list.end());
+    const auto it = std::find(list.rbegin(), list.rend(), painter);
+    if (it != list.rend()) list.erase(std::next(it).base());
 }
 
 void paintTree(const Window& root, Painter& painter, const Rect* dirty) {
