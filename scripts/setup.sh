@@ -9,6 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev libstb-dev libxlsxwriter-dev libutfcpp-dev liborcus-dev libminizip-dev unzip locales
   python3
+  libfreetype-dev zlib1g-dev fonts-liberation2 qt6-base-dev
 )
 # clang with its libFuzzer runtime, only for the fuzz targets (ZRLSS_FUZZ=1).
 if [ "${ZRLSS_FUZZ:-0}" = 1 ]; then packages+=(clang); fi

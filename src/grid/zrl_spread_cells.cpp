@@ -63,6 +63,9 @@ bool Zrl_Spread::setMaxCols(int count, bool copyLastFormat) {
                     copyCellFormat(old, row, col, row);
         setFontRange(old + 1, kHeader, count, kHeader, boldFont());
     }
+    // A layout that shares the width among the columns shares it again
+    // among the new set (sizing to content waits for its own call).
+    if (count != old && layoutMode_ != 0 && layoutMode_ != 2) applyLayout();
     return true;
 }
 

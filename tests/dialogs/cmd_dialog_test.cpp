@@ -2,6 +2,7 @@
 // --out, which only a successful run writes. Skipped when the command has
 // not been built.
 #include "platform/host/module_exports.h"
+#include "platform/win/bitmap.h"
 #include "support/command_run.h"
 
 #include <algorithm>
@@ -63,6 +64,9 @@ TEST_F(CmdDialog, FailuresLeaveOutUntouched) {
         {"genvars --script " + path("check.txt"), 3, ""},
         {"genvars --sheet " + path("good.json"), 1,
          "zrlss dialog: --sheet: this dialog works on no sheet\n"},
+        {"genvars --png " + path("p.png") + " --scale 9", 1,
+         "zrlss dialog: --scale: a whole number from 1 to 4\n"},
+        {"genvars --png " + path("no/such/folder/p.png"), 3, ""},
     };
     for (const auto& c : cases) {
         writeFile(dir / "out.json", "untouched");
@@ -76,6 +80,25 @@ TEST_F(CmdDialog, FailuresLeaveOutUntouched) {
         EXPECT_EQ(readAll(dir / "out.json"), "untouched") << c.args;
         EXPECT_TRUE(r.out.empty()) << c.args << ": " << r.out;
     }
+}
+
+// Every dialog of --list gets its picture; --scale multiplies its size.
+TEST_F(CmdDialog, AllPngDrawsEveryDialog) {
+    auto r = run("--all-png " + path("pictures"));
+    ASSERT_EQ(r.status, 0) << error();
+    const auto list = run("--list");
+    const size_t dialogs = static_cast<size_t>(std::count(list.out.begin(), list.out.end(), '\n'));
+    EXPECT_EQ(static_cast<size_t>(std::count(r.out.begin(), r.out.end(), '\n')), dialogs);
+    auto size = [](const std::string& png) {
+        const std::string bytes = readAll(png);
+        const auto b = win::Bitmap::fromBytes({bytes.begin(), bytes.end()});
+        return b ? b->size() : win::Size{};
+    };
+    const win::Size one = size((dir / "pictures" / "levels.png").string());
+    EXPECT_GT(one.cx, 100);
+    r = run("levels --png " + path("levels2.png") + " --scale 2");
+    ASSERT_EQ(r.status, 0) << error();
+    EXPECT_EQ(size((dir / "levels2.png").string()), (win::Size{one.cx * 2, one.cy * 2}));
 }
 
 TEST_F(CmdDialog, SuccessPrintsResultAndRecordOrWritesOut) {

@@ -132,6 +132,14 @@ TEST_F(GridTest, ShareAndListLayoutsUseTheWholeWidth) {
     EXPECT_EQ(w(1), 40);
     EXPECT_EQ(w(3), 60);
     EXPECT_EQ(w(2) + w(4), width - 100);
+
+    // A layout set before the columns exist shares the width among them
+    // once they do (it once left every new column at the default width).
+    grid.setMaxCols(0);
+    grid.setLayout(3, 1, 40);
+    grid.setMaxCols(3);
+    EXPECT_EQ(w(1), width * 40 / 100);
+    EXPECT_EQ(w(1) + w(2) + w(3), width);
 }
 
 } // namespace

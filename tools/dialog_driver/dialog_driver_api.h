@@ -6,7 +6,8 @@
 //   {"list": true}
 //     reply {"dialogs": [{"name", "starter", "description"}, ...]}, answer 0
 //   {"name": "genvars", "record": "<JSON text>", "script": "<text>",
-//    "sheet": "FILE", "base": "FOLDER"}          (all but "name" optional)
+//    "sheet": "FILE", "base": "FOLDER", "png": "OUT.png", "scale": 2}
+//                                                (all but "name" optional)
 //     reply {"status", "message", "result", "record", "shown"}; the answer
 //     is the status (0 done, 1 refused, 2 bad script, 3 failed check).
 // A request that is not such JSON answers 1 with a reply holding "message".

@@ -43,6 +43,19 @@ int handle(const char* requestJson, json& reply) {
         reply = {{"status", 1}, {"message", "the request's fields are not texts"}};
         return 1;
     }
+    std::optional<std::string> png;
+    if (!optionalText(request, "png", png)) {
+        reply = {{"status", 1}, {"message", "the request's fields are not texts"}};
+        return 1;
+    }
+    r.png = png.value_or("");
+    if (const auto scale = request.find("scale"); scale != request.end()) {
+        if (!scale->is_number_integer()) {
+            reply = {{"status", 1}, {"message", "--scale: a whole number from 1 to 4"}};
+            return 1;
+        }
+        r.scale = scale->get<int>();
+    }
     r.name = *name;
     r.options.sheet = sheet.value_or("");
     r.options.baseDir = base.value_or("");

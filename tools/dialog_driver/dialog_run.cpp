@@ -1,6 +1,8 @@
 // Running a registered dialog with a record and an action script.
 #include "dialog_run.h"
 
+#include "pictures.h"
+#include "platform/paint/png_file.h"
 #include "platform/core/zrl_string.h"
 #include "platform/host/command_line.h"
 #include "platform/win/script.h"
@@ -90,11 +92,23 @@ DialogRun runDialog(const DialogRequest& request) {
     if (!session->prepare(request.record ? &*request.record : nullptr, request.options, error))
         return refused(kRunRefused, error);
 
+    if (request.scale < 1 || request.scale > 4)
+        return refused(kRunRefused, "--scale: a whole number from 1 to 4");
+
     win::script().reset();
     DialogRun run;
     // What the dialogs print goes to the shown list, not to the caller's output.
     host::PrintCapture printed;
-    const win::ScriptResult r = win::playScript(parsed, [&] { run.result = session->start(); });
+    // Grids are drawn on screen and in pictures alike.
+    const GridPainterScope grids;
+    PictureBackend pictures(request.scale);
+    std::optional<win::BackendScope> drawing;
+    if (!request.png.empty()) drawing.emplace(pictures);
+    const win::ScriptResult r = win::playScript(parsed, [&] {
+        run.result = session->start();
+        pictures.finish();
+    });
+    drawing.reset();
     run.shown = shownJson(win::script().shown(), printed.text(), r.notes);
     if (!r.ok()) {
         run.status = r.status;
@@ -102,6 +116,12 @@ DialogRun runDialog(const DialogRequest& request) {
         run.line = r.line;
         run.result = nullptr;
         return run;
+    }
+    if (!request.png.empty()) {
+        std::string error;
+        if (!pictures.png()) return refused(kRunFailed, "--png: the run opened no dialog");
+        if (!paint::savePng(request.png, *pictures.png(), error))
+            return refused(kRunFailed, "--png: " + error);
     }
     run.record = session->record();
     return run;

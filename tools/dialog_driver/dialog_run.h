@@ -20,6 +20,10 @@ struct DialogRequest {
     std::optional<std::string> record; // JSON text; none: the dialog's default record
     std::optional<std::string> script; // action script; none: every dialog ends with Cancel
     DialogOptions options;
+    // A PNG picture of the first dialog as it stands when it closes (or at
+    // the end of the run, when it stays open), drawn at this scale.
+    std::string png;
+    int scale = 1;
 };
 
 struct DialogRun {
@@ -33,6 +37,8 @@ struct DialogRun {
 
 // Status of a request refused before any dialog opened.
 inline constexpr int kRunRefused = 1;
+// Status of a run whose picture could not be drawn or written.
+inline constexpr int kRunFailed = 3;
 
 DialogRun runDialog(const DialogRequest& request);
 

@@ -4,6 +4,17 @@
 //   zrlss dialog --list
 //   zrlss dialog NAME [--in RECORD.json] [--script ACTIONS.txt | --script -]
 //                     [--out RECORD.json] [--json] [--sheet FILE]
+//                     [--png OUT.png [--scale N]]
+//   zrlss dialog NAME [--in RECORD.json] --gui
+//   zrlss dialog --all-png DIR [--samples DIR] [--scale N]
+//
+// --png draws the first dialog of the run as it stands when it closes.
+// --all-png draws every registered dialog opened with its sample record
+// (SAMPLES/NAME.json, else the first SAMPLES/NAME@CASE.json, else its
+// default record; a "# options: --sheet FILE" line of the sample's script
+// gives its sheet) and ended at once, as DIR/NAME.png. --gui opens the
+// dialog as a window (Qt) that a person works in; the record comes back
+// when it closes.
 //
 // The dialogs run in libzrlss_dialogs.so (the module with the dialog
 // driver), loaded instead of libzrlss.so. Output: "result: R" and the
@@ -14,6 +25,7 @@
 // nothing is written and one line says why.
 #include "command.h"
 #include "dialog_driver_api.h"
+#include "gui.h"
 #include "platform/core/files.h"
 #include "platform/host/module_loader.h"
 
@@ -37,6 +49,9 @@ constexpr const char* kDialogsLibrary = "libzrlss_dialogs.so";
 struct DialogArgs {
     std::string name;
     std::string in, script, out, sheet;
+    std::string png, allPng, samples;
+    int scale = 1;
+    bool gui = false;
     bool list = false;
     bool json = false;
 };
@@ -85,8 +100,66 @@ std::string resultText(const json& result) {
     return result.is_string() ? result.get<std::string>() : result.dump();
 }
 
+std::string readAll(const fs::path& path) {
+    std::string bytes;
+    return readFileBytes(path.string(), bytes) ? bytes : std::string();
+}
+
+// The sample of a dialog for its picture: record and options.
+json sampleRequest(const std::string& name, const fs::path& samples) {
+    json request = {{"name", name}, {"base", samples.string()}};
+    std::error_code ec;
+    fs::path record = samples / (name + ".json");
+    if (!fs::exists(record, ec)) {
+        std::vector<fs::path> cases;
+        for (const auto& e : fs::directory_iterator(samples, ec))
+            if (e.path().extension() == ".json" && e.path().stem().string().starts_with(name + "@"))
+                cases.push_back(e.path());
+        std::sort(cases.begin(), cases.end());
+        record = cases.empty() ? fs::path() : cases.front();
+    }
+    if (record.empty()) return request;
+    request["record"] = readAll(record);
+    const std::string script = readAll(fs::path(record).replace_extension(".txt"));
+    const std::string tag = "# options: --sheet ";
+    if (const size_t at = script.find(tag); at != std::string::npos) {
+        const size_t start = at + tag.size();
+        const std::string sheet = script.substr(start, script.find_first_of(" \n", start) - start);
+        request["sheet"] = (samples / sheet).string();
+    }
+    return request;
+}
+
+int drawAll(const DialogArgs& args) {
+    const fs::path dir = args.allPng;
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (!fs::is_directory(dir, ec)) throw Failure{"--all-png: cannot make the folder " + args.allPng};
+    const fs::path samples = args.samples.empty()
+                                 ? fs::path(ZRLSS_EXAMPLE_LIBRARY).parent_path() / "dialogs"
+                                 : fs::absolute(args.samples);
+    int status = 0;
+    const json list = callDriver({{"list", true}});
+    for (const json& d : list.at("dialogs")) {
+        const std::string name = d.at("name");
+        json request = sampleRequest(name, samples);
+        const fs::path out = dir / (name + ".png");
+        request["png"] = out.string();
+        request["scale"] = args.scale;
+        const json reply = callDriver(request);
+        if (reply.value("status", 1) != 0) {
+            std::cerr << "zrlss dialog: " << name << ": " << reply.value("message", "failed") << "\n";
+            status = 3;
+            continue;
+        }
+        std::cout << out.string() << "\n";
+    }
+    return status;
+}
+
 int runDialog(const DialogArgs& args) {
     if (args.list) return listDialogs();
+    if (!args.allPng.empty()) return drawAll(args);
     if (args.name.empty()) throw Failure{"name a dialog (zrlss dialog --list names them)"};
 
     json request = {{"name", args.name}};
@@ -96,8 +169,19 @@ int runDialog(const DialogArgs& args) {
     }
     if (!args.script.empty()) request["script"] = readText(args.script, "--script");
     if (!args.sheet.empty()) request["sheet"] = fs::absolute(args.sheet).string();
+    if (!args.png.empty()) {
+        request["png"] = fs::absolute(args.png).string();
+        request["scale"] = args.scale;
+    }
 
+    // With --gui the dialogs open as windows until the person closes them.
+    std::unique_ptr<GuiSession> gui;
+    if (args.gui) {
+        if (!args.script.empty()) throw Failure{"--gui: the person plays the dialog; no --script"};
+        gui = startGui();
+    }
     const json reply = callDriver(request);
+    gui.reset();
     const int status = reply.value("status", 1);
     if (status != 0) {
         std::cerr << "zrlss dialog: " << reply.value("message", "failed") << "\n";
@@ -130,6 +214,13 @@ void setupDialog(CommandLine& cli, const SharedOptions&) {
         .option("--out", args->out, "write the returned record here instead of printing it")
         .flag("--json", args->json, "print one JSON object: result, record, shown")
         .option("--sheet", args->sheet, "the sheet file of the dialogs that work on a sheet")
+        .option("--png", args->png, "draw the dialog as it stands when it closes to this PNG file")
+        .option("--all-png", args->allPng,
+                "draw every dialog with its sample record into this folder (NAME.png)")
+        .option("--samples", args->samples,
+                "the folder of the sample records for --all-png (default: examples/dialogs)")
+        .flag("--gui", args->gui, "open the dialog as a window to work in (needs a display)")
+        .option("--scale", args->scale, "pixels per pixel of the pictures, 1 to 4 (default 1)")
         .run([args] { return runDialog(*args); });
 }
 

@@ -1,7 +1,8 @@
-// Dialog creation from templates, the modal run with the scripted user, and
+// Dialog creation from templates, the modal run through the back end, and
 // default key handling.
 #include "platform/win/dialog.h"
 
+#include "platform/win/backend.h"
 #include "platform/win/detail_state.h"
 #include "platform/win/resources.h"
 #include "platform/win/script.h"
@@ -64,15 +65,12 @@ void Dialog::focusFirstTabStop() {
 intptr_t Dialog::doModal() {
     if (isCreated()) return -1;
     auto& s = state();
-    // The scripted user plays the dialogs in the order they are created, so
-    // the function is taken before a nested dialog of onInitDialog can.
-    std::function<void(Dialog&)> play;
-    const bool scripted = !s.modals.empty();
-    if (scripted) {
-        play = std::move(s.modals.front());
-        s.modals.pop_front();
+    Backend& runner = backend();
+    runner.beginModal(*this);
+    if (!build(templateId_, owner_, true)) {
+        runner.endModal(*this);
+        return -1;
     }
-    if (!build(templateId_, owner_, true)) return -1;
     const WindowHandle self = handle();
 
     Window& owner = owner_ ? *owner_->topLevel() : mainWindow();
@@ -84,17 +82,9 @@ intptr_t Dialog::doModal() {
         show(true);
         s.shown.dialogs.push_back(text());
         owner.enable(false);
-        if (play) {
-            try {
-                play(*this);
-            } catch (...) {
-                // A failing script is the test's fault; the dialog still ends.
-                detail::recordError(L"scripted dialog \"" + text() + L"\"",
-                                    std::current_exception());
-            }
-        }
-        pumpMessages();
+        runner.runModal(*this);
     }
+    runner.endModal(*this);
     if (fromHandle(self) && running_) {
         // The user gives up: Cancel, as Escape would; a dialog that refuses
         // is ended all the same.

@@ -1,6 +1,7 @@
 // Data objects, drop targets and drags completed by the scripted user.
 #include "platform/win/drag_drop.h"
 
+#include "platform/win/backend.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/detail_state.h"
 #include "platform/win/detail_wide.h"
@@ -82,16 +83,7 @@ std::uint32_t dropOn(Window& window, const DataObject& data, Point point,
 }
 
 std::uint32_t doDragDrop(const DataObject& data, std::uint32_t allowedEffects) {
-    auto& s = detail::state();
-    if (s.drops.empty()) return DROPEFFECT_NONE;
-    const detail::DropChoice choice = s.drops.front();
-    s.drops.pop_front();
-    Window* target = Window::fromHandle(choice.target);
-    if (!target) return DROPEFFECT_NONE;
-    KeyState keys = 0;
-    if (s.keysDown.count(0x10)) keys |= 0x0004; // Shift
-    if (s.keysDown.count(0x11)) keys |= 0x0008; // Control
-    return dropOn(*target, data, choice.point, allowedEffects, keys);
+    return backend().dragDrop(data, allowedEffects);
 }
 
 } // namespace win

@@ -2,6 +2,7 @@
 #include "platform/win/menu.h"
 
 #include "platform/text/fold.h"
+#include "platform/win/backend.h"
 #include "platform/win/constants.h"
 #include "platform/win/detail_state.h"
 #include "platform/win/window.h"
@@ -111,21 +112,12 @@ std::vector<std::wstring> menuTexts(const Menu& menu) {
     return out;
 }
 
-int trackPopupMenu(const Menu& menu, Point, Window* owner, UINT flags) {
-    auto& s = detail::state();
+int trackPopupMenu(const Menu& menu, Point screen, Window* owner, UINT flags) {
     MenuRecord record;
     record.items = menuTexts(menu);
-    int chosen = 0;
-    if (!s.menuChoices.empty()) {
-        const detail::MenuChoice choice = s.menuChoices.front();
-        s.menuChoices.pop_front();
-        const MenuItem* item = nullptr;
-        if (choice.kind == detail::MenuChoice::ById) item = menu.findItem(choice.id);
-        if (choice.kind == detail::MenuChoice::ByText) item = menu.findItemByText(choice.text);
-        if (item && item->enabled) chosen = item->id;
-    }
+    const int chosen = backend().popupMenu(menu, screen, owner);
     record.chosen = chosen;
-    s.shown.menus.push_back(std::move(record));
+    detail::state().shown.menus.push_back(std::move(record));
     if (chosen != 0 && (flags & TPM_RETURNCMD) == 0 && owner && owner->isCreated())
         owner->sendMessage(WM_COMMAND, makeWParam(static_cast<unsigned>(chosen), 0), 0);
     return chosen;

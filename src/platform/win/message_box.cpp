@@ -1,10 +1,10 @@
-// Message boxes answered by the scripted user.
+// Message boxes: their buttons, and the record of each box shown.
 #include "platform/win/message_box.h"
 
+#include "platform/win/backend.h"
 #include "platform/win/constants.h"
 #include "platform/win/detail_state.h"
 
-#include <algorithm>
 
 namespace win {
 
@@ -31,24 +31,13 @@ int messageBoxDefault(UINT style) {
     return index < buttons.size() ? buttons[index] : buttons.front();
 }
 
-int messageBox(Window*, const std::wstring& text, const std::wstring& caption, UINT style) {
+int messageBox(Window* parent, const std::wstring& text, const std::wstring& caption, UINT style) {
     auto& s = detail::state();
     MessageBoxRecord record;
     record.text = text;
     record.caption = caption;
     record.style = style;
-    record.answer = messageBoxDefault(style);
-    if (!s.messageBoxAnswers.empty()) {
-        const int queued = s.messageBoxAnswers.front();
-        s.messageBoxAnswers.pop_front();
-        const std::vector<int> buttons = messageBoxButtons(style);
-        if (std::find(buttons.begin(), buttons.end(), queued) != buttons.end()) {
-            record.answer = queued;
-            record.scripted = true;
-        } else {
-            record.rejected = true;
-        }
-    }
+    backend().messageBox(parent, record);
     s.shown.messageBoxes.push_back(record);
     if (s.messageBoxObserver) {
         try {

@@ -1,6 +1,7 @@
 // Timers on the virtual clock, and the queue of posted messages.
 #include "platform/win/timers.h"
 
+#include "platform/win/backend.h"
 #include "platform/win/detail_state.h"
 #include "platform/win/window.h"
 
@@ -25,6 +26,7 @@ std::uintptr_t addTimer(WindowHandle window, std::uintptr_t id, unsigned interva
             t.due = s.now + interval;
             t.seq = s.timerSeq++;
             t.proc = std::move(proc);
+            backend().timersChanged();
             return id;
         }
     TimerEntry entry;
@@ -35,6 +37,7 @@ std::uintptr_t addTimer(WindowHandle window, std::uintptr_t id, unsigned interva
     entry.id = id;
     entry.proc = std::move(proc);
     s.timers.push_back(std::move(entry));
+    backend().timersChanged();
     return id;
 }
 
@@ -45,6 +48,7 @@ bool removeTimer(WindowHandle window, std::uintptr_t id) {
     });
     if (it == timers.end()) return false;
     timers.erase(it);
+    backend().timersChanged();
     return true;
 }
 

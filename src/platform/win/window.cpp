@@ -1,6 +1,7 @@
 // Window life, the tree of windows, focus and the default message handling.
 #include "platform/win/window.h"
 
+#include "platform/win/backend.h"
 #include "platform/win/detail_state.h"
 #include "platform/win/timers.h"
 
@@ -37,12 +38,14 @@ bool Window::create(const std::wstring& className, const std::wstring& text, std
         destroy();
         return false;
     }
+    if (handle_ != 0) backend().windowEvent(*this, WindowEvent::Created);
     return true;
 }
 
 bool Window::destroy() {
     if (handle_ == 0 || destroying_) return false;
     destroying_ = true;
+    backend().windowEvent(*this, WindowEvent::Destroying);
     sendMessage(WM_DESTROY);
     // Children go after the parent's WM_DESTROY; a handler may have
     // destroyed some already, so work on a copy and skip the dead.
@@ -111,7 +114,9 @@ Window* Window::topLevel() {
 
 void Window::setRect(const Rect& rect) {
     const bool resized = rect.size() != rect_.size();
+    const bool moved = rect != rect_;
     rect_ = rect;
+    if (moved && isCreated()) backend().windowEvent(*this, WindowEvent::Moved);
     if (resized && isCreated())
         sendMessage(WM_SIZE, SIZE_RESTORED, makeLParam(rect.width(), rect.height()));
 }
@@ -127,6 +132,7 @@ Point Window::clientToScreen(Point p) const {
 void Window::setText(const std::wstring& text) {
     if (text_ == text) return;
     text_ = text;
+    if (isCreated()) backend().windowEvent(*this, WindowEvent::TextChanged);
     invalidate();
 }
 
@@ -136,6 +142,7 @@ void Window::enable(bool enabled) {
     if (!isCreated()) return;
     if (!enabled) moveFocusAway(this);
     sendMessage(WM_ENABLE, enabled ? 1 : 0);
+    backend().windowEvent(*this, WindowEvent::StyleChanged);
     invalidate();
 }
 
@@ -151,6 +158,7 @@ void Window::show(bool visible) {
     if (!isCreated()) return;
     if (!visible) moveFocusAway(this);
     sendMessage(WM_SHOWWINDOW, visible ? 1 : 0);
+    backend().windowEvent(*this, WindowEvent::StyleChanged);
     invalidate();
 }
 
@@ -195,7 +203,9 @@ Window* Window::focus() {
 }
 
 void Window::invalidate() {
-    if (isCreated()) invalid_ = true;
+    if (!isCreated() || invalid_) return;
+    invalid_ = true;
+    backend().windowEvent(*this, WindowEvent::Invalidated);
 }
 
 void Window::update() {

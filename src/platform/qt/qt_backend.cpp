@@ -1,0 +1,450 @@
+// The Qt 6 back end: dialog windows, input, modal loops, boxes, menus, timers.
+#include "platform/qt/qt_backend.h"
+
+#include "platform/paint/raster_painter.h"
+#include "platform/win/controls.h"
+#include "platform/win/dialog.h"
+#include "platform/win/message_box.h"
+#include "platform/win/paint.h"
+#include "platform/win/timers.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace qtback {
+
+namespace {
+
+using win::Window;
+
+QString qs(const std::wstring& s) {
+    return QString::fromStdWString(s);
+}
+
+// The deepest visible window under a point of `root`'s client area; `local`
+// becomes the point in that window's client coordinates.
+Window* windowAt(Window& root, win::Point p, win::Point& local) {
+    Window* hit = &root;
+    local = p;
+    for (bool deeper = true; deeper;) {
+        deeper = false;
+        const auto& kids = hit->children();
+        // Later children lie over earlier ones.
+        for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+            Window* kid = *it;
+            if ((kid->style() & win::WS_VISIBLE) == 0) continue;
+            if (!kid->rect().contains(local)) continue;
+            local = {local.x - kid->rect().left, local.y - kid->rect().top};
+            hit = kid;
+            deeper = true;
+            break;
+        }
+    }
+    return hit;
+}
+
+int vkOf(int key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return win::VK_RETURN;
+    case Qt::Key_Escape:
+        return win::VK_ESCAPE;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return win::VK_TAB;
+    case Qt::Key_Backspace:
+        return 0x08;
+    case Qt::Key_Delete:
+        return 0x2E;
+    case Qt::Key_Left:
+        return 0x25;
+    case Qt::Key_Up:
+        return 0x26;
+    case Qt::Key_Right:
+        return 0x27;
+    case Qt::Key_Down:
+        return 0x28;
+    case Qt::Key_Home:
+        return 0x24;
+    case Qt::Key_End:
+        return 0x23;
+    default:
+        if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 0x70 + (key - Qt::Key_F1);
+        if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+            return key;
+        return 0;
+    }
+}
+
+} // namespace
+
+// One top-level dialog on screen.
+class DialogWidget final : public QWidget {
+public:
+    DialogWidget(QtBackend& backend, Window& window)
+        : backend_(backend), handle_(window.handle()) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusPolicy(Qt::StrongFocus);
+        setWindowTitle(qs(window.text()));
+        sync(window);
+    }
+
+    Window* window() const { return Window::fromHandle(handle_); }
+
+    void sync(const Window& w) {
+        const win::Rect r = w.rect();
+        if (size() != QSize(r.width(), r.height())) {
+            setFixedSize(r.width(), r.height());
+            backing_.reset();
+        }
+    }
+
+    // Marks a window of this dialog for painting.
+    void invalidate(const Window& w) {
+        const win::Point at = offsetOf(w);
+        update(at.x, at.y, w.rect().width(), w.rect().height());
+    }
+
+    void forget() { handle_ = 0; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        Window* w = window();
+        QPainter out(this);
+        if (!w) {
+            out.fillRect(event->rect(), Qt::lightGray);
+            return;
+        }
+        if (!backing_) {
+            backing_ = std::make_unique<paint::RasterPainter>(width(), height());
+            win::paintTree(*w, *backing_);
+        } else {
+            const QRect q = event->rect();
+            const win::Rect dirty{q.left(), q.top(), q.right() + 1, q.bottom() + 1};
+            win::paintTree(*w, *backing_, &dirty);
+        }
+        const QImage image(backing_->rgba(), backing_->width(), backing_->height(),
+                           QImage::Format_RGBA8888);
+        out.drawImage(event->rect(), image, event->rect());
+    }
+
+    void mousePressEvent(QMouseEvent* e) override { mouse(e, win::WM_LBUTTONDOWN, win::WM_RBUTTONDOWN); }
+    void mouseReleaseEvent(QMouseEvent* e) override { mouse(e, win::WM_LBUTTONUP, win::WM_RBUTTONUP); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        mouse(e, win::WM_LBUTTONDBLCLK, win::WM_LBUTTONDBLCLK);
+    }
+    void keyPressEvent(QKeyEvent* e) override { key(e, true); }
+    void keyReleaseEvent(QKeyEvent* e) override { key(e, false); }
+    void closeEvent(QCloseEvent* e) override {
+        // The user closes the window as Escape would; the dialog decides.
+        e->ignore();
+        if (Window* w = window()) w->sendMessage(win::WM_CLOSE);
+        backend_.wake();
+    }
+
+private:
+    win::Point offsetOf(const Window& w) const {
+        win::Point p{0, 0};
+        for (const Window* up = &w; up && up->handle() != handle_; up = up->parent()) {
+            p.x += up->rect().left;
+            p.y += up->rect().top;
+        }
+        return p;
+    }
+
+    void mouse(QMouseEvent* e, win::UINT left, win::UINT right) {
+        Window* root = window();
+        if (!root) return;
+        const bool isRight = e->button() == Qt::RightButton;
+        if (e->button() != Qt::LeftButton && !isRight) return;
+        win::Point local;
+        const QPoint at = e->position().toPoint();
+        Window* target = windowAt(*root, {at.x(), at.y()}, local);
+        const win::WindowHandle h = target->handle();
+        const win::UINT msg = isRight ? right : left;
+        Window::dispatchInput({target, msg, isRight ? win::MK_RBUTTON : win::MK_LBUTTON,
+                               win::makeLParam(local.x, local.y)});
+        if (Window* still = Window::fromHandle(h); still && !isRight && msg == win::WM_LBUTTONUP)
+            act(*still, local, e->globalPosition().toPoint());
+        win::pumpMessages();
+        backend_.wake();
+    }
+
+    // What a click does to a standard control.
+    void act(Window& target, win::Point local, QPoint global) {
+        if (!target.isEnabled()) return;
+        if (auto* b = dynamic_cast<win::Button*>(&target)) {
+            b->click();
+            return;
+        }
+        if (auto* e = dynamic_cast<win::Edit*>(&target)) {
+            e->setFocus();
+            e->setSel(-1, 0);
+            return;
+        }
+        paint::RasterPainter metrics(1, 1);
+        const int itemHeight = metrics.lineHeight(win::PaintFont{}) + 2;
+        if (auto* c = dynamic_cast<win::ComboBox*>(&target)) {
+            QMenu menu;
+            for (int i = 0; i < c->getCount(); ++i)
+                menu.addAction(qs(c->getLBText(i)))->setData(i);
+            if (QAction* chosen = menu.exec(global)) c->choose(chosen->data().toInt());
+            return;
+        }
+        if (auto* l = dynamic_cast<win::ListBox*>(&target)) {
+            const int index = (local.y - 1) / itemHeight;
+            if (index >= 0 && index < l->getCount()) l->choose(index);
+            return;
+        }
+        if (auto* v = dynamic_cast<win::ListView*>(&target)) {
+            const int index = (local.y - 1) / itemHeight;
+            if ((v->style() & 0x3) == win::LVS_REPORT && index >= 0 && index < v->getItemCount())
+                v->choose(index);
+            return;
+        }
+        if (auto* t = dynamic_cast<win::TabControl*>(&target)) {
+            int x = 2;
+            for (int i = 0; i < t->getItemCount(); ++i) {
+                const int w = metrics.textWidth(t->getItemText(i), win::PaintFont{}) + 14;
+                if (local.x >= x && local.x < x + w) {
+                    t->choose(i);
+                    return;
+                }
+                x += w;
+            }
+        }
+    }
+
+    void key(QKeyEvent* e, bool down) {
+        Window* root = window();
+        if (!root) return;
+        Window* target = Window::focus();
+        bool inside = false;
+        for (Window* w = target; w; w = w->parent())
+            inside = inside || w == root;
+        if (!inside) target = root;
+        const win::WindowHandle h = target->handle();
+        const int vk = vkOf(e->key());
+        if (vk != 0)
+            Window::dispatchInput({target, down ? win::WM_KEYDOWN : win::WM_KEYUP,
+                                   static_cast<win::WPARAM>(vk), 0});
+        const QString text = e->text();
+        if (down && !text.isEmpty() && Window::fromHandle(h) && e->key() != Qt::Key_Return &&
+            e->key() != Qt::Key_Enter && e->key() != Qt::Key_Escape && e->key() != Qt::Key_Tab) {
+            for (const QChar ch : text)
+                Window::dispatchInput({Window::fromHandle(h), win::WM_CHAR,
+                                       static_cast<win::WPARAM>(ch.unicode()), 0});
+        }
+        win::pumpMessages();
+        backend_.wake();
+    }
+
+    QtBackend& backend_;
+    win::WindowHandle handle_;
+    std::unique_ptr<paint::RasterPainter> backing_;
+};
+
+struct QtBackend::Impl {
+    std::map<win::WindowHandle, QPointer<DialogWidget>> widgets;
+    std::vector<std::pair<win::Dialog*, QEventLoop*>> loops;
+    QTimer timer;
+    std::uint64_t due = 0;
+
+    DialogWidget* find(const Window& w) const {
+        const auto it = widgets.find(w.handle());
+        return it == widgets.end() ? nullptr : it->second.data();
+    }
+    // The widget of the dialog a window belongs to.
+    DialogWidget* owner(Window& w) const {
+        Window* top = &w;
+        while (top->parent()) top = top->parent();
+        return find(*top);
+    }
+};
+
+QtBackend::QtBackend() : d_(std::make_unique<Impl>()) {
+    d_->timer.setSingleShot(true);
+    QObject::connect(&d_->timer, &QTimer::timeout, [this] {
+        const std::uint64_t now = win::clockNow();
+        win::advanceClock(d_->due > now ? d_->due - now : 0);
+        wake();
+        timersChanged();
+    });
+}
+
+QtBackend::~QtBackend() {
+    for (auto& [handle, widget] : d_->widgets)
+        delete widget.data();
+}
+
+QWidget* QtBackend::widgetOf(const win::Window& window) const {
+    return d_->find(window);
+}
+
+void QtBackend::beginModal(win::Dialog&) {}
+void QtBackend::endModal(win::Dialog&) {}
+
+void QtBackend::runModal(win::Dialog& dialog) {
+    DialogWidget* w = d_->find(dialog);
+    if (!w) return;
+    w->setWindowModality(Qt::ApplicationModal);
+    w->show();
+    w->activateWindow();
+    QEventLoop loop;
+    d_->loops.emplace_back(&dialog, &loop);
+    const win::WindowHandle self = dialog.handle();
+    while (Window::fromHandle(self) && dialog.isRunning())
+        loop.exec();
+    d_->loops.erase(std::remove_if(d_->loops.begin(), d_->loops.end(),
+                                   [&](const auto& l) { return l.second == &loop; }),
+                    d_->loops.end());
+}
+
+void QtBackend::wake() {
+    for (auto& [dialog, loop] : d_->loops)
+        if (!dialog->isCreated() || !dialog->isRunning()) loop->quit();
+}
+
+void QtBackend::messageBox(win::Window* parent, win::MessageBoxRecord& box) {
+    const std::vector<int> buttons = win::messageBoxButtons(box.style);
+    QMessageBox q(parent ? d_->owner(*parent) : nullptr);
+    q.setWindowTitle(qs(box.caption));
+    q.setText(qs(box.text));
+    std::map<QAbstractButton*, int> answers;
+    static const std::map<int, QMessageBox::StandardButton> kinds = {
+        {win::IDOK, QMessageBox::Ok},         {win::IDCANCEL, QMessageBox::Cancel},
+        {win::IDABORT, QMessageBox::Abort},   {win::IDRETRY, QMessageBox::Retry},
+        {win::IDIGNORE, QMessageBox::Ignore}, {win::IDYES, QMessageBox::Yes},
+        {win::IDNO, QMessageBox::No}};
+    for (int id : buttons) {
+        QAbstractButton* b = q.addButton(kinds.at(id));
+        answers[b] = id;
+        if (id == win::messageBoxDefault(box.style)) q.setDefaultButton(kinds.at(id));
+    }
+    q.exec();
+    const auto it = answers.find(q.clickedButton());
+    box.answer = it != answers.end() ? it->second
+                 : std::count(buttons.begin(), buttons.end(), win::IDCANCEL) ? win::IDCANCEL
+                                                                              : buttons.front();
+}
+
+win::FileDialogResult QtBackend::fileDialog(const win::FileDialogRequest& request) {
+    QStringList filters;
+    for (const auto& [description, pattern] : win::parseFileFilter(request.filter))
+        filters << qs(description) + " (" + qs(pattern).replace(';', ' ') + ")";
+    const QString filter = filters.join(";;");
+    const QString start = qs(request.initialDir.empty() ? request.fileName
+                                                        : request.initialDir + L"/" + request.fileName);
+    QWidget* parent = request.parent ? d_->owner(*request.parent) : nullptr;
+    const QString title = qs(request.title);
+    win::FileDialogResult result;
+    QStringList chosen;
+    if (request.save)
+        chosen << QFileDialog::getSaveFileName(parent, title, start, filter);
+    else if (request.multiSelect)
+        chosen = QFileDialog::getOpenFileNames(parent, title, start, filter);
+    else
+        chosen << QFileDialog::getOpenFileName(parent, title, start, filter);
+    for (const QString& path : chosen)
+        if (!path.isEmpty()) result.paths.push_back(path.toStdWString());
+    result.ok = !result.paths.empty();
+    return result;
+}
+
+namespace {
+
+void fillMenu(QMenu& q, const win::Menu& menu) {
+    for (const win::MenuItem& item : menu.items()) {
+        if (item.separator) {
+            q.addSeparator();
+        } else if (item.submenu) {
+            fillMenu(*q.addMenu(qs(item.text)), *item.submenu);
+        } else {
+            QAction* a = q.addAction(qs(item.text));
+            a->setData(item.id);
+            a->setEnabled(item.enabled);
+            a->setCheckable(item.checked);
+            a->setChecked(item.checked);
+        }
+    }
+}
+
+} // namespace
+
+int QtBackend::popupMenu(const win::Menu& menu, win::Point screen, win::Window* owner) {
+    QMenu q(owner ? d_->owner(*owner) : nullptr);
+    fillMenu(q, menu);
+    // Layer screen points count from the top-level window's position.
+    QPoint at(screen.x, screen.y);
+    if (DialogWidget* w = owner ? d_->owner(*owner) : nullptr) {
+        const win::Rect top = owner->topLevel()->rect();
+        at = w->mapToGlobal(QPoint(screen.x - top.left, screen.y - top.top));
+    }
+    QAction* chosen = q.exec(at);
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+std::uint32_t QtBackend::dragDrop(const win::DataObject&, std::uint32_t) {
+    return win::DROPEFFECT_NONE;
+}
+
+void QtBackend::windowEvent(win::Window& window, win::WindowEvent event) {
+    using E = win::WindowEvent;
+    const bool topDialog = window.parent() == nullptr && dynamic_cast<win::Dialog*>(&window);
+    if (topDialog && event == E::Created) {
+        d_->widgets[window.handle()] = new DialogWidget(*this, window);
+        return;
+    }
+    if (topDialog && event == E::Destroying) {
+        const auto it = d_->widgets.find(window.handle());
+        if (it != d_->widgets.end()) {
+            if (DialogWidget* w = it->second.data()) {
+                w->forget();
+                w->hide();
+                w->deleteLater();
+            }
+            d_->widgets.erase(it);
+        }
+        return;
+    }
+    DialogWidget* w = d_->owner(window);
+    if (!w) return;
+    if (topDialog) {
+        if (event == E::TextChanged) w->setWindowTitle(qs(window.text()));
+        if (event == E::Moved) w->sync(window);
+        if (event == E::StyleChanged) w->setVisible((window.style() & win::WS_VISIBLE) != 0);
+        w->update();
+        return;
+    }
+    w->invalidate(window);
+}
+
+void QtBackend::timersChanged() {
+    const std::optional<std::uint64_t> next = win::nextTimerDue();
+    if (!next) {
+        d_->timer.stop();
+        return;
+    }
+    d_->due = *next;
+    const std::uint64_t now = win::clockNow();
+    d_->timer.start(static_cast<int>(std::min<std::uint64_t>(*next > now ? *next - now : 0, 1u << 30)));
+}
+
+} // namespace qtback

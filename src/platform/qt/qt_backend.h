@@ -1,0 +1,53 @@
+// The Qt 6 back end: every top-level dialog of the windowing layer as a real
+// window a person can work in.
+//
+// Each top-level dialog becomes a widget that paints through paintTree (the
+// same painter as the pictures, into a backing picture of which only the
+// changed rectangles are redrawn). Mouse buttons go to the deepest visible
+// window under the pointer through Window::dispatchInput and then act on the
+// standard control there as a click does (buttons click, edits take the
+// focus, combo boxes and lists choose, tabs switch); keys go to the focused
+// window as WM_KEYDOWN, WM_CHAR and WM_KEYUP. A modal run spins a Qt event
+// loop until its dialog ends. Message boxes, file dialogs and popup menus
+// are Qt's; the layer's timers run on a Qt timer that moves the layer's
+// clock on in real time. Drags are not offered (they end with no drop).
+//
+// A QApplication must exist while the back end is installed.
+#pragma once
+
+#include "platform/win/backend.h"
+
+#include <memory>
+
+class QWidget;
+
+namespace qtback {
+
+class QtBackend final : public win::Backend {
+public:
+    QtBackend();
+    ~QtBackend() override;
+
+    void beginModal(win::Dialog& dialog) override;
+    void runModal(win::Dialog& dialog) override;
+    void endModal(win::Dialog& dialog) override;
+    void messageBox(win::Window* parent, win::MessageBoxRecord& box) override;
+    win::FileDialogResult fileDialog(const win::FileDialogRequest& request) override;
+    int popupMenu(const win::Menu& menu, win::Point screen, win::Window* owner) override;
+    std::uint32_t dragDrop(const win::DataObject& data, std::uint32_t allowedEffects) override;
+    void windowEvent(win::Window& window, win::WindowEvent event) override;
+    void timersChanged() override;
+
+    // The Qt window of a top-level dialog (nullptr when it has none), for
+    // tests that send it real events.
+    QWidget* widgetOf(const win::Window& window) const;
+
+    // Ends the modal loops whose dialogs have ended.
+    void wake();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+} // namespace qtback

@@ -1,0 +1,443 @@
+// paintTree: every standard control drawn from the state the layer keeps.
+#include "platform/win/paint.h"
+
+#include "platform/win/controls.h"
+#include "platform/win/dialog.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace win {
+
+void Painter::frameRect(const Rect& r, Rgba color) {
+    if (r.width() <= 0 || r.height() <= 0) return;
+    fillRect({r.left, r.top, r.right, r.top + 1}, color);
+    fillRect({r.left, r.bottom - 1, r.right, r.bottom}, color);
+    fillRect({r.left, r.top, r.left + 1, r.bottom}, color);
+    fillRect({r.right - 1, r.top, r.right, r.bottom}, color);
+}
+
+void Painter::edge(const Rect& r, bool sunken) {
+    if (r.width() < 2 || r.height() < 2) return;
+    const Rgba topLeft = sunken ? colors::shadow : colors::light;
+    const Rgba bottomRight = sunken ? colors::light : colors::darkShadow;
+    fillRect({r.left, r.top, r.right, r.top + 1}, topLeft);
+    fillRect({r.left, r.top, r.left + 1, r.bottom}, topLeft);
+    fillRect({r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+    fillRect({r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+}
+
+namespace {
+
+std::vector<CustomPainter>& customPainters() {
+    static std::vector<CustomPainter> list;
+    return list;
+}
+
+// "&Open" shows as "Open" (the underline of the access key is not drawn);
+// "&&" is one "&".
+std::wstring withoutMnemonics(const std::wstring& text) {
+    std::wstring out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size()) ++i;
+        out += text[i];
+    }
+    return out;
+}
+
+Rect inset(const Rect& r, int d) {
+    return {r.left + d, r.top + d, r.right - d, r.bottom - d};
+}
+
+bool meets(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Everything a control drawing needs beside the control.
+struct Ctx {
+    Painter& p;
+    PaintFont font;
+    bool enabled = true;
+    Rgba textColor() const { return enabled ? colors::text : colors::grayText; }
+};
+
+void downArrow(Painter& p, const Rect& r, Rgba color) {
+    const int cx = (r.left + r.right) / 2;
+    const int cy = (r.top + r.bottom) / 2 - 1;
+    for (int i = 0; i < 4; ++i)
+        p.line({cx - 3 + i, cy + i}, {cx + 3 - i, cy + i}, color);
+}
+
+void checkMark(Painter& p, const Rect& box, Rgba color) {
+    const int x = box.left, y = box.top;
+    for (int d = 0; d < 2; ++d) {
+        p.line({x + 3, y + 5 + d}, {x + 5, y + 7 + d}, color);
+        p.line({x + 5, y + 7 + d}, {x + 9, y + 3 + d}, color);
+    }
+}
+
+void paintPushButton(Ctx& c, const Button& b, const Rect& r, bool pressed) {
+    Painter& p = c.p;
+    p.fillRect(r, pressed ? rgb(204, 228, 247) : rgb(225, 225, 225));
+    const bool isDefault = b.buttonType() == BS_DEFPUSHBUTTON;
+    p.frameRect(r, isDefault ? colors::highlight : rgb(173, 173, 173));
+    if (isDefault) p.frameRect(inset(r, 1), colors::highlight);
+    p.drawText(inset(r, 3), withoutMnemonics(b.text()), c.font, c.textColor(),
+               TextCenter | TextMiddle | TextEllipsis);
+}
+
+void paintCheckButton(Ctx& c, const Button& b, const Rect& r) {
+    Painter& p = c.p;
+    const int size = 13;
+    const int top = r.top + (r.height() - size) / 2;
+    const Rect box{r.left, top, r.left + size, top + size};
+    const Rgba mark = c.enabled ? colors::text : colors::grayText;
+    if (b.isRadio()) {
+        p.fillEllipse(box, c.enabled ? colors::border : colors::shadow);
+        p.fillEllipse(inset(box, 1), colors::window);
+        if (b.checkState() != BST_UNCHECKED) p.fillEllipse(inset(box, 4), mark);
+    } else {
+        p.fillRect(box, colors::window);
+        p.frameRect(box, c.enabled ? colors::border : colors::shadow);
+        if (b.checkState() == BST_CHECKED) checkMark(p, box, mark);
+        if (b.checkState() == BST_INDETERMINATE) p.fillRect(inset(box, 3), mark);
+    }
+    const Rect text{r.left + size + 4, r.top, r.right, r.bottom};
+    p.drawText(text, withoutMnemonics(b.text()), c.font, c.textColor(), TextMiddle | TextWrap);
+}
+
+void paintGroupBox(Ctx& c, const Button& b, const Rect& r) {
+    Painter& p = c.p;
+    const int lh = p.lineHeight(c.font);
+    const Rect frame{r.left, r.top + lh / 2, r.right, r.bottom};
+    p.frameRect(frame, rgb(220, 220, 220));
+    const std::wstring label = withoutMnemonics(b.text());
+    if (label.empty()) return;
+    const int w = std::min(p.textWidth(label, c.font) + 4, r.width() - 12);
+    p.fillRect({r.left + 6, r.top, r.left + 6 + w, r.top + lh}, colors::face);
+    p.drawText({r.left + 8, r.top, r.left + 6 + w, r.top + lh}, label, c.font, c.textColor(),
+               TextLeft);
+}
+
+void paintButton(Ctx& c, const Button& b, const Rect& r) {
+    switch (b.buttonType()) {
+    case BS_GROUPBOX:
+        paintGroupBox(c, b, r);
+        return;
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        paintPushButton(c, b, r, false);
+        return;
+    default:
+        if ((b.style() & BS_PUSHLIKE) != 0)
+            paintPushButton(c, b, r, b.checkState() != BST_UNCHECKED);
+        else
+            paintCheckButton(c, b, r);
+    }
+}
+
+// A white field with a thin border: edits, lists, closed combo boxes.
+void field(Ctx& c, const Rect& r, bool readOnly) {
+    c.p.fillRect(r, c.enabled && !readOnly ? colors::window : colors::face);
+    c.p.frameRect(r, c.enabled ? colors::border : colors::shadow);
+}
+
+void paintEdit(Ctx& c, const Edit& e, const Rect& r) {
+    Painter& p = c.p;
+    field(c, r, e.isReadOnly());
+    std::wstring text = e.text();
+    if ((e.style() & ES_PASSWORD) != 0) text.assign(text.size(), L'\x25CF');
+    const Rect inner{r.left + 3, r.top + 2, r.right - 3, r.bottom - 2};
+    if (e.isMultiLine()) {
+        std::wstring shown;
+        for (wchar_t ch : text)
+            if (ch != L'\r') shown += ch;
+        p.drawText(inner, shown, c.font, c.textColor(), TextWrap);
+        return;
+    }
+    auto [start, end] = e.getSel();
+    start = std::clamp(start, 0, static_cast<int>(text.size()));
+    end = std::clamp(end, start, static_cast<int>(text.size()));
+    if (e.hasFocus() && end > start) {
+        // The selection on its highlight, between the text around it.
+        const std::wstring before = text.substr(0, static_cast<size_t>(start));
+        const std::wstring sel = text.substr(static_cast<size_t>(start),
+                                             static_cast<size_t>(end - start));
+        const std::wstring after = text.substr(static_cast<size_t>(end));
+        const int x1 = inner.left + p.textWidth(before, c.font);
+        const int x2 = x1 + p.textWidth(sel, c.font);
+        const int lh = p.lineHeight(c.font);
+        const int top = inner.top + (inner.height() - lh) / 2;
+        p.pushClip(inner);
+        p.drawText({inner.left, inner.top, x1, inner.bottom}, before, c.font, c.textColor(),
+                   TextMiddle);
+        p.fillRect({x1, top, x2, top + lh}, colors::highlight);
+        p.drawText({x1, inner.top, x2, inner.bottom}, sel, c.font, colors::highlightText,
+                   TextMiddle);
+        p.drawText({x2, inner.top, inner.right, inner.bottom}, after, c.font, c.textColor(),
+                   TextMiddle);
+        p.popClip();
+        return;
+    }
+    p.drawText(inner, text, c.font, c.textColor(), TextMiddle);
+}
+
+int itemHeight(Painter& p, const PaintFont& font) {
+    return p.lineHeight(font) + 2;
+}
+
+// Rows of texts from `first`, the selected ones highlighted.
+template <class Text, class Selected>
+void paintRows(Ctx& c, const Rect& inner, int count, Text text, Selected selected) {
+    Painter& p = c.p;
+    const int h = itemHeight(p, c.font);
+    p.pushClip(inner);
+    for (int i = 0, y = inner.top; i < count && y < inner.bottom; ++i, y += h) {
+        const Rect row{inner.left, y, inner.right, y + h};
+        const bool sel = selected(i);
+        if (sel) p.fillRect(row, c.enabled ? colors::highlight : colors::shadow);
+        p.drawText({row.left + 2, row.top, row.right - 2, row.bottom}, text(i), c.font,
+                   sel ? colors::highlightText : c.textColor(), TextMiddle | TextEllipsis);
+    }
+    p.popClip();
+}
+
+void paintListBox(Ctx& c, const ListBox& l, const Rect& r) {
+    field(c, r, false);
+    const bool multi = l.isMultiSelect();
+    paintRows(c, inset(r, 1), l.getCount(), [&](int i) { return l.getText(i); },
+              [&](int i) { return multi ? l.getSel(i) : l.getCurSel() == i; });
+}
+
+void paintComboBox(Ctx& c, const ComboBox& cb, const Rect& r) {
+    Painter& p = c.p;
+    const int closed = std::min(r.height(), itemHeight(p, c.font) + 6);
+    const Rect box{r.left, r.top, r.right, r.top + closed};
+    const bool simple = (cb.style() & CBS_TYPEMASK) == CBS_SIMPLE;
+    if (cb.isDropDownList()) {
+        p.fillRect(box, rgb(225, 225, 225));
+        p.frameRect(box, c.enabled ? rgb(173, 173, 173) : colors::shadow);
+    } else {
+        field(c, box, false);
+    }
+    const int arrow = simple ? 0 : std::min(17, box.width() / 2);
+    const Rect text{box.left + 4, box.top + 1, box.right - arrow - 2, box.bottom - 1};
+    p.drawText(text, cb.text(), c.font, c.textColor(), TextMiddle | TextEllipsis);
+    if (!simple) downArrow(p, {box.right - arrow, box.top, box.right, box.bottom}, c.textColor());
+    if (simple && r.bottom > box.bottom + 2) {
+        const Rect list{r.left, box.bottom + 1, r.right, r.bottom};
+        field(c, list, false);
+        paintRows(c, inset(list, 1), cb.getCount(), [&](int i) { return cb.getLBText(i); },
+                  [&](int i) { return cb.getCurSel() == i; });
+    }
+}
+
+void paintReport(Ctx& c, const ListView& v, const Rect& inner) {
+    Painter& p = c.p;
+    const int h = itemHeight(p, c.font);
+    // The columns share the width, each with a rule at its right.
+    const int columns = std::max(1, v.columnCount());
+    const int w = inner.width() / columns;
+    p.pushClip(inner);
+    for (int col = 1; col < columns; ++col)
+        p.fillRect({inner.left + col * w - 1, inner.top, inner.left + col * w, inner.bottom},
+                   rgb(229, 229, 229));
+    for (int i = 0, y = inner.top; i < v.getItemCount() && y < inner.bottom; ++i, y += h) {
+        if (v.isSelected(i)) p.fillRect({inner.left, y, inner.right, y + h}, rgb(204, 232, 255));
+        for (int col = 0; col < columns; ++col)
+            p.drawText({inner.left + col * w + 4, y, inner.left + (col + 1) * w - 2, y + h},
+                       v.getItemText(i, col), c.font, c.textColor(), TextMiddle | TextEllipsis);
+    }
+    p.popClip();
+}
+
+void paintThumbnails(Ctx& c, const ListView& v, const Rect& inner) {
+    Painter& p = c.p;
+    int imgW = 32, imgH = 32;
+    for (int i = 0; i < v.imageCount(); ++i) {
+        imgW = std::max(imgW, v.image(i)->width());
+        imgH = std::max(imgH, v.image(i)->height());
+    }
+    const int lh = p.lineHeight(c.font);
+    const int cellW = imgW + 16, cellH = imgH + lh + 12;
+    const int perRow = std::max(1, inner.width() / cellW);
+    p.pushClip(inner);
+    for (int i = 0; i < v.getItemCount(); ++i) {
+        const int x = inner.left + (i % perRow) * cellW;
+        const int y = inner.top + (i / perRow) * cellH;
+        if (y >= inner.bottom) break;
+        const Rect cell{x + 2, y + 2, x + cellW - 2, y + cellH - 2};
+        const bool sel = v.isSelected(i);
+        if (sel) p.fillRect(cell, rgb(204, 232, 255));
+        if (const Bitmap* img = v.image(v.getItemImage(i))) {
+            const int ix = x + (cellW - img->width()) / 2;
+            p.drawBitmap({ix, y + 4, ix + img->width(), y + 4 + img->height()}, *img);
+        }
+        p.drawText({cell.left, y + imgH + 6, cell.right, cell.bottom}, v.getItemText(i), c.font,
+                   c.textColor(), TextCenter | TextEllipsis);
+    }
+    p.popClip();
+}
+
+void paintListView(Ctx& c, const ListView& v, const Rect& r) {
+    field(c, r, false);
+    const Rect inner = inset(r, 1);
+    if ((v.style() & 0x3) == LVS_REPORT)
+        paintReport(c, v, inner);
+    else
+        paintThumbnails(c, v, inner);
+}
+
+void paintTabs(Ctx& c, const TabControl& t, const Rect& r) {
+    Painter& p = c.p;
+    const int h = itemHeight(p, c.font) + 6;
+    const Rect body{r.left, r.top + h - 1, r.right, r.bottom};
+    p.fillRect(body, colors::window);
+    p.frameRect(body, rgb(217, 217, 217));
+    int x = r.left + 2;
+    for (int i = 0; i < t.getItemCount(); ++i) {
+        const std::wstring text = withoutMnemonics(t.getItemText(i));
+        const int w = p.textWidth(text, c.font) + 14;
+        const bool current = i == t.getCurSel();
+        const Rect tab{x - (current ? 2 : 0), r.top + (current ? 0 : 2), x + w + (current ? 2 : 0),
+                       r.top + h - (current ? 0 : 1)};
+        p.fillRect(tab, current ? colors::window : colors::face);
+        p.fillRect({tab.left, tab.top, tab.right, tab.top + 1}, rgb(217, 217, 217));
+        p.fillRect({tab.left, tab.top, tab.left + 1, tab.bottom}, rgb(217, 217, 217));
+        p.fillRect({tab.right - 1, tab.top, tab.right, tab.bottom}, rgb(217, 217, 217));
+        p.drawText(tab, text, c.font, c.textColor(), TextCenter | TextMiddle);
+        x += w;
+    }
+}
+
+void paintStatic(Ctx& c, const Window& w, const Rect& r) {
+    unsigned flags = TextWrap;
+    const std::uint32_t align = w.style() & 0x3;
+    if (align == SS_CENTER) flags |= TextCenter;
+    if (align == SS_RIGHT) flags |= TextRight;
+    if ((w.style() & WS_BORDER) != 0) c.p.frameRect(r, colors::border);
+    c.p.drawText(r, withoutMnemonics(w.text()), c.font, c.textColor(), flags);
+}
+
+void paintPicture(Ctx& c, const Picture& pic, const Rect& r) {
+    if ((pic.style() & WS_BORDER) != 0) c.p.frameRect(r, colors::border);
+    if (const Bitmap* b = pic.bitmap())
+        c.p.drawBitmap({r.left, r.top, r.left + b->width(), r.top + b->height()}, *b);
+}
+
+void paintOne(Ctx& c, const Window& w, const Rect& r) {
+    for (auto it = customPainters().rbegin(); it != customPainters().rend(); ++it)
+        if ((*it)(w, c.p, r)) return;
+    if (const auto* b = dynamic_cast<const Button*>(&w)) return paintButton(c, *b, r);
+    if (const auto* e = dynamic_cast<const Edit*>(&w)) return paintEdit(c, *e, r);
+    if (const auto* cb = dynamic_cast<const ComboBox*>(&w)) return paintComboBox(c, *cb, r);
+    if (const auto* l = dynamic_cast<const ListBox*>(&w)) return paintListBox(c, *l, r);
+    if (const auto* v = dynamic_cast<const ListView*>(&w)) return paintListView(c, *v, r);
+    if (const auto* t = dynamic_cast<const TabControl*>(&w)) return paintTabs(c, *t, r);
+    if (const auto* pic = dynamic_cast<const Picture*>(&w)) return paintPicture(c, *pic, r);
+    if (dynamic_cast<const StaticText*>(&w)) return paintStatic(c, w, r);
+    if (dynamic_cast<const Dialog*>(&w)) {
+        c.p.fillRect(r, colors::face);
+        return;
+    }
+    // A window nobody draws: its frame, so that it is seen to be there.
+    c.p.fillRect(r, colors::window);
+    c.p.frameRect(r, colors::border);
+}
+
+void paintChildren(Painter& p, const Window& parent, const Rect& box, const Rect* dirty,
+                   bool parentEnabled) {
+    p.pushClip(box);
+    for (const Window* kid : parent.children()) {
+        if ((kid->style() & WS_VISIBLE) == 0) continue;
+        const Rect r = kid->rect().offset(box.left, box.top);
+        if (dirty && !meets(r, *dirty)) continue;
+        Ctx c{p, PaintFont{}, parentEnabled && kid->isEnabled()};
+        p.pushClip(r);
+        paintOne(c, *kid, r);
+        p.popClip();
+        if (!kid->children().empty()) paintChildren(p, *kid, r, dirty, c.enabled);
+    }
+    p.popClip();
+}
+
+} // namespace
+
+void addCustomPainter(CustomPainter painter) {
+    if (painter) customPainters().push_back(painter);
+}
+
+void removeCustomPainter(CustomPainter painter) {
+    // The newest entry only: scopes that add the same painter nest.
+    auto& list = customPainters();
+    const auto it = std::find(list.rbegin(), list.rend(), painter);
+    if (it != list.rend()) list.erase(std::next(it).base());
+}
+
+void paintTree(const Window& root, Painter& painter, const Rect* dirty) {
+    const Rect client = root.clientRect();
+    const Rect area = dirty ? Rect{std::max(client.left, dirty->left), std::max(client.top, dirty->top),
+                                   std::min(client.right, dirty->right),
+                                   std::min(client.bottom, dirty->bottom)}
+                            : client;
+    if (area.width() <= 0 || area.height() <= 0) return;
+    painter.pushClip(area);
+    painter.fillRect(area, colors::face);
+    paintChildren(painter, root, client, dirty ? &area : nullptr, root.isEnabled());
+    painter.popClip();
+}
+
+Size framedSize(const Window& root) {
+    const Rect r = root.rect();
+    return {r.width() + 2 * kFrameBorder, r.height() + kCaptionHeight + 2 * kFrameBorder};
+}
+
+namespace {
+
+// Moves what a painter draws by an offset: the client area of a framed
+// picture.
+class Offset final : public Painter {
+public:
+    Offset(Painter& p, int dx, int dy) : p_(p), dx_(dx), dy_(dy) {}
+    void fillRect(const Rect& r, Rgba c) override { p_.fillRect(r.offset(dx_, dy_), c); }
+    void line(Point a, Point b, Rgba c) override {
+        p_.line({a.x + dx_, a.y + dy_}, {b.x + dx_, b.y + dy_}, c);
+    }
+    void fillEllipse(const Rect& r, Rgba c) override { p_.fillEllipse(r.offset(dx_, dy_), c); }
+    void drawBitmap(const Rect& d, const Bitmap& b) override { p_.drawBitmap(d.offset(dx_, dy_), b); }
+    void drawText(const Rect& box, const std::wstring& t, const PaintFont& f, Rgba c,
+                  unsigned flags) override {
+        p_.drawText(box.offset(dx_, dy_), t, f, c, flags);
+    }
+    int textWidth(const std::wstring& t, const PaintFont& f) override { return p_.textWidth(t, f); }
+    int lineHeight(const PaintFont& f) override { return p_.lineHeight(f); }
+    void pushClip(const Rect& r) override { p_.pushClip(r.offset(dx_, dy_)); }
+    void popClip() override { p_.popClip(); }
+
+private:
+    Painter& p_;
+    int dx_, dy_;
+};
+
+} // namespace
+
+void paintFramed(const Window& root, Painter& painter) {
+    const Size s = framedSize(root);
+    const Rect all{0, 0, s.cx, s.cy};
+    painter.fillRect(all, colors::caption);
+    painter.frameRect(all, colors::captionBorder);
+    PaintFont title;
+    title.face = L"Segoe UI";
+    title.pixels = 12;
+    painter.drawText({kFrameBorder + 8, kFrameBorder, s.cx - 40, kFrameBorder + kCaptionHeight},
+                     root.text(), title, colors::text, TextMiddle | TextEllipsis);
+    // The close box.
+    const int cx = s.cx - kFrameBorder - 18, cy = kFrameBorder + kCaptionHeight / 2;
+    painter.line({cx - 4, cy - 4}, {cx + 4, cy + 4}, colors::text);
+    painter.line({cx - 4, cy + 4}, {cx + 4, cy - 4}, colors::text);
+    Offset client(painter, kFrameBorder, kFrameBorder + kCaptionHeight);
+    paintTree(root, client);
+}
+
+} // namespace win
