@@ -1,5 +1,7 @@
 #include "platform/spread/formula_values.h"
 
+#include "platform/spread/date_serial.h"
+
 #include "platform/text/fold.h"
 
 #include <charconv>
@@ -38,7 +40,8 @@ bool toNumber(const Value& v, double& out, ErrorKind& err) {
         out = v.logicalValue() ? 1 : 0;
         return true;
     case Value::Type::Text:
-        if (textToNumber(v.text(), out)) return true;
+        // A text that reads as a number, or as a date or time.
+        if (textToNumber(v.text(), out) || textToDateTime(v.text(), out)) return true;
         err = ErrorKind::Value;
         return false;
     case Value::Type::Error:

@@ -67,6 +67,7 @@ FunctionList textJoinFunctions();
 FunctionList xlookupFunctions();
 FunctionList statsFunctions();
 FunctionList conditionalFunctions();
+FunctionList dateFunctions();
 
 // A function's error result.
 inline Slot fail(ErrorKind k) {

@@ -216,7 +216,8 @@ Slot fnValue(Call& c) {
     if (v.isNumber()) return v;
     if (v.isEmpty()) return Value(0);
     double d = 0;
-    if (v.isText() && textToNumber(v.text(), d)) return Value(d);
+    ErrorKind e = ErrorKind::Value;
+    if (v.isText() && toNumber(v, d, e)) return Value(d);
     return err();
 }
 
