@@ -68,6 +68,8 @@ FunctionList xlookupFunctions();
 FunctionList statsFunctions();
 FunctionList conditionalFunctions();
 FunctionList dateFunctions();
+FunctionList textFormatFunctions();
+FunctionList financialFunctions();
 
 // A function's error result.
 inline Slot fail(ErrorKind k) {
