@@ -179,9 +179,11 @@ bool wildcardMatch(std::wstring_view pattern, std::wstring_view text) {
     p.reserve(pattern.size());
     for (size_t i = 0; i < pattern.size(); ++i) {
         wchar_t c = pattern[i];
-        if (c == L'~' && i + 1 < pattern.size() &&
-            (pattern[i + 1] == L'*' || pattern[i + 1] == L'?' || pattern[i + 1] == L'~'))
-            p.push_back({pattern[++i], 0});
+        // '~' takes the next character as itself; a last '~' stands for nothing.
+        if (c == L'~' && i + 1 < pattern.size())
+            p.push_back({zrltext::foldCase(pattern[++i]), 0});
+        else if (c == L'~')
+            continue;
         else if (c == L'?')
             p.push_back({c, 1});
         else if (c == L'*')

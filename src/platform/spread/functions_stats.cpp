@@ -257,6 +257,27 @@ template <bool Exclusive> Slot fnQuartile(Call& c) {
     return percentile(c, q / 4, Exclusive);
 }
 
+// PERCENTRANK(.INC) and (.EXC)(list, x, [digits 3]): the place of x in the
+// sorted list as a fraction, between entries by interpolation, cut (not
+// rounded) to the digits.
+template <bool Exclusive> Slot fnPercentRank(Call& c) {
+    std::vector<double> xs;
+    Slot failure;
+    if (!numbersOf(c, 0, xs, failure)) return failure;
+    double x = c.num(1), digits = c.given(2) ? std::trunc(c.num(2)) : 3;
+    if (xs.empty() || digits < 1) return fail(ErrorKind::Num);
+    std::sort(xs.begin(), xs.end());
+    if (x < xs.front() || x > xs.back()) return fail(ErrorKind::NA);
+    const double n = static_cast<double>(xs.size());
+    size_t below = static_cast<size_t>(std::lower_bound(xs.begin(), xs.end(), x) - xs.begin());
+    double place = static_cast<double>(below);
+    if (xs[below] != x) // between xs[below - 1] and xs[below]
+        place = static_cast<double>(below - 1) + (x - xs[below - 1]) / (xs[below] - xs[below - 1]);
+    double r = Exclusive ? (place + 1) / (n + 1) : n == 1 ? 1 : place / (n - 1);
+    double scale = std::pow(10.0, digits);
+    return numberResult(std::floor(visible(r * scale)) / scale);
+}
+
 // TRIMMEAN(list, fraction): the mean without the fraction's share of the
 // numbers, half from each end, rounded down to an even count.
 Slot fnTrimMean(Call& c) {
@@ -287,6 +308,9 @@ const FunctionDef kStats[] = {
     {L"PERCENTILE", 2, 2, "rn", fnPercentile<false>},
     {L"PERCENTILE.EXC", 2, 2, "rn", fnPercentile<true>},
     {L"PERCENTILE.INC", 2, 2, "rn", fnPercentile<false>},
+    {L"PERCENTRANK", 2, 3, "rn", fnPercentRank<false>},
+    {L"PERCENTRANK.EXC", 2, 3, "rn", fnPercentRank<true>},
+    {L"PERCENTRANK.INC", 2, 3, "rn", fnPercentRank<false>},
     {L"QUARTILE", 2, 2, "rn", fnQuartile<false>},
     {L"QUARTILE.EXC", 2, 2, "rn", fnQuartile<true>},
     {L"QUARTILE.INC", 2, 2, "rn", fnQuartile<false>},

@@ -12,57 +12,89 @@ namespace spread {
 
 namespace {
 
-using Entry = LineEntry;
+// The cells of a row or column in order. A line of moderate length is read
+// cell by cell, so that a search may stop at its first find; a longer one
+// (a whole column) from its filled cells only.
+class Line {
+public:
+    Line(FormulaHost& host, const CellRange& r)
+        : host_(host), r_(r), vertical_(r.col1 == r.col2 && r.row1 != r.row2),
+          length_(vertical_ ? r.row2 - r.row1 + 1 : r.col2 - r.col1 + 1) {
+        if (length_ > kDirect) entries_ = lineEntries(host, r), sparse_ = true;
+    }
+    int length() const { return length_; }
+    // Positions to visit: every cell, or only the filled ones.
+    int count() const { return sparse_ ? static_cast<int>(entries_.size()) : length_; }
+    int index(int k) const { return sparse_ ? entries_[static_cast<size_t>(k)].index : k; }
+    Value value(int k) const {
+        if (sparse_) return entries_[static_cast<size_t>(k)].v;
+        return vertical_ ? host_.cellValue(r_.col1, r_.row1 + k) : host_.cellValue(r_.col1 + k, r_.row1);
+    }
+    // The first (or last) blank cell, or -1.
+    int blank(bool fromFirst) const {
+        std::vector<bool> filled(static_cast<size_t>(length_));
+        for (int k = 0; k < count(); ++k)
+            if (!value(k).isEmpty()) filled[static_cast<size_t>(index(k))] = true;
+        for (int k = 0; k < length_; ++k) {
+            int at = fromFirst ? k : length_ - 1 - k;
+            if (!filled[static_cast<size_t>(at)]) return at;
+        }
+        return -1;
+    }
 
-bool sameKind(const Value& a, const Value& b) {
-    return a.type() == b.type();
-}
+private:
+    static constexpr int kDirect = 65536;
+    FormulaHost& host_;
+    CellRange r_;
+    bool vertical_;
+    int length_;
+    bool sparse_ = false;
+    std::vector<LineEntry> entries_;
+};
 
 // Match modes: 0 exact, -1 exact or the next smaller, 1 exact or the next
 // larger, 2 with wildcards. Search modes: 1 from the first, -1 from the
-// last, 2 by halves in an ascending line, -2 in a descending one. The index
-// found, or -1.
-int search(const std::vector<Entry>& line, const Value& key, int match, int mode) {
+// last, 2 by halves in an ascending line, -2 in a descending one. The
+// index found, or -1.
+int search(const Line& line, const Value& key, int match, int mode) {
     if (mode == 2 || mode == -2) {
-        // By halves over the entries of the key's kind.
-        std::vector<const Entry*> es;
-        for (const Entry& e : line)
-            if (sameKind(e.v, key)) es.push_back(&e);
         const int dir = mode == 2 ? 1 : -1;
-        size_t lo = 0, hi = es.size();
+        int lo = 0, hi = line.count();
         while (lo < hi) {
-            size_t mid = (lo + hi) / 2;
-            if (compareValues(es[mid]->v, key) * dir < 0) lo = mid + 1;
+            int mid = lo + (hi - lo) / 2;
+            if (compareValues(line.value(mid), key) * dir < 0) lo = mid + 1;
             else hi = mid;
         }
-        // es[lo] is the first entry not before the key in the line's order.
-        if (lo < es.size() && compareValues(es[lo]->v, key) == 0) return es[lo]->index;
+        // lo: the first entry not before the key in the line's order.
+        auto inside = [&](int k) { return k >= 0 && k < line.count(); };
+        if (inside(lo) && line.value(lo).type() == key.type() && compareValues(line.value(lo), key) == 0)
+            return line.index(lo);
         if (match == 0 || match == 2) return -1;
-        bool wantLarger = match == 1;
+        auto fits = [&](int k) { return inside(k) && !line.value(k).isEmpty(); };
         // In an ascending line the larger neighbour follows; in a descending one it precedes.
-        if (wantLarger == (dir == 1)) return lo < es.size() ? es[lo]->index : -1;
-        return lo > 0 ? es[lo - 1]->index : -1;
+        int k = (match == 1) == (dir == 1) ? lo : lo - 1;
+        return fits(k) ? line.index(k) : -1;
     }
     int best = -1;
-    const Value* bestValue = nullptr;
+    Value bestValue;
     const bool wild = match == 2 && key.isText() && key.text().find_first_of(L"?*~") != std::wstring::npos;
-    auto consider = [&](const Entry& e) -> bool { // true: stop
-        if (!sameKind(e.v, key)) return false;
-        if (wild) return wildcardMatch(key.text(), e.v.text()) ? (best = e.index, true) : false;
-        int cmp = compareValues(e.v, key);
-        if (cmp == 0) return best = e.index, true;
-        if (match == -1 && cmp < 0 && (!bestValue || compareValues(e.v, *bestValue) > 0))
-            best = e.index, bestValue = &e.v;
-        if (match == 1 && cmp > 0 && (!bestValue || compareValues(e.v, *bestValue) < 0))
-            best = e.index, bestValue = &e.v;
-        return false;
-    };
-    if (mode == 1) {
-        for (const Entry& e : line)
-            if (consider(e)) break;
-    } else {
-        for (auto it = line.rbegin(); it != line.rend(); ++it)
-            if (consider(*it)) break;
+    const int n = line.count();
+    for (int step = 0; step < n; ++step) {
+        const int k = mode == 1 ? step : n - 1 - step;
+        Value v = line.value(k);
+        // Exact matches want the key's kind; the nearest entry is found in
+        // the order of all values (numbers, texts, logical values).
+        if (v.isEmpty() || (v.type() != key.type() && (match == 0 || match == 2))) continue;
+        if (wild) {
+            if (wildcardMatch(key.text(), v.text())) return line.index(k);
+            continue;
+        }
+        int cmp = compareValues(v, key);
+        if (cmp == 0 && v.type() == key.type()) return line.index(k);
+        bool nearer = bestValue.isEmpty() || (match == -1 ? compareValues(v, bestValue) > 0
+                                                          : compareValues(v, bestValue) < 0);
+        if (((match == -1 && cmp < 0) || (match == 1 && cmp > 0)) && nearer)
+            best = line.index(k), bestValue = v;
     }
     return best;
 }
@@ -101,21 +133,10 @@ Slot fnXLookup(Call& c) {
     const bool vertical = l.col1 == l.col2 && l.row1 != l.row2;
     if (vertical ? r.row2 - r.row1 != l.row2 - l.row1 : r.col2 - r.col1 != l.col2 - l.col1)
         return Value::error(ErrorKind::Value);
-    const std::vector<Entry> entries = lineEntries(c.host, l);
-    int i = -1;
-    if (key.isEmpty() && c.arg(0).isRef()) {
-        // A blank key finds the first (or last) blank cell.
-        const int length = vertical ? l.row2 - l.row1 + 1 : l.col2 - l.col1 + 1;
-        std::vector<bool> filled(static_cast<size_t>(length));
-        for (const Entry& e : entries)
-            filled[static_cast<size_t>(e.index)] = true;
-        for (int k = 0; k < length && i < 0; ++k) {
-            int at = mode > 0 ? k : length - 1 - k;
-            if (!filled[static_cast<size_t>(at)]) i = at;
-        }
-    } else {
-        i = search(entries, key.isEmpty() ? Value(0.0) : key, match, mode);
-    }
+    const Line line(c.host, l);
+    // A blank key finds the first (or last) blank cell.
+    int i = key.isEmpty() && c.arg(0).isRef() ? line.blank(mode > 0)
+                                              : search(line, key.isEmpty() ? Value(0.0) : key, match, mode);
     if (i < 0) {
         if (c.given(3) && c.arg(3).kind != Slot::Missing) return c.arg(3);
         return Value::error(ErrorKind::NA);
@@ -140,7 +161,7 @@ Slot fnXMatch(Call& c) {
     int match = 0, mode = 1;
     if (!modes(c, 2, match, mode)) return Value::error(ErrorKind::Value);
     if (key.isEmpty()) key = Value(0.0);
-    int i = search(lineEntries(c.host, c.arg(1).ref), key, match, mode);
+    int i = search(Line(c.host, c.arg(1).ref), key, match, mode);
     return i < 0 ? Slot(Value::error(ErrorKind::NA)) : Slot(Value(i + 1));
 }
 
