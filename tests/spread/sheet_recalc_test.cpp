@@ -227,3 +227,28 @@ TEST(SheetRecalc, CallbackThatRestructuresOrReplacesItsOwnFormulaIsSafe) {
     s.recalc();
     EXPECT_EQ(s.valueText(1, 1), L"42");
 }
+
+TEST(SheetRecalc, VolatileFunctionsRecomputeOnEveryChangeAndTheirReadersFollow) {
+    Sheet s = sized(3, 5);
+    ASSERT_TRUE(s.setFormula(1, 1, L"RAND()"));
+    ASSERT_TRUE(s.setFormula(2, 1, L"A1*1000000"));    // reads the volatile cell
+    ASSERT_TRUE(s.setFormula(3, 1, L"TODAY()-INT(NOW())")); // the same day
+    ASSERT_TRUE(s.setFormula(1, 3, L"RANDBETWEEN(3,3)"));
+    EXPECT_EQ(s.valueText(3, 1), L"0");
+    EXPECT_EQ(s.valueText(1, 3), L"3");
+    // An unrelated change draws new numbers, and the reader follows them.
+    bool changed = false;
+    for (int i = 0; i < 5 && !changed; ++i) {
+        Value before = s.value(1, 1);
+        s.setData(2, 5, std::to_wstring(i));
+        changed = !(s.value(1, 1) == before);
+        EXPECT_EQ(s.value(2, 1), Value(s.value(1, 1).number() * 1000000));
+    }
+    EXPECT_TRUE(changed);
+    double x = s.value(1, 1).number();
+    EXPECT_TRUE(x >= 0 && x < 1);
+    // A formula without volatile functions is not recomputed for nothing.
+    ASSERT_TRUE(s.setFormula(3, 2, L"ABS(-1)"));
+    EXPECT_FALSE(Formula::parse(L"ABS(-1)", RefStyle::A1, 3, 2)->isVolatile());
+    EXPECT_TRUE(Formula::parse(L"1+NOW()", RefStyle::A1, 3, 2)->isVolatile());
+}

@@ -262,6 +262,7 @@ private:
                 return false;
             }
             emit(Op::Func, index, static_cast<uint16_t>(argc));
+            if (fn->isVolatile) prog_->isVolatile = true;
         } else {
             emit(Op::Custom, addText(std::move(name)), static_cast<uint16_t>(argc));
             prog_->isVolatile = true;

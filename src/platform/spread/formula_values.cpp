@@ -1,5 +1,7 @@
 #include "platform/spread/formula_values.h"
 
+#include "platform/spread/date_serial.h"
+
 #include "platform/text/fold.h"
 
 #include <charconv>
@@ -38,7 +40,8 @@ bool toNumber(const Value& v, double& out, ErrorKind& err) {
         out = v.logicalValue() ? 1 : 0;
         return true;
     case Value::Type::Text:
-        if (textToNumber(v.text(), out)) return true;
+        // A text that reads as a number, or as a date or time.
+        if (textToNumber(v.text(), out) || textToDateTime(v.text(), out)) return true;
         err = ErrorKind::Value;
         return false;
     case Value::Type::Error:
@@ -176,9 +179,11 @@ bool wildcardMatch(std::wstring_view pattern, std::wstring_view text) {
     p.reserve(pattern.size());
     for (size_t i = 0; i < pattern.size(); ++i) {
         wchar_t c = pattern[i];
-        if (c == L'~' && i + 1 < pattern.size() &&
-            (pattern[i + 1] == L'*' || pattern[i + 1] == L'?' || pattern[i + 1] == L'~'))
-            p.push_back({pattern[++i], 0});
+        // '~' takes the next character as itself; a last '~' stands for nothing.
+        if (c == L'~' && i + 1 < pattern.size())
+            p.push_back({zrltext::foldCase(pattern[++i]), 0});
+        else if (c == L'~')
+            continue;
         else if (c == L'?')
             p.push_back({c, 1});
         else if (c == L'*')

@@ -41,6 +41,7 @@ struct FunctionDef {
     uint8_t minArgs, maxArgs;
     const char* kinds;
     FunctionBody body;
+    bool isVolatile = false; // computed anew on every recalculation (RAND, NOW...)
 };
 
 // The table, sorted by name.
@@ -57,6 +58,23 @@ FunctionList textFunctions();
 FunctionList logicFunctions();
 FunctionList aggregateFunctions();
 FunctionList lookupFunctions();
+FunctionList engineeringFunctions();
+FunctionList convertFunctions();
+FunctionList trigFunctions();
+FunctionList arithFunctions();
+FunctionList infoFunctions();
+FunctionList textJoinFunctions();
+FunctionList xlookupFunctions();
+FunctionList statsFunctions();
+FunctionList conditionalFunctions();
+FunctionList dateFunctions();
+FunctionList textFormatFunctions();
+FunctionList financialFunctions();
+
+// A function's error result.
+inline Slot fail(ErrorKind k) {
+    return Value::error(k);
+}
 
 // Calls a built-in: coerces the arguments in place and runs the body.
 Slot invokeBuiltin(const FunctionDef& fn, Call& call);

@@ -10,34 +10,6 @@ namespace spread {
 
 namespace {
 
-// Visits the numbers of the arguments. In cells only numbers count (texts,
-// logical values and blanks are skipped); given directly, logical values
-// count as 1 or 0, numeric texts as their number, an empty argument as 0 and
-// other text is #VALUE!. The first error stops the walk.
-template <typename Fn> bool forEachNumber(Call& c, ErrorKind& error, Fn&& fn) {
-    bool failed = false;
-    forEachArgValue(c, 0, [&](const Value& v, bool fromRef) {
-        if (failed) return;
-        if (v.isError()) {
-            failed = true;
-            error = v.errorKind();
-            return;
-        }
-        if (v.isNumber()) {
-            fn(v.number());
-            return;
-        }
-        if (fromRef) return;
-        double d = 0;
-        if (!toNumber(v, d, error)) {
-            failed = true;
-            return;
-        }
-        fn(d);
-    });
-    return !failed;
-}
-
 Slot fnSum(Call& c) {
     double sum = 0;
     ErrorKind e;

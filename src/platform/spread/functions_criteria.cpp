@@ -6,9 +6,9 @@ namespace spread {
 
 Criterion::Criterion(const Value& criterion) {
     if (!criterion.isText()) {
-        // A number, logical value or error matches its equal; a blank
-        // criterion matches blank cells.
-        operand_ = criterion.isEmpty() ? Value(L"") : criterion;
+        // A number, logical value or error matches its equal; a blank cell
+        // as the criterion is the number 0.
+        operand_ = criterion.isEmpty() ? Value(0.0) : criterion;
         return;
     }
     std::wstring_view t = criterion.text();
@@ -51,8 +51,11 @@ bool Criterion::matches(const Value& v) const {
     if (cmp_ == Cmp::Eq || cmp_ == Cmp::Ne) {
         if (op.isNumber()) {
             double d = 0;
+            // A text that reads as the number is equal to it, but not
+            // unequal: "<>5" excludes only the number 5.
             same = (v.isNumber() && v.number() == op.number()) ||
-                   (v.isText() && textToNumber(v.text(), d) && d == op.number());
+                   (cmp_ == Cmp::Eq && v.isText() && textToNumber(v.text(), d) &&
+                    d == op.number());
         } else if (op.isText()) {
             same = v.isText() && (wild_ ? wildcardMatch(op.text(), v.text())
                                         : zrltext::equalNoCase(op.text(), v.text()));

@@ -7,8 +7,10 @@ namespace {
 
 // AND and OR: logical values and numbers count; texts in cells are skipped;
 // no logical value at all is #VALUE!.
-Slot logicalFold(Call& c, bool isAnd) {
-    bool any = false, result = isAnd;
+enum class Fold { And, Or, Xor };
+
+Slot logicalFold(Call& c, Fold fold) {
+    bool any = false, result = fold == Fold::And;
     ErrorKind error = ErrorKind::Value;
     bool failed = false;
     forEachArgValue(c, 0, [&](const Value& v, bool fromRef) {
@@ -37,7 +39,7 @@ Slot logicalFold(Call& c, bool isAnd) {
             break;
         }
         any = true;
-        result = isAnd ? (result && b) : (result || b);
+        result = fold == Fold::And ? (result && b) : fold == Fold::Or ? (result || b) : (result != b);
     });
     if (failed) return Value::error(error);
     if (!any) return Value::error(ErrorKind::Value);
@@ -45,10 +47,13 @@ Slot logicalFold(Call& c, bool isAnd) {
 }
 
 Slot fnAnd(Call& c) {
-    return logicalFold(c, true);
+    return logicalFold(c, Fold::And);
 }
 Slot fnOr(Call& c) {
-    return logicalFold(c, false);
+    return logicalFold(c, Fold::Or);
+}
+Slot fnXor(Call& c) {
+    return logicalFold(c, Fold::Xor);
 }
 Slot fnNot(Call& c) {
     return Value::logical(!c.flag(0));
@@ -74,6 +79,39 @@ Slot fnIf(Call& c) {
 
 Slot fnIfError(Call& c) {
     return c.scalar(0).isError() ? pick(c.arg(1)) : pick(c.arg(0));
+}
+
+Slot fnIfNa(Call& c) {
+    Value v = c.scalar(0);
+    return v.isError() && v.errorKind() == ErrorKind::NA ? pick(c.arg(1)) : pick(c.arg(0));
+}
+
+// IFS(test, value, ...): the value of the first true test; none is #N/A.
+Slot fnIfs(Call& c) {
+    if (c.argc % 2 != 0) return Value::error(ErrorKind::NA);
+    for (int i = 0; i + 1 < c.argc; i += 2) {
+        bool b = false;
+        ErrorKind e = ErrorKind::Value;
+        if (!toLogical(c.scalar(i), b, e)) return Value::error(e);
+        if (b) return pick(c.arg(i + 1));
+    }
+    return Value::error(ErrorKind::NA);
+}
+
+// SWITCH(value, case, result, ..., [default]): the result of the first case
+// equal to the value (texts without case), else the default, else #N/A.
+Slot fnSwitch(Call& c) {
+    Value v = c.scalar(0);
+    if (v.isError()) return v;
+    int i = 1;
+    for (; i + 1 < c.argc; i += 2) {
+        Value k = c.scalar(i);
+        if (k.isError()) return k;
+        bool comparable = k.type() == v.type() || v.isEmpty() || k.isEmpty();
+        if (comparable && compareValues(v, k) == 0) return pick(c.arg(i + 1));
+    }
+    if (i < c.argc) return pick(c.arg(i));
+    return Value::error(ErrorKind::NA);
 }
 
 Slot fnIsBlank(Call& c) {
@@ -114,6 +152,8 @@ const FunctionDef kLogic[] = {
     {L"FALSE", 0, 0, "", fnFalse},
     {L"IF", 2, 3, "brr", fnIf},
     {L"IFERROR", 2, 2, "r", fnIfError},
+    {L"IFNA", 2, 2, "r", fnIfNa},
+    {L"IFS", 2, 254, "r", fnIfs},
     {L"ISBLANK", 1, 1, "r", fnIsBlank},
     {L"ISERROR", 1, 1, "v", fnIsError},
     {L"ISNA", 1, 1, "v", fnIsNa},
@@ -123,7 +163,9 @@ const FunctionDef kLogic[] = {
     {L"NA", 0, 0, "", fnNa},
     {L"NOT", 1, 1, "b", fnNot},
     {L"OR", 1, 255, "r", fnOr},
+    {L"SWITCH", 3, 254, "r", fnSwitch},
     {L"TRUE", 0, 0, "", fnTrue},
+    {L"XOR", 1, 255, "r", fnXor},
 };
 
 } // namespace

@@ -11,22 +11,7 @@ namespace spread {
 
 namespace {
 
-struct Entry {
-    int index; // from 0 along the line
-    Value v;
-};
-
-// The non-blank cells of one row or column, in order.
-std::vector<Entry> gather(FormulaHost& host, const CellRange& line) {
-    std::vector<Entry> out;
-    bool vertical = line.col1 == line.col2;
-    host.forEachValue(line, [&](int col, int row, const Value& v) {
-        if (!v.isEmpty()) out.push_back({vertical ? row - line.row1 : col - line.col1, v});
-    });
-    std::sort(out.begin(), out.end(),
-              [](const Entry& a, const Entry& b) { return a.index < b.index; });
-    return out;
-}
+using Entry = LineEntry;
 
 bool exactMatch(const Value& key, const Value& v) {
     if (key.type() != v.type()) return false;
@@ -77,7 +62,7 @@ Slot tableLookup(Call& c, bool vertical) {
     if (key.isEmpty()) return na();
     CellRange first = vertical ? CellRange{t.col1, t.row1, t.col1, t.row2}
                                : CellRange{t.col1, t.row1, t.col2, t.row1};
-    int i = find(gather(c.host, first), key, approx ? 1 : 0);
+    int i = find(lineEntries(c.host, first), key, approx ? 1 : 0);
     if (i < 0) return na();
     int k = static_cast<int>(n) - 1;
     return vertical ? cellAt(t.col1 + k, t.row1 + i) : cellAt(t.col1 + i, t.row1 + k);
@@ -97,7 +82,7 @@ Slot fnMatch(Call& c) {
     const Value& key = c.value(0);
     if (!isLine(c.arg(1)) || key.isEmpty()) return na();
     double type = c.given(2) ? c.num(2) : 1;
-    int i = find(gather(c.host, c.arg(1).ref), key, type > 0 ? 1 : type < 0 ? -1 : 0);
+    int i = find(lineEntries(c.host, c.arg(1).ref), key, type > 0 ? 1 : type < 0 ? -1 : 0);
     return i < 0 ? na() : Value(i + 1);
 }
 
@@ -111,7 +96,7 @@ Slot fnLookup(Call& c) {
     bool byRows = r.row2 - r.row1 >= r.col2 - r.col1; // search down the first column
     CellRange line = byRows ? CellRange{r.col1, r.row1, r.col1, r.row2}
                             : CellRange{r.col1, r.row1, r.col2, r.row1};
-    int i = find(gather(c.host, line), key, 1);
+    int i = find(lineEntries(c.host, line), key, 1);
     if (i < 0) return na();
     if (c.given(2)) {
         const Slot& res = c.arg(2);

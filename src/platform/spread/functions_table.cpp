@@ -12,8 +12,12 @@ namespace {
 struct Table {
     std::vector<FunctionDef> defs;
     Table() {
-        for (FunctionList part : {mathFunctions(), textFunctions(), logicFunctions(),
-                                  aggregateFunctions(), lookupFunctions()})
+        for (FunctionList part :
+             {mathFunctions(), textFunctions(), logicFunctions(), aggregateFunctions(),
+              lookupFunctions(), engineeringFunctions(), convertFunctions(), trigFunctions(),
+              arithFunctions(), infoFunctions(), textJoinFunctions(), xlookupFunctions(),
+              statsFunctions(), conditionalFunctions(), dateFunctions(),
+              textFormatFunctions(), financialFunctions()})
             defs.insert(defs.end(), part.defs, part.defs + part.count);
         std::sort(defs.begin(), defs.end(), [](const FunctionDef& a, const FunctionDef& b) {
             return std::wstring_view(a.name) < std::wstring_view(b.name);

@@ -75,7 +75,10 @@ Slot find(Call& c, bool search) {
     // The pattern must match the start of the text from `at` on; a leading
     // "*" matches there if anywhere.
     bool wild = what.find_first_of(L"?*~") != std::wstring::npos;
-    std::wstring prefixPattern = what + L"*";
+    // A last "~" escapes nothing and stands for nothing.
+    size_t tildes = what.size() - 1 - what.find_last_not_of(L'~');
+    if (what.find_last_not_of(L'~') == std::wstring::npos) tildes = what.size();
+    std::wstring prefixPattern = what.substr(0, what.size() - tildes % 2) + L"*";
     for (size_t at = from; at < within.size(); ++at) {
         std::wstring_view rest = std::wstring_view(within).substr(at);
         if (!wild) {
@@ -216,7 +219,8 @@ Slot fnValue(Call& c) {
     if (v.isNumber()) return v;
     if (v.isEmpty()) return Value(0);
     double d = 0;
-    if (v.isText() && textToNumber(v.text(), d)) return Value(d);
+    ErrorKind e = ErrorKind::Value;
+    if (v.isText() && toNumber(v, d, e)) return Value(d);
     return err();
 }
 
