@@ -399,7 +399,7 @@ TEST(SheetFile, CsvKeepsTextsThatLookLikeFormulasOrNumbers) {
         {Value(L" 1e3 "), "\"' 1e3 \""}, {Value(L"'quoted"), "\"''quoted\""},
         {Value(L"x'"), "x'"},          {Value(L"=\"a,b\""), "\"'=\"\"a,b\"\"\""},
         {Value(12.0), "12"},           {Value(-0.0), "-0"},
-        {Value(L"#N/A"), "#N/A"},
+        {Value(L"#N/A"), "#N/A"},      {Value(L"\uFEFFname"), "\"\xEF\xBB\xBFname\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
