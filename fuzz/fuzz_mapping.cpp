@@ -16,12 +16,23 @@
 
 namespace {
 
+// The scratch folder, removed when the process ends.
+std::filesystem::path& scratch() {
+    static std::filesystem::path dir;
+    return dir;
+}
+
 const std::filesystem::path& folder() {
     static const std::filesystem::path dir = [] {
         const auto lib = std::filesystem::temp_directory_path() /
                          ("zrlss-fuzz-mapping-" + std::to_string(::getpid()));
         std::filesystem::create_directories(lib / "Connection Standards");
         Zrl_Settings::setLibDir(Zrl_String::fromUtf8(lib.string()));
+        scratch() = lib;
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(scratch(), ec);
+        });
         return lib / "Connection Standards";
     }();
     return dir;

@@ -16,11 +16,22 @@
 
 namespace {
 
+// The scratch folder, removed when the process ends.
+std::filesystem::path& scratch() {
+    static std::filesystem::path dir;
+    return dir;
+}
+
 const std::filesystem::path& file() {
     static const std::filesystem::path path = [] {
         const auto dir = std::filesystem::temp_directory_path() /
                          ("zrlss-fuzz-props-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
+        scratch() = dir;
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(scratch(), ec);
+        });
         return dir / "In.vkd";
     }();
     return path;
