@@ -194,9 +194,10 @@ TEST_F(ReplaceFile, WriterKilledAtAnyMomentLeavesTheTargetOldOrNew) {
     const std::string a(300000, 'a'), b(200000, 'b');
     put(at("t"), a);
     std::mt19937 random(20261207);
+    // A few seconds, and at least a few kills however slow the machine.
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-    int kills = 0;
-    while (std::chrono::steady_clock::now() < until) {
+    for (int kills = 0; kills < 3 || (kills < 50 && std::chrono::steady_clock::now() < until);
+         ++kills) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -209,9 +210,7 @@ TEST_F(ReplaceFile, WriterKilledAtAnyMomentLeavesTheTargetOldOrNew) {
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         const std::string now = get(at("t"));
         ASSERT_TRUE(now == a || now == b) << now.size() << " bytes after kill " << kills;
-        ++kills;
     }
-    EXPECT_GE(kills, 10);
 }
 
 } // namespace
