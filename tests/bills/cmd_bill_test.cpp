@@ -4,6 +4,8 @@
 #include "platform/spread/sheet.h"
 #include "support/command_run.h"
 
+#include <cstdlib>
+
 namespace {
 
 using billstest::BillsTest;
@@ -105,6 +107,33 @@ TEST_F(BillsTest, CommandRefusesWhatItWouldCutOrGarble) {
         EXPECT_EQ(r.status, 1) << c.args;
         EXPECT_NE(r.out.find(c.says), std::string::npos) << c.args << ": " << r.out;
         EXPECT_EQ(readBytes(out), "earlier bill") << c.args;
+    }
+}
+
+// Memory running out (made to, as a job begins) is reported with what the
+// command was doing, exit status 1, and the target and its folder as they were.
+TEST_F(BillsTest, OutOfMemorySaysWhatTheCommandWasDoing) {
+    const fs::path out = root / "out" / "bill.vks";
+    writeBytes(out, "earlier bill");
+    const struct {
+        const char* failing;
+        std::string args;
+        std::string says;
+    } cases[] = {
+        {"reading", "bill " + quoted(kExample), "zrlss bill: out of memory while reading "},
+        {"building", "bill " + quoted(kExample), "zrlss bill: out of memory while building the bill for "},
+        {"writing", "convert " + quoted(kExample), "zrlss convert: out of memory while writing "},
+    };
+    for (const auto& c : cases) {
+        ::setenv("ZRLSS_TEST_NO_MEMORY_WHILE", c.failing, 1);
+        const CommandRun r = testsupport::runZrlss("--quiet " + c.args + " " +
+                                                   (c.args[0] == 'b' ? "-o " : "") + quoted(out));
+        ::unsetenv("ZRLSS_TEST_NO_MEMORY_WHILE");
+        EXPECT_EQ(r.status, 1) << c.failing << ": " << r.out;
+        EXPECT_EQ(r.out.rfind(c.says, 0), 0u) << r.out;
+        EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << r.out;
+        EXPECT_EQ(readBytes(out), "earlier bill") << c.failing;
+        EXPECT_EQ(std::distance(fs::directory_iterator(out.parent_path()), fs::directory_iterator()), 1);
     }
 }
 

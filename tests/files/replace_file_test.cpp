@@ -2,14 +2,17 @@
 // no failure or stop signal leaves a temporary or a damaged target.
 #include "platform/files/replace_file.h"
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <random>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -181,6 +184,32 @@ TEST_F(ReplaceFile, StopSignalRemovesOpenTemporaries) {
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << status;
         EXPECT_EQ(get(at("t")), "old");
         EXPECT_EQ(names(), std::vector<std::string>{"t"}) << sig;
+    }
+}
+
+// A writer killed outright (SIGKILL, which nothing can catch) at any moment,
+// over and over for a few seconds: the target is always the old or the new
+// content, whole; at most a temporary is left behind.
+TEST_F(ReplaceFile, WriterKilledAtAnyMomentLeavesTheTargetOldOrNew) {
+    const std::string a(300000, 'a'), b(200000, 'b');
+    put(at("t"), a);
+    std::mt19937 random(20261207);
+    // A few seconds, and at least a few kills however slow the machine.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    for (int kills = 0; kills < 3 || (kills < 50 && std::chrono::steady_clock::now() < until);
+         ++kills) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (long i = 0;; ++i)
+                files::replaceFile(dir_ / "t", i % 2 ? a : b);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        const std::string now = get(at("t"));
+        ASSERT_TRUE(now == a || now == b) << now.size() << " bytes after kill " << kills;
     }
 }
 

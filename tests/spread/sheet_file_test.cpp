@@ -234,6 +234,16 @@ TEST(SheetFile, MembersInAnyOrderReadAsOneDocument) {
         {head + R"("cells":[{"c":2,"r":2,"n":5,"font":0}],"fonts":[{"name":"A"}]})", L""},
         {head + R"("cells":[{"c":1,"r":1,"n":1}],"cells":[{"c":2,"r":2,"n":5}]})", L""},
         {head + R"("cells":7,"cells":[{"c":2,"r":2,"n":5}]})", L""},
+        // Within a cell: a member given twice counts by its last value, the
+        // members of a nested value are not the cell's, and nested records
+        // read as members do.
+        {head + R"("cells":[{"c":1,"r":1,"n":1,"c":2,"r":2,"n":5}]})", L""},
+        {head + R"("cells":[{"x":{"c":1,"r":1,"n":1},"c":2,"y":[{"r":1}],"r":2,"n":5}]})", L""},
+        {R"({"format":"zrlss-sheet","version":1,"cols":2,"rows":2,"cells":[{"c":2,"r":2,"n":5,)"
+         R"("font":{"name":"A","c":1},"border":{"sides":3,"color":"0x00000000"}}]})", L""},
+        {head + R"("cells":[{"c":2,"r":2,"n":5,"border":{"sides":300}}]})", L"\"sides\" out of range"},
+        {head + R"("cells":[{"c":2,"r":2,"n":5,"t":null}]})", L"cell with two values"},
+        {head + R"("cells":[[1,2]]})", L"cell is not an object"},
         // A cell beyond the size given first, within the size given last.
         {head + R"("cells":[{"c":2,"r":9,"n":1},{"c":2,"r":2,"n":5}],"rows":9})", L""},
         {head + R"("cells":[{"c":9,"r":1}, )", L"not a sheet file (malformed JSON)"},
@@ -389,7 +399,7 @@ TEST(SheetFile, CsvKeepsTextsThatLookLikeFormulasOrNumbers) {
         {Value(L" 1e3 "), "\"' 1e3 \""}, {Value(L"'quoted"), "\"''quoted\""},
         {Value(L"x'"), "x'"},          {Value(L"=\"a,b\""), "\"'=\"\"a,b\"\"\""},
         {Value(12.0), "12"},           {Value(-0.0), "-0"},
-        {Value(L"#N/A"), "#N/A"},
+        {Value(L"#N/A"), "#N/A"},      {Value(L"\uFEFFname"), "\"\xEF\xBB\xBFname\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);

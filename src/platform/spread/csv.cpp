@@ -100,8 +100,11 @@ bool splitRecords(std::string_view text, std::vector<Record>& records, std::wstr
     return true;
 }
 
+// Quoted also: a field starting with a byte-order mark, which the import
+// would skip as the file's own were the field first in the file.
 bool needsQuotes(std::string_view s) {
-    return s.find_first_of(",\"\r\n") != std::string_view::npos || (!s.empty() && s[0] == kTextMark);
+    return s.find_first_of(",\"\r\n") != std::string_view::npos ||
+           (!s.empty() && s[0] == kTextMark) || s.starts_with("\xEF\xBB\xBF");
 }
 
 // A text value the import would read as a formula or a number, or whose

@@ -17,6 +17,11 @@ namespace spread {
 FormulaRef compileFormula(std::wstring_view text, RefStyle style, int col, int row,
                           std::wstring* error = nullptr);
 
+// For checking the parser: true when the quick compile of simple formulas
+// does not take `text` (no leading "="), or gives the very instructions the
+// full parser gives.
+bool quickCompileAgrees(std::wstring_view text, RefStyle style, int col, int row);
+
 // The deepest value stack the program needs.
 uint32_t stackNeed(std::span<const Instr> code);
 // True when the program only does arithmetic on numbers and cells.

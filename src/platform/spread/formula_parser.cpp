@@ -28,6 +28,7 @@
 #include "platform/spread/functions.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <string>
 
@@ -424,6 +425,26 @@ std::unique_ptr<Formula> Formula::parse(std::wstring_view text, RefStyle style, 
         if (error) *error = L"out of memory";
         return nullptr;
     }
+}
+
+bool quickCompileAgrees(std::wstring_view text, RefStyle style, int col, int row) {
+    std::vector<Instr> quick;
+    if (!compileSimple(text, style, col, row, quick)) return true;
+    Draft full;
+    std::wstring why;
+    if (!Parser(text, style, col, row).run(full, why) || !full.texts.empty() ||
+        full.code.size() != quick.size())
+        return false;
+    for (size_t i = 0; i < quick.size(); ++i) {
+        const Instr& a = quick[i];
+        const Instr& b = full.code[i];
+        if (a.op != b.op || a.flags != b.flags || a.argc != b.argc || a.aux != b.aux) return false;
+        const bool same = a.op == Op::Number
+                              ? std::memcmp(&a.num, &b.num, sizeof a.num) == 0
+                              : a.at.col == b.at.col && a.at.row == b.at.row;
+        if (!same) return false;
+    }
+    return true;
 }
 
 } // namespace spread

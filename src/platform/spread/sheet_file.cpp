@@ -10,6 +10,7 @@
 #include "platform/text/utf.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -28,6 +29,74 @@ using nlohmann::json;
 namespace {
 
 // ---- reading --------------------------------------------------------------
+
+// The members of one cell as the stream gives them, in a fixed slot per
+// member the reader knows (others are skipped): the reader looks them up as
+// it would in an object, without a tree built for every cell. A member given
+// twice counts by its last value, as in an object.
+class CellFields {
+public:
+    static constexpr int kSlots = 15;
+
+    // The slot of a member's name, or -1 for a name no cell uses. Inlined,
+    // so that a name the reader asks for is a constant slot.
+    [[gnu::always_inline]] static int slotFor(std::string_view k) {
+        switch (k.size()) {
+        case 1:
+            switch (k[0]) {
+            case 'c': return 0;
+            case 'r': return 1;
+            case 'n': return 2;
+            case 't': return 3;
+            case 'b': return 4;
+            case 'e': return 5;
+            case 'f': return 6;
+            default: return -1;
+            }
+        case 3: return k == "tag" ? 7 : -1;
+        case 4:
+            return k == "lock" ? 8 : k == "back" ? 9 : k == "fore" ? 10 : k == "type" ? 11
+                   : k == "font" ? 12 : -1;
+        case 5: return k == "typed" ? 13 : -1;
+        case 6: return k == "border" ? 14 : -1;
+        default: return -1;
+        }
+    }
+
+    json& put(int slot) {
+        present_ |= 1u << slot;
+        return slots_[slot];
+    }
+    void clear() {
+        for (int i = 0; i < kSlots; ++i)
+            if (present_ & (1u << i)) slots_[i] = nullptr;
+        present_ = 0;
+    }
+
+    // What the reader asks of an object.
+    [[gnu::always_inline]] const json* find(std::string_view key) const {
+        const int slot = slotFor(key);
+        return slot >= 0 && (present_ & (1u << slot)) ? &slots_[slot] : nullptr;
+    }
+    const json* end() const { return nullptr; }
+    [[gnu::always_inline]] bool contains(std::string_view key) const {
+        return find(key) != nullptr;
+    }
+    bool is_object() const { return true; }
+
+private:
+    std::array<json, kSlots> slots_;
+    uint32_t present_ = 0;
+};
+
+// A member of an object, or null.
+const json* member(const json& j, const char* key) {
+    auto it = j.find(key);
+    return it == j.end() ? nullptr : &*it;
+}
+[[gnu::always_inline]] inline const json* member(const CellFields& j, const char* key) {
+    return j.find(key);
+}
 
 struct Reader {
     std::wstring error;
@@ -57,17 +126,19 @@ struct Reader {
         return false;
     }
 
-    bool text(const json& j, const char* key, std::wstring& out) {
-        auto it = j.find(key);
-        if (it == j.end()) return true;
+    template <class J>
+    bool text(const J& j, const char* key, std::wstring& out) {
+        const json* it = member(j, key);
+        if (!it) return true;
         if (!it->is_string() || !zrltext::fromUtf8Strict(it->get_ref<const std::string&>(), out))
             return fail(L"\"" + std::wstring(key, key + std::strlen(key)) + L"\" is not text");
         return true;
     }
 
-    bool integer(const json& j, const char* key, int& out, int min, int max) {
-        auto it = j.find(key);
-        if (it == j.end()) return true;
+    template <class J>
+    bool integer(const J& j, const char* key, int& out, int min, int max) {
+        const json* it = member(j, key);
+        if (!it) return true;
         if (!it->is_number_integer())
             return fail(L"\"" + std::wstring(key, key + std::strlen(key)) +
                         L"\" is not a whole number");
@@ -78,25 +149,28 @@ struct Reader {
         return true;
     }
 
-    bool number(const json& j, const char* key, double& out) {
-        auto it = j.find(key);
-        if (it == j.end()) return true;
+    template <class J>
+    bool number(const J& j, const char* key, double& out) {
+        const json* it = member(j, key);
+        if (!it) return true;
         if (!it->is_number()) return fail(L"not a number");
         out = it->get<double>();
         return std::isfinite(out) || fail(L"not a finite number");
     }
 
-    bool flag(const json& j, const char* key, bool& out) {
-        auto it = j.find(key);
-        if (it == j.end()) return true;
+    template <class J>
+    bool flag(const J& j, const char* key, bool& out) {
+        const json* it = member(j, key);
+        if (!it) return true;
         if (!it->is_boolean()) return fail(L"not true or false");
         out = it->get<bool>();
         return true;
     }
 
-    bool color(const json& j, const char* key, Color& out) {
-        auto it = j.find(key);
-        if (it == j.end()) return true;
+    template <class J>
+    bool color(const J& j, const char* key, Color& out) {
+        const json* it = member(j, key);
+        if (!it) return true;
         if (!it->is_string()) return fail(L"colour is not text");
         const std::string& s = it->get_ref<const std::string&>();
         if (s.size() != 10 || s[0] != '0' || (s[1] != 'x' && s[1] != 'X'))
@@ -158,7 +232,8 @@ struct Reader {
         return true;
     }
 
-    bool value(const json& j, Value& v) {
+    template <class J>
+    bool value(const J& j, Value& v) {
         int kinds = int(j.contains("n")) + int(j.contains("t")) + int(j.contains("b")) +
                     int(j.contains("e"));
         if (kinds > 1) return fail(L"cell with two values");
@@ -185,8 +260,8 @@ struct Reader {
     }
 
     bool sizes(const json& j, const char* key, int last, std::map<int, int>& out) {
-        auto it = j.find(key);
-        if (it == j.end()) return true;
+        const json* it = member(j, key);
+        if (!it) return true;
         if (!it->is_object()) return fail(L"sizes are not an object");
         for (auto& [name, px] : it->items()) {
             int index = -1;
@@ -221,11 +296,11 @@ struct Reader {
 
     // A cell's font or type: from version 2 on a position in its table, in
     // version 1 the record itself.
-    template <class T>
-    bool shared(const json& j, const char* key, const std::vector<std::shared_ptr<const T>>& table,
+    template <class T, class J>
+    bool shared(const J& j, const char* key, const std::vector<std::shared_ptr<const T>>& table,
                 bool (Reader::*read)(const json&, T&), std::shared_ptr<const T>& out) {
-        auto it = j.find(key);
-        if (it == j.end()) return true;
+        const json* it = member(j, key);
+        if (!it) return true;
         if (version >= 2) {
             if (!it->is_number_unsigned() || it->get<uint64_t>() >= table.size())
                 return fail(L"\"" + std::wstring(key, key + std::strlen(key)) +
@@ -239,7 +314,8 @@ struct Reader {
         return true;
     }
 
-    bool cell(Sheet& sheet, const json& j) {
+    template <class J>
+    bool cell(Sheet& sheet, const J& j) {
         SheetData& d = sheet.internals();
         SheetContent& c = d.content;
         if (!j.is_object()) return fail(L"cell is not an object");
@@ -260,7 +336,7 @@ struct Reader {
         if (!shared(j, "type", types, &Reader::type, a.type) ||
             !shared(j, "font", fonts, &Reader::font, a.font))
             return false;
-        if (auto b = j.find("border"); b != j.end()) {
+        if (const json* b = member(j, "border")) {
             if (!b->is_object() || !integer(*b, "sides", a.border.sides, 0, 255) ||
                 !integer(*b, "style", a.border.style, 0, 255) ||
                 !color(*b, "color", a.border.color))
@@ -387,6 +463,7 @@ public:
     bool key(string_t& k) {
         if (building_) return builder_->key(k);
         if (depth_ == 1 && rootIsObject) key_ = k;
+        if (depth_ == 3 && inCell_) slot_ = CellFields::slotFor(k);
         return true;
     }
     bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) {
@@ -415,11 +492,12 @@ private:
             return depth_ == buildDepth_ && kind != Kind::Object && kind != Kind::Array ? built()
                                                                                           : true;
         }
+        const bool opens = kind == Kind::Object || kind == Kind::Array;
+        if (inCell_) return cellEvent(kind, opens, feed);
         if (kind == Kind::Close) {
             if (--depth_ == 1) inCells_ = false;
             return true;
         }
-        const bool opens = kind == Kind::Object || kind == Kind::Array;
         bool keep = false;
         if (depth_ == 0) {
             rootIsObject = kind == Kind::Object;
@@ -441,7 +519,15 @@ private:
                 keep = pass_ != Pass::Cells;
             }
         } else if (depth_ == 2 && inCells_) {
-            keep = true;
+            if (kind == Kind::Object) {
+                // A cell: its members go to their slots as they come.
+                inCell_ = true;
+                slot_ = -1;
+                fields_.clear();
+                ++depth_;
+                return true;
+            }
+            keep = true; // refused as a cell, with the reason of a kept value
         }
         if (!keep) {
             if (opens) ++depth_;
@@ -459,6 +545,33 @@ private:
         return built();
     }
 
+    // An event inside a cell's object (depth 3 and below, nothing being
+    // built): scalars of known members fill their slots, objects and lists
+    // of known members are built into theirs, the rest is skipped; the end of
+    // the object reads the cell.
+    template <class Feed>
+    bool cellEvent(Kind kind, bool opens, Feed& feed) {
+        if (kind == Kind::Close) {
+            if (--depth_ > 2) return true;
+            inCell_ = false;
+            return readCell(fields_);
+        }
+        if (depth_ != 3 || slot_ < 0) {
+            if (opens) ++depth_;
+            return true;
+        }
+        json& into = fields_.put(slot_);
+        builder_.emplace(into);
+        feed(*builder_);
+        if (opens) {
+            building_ = true;
+            buildDepth_ = depth_++;
+            return true;
+        }
+        builder_.reset();
+        return true;
+    }
+
     // A kept value is whole.
     bool built() {
         building_ = false;
@@ -467,7 +580,13 @@ private:
             members[key_] = std::move(value_);
             return true;
         }
-        if (reader_.cell(sheet_, value_)) return true;
+        if (inCell_) return true; // a cell's member, in its slot
+        return readCell(value_);
+    }
+
+    template <class J>
+    bool readCell(const J& j) {
+        if (reader_.cell(sheet_, j)) return true;
         // The first bad cell is the error; the rest of the file is still
         // parsed, since a syntax error anywhere outranks it.
         if (pass_ == Pass::Single) {
@@ -488,6 +607,9 @@ private:
     int buildDepth_ = 0;
     json value_;
     std::optional<Builder> builder_;
+    bool inCell_ = false;
+    int slot_ = -1;
+    CellFields fields_;
 };
 
 } // namespace
