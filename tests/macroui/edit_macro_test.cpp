@@ -6,7 +6,8 @@
 #include "frame/library_instance.h"
 #include "macroui/dlg_edit_macro.h"
 #include "macroui_fixture.h"
-#include "platform/win/combo_box.h"
+#include "platform/core/record_edit_macro.h"
+#include "platform/win/script_play.h"
 
 using macrotest::MacroUiTest;
 
@@ -126,4 +127,42 @@ TEST_F(EditMacroTest, OneModelessEditorEndedByOkOrUnload) {
     ASSERT_TRUE(zrlss::unloadSteps().endDlgEditConstraints);
     zrlss::unloadSteps().endDlgEditConstraints();
     EXPECT_EQ(macroui::modelessEditMacro(), nullptr);
+}
+
+TEST_F(EditMacroTest, RenameTakesANewNameAndRefusesOneInUse) {
+    CDlgEditMacro dlg;
+    open(dlg);
+    struct Case {
+        const char* typed;
+        const wchar_t* shown; // the current module afterwards
+    } cases[] = {{"Cap", L"Cap"}, {"weld", L"Cap"}, {"CAP", L"CAP"}};
+    for (const Case& c : cases) {
+        const std::string script = std::string("dialog prompt\n  type 1001 \"") + c.typed +
+                                   "\"\n  click OK\nend\n";
+        const auto r = win::playScript(script, [&] { dlg.renameModule(); });
+        EXPECT_TRUE(r.ok()) << r.message;
+        expectCurrent(dlg, c.shown, 2);
+    }
+    dlg.destroy();
+}
+
+TEST(EditMacroRecord, RefusedFieldsAreNamedByTheirPath) {
+    struct Case {
+        const char* json;
+        const char* path;
+    } cases[] = {
+        {R"({"macros": [{"name": "A", "modules": [{"name": "M", "rules": [{"list": [1, "x"]}]}]}]})",
+         "macros[0].modules[0].rules[0].list[1]"},
+        {R"({"macros": [{"name": "A", "modules": [{"geometries": [{"flexibility": 3}]}]}]})",
+         "macros[0].modules[0].geometries[0].flexibility"},
+        {R"({"macros": [], "current": {"macro": "A", "extra": 1}})", "current.extra"},
+    };
+    for (const Case& c : cases) {
+        Zrl_EditMacroDrawing drawing;
+        Zrl_String module = L"kept";
+        std::string error;
+        EXPECT_FALSE(readEditMacroJson(c.json, drawing, module, error));
+        EXPECT_NE(error.find(c.path), std::string::npos) << error;
+        EXPECT_EQ(module, Zrl_String(L"kept"));
+    }
 }
