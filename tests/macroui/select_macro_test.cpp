@@ -6,6 +6,7 @@
 #include "macroui_fixture.h"
 #include "platform/core/paths.h"
 #include "platform/win/script_play.h"
+#include "support/command_run.h"
 
 #include <fstream>
 
@@ -168,4 +169,16 @@ TEST_F(SelectMacroTest, NoteAlternativeOkWithoutSelectionAndRememberedFilterStat
     EXPECT_TRUE(r.ok()) << r.message;
     EXPECT_EQ(result, Zrl_String(L"kept"));
     EXPECT_TRUE(alternative);
+}
+
+TEST_F(SelectMacroTest, GalleryCommandListsTheDrawingsThatPassAndMakesPreviews) {
+    const std::string lib = " --lib '" + (dir_ / "lib").string() + "' gallery ";
+    auto r = testsupport::runZrlss(lib + "--off Plate:Welded --off Splice --previews");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out.find("Plate 1\t"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Plate 2\t"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Plate 2.abm\n"), std::string::npos) << r.out;
+    EXPECT_TRUE(std::filesystem::exists(macro("Plate 2.abm")));
+    r = testsupport::runZrlss(lib + "--off :Welded");
+    EXPECT_EQ(r.status, 1) << r.out;
 }
