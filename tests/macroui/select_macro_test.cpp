@@ -182,3 +182,28 @@ TEST_F(SelectMacroTest, GalleryCommandListsTheDrawingsThatPassAndMakesPreviews) 
     r = testsupport::runZrlss(lib + "--off :Welded");
     EXPECT_EQ(r.status, 1) << r.out;
 }
+
+TEST_F(SelectMacroTest, PreviewsFollowTheDrawingAndKeepTheirSidesInRange) {
+    const Zrl_String plate = Zrl_String::fromUtf8(macro("Plate 1.dwg").string());
+    struct Case {
+        int width, height, shownWidth, shownHeight;
+    } cases[] = {{80, 60, 80, 60}, {4, 60, 16, 60}, {2000, 9, 512, 16}};
+    for (const Case& c : cases) {
+        const win::Bitmap bmp = drawMacroSketch(plate, c.width, c.height);
+        EXPECT_EQ(bmp.width(), c.shownWidth);
+        EXPECT_EQ(bmp.height(), c.shownHeight);
+    }
+    // A preview older than its drawing is drawn again; junk items of a
+    // sketch are skipped.
+    Zrl_StringArray one;
+    one.append(plate);
+    ASSERT_EQ(CreatePreviewBMPs(80, 60, one, L"abm"), 1);
+    std::filesystem::last_write_time(macro("Plate 1.abm"),
+                                     std::filesystem::last_write_time(macro("Plate 1.dwg")) -
+                                         std::chrono::hours(1));
+    std::ofstream(macro("Plate 1.dwg")) << R"({"sketch": [{"line": [0, 0]}, 7, {"rect": "x"}]})";
+    EXPECT_EQ(CreatePreviewBMPs(80, 60, one, L"abm"), 1);
+    const auto redrawn = win::Bitmap::load(macro("Plate 1.abm").wstring());
+    ASSERT_TRUE(redrawn);
+    EXPECT_EQ(*redrawn, win::Bitmap(80, 60));
+}
