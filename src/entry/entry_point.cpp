@@ -2,6 +2,7 @@
 
 #include "frame/library_instance.h"
 #include "grid/check_box_pictures.h"
+#include "macroui/dlg_edit_macro.h"
 #include "macroui/macro_starters.h"
 #include "platform/host/rx_registry.h"
 #include "standards/ss_dlgs_mgr.h"
@@ -9,7 +10,7 @@
 namespace zrlss {
 
 UnloadSteps& unloadSteps() {
-    static UnloadSteps steps{[] { DestroyAllMacroDlgs(); }, {}};
+    static UnloadSteps steps{[] { DestroyAllMacroDlgs(); }, [] { EndDlgEditConstraints(); }};
     return steps;
 }
 

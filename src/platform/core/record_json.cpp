@@ -87,21 +87,43 @@ bool RecordReader::texts(std::string_view field, Zrl_StringArray& out) {
     return true;
 }
 
+namespace {
+
+// A JSON number that is a whole number within the range of int.
+bool wholeNumber(const json& v, int& out) {
+    constexpr std::int64_t lo = std::numeric_limits<int>::min();
+    constexpr std::int64_t hi = std::numeric_limits<int>::max();
+    if (v.is_number_unsigned() && v.get<std::uint64_t>() <= static_cast<std::uint64_t>(hi)) {
+        out = static_cast<int>(v.get<std::uint64_t>());
+        return true;
+    }
+    if (v.is_number_integer() && !v.is_number_unsigned() && v.get<std::int64_t>() >= lo &&
+        v.get<std::int64_t>() <= hi) {
+        out = static_cast<int>(v.get<std::int64_t>());
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool RecordReader::integer(std::string_view field, int& out) {
     const json* v = find(field);
     if (!v) return true;
-    constexpr std::int64_t lo = std::numeric_limits<int>::min();
-    constexpr std::int64_t hi = std::numeric_limits<int>::max();
-    if (v->is_number_unsigned() && v->get<std::uint64_t>() <= static_cast<std::uint64_t>(hi)) {
-        out = static_cast<int>(v->get<std::uint64_t>());
-        return true;
-    }
-    if (v->is_number_integer() && !v->is_number_unsigned() && v->get<std::int64_t>() >= lo &&
-        v->get<std::int64_t>() <= hi) {
-        out = static_cast<int>(v->get<std::int64_t>());
-        return true;
-    }
+    if (wholeNumber(*v, out)) return true;
     return refuse("expected a whole number", field);
+}
+
+bool RecordReader::integers(std::string_view field, AcArray<int>& out) {
+    AcArray<int> list;
+    const bool ok = each(field, [&](RecordReader& element) {
+        int n = 0;
+        if (!wholeNumber(element.value_, n)) return element.refuse("expected a whole number");
+        list.append(n);
+        return true;
+    });
+    if (ok && find(field)) out = list;
+    return ok;
 }
 
 bool RecordReader::number(std::string_view field, double& out) {

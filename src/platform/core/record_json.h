@@ -43,6 +43,8 @@ public:
     bool text(std::string_view field, Zrl_String& out);
     bool texts(std::string_view field, Zrl_StringArray& out);
     bool integer(std::string_view field, int& out);
+    // A list of whole numbers.
+    bool integers(std::string_view field, AcArray<int>& out);
     bool number(std::string_view field, double& out);
     bool boolean(std::string_view field, bool& out);
     // Each element of an array field, in order, with its own reader; stops
