@@ -20,6 +20,11 @@ TEST(SheetDependency, BlockIndexFindsExactlyTheBlocksHoldingACell) {
     for (uint32_t n = 0; n < 500; ++n) {
         int c1 = coord(rng), c2 = coord(rng), r1 = coord(rng), r2 = coord(rng);
         CellRange b{std::min(c1, c2), std::min(r1, r2), std::max(c1, c2), std::max(r1, r2)};
+        // Narrow blocks are filed per column, wide ones apart: mix in single
+        // columns, whole columns and whole rows.
+        if (n % 7 == 1) b.col2 = b.col1;
+        if (n % 11 == 2) b = {b.col1, 1, b.col1, 1048576};
+        if (n % 13 == 3) b = {1, b.row1, 16384, b.row1};
         blocks.push_back(b);
         entries.push_back(index.add(b, n));
     }
@@ -71,4 +76,30 @@ TEST(SheetDependency, ShrinkingTheSheetRecomputesReaders) {
     ASSERT_TRUE(s.setMaxRows(5));
     s.setData(1, 5, L"2"); // the reference still reaches the regrown cell
     EXPECT_EQ(s.valueText(2, 1), L"3");
+}
+
+// A block that moves to other columns or rows by an insertion is found
+// where it went, and grows when lines are inserted inside it.
+TEST(SheetDependency, BlocksMovedByInsertionsStillReachTheirReaders) {
+    for (bool rows : {true, false}) {
+        Sheet s;
+        s.setMaxCols(8);
+        s.setMaxRows(8);
+        auto put = [&](int along, int across, const std::wstring& text) {
+            rows ? s.setData(across, along, text) : s.setData(along, across, text);
+        };
+        for (int i = 1; i <= 3; ++i)
+            put(i, 1, L"1");
+        rows ? s.setFormula(3, 6, L"SUM(A1:A3)") : s.setFormula(6, 3, L"SUM(A1:C1)");
+        ASSERT_TRUE(rows ? s.insertCols(1, 2) && s.insertRows(2) : s.insertRows(1, 2) && s.insertCols(2));
+        // Now in C1:C4 (or A3:D3), read from E7 (or G5).
+        auto total = [&] { return rows ? s.valueText(5, 7) : s.valueText(7, 5); };
+        EXPECT_EQ(total(), L"3") << rows;
+        put(2, 3, L"10"); // the inserted line, inside the block
+        EXPECT_EQ(total(), L"13") << rows;
+        put(4, 3, L"5");
+        EXPECT_EQ(total(), L"17") << rows;
+        put(5, 3, L"100"); // just past the block
+        EXPECT_EQ(total(), L"17") << rows;
+    }
 }

@@ -9,7 +9,13 @@ namespace spread {
 uint32_t RangeIndex::add(const CellRange& range, uint32_t node) {
     auto index = static_cast<uint32_t>(entries_.size());
     entries_.push_back({range, node});
-    recent_.push_back(index);
+    // Widths are compared in 64 bits: a block may run to the last column.
+    if (int64_t(range.col2) - range.col1 < kNarrowCols) {
+        for (int col = range.col1; col <= range.col2; ++col)
+            columns_[col].recent.push_back(index);
+    } else {
+        wide_.recent.push_back(index);
+    }
     return index;
 }
 
@@ -22,35 +28,33 @@ void RangeIndex::remove(uint32_t entry) {
 void RangeIndex::clear() {
     entries_.clear();
     dead_ = 0;
-    sorted_.clear();
-    maxRow2_.clear();
-    sortedSize_ = 0;
-    recent_.clear();
+    columns_.clear();
+    wide_ = Bucket();
 }
 
 // Folds the recently added blocks into the sorted part once they are many
 // enough that scanning them costs more than sorting.
-void RangeIndex::sortIfNeeded() const {
-    if (recent_.size() <= 32 + sorted_.size() / 8) return;
+void RangeIndex::Bucket::sortIfNeeded(const std::vector<Entry>& entries) const {
+    if (recent.size() <= 32 + sorted.size() / 8) return;
     std::vector<uint32_t> all;
-    all.reserve(sorted_.size() + recent_.size());
-    for (uint32_t i : sorted_)
-        if (entries_[i].node != kNone) all.push_back(i);
-    for (uint32_t i : recent_)
-        if (entries_[i].node != kNone) all.push_back(i);
-    std::sort(all.begin(), all.end(), [this](uint32_t a, uint32_t b) {
-        return entries_[a].range.row1 < entries_[b].range.row1;
+    all.reserve(sorted.size() + recent.size());
+    for (uint32_t i : sorted)
+        if (entries[i].node != kNone) all.push_back(i);
+    for (uint32_t i : recent)
+        if (entries[i].node != kNone) all.push_back(i);
+    std::sort(all.begin(), all.end(), [&entries](uint32_t a, uint32_t b) {
+        return entries[a].range.row1 < entries[b].range.row1;
     });
-    sorted_ = std::move(all);
-    recent_.clear();
-    sortedSize_ = 1;
-    while (sortedSize_ < sorted_.size())
-        sortedSize_ *= 2;
-    maxRow2_.assign(2 * sortedSize_, INT_MIN);
-    for (size_t i = 0; i < sorted_.size(); ++i)
-        maxRow2_[sortedSize_ + i] = entries_[sorted_[i]].range.row2;
-    for (size_t n = sortedSize_ - 1; n >= 1; --n)
-        maxRow2_[n] = std::max(maxRow2_[2 * n], maxRow2_[2 * n + 1]);
+    sorted = std::move(all);
+    recent.clear();
+    sortedSize = 1;
+    while (sortedSize < sorted.size())
+        sortedSize *= 2;
+    maxRow2.assign(2 * sortedSize, INT_MIN);
+    for (size_t i = 0; i < sorted.size(); ++i)
+        maxRow2[sortedSize + i] = entries[sorted[i]].range.row2;
+    for (size_t n = sortedSize - 1; n >= 1; --n)
+        maxRow2[n] = std::max(maxRow2[2 * n], maxRow2[2 * n + 1]);
 }
 
 void DependencyGraph::link(uint32_t node, const std::vector<CellRange>& refs, CellMap& cells,
