@@ -83,7 +83,13 @@ void Zrl_DlgDesignerData::FillDesCombo(win::Window* dlg, Zrl_DesignerControl& co
     } else {
         const Zrl_String folder =
             name.isEmpty() ? Zrl_String() : getPath(getDesignerRootFolder() + name);
-        control.getComboItemsFromFile(items, folder);
+        if (redrawLists) {
+            auto [at, added] = redrawLists->try_emplace(control.comboList);
+            if (added) control.getComboItemsFromFile(at->second, folder);
+            items = at->second;
+        } else {
+            control.getComboItemsFromFile(items, folder);
+        }
     }
     if (items.isEmpty()) return;
     FillCombo(dlg, control.resourceId, items);
@@ -137,6 +143,8 @@ void Zrl_DlgDesignerData::redrawAllControls() {
     if (!designMode) sortAllControls();
     if (tracker) tracker->clearSelection();
     removeAllDrawnCtrls();
+    redrawLists.emplace();
     for (Zrl_DesignerControl& control : controls)
         drawControl(control);
+    redrawLists.reset();
 }

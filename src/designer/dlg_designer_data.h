@@ -23,6 +23,8 @@
 #include "platform/win/bitmap.h"
 #include "platform/win/window.h"
 
+#include <map>
+#include <optional>
 #include <vector>
 
 class CControlRect;
@@ -180,6 +182,9 @@ public:
     win::WindowHandle dlgHandle = 0;
     int flexIcon = 0; // the icon resource shown on flex buttons, once loaded
     std::vector<CControlRect*> drawnControls;
+    // While all controls are redrawn: each list file's items, read once for
+    // all the controls that name it (looking a file up costs folder scans).
+    mutable std::optional<std::map<Zrl_String, Zrl_StringArray>> redrawLists;
     CControlTracker* tracker = nullptr;
     win::Bitmap image;
     win::Bitmap mask;

@@ -116,22 +116,40 @@ bool isSquareSectionName(const Zrl_String& sysName) {
 }
 
 int sortedSectionIndex(const Zrl_ProfValuesTable& table, const Zrl_String& sysName) {
-    Zrl_StringArray names;
-    if (!table.getColumn(names, 0)) return 0;
+    // Straight over the rows' first cells: copying the column for the search
+    // would cost more than the search itself on a large table.
+    const auto& rows = table.rows;
+    if (rows.isEmpty() || rows[0].isEmpty()) return 0;
+    static const Zrl_String none;
+    const auto nameAt = [&rows](int i) -> const Zrl_String& {
+        return rows[i].isEmpty() ? none : rows[i][0];
+    };
+    const int count = rows.length();
     if (isSquareSectionName(sysName)) {
         int firstSquare = -1;
         int nearest = -1;
-        for (int i = 0; i < names.length(); ++i) {
-            if (!isSquareSectionName(names[i])) continue;
+        for (int i = 0; i < count; ++i) {
+            if (!isSquareSectionName(nameAt(i))) continue;
             if (firstSquare < 0) firstSquare = i;
-            if (compareNatural(names[i], sysName, false) < 0 &&
-                (nearest < 0 || compareNatural(names[i], names[nearest], false) >= 0))
+            if (compareNatural(nameAt(i), sysName, false) < 0 &&
+                (nearest < 0 || compareNatural(nameAt(i), nameAt(nearest), false) >= 0))
                 nearest = i;
         }
         if (nearest >= 0) return nearest + 1;
         if (firstSquare >= 0) return firstSquare;
     }
-    return ObjectExportAddToSorted(names, sysName, false);
+    // The position after the last name not above sysName.
+    int low = 0;
+    int high = count;
+    while (low < high) {
+        const int mid = low + (high - low) / 2;
+        if (compareNatural(sysName, nameAt(mid), false) < 0) {
+            high = mid;
+        } else {
+            low = mid + 1;
+        }
+    }
+    return low;
 }
 
 SimpleSectionRefusal addSimpleSection(Zrl_ProfValuesTable& table, int startRow,

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -40,11 +41,14 @@ TEST_F(RowsFile, FailuresLeaveNameRowsAndFileAlone) {
     EXPECT_TRUE(fs::is_directory(fsDir() / "dir.pr"));
     // Lines written by hand with CRLF and a byte-order mark read the same.
     std::ofstream(fsDir() / "hand.pr", std::ios::binary) << "\xEF\xBB\xBF"
-                                                            "a\tb\r\n\\e\r\n";
+                                                            "a\tb\r\n\\e\r\n"
+                                                            "x\\ty\t\\\\z\tend\\\n";
     ASSERT_TRUE(readFile(dir() + L"hand.pr", name, rows));
-    ASSERT_EQ(rows.length(), 2);
+    ASSERT_EQ(rows.length(), 3);
     EXPECT_EQ(rows[0], list({L"a", L"b"}));
     EXPECT_EQ(rows[1], list({L""}));
+    // An escaped tab stays in its cell; a lone backslash at the end is kept.
+    EXPECT_EQ(rows[2], list({L"x\ty", L"\\z", L"end\\"}));
 }
 
 class PropertiesList : public ScratchFolderTest {};
@@ -92,6 +96,34 @@ TEST_F(PropertiesList, LookUpsReportMissingAndMistypedValues) {
     EXPECT_EQ(props.removeProperty(L"n"), Acad::eOk);
     EXPECT_EQ(props.removeProperty(L"n"), Acad::eKeyNotFound);
     EXPECT_EQ(props.length(), 1);
+}
+
+TEST_F(PropertiesList, ManyNamesStayFoundThroughGrowthRemovalAndCopies) {
+    Zrl_PropertiesList props;
+    const auto key = [](int i) { return Zrl_String(L"key") + Zrl_String(i); };
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_EQ(props.setProperty(key(i), i), Acad::eOk);
+    for (int i = 0; i < 1000; i += 3)
+        ASSERT_EQ(props.removeProperty(key(i)), Acad::eOk);
+    props.setProperty(key(0), -1); // back, at the end
+    const Zrl_PropertiesList copy = props;
+    Zrl_PropertiesList source = copy;
+    Zrl_PropertiesList moved = std::move(source);
+    for (const Zrl_PropertiesList* list : {&std::as_const(props), &copy, &std::as_const(moved)}) {
+        EXPECT_EQ(list->length(), 666 + 1);
+        EXPECT_EQ(list->nameAt(0), key(1));
+        EXPECT_EQ(list->nameAt(list->length() - 1), key(0));
+        for (int i = 1; i < 1000; ++i) {
+            int v = -2;
+            const ErrorStatus es = list->getProperty(key(i), v);
+            if (i % 3 == 0) {
+                EXPECT_EQ(es, Acad::eKeyNotFound) << i;
+            } else {
+                EXPECT_EQ(es, Acad::eOk) << i;
+                EXPECT_EQ(v, i);
+            }
+        }
+    }
 }
 
 TEST_F(PropertiesList, BadFilesLeaveTheListAsItWas) {

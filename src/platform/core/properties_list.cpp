@@ -3,6 +3,7 @@
 #include "platform/core/files.h"
 #include "platform/core/rows_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -17,19 +18,44 @@ Zrl_String exactDouble(double value) {
 
 } // namespace
 
+size_t Zrl_PropertiesList::slotOf(const Zrl_String& name, size_t hash) const {
+    const size_t mask = slots_.size() - 1;
+    for (size_t s = hash & mask;; s = (s + 1) & mask) {
+        const int at = slots_[s];
+        if (at < 0) return s;
+        const Entry& e = entries_[static_cast<size_t>(at)];
+        if (e.hash == hash && e.name == name) return s;
+    }
+}
+
 int Zrl_PropertiesList::find(const Zrl_String& name) const {
-    const auto at = index_.find(name);
-    return at == index_.end() ? -1 : at->second;
+    if (slots_.empty()) return -1;
+    return slots_[slotOf(name, std::hash<Zrl_String>()(name))];
+}
+
+void Zrl_PropertiesList::rebuildIndex(size_t slotCount) {
+    slots_.assign(slotCount, -1);
+    const size_t mask = slotCount - 1;
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        size_t s = entries_[i].hash & mask;
+        while (slots_[s] >= 0)
+            s = (s + 1) & mask;
+        slots_[s] = static_cast<int>(i);
+    }
 }
 
 ErrorStatus Zrl_PropertiesList::set(const Zrl_String& name, Value value) {
     if (name.isEmpty()) return Acad::eInvalidInput;
-    int index = find(name);
-    if (index >= 0) {
-        entries_[static_cast<size_t>(index)].value = std::move(value);
+    // At most half full, so that a probe soon meets a free slot.
+    if (2 * (entries_.size() + 1) > slots_.size())
+        rebuildIndex(std::max<size_t>(16, 2 * slots_.size()));
+    const size_t hash = std::hash<Zrl_String>()(name);
+    const size_t s = slotOf(name, hash);
+    if (slots_[s] >= 0) {
+        entries_[static_cast<size_t>(slots_[s])].value = std::move(value);
     } else {
-        index_.emplace(name, static_cast<int>(entries_.size()));
-        entries_.push_back({name, std::move(value)});
+        slots_[s] = static_cast<int>(entries_.size());
+        entries_.push_back({name, std::move(value), hash});
     }
     return Acad::eOk;
 }
@@ -83,9 +109,7 @@ ErrorStatus Zrl_PropertiesList::removeProperty(const Zrl_String& name) {
     int index = find(name);
     if (index < 0) return Acad::eKeyNotFound;
     entries_.erase(entries_.begin() + index);
-    index_.clear();
-    for (size_t i = 0; i < entries_.size(); ++i)
-        index_.emplace(entries_[i].name, static_cast<int>(i));
+    rebuildIndex(slots_.size());
     return Acad::eOk;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace {
@@ -64,20 +65,37 @@ Zrl_StringArray decodeRow(const Zrl_String& line) {
         else if (s[i] == L'\t')
             ++cells;
     row.setLogicalLength(cells);
-    std::wstring cell;
+    // Each cell is made at its final size in one allocation: a cell without
+    // escapes is a plain piece of the line.
     int at = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        wchar_t ch = s[i];
-        if (ch == L'\t') {
-            row[at++] = Zrl_String(std::move(cell));
-            cell.clear();
-        } else if (ch == L'\\' && i + 1 < s.size()) {
-            appendUnescaped(cell, s[++i]);
-        } else {
-            cell += ch;
+    size_t start = 0;
+    while (true) {
+        size_t end = start;
+        bool escaped = false;
+        for (; end < s.size() && s[end] != L'\t'; ++end) {
+            if (s[end] == L'\\') {
+                escaped = true;
+                ++end;
+                if (end == s.size()) break;
+            }
         }
+        end = std::min(end, s.size());
+        std::wstring cell;
+        if (!escaped) {
+            cell.assign(s, start, end - start);
+        } else {
+            cell.reserve(end - start);
+            for (size_t i = start; i < end; ++i) {
+                if (s[i] == L'\\' && i + 1 < end)
+                    appendUnescaped(cell, s[++i]);
+                else
+                    cell += s[i];
+            }
+        }
+        row[at++] = Zrl_String(std::move(cell));
+        if (end >= s.size()) break;
+        start = end + 1;
     }
-    row[at] = Zrl_String(std::move(cell));
     return row;
 }
 
