@@ -62,8 +62,10 @@ bool readWorkbookSheets(std::string_view bytes, SheetFormat format, std::wstring
     try {
         WorkbookImport book(xlsx ? FormulaDialect::Ooxml : FormulaDialect::Odf, only, firstOnly);
         if (xlsx) {
+            book.setSheetIds(xlsxSheetIds(bytes));
             orcus::orcus_xlsx filter(&book);
             filter.read_stream(bytes);
+            book.addTypedCells(xlsxTypedCells(bytes));
         } else {
             orcus::orcus_ods filter(&book);
             filter.read_stream(bytes);
