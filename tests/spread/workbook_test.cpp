@@ -273,7 +273,9 @@ TEST(Workbook, CorruptFilesFailWithAReasonAndLeaveTheSheet) {
         s.setMaxRows(1);
         s.setData(1, 1, L"kept");
         std::wstring why;
+        testing::internal::CaptureStderr();
         EXPECT_FALSE(s.load(dir / name, &why)) << name << " " << bytes.size();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), ""); // the reason goes to `why` only
         EXPECT_FALSE(why.empty());
         EXPECT_EQ(why.find(L'\n'), std::wstring::npos);
         EXPECT_EQ(why.find(L"limit") != std::wstring::npos,

@@ -230,6 +230,16 @@ long positiveNumber(const std::string& s) {
 
 } // namespace
 
+bool archiveMayHold(std::string_view bytes, const char* name) {
+    MemoryFile file{bytes};
+    zlib_filefunc64_def io{};
+    unzFile zip = openArchive(file, io);
+    if (!zip) return true;
+    const bool found = unzLocateFile(zip, name, 1) == UNZ_OK;
+    unzClose(zip);
+    return found;
+}
+
 std::map<long, std::string> xlsxSheetIds(std::string_view bytes) {
     std::map<long, std::string> ids;
     std::string xml;

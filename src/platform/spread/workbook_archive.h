@@ -23,6 +23,10 @@ bool checkWorkbookArchive(std::string_view bytes, std::wstring* error);
 // checkWorkbookArchive accepted the bytes.
 bool readArchivePart(std::string_view bytes, const char* name, std::string& out);
 
+// False when `bytes` is a zip archive without the part `name`; true when it
+// holds it or is no archive minizip can list (the parser then says why).
+bool archiveMayHold(std::string_view bytes, const char* name);
+
 // The sheet ids of an .xlsx workbook's xl/workbook.xml: each sheet's name
 // (UTF-8, entities decoded) by its sheetId less one. liborcus hands formulas
 // on by that number, which is not the sheet's place in the book once sheets
