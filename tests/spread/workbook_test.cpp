@@ -9,6 +9,7 @@
 #include "platform/spread/sheet_file.h"
 #include "platform/spread/workbook.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -272,7 +273,9 @@ TEST(Workbook, CorruptFilesFailWithAReasonAndLeaveTheSheet) {
         s.setMaxRows(1);
         s.setData(1, 1, L"kept");
         std::wstring why;
+        testing::internal::CaptureStderr();
         EXPECT_FALSE(s.load(dir / name, &why)) << name << " " << bytes.size();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), ""); // the reason goes to `why` only
         EXPECT_FALSE(why.empty());
         EXPECT_EQ(why.find(L'\n'), std::wstring::npos);
         EXPECT_EQ(why.find(L"limit") != std::wstring::npos,
@@ -453,5 +456,56 @@ TEST(Workbook, RoundTripInEveryFormat) {
             EXPECT_EQ(t.cellType(1, 1).kind, CellKind::Number);
             EXPECT_EQ(t.cellType(1, 1).decimals, 3);
         }
+    }
+}
+
+// The saving program numbers sheets by id, and the ids need not follow the
+// sheets' order in the book (here NUMBERS has id 3 and comes first): each
+// sheet's formulas and saved values must stay on it.
+TEST(Workbook, FormulasStayOnTheirSheetWhateverTheSheetIds) {
+    const fs::path book = fs::path(ZRLSS_TEST_DATA) / "conformance" / "excel" / "TEXT.xlsx";
+    std::vector<WorkbookSheet> sheets = readAll(book);
+    ASSERT_EQ(sheets.size(), 2u);
+    const struct {
+        const wchar_t* name;
+        const wchar_t* b2;
+    } cases[] = {{L"NUMBERS", L"\"0\""}, {L"DATES", L"TEXT($A2,B$1)"}};
+    for (size_t i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(sheets[i].name, cases[i].name);
+        EXPECT_NE(sheets[i].sheet.formula(2, 2).find(cases[i].b2), std::wstring::npos)
+            << std::string(sheets[i].sheet.formula(2, 2).begin(), sheets[i].sheet.formula(2, 2).end());
+    }
+}
+
+// Logical and error cells the parser leaves out: constant errors, saved
+// errors and logicals of formula cells, cells of shared formulas among them.
+TEST(Workbook, SavedLogicalsAndErrorsAreTakenIn) {
+    const fs::path dir = fs::path(ZRLSS_TEST_DATA) / "conformance" / "excel";
+    const struct {
+        const char* book;
+        int col, row;
+        const wchar_t* formula; // "" for a constant
+        Value value;
+    } cases[] = {
+        {"ERROR.TYPE.xlsx", 1, 3, L"", Value::error(ErrorKind::Value)},
+        {"ERROR.TYPE.xlsx", 1, 2, L"1/0", Value::error(ErrorKind::Div0)},
+        {"IS_INFORMATION.xlsx", 2, 2, L"ISNUMBER(A2)", Value::logical(true)},
+        {"IS_INFORMATION.xlsx", 2, 3, L"ISNUMBER(A3)", Value::logical(false)},
+        {"IS_INFORMATION.xlsx", 3, 2, L"ISTEXT(A2)", Value::logical(false)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.book) + " " + std::to_string(c.col) + "," + std::to_string(c.row));
+        std::vector<WorkbookSheet> sheets = readAll(dir / c.book);
+        ASSERT_FALSE(sheets.empty());
+        const WorkbookSheet& s = sheets[0];
+        EXPECT_TRUE(s.sheet.value(c.col, c.row) == c.value);
+        EXPECT_NE(s.sheet.formula(c.col, c.row).find(c.formula), std::wstring::npos);
+        if (!*c.formula) continue;
+        auto saved = std::find_if(s.saved.begin(), s.saved.end(), [&](const SavedValue& v) {
+            return v.col == c.col && v.row == c.row;
+        });
+        ASSERT_NE(saved, s.saved.end());
+        EXPECT_TRUE(saved->value == c.value);
     }
 }

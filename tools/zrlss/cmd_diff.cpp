@@ -7,8 +7,8 @@
 //   N formula cells: A agree, D differ, U not computed
 //
 // Numbers agree within the relative tolerance (of the larger of the two and
-// 1), texts exactly, logicals by value, errors by kind. The parser does not
-// keep the kind of a saved error: a saved error agrees with any computed one.
+// 1), texts exactly, logicals by value, errors by kind. A formula cell saved
+// without a value agrees with any computed error.
 // Exit status 0 when none differ, 1 when some do, 2 when the file cannot be
 // read.
 #include "command.h"
@@ -46,7 +46,7 @@ std::string shown(const spread::Value& v) {
 }
 
 bool agree(const spread::Value& saved, const spread::Value& computed, double tolerance) {
-    // A saved error whose kind the parser dropped.
+    // A saved value the file does not hold.
     if (saved.isEmpty()) return computed.isError();
     if (saved.isNumber() && computed.isNumber()) {
         double a = saved.number(), b = computed.number();

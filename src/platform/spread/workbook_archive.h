@@ -4,8 +4,10 @@
 // Private to the workbook reader.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace spread::detail {
 
@@ -15,5 +17,35 @@ namespace spread::detail {
 // a part whose own header disagrees with the directory. Bytes that are no
 // zip archive pass: the parser refuses them with its own reason.
 bool checkWorkbookArchive(std::string_view bytes, std::wstring* error);
+
+// The unpacked bytes of the part `name` (e.g. "xl/workbook.xml"); false when
+// the archive has no such part or it cannot be inflated. Call only after
+// checkWorkbookArchive accepted the bytes.
+bool readArchivePart(std::string_view bytes, const char* name, std::string& out);
+
+// False when `bytes` is a zip archive without the part `name`; true when it
+// holds it or is no archive minizip can list (the parser then says why).
+bool archiveMayHold(std::string_view bytes, const char* name);
+
+// The sheet ids of an .xlsx workbook's xl/workbook.xml: each sheet's name
+// (UTF-8, entities decoded) by its sheetId less one. liborcus hands formulas
+// on by that number, which is not the sheet's place in the book once sheets
+// were moved or deleted. Empty when the part is missing or unreadable.
+std::map<long, std::string> xlsxSheetIds(std::string_view bytes);
+
+// A logical or error cell of an .xlsx worksheet as the file stores it.
+// liborcus 0.17 hands on neither the saved logicals of formula cells nor
+// error cells, so they are read from the worksheet parts on their own.
+struct XlsxTypedCell {
+    std::string address; // "B7"
+    bool error = false;  // else a logical
+    bool formula = false;
+    std::string formulaText; // empty for a cell of a shared formula
+    long shared = -1;        // the shared formula's group, if any
+    std::string value;       // "1"/"0", or the error's name
+};
+
+// The logical and error cells of every worksheet, by sheet name (UTF-8).
+std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes);
 
 } // namespace spread::detail

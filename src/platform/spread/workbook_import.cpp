@@ -290,6 +290,10 @@ public:
     void formula(oss::row_t row, oss::col_t col, const std::optional<std::string>& text,
                  std::optional<size_t> shared, Value saved);
 
+    // A logical or error cell the parser left out, or whose saved value it
+    // dropped.
+    void typedCell(oss::row_t row, oss::col_t col, const XlsxTypedCell& t, Value v);
+
     // A saved value of an array formula's cell other than its top-left one.
     void savedValue(oss::row_t row, oss::col_t col, Value v) {
         put(row, col, v);
@@ -376,6 +380,8 @@ private:
     std::set<int> hiddenRows_;
     std::vector<CellRange> spans_;
     std::unordered_map<size_t, Shared> shared_;
+    std::unordered_map<CellKey, size_t> savedAt_; // formula cells' entries in out_->saved
+    size_t savedIndexed_ = 0;                     // how many of them savedAt_ holds
     bool reportedOtherSheet_ = false;
 };
 
@@ -476,6 +482,36 @@ void ImportedSheet::formula(oss::row_t row, oss::col_t col, const std::optional<
     }
     cell.value = std::move(saved);
     attachFormula(d, cellKey(c1, r1), cell, std::move(f));
+}
+
+void ImportedSheet::typedCell(oss::row_t row, oss::col_t col, const XlsxTypedCell& t, Value v) {
+    if (!wanted_) return;
+    check(row, col);
+    SheetContent& c = out_->sheet.internals().content;
+    auto it = c.cells.find(cellKey(col + 1, row + 1));
+    const bool hasFormula = it != c.cells.end() && it->second.formula != kNone;
+    if (!t.formula) {
+        // A constant: only where the parser put nothing.
+        if (it == c.cells.end() || (!hasFormula && it->second.value.isEmpty())) put(row, col, v);
+        return;
+    }
+    if (hasFormula) {
+        // The formula came without its saved value.
+        it->second.value = v;
+        for (; savedIndexed_ < out_->saved.size(); ++savedIndexed_) {
+            const SavedValue& s = out_->saved[savedIndexed_];
+            savedAt_[cellKey(s.col, s.row)] = savedIndexed_;
+        }
+        if (auto s = savedAt_.find(cellKey(col + 1, row + 1)); s != savedAt_.end())
+            out_->saved[s->second].value = std::move(v);
+        return;
+    }
+    // The parser left the formula out whole.
+    std::optional<std::string> text;
+    if (!t.formulaText.empty()) text = t.formulaText;
+    std::optional<size_t> shared;
+    if (t.shared >= 0) shared = static_cast<size_t>(t.shared);
+    if (text || shared) formula(row, col, text, shared, std::move(v));
 }
 
 void ImportedSheet::fill_down_cells(oss::row_t row, oss::col_t col, oss::row_t count) {
@@ -581,8 +617,35 @@ oss::iface::import_sheet* WorkbookImport::get_sheet(std::string_view name) {
 }
 
 oss::iface::import_sheet* WorkbookImport::get_sheet(oss::sheet_t index) {
+    if (!sheetIds_.empty()) {
+        auto it = sheetIds_.find(index);
+        return it == sheetIds_.end() ? nullptr : get_sheet(it->second);
+    }
     if (index < 0 || static_cast<size_t>(index) >= sheets_.size()) return nullptr;
     return sheets_[static_cast<size_t>(index)].get();
+}
+
+void WorkbookImport::addTypedCells(const std::map<std::string, std::vector<XlsxTypedCell>>& cells) {
+    for (const auto& [name, list] : cells) {
+        auto* sheet = static_cast<ImportedSheet*>(get_sheet(name));
+        if (!sheet) continue;
+        for (const XlsxTypedCell& t : list) {
+            oss::col_t col = 0;
+            oss::row_t row = 0;
+            if (!corner(t.address, col, row) || col < 0 || row < 0) continue;
+            Value v;
+            if (t.error) {
+                ErrorKind e;
+                if (!parseErrorName(wide(t.value), e)) continue;
+                v = Value::error(e);
+            } else if (t.value == "1" || t.value == "0") {
+                v = Value::logical(t.value == "1");
+            } else {
+                continue;
+            }
+            sheet->typedCell(row, col, t, std::move(v));
+        }
+    }
 }
 
 void WorkbookImport::finish(std::vector<WorkbookSheet>& out) {

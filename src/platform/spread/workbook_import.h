@@ -5,8 +5,10 @@
 
 #include "platform/spread/formula_dialect.h"
 #include "platform/spread/workbook.h"
+#include "platform/spread/workbook_archive.h"
 #include "platform/spread/workbook_styles.h"
 
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -67,6 +69,12 @@ public:
     // of every sheet.
     void finish(std::vector<WorkbookSheet>& out);
     const std::vector<std::wstring>& names() const { return names_; }
+    // The sheets' names by the file's sheet ids less one (see xlsxSheetIds):
+    // formulas are handed on by that number rather than by place.
+    void setSheetIds(std::map<long, std::string> ids) { sheetIds_ = std::move(ids); }
+    // After the read: the logical and error cells the parser left out
+    // (see xlsxTypedCells), by sheet name.
+    void addTypedCells(const std::map<std::string, std::vector<XlsxTypedCell>>& cells);
 
     oss::iface::import_global_settings* get_global_settings() override { return this; }
     oss::iface::import_shared_strings* get_shared_strings() override { return &strings_; }
@@ -102,6 +110,7 @@ private:
     WorkbookReferences references_;
     std::vector<std::wstring> names_;
     std::vector<std::unique_ptr<ImportedSheet>> sheets_;
+    std::map<long, std::string> sheetIds_;
 };
 
 } // namespace spread::detail

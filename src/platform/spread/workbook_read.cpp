@@ -59,11 +59,17 @@ bool readWorkbookSheets(std::string_view bytes, SheetFormat format, std::wstring
     if (!checkWorkbookArchive(bytes, &refused))
         return fail((xlsx ? L"not a readable .xlsx workbook: " : L"not a readable .ods workbook: ") +
                     refused);
+    // The .ods parser reports a missing content part on standard error
+    // before it fails; say it here instead.
+    if (!xlsx && !archiveMayHold(bytes, "content.xml"))
+        return fail(L"not a readable .ods workbook: the archive has no content.xml");
     try {
         WorkbookImport book(xlsx ? FormulaDialect::Ooxml : FormulaDialect::Odf, only, firstOnly);
         if (xlsx) {
+            book.setSheetIds(xlsxSheetIds(bytes));
             orcus::orcus_xlsx filter(&book);
             filter.read_stream(bytes);
+            book.addTypedCells(xlsxTypedCells(bytes));
         } else {
             orcus::orcus_ods filter(&book);
             filter.read_stream(bytes);
