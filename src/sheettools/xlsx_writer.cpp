@@ -6,7 +6,6 @@
 #include "platform/spread/sheet.h"
 #include "platform/spread/xlsx_write.h"
 
-#include <cctype>
 #include <deque>
 #include <memory>
 #include <string>
@@ -42,7 +41,7 @@ Zrl_String namedValue(const XlsxPage& page, const wchar_t* name) {
 bool usableDefinedName(const std::string& name) {
     if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
     for (const char c : name)
-        if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '.')) return false;
+        if (!(((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) || c == '_' || c == '.')) return false;
     return name != "R" && name != "C" && name != "r" && name != "c";
 }
 

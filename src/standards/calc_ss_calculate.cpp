@@ -241,7 +241,10 @@ Zrl_String emptyVariableIn(const Zrl_String& expression, const VkVarCells& cells
             ++i;
             continue;
         }
-        const auto wordChar = [](wchar_t c) { return iswalnum(c) != 0 || c == L'_'; };
+        // Letters are the characters that have a case, by the project's rule.
+        const auto wordChar = [](wchar_t c) {
+            return calc_area::isWordChar(c) || zrltext::foldCase(c) != zrltext::upperCase(c);
+        };
         if (quoted || !wordChar(ch)) {
             ++i;
             continue;

@@ -63,7 +63,7 @@ Zrl_StringArray wideRow(const std::vector<std::string>& fields, size_t from = 0)
 bool hasSheetExtension(const std::string& path) {
     std::string ext = fs::path(path).extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
     return ext == ".vks" || ext == ".xlsx" || ext == ".csv";
 }
 

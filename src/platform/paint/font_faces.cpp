@@ -1,12 +1,12 @@
 // FreeType faces by family and style, and the glyph cache.
 #include "platform/paint/font_faces.h"
+#include "platform/text/fold.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
 #include <algorithm>
 #include <cstdlib>
-#include <cwctype>
 #include <filesystem>
 #include <unordered_map>
 
@@ -19,7 +19,7 @@ enum Family { Sans, Mono, Serif };
 Family familyOf(const std::wstring& face) {
     std::wstring f;
     for (wchar_t ch : face)
-        f += static_cast<wchar_t>(std::towlower(static_cast<wint_t>(ch)));
+        f += zrltext::foldCase(ch);
     if (f.find(L"courier") != std::wstring::npos || f.find(L"mono") != std::wstring::npos ||
         f.find(L"consolas") != std::wstring::npos || f.find(L"fixed") != std::wstring::npos)
         return Mono;

@@ -1,7 +1,7 @@
 #include "platform/spread/date_serial.h"
+#include "platform/text/fold.h"
 
 #include <cmath>
-#include <cwctype>
 #include <string>
 
 namespace spread {
@@ -90,8 +90,8 @@ struct Reader {
                                           L"september", L"october", L"november", L"december"};
         size_t start = i;
         std::wstring word;
-        while (i < s.size() && std::iswalpha(s[i]) && s[i] < 128)
-            word += static_cast<wchar_t>(std::towlower(s[i++]));
+        while (i < s.size() && ((s[i] >= L'a' && s[i] <= L'z') || (s[i] >= L'A' && s[i] <= L'Z')))
+            word += zrltext::foldCase(s[i++]);
         for (int m = 0; m < 12; ++m) {
             std::wstring_view name(kNames[m]);
             if (word.size() >= 3 && name.starts_with(word)) return month = m + 1, true;
@@ -133,8 +133,8 @@ bool readTime(Reader& r, double& fraction) {
     r.blanks();
     bool am = false, pm = false;
     if (r.i + 1 < r.s.size()) {
-        wchar_t a = static_cast<wchar_t>(std::towupper(r.s[r.i]));
-        if ((a == L'A' || a == L'P') && std::towupper(r.s[r.i + 1]) == L'M') {
+        wchar_t a = zrltext::upperCase(r.s[r.i]);
+        if ((a == L'A' || a == L'P') && zrltext::upperCase(r.s[r.i + 1]) == L'M') {
             am = a == L'A', pm = a == L'P';
             r.i += 2;
         }

@@ -1,5 +1,6 @@
 // Date and time functions over serial numbers (see date_serial.h).
 #include "platform/spread/date_serial.h"
+#include "platform/text/fold.h"
 #include "platform/spread/functions_iterate.h"
 
 #include <algorithm>
@@ -187,7 +188,7 @@ Slot fnDateDif(Call& c) {
     CivilDate s = dateOf(a), e = dateOf(b);
     std::wstring unit = c.text(2);
     for (wchar_t& ch : unit)
-        ch = static_cast<wchar_t>(std::towupper(ch));
+        ch = zrltext::upperCase(ch);
     int months = (e.year - s.year) * 12 + (e.month - s.month) - (e.day < s.day ? 1 : 0);
     if (unit == L"Y") return Value(months / 12);
     if (unit == L"M") return Value(months);

@@ -1,11 +1,11 @@
 #include "platform/spread/number_format.h"
+#include "platform/text/fold.h"
 
 #include "platform/spread/date_serial.h"
 #include "platform/spread/sheet_number_text.h"
 
 #include <charconv>
 #include <cmath>
-#include <cwctype>
 #include <vector>
 
 namespace spread {
@@ -23,7 +23,7 @@ size_t significant(const std::wstring& s) {
     size_t last = s.find_last_of(L"123456789");
     size_t n = 0;
     for (size_t i = first; i <= last; ++i)
-        n += std::iswdigit(s[i]) != 0;
+        n += s[i] >= L'0' && s[i] <= L'9';
     return n;
 }
 
@@ -106,7 +106,7 @@ std::vector<std::wstring> splitSections(std::wstring_view f) {
 bool startsNoCase(std::wstring_view s, size_t i, std::wstring_view w) {
     if (i + w.size() > s.size()) return false;
     for (size_t k = 0; k < w.size(); ++k)
-        if (std::towupper(s[i + k]) != std::towupper(w[k])) return false;
+        if (zrltext::upperCase(s[i + k]) != zrltext::upperCase(w[k])) return false;
     return true;
 }
 
@@ -119,7 +119,7 @@ Section parseSection(std::wstring_view f) {
     bool afterPoint = false;
     for (size_t i = 0; i < f.size(); ++i) {
         wchar_t ch = f[i];
-        wchar_t up = static_cast<wchar_t>(std::towupper(ch));
+        wchar_t up = zrltext::upperCase(ch);
         if (ch == L'"') {
             size_t end = f.find(L'"', i + 1);
             if (end == std::wstring_view::npos) end = f.size();
@@ -136,8 +136,8 @@ Section parseSection(std::wstring_view f) {
             size_t end = f.find(L']', i);
             if (end == std::wstring_view::npos) end = f.size();
             std::wstring_view in = f.substr(i + 1, end - i - 1);
-            if (!in.empty() && (std::towupper(in[0]) == L'H' || std::towupper(in[0]) == L'M' ||
-                                std::towupper(in[0]) == L'S')) {
+            if (!in.empty() && (zrltext::upperCase(in[0]) == L'H' || zrltext::upperCase(in[0]) == L'M' ||
+                                zrltext::upperCase(in[0]) == L'S')) {
                 s.isDate = true;
                 s.pieces.push_back({Piece::DateCode, L"[" + std::wstring(in) + L"]"});
             }
@@ -171,9 +171,9 @@ Section parseSection(std::wstring_view f) {
             i += n - 1;
         } else if (up == L'Y' || up == L'M' || up == L'D' || up == L'H' || up == L'S') {
             size_t j = i;
-            while (j < f.size() && static_cast<wchar_t>(std::towupper(f[j])) == up)
+            while (j < f.size() && zrltext::upperCase(f[j]) == up)
                 ++j;
-            std::wstring code(j - i, static_cast<wchar_t>(std::towlower(up)));
+            std::wstring code(j - i, zrltext::foldCase(up));
             s.isDate = true;
             s.pieces.push_back({Piece::DateCode, code});
             i = j - 1;
@@ -242,7 +242,7 @@ bool formatDate(double x, const Section& s, std::wstring& out) {
             return false;
         };
         if (c[0] == L'[') {
-            wchar_t u = static_cast<wchar_t>(std::towlower(c[1]));
+            wchar_t u = zrltext::foldCase(c[1]);
             double total = u == L'h' ? std::floor(secsTotal / 3600) : u == L'm' ? std::floor(secsTotal / 60) : secsTotal;
             out += std::to_wstring(static_cast<long long>(total));
         } else if (c[0] == L'y') {
@@ -310,7 +310,7 @@ std::wstring formatDigits(double a, const Section& s) {
         e10 -= (e10 % lead + lead) % lead;
         double m = a == 0 ? 0 : a / std::pow(10.0, e10);
         std::wstring t = detail::formatFixed(m, std::min(decimals, 15), false);
-        if (std::stod(t) >= std::pow(10.0, lead)) {
+        if (detail::roundToDecimals(m, std::min(decimals, 15)) >= std::pow(10.0, lead)) {
             e10 += lead;
             m /= std::pow(10.0, lead);
             t = detail::formatFixed(m, std::min(decimals, 15), false);

@@ -177,7 +177,7 @@ struct Reader {
             return fail(L"colour is not 0xXXXXXXXX");
         uint32_t v = 0;
         for (size_t i = 2; i < s.size(); ++i) {
-            int d = std::isdigit(static_cast<unsigned char>(s[i])) ? s[i] - '0'
+            int d = (s[i] >= '0' && s[i] <= '9')              ? s[i] - '0'
                     : (s[i] >= 'a' && s[i] <= 'f')                 ? s[i] - 'a' + 10
                     : (s[i] >= 'A' && s[i] <= 'F')                 ? s[i] - 'A' + 10
                                                                    : -1;
@@ -617,7 +617,7 @@ private:
 SheetFormat sheetFormatFor(const std::filesystem::path& path) {
     std::string ext = path.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+                   [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch + 32) : ch; });
     if (ext == ".csv") return SheetFormat::Csv;
     if (ext == ".xlsx") return SheetFormat::Xlsx;
     if (ext == ".ods") return SheetFormat::Ods;

@@ -79,13 +79,13 @@ bool corner(std::string_view s, oss::col_t& col, oss::row_t& row) {
     if (i < s.size() && s[i] == '$') ++i;
     long c = 0, r = 0;
     size_t letters = 0, digits = 0;
-    while (i < s.size() && std::isalpha(static_cast<unsigned char>(s[i])) && letters < 4) {
-        c = c * 26 + (std::toupper(static_cast<unsigned char>(s[i])) - 'A' + 1);
+    while (i < s.size() && ((s[i] >= 'A' && s[i] <= 'Z') || (s[i] >= 'a' && s[i] <= 'z')) && letters < 4) {
+        c = c * 26 + ((s[i] & ~0x20) - 'A' + 1);
         ++i;
         ++letters;
     }
     if (i < s.size() && s[i] == '$') ++i;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i])) && digits < 8) {
+    while (i < s.size() && (s[i] >= '0' && s[i] <= '9') && digits < 8) {
         r = r * 10 + (s[i] - '0');
         ++i;
         ++digits;

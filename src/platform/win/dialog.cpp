@@ -157,7 +157,7 @@ bool Dialog::setItemInt(int id, long long value) {
 long long Dialog::getItemInt(int id, bool* ok) const {
     const std::wstring t = getItemText(id);
     size_t pos = 0;
-    while (pos < t.size() && std::iswspace(static_cast<wint_t>(t[pos])))
+    while (pos < t.size() && (t[pos] == L' ' || (t[pos] >= L'\t' && t[pos] <= L'\r')))
         ++pos;
     size_t end = pos;
     if (end < t.size() && (t[end] == L'-' || t[end] == L'+')) ++end;
@@ -165,7 +165,7 @@ long long Dialog::getItemInt(int id, bool* ok) const {
     while (end < t.size() && t[end] >= L'0' && t[end] <= L'9')
         ++end;
     size_t rest = end;
-    while (rest < t.size() && std::iswspace(static_cast<wint_t>(t[rest])))
+    while (rest < t.size() && (t[rest] == L' ' || (t[rest] >= L'\t' && t[rest] <= L'\r')))
         ++rest;
     const bool valid = end > digits && rest == t.size() && end - digits <= 18;
     if (ok) *ok = valid;
