@@ -15,47 +15,44 @@ protected:
     testsupport::CommandRun run(const std::string& args) {
         return testsupport::runZrlss("--lib '" + dir_.string() + "' stock " + args);
     }
+    // What a run that must succeed printed.
+    std::string ok(const std::string& args) {
+        const auto r = run(args);
+        EXPECT_EQ(r.status, 0) << args << "\n" << r.out;
+        return r.out;
+    }
     std::string at(const std::string& name) const { return "'" + (dir_ / name).string() + "'"; }
 };
 
 TEST_F(CmdStock, ListShowAndSave) {
-    writeFile("HEA200", "Stock1.shp", "4350\xC2\xBF" "2\n", 0);
-    writeFile("HEA200", "Stock2.shp", "7200\xC2\xBF" "1\n\nx,y\xC2\xBF\"q\"\n", 10);
+    writeFile("HEA200", "Stock1.shp", "4350\u00BF2\n", 0);
+    writeFile("HEA200", "Stock2.shp", "7200\u00BF1\n\nx,y\u00BF\"q\"\n", 10);
     writeFile("HEA200", "Stock1.buy", "6000\n", 5);
     fs::create_directories(folder("IPE300"));
 
-    auto r = run("list");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "HEA200\t2\t1\nIPE300\t0\t0\n");
+    EXPECT_EQ(ok("list"), "HEA200\t2\t1\nIPE300\t0\t0\n");
+    const std::string files = ok("list HEA200");
+    EXPECT_NE(files.find("shp\tStock2.shp\t"), std::string::npos) << files;
+    EXPECT_NE(files.find("\t3\tlatest\n"), std::string::npos) << files;
+    EXPECT_NE(files.find("buy\tStock1.buy\t"), std::string::npos) << files;
 
-    r = run("list HEA200");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("shp\tStock2.shp\t"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("\t3\tlatest\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("buy\tStock1.buy\t"), std::string::npos) << r.out;
-
-    r = run("show HEA200 shp");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "7200,1\n\n\"x,y\",\"\"\"q\"\"\"\n");
-    r = run("show HEA200 shp Stock1.shp -o " + at("out.csv"));
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(ok("show HEA200 shp"), "7200,1\n\n\"x,y\",\"\"\"q\"\"\"\n");
+    ok("show HEA200 shp Stock1.shp -o " + at("out.csv"));
     EXPECT_EQ(read(dir_ / "out.csv"), "4350,2\n");
 
     // The latest file shown and saved again gives the same file.
-    ASSERT_EQ(run("show HEA200 shp -o " + at("latest.csv")).status, 0);
-    r = run("save HEA200 shp " + at("latest.csv"));
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, (folder("HEA200") / "stock3.shp").string() + "\n");
+    ok("show HEA200 shp -o " + at("latest.csv"));
+    EXPECT_EQ(ok("save HEA200 shp " + at("latest.csv")),
+              (folder("HEA200") / "stock3.shp").string() + "\n");
     EXPECT_EQ(read(folder("HEA200") / "stock3.shp"), read(folder("HEA200") / "Stock2.shp"));
-    r = run("save L80x8 buy " + at("out.csv") + " --as Rest.TXT");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(read(folder("L80x8") / "rest.txt.buy"), "4350\xC2\xBF" "2\n");
+    ok("save L80x8 buy " + at("out.csv") + " --as Rest.TXT");
+    EXPECT_EQ(read(folder("L80x8") / "rest.txt.buy"), "4350\u00BF2\n");
 }
 
 TEST_F(CmdStock, FailuresSayWhyAndWriteNothing) {
     writeFile("HEA200", "Stock1.shp", "1\n");
     std::ofstream(dir_ / "bad.csv") << "a,\"b\n";
-    std::ofstream(dir_ / "cell.csv") << "a,b\xC2\xBF" "c\n";
+    std::ofstream(dir_ / "cell.csv") << "a,b\u00BFc\n";
     std::ofstream(dir_ / "ok.csv") << "1,2\n";
     fs::create_directories(folder("HEA200") / "stuck.shp");
     const struct {

@@ -1,6 +1,6 @@
 // The cutting-stock dialog: opened modeless on a record and clicked through,
 // with the prompt, file dialogs and message boxes answered as a person
-// would; and once through its starter with an action script.
+// would. Its starter is the common modal starter, tested with the frame.
 #include "cuttingstock/dlg_csp2.h"
 #include "cuttingstock/stock_lists.h"
 #include "frame/dlg_prompt_string_ids.h"
@@ -8,12 +8,10 @@
 #include "platform/core/dialog_sizes.h"
 #include "platform/core/numbered_texts.h"
 #include "platform/win/combo_box.h"
-#include "platform/win/script_play.h"
 #include "stock_fixture.h"
 
 #include <cstdlib>
 #include <ctime>
-#include <optional>
 
 namespace stocktest {
 namespace {
@@ -75,61 +73,38 @@ protected:
     Zrl_DlgCSP2 dlg;
 };
 
-TEST_F(CSP2Test, OpensOnTheFirstProfileWithEveryRowOfIt) {
+TEST_F(CSP2Test, ShowsEveryRowOfTheProfileAndStoresTheGridsOnSwitching) {
     open(threeProfiles());
     EXPECT_EQ(dlg.currentProfile(), 1);
-    EXPECT_EQ(dlg.combo(IDC_CSP2_PROFILE)->getCount(), 3);
     EXPECT_EQ(shown(Zrl_DlgCSP2::kPieces),
               table({{L"B1", L"4200", L"2", L""}, {L"B2", L"3100", L"4", L"extra"}}));
-    EXPECT_EQ(dlg.grid(Zrl_DlgCSP2::kPieces).getMaxCols(), 4);
     Zrl_String header;
     dlg.grid(Zrl_DlgCSP2::kPieces).getCellText(2, Zrl_Spread::kHeader, header);
     EXPECT_EQ(header, Zrl_String(L"Length"));
-    EXPECT_EQ(shown(Zrl_DlgCSP2::kShop), table({{L"4350", L"1"}}));
     EXPECT_EQ(shown(Zrl_DlgCSP2::kPurchase).length(), 0);
-    const struct {
-        int id, icon, tip;
-    } icons[] = {{IDC_CSP2_PIECES_ADD, 212, 616}, {IDC_CSP2_BUY_DELETE, 206, 617},
-                 {IDC_CSP2_SHOP_LOAD, 232, 618}, {IDC_CSP2_BUY_SAVE, 233, 619}};
-    for (const auto& i : icons) {
-        EXPECT_EQ(dlg.iconButton(i.id).icon(), i.icon);
-        EXPECT_EQ(dlg.iconButton(i.id).tooltipText(), dialString(i.tip));
-    }
-}
 
-TEST_F(CSP2Test, SwitchingStoresTheGridsAndOkReturnsThem) {
-    open(threeProfiles());
     dlg.grid(Zrl_DlgCSP2::kShop).setCellData(1, 1, L"9999");
     dlg.click(IDC_CSP2_PIECES_ADD); // an empty row below the active one
     ASSERT_TRUE(dlg.choose(IDC_CSP2_PROFILE, 1));
-    EXPECT_EQ(dlg.currentProfile(), 2);
     EXPECT_EQ(shown(Zrl_DlgCSP2::kPieces), table({{L"C1", L"5000", L"1"}}));
     EXPECT_EQ(shown(Zrl_DlgCSP2::kPurchase), table({{L"12000"}}));
     ASSERT_TRUE(dlg.choose(IDC_CSP2_PROFILE, 0));
     EXPECT_EQ(shown(Zrl_DlgCSP2::kShop), table({{L"9999", L"1"}}));
-    EXPECT_EQ(shown(Zrl_DlgCSP2::kPieces).length(), 3);
     dlg.click(win::IDOK);
     EXPECT_EQ(stock::profileRows(dlg.data.pieces, 2), table({{L"C1", L"5000", L"1"}}));
     EXPECT_EQ(stock::profileRows(dlg.data.pieces, 1).length(), 3);
     EXPECT_EQ(stock::profileRows(dlg.data.shop, 1), table({{L"9999", L"1"}}));
 }
 
-TEST_F(CSP2Test, ModesDisableAndHideTheirControls) {
-    const int resultOnly[] = {IDC_CSP2_ADD_PROFILE, IDC_CSP2_REMOVE_PROFILE, IDC_CSP2_FRAME,
-                              IDC_CSP2_PIECES_GROUP, IDC_CSP2_PIECES_GRID, IDC_CSP2_PIECES_ADD,
-                              IDC_CSP2_PIECES_DELETE, IDC_CSP2_BUY_GROUP, IDC_CSP2_BUY_GRID,
-                              IDC_CSP2_BUY_ADD, IDC_CSP2_BUY_DELETE, IDC_CSP2_BUY_LOAD,
-                              IDC_CSP2_BUY_SAVE};
-    const int always[] = {IDC_CSP2_PROFILE, IDC_CSP2_SHOP_GROUP, IDC_CSP2_SHOP_GRID,
-                          IDC_CSP2_SHOP_ADD, IDC_CSP2_SHOP_DELETE, IDC_CSP2_SHOP_LOAD,
-                          IDC_CSP2_SHOP_SAVE, IDC_CSP2_ALL, win::IDOK, win::IDCANCEL};
+// In result mode only the shop stock and the bottom command stay usable.
+TEST_F(CSP2Test, ResultModeLeavesOnlyTheShopStockToEdit) {
     for (bool result : {false, true}) {
         DlgCSP2Data d = threeProfiles();
         d.resultMode = result;
         open(d);
-        for (int id : resultOnly)
+        for (int id : {IDC_CSP2_ADD_PROFILE, IDC_CSP2_PIECES_GRID, IDC_CSP2_BUY_SAVE})
             EXPECT_EQ(dlg.item(id)->isEnabled(), !result) << id;
-        for (int id : always)
+        for (int id : {IDC_CSP2_PROFILE, IDC_CSP2_SHOP_GRID, IDC_CSP2_SHOP_SAVE, IDC_CSP2_ALL})
             EXPECT_TRUE(dlg.item(id)->isEnabled()) << id;
         EXPECT_EQ(dlg.item(IDC_CSP2_ASK_FILES)->isVisible(), result);
         EXPECT_EQ(Zrl_String(dlg.getItemText(IDC_CSP2_ALL)), dialString(result ? 628 : 629));
@@ -173,7 +148,7 @@ TEST_F(CSP2Test, LoadAndSaveButtonsWithTheirFailures) {
     open(threeProfiles());
     win::script().queueFileDialog({wide(folder("HEA200") / "Rest.SHP")});
     dlg.click(IDC_CSP2_SHOP_SAVE);
-    EXPECT_EQ(read(folder("HEA200") / "rest.shp"), "4350\xC2\xBF" "1\n");
+    EXPECT_EQ(read(folder("HEA200") / "rest.shp"), "4350\u00BF1\n");
 
     dlg.grid(Zrl_DlgCSP2::kShop).setMaxRows(0);
     win::script().queueFileDialog({wide(folder("HEA200") / "rest")});
@@ -209,7 +184,7 @@ TEST_F(CSP2Test, LoadAndSaveButtonsWithTheirFailures) {
 TEST_F(CSP2Test, InputModeLoadsTheLatestFilesAndReports) {
     ::setenv("TZ", "UTC", 1);
     ::tzset();
-    writeFile("HEA200", "Stock1.shp", "4350\xC2\xBF" "2\n7200\xC2\xBF" "1\n", 0);
+    writeFile("HEA200", "Stock1.shp", "4350\u00BF2\n7200\u00BF1\n", 0);
     writeFile("HEA200", "Stock2.shp", "old\n", -60);
     DlgCSP2Data d = threeProfiles();
     d.profileNames[2] = L"a:b";
@@ -251,8 +226,8 @@ TEST_F(CSP2Test, ResultModeSavesEveryShopAsANewNumberedFile) {
     open(d);
     dlg.click(IDC_CSP2_ALL); // box cleared: no file dialog
     EXPECT_TRUE(win::script().shown().fileDialogs.empty());
-    EXPECT_EQ(read(folder("HEA200") / "stock2.shp"), "4350\xC2\xBF" "1\n");
-    EXPECT_EQ(read(folder("IPE300") / "stock1.shp"), "2500\xC2\xBF" "3\n");
+    EXPECT_EQ(read(folder("HEA200") / "stock2.shp"), "4350\u00BF1\n");
+    EXPECT_EQ(read(folder("IPE300") / "stock1.shp"), "2500\u00BF3\n");
     EXPECT_EQ(read(folder("L80x8") / "stock1.shp"), "");
     dlg.click(IDC_CSP2_ALL); // read back as number 2, so the next is 3
     EXPECT_TRUE(fs::exists(folder("HEA200") / "stock3.shp"));
@@ -263,24 +238,8 @@ TEST_F(CSP2Test, ResultModeSavesEveryShopAsANewNumberedFile) {
     win::script().queueFileDialogCancel();
     dlg.click(IDC_CSP2_ALL);
     EXPECT_FALSE(fs::exists(folder("HEA200") / "stock4.shp"));
-    EXPECT_EQ(read(folder("IPE300") / "kept.shp"), "2500\xC2\xBF" "3\n");
+    EXPECT_EQ(read(folder("IPE300") / "kept.shp"), "2500\u00BF3\n");
     EXPECT_TRUE(boxes().empty());
-}
-
-TEST_F(CSP2Test, TheStarterCopiesBackOnOkOnlyAndKeepsTheSize) {
-    const DlgCSP2Data before = threeProfiles();
-    DlgCSP2Data d = before;
-    auto r = win::playScript("dialog \"Cutting stock\"\n click CANCEL\nend\n",
-                             [&] { EXPECT_FALSE(StartDlgCSP2(d)); });
-    EXPECT_TRUE(r.ok()) << r.message;
-    EXPECT_EQ(d, before);
-    r = win::playScript("dialog \"Cutting stock\"\n choose 1001 IPE300\n click 1034\n"
-                        " click OK\nend\n",
-                        [&] { EXPECT_TRUE(StartDlgCSP2(d)); });
-    EXPECT_TRUE(r.ok()) << r.message;
-    EXPECT_EQ(stock::profileRows(d.pieces, 1).length(), 2); // the file dialog was cancelled
-    int w = 0, h = 0;
-    EXPECT_TRUE(readStoredDlgSize(IDD_OPTIMIZECSP2, w, h));
 }
 
 TEST_F(CSP2Test, ResizingSharesTheWidthInThirdsAboveTheTemplateSize) {
@@ -296,6 +255,10 @@ TEST_F(CSP2Test, ResizingSharesTheWidthInThirdsAboveTheTemplateSize) {
     dlg.setRect({start.left, start.top, start.left + 100, start.top + 100});
     EXPECT_EQ(dlg.rect().width(), dlg.minWidth());
     EXPECT_EQ(dlg.rect().height(), dlg.minHeight());
+    // The size is kept for the next opening.
+    dlg.destroy();
+    int w = 0, h = 0;
+    EXPECT_TRUE(readStoredDlgSize(IDD_OPTIMIZECSP2, w, h));
 }
 
 } // namespace

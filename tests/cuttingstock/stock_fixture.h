@@ -8,13 +8,10 @@
 #include "platform/core/settings.h"
 #include "platform/win/resources.h"
 #include "platform/win/script.h"
+#include "support/scratch_dir.h"
 
 #include <chrono>
-#include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
-#include <string>
-#include <unistd.h>
 
 namespace stocktest {
 
@@ -27,7 +24,8 @@ inline Zrl_StringArray cells(std::initializer_list<const wchar_t*> items) {
     return out;
 }
 
-inline Zrl_StringArrayArray table(std::initializer_list<std::initializer_list<const wchar_t*>> rows) {
+inline Zrl_StringArrayArray
+table(std::initializer_list<std::initializer_list<const wchar_t*>> rows) {
     Zrl_StringArrayArray out;
     for (const auto& r : rows)
         out.append(cells(r));
@@ -48,10 +46,7 @@ protected:
     void SetUp() override {
         static const int attached = zrlss::attachLibrary(win::registerModule(L"stock-tests"));
         ASSERT_NE(attached, 0);
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / ("zrl_stock_" + std::string(info->name()) + "_" +
-                                            std::to_string(::getpid()));
-        fs::remove_all(dir_);
+        dir_ = testsupport::scratchDir("zrl_stock");
         fs::create_directories(dir_ / "Cutting Stock");
         Zrl_Settings::setLibDir(Zrl_String::fromUtf8(dir_.string()));
         Zrl_Settings::setConfigDir(Zrl_String::fromUtf8((dir_ / "config").string()));
