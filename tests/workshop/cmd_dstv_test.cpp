@@ -58,7 +58,6 @@ TEST_F(CmdDstv, FailuresWriteNothingAndSayWhyOnOneLine) {
     } rows[] = {
         {"add taken", "zrlss dstv: a group taken exists already\n"},
         {"add '..\\..\\x'", "zrlss dstv: not a valid group name: \"..\\..\\x\"\n"},
-        {"add ' '", "zrlss dstv: not a valid group name: \" \"\n"},
         {"remove Missing", "zrlss dstv: no group Missing\n"},
         {"check '" + badFile + "'", "zrlss dstv: " + badFile + ": line 2: expected 13 cells, found 4\n"},
         {"show Bad", "zrlss dstv: " + badFile + ": line 2: expected 13 cells, found 4\n"},
