@@ -42,17 +42,12 @@ TEST_F(Focus, SpreadsheetCellIsRemembered) {
         row = 7;
         return true;
     };
-    int gotCol = 0;
-    int gotRow = 0;
-    probe.focusSpreadCell = [&](int col, int row) {
-        gotCol = col;
-        gotRow = row;
-    };
+    std::pair<int, int> cell;
+    probe.focusSpreadCell = [&](int col, int row) { cell = {col, row}; };
     tab.remember(page, probe);
     EXPECT_EQ(tab.state, Zrl_FocusState::SpreadCell);
     tab.restore(page, probe);
-    EXPECT_EQ(gotCol, 4);
-    EXPECT_EQ(gotRow, 7);
+    EXPECT_EQ(cell, std::make_pair(4, 7));
 }
 
 TEST_F(Focus, BoltCountSelectionIsRememberedWhenReadable) {
@@ -63,18 +58,13 @@ TEST_F(Focus, BoltCountSelectionIsRememberedWhenReadable) {
         end = 3;
         return readable;
     };
-    int selStart = -1;
-    int selEnd = -1;
-    probe.setBoltCountSelection = [&](int, int start, int end) {
-        selStart = start;
-        selEnd = end;
-    };
+    std::pair<int, int> selection;
+    probe.setBoltCountSelection = [&](int, int start, int end) { selection = {start, end}; };
     page.focusItem(kEdit);
     tab.remember(page, probe);
     EXPECT_EQ(tab.state, Zrl_FocusState::BoltCountSelection);
     tab.restore(page, probe);
-    EXPECT_EQ(selStart, 1);
-    EXPECT_EQ(selEnd, 3);
+    EXPECT_EQ(selection, std::make_pair(1, 3));
 
     readable = false;
     tab.remember(page, probe);
