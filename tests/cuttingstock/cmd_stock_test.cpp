@@ -8,10 +8,6 @@ namespace {
 
 class CmdStock : public StockTest {
 protected:
-    void SetUp() override {
-        if (!fs::exists(fs::path(ZRLSS_BIN_DIR) / "zrlss")) GTEST_SKIP() << "zrlss not built";
-        StockTest::SetUp();
-    }
     testsupport::CommandRun run(const std::string& args) {
         return testsupport::runZrlss("--lib '" + dir_.string() + "' stock " + args);
     }
