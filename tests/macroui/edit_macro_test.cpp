@@ -39,14 +39,9 @@ protected:
                                     {L"B", {module(L"Base", 3)}}};
         // Plate's rules show every field and have a list of two; their
         // variables, and Weld's, are in use.
-        const wchar_t* vars[] = {L"Height", L"Width", L"Gap"};
-        EditMacroRule* rules[] = {&plateRule(0), &plateRule(1),
-                                  &gEditMacroDrawing.macros[0].modules[2].rules[0]};
-        for (int i = 0; i < 3; ++i) {
-            rules[i]->kind = 63;
-            rules[i]->list = AcArray<int>({0, 1});
-            rules[i]->variable = vars[i];
-        }
+        for (auto [rule, var] : {std::pair{&plateRule(0), L"Height"}, {&plateRule(1), L"Width"},
+                                 {&gEditMacroDrawing.macros[0].modules[2].rules[0], L"Gap"}})
+            *rule = {rule->name, rule->type, {}, var, 63, 0, false, false, AcArray<int>({0, 1})};
         data_.currentModule = L"Plate";
         MacroGetModules(data_);
     }
@@ -61,9 +56,10 @@ protected:
         ASSERT_TRUE(dlg.create(IDD_DLG_EDIT_MACRO));
         dlg.show(true);
     }
-    static Zrl_Spread& rules(CDlgEditMacro& dlg) {
-        return static_cast<CTabEditConstraints*>(dlg.page(CDlgEditMacro::kRules))->grid();
+    static CTabEditConstraints& rulesPage(CDlgEditMacro& dlg) {
+        return *static_cast<CTabEditConstraints*>(dlg.page(CDlgEditMacro::kRules));
     }
+    static Zrl_Spread& rules(CDlgEditMacro& dlg) { return rulesPage(dlg).grid(); }
     // The list, the record and the rules grid agree on the current module.
     static void expectCurrent(CDlgEditMacro& dlg, const wchar_t* module, int ruleRows) {
         EXPECT_EQ(dlg.selectedModule(), Zrl_String(module));
@@ -73,9 +69,6 @@ protected:
     }
     static EditMacroRule& plateRule(int i) {
         return gEditMacroDrawing.macros[0].modules[0].rules[static_cast<size_t>(i)];
-    }
-    static CTabEditConstraints& rulesPage(CDlgEditMacro& dlg) {
-        return *static_cast<CTabEditConstraints*>(dlg.page(CDlgEditMacro::kRules));
     }
     // The modeless editor, open on Plate.
     CDlgEditMacro& openModeless() {
@@ -202,54 +195,43 @@ TEST_F(EditMacroTest, VariableNamesAreTestedInOrderAndARefusedOneReverts) {
         const wchar_t* typed;
         int caption, text; // the warning box; 0: accepted
         const wchar_t* kept;
-    } cases[] = {
-        {L"2a", 884, 885, L"Height"},  {L"a b", 884, 1455, L"Height"},
-        {L"2 b", 884, 1455, L"Height"}, {L"Width", 856, 857, L"Height"},
-        {L"gap", 856, 857, L"Height"}, {L"HEIGHT", 0, 0, L"HEIGHT"},
-        {L"Depth2", 0, 0, L"Depth2"},
-    };
+    } cases[] = {{L"2a", 884, 885, L"Height"},    {L"a b", 884, 1455, L"Height"},
+                 {L"2 b", 884, 1455, L"Height"},  {L"Width", 856, 857, L"Height"},
+                 {L"gap", 856, 857, L"Height"},   {L"HEIGHT", 0, 0, L"HEIGHT"},
+                 {L"Depth2", 0, 0, L"Depth2"}};
     for (const Case& c : cases) {
         const size_t before = boxes().size();
         page.chooseRow(0);
         page.type(IDC_RULE_VARIABLE, c.typed);
         page.focusItem(IDC_RULE_NAME); // the field loses the focus: the edit is taken
-        const Zrl_String typed(c.typed);
-        EXPECT_EQ(plateRule(0).variable, Zrl_String(c.kept)) << typed.toUtf8();
+        const std::wstring typed(c.typed);
+        EXPECT_EQ(plateRule(0).variable, Zrl_String(c.kept)) << c.caption;
         EXPECT_EQ(page.getItemText(IDC_RULE_VARIABLE), std::wstring(c.kept));
-        ASSERT_EQ(boxes().size(), before + (c.caption ? 1 : 0)) << typed.toUtf8();
+        ASSERT_EQ(boxes().size(), before + (c.caption ? 1 : 0)) << c.caption;
         if (!c.caption) continue;
         EXPECT_EQ(boxes().back().caption, dialString(c.caption).str());
-        EXPECT_EQ(boxes().back().text.rfind(L"\"" + typed.str() + L"\"\n" +
-                                                dialString(c.text).str() + L".\n", 0),
-                  0u)
-            << Zrl_String(boxes().back().text).toUtf8();
+        const std::wstring head = L"\"" + typed + L"\"\n" + dialString(c.text).str() + L".\n";
+        EXPECT_EQ(boxes().back().text.rfind(head, 0), 0u) << c.text;
     }
     dlg.destroy();
 }
 
 TEST_F(EditMacroTest, EscapeClosesUnlessARuleWasJustChosenOrTyped) {
+    using Step = void (*)(CDlgEditMacro&);
+    const Step choose = [](CDlgEditMacro& d) { rulesPage(d).chooseRow(1); };
+    const Step type = [](CDlgEditMacro& d) { rulesPage(d).type(IDC_RULE_NAME, L"Typed"); };
     struct Case {
-        const char* what;
-        void (*before)(CDlgEditMacro&);
+        Step before;
         int escapes;
         bool open;
         const wchar_t* printed;
     } cases[] = {
-        {"nothing chosen", [](CDlgEditMacro&) {}, 1, false, L""},
-        {"a row chosen", [](CDlgEditMacro& d) { rulesPage(d).chooseRow(1); }, 1, true,
-         L"cancel\n"},
-        {"2 s after the choice",
-         [](CDlgEditMacro& d) {
-             rulesPage(d).chooseRow(1);
-             win::advanceClock(2000);
-         },
-         1, false, L""},
-        {"typed, once", [](CDlgEditMacro& d) { rulesPage(d).type(IDC_RULE_NAME, L"Typed"); }, 1,
-         true, L"cancel\n"},
-        {"typed, twice", [](CDlgEditMacro& d) { rulesPage(d).type(IDC_RULE_NAME, L"Typed"); }, 2,
-         false, L"cancel\n"},
-        {"Return prints", [](CDlgEditMacro& d) { win::pressKey(*d.focus(), win::VK_RETURN); }, 0,
-         true, L"Ok\n"},
+        {[](CDlgEditMacro&) {}, 1, false, L""},
+        {choose, 1, true, L"cancel\n"},
+        {[](CDlgEditMacro& d) { rulesPage(d).chooseRow(1), win::advanceClock(2000); }, 1, false, L""},
+        {type, 1, true, L"cancel\n"},
+        {type, 2, false, L"cancel\n"},
+        {[](CDlgEditMacro& d) { win::pressKey(*d.focus(), win::VK_RETURN); }, 0, true, L"Ok\n"},
     };
     for (const Case& c : cases) {
         CDlgEditMacro& dlg = openModeless();
@@ -258,8 +240,8 @@ TEST_F(EditMacroTest, EscapeClosesUnlessARuleWasJustChosenOrTyped) {
         c.before(dlg);
         for (int i = 0; i < c.escapes; ++i)
             win::pressKey(*win::Window::focus(), win::VK_ESCAPE);
-        EXPECT_EQ(macroui::modelessEditMacro() != nullptr, c.open) << c.what;
-        EXPECT_EQ(printed.text(), std::wstring(c.printed)) << c.what;
+        EXPECT_EQ(macroui::modelessEditMacro() != nullptr, c.open) << &c - cases;
+        EXPECT_EQ(printed.text(), std::wstring(c.printed)) << &c - cases;
         EndDlgEditConstraints();
         win::advanceClock(2000);
     }
@@ -268,38 +250,31 @@ TEST_F(EditMacroTest, EscapeClosesUnlessARuleWasJustChosenOrTyped) {
 }
 
 TEST_F(EditMacroTest, ATypedEditIsWrittenBeforeTheEditorMovesOn) {
-    struct Case {
-        const char* what;
-        void (*leave)(CDlgEditMacro&);
-    } cases[] = {
-        {"tab change", [](CDlgEditMacro& d) { d.showPage(CDlgEditMacro::kGeometries); }},
-        {"module pick", [](CDlgEditMacro& d) { d.pickModule(2); }},
-        {"drawing command", [](CDlgEditMacro& d) { d.runCommand(7); }},
-        {"unload", [](CDlgEditMacro&) { zrlss::unloadSteps().endDlgEditConstraints(); }},
+    void (*leave[])(CDlgEditMacro&) = {
+        [](CDlgEditMacro& d) { d.showPage(CDlgEditMacro::kGeometries); },
+        [](CDlgEditMacro& d) { d.pickModule(2); },
+        [](CDlgEditMacro& d) { d.runCommand(7); },
+        [](CDlgEditMacro&) { zrlss::unloadSteps().endDlgEditConstraints(); },
     };
-    for (const Case& c : cases) {
-        CDlgEditMacro& dlg = openModeless();
-        rulesPage(dlg).type(IDC_RULE_NAME, Zrl_String::fromUtf8(c.what).str());
-        c.leave(dlg);
-        EXPECT_EQ(plateRule(0).name, Zrl_String::fromUtf8(c.what));
+    for (int i = 0; i < 4; ++i) {
+        rulesPage(openModeless()).type(IDC_RULE_NAME, L"Typed" + std::to_wstring(i));
+        leave[i](*macroui::modelessEditMacro());
+        EXPECT_EQ(plateRule(0).name, Zrl_String(L"Typed" + std::to_wstring(i)));
         EndDlgEditConstraints();
     }
 }
 
 TEST_F(EditMacroTest, ListEditsAreCheckedAgainstTheRecord) {
     struct Case {
-        const char* what;
         void (*spoil)(EditConstrData&);
         const wchar_t* printed;
         int updates; // UpdateConstraint calls
         int list0;   // plate rule 0's first entry afterwards
     } cases[] = {
-        {"Enum 1 toggles", [](EditConstrData&) {}, L"", 1, 1},
-        {"list lengths differ", [](EditConstrData& d) { d.ruleLists[0].append(0); },
-         L"*Error* Array size mismatch.\n", 0, 1},
-        {"row outside a list", [](EditConstrData& d) { d.ruleChoices.setLogicalLength(0); }, L"",
-         0, 1},
-        {"Enum 1 toggles back", [](EditConstrData&) {}, L"", 1, 0},
+        {[](EditConstrData&) {}, L"", 1, 1}, // Enum 1 toggles the entry
+        {[](EditConstrData& d) { d.ruleLists[0].append(0); }, L"*Error* Array size mismatch.\n", 0, 1},
+        {[](EditConstrData& d) { d.ruleChoices.setLogicalLength(0); }, L"", 0, 1}, // row outside
+        {[](EditConstrData&) {}, L"", 1, 0},
     };
     CDlgEditMacro dlg;
     open(dlg);
@@ -309,9 +284,9 @@ TEST_F(EditMacroTest, ListEditsAreCheckedAgainstTheRecord) {
         host::clearCallLog();
         host::PrintCapture printed;
         rulesPage(dlg).click(IDC_RULE_ENUM_FIRST);
-        EXPECT_EQ(printed.text(), std::wstring(c.printed)) << c.what;
-        EXPECT_EQ(plateRule(0).list[0], c.list0) << c.what;
-        EXPECT_EQ(host::countCalls("UpdateConstraint"), c.updates) << c.what;
+        EXPECT_EQ(printed.text(), std::wstring(c.printed)) << &c - cases;
+        EXPECT_EQ(plateRule(0).list[0], c.list0) << &c - cases;
+        EXPECT_EQ(host::countCalls("UpdateConstraint"), c.updates) << &c - cases;
         dlg.pickModule(0); // the record afresh
     }
     dlg.destroy();
@@ -328,6 +303,5 @@ TEST_F(EditMacroTest, CommandButtonsShowTheirIconsOrTheirTextAlone) {
             EXPECT_EQ(page->icon(k) != nullptr, shown && installed) << k;
             EXPECT_EQ(page->getItemText(IDC_COMMAND_FIRST + k).empty(), !shown) << k;
         }
-        dlg.destroy();
     }
 }
