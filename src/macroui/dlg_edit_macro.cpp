@@ -70,6 +70,7 @@ bool CDlgEditMacro::onInitDialog() {
                          R::rule(win::IDOK, R::kFar, R::kFar, R::kFar, R::kFar),
                          R::rule(win::IDCANCEL, R::kFar, R::kFar, R::kFar, R::kFar)});
     ChangeDlgSize(this, kSizeName, minWidth_, minHeight_);
+    MacroGetModules(data_);
     fillModules();
 
     auto* tabs = dynamic_cast<win::TabControl*>(child(IDC_EDITMACRO_TABS));

@@ -44,9 +44,11 @@ public:
     }
     nlohmann::json start() override {
         host::clearCallLog();
+        // The record as the core hands it over (the module named, else the
+        // first); the editor asks for the modules again as it opens.
         EditConstrData data;
         data.currentModule = module_;
-        MacroGetModules(data);
+        fillEditConstrData(data);
         const bool ok = StartDlgEditConstrModal(data);
         module_ = data.currentModule;
         return ok;
