@@ -5,6 +5,7 @@
 #include "frame/library_instance.h"
 #include "frame/module_resources.h"
 #include "frame/single_modeless.h"
+#include "macroui/dlg_macro_settings.h"
 #include "platform/core/dialog_sizes.h"
 #include "platform/core/numbered_texts.h"
 #include "platform/host/command_line.h"
@@ -69,6 +70,7 @@ bool CDlgEditMacro::onInitDialog() {
                          R::rule(win::IDOK, R::kFar, R::kFar, R::kFar, R::kFar),
                          R::rule(win::IDCANCEL, R::kFar, R::kFar, R::kFar, R::kFar)});
     ChangeDlgSize(this, kSizeName, minWidth_, minHeight_);
+    MacroGetModules(data_);
     fillModules();
 
     auto* tabs = dynamic_cast<win::TabControl*>(child(IDC_EDITMACRO_TABS));
@@ -92,7 +94,8 @@ bool CDlgEditMacro::onInitDialog() {
     }
     tabs->setCurSel(kRules);
     showPage(kRules);
-    return true;
+    // The focus starts in the rules page's name field.
+    return !(pages_[kRules] && pages_[kRules]->focusItem(IDC_RULE_NAME));
 }
 
 int CDlgEditMacro::currentPage() const {
@@ -101,6 +104,9 @@ int CDlgEditMacro::currentPage() const {
 }
 
 void CDlgEditMacro::showPage(int page) {
+    // The page left writes its edits and clears its highlight first.
+    if (shownPage_ >= 0 && shownPage_ != page && pages_[shownPage_]) pages_[shownPage_]->leave();
+    shownPage_ = page;
     if (auto* tabs = dynamic_cast<win::TabControl*>(child(IDC_EDITMACRO_TABS)))
         if (tabs->getCurSel() != page) tabs->setCurSel(page);
     for (int p = 0; p < kPageCount; ++p) {
@@ -132,7 +138,19 @@ void CDlgEditMacro::refreshPages() {
         if (p) p->refresh();
 }
 
+void CDlgEditMacro::commitPages() {
+    for (auto& p : pages_)
+        if (p) p->commit();
+}
+
+void CDlgEditMacro::forgetChoices() {
+    data_.currentRule = -1;
+    data_.currentGeometry = -1;
+}
+
 void CDlgEditMacro::pickModule(int index) {
+    commitPages();
+    forgetChoices();
     // Every module the list shows is made current in the core first, so the
     // pages never show (and edits never reach) another module than the
     // list; with no module left the pages are empty.
@@ -143,21 +161,17 @@ void CDlgEditMacro::pickModule(int index) {
     refreshPages();
 }
 
-bool CDlgEditMacro::inDrawing(const std::function<bool()>& operation) {
-    BeginEditorCommand(this);
-    const bool ok = operation();
-    CompleteEditorCommand(this);
-    return ok;
-}
-
 void CDlgEditMacro::selectOtherMacro() {
-    if (!inDrawing([&] { return SelectOtherMacro(data_); })) return;
+    commitPages();
+    if (!macroui::inDrawing(this, [&] { return SelectOtherMacro(data_); })) return;
+    forgetChoices();
     MacroGetModules(data_);
     fillModules();
     refreshPages();
 }
 
 void CDlgEditMacro::renameModule() {
+    commitPages();
     const Zrl_String old = selectedModule();
     if (old.isEmpty()) return;
     const auto name =
@@ -169,6 +183,7 @@ void CDlgEditMacro::renameModule() {
 }
 
 void CDlgEditMacro::removeModule() {
+    commitPages();
     const Zrl_String name = selectedModule();
     int at = -1;
     if (name.isEmpty() || !data_.modules.find(name, at, false)) return;
@@ -181,12 +196,14 @@ void CDlgEditMacro::removeModule() {
 void CDlgEditMacro::zoom() {
     if (zoomRunning_) return;
     zoomRunning_ = true;
-    inDrawing([&] { return ZoomCommand(data_); });
+    commitPages();
+    macroui::inDrawing(this, [&] { return ZoomCommand(data_); });
     zoomRunning_ = false;
 }
 
 void CDlgEditMacro::runCommand(int command) {
-    if (!inDrawing([&] { return StartMacroCommand(data_, command); })) return;
+    commitPages();
+    if (!macroui::inDrawing(this, [&] { return StartMacroCommand(data_, command); })) return;
     if (command <= 10) {
         showPage(kRules);
         fillModules();
@@ -194,6 +211,11 @@ void CDlgEditMacro::runCommand(int command) {
     } else if (command == 11) {
         pickModule(data_.modules.length() - 1);
     }
+}
+
+void CDlgEditMacro::settings() {
+    commitPages();
+    if (runEditorMacroSettings(data_)) refreshPages();
 }
 
 bool CDlgEditMacro::onCommand(int id, int notifyCode) {
@@ -210,6 +232,9 @@ bool CDlgEditMacro::onCommand(int id, int notifyCode) {
         return true;
     case IDC_EDITMACRO_REMOVE:
         removeModule();
+        return true;
+    case IDC_EDITMACRO_SETTINGS:
+        settings();
         return true;
     case IDC_EDITMACRO_ADD_MODULE:
         runCommand(11);
@@ -255,6 +280,11 @@ void CDlgEditMacro::onSize(int cx, int cy) {
 }
 
 void CDlgEditMacro::onDestroy() {
+    // However the editor ends (OK, Cancel, closing, unload), what was typed
+    // is written and the highlighted geometry cleared.
+    commitPages();
+    if (pages_[kGeometries]) pages_[kGeometries]->leave();
+    macroui::endRecentSelection();
     WriteDlgSize(this, kSizeName);
     win::Dialog::onDestroy();
 }

@@ -40,6 +40,9 @@ public:
     void removeModule();
     void zoom();
     void runCommand(int command);
+    // Settings: the macro settings dialog on GetMacroSettings; on OK the
+    // result goes back with SetMacroSettings.
+    void settings();
 
 protected:
     bool onInitDialog() override;
@@ -53,14 +56,18 @@ protected:
 private:
     void fillModules();
     void refreshPages();
-    // Hides the editor around a drawing operation; answers its result.
-    bool inDrawing(const std::function<bool()>& operation);
+    // Writes the pages' pending edits (before any change of row, tab or
+    // module, any operation and the end).
+    void commitPages();
+    // Another module becomes current: no rule or geometry is chosen.
+    void forgetChoices();
     void close(int code);
 
     EditConstrData data_;
     std::unique_ptr<CEditMacroPage> pages_[kPageCount];
     CResizer resizer_;
     bool zoomRunning_ = false;
+    int shownPage_ = -1;
     int minWidth_ = 50;
     int minHeight_ = 50;
 };

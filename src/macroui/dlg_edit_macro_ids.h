@@ -23,3 +23,21 @@ inline constexpr int IDC_VARS_GRID = 1472;
 inline constexpr int IDC_DIALOG_VARS_GRID = 1473;
 inline constexpr int IDC_COMMAND_FIRST = 1480;
 inline constexpr int kMacroCommandCount = 14;
+
+// The rules page's fields below its grid (shown by the row's kind), their
+// labels, and the five Enum buttons (button k toggles entry k of the row's
+// list).
+inline constexpr int IDC_RULE_NAME = 1510;
+inline constexpr int IDC_RULE_VARIABLE = 1511;
+inline constexpr int IDC_RULE_VALUE = 1512;
+inline constexpr int IDC_RULE_CHOICE = 1513;
+inline constexpr int IDC_RULE_FLAG1 = 1514;
+inline constexpr int IDC_RULE_FLAG2 = 1515;
+inline constexpr int IDC_RULE_ENUM_FIRST = 1516;
+inline constexpr int kRuleEnumCount = 5;
+inline constexpr int IDC_RULE_NAME_LABEL = 1521;
+inline constexpr int IDC_RULE_VARIABLE_LABEL = 1522;
+inline constexpr int IDC_RULE_VALUE_LABEL = 1523;
+inline constexpr int IDC_RULE_CHOICE_LABEL = 1524;
+// The commands page's icons (command k: id + k), left of their buttons.
+inline constexpr int IDC_COMMAND_ICON_FIRST = 1530;

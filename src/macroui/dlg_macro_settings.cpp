@@ -4,6 +4,7 @@
 #include "frame/module_resources.h"
 #include "macroui/tab_macro_mapping_ids.h"
 #include "platform/win/tab_control.h"
+#include "standards/ss_mapping.h"
 
 namespace {
 
@@ -62,4 +63,19 @@ bool runMacroSettings(TabMappingData& data, bool& modified) {
     if (!zrlss::runModalStarter<CDlgMacroSettings>(data, changed)) return false;
     modified = changed;
     return true;
+}
+
+bool runEditorMacroSettings(EditConstrData& data) {
+    TabMappingData settings;
+    if (!GetMacroSettings(data, settings)) return false;
+    // The quantities a standard may map to come from the macro itself.
+    Zrl_DbMacro model;
+    GetEditMacroModel(data, model);
+    VkSSMapping candidates;
+    candidates.initAllVarsFromMacro(&model, nullptr);
+    settings.candidates = &candidates;
+    bool modified = false;
+    if (!runMacroSettings(settings, modified)) return false;
+    settings.candidates = nullptr;
+    return SetMacroSettings(data, settings);
 }

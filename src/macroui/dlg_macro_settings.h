@@ -5,6 +5,7 @@
 #pragma once
 
 #include "macroui/tab_macro_mapping.h"
+#include "platform/core/edit_constr_data.h"
 #include "platform/core/tab_mapping_data.h"
 #include "platform/win/dialog.h"
 
@@ -40,3 +41,8 @@ private:
 // Runs the dialog on the record; true on OK, with the record changed and
 // `modified` set when the standards or a mapping changed.
 bool runMacroSettings(TabMappingData& data, bool& modified);
+
+// The macro editor's Settings: the dialog filled with GetMacroSettings, its
+// candidates from the current macro; on OK the result goes back with
+// SetMacroSettings. True on OK.
+bool runEditorMacroSettings(EditConstrData& data);

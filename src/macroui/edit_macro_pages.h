@@ -4,20 +4,37 @@
 #pragma once
 
 #include "grid/zrl_spread.h"
+#include "platform/core/button_st.h"
 #include "platform/core/edit_constr_data.h"
 #include "macroui/dlg_edit_macro_ids.h"
 #include "platform/win/bitmap.h"
 #include "platform/win/dialog.h"
 
-#include <array>
 #include <functional>
-#include <optional>
+
+namespace macroui {
+// The recent-selection flag: set by each choice of a rule, cleared by a
+// one-shot 2000 ms timer that every choice restarts. While it is set,
+// Escape on the rules and geometries pages does not close the editor.
+bool recentSelection();
+void noteSelection();
+// Kills the timer and clears the flag (the editor ends).
+void endRecentSelection();
+// Runs a drawing operation with the editor hidden (BeginEditorCommand,
+// CompleteEditorCommand); answers the operation's result.
+bool inDrawing(win::Window* editor, const std::function<bool()>& operation);
+} // namespace macroui
 
 class CEditMacroPage : public win::Dialog {
 public:
     explicit CEditMacroPage(EditConstrData* data) : data_(data) {}
     ~CEditMacroPage() override;
     virtual void refresh() = 0;
+    // Writes what the user typed and has not been taken yet.
+    virtual void commit() {}
+    // The page is left (another tab, or the editor closes): pending edits
+    // are written and highlights cleared.
+    virtual void leave() { commit(); }
 
 protected:
     // A grid of the page in "Tahoma", read-mostly, in place of its
@@ -48,18 +65,67 @@ private:
     Zrl_Spread grid_;
 };
 
-// The rules: name, type and two values per rule.
+// The rules: a grid of name, type, value and variable per rule, and below
+// it the fields of the chosen rule (those its kind flags). An edit is taken
+// when a field loses the focus, on a check, choice or Enum click, and before
+// a row, tab or module change or the editor's end; it is written through
+// UpdateConstraint when it differs from the record.
 class CTabEditConstraints : public CEditMacroGridPage {
 public:
     explicit CTabEditConstraints(EditConstrData* data);
+    ~CTabEditConstraints() override;
     static win::DialogTemplate dialogTemplate();
+    void refresh() override;
+    void commit() override;
+    void leave() override;
+
+    // The chosen row (from 0), -1 for none.
+    int row() const { return row_; }
+    // The user chooses a row (from 0): pending edit taken, rule highlighted.
+    void chooseRow(int row);
+    // The context menu's entries: the six actions, then sort and delete.
+    enum MenuEntry { kMenuSort = 6, kMenuDelete = 7 };
+    void runMenuEntry(int entry);
+    void deleteRow();
+    bool skipFlag() const { return skip_; }
+
+protected:
+    bool onInitDialog() override;
+    bool onCommand(int id, int notifyCode) override;
+    bool preTranslateMessage(const win::Message& msg) override;
+    void onDestroy() override;
+
+private:
+    void showFields();
+    // Checks a new variable name; false (after its warning box) refuses it.
+    bool acceptVariable(const Zrl_String& name);
+    void contextMenu();
+
+    int row_ = -1;
+    AcArray<int> list_;  // the row's list as the Enum buttons edited it
+    bool filling_ = false; // fields being filled by the page, not typed
+    bool taking_ = false;
+    bool skip_ = false;    // the user typed: the next Escape stays on the page
+    CButtonST enums_[kRuleEnumCount];
 };
 
-// The geometries with their flexibility.
+// The geometries with their flexibility: the name and the flexibility
+// cells can be edited; a chosen geometry is highlighted in the drawing.
 class CTabGeometries : public CEditMacroGridPage {
 public:
     explicit CTabGeometries(EditConstrData* data);
     static win::DialogTemplate dialogTemplate();
+    void refresh() override;
+    void leave() override;
+    void chooseRow(int row);
+
+protected:
+    bool onCommand(int id, int notifyCode) override;
+    bool onNotify(int id, const win::NotifyHeader& hdr, win::LRESULT& result) override;
+    bool preTranslateMessage(const win::Message& msg) override;
+
+private:
+    bool highlighted_ = false;
 };
 
 class CTabEditVars : public CEditMacroPage {
@@ -87,9 +153,7 @@ public:
     // The icon file of a command, empty for none.
     static Zrl_String iconFile(int command);
     // The icon a command's button shows; null when it shows its text.
-    const win::Bitmap* icon(int command) const {
-        return icons_[command] ? &*icons_[command] : nullptr;
-    }
+    const win::Bitmap* icon(int command) const;
 
 protected:
     bool onInitDialog() override;
@@ -97,5 +161,4 @@ protected:
 
 private:
     Run run_;
-    std::array<std::optional<win::Bitmap>, 14> icons_;
 };

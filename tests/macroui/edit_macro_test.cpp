@@ -1,13 +1,17 @@
 // The macro editor: the module list and the pages always show the module
 // the core holds as current (also after Remove and Add module), a module
 // without rules keeps the rules grid's columns, the drawing commands'
-// success and failure, and the single modeless editor.
+// success and failure, the single modeless editor; the rules page's edits
+// (variable names, lists, Escape, pending edits), the command icons.
 #include "entry/entry_point.h"
 #include "frame/library_instance.h"
 #include "macroui/dlg_edit_macro.h"
 #include "macroui_fixture.h"
 #include "platform/core/record_edit_macro.h"
+#include "platform/core/numbered_texts.h"
+#include "platform/host/command_line.h"
 #include "platform/win/script_play.h"
+#include "platform/win/timers.h"
 
 using macrotest::MacroUiTest;
 
@@ -33,6 +37,11 @@ protected:
         gEditMacroDrawing.macros = {{L"A", {module(L"Plate", 2), module(L"Bolts", 0),
                                            module(L"Weld", 1)}},
                                     {L"B", {module(L"Base", 3)}}};
+        // Plate's rules show every field and have a list of two; their
+        // variables, and Weld's, are in use.
+        for (auto [rule, var] : {std::pair{&plateRule(0), L"Height"}, {&plateRule(1), L"Width"},
+                                 {&gEditMacroDrawing.macros[0].modules[2].rules[0], L"Gap"}})
+            *rule = {rule->name, rule->type, {}, var, 63, 0, false, false, AcArray<int>({0, 1})};
         data_.currentModule = L"Plate";
         MacroGetModules(data_);
     }
@@ -45,16 +54,26 @@ protected:
         dlg.record() = data_;
         zrlss::ResourceScope resources;
         ASSERT_TRUE(dlg.create(IDD_DLG_EDIT_MACRO));
+        dlg.show(true);
     }
-    static Zrl_Spread& rules(CDlgEditMacro& dlg) {
-        return static_cast<CTabEditConstraints*>(dlg.page(CDlgEditMacro::kRules))->grid();
+    static CTabEditConstraints& rulesPage(CDlgEditMacro& dlg) {
+        return *static_cast<CTabEditConstraints*>(dlg.page(CDlgEditMacro::kRules));
     }
+    static Zrl_Spread& rules(CDlgEditMacro& dlg) { return rulesPage(dlg).grid(); }
     // The list, the record and the rules grid agree on the current module.
     static void expectCurrent(CDlgEditMacro& dlg, const wchar_t* module, int ruleRows) {
         EXPECT_EQ(dlg.selectedModule(), Zrl_String(module));
         EXPECT_EQ(dlg.record().currentModule, Zrl_String(module));
         EXPECT_EQ(rules(dlg).getMaxRows(), ruleRows) << Zrl_String(module).toUtf8();
         EXPECT_EQ(rules(dlg).getMaxCols(), 4);
+    }
+    static EditMacroRule& plateRule(int i) {
+        return gEditMacroDrawing.macros[0].modules[0].rules[static_cast<size_t>(i)];
+    }
+    // The modeless editor, open on Plate.
+    CDlgEditMacro& openModeless() {
+        StartDlgEditConstraints(data_);
+        return *macroui::modelessEditMacro();
     }
     EditConstrData data_;
 };
@@ -164,5 +183,125 @@ TEST(EditMacroRecord, RefusedFieldsAreNamedByTheirPath) {
         EXPECT_FALSE(readEditMacroJson(c.json, drawing, module, error));
         EXPECT_NE(error.find(c.path), std::string::npos) << error;
         EXPECT_EQ(module, Zrl_String(L"kept"));
+    }
+}
+
+TEST_F(EditMacroTest, VariableNamesAreTestedInOrderAndARefusedOneReverts) {
+    CDlgEditMacro dlg;
+    open(dlg);
+    CTabEditConstraints& page = rulesPage(dlg);
+    EXPECT_TRUE(page.item(IDC_RULE_NAME)->hasFocus()); // where the editor starts
+    struct Case {
+        const wchar_t* typed;
+        int caption, text; // the warning box; 0: accepted
+        const wchar_t* kept;
+    } cases[] = {{L"2a", 884, 885, L"Height"},    {L"a b", 884, 1455, L"Height"},
+                 {L"2 b", 884, 1455, L"Height"},  {L"Width", 856, 857, L"Height"},
+                 {L"gap", 856, 857, L"Height"},   {L"HEIGHT", 0, 0, L"HEIGHT"},
+                 {L"Depth2", 0, 0, L"Depth2"}};
+    for (const Case& c : cases) {
+        const size_t before = boxes().size();
+        page.chooseRow(0);
+        page.type(IDC_RULE_VARIABLE, c.typed);
+        page.focusItem(IDC_RULE_NAME); // the field loses the focus: the edit is taken
+        const std::wstring typed(c.typed);
+        EXPECT_EQ(plateRule(0).variable, Zrl_String(c.kept)) << c.caption;
+        EXPECT_EQ(page.getItemText(IDC_RULE_VARIABLE), std::wstring(c.kept));
+        ASSERT_EQ(boxes().size(), before + (c.caption ? 1 : 0)) << c.caption;
+        if (!c.caption) continue;
+        EXPECT_EQ(boxes().back().caption, dialString(c.caption).str());
+        const std::wstring head = L"\"" + typed + L"\"\n" + dialString(c.text).str() + L".\n";
+        EXPECT_EQ(boxes().back().text.rfind(head, 0), 0u) << c.text;
+    }
+    dlg.destroy();
+}
+
+TEST_F(EditMacroTest, EscapeClosesUnlessARuleWasJustChosenOrTyped) {
+    using Step = void (*)(CDlgEditMacro&);
+    const Step choose = [](CDlgEditMacro& d) { rulesPage(d).chooseRow(1); };
+    const Step type = [](CDlgEditMacro& d) { rulesPage(d).type(IDC_RULE_NAME, L"Typed"); };
+    struct Case {
+        Step before;
+        int escapes;
+        bool open;
+        const wchar_t* printed;
+    } cases[] = {
+        {[](CDlgEditMacro&) {}, 1, false, L""},
+        {choose, 1, true, L"cancel\n"},
+        {[](CDlgEditMacro& d) { rulesPage(d).chooseRow(1), win::advanceClock(2000); }, 1, false, L""},
+        {type, 1, true, L"cancel\n"},
+        {type, 2, false, L"cancel\n"},
+        {[](CDlgEditMacro& d) { win::pressKey(*d.focus(), win::VK_RETURN); }, 0, true, L"Ok\n"},
+    };
+    for (const Case& c : cases) {
+        CDlgEditMacro& dlg = openModeless();
+        rulesPage(dlg).focusItem(IDC_RULE_NAME);
+        host::PrintCapture printed;
+        c.before(dlg);
+        for (int i = 0; i < c.escapes; ++i)
+            win::pressKey(*win::Window::focus(), win::VK_ESCAPE);
+        EXPECT_EQ(macroui::modelessEditMacro() != nullptr, c.open) << &c - cases;
+        EXPECT_EQ(printed.text(), std::wstring(c.printed)) << &c - cases;
+        EndDlgEditConstraints();
+        win::advanceClock(2000);
+    }
+    // What was typed before Escape closed the editor reached the rule.
+    EXPECT_EQ(plateRule(0).name, Zrl_String(L"Typed"));
+}
+
+TEST_F(EditMacroTest, ATypedEditIsWrittenBeforeTheEditorMovesOn) {
+    void (*leave[])(CDlgEditMacro&) = {
+        [](CDlgEditMacro& d) { d.showPage(CDlgEditMacro::kGeometries); },
+        [](CDlgEditMacro& d) { d.pickModule(2); },
+        [](CDlgEditMacro& d) { d.runCommand(7); },
+        [](CDlgEditMacro&) { zrlss::unloadSteps().endDlgEditConstraints(); },
+    };
+    for (int i = 0; i < 4; ++i) {
+        rulesPage(openModeless()).type(IDC_RULE_NAME, L"Typed" + std::to_wstring(i));
+        leave[i](*macroui::modelessEditMacro());
+        EXPECT_EQ(plateRule(0).name, Zrl_String(L"Typed" + std::to_wstring(i)));
+        EndDlgEditConstraints();
+    }
+}
+
+TEST_F(EditMacroTest, ListEditsAreCheckedAgainstTheRecord) {
+    struct Case {
+        void (*spoil)(EditConstrData&);
+        const wchar_t* printed;
+        int updates; // UpdateConstraint calls
+        int list0;   // plate rule 0's first entry afterwards
+    } cases[] = {
+        {[](EditConstrData&) {}, L"", 1, 1}, // Enum 1 toggles the entry
+        {[](EditConstrData& d) { d.ruleLists[0].append(0); }, L"*Error* Array size mismatch.\n", 0, 1},
+        {[](EditConstrData& d) { d.ruleChoices.setLogicalLength(0); }, L"", 0, 1}, // row outside
+        {[](EditConstrData&) {}, L"", 1, 0},
+    };
+    CDlgEditMacro dlg;
+    open(dlg);
+    for (const Case& c : cases) {
+        rulesPage(dlg).chooseRow(0);
+        c.spoil(dlg.record());
+        host::clearCallLog();
+        host::PrintCapture printed;
+        rulesPage(dlg).click(IDC_RULE_ENUM_FIRST);
+        EXPECT_EQ(printed.text(), std::wstring(c.printed)) << &c - cases;
+        EXPECT_EQ(plateRule(0).list[0], c.list0) << &c - cases;
+        EXPECT_EQ(host::countCalls("UpdateConstraint"), c.updates) << &c - cases;
+        dlg.pickModule(0); // the record afresh
+    }
+    dlg.destroy();
+}
+
+TEST_F(EditMacroTest, CommandButtonsShowTheirIconsOrTheirTextAlone) {
+    for (const bool installed : {true, false}) {
+        if (!installed) Zrl_Settings::setZrlDir(Zrl_String::fromUtf8(dir_.string()));
+        CDlgEditMacro dlg;
+        open(dlg);
+        auto* page = static_cast<CTabMacroCommands*>(dlg.page(CDlgEditMacro::kCommands));
+        for (int k = 0; k < kMacroCommandCount; ++k) {
+            const bool shown = k != 3 && k != 10;
+            EXPECT_EQ(page->icon(k) != nullptr, shown && installed) << k;
+            EXPECT_EQ(page->getItemText(IDC_COMMAND_FIRST + k).empty(), !shown) << k;
+        }
     }
 }

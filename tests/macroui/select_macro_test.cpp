@@ -5,9 +5,11 @@
 #include "macroui/dlg_select_macro.h"
 #include "macroui_fixture.h"
 #include "platform/core/paths.h"
+#include "platform/win/list_view.h"
 #include "platform/win/script_play.h"
 #include "support/command_run.h"
 
+#include <chrono>
 #include <fstream>
 
 using macrotest::MacroUiTest;
@@ -103,6 +105,14 @@ TEST_F(SelectMacroTest, PreviewsAreMadeOnceAndAPictureOfTheDrawingsOwnWins) {
     CDlgSelectMacro dlg;
     open(dlg);
     EXPECT_EQ(dlg.gallery().labels[1], Zrl_String(L"Plate"));
+    // A picture changed since is drawn anew, not taken from the known ones.
+    const win::ListView& view = *dlg.gallery().listView();
+    const win::Bitmap shown = *view.image(view.getItemImage(2));
+    win::Bitmap(20, 15, win::rgb(0, 0, 0)).save(macro("Splice.bmp").wstring());
+    std::filesystem::last_write_time(macro("Splice.bmp"), std::filesystem::file_time_type::clock::now() +
+                                                              std::chrono::seconds(5));
+    dlg.fillGallery();
+    EXPECT_NE(*view.image(view.getItemImage(2)), shown);
     dlg.destroy();
 }
 

@@ -1,7 +1,10 @@
 #include "platform/core/edit_constr_data.h"
 
+#include "platform/core/number_text.h"
+#include "platform/core/tab_mapping_data.h"
 #include "platform/host/call_log.h"
 
+#include <algorithm>
 #include <string>
 
 Zrl_EditMacroDrawing gEditMacroDrawing;
@@ -17,6 +20,10 @@ const wchar_t* const kCommandRules[] = {L"Parallel",   L"Perpendicular", L"Coinc
                                         L"Symmetric",  L"Tangent",       L"Concentric",
                                         L"EqualRadius", L"Distance",     L"Angle",
                                         L"Radius",     L"Fix"};
+
+const wchar_t* const kActionTexts[] = {L"Reverse direction", L"Swap geometries", L"Flip side",
+                                       L"Suppress",          L"Measure",        L"Properties"};
+const wchar_t* const kChoiceTexts[] = {L"Same direction", L"Opposite direction", L"Either direction"};
 
 EditMacroModule* currentModule(const EditConstrData& data) {
     EditMacro* macro = gEditMacroDrawing.current();
@@ -61,6 +68,12 @@ void fillEditConstrData(EditConstrData& data) {
     fresh.action = data.action;
     fresh.actionTexts = data.actionTexts;
     fresh.choiceTexts = data.choiceTexts;
+    if (fresh.actionTexts.isEmpty())
+        for (const wchar_t* t : kActionTexts)
+            fresh.actionTexts.append(t);
+    if (fresh.choiceTexts.isEmpty())
+        for (const wchar_t* t : kChoiceTexts)
+            fresh.choiceTexts.append(t);
     data = std::move(fresh);
     EditMacro* macro = gEditMacroDrawing.current();
     if (!macro) {
@@ -166,7 +179,12 @@ bool StartMacroCommand(EditConstrData& data, int command) {
             EditMacroRule rule;
             rule.type = kCommandRules[command];
             rule.name = rule.type + Zrl_String(std::to_wstring(module->rules.size() + 1));
-            rule.kind = command;
+            // Dimensions carry a variable with its value and two flags;
+            // the others a name and a choice of direction.
+            rule.kind = command >= 7 && command <= 9
+                            ? kRuleFieldName | kRuleFieldVariable | kRuleFieldValue |
+                                  kRuleFieldFlag1 | kRuleFieldFlag2
+                            : kRuleFieldName | kRuleFieldChoice;
             module->rules.push_back(rule);
         } else {
             EditMacroGeometry geometry;
@@ -181,4 +199,200 @@ bool StartMacroCommand(EditConstrData& data, int command) {
 
 bool ZoomCommand(EditConstrData& data) {
     return drawingOperation("ZoomCommand", {data.currentModule.str()});
+}
+
+namespace {
+
+// Entry `index` of a list of the current module, null outside it.
+template <class T>
+T* moduleEntry(const EditConstrData& data, std::vector<T> EditMacroModule::*list, int index) {
+    EditMacroModule* module = currentModule(data);
+    if (!module || index < 0 || index >= static_cast<int>((module->*list).size())) return nullptr;
+    return &(module->*list)[static_cast<size_t>(index)];
+}
+
+EditMacroRule* currentRule(const EditConstrData& data) {
+    return moduleEntry(data, &EditMacroModule::rules, data.currentRule);
+}
+
+EditMacroGeometry* currentGeometry(const EditConstrData& data) {
+    return moduleEntry(data, &EditMacroModule::geometries, data.currentGeometry);
+}
+
+template <class T> T at(const AcArray<T>& list, int index, T fallback) {
+    return index >= 0 && index < list.length() ? list[index] : fallback;
+}
+
+// Highlights rule or geometry `index` in the drawing (-1 clears the
+// highlight); false when there is no such object.
+bool highlight(const char* call, int index, bool exists, int& highlighted) {
+    std::vector<std::wstring> args;
+    if (index >= 0) args.push_back(std::to_wstring(index));
+    host::recordCall(call, std::move(args));
+    if (!exists) return false;
+    highlighted = index;
+    return true;
+}
+
+const Zrl_String& ruleText(const EditMacroRule& r, int column) {
+    switch (column) {
+    case 1:
+        return r.type;
+    case 2:
+        return r.value;
+    case 3:
+        return r.variable;
+    default:
+        return r.name;
+    }
+}
+
+} // namespace
+
+bool GetEditMacroModel(const EditConstrData&, Zrl_DbMacro& model) {
+    const EditMacro* macro = gEditMacroDrawing.current();
+    if (!macro) return false;
+    model = Zrl_DbMacro();
+    model.macro.name = macro->name;
+    for (const EditMacroModule& m : macro->modules) {
+        Zrl_MacroModule module;
+        module.name = m.name;
+        module.group = m.group;
+        for (const EditMacroVariable& v : m.dialogVariables)
+            module.dialogVariables.append({v.name, fieldDouble(v.value), false, false});
+        model.macro.modules.append(module);
+    }
+    model.standards = macro->standards;
+    return true;
+}
+
+bool GetMacroSettings(EditConstrData& data, TabMappingData& settings) {
+    host::recordCall("GetMacroSettings");
+    Zrl_DbMacro model;
+    if (!GetEditMacroModel(data, model)) return false;
+    settings.fillFromMacro(model);
+    return true;
+}
+
+bool SetMacroSettings(EditConstrData& data, const TabMappingData& settings) {
+    std::vector<std::wstring> args;
+    for (int i = 0; i < settings.sheetNames.length(); ++i)
+        args.push_back(settings.sheetNames[i].str() + L"=" +
+                       (i < settings.keys.length() ? settings.keys[i].str() : L""));
+    host::recordCall("SetMacroSettings", std::move(args));
+    EditMacro* macro = gEditMacroDrawing.current();
+    if (!macro) return false;
+    Zrl_DbMacro model;
+    settings.storeInMacro(model);
+    macro->standards = model.standards;
+    fillEditConstrData(data);
+    return true;
+}
+
+bool UpdateConstraint(EditConstrData& data) {
+    host::recordCall("UpdateConstraint", {std::to_wstring(data.currentRule)});
+    EditMacroRule* rule = currentRule(data);
+    const int r = data.currentRule;
+    if (!rule || r >= data.ruleNames.length()) return false;
+    rule->name = data.ruleNames[r];
+    rule->variable = at(data.ruleVariables, r, rule->variable);
+    rule->flag1 = at(data.ruleFlags1, r, rule->flag1);
+    rule->flag2 = at(data.ruleFlags2, r, rule->flag2);
+    rule->choice = at(data.ruleChoices, r, rule->choice);
+    if (r < data.ruleLists.length()) rule->list = data.ruleLists[r];
+    fillEditConstrData(data);
+    return true;
+}
+
+bool DeleteConstraint(EditConstrData& data) {
+    host::recordCall("DeleteConstraint", {std::to_wstring(data.currentRule)});
+    EditMacroModule* module = currentModule(data);
+    if (!currentRule(data)) return false;
+    module->rules.erase(module->rules.begin() + data.currentRule);
+    if (data.currentRule >= static_cast<int>(module->rules.size()))
+        data.currentRule = static_cast<int>(module->rules.size()) - 1;
+    if (gEditMacroDrawing.highlightedRule >= static_cast<int>(module->rules.size()))
+        gEditMacroDrawing.highlightedRule = -1;
+    fillEditConstrData(data);
+    return true;
+}
+
+bool SortConstraints(EditConstrData& data) {
+    host::recordCall("SortConstraints", {std::to_wstring(data.sortColumn)});
+    EditMacroModule* module = currentModule(data);
+    if (!module || data.sortColumn < 0 || data.sortColumn > 3) return false;
+    const int column = data.sortColumn;
+    std::stable_sort(module->rules.begin(), module->rules.end(),
+                     [column](const EditMacroRule& a, const EditMacroRule& b) {
+                         return Zrl_String::compareNoCase(ruleText(a, column).str(),
+                                                          ruleText(b, column).str()) < 0;
+                     });
+    fillEditConstrData(data);
+    return true;
+}
+
+bool ContextMenuAction(EditConstrData& data) {
+    if (!drawingOperation("ContextMenuAction",
+                          {std::to_wstring(data.currentRule), std::to_wstring(data.action)}))
+        return false;
+    return currentRule(data) != nullptr && data.action >= 0 && data.action < 6;
+}
+
+bool HighlightConstraint(EditConstrData& data) {
+    return highlight("HighlightConstraint", data.currentRule, currentRule(data) != nullptr,
+                     gEditMacroDrawing.highlightedRule);
+}
+
+bool UnHighlightConstraints(EditConstrData&) {
+    return highlight("UnHighlightConstraints", -1, true, gEditMacroDrawing.highlightedRule);
+}
+
+bool VarNameInUse(EditConstrData& data, const Zrl_String& name) {
+    host::recordCall("VarNameInUse", {name.str()});
+    const EditMacro* macro = gEditMacroDrawing.current();
+    if (!macro || name.isEmpty()) return false;
+    const EditMacroRule* own = currentRule(data);
+    for (const EditMacroModule& m : macro->modules) {
+        for (const EditMacroRule& r : m.rules)
+            if (&r != own && sameName(r.variable, name)) return true;
+        for (const auto* vars : {&m.variables, &m.dialogVariables})
+            for (const EditMacroVariable& v : *vars)
+                if (sameName(v.name, name) && !(own && sameName(own->variable, name)))
+                    return true;
+    }
+    return false;
+}
+
+bool SetNameTags(EditConstrData& data) {
+    host::recordCall("SetNameTags");
+    EditMacroModule* module = currentModule(data);
+    if (!module) return false;
+    for (size_t i = 0; i < module->geometries.size(); ++i) {
+        const int r = static_cast<int>(i);
+        if (r < data.geometries.length() && data.geometries[r].length() > 2 &&
+            !data.geometries[r][2].isEmpty())
+            module->geometries[i].name = data.geometries[r][2];
+    }
+    fillEditConstrData(data);
+    return true;
+}
+
+bool UpdateGeomFlexibility(EditConstrData& data) {
+    const int flex = at(data.geometryFlexibility, data.currentGeometry, -1);
+    host::recordCall("UpdateGeomFlexibility",
+                     {std::to_wstring(data.currentGeometry), std::to_wstring(flex)});
+    EditMacroGeometry* geometry = currentGeometry(data);
+    if (!geometry || flex < 0 || flex > 2) return false;
+    geometry->flexibility = flex;
+    fillEditConstrData(data);
+    return true;
+}
+
+bool HighlightObject(EditConstrData& data) {
+    return highlight("HighlightObject", data.currentGeometry, currentGeometry(data) != nullptr,
+                     gEditMacroDrawing.highlightedGeometry);
+}
+
+bool UnHighlightObject(EditConstrData&) {
+    return highlight("UnHighlightObject", -1, true, gEditMacroDrawing.highlightedGeometry);
 }

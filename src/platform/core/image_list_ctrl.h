@@ -16,10 +16,18 @@
 // enlarged) inside a one-pixel frame. A file that cannot be read as a
 // picture gets a placeholder (the frame crossed from corner to corner), so
 // a missing preview never shifts the other thumbnails.
+//
+// A picture is decoded and scaled once per file, change time, size and
+// look (a cache shared by every gallery of the process), and a redraw of
+// the same gallery reuses the list view's images: narrowing a gallery of a
+// thousand pictures costs no decoding.
 #pragma once
 
 #include "platform/core/zrl_stringarray.h"
 #include "platform/win/bitmap.h"
+
+#include <string>
+#include <unordered_map>
 
 namespace win {
 class ListView;
@@ -70,6 +78,10 @@ public:
 private:
     win::ListView* view_ = nullptr;
     ImageListData look_;
+    // The list view's image of a file's thumbnail (drawn or taken from the
+    // cache), with whether it is a placeholder; kept by the cache's key.
+    int imageFor(const Zrl_String& file, int width, int height, bool& placeholder);
+    std::unordered_map<std::wstring, std::pair<int, bool>> images_;
     Zrl_StringArray drawn_; // the files of the thumbnails shown
     int placeholders_ = 0;
 };

@@ -19,8 +19,8 @@ bool readVariables(RecordReader& r, std::string_view field,
 }
 
 bool readModule(RecordReader& r, EditMacroModule& m) {
-    if (!r.object({"name", "rules", "geometries", "variables", "dialogVariables"}) ||
-        !r.text("name", m.name))
+    if (!r.object({"name", "group", "rules", "geometries", "variables", "dialogVariables"}) ||
+        !r.text("name", m.name) || !r.text("group", m.group))
         return false;
     const bool rules = r.each("rules", [&](RecordReader& e) {
         EditMacroRule rule;
@@ -71,7 +71,16 @@ bool readEditMacroJson(std::string_view text, Zrl_EditMacroDrawing& drawing,
     const bool ok =
         r.object({"macros", "current", "calls"}) && r.each("macros", [&](RecordReader& e) {
             EditMacro macro;
-            if (!e.object({"name", "modules"}) || !e.text("name", macro.name) ||
+            if (!e.object({"name", "modules", "standards"}) || !e.text("name", macro.name) ||
+                !e.each("standards",
+                        [&](RecordReader& st) {
+                            Zrl_MacroStandard standard;
+                            if (!st.object({"sheet", "key"}) || !st.text("sheet", standard.sheet) ||
+                                !st.text("key", standard.key))
+                                return false;
+                            macro.standards.append(standard);
+                            return true;
+                        }) ||
                 !e.each("modules", [&](RecordReader& m) {
                     EditMacroModule module;
                     if (!readModule(m, module)) return false;
@@ -119,13 +128,22 @@ std::string writeEditMacroJson(const Zrl_EditMacroDrawing& drawing,
                 geometries.push_back({{"name", toJson(g.name)},
                                       {"type", toJson(g.type)},
                                       {"flexibility", g.flexibility}});
-            modules.push_back({{"name", toJson(m.name)},
-                               {"rules", rules},
-                               {"geometries", geometries},
-                               {"variables", variablesJson(m.variables, true)},
-                               {"dialogVariables", variablesJson(m.dialogVariables, false)}});
+            json module = {{"name", toJson(m.name)},
+                           {"rules", rules},
+                           {"geometries", geometries},
+                           {"variables", variablesJson(m.variables, true)},
+                           {"dialogVariables", variablesJson(m.dialogVariables, false)}};
+            if (!m.group.isEmpty()) module["group"] = toJson(m.group);
+            modules.push_back(module);
         }
-        macros.push_back({{"name", toJson(macro.name)}, {"modules", modules}});
+        json item = {{"name", toJson(macro.name)}, {"modules", modules}};
+        if (!macro.standards.isEmpty()) {
+            json standards = json::array();
+            for (const Zrl_MacroStandard& st : macro.standards)
+                standards.push_back({{"sheet", toJson(st.sheet)}, {"key", toJson(st.key)}});
+            item["standards"] = standards;
+        }
+        macros.push_back(item);
     }
     const EditMacro* current =
         drawing.currentMacro >= 0 && drawing.currentMacro < static_cast<int>(drawing.macros.size())

@@ -1,6 +1,7 @@
 // The macro editor's drawing as JSON (docs/dialogs.md, "edit-macro"):
-//   {"macros": [{"name", "modules": [{"name", "rules", "geometries",
-//     "variables", "dialogVariables"}]}], "current": {"macro", "module"},
+//   {"macros": [{"name", "standards": [{"sheet", "key"}], "modules": [{"name",
+//     "group", "rules", "geometries", "variables", "dialogVariables"}]}],
+//    "current": {"macro", "module"},
 //    "calls": [...]}  (the logged core calls, written by the command; ignored)
 #pragma once
 
