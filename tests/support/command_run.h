@@ -1,4 +1,5 @@
-// Runs the built zrlss command as a shell would and keeps what it printed.
+// Runs the built zrlss command (or another program of the build) as a shell
+// would and keeps what it printed.
 #pragma once
 
 #include <array>
@@ -13,14 +14,14 @@ struct CommandRun {
     std::string out; // what the command printed
 };
 
-// Runs "<binDir>/zrlss ARGS" through the shell. Standard error joins the
-// output, or goes to the file `errorFile` when one is named.
-inline CommandRun runZrlss(const std::string& args,
-                           const std::string& binDir = std::string(ZRLSS_BIN_DIR),
-                           const std::string& errorFile = {}) {
+// Runs "<binDir>/<program> ARGS" through the shell. Standard error joins
+// the output, or goes to the file `errorFile` when one is named.
+inline CommandRun runProgram(const std::string& program, const std::string& args,
+                             const std::string& binDir = std::string(ZRLSS_BIN_DIR),
+                             const std::string& errorFile = {}) {
     CommandRun r;
-    const std::string cmd =
-        binDir + "/zrlss " + args + (errorFile.empty() ? " 2>&1" : " 2>'" + errorFile + "'");
+    const std::string cmd = binDir + "/" + program + " " + args +
+                            (errorFile.empty() ? " 2>&1" : " 2>'" + errorFile + "'");
     FILE* pipe = popen(cmd.c_str(), "r");
     if (!pipe) return r;
     std::array<char, 256> buf{};
@@ -29,6 +30,14 @@ inline CommandRun runZrlss(const std::string& args,
     const int status = pclose(pipe);
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
+}
+
+// The zrlss command; its test build, with the seams of tools/test_seams, is
+// "zrlss-test".
+inline CommandRun runZrlss(const std::string& args,
+                           const std::string& binDir = std::string(ZRLSS_BIN_DIR),
+                           const std::string& errorFile = {}) {
+    return runProgram("zrlss", args, binDir, errorFile);
 }
 
 } // namespace testsupport
