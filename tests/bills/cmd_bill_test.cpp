@@ -127,8 +127,9 @@ TEST_F(BillsTest, OutOfMemorySaysWhatTheCommandWasDoing) {
     };
     for (const auto& c : cases) {
         ::setenv("ZRLSS_TEST_NO_MEMORY_WHILE", c.failing, 1);
-        const CommandRun r = testsupport::runProgram("zrlss-test", "--quiet " + c.args + " " +
-                                                     (c.args[0] == 'b' ? "-o " : "") + quoted(out));
+        const CommandRun r = testsupport::runZrlss(
+            "--quiet " + c.args + " " + (c.args[0] == 'b' ? "-o " : "") + quoted(out),
+            ZRLSS_BIN_DIR, {}, "zrlss-test");
         ::unsetenv("ZRLSS_TEST_NO_MEMORY_WHILE");
         EXPECT_EQ(r.status, 1) << c.failing << ": " << r.out;
         EXPECT_EQ(r.out.rfind(c.says, 0), 0u) << r.out;

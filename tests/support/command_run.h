@@ -1,5 +1,4 @@
-// Runs the built zrlss command (or another program of the build) as a shell
-// would and keeps what it printed.
+// Runs the built zrlss command as a shell would and keeps what it printed.
 #pragma once
 
 #include <array>
@@ -14,11 +13,13 @@ struct CommandRun {
     std::string out; // what the command printed
 };
 
-// Runs "<binDir>/<program> ARGS" through the shell. Standard error joins
-// the output, or goes to the file `errorFile` when one is named.
-inline CommandRun runProgram(const std::string& program, const std::string& args,
-                             const std::string& binDir = std::string(ZRLSS_BIN_DIR),
-                             const std::string& errorFile = {}) {
+// Runs "<binDir>/zrlss ARGS" through the shell. Standard error joins the
+// output, or goes to the file `errorFile` when one is named. The command's
+// test build, with the seams of tools/test_seams, is program "zrlss-test".
+inline CommandRun runZrlss(const std::string& args,
+                           const std::string& binDir = std::string(ZRLSS_BIN_DIR),
+                           const std::string& errorFile = {},
+                           const std::string& program = "zrlss") {
     CommandRun r;
     const std::string cmd = binDir + "/" + program + " " + args +
                             (errorFile.empty() ? " 2>&1" : " 2>'" + errorFile + "'");
@@ -30,14 +31,6 @@ inline CommandRun runProgram(const std::string& program, const std::string& args
     const int status = pclose(pipe);
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
-}
-
-// The zrlss command; its test build, with the seams of tools/test_seams, is
-// "zrlss-test".
-inline CommandRun runZrlss(const std::string& args,
-                           const std::string& binDir = std::string(ZRLSS_BIN_DIR),
-                           const std::string& errorFile = {}) {
-    return runProgram("zrlss", args, binDir, errorFile);
 }
 
 } // namespace testsupport
