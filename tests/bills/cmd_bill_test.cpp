@@ -110,8 +110,9 @@ TEST_F(BillsTest, CommandRefusesWhatItWouldCutOrGarble) {
     }
 }
 
-// Memory running out (made to, as a job begins) is reported with what the
-// command was doing, exit status 1, and the target and its folder as they were.
+// Memory running out (made to, as a job begins, by the command's test build)
+// is reported with what the command was doing, exit status 1, and the target
+// and its folder as they were. The shipped command has no such seam.
 TEST_F(BillsTest, OutOfMemorySaysWhatTheCommandWasDoing) {
     const fs::path out = root / "out" / "bill.vks";
     writeBytes(out, "earlier bill");
@@ -126,8 +127,9 @@ TEST_F(BillsTest, OutOfMemorySaysWhatTheCommandWasDoing) {
     };
     for (const auto& c : cases) {
         ::setenv("ZRLSS_TEST_NO_MEMORY_WHILE", c.failing, 1);
-        const CommandRun r = testsupport::runZrlss("--quiet " + c.args + " " +
-                                                   (c.args[0] == 'b' ? "-o " : "") + quoted(out));
+        const CommandRun r = testsupport::runZrlss(
+            "--quiet " + c.args + " " + (c.args[0] == 'b' ? "-o " : "") + quoted(out),
+            ZRLSS_BIN_DIR, {}, "zrlss-test");
         ::unsetenv("ZRLSS_TEST_NO_MEMORY_WHILE");
         EXPECT_EQ(r.status, 1) << c.failing << ": " << r.out;
         EXPECT_EQ(r.out.rfind(c.says, 0), 0u) << r.out;
@@ -135,6 +137,10 @@ TEST_F(BillsTest, OutOfMemorySaysWhatTheCommandWasDoing) {
         EXPECT_EQ(readBytes(out), "earlier bill") << c.failing;
         EXPECT_EQ(std::distance(fs::directory_iterator(out.parent_path()), fs::directory_iterator()), 1);
     }
+    ::setenv("ZRLSS_TEST_NO_MEMORY_WHILE", "reading", 1);
+    const CommandRun shipped = zrlssBill(quoted(kExample) + " -o " + quoted(out));
+    ::unsetenv("ZRLSS_TEST_NO_MEMORY_WHILE");
+    EXPECT_EQ(shipped.status, 0) << shipped.out;
 }
 
 } // namespace

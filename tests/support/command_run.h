@@ -14,13 +14,15 @@ struct CommandRun {
 };
 
 // Runs "<binDir>/zrlss ARGS" through the shell. Standard error joins the
-// output, or goes to the file `errorFile` when one is named.
+// output, or goes to the file `errorFile` when one is named. The command's
+// test build, with the seams of tools/test_seams, is program "zrlss-test".
 inline CommandRun runZrlss(const std::string& args,
                            const std::string& binDir = std::string(ZRLSS_BIN_DIR),
-                           const std::string& errorFile = {}) {
+                           const std::string& errorFile = {},
+                           const std::string& program = "zrlss") {
     CommandRun r;
-    const std::string cmd =
-        binDir + "/zrlss " + args + (errorFile.empty() ? " 2>&1" : " 2>'" + errorFile + "'");
+    const std::string cmd = binDir + "/" + program + " " + args +
+                            (errorFile.empty() ? " 2>&1" : " 2>'" + errorFile + "'");
     FILE* pipe = popen(cmd.c_str(), "r");
     if (!pipe) return r;
     std::array<char, 256> buf{};

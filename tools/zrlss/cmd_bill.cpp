@@ -136,7 +136,8 @@ void runBill(const BillArgs& args, const SharedOptions& shared) {
     if (!hasSheetExtension(args.out)) throw Failure{"OUT must end in .vks, .xlsx or .csv"};
     Doing reading("reading " + args.rows);
     std::string bytes;
-    if (!readFileBytes(args.rows, bytes)) throw Failure{"cannot read " + args.rows};
+    std::string why;
+    if (!readFileBytes(args.rows, bytes, &why)) throw Failure{why};
     // Refused as a conversion refuses it, before its quotes are looked at:
     // a UTF-16 file is "not UTF-8" on its first line.
     if (const size_t bad = firstLineNotUtf8(bytes))

@@ -62,7 +62,8 @@ std::string readText(const std::string& path, const char* option) {
         bytes.assign(std::istreambuf_iterator<char>(std::cin), {});
         return bytes;
     }
-    if (!readFileBytes(path, bytes)) throw Failure{std::string(option) + ": cannot read " + path};
+    std::string why;
+    if (!readFileBytes(path, bytes, &why)) throw Failure{std::string(option) + ": " + why};
     return bytes;
 }
 

@@ -145,7 +145,7 @@ int write(const DstvArgs& args) {
     if (!isValidDstvGroupName(name)) throw Failure{"not a valid group name: \"" + given + "\""};
     std::string bytes, error;
     json root;
-    if (!readFileBytes(file, bytes)) throw Failure{"cannot read " + file};
+    if (!readFileBytes(file, bytes, &error)) throw Failure{error};
     Zrl_String group;
     Zrl_DstvPointList points;
     if (!RecordReader::parse(bytes, root, error) || !readDstvPointsJson(root, group, points, error))

@@ -168,9 +168,9 @@ int showTable(const SectionsArgs& args) {
 
 int importCsv(const SectionsArgs& args) {
     if (args.out.empty()) throw Failure{"--from-csv needs -o TABLE"};
-    std::string bytes;
-    if (!readFileBytes(resolvePath(Zrl_String::fromUtf8(args.fromCsv)), bytes))
-        throw Failure{"cannot read " + args.fromCsv};
+    std::string bytes, why;
+    if (!readFileBytes(resolvePath(Zrl_String::fromUtf8(args.fromCsv)), bytes, &why))
+        throw Failure{why};
     Zrl_StringArrayArray rows;
     for (const auto& record : csvRecords(bytes)) {
         Zrl_StringArray row;

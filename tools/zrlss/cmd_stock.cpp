@@ -144,8 +144,8 @@ int save(const StockArgs& a) {
     if (!a.as.empty() && !stock::isValidProfileName(name))
         throw Failure{"not a file name: " + a.as};
     // Everything is checked before anything is written.
-    std::string bytes;
-    if (!readFileBytes(a.args[2], bytes)) throw Failure{"cannot read " + a.args[2]};
+    std::string bytes, why;
+    if (!readFileBytes(a.args[2], bytes, &why)) throw Failure{why};
     std::vector<std::vector<std::string>> records;
     try {
         records = csvRecords(bytes, true);

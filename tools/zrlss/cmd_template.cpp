@@ -154,8 +154,7 @@ json modelJson(Zrl_DlgDesignerData& model) {
 
 int fromJson(const TemplateArgs& args, const Zrl_String& path) {
     std::string bytes, error;
-    if (!readFileBytes(fs::path(args.fromJson), bytes))
-        throw Failure{"--from-json: cannot read " + args.fromJson};
+    if (!readFileBytes(fs::path(args.fromJson), bytes, &error)) throw Failure{"--from-json: " + error};
     json root;
     if (!RecordReader::parse(bytes, root, error)) throw Failure{"--from-json: " + error};
     if (!args.picture.empty()) {

@@ -49,6 +49,13 @@ private:
     int unwinding_;
 };
 
+// Called as each Doing begins, with what it names; null in the shipped
+// command. The command's test build sets it (tools/test_seams/), to make
+// memory run out there, which no sanitizer lets a real allocation do.
+namespace testing {
+extern void (*onDoing)(const std::string& what);
+}
+
 // The report of running out of memory, with what was being done; forgets it.
 std::string outOfMemory();
 

@@ -8,9 +8,13 @@
 
 namespace zrlss {
 
+namespace {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+}
+
 std::vector<std::vector<std::string>> csvRecords(std::string_view text, bool keepEmptyLines,
                                                  std::vector<size_t>* lines) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    if (text.substr(0, 3) == kByteOrderMark) text.remove_prefix(3);
     std::vector<std::vector<std::string>> records;
     std::vector<std::string> record;
     std::string field;
@@ -78,7 +82,7 @@ std::vector<std::vector<std::string>> csvRecords(std::string_view text, bool kee
 }
 
 size_t firstLineNotUtf8(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    if (text.substr(0, 3) == kByteOrderMark) text.remove_prefix(3);
     std::wstring wide;
     size_t line = 1;
     while (!text.empty()) {
@@ -94,7 +98,10 @@ size_t firstLineNotUtf8(std::string_view text) {
 }
 
 std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    // A field that starts with a byte-order mark is quoted too: at the head
+    // of a file a reader would take the mark for the file's own and drop it.
+    if (text.find_first_of(",\"\r\n") == std::string::npos && text.rfind(kByteOrderMark, 0) != 0)
+        return text;
     std::string quoted = "\"";
     for (char ch : text) {
         if (ch == '"') quoted += '"';

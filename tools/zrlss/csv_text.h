@@ -24,7 +24,8 @@ std::vector<std::vector<std::string>> csvRecords(std::string_view text,
 // leading byte-order mark is skipped.
 size_t firstLineNotUtf8(std::string_view text);
 
-// One field, quoted when it holds a comma, a quote or a line break.
+// One field, quoted when it holds a comma, a quote or a line break, or
+// starts with a byte-order mark.
 std::string csvField(const std::string& text);
 // The fields as one CSV line (without its line end).
 std::string csvLine(const Zrl_StringArray& fields);

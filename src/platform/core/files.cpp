@@ -4,9 +4,9 @@
 #include "platform/text/fold.h"
 #include "platform/text/utf.h"
 #include "platform/files/replace_file.h"
+#include "platform/files/read_file.h"
 
 #include <algorithm>
-#include <fstream>
 #include <system_error>
 #include <unistd.h>
 #include <vector>
@@ -134,23 +134,8 @@ Zrl_StringArray decodeTextLines(std::string_view bytes) {
     return lines;
 }
 
-bool readFileBytes(const fs::path& path, std::string& bytes) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    // One read of the length the file has now, then whatever it grew by
-    // meanwhile: a file read while it changes still reads to its end.
-    const auto length = fs::file_size(path, ec);
-    std::string data(ec ? 0 : static_cast<size_t>(length), '\0');
-    in.read(data.data(), static_cast<std::streamsize>(data.size()));
-    data.resize(static_cast<size_t>(in.gcount()));
-    char block[4096];
-    while (in.read(block, sizeof block) || in.gcount() > 0)
-        data.append(block, static_cast<size_t>(in.gcount()));
-    if (in.bad()) return false;
-    bytes = std::move(data);
-    return true;
+bool readFileBytes(const fs::path& path, std::string& bytes, std::string* error) {
+    return files::readWholeFile(path, bytes, error);
 }
 
 bool writeFileAtomically(const fs::path& path, std::string_view bytes) {

@@ -57,8 +57,11 @@ bool copyFile(const Zrl_String& from, const Zrl_String& to);
 bool matchesFilePattern(const Zrl_String& name, const Zrl_String& pattern);
 
 // Byte-level helpers the other file formats build on.
-// Reads the whole file; false (bytes unchanged) when it cannot be read.
-bool readFileBytes(const std::filesystem::path& path, std::string& bytes);
+// Reads the whole file; false (bytes unchanged), with a one-line reason,
+// when it cannot be read or is larger than any reader takes
+// (files::kMaxReadBytes), which is refused before it is read.
+bool readFileBytes(const std::filesystem::path& path, std::string& bytes,
+                   std::string* error = nullptr);
 // Replaces the file with `bytes` through a temporary in the same folder,
 // flushed and renamed; false (old file whole) on any failure.
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <nlohmann/json.hpp>
+#include <numbers>
 
 namespace {
 
@@ -17,12 +17,16 @@ using nlohmann::json;
 constexpr double kBoxWidth = 100.0;
 constexpr double kBoxHeight = 75.0;
 
-std::optional<json> readDrawing(const Zrl_String& path) {
-    std::string bytes;
-    if (!readFileBytes(resolvePath(path), bytes)) return std::nullopt;
+std::optional<json> parseDrawing(std::string_view bytes) {
     json doc = json::parse(bytes, nullptr, false);
     if (doc.is_discarded() || !doc.is_object()) return std::nullopt;
     return doc;
+}
+
+std::string drawingBytes(const Zrl_String& path) {
+    std::string bytes;
+    readFileBytes(resolvePath(path), bytes);
+    return bytes;
 }
 
 // The numbers of a sketch item, or an empty list when it has not `count`.
@@ -37,6 +41,46 @@ std::vector<double> numbersOf(const json& item, const char* key, size_t count) {
     return out;
 }
 
+// A point of the preview in pixels, before rounding.
+struct PixelPoint {
+    double x = 0;
+    double y = 0;
+    win::Point rounded() const {
+        return {static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))};
+    }
+};
+
+// Cuts the segment a-b to the picture and a pixel round it; false when none
+// of it is there or a number is not finite. A segment inside is unchanged;
+// one reaching far outside (a sketch's numbers are not bounded) costs no
+// more to draw than the picture's pixels.
+bool clipToPicture(PixelPoint& a, PixelPoint& b, int width, int height) {
+    if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y))
+        return false;
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    if (!std::isfinite(dx) || !std::isfinite(dy)) return false;
+    // Liang-Barsky: the part t0..t1 of a + t (b - a) within the four sides.
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x + 1, width - a.x, a.y + 1, height - a.y};
+    double t0 = 0, t1 = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const PixelPoint from = a;
+    if (t1 < 1) b = {from.x + t1 * dx, from.y + t1 * dy};
+    if (t0 > 0) a = {from.x + t0 * dx, from.y + t0 * dy};
+    return true;
+}
+
 std::wstring propKey(const Zrl_String& module, const Zrl_String& property) {
     return module.str() + L'\n' + property.str();
 }
@@ -49,8 +93,12 @@ Zrl_String labelOf(const Zrl_String& key) {
 } // namespace
 
 MacroDrawingModules readMacroDrawingModules(const Zrl_String& path) {
+    return macroDrawingModules(drawingBytes(path));
+}
+
+MacroDrawingModules macroDrawingModules(std::string_view bytes) {
     MacroDrawingModules out;
-    const auto doc = readDrawing(path);
+    const auto doc = parseDrawing(bytes);
     if (!doc) return out;
     auto modules = doc->find("modules");
     if (modules == doc->end() || !modules->is_array()) return out;
@@ -67,10 +115,14 @@ MacroDrawingModules readMacroDrawingModules(const Zrl_String& path) {
 }
 
 win::Bitmap drawMacroSketch(const Zrl_String& path, int width, int height) {
+    return drawMacroSketchOf(drawingBytes(path), width, height);
+}
+
+win::Bitmap drawMacroSketchOf(std::string_view bytes, int width, int height) {
     width = std::clamp(width, 16, 512);
     height = std::clamp(height, 16, 512);
     win::Bitmap bmp(width, height, win::rgb(255, 255, 255));
-    const auto doc = readDrawing(path);
+    const auto doc = parseDrawing(bytes);
     auto sketch = doc ? doc->find("sketch") : json::const_iterator();
     if (!doc || sketch == doc->end() || !sketch->is_array()) return bmp;
     // The box scaled into the picture with its shape kept, centred.
@@ -78,26 +130,30 @@ win::Bitmap drawMacroSketch(const Zrl_String& path, int width, int height) {
     const double ox = (width - kBoxWidth * scale) / 2;
     const double oy = (height - kBoxHeight * scale) / 2;
     auto at = [&](double x, double y) {
-        return win::Point{static_cast<int>(std::lround(ox + x * scale)),
-                          static_cast<int>(std::lround(oy + (kBoxHeight - y) * scale))};
+        return PixelPoint{ox + x * scale, oy + (kBoxHeight - y) * scale};
     };
     const win::Rgba ink = win::rgb(0, 0, 128);
+    auto stroke = [&](PixelPoint a, PixelPoint b) {
+        if (!clipToPicture(a, b, width, height)) return;
+        bmp.line(a.rounded(), b.rounded(), ink);
+    };
     for (const json& item : *sketch) {
         if (!item.is_object()) continue;
         if (auto l = numbersOf(item, "line", 4); !l.empty()) {
-            bmp.line(at(l[0], l[1]), at(l[2], l[3]), ink);
+            stroke(at(l[0], l[1]), at(l[2], l[3]));
         } else if (auto r = numbersOf(item, "rect", 4); !r.empty()) {
-            const win::Point a = at(r[0], r[1]), b = at(r[2], r[3]);
-            bmp.line(a, {b.x, a.y}, ink);
-            bmp.line({b.x, a.y}, b, ink);
-            bmp.line(b, {a.x, b.y}, ink);
-            bmp.line({a.x, b.y}, a, ink);
+            const PixelPoint a = at(r[0], r[1]), b = at(r[2], r[3]);
+            stroke(a, {b.x, a.y});
+            stroke({b.x, a.y}, b);
+            stroke(b, {a.x, b.y});
+            stroke({a.x, b.y}, a);
         } else if (auto c = numbersOf(item, "circle", 3); !c.empty()) {
             constexpr int kSteps = 48;
             for (int i = 0; i < kSteps; ++i) {
-                const double a0 = 2 * std::numbers::pi * i / kSteps, a1 = 2 * std::numbers::pi * (i + 1) / kSteps;
-                bmp.line(at(c[0] + c[2] * std::cos(a0), c[1] + c[2] * std::sin(a0)),
-                         at(c[0] + c[2] * std::cos(a1), c[1] + c[2] * std::sin(a1)), ink);
+                const double a0 = 2 * std::numbers::pi * i / kSteps,
+                             a1 = 2 * std::numbers::pi * (i + 1) / kSteps;
+                stroke(at(c[0] + c[2] * std::cos(a0), c[1] + c[2] * std::sin(a0)),
+                       at(c[0] + c[2] * std::cos(a1), c[1] + c[2] * std::sin(a1)));
             }
         }
     }
@@ -216,8 +272,8 @@ void Zrl_MacroPropsFilter::setModuleStatus(const Zrl_String& module, bool on) {
         moduleOff_[module.str()] = true;
 }
 
-void Zrl_MacroPropsFilter::setModulePropStatus(const Zrl_String& module,
-                                               const Zrl_String& property, bool on) {
+void Zrl_MacroPropsFilter::setModulePropStatus(const Zrl_String& module, const Zrl_String& property,
+                                               bool on) {
     if (on)
         propOff_.erase(propKey(module, property));
     else

@@ -17,6 +17,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 
 // The modules of one drawing with their properties; empty when the file
 // does not parse.
@@ -25,10 +26,13 @@ struct MacroDrawingModules {
     Zrl_Array<Zrl_StringArray> properties; // one list per module
 };
 MacroDrawingModules readMacroDrawingModules(const Zrl_String& path);
+// The same from the drawing file's bytes.
+MacroDrawingModules macroDrawingModules(std::string_view bytes);
 
 // The drawing's sketch drawn into a width x height picture (sides clamped to
 // 16..512), the box scaled to fit with its shape kept.
 win::Bitmap drawMacroSketch(const Zrl_String& path, int width, int height);
+win::Bitmap drawMacroSketchOf(std::string_view bytes, int width, int height);
 
 // Makes the preview of each drawing: the path with `extension` (e.g. "abm"),
 // drawn from the sketch when that file is missing or older than the drawing;

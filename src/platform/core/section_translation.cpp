@@ -50,14 +50,14 @@ protected:
         win::ListBox* list = listBox(kSectionNamesList);
         for (int i = 0; list && i < names_.length(); ++i)
             list->addString(names_[i].str());
-        show(names_.isEmpty() ? -1 : 0);
+        showName(names_.isEmpty() ? -1 : 0);
         return true;
     }
     bool onCommand(int id, int notifyCode) override {
         if (id == kSectionNamesList && notifyCode == win::LBN_SELCHANGE) {
             keep();
             const win::ListBox* list = listBox(kSectionNamesList);
-            show(list ? list->getCurSel() : -1);
+            showName(list ? list->getCurSel() : -1);
             return true;
         }
         return win::Dialog::onCommand(id, notifyCode);
@@ -68,7 +68,7 @@ protected:
     }
 
 private:
-    void show(int index) {
+    void showName(int index) {
         shown_ = index >= 0 && index < names_.length() ? index : -1;
         if (win::ListBox* list = listBox(kSectionNamesList)) list->setCurSel(shown_);
         setItemText(kSectionNamesTranslation, shown_ >= 0 ? translations_[shown_].str() : L"");

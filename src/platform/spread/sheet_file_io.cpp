@@ -1,6 +1,7 @@
 // Whole-file reading and atomic replacement of files.
 #include "platform/spread/sheet_file.h"
 #include "platform/text/utf.h"
+#include "platform/files/read_file.h"
 #include "platform/files/replace_file.h"
 #include "platform/spread/sheet_load.h"
 
@@ -18,9 +19,6 @@ std::wstring pathText(const std::filesystem::path& path) {
     return w;
 }
 
-// Sheet files larger than this are refused rather than read into memory.
-constexpr std::uintmax_t kMaxFileBytes = 1ull << 30;
-
 } // namespace
 
 std::FILE* detail::openToRead(const std::filesystem::path& path, std::uintmax_t& size,
@@ -31,7 +29,7 @@ std::FILE* detail::openToRead(const std::filesystem::path& path, std::uintmax_t&
         if (error) *error = L"cannot open " + pathText(path);
         return nullptr;
     }
-    if (size > kMaxFileBytes) {
+    if (size > files::kMaxReadBytes) {
         if (error) *error = L"file too large: " + pathText(path);
         return nullptr;
     }
