@@ -25,23 +25,6 @@ Bitmap::Bitmap(int width, int height, Rgba fill) {
     this->fill(fill);
 }
 
-Rgba Bitmap::pixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return {0, 0, 0, 0};
-    const size_t i =
-        (static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)) * 4;
-    return {pixels_[i], pixels_[i + 1], pixels_[i + 2], pixels_[i + 3]};
-}
-
-void Bitmap::setPixel(int x, int y, Rgba c) {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-    const size_t i =
-        (static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)) * 4;
-    pixels_[i] = c.r;
-    pixels_[i + 1] = c.g;
-    pixels_[i + 2] = c.b;
-    pixels_[i + 3] = c.a;
-}
-
 void Bitmap::fill(Rgba color) {
     fillRect({0, 0, width_, height_}, color);
 }

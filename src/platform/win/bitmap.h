@@ -10,6 +10,7 @@
 #include "platform/win/dialog_template.h"
 #include "platform/win/types.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -43,10 +44,22 @@ public:
     // Pixels row by row, 4 bytes each (R, G, B, A).
     const std::vector<std::uint8_t>& pixels() const { return pixels_; }
 
-    // Transparent black outside the picture.
-    Rgba pixel(int x, int y) const;
+    // Transparent black outside the picture. Inline: thumbnails and
+    // generated pictures go through these pixel by pixel.
+    Rgba pixel(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_) return {0, 0, 0, 0};
+        const std::uint8_t* p = &pixels_[offset(x, y)];
+        return {p[0], p[1], p[2], p[3]};
+    }
     // Ignored outside the picture.
-    void setPixel(int x, int y, Rgba color);
+    void setPixel(int x, int y, Rgba color) {
+        if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+        std::uint8_t* p = &pixels_[offset(x, y)];
+        p[0] = color.r;
+        p[1] = color.g;
+        p[2] = color.b;
+        p[3] = color.a;
+    }
     void fill(Rgba color);
     // Clipped to the picture.
     void fillRect(const Rect& rect, Rgba color);
@@ -69,6 +82,10 @@ public:
     friend bool operator==(const Bitmap&, const Bitmap&) = default;
 
 private:
+    std::size_t offset(int x, int y) const {
+        return (static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                static_cast<std::size_t>(x)) * 4;
+    }
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint8_t> pixels_;

@@ -1,18 +1,16 @@
 #include "platform/win/detail_files.h"
+#include "platform/files/read_file.h"
 #include "platform/files/replace_file.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace win::detail {
 
 std::optional<std::vector<std::uint8_t>> readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    // The project's shared whole-file read: one read of a buffer of the
+    // file's size (pictures are read by the hundred when a gallery opens)
+    // and the common size bound.
+    std::string text;
+    if (!files::readWholeFile(path, text)) return std::nullopt;
+    return std::vector<std::uint8_t>(text.begin(), text.end());
 }
 
 bool writeFileAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes,
