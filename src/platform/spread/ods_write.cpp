@@ -180,7 +180,7 @@ std::string odsContent(const Sheet& sheet) {
     return x;
 }
 
-bool writeOdsFile(const Sheet& sheet, const std::filesystem::path& path, std::wstring* error) {
+bool saveOds(const Sheet& sheet, const std::filesystem::path& path, std::wstring* error) {
     static const char kMime[] = "application/vnd.oasis.opendocument.spreadsheet";
     static const char kManifest[] =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
