@@ -75,6 +75,10 @@ public:
     // After the read: the logical and error cells the parser left out
     // (see xlsxTypedCells), by sheet name.
     void addTypedCells(const std::map<std::string, std::vector<XlsxTypedCell>>& cells);
+    // Before the read of an .ods workbook: what the parser will leave out of
+    // each sheet (see odsExtras); after it, addOdsExtras puts it in.
+    void setOdsExtras(std::vector<OdsSheetExtras> extras) { odsExtras_ = std::move(extras); }
+    void addOdsExtras();
 
     oss::iface::import_global_settings* get_global_settings() override { return this; }
     oss::iface::import_shared_strings* get_shared_strings() override { return &strings_; }
@@ -111,6 +115,7 @@ private:
     std::vector<std::wstring> names_;
     std::vector<std::unique_ptr<ImportedSheet>> sheets_;
     std::map<long, std::string> sheetIds_;
+    std::vector<OdsSheetExtras> odsExtras_;
 };
 
 } // namespace spread::detail

@@ -68,8 +68,10 @@ bool parseWorkbook(std::string_view bytes, SheetFormat format, std::wstring_view
             filter.read_stream(bytes);
             book.addTypedCells(xlsxTypedCells(bytes));
         } else {
+            book.setOdsExtras(odsExtras(bytes));
             orcus::orcus_ods filter(&book);
             filter.read_stream(bytes);
+            book.addOdsExtras();
         }
         if (names) *names = book.names();
         if (book.names().empty()) return fail(L"the workbook has no sheets");
