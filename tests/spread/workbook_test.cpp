@@ -508,6 +508,27 @@ TEST(Workbook, FormulasStayOnTheirSheetWhateverTheSheetIds) {
     }
 }
 
+// Texts written in their cells rather than in the shared strings (as a
+// writer short of memory does) are kept, entities decoded.
+TEST(Workbook, InlineTextsAreKept) {
+    const fs::path path = tempDir() / "inline.xlsx";
+    lxw_workbook_options options = {LXW_TRUE, nullptr, LXW_FALSE};
+    lxw_workbook* wb = workbook_new_opt(path.c_str(), &options);
+    lxw_worksheet* ws = workbook_add_worksheet(wb, "Data");
+    worksheet_write_string(ws, 0, 0, "inline text", nullptr);
+    worksheet_write_string(ws, 0, 1, "a & <b>", nullptr);
+    worksheet_write_number(ws, 0, 2, 2, nullptr);
+    worksheet_write_string(ws, 1, 0, "Ünïcödé", nullptr);
+    ASSERT_EQ(workbook_close(wb), LXW_NO_ERROR);
+    std::vector<WorkbookSheet> sheets = readAll(path);
+    ASSERT_EQ(sheets.size(), 1u);
+    const Sheet& s = sheets[0].sheet;
+    EXPECT_EQ(s.valueText(1, 1), L"inline text");
+    EXPECT_EQ(s.valueText(2, 1), L"a & <b>");
+    EXPECT_EQ(s.valueText(3, 1), L"2");
+    EXPECT_EQ(s.valueText(1, 2), L"Ünïcödé");
+}
+
 // Logical and error cells the parser leaves out: constant errors, saved
 // errors and logicals of formula cells, cells of shared formulas among them.
 TEST(Workbook, SavedLogicalsAndErrorsAreTakenIn) {

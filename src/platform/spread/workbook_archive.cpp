@@ -281,7 +281,7 @@ std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_vie
         eachTag(s, [&](std::string_view cellElement, std::string_view cellTag, size_t at) {
             std::string type;
             if (cellElement != "c" || cellTag.ends_with('/') || !xmlAttribute(cellTag, "t", type) ||
-                (type != "b" && type != "e"))
+                (type != "b" && type != "e" && type != "inlineStr"))
                 return;
             XlsxTypedCell cell;
             if (!xmlAttribute(cellTag, "r", cell.address)) return;
@@ -293,12 +293,20 @@ std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_vie
                 if (close == "c") break;
             }
             std::string_view inner = s.substr(at, end == std::string_view::npos ? 0 : end - at);
+            cell.inlineText = type == "inlineStr";
             eachTag(inner, [&](std::string_view child, std::string_view childTag, size_t vAt) {
-                if (child != "v" && child != "f") return;
+                if (child != "v" && child != "f" && !(cell.inlineText && child == "t")) return;
                 std::string text;
                 if (!childTag.ends_with('/')) {
                     size_t vEnd = inner.find('<', vAt);
                     text = xmlText(inner.substr(vAt, vEnd == std::string_view::npos ? 0 : vEnd - vAt));
+                }
+                if (child == "t") {
+                    // The text, or its runs of rich text one after the other.
+                    if (cell.value.size() + text.size() > kMaxWorkbookText)
+                        throw WorkbookRefused("text longer than the limit");
+                    cell.value += text;
+                    return;
                 }
                 if (child == "v") {
                     cell.value = std::move(text);
@@ -314,7 +322,8 @@ std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_vie
                 }
             });
             cell.error = type == "e";
-            if (!cell.value.empty()) cells.push_back(std::move(cell));
+            if (!cell.value.empty() && !(cell.inlineText && cell.formula))
+                cells.push_back(std::move(cell));
         });
     });
     return out;
@@ -389,7 +398,12 @@ std::vector<OdsSheetExtras> odsExtras(std::string_view bytes) {
     int64_t row = 0, rowRepeat = 0;
     int64_t col = 0, parserCol = 0;
     std::vector<std::pair<int, int>> rowShifts;
+    // Everything kept counts against the cell limit, so a hostile file of
+    // millions of covered or merged cells costs no more than its cells.
     size_t kept = 0;
+    auto keep = [&] {
+        if (++kept > kMaxWorkbookCells) throw WorkbookRefused("more cells than the limit");
+    };
     auto endRow = [&] {
         if (!out.empty())
             for (const auto& [from, shift] : rowShifts)
@@ -413,8 +427,10 @@ std::vector<OdsSheetExtras> odsExtras(std::string_view bytes) {
             rowRepeat = countAttribute(tag, "table:number-rows-repeated");
             std::string visibility;
             if (xmlAttribute(tag, "table:visibility", visibility) && visibility != "visible" &&
-                row < kMaxSheetRows)
+                row < kMaxSheetRows) {
+                keep();
                 sheet.hiddenRows.emplace_back(row, row + rowRepeat - 1);
+            }
             return;
         }
         const bool covered = element == "covered-table-cell";
@@ -423,8 +439,10 @@ std::vector<OdsSheetExtras> odsExtras(std::string_view bytes) {
         const int64_t repeat = countAttribute(tag, "table:number-columns-repeated");
         if (covered) {
             col += repeat;
-            if (col < kMaxSheetCols)
+            if (col < kMaxSheetCols) {
+                keep();
                 rowShifts.emplace_back(static_cast<int>(parserCol), static_cast<int>(col - parserCol));
+            }
             return;
         }
         const int64_t first = col;
@@ -433,10 +451,12 @@ std::vector<OdsSheetExtras> odsExtras(std::string_view bytes) {
         if (first >= kMaxSheetCols) return;
         const int64_t cols = countAttribute(tag, "table:number-columns-spanned");
         const int64_t rows = countAttribute(tag, "table:number-rows-spanned");
-        if (cols > 1 || rows > 1)
+        if (cols > 1 || rows > 1) {
+            keep();
             sheet.merges.push_back({row, static_cast<int>(first),
                                     static_cast<int>(std::min<int64_t>(cols, kMaxSheetCols)),
                                     std::min<int64_t>(rows, kMaxSheetRows)});
+        }
         std::string type;
         xmlAttribute(tag, "office:value-type", type);
         OdsSheetExtras::Cell cell{row, static_cast<int>(first)};
@@ -457,7 +477,7 @@ std::vector<OdsSheetExtras> odsExtras(std::string_view bytes) {
         // A repeated cell stands for each of its columns and rows.
         for (int64_t r = 0; r < rowRepeat && row + r < kMaxSheetRows; ++r)
             for (int64_t c = first; c < first + repeat && c < kMaxSheetCols; ++c) {
-                if (++kept > kMaxWorkbookCells) throw WorkbookRefused("more cells than the limit");
+                keep();
                 cell.row = row + r;
                 cell.col = static_cast<int>(c);
                 sheet.cells.push_back(cell);

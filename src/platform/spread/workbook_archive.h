@@ -34,19 +34,22 @@ bool archiveMayHold(std::string_view bytes, const char* name);
 // were moved or deleted. Empty when the part is missing or unreadable.
 std::map<long, std::string> xlsxSheetIds(std::string_view bytes);
 
-// A logical or error cell of an .xlsx worksheet as the file stores it.
-// liborcus 0.17 hands on neither the saved logicals of formula cells nor
-// error cells, so they are read from the worksheet parts on their own.
+// A logical, error or inline text cell of an .xlsx worksheet as the file
+// stores it. liborcus 0.17 hands on neither the saved logicals of formula
+// cells, nor error cells, nor texts written in the cell (t="inlineStr"), so
+// they are read from the worksheet parts on their own.
 struct XlsxTypedCell {
     std::string address; // "B7"
-    bool error = false;  // else a logical
+    bool error = false;  // else a logical, or a text when `inlineText`
+    bool inlineText = false;
     bool formula = false;
     std::string formulaText; // empty for a cell of a shared formula
     long shared = -1;        // the shared formula's group, if any
-    std::string value;       // "1"/"0", or the error's name
+    std::string value;       // "1"/"0", the error's name, or the text
 };
 
-// The logical and error cells of every worksheet, by sheet name (UTF-8).
+// The logical, error and inline text cells of every worksheet, by sheet
+// name (UTF-8).
 std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes);
 
 // What liborcus 0.17 leaves out of an .ods sheet, read from content.xml:

@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <tuple>
 
 namespace spread::detail {
 
@@ -632,6 +633,12 @@ void ImportedSheet::finish(std::vector<WorkbookSheet>& out) {
     for (const auto& [first, last] : hiddenRanges_)
         for (int64_t row = first + 1; row <= last + 1 && row <= usedRows_; ++row)
             c.hiddenRows.insert(static_cast<int>(row));
+    // A merged range the parser reports and the content part names too
+    // is one span.
+    std::sort(spans_.begin(), spans_.end(), [](const CellRange& a, const CellRange& b) {
+        return std::tie(a.row1, a.col1, a.row2, a.col2) < std::tie(b.row1, b.col1, b.row2, b.col2);
+    });
+    spans_.erase(std::unique(spans_.begin(), spans_.end()), spans_.end());
     for (const CellRange& s : spans_)
         if (s.col2 > s.col1 || s.row2 > s.row1)
             sheet.addSpan(s.col1, s.row1, s.col2 - s.col1 + 1, s.row2 - s.row1 + 1);
@@ -690,7 +697,9 @@ void WorkbookImport::addTypedCells(const std::map<std::string, std::vector<XlsxT
             oss::row_t row = 0;
             if (!corner(t.address, col, row) || col < 0 || row < 0) continue;
             Value v;
-            if (t.error) {
+            if (t.inlineText) {
+                v = Value(wide(t.value));
+            } else if (t.error) {
                 ErrorKind e;
                 if (!parseErrorName(wide(t.value), e)) continue;
                 v = Value::error(e);
