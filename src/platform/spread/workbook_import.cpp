@@ -128,15 +128,16 @@ oss::src_range_t WorkbookReferences::resolve_range(std::string_view range) {
 // ---- texts ------------------------------------------------------------------
 
 size_t WorkbookStrings::append(std::string_view s) {
-    texts_.emplace_back(wide(s));
+    if (s.size() > kMaxWorkbookText) throw WorkbookRefused("text longer than the limit");
+    texts_.emplace_back(s);
     return texts_.size() - 1;
 }
 
 size_t WorkbookStrings::add(std::string_view s) {
-    auto it = index_.find(std::string(s));
+    auto it = index_.find(s);
     if (it != index_.end()) return it->second;
     size_t n = append(s);
-    index_.emplace(std::string(s), n);
+    index_.emplace(texts_.back(), n);
     return n;
 }
 
@@ -246,9 +247,9 @@ public:
         put(row, trueCol(row, col), textToNumber(w, n) ? Value(n) : Value(std::move(w)));
     }
     void set_string(oss::row_t row, oss::col_t col, oss::string_id_t sindex) override {
-        const Value* text = book_.strings().at(sindex);
+        const std::string* text = book_.strings().at(sindex);
         if (!text) throw WorkbookRefused("a cell refers to a text the workbook does not have");
-        put(row, trueCol(row, col), *text);
+        if (wanted_) put(row, trueCol(row, col), Value(wide(*text)));
     }
     void set_value(oss::row_t row, oss::col_t col, double value) override {
         put(row, trueCol(row, col),
