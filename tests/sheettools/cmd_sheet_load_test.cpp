@@ -1,6 +1,7 @@
 // The sheet commands recalc, convert and read on a sheet with a formula that
 // does not parse among good ones: each prints the cell on standard error and
 // goes on; with --strict the cell fails the command and nothing is written.
+// And convert with the engine alone, without its workbook formats plug-in.
 #include "support/command_run.h"
 #include "support/scratch_dir.h"
 
@@ -49,6 +50,41 @@ TEST(SheetCommands, LoadWarningsGoToStandardErrorAndStrictFails) {
             }
             EXPECT_EQ(r.out.find(job.printed) != std::string::npos, !strict || !*job.printed) << r.out;
         }
+    }
+}
+
+// The engine without its workbook formats plug-in beside it: native and CSV
+// sheets work as before; reading or writing a workbook fails with the reason
+// and writes nothing.
+TEST(SheetCommands, WorkbooksWithoutTheFormatsPlugIn) {
+    if (!fs::exists(fs::path(ZRLSS_BIN_DIR) / "zrlss")) GTEST_SKIP() << "zrlss is not built";
+    const fs::path dir = testsupport::scratchDir("noformats");
+    fs::create_directories(dir / "lib");
+    fs::copy_file(fs::path(ZRLSS_LIB_DIR) / "libzrlspread.so", dir / "lib" / "libzrlspread.so",
+                  fs::copy_options::overwrite_existing);
+    std::ofstream(dir / "in.csv") << "2,=A1*3\n";
+    std::ofstream(dir / "in.xlsx") << "not read";
+    const std::string engineAlone =
+        "LD_LIBRARY_PATH='" + (dir / "lib").string() + "' " + ZRLSS_BIN_DIR;
+    const struct {
+        const char* in;
+        const char* out;
+        bool works;
+    } jobs[] = {{"in.csv", "out.csv", true},
+                {"in.csv", "out.vks", true},
+                {"in.csv", "out.xlsx", false},
+                {"in.csv", "out.ods", false},
+                {"in.xlsx", "out.csv", false}};
+    for (const auto& job : jobs) {
+        SCOPED_TRACE(std::string(job.in) + " to " + job.out);
+        fs::remove(dir / job.out);
+        const testsupport::CommandRun r = testsupport::runZrlss(
+            "--quiet convert '" + (dir / job.in).string() + "' '" + (dir / job.out).string() + "'",
+            engineAlone);
+        EXPECT_EQ(r.status, job.works ? 0 : 1) << r.out;
+        EXPECT_EQ(fs::exists(dir / job.out), job.works);
+        EXPECT_EQ(r.out.find("cannot load the workbook formats: ") != std::string::npos, !job.works)
+            << r.out;
     }
 }
 

@@ -307,6 +307,39 @@ TEST(Workbook, OdsKeepsValuesAndFormulas) {
     EXPECT_EQ(readAll(sampleOds, L"Other").at(0).sheet.valueText(1, 1), L"7");
 }
 
+// What the .ods parser leaves out is read from the content part: logical
+// cells, saved logicals and texts of formulas, merged cells (and the cells
+// after their covered ones stay in their columns), hidden repeated rows.
+TEST(Workbook, OdsMergedLogicalAndTextResultCells) {
+    std::vector<WorkbookSheet> sheets =
+        readAll(fs::path(ZRLSS_TEST_DATA) / "workbooks" / "merged.ods");
+    ASSERT_EQ(sheets.size(), 1u);
+    Sheet& s = sheets[0].sheet;
+    const CellCase cases[] = {
+        {1, 1, L"wide", L"wide"}, {3, 1, L"3", L"3"},       {4, 1, L"1", L"1"},
+        {1, 2, L"1", L"1"},       {2, 2, L"a  b", L"a  b"}, {4, 2, L"1", L"1"},
+        {5, 2, L"5", L"5"},       {1, 3, L"2", L"2"},       {4, 3, L"4", L"4"},
+        {1, 4, L"9", L"9"},       {2, 5, L"0", L"0"},       {1, 6, L"end", L"end"},
+        {2, 1, L"", L""},         {3, 3, L"", L""},
+    };
+    for (const CellCase& c : cases)
+        EXPECT_EQ(s.valueText(c.col, c.row), c.saved) << c.col << "," << c.row;
+    for (const auto& [col, row] : {std::pair{4, 1}, {4, 2}, {2, 4}, {2, 5}})
+        EXPECT_TRUE(s.valueAt(col, row).isLogical()) << col << "," << row;
+    EXPECT_EQ(s.formula(4, 2), L"C1>1");
+    ASSERT_EQ(sheets[0].saved.size(), 2u);
+    EXPECT_EQ(sheets[0].saved[0].value.toText(), L"a  b");
+    s.recalc();
+    for (const CellCase& c : cases)
+        EXPECT_EQ(s.valueText(c.col, c.row), c.computed) << c.col << "," << c.row;
+    EXPECT_EQ(s.spans(), (std::vector<CellRange>{{1, 1, 2, 1}, {2, 2, 3, 3}}));
+    EXPECT_FALSE(s.isRowHidden(3));
+    EXPECT_TRUE(s.isRowHidden(4));
+    EXPECT_TRUE(s.isRowHidden(5));
+    EXPECT_EQ(s.maxCols(), 5);
+    EXPECT_EQ(s.maxRows(), 6);
+}
+
 // One formula that does not parse no longer refuses a native or CSV file:
 // it keeps its text, computes to #NAME?, is reported, and the rest computes.
 TEST(Workbook, LoadRuleOfNativeAndCsvFiles) {
@@ -407,14 +440,13 @@ TEST(Workbook, RoundTripInEveryFormat) {
     s.recalc();
     s.setRefStyle(RefStyle::A1);
     fs::path dir = tempDir();
-    // The .ods reader drops logical cells, hidden rows, merges and the saved
-    // texts of formulas; CSV holds values alone.
+    // The .ods writer keeps no looks; CSV holds values alone.
     struct Case {
         const char* name;
         bool saved, formulas, sizes, spans, looks;
     } cases[] = {{"trip.vks", true, true, true, true, true},
                  {"trip.csv", false, false, false, false, false},
-                 {"trip.ods", false, true, true, false, false},
+                 {"trip.ods", true, true, true, true, false},
                  {"trip.xlsx", true, true, true, true, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -429,8 +461,6 @@ TEST(Workbook, RoundTripInEveryFormat) {
             EXPECT_EQ(t.maxRows(), 3);
             for (int row = 1; row <= 3; ++row)
                 for (int col = 1; col <= 5; ++col) {
-                    if (std::string_view(c.name) == "trip.ods" && row == 2 && col == 4)
-                        continue; // the .ods reader drops logical cells
                     EXPECT_EQ(t.valueText(col, row), s.valueText(col, row)) << col << "," << row;
                     if (c.formulas && !(col == 5 && row == 2)) {
                         EXPECT_EQ(t.formula(col, row), s.formula(col, row)) << col << "," << row;
@@ -476,6 +506,27 @@ TEST(Workbook, FormulasStayOnTheirSheetWhateverTheSheetIds) {
         EXPECT_NE(sheets[i].sheet.formula(2, 2).find(cases[i].b2), std::wstring::npos)
             << std::string(sheets[i].sheet.formula(2, 2).begin(), sheets[i].sheet.formula(2, 2).end());
     }
+}
+
+// Texts written in their cells rather than in the shared strings (as a
+// writer short of memory does) are kept, entities decoded.
+TEST(Workbook, InlineTextsAreKept) {
+    const fs::path path = tempDir() / "inline.xlsx";
+    lxw_workbook_options options = {LXW_TRUE, nullptr, LXW_FALSE};
+    lxw_workbook* wb = workbook_new_opt(path.c_str(), &options);
+    lxw_worksheet* ws = workbook_add_worksheet(wb, "Data");
+    worksheet_write_string(ws, 0, 0, "inline text", nullptr);
+    worksheet_write_string(ws, 0, 1, "a & <b>", nullptr);
+    worksheet_write_number(ws, 0, 2, 2, nullptr);
+    worksheet_write_string(ws, 1, 0, "Ünïcödé", nullptr);
+    ASSERT_EQ(workbook_close(wb), LXW_NO_ERROR);
+    std::vector<WorkbookSheet> sheets = readAll(path);
+    ASSERT_EQ(sheets.size(), 1u);
+    const Sheet& s = sheets[0].sheet;
+    EXPECT_EQ(s.valueText(1, 1), L"inline text");
+    EXPECT_EQ(s.valueText(2, 1), L"a & <b>");
+    EXPECT_EQ(s.valueText(3, 1), L"2");
+    EXPECT_EQ(s.valueText(1, 2), L"Ünïcödé");
 }
 
 // Logical and error cells the parser leaves out: constant errors, saved

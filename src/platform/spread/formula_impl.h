@@ -3,6 +3,7 @@
 
 #include "platform/spread/formula.h"
 #include "platform/spread/formula_code.h"
+#include "platform/spread/spread_api.h"
 
 #include <memory>
 #include <span>
@@ -14,8 +15,8 @@ namespace spread {
 // Formula::parse, sharing the program with the formula cache: what cells
 // hold (see FormulaRef). Null, with the reason in `error`, when the text
 // does not parse.
-FormulaRef compileFormula(std::wstring_view text, RefStyle style, int col, int row,
-                          std::wstring* error = nullptr);
+ZRLSPREAD_API FormulaRef compileFormula(std::wstring_view text, RefStyle style, int col, int row,
+                                        std::wstring* error = nullptr);
 
 // For checking the parser: true when the quick compile of simple formulas
 // does not take `text` (no leading "="), or gives the very instructions the

@@ -10,6 +10,7 @@
 #include "platform/text/utf.h"
 
 #include <cstdio>
+#include <set>
 #include <string>
 #include <zip.h>
 
@@ -117,23 +118,33 @@ std::string odsContent(const Sheet& sheet) {
         " xmlns:of=\"urn:oasis:names:tc:opendocument:xmlns:of:1.2\" office:version=\"1.2\">\n"
         "<office:automatic-styles>\n";
     const int cols = sheet.maxCols(), rows = sheet.maxRows();
-    // One style per column and per row: sizes in points (pixels at 96 dpi).
+    // One style per width of a column and per height of a row, named by the
+    // size in pixels: sizes in points (pixels at 96 dpi). A sheet of 100,000
+    // rows of one height then has one row style, not 100,000 for the reader
+    // to keep.
+    std::set<int> widths, heights;
     for (int c = 1; c <= cols; ++c)
-        x += "<style:style style:name=\"co" + std::to_string(c) +
+        widths.insert(sheet.colWidthPixels(c));
+    for (int r = 1; r <= rows; ++r)
+        heights.insert(sheet.rowHeightPixels(r));
+    for (int px : widths)
+        x += "<style:style style:name=\"co" + std::to_string(px) +
              "\" style:family=\"table-column\"><style:table-column-properties "
              "style:column-width=\"" +
-             points(sheet.colWidthPixels(c)) + "\"/></style:style>\n";
-    for (int r = 1; r <= rows; ++r)
-        x += "<style:style style:name=\"ro" + std::to_string(r) +
+             points(px) + "\"/></style:style>\n";
+    for (int px : heights)
+        x += "<style:style style:name=\"ro" + std::to_string(px) +
              "\" style:family=\"table-row\"><style:table-row-properties style:row-height=\"" +
-             points(sheet.rowHeightPixels(r)) + "\"/></style:style>\n";
+             points(px) + "\"/></style:style>\n";
     x += "</office:automatic-styles>\n<office:body><office:spreadsheet>\n"
          "<table:table table:name=\"Sheet1\">\n";
     for (int c = 1; c <= cols; ++c)
-        x += "<table:table-column table:style-name=\"co" + std::to_string(c) + "\"/>\n";
+        x += "<table:table-column table:style-name=\"co" + std::to_string(sheet.colWidthPixels(c)) +
+             "\"/>\n";
     char number[400];
     for (int r = 1; r <= rows; ++r) {
-        x += "<table:table-row table:style-name=\"ro" + std::to_string(r) + "\"";
+        x += "<table:table-row table:style-name=\"ro" + std::to_string(sheet.rowHeightPixels(r)) +
+             "\"";
         if (sheet.isRowHidden(r)) x += " table:visibility=\"collapse\"";
         x += ">";
         for (int c = 1; c <= cols; ++c) {
@@ -180,7 +191,7 @@ std::string odsContent(const Sheet& sheet) {
     return x;
 }
 
-bool writeOdsFile(const Sheet& sheet, const std::filesystem::path& path, std::wstring* error) {
+bool saveOds(const Sheet& sheet, const std::filesystem::path& path, std::wstring* error) {
     static const char kMime[] = "application/vnd.oasis.opendocument.spreadsheet";
     static const char kManifest[] =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

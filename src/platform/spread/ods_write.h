@@ -1,5 +1,5 @@
-// Writing sheets as OpenDocument spreadsheets (.ods). Private to the engine:
-// Sheet::save writes a .ods path through it.
+// Writing sheets as OpenDocument spreadsheets (.ods). Private to the
+// workbook formats plug-in: Sheet::save writes a .ods path through it.
 #pragma once
 
 #include <filesystem>
@@ -26,6 +26,6 @@ std::wstring odfFormula(std::wstring_view formula);
 std::string odsContent(const Sheet& sheet);
 
 // The archive written to `path`, replaced atomically.
-bool writeOdsFile(const Sheet& sheet, const std::filesystem::path& path, std::wstring* error);
+bool saveOds(const Sheet& sheet, const std::filesystem::path& path, std::wstring* error);
 
 } // namespace spread::detail

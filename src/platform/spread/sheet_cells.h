@@ -3,6 +3,7 @@
 // everything else lives in side tables the cell points into.
 #pragma once
 
+#include "platform/spread/spread_api.h"
 #include "platform/spread/value.h"
 
 #include <cstdint>
@@ -110,7 +111,7 @@ public:
     iterator find(CellKey key) { return {this, lookup(key)}; }
     const_iterator find(CellKey key) const { return {this, lookup(key)}; }
     // The cell of `key`, made (empty) when missing.
-    Cell& operator[](CellKey key);
+    ZRLSPREAD_API Cell& operator[](CellKey key);
     // The same, also telling the cell's stable position.
     Cell& get(CellKey key, uint32_t& index);
     iterator erase(iterator it);
@@ -161,7 +162,7 @@ private:
     }
     static uint32_t inPage(CellKey key) { return static_cast<uint32_t>(key & (kPage - 1)); }
     // Storage index of `key`, or slots_ when absent.
-    uint32_t lookup(CellKey key) const;
+    ZRLSPREAD_API uint32_t lookup(CellKey key) const;
     // The page holding `key`'s position, or kNone.
     uint32_t findPage(CellKey key) const;
     // The same, made (empty) when missing.

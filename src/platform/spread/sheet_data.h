@@ -8,6 +8,7 @@
 #include "platform/spread/sheet_cells.h"
 #include "platform/spread/sheet_number_text.h"
 #include "platform/spread/sheet_types.h"
+#include "platform/spread/spread_api.h"
 
 #include <map>
 #include <memory>
@@ -121,7 +122,7 @@ inline int headerToZero(int v) {
 }
 
 // The attribute record of a cell, or null.
-const CellAttrs* findAttrs(const SheetContent& c, CellKey key);
+ZRLSPREAD_API const CellAttrs* findAttrs(const SheetContent& c, CellKey key);
 // The attribute record of a cell, created (with the cell) when missing.
 CellAttrs& ensureAttrs(SheetContent& c, CellKey key);
 CellAttrs& ensureAttrs(SheetContent& c, Cell& cell);
@@ -129,16 +130,17 @@ CellAttrs& ensureAttrs(SheetContent& c, Cell& cell);
 const CellStyle* findStyle(const SheetContent& c, CellKey key);
 const CellTexts* findTexts(const SheetContent& c, CellKey key);
 // A cell's texts, created (with the cell) when missing.
-CellTexts& ensureTexts(SheetContent& c, CellKey key);
+ZRLSPREAD_API CellTexts& ensureTexts(SheetContent& c, CellKey key);
 // Drops the texts and the record when they hold nothing any more.
 void trimAttrs(SheetContent& c, CellKey key);
 // Frees the record `a` (giving back its look) and sets it to kNone.
 void freeAttrs(SheetContent& c, uint32_t& a);
 // Gives a cell (made when missing) the look `style` and the texts `texts`,
 // in place of what it had.
-void setAttrs(SheetContent& c, CellKey key, const CellStyle& style, const CellTexts* texts);
+ZRLSPREAD_API void setAttrs(SheetContent& c, CellKey key, const CellStyle& style,
+                            const CellTexts* texts);
 // Removes a cell's formula node (and its edges). The cell keeps its value.
-void dropFormula(SheetData& d, Cell& cell);
+ZRLSPREAD_API void dropFormula(SheetData& d, Cell& cell);
 // A cell's data text without copying it: `wide` when the cell keeps the
 // text, otherwise the first `narrowLength` characters of `narrow`.
 struct DataText {
@@ -149,7 +151,8 @@ struct DataText {
 void dataText(const SheetContent& c, CellKey key, DataText& out);
 // Gives a cell a formula node; returns the node. `index` is the cell's
 // position in the cell map when the caller knows it.
-uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, FormulaRef f, uint32_t index = kNone);
+ZRLSPREAD_API uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, FormulaRef f,
+                                     uint32_t index = kNone);
 // Erases the cell entry when nothing is left in it.
 void eraseIfVacant(SheetContent& c, CellKey key);
 // Rebuilds every edge from the formulas.

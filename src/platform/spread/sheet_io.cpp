@@ -1,6 +1,5 @@
 // Sheet::load and Sheet::save: the one place that picks a file's format.
 #include "platform/spread/csv.h"
-#include "platform/spread/ods_write.h"
 #include "platform/spread/recalc.h"
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_data.h"

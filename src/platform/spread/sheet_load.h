@@ -29,6 +29,9 @@ bool readWorkbookSheets(std::string_view bytes, SheetFormat format, std::wstring
                         bool firstOnly, std::vector<WorkbookSheet>& sheets,
                         std::vector<std::wstring>* names, std::wstring* error);
 
+// Sheet::save of an .ods path (see formats_plugin.h).
+bool writeOdsFile(const Sheet& sheet, const std::filesystem::path& path, std::wstring* error);
+
 // A warning for every formula of `sheet` that uses a name neither the engine
 // nor the sheet's own functions define.
 void unknownNameWarnings(const Sheet& sheet, const std::wstring& sheetName,

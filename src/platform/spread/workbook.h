@@ -14,10 +14,10 @@
 // value #NAME?; a reference to another sheet or workbook becomes #REF!; both
 // are reported as load warnings, and the load goes on.
 //
-// What the parser (liborcus 0.17) does not hand on, and so is not kept: the
-// kind of a saved error (the saved value is then empty), and in .ods files
-// logical cells, merged cells and the saved texts of formulas; an .ods row
-// with a merged cell has the cells after it moved left by the covered ones.
+// What the parser (liborcus 0.17) does not hand on is read from the file's
+// parts: .xlsx error and logical cells and saved values; .ods logical cells,
+// the saved logicals and texts of formulas, merged cells (with the cells
+// after them kept in their columns) and hidden rows.
 //
 // Limits against hostile files (a load beyond them fails with the reason):
 // kMaxWorkbookCells cells per sheet, kMaxWorkbookText characters per text

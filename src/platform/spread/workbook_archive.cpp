@@ -2,6 +2,7 @@
 #include "platform/spread/workbook_archive.h"
 
 #include "platform/spread/workbook.h"
+#include "platform/spread/workbook_import.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -280,7 +281,7 @@ std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_vie
         eachTag(s, [&](std::string_view cellElement, std::string_view cellTag, size_t at) {
             std::string type;
             if (cellElement != "c" || cellTag.ends_with('/') || !xmlAttribute(cellTag, "t", type) ||
-                (type != "b" && type != "e"))
+                (type != "b" && type != "e" && type != "inlineStr"))
                 return;
             XlsxTypedCell cell;
             if (!xmlAttribute(cellTag, "r", cell.address)) return;
@@ -292,12 +293,20 @@ std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_vie
                 if (close == "c") break;
             }
             std::string_view inner = s.substr(at, end == std::string_view::npos ? 0 : end - at);
+            cell.inlineText = type == "inlineStr";
             eachTag(inner, [&](std::string_view child, std::string_view childTag, size_t vAt) {
-                if (child != "v" && child != "f") return;
+                if (child != "v" && child != "f" && !(cell.inlineText && child == "t")) return;
                 std::string text;
                 if (!childTag.ends_with('/')) {
                     size_t vEnd = inner.find('<', vAt);
                     text = xmlText(inner.substr(vAt, vEnd == std::string_view::npos ? 0 : vEnd - vAt));
+                }
+                if (child == "t") {
+                    // The text, or its runs of rich text one after the other.
+                    if (cell.value.size() + text.size() > kMaxWorkbookText)
+                        throw WorkbookRefused("text longer than the limit");
+                    cell.value += text;
+                    return;
                 }
                 if (child == "v") {
                     cell.value = std::move(text);
@@ -313,9 +322,168 @@ std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_vie
                 }
             });
             cell.error = type == "e";
-            if (!cell.value.empty()) cells.push_back(std::move(cell));
+            if (!cell.value.empty() && !(cell.inlineText && cell.formula))
+                cells.push_back(std::move(cell));
         });
     });
+    return out;
+}
+
+namespace {
+
+// A count attribute of a table element ("table:number-columns-repeated"),
+// 1 when missing or not a positive number.
+int64_t countAttribute(std::string_view tag, std::string_view name) {
+    std::string text;
+    if (!xmlAttribute(tag, name, text)) return 1;
+    char* end = nullptr;
+    const long long n = std::strtoll(text.c_str(), &end, 10);
+    return text.empty() || *end || n < 1 ? 1 : n;
+}
+
+// The text of a cell's paragraphs (the XML between its tags), paragraphs
+// joined by line breaks, with the spaces, tabs and breaks the format writes
+// as elements.
+std::string paragraphText(std::string_view inner) {
+    std::string out;
+    bool firstParagraph = true;
+    size_t at = 0;
+    while (at < inner.size()) {
+        const size_t lt = inner.find('<', at);
+        out += xmlText(inner.substr(at, lt == std::string_view::npos ? std::string_view::npos
+                                                                       : lt - at));
+        if (lt == std::string_view::npos) break;
+        const size_t gt = inner.find('>', lt);
+        if (gt == std::string_view::npos) break;
+        const std::string_view tag = inner.substr(lt + 1, gt - lt - 1);
+        const std::string_view name = tag.substr(0, tag.find_first_of(" \t\r\n/"));
+        if (name == "text:p" || name == "text:h") {
+            if (!firstParagraph) out += '\n';
+            firstParagraph = false;
+        } else if (name == "text:s") {
+            out.append(static_cast<size_t>(std::min<int64_t>(countAttribute(tag, "text:c"),
+                                                              kMaxWorkbookText)),
+                       ' ');
+        } else if (name == "text:tab") {
+            out += '\t';
+        } else if (name == "text:line-break") {
+            out += '\n';
+        }
+        if (out.size() > kMaxWorkbookText) throw WorkbookRefused("text longer than the limit");
+        at = gt + 1;
+    }
+    return out;
+}
+
+// The end of the element whose start tag ends at `at` ("</table:table-cell>").
+size_t elementEnd(std::string_view s, size_t at, std::string_view element) {
+    for (size_t end = s.find("</", at); end != std::string_view::npos; end = s.find("</", end + 2)) {
+        std::string_view close = s.substr(end + 2, s.find('>', end) - end - 2);
+        if (size_t colon = close.find(':'); colon != std::string_view::npos)
+            close.remove_prefix(colon + 1);
+        if (close == element) return end;
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+
+std::vector<OdsSheetExtras> odsExtras(std::string_view bytes) {
+    std::vector<OdsSheetExtras> out;
+    std::string xml;
+    if (!readArchivePart(bytes, "content.xml", xml)) return out;
+    const std::string_view s(xml);
+    // The row being read: its first row, how often it repeats, its columns
+    // as the file counts them and as the parser does, and its shifts.
+    int64_t row = 0, rowRepeat = 0;
+    int64_t col = 0, parserCol = 0;
+    std::vector<std::pair<int, int>> rowShifts;
+    // Everything kept counts against the cell limit, so a hostile file of
+    // millions of covered or merged cells costs no more than its cells.
+    size_t kept = 0;
+    auto keep = [&] {
+        if (++kept > kMaxWorkbookCells) throw WorkbookRefused("more cells than the limit");
+    };
+    auto endRow = [&] {
+        if (!out.empty())
+            for (const auto& [from, shift] : rowShifts)
+                out.back().shifts.push_back({row, row + rowRepeat - 1, from, shift});
+        rowShifts.clear();
+        row += rowRepeat;
+        rowRepeat = 0;
+        col = parserCol = 0;
+    };
+    eachTag(s, [&](std::string_view element, std::string_view tag, size_t at) {
+        if (element == "table") {
+            endRow();
+            out.emplace_back();
+            row = 0;
+            return;
+        }
+        if (out.empty()) return;
+        OdsSheetExtras& sheet = out.back();
+        if (element == "table-row") {
+            endRow();
+            rowRepeat = countAttribute(tag, "table:number-rows-repeated");
+            std::string visibility;
+            if (xmlAttribute(tag, "table:visibility", visibility) && visibility != "visible" &&
+                row < kMaxSheetRows) {
+                keep();
+                sheet.hiddenRows.emplace_back(row, row + rowRepeat - 1);
+            }
+            return;
+        }
+        const bool covered = element == "covered-table-cell";
+        if (!covered && element != "table-cell") return;
+        if (row >= kMaxSheetRows) return; // the parser refuses such rows itself
+        const int64_t repeat = countAttribute(tag, "table:number-columns-repeated");
+        if (covered) {
+            col += repeat;
+            if (col < kMaxSheetCols) {
+                keep();
+                rowShifts.emplace_back(static_cast<int>(parserCol), static_cast<int>(col - parserCol));
+            }
+            return;
+        }
+        const int64_t first = col;
+        col += repeat;
+        parserCol += repeat;
+        if (first >= kMaxSheetCols) return;
+        const int64_t cols = countAttribute(tag, "table:number-columns-spanned");
+        const int64_t rows = countAttribute(tag, "table:number-rows-spanned");
+        if (cols > 1 || rows > 1) {
+            keep();
+            sheet.merges.push_back({row, static_cast<int>(first),
+                                    static_cast<int>(std::min<int64_t>(cols, kMaxSheetCols)),
+                                    std::min<int64_t>(rows, kMaxSheetRows)});
+        }
+        std::string type;
+        xmlAttribute(tag, "office:value-type", type);
+        OdsSheetExtras::Cell cell{row, static_cast<int>(first)};
+        cell.formula = xmlAttribute(tag, "table:formula", cell.formulaText);
+        if (type == "boolean") {
+            std::string truth;
+            xmlAttribute(tag, "office:boolean-value", truth);
+            cell.logical = true;
+            cell.truth = truth == "true" || truth == "1";
+        } else if (type == "string" && cell.formula) {
+            if (!xmlAttribute(tag, "office:string-value", cell.text) && !tag.ends_with('/')) {
+                const size_t end = elementEnd(s, at, "table-cell");
+                cell.text = paragraphText(s.substr(at, end == std::string_view::npos ? 0 : end - at));
+            }
+        } else {
+            return;
+        }
+        // A repeated cell stands for each of its columns and rows.
+        for (int64_t r = 0; r < rowRepeat && row + r < kMaxSheetRows; ++r)
+            for (int64_t c = first; c < first + repeat && c < kMaxSheetCols; ++c) {
+                keep();
+                cell.row = row + r;
+                cell.col = static_cast<int>(c);
+                sheet.cells.push_back(cell);
+            }
+    });
+    endRow();
     return out;
 }
 

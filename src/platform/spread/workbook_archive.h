@@ -4,6 +4,7 @@
 // Private to the workbook reader.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -33,19 +34,60 @@ bool archiveMayHold(std::string_view bytes, const char* name);
 // were moved or deleted. Empty when the part is missing or unreadable.
 std::map<long, std::string> xlsxSheetIds(std::string_view bytes);
 
-// A logical or error cell of an .xlsx worksheet as the file stores it.
-// liborcus 0.17 hands on neither the saved logicals of formula cells nor
-// error cells, so they are read from the worksheet parts on their own.
+// A logical, error or inline text cell of an .xlsx worksheet as the file
+// stores it. liborcus 0.17 hands on neither the saved logicals of formula
+// cells, nor error cells, nor texts written in the cell (t="inlineStr"), so
+// they are read from the worksheet parts on their own.
 struct XlsxTypedCell {
     std::string address; // "B7"
-    bool error = false;  // else a logical
+    bool error = false;  // else a logical, or a text when `inlineText`
+    bool inlineText = false;
     bool formula = false;
     std::string formulaText; // empty for a cell of a shared formula
     long shared = -1;        // the shared formula's group, if any
-    std::string value;       // "1"/"0", or the error's name
+    std::string value;       // "1"/"0", the error's name, or the text
 };
 
-// The logical and error cells of every worksheet, by sheet name (UTF-8).
+// The logical, error and inline text cells of every worksheet, by sheet
+// name (UTF-8).
 std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes);
+
+// What liborcus 0.17 leaves out of an .ods sheet, read from content.xml:
+// logical cells, the saved logicals and texts of formula cells, merged cells,
+// hidden rows, and where the covered cells of merged cells sit (the parser does not count
+// them, so a row's cells after a merged one reach it moved left).
+struct OdsSheetExtras {
+    // In rows first..last (counted from 0), a cell the parser puts in column
+    // `from` or after (counted from 0) belongs `shift` columns further right.
+    struct Shift {
+        int64_t first, last;
+        int from, shift;
+    };
+    // A logical cell, or a formula cell's saved logical or text, counted from 0.
+    struct Cell {
+        int64_t row;
+        int col;
+        bool formula = false;
+        std::string formulaText; // as the file writes it ("of:=...")
+        bool logical = false;    // else a text
+        bool truth = false;
+        std::string text;
+    };
+    // A merged range: its first cell and size.
+    struct Merge {
+        int64_t row;
+        int col, cols;
+        int64_t rows;
+    };
+    std::vector<Shift> shifts; // by row, then column
+    std::vector<Cell> cells;
+    std::vector<Merge> merges;
+    std::vector<std::pair<int64_t, int64_t>> hiddenRows; // first and last, from 0
+};
+
+// The extras of every table of an .ods workbook, in the order of the tables.
+// Empty when content.xml is missing or unreadable; raises WorkbookRefused
+// (workbook_import.h) beyond the reader's limits.
+std::vector<OdsSheetExtras> odsExtras(std::string_view bytes);
 
 } // namespace spread::detail

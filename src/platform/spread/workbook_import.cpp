@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <tuple>
 
 namespace spread::detail {
 
@@ -127,15 +128,16 @@ oss::src_range_t WorkbookReferences::resolve_range(std::string_view range) {
 // ---- texts ------------------------------------------------------------------
 
 size_t WorkbookStrings::append(std::string_view s) {
-    texts_.emplace_back(wide(s));
+    if (s.size() > kMaxWorkbookText) throw WorkbookRefused("text longer than the limit");
+    texts_.emplace_back(s);
     return texts_.size() - 1;
 }
 
 size_t WorkbookStrings::add(std::string_view s) {
-    auto it = index_.find(std::string(s));
+    auto it = index_.find(s);
     if (it != index_.end()) return it->second;
     size_t n = append(s);
-    index_.emplace(std::string(s), n);
+    index_.emplace(texts_.back(), n);
     return n;
 }
 
@@ -159,10 +161,7 @@ class ImportedSheet;
 class SheetFormula final : public oss::iface::import_formula {
 public:
     explicit SheetFormula(ImportedSheet& sheet) : sheet_(sheet) {}
-    void set_position(oss::row_t row, oss::col_t col) override {
-        row_ = row;
-        col_ = col;
-    }
+    void set_position(oss::row_t row, oss::col_t col) override;
     void set_formula(oss::formula_grammar_t, std::string_view formula) override {
         text_ = std::string(formula);
     }
@@ -245,18 +244,19 @@ public:
     void set_auto(oss::row_t row, oss::col_t col, std::string_view s) override {
         std::wstring w = wide(s);
         double n = 0;
-        put(row, col, textToNumber(w, n) ? Value(n) : Value(std::move(w)));
+        put(row, trueCol(row, col), textToNumber(w, n) ? Value(n) : Value(std::move(w)));
     }
     void set_string(oss::row_t row, oss::col_t col, oss::string_id_t sindex) override {
-        const Value* text = book_.strings().at(sindex);
+        const std::string* text = book_.strings().at(sindex);
         if (!text) throw WorkbookRefused("a cell refers to a text the workbook does not have");
-        put(row, col, *text);
+        if (wanted_) put(row, trueCol(row, col), Value(wide(*text)));
     }
     void set_value(oss::row_t row, oss::col_t col, double value) override {
-        put(row, col, std::isfinite(value) ? Value(value) : Value::error(ErrorKind::Num));
+        put(row, trueCol(row, col),
+            std::isfinite(value) ? Value(value) : Value::error(ErrorKind::Num));
     }
     void set_bool(oss::row_t row, oss::col_t col, bool value) override {
-        put(row, col, Value::logical(value));
+        put(row, trueCol(row, col), Value::logical(value));
     }
     // Dates and times are numbers: days since the workbook's origin.
     void set_date_time(oss::row_t row, oss::col_t col, int year, int month, int day, int hour,
@@ -266,10 +266,12 @@ public:
         double days = static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month),
                                                         static_cast<unsigned>(day)) -
                                           book_.originDays());
-        put(row, col, Value(days + (hour * 3600.0 + minute * 60.0 + second) / 86400.0));
+        put(row, trueCol(row, col),
+            Value(days + (hour * 3600.0 + minute * 60.0 + second) / 86400.0));
     }
     void set_format(oss::row_t row, oss::col_t col, size_t xf) override {
         if (!wanted_) return;
+        col = trueCol(row, col);
         check(row, col);
         formats_.push_back({cellKey(col + 1, row + 1), xf});
     }
@@ -293,6 +295,24 @@ public:
     // A logical or error cell the parser left out, or whose saved value it
     // dropped.
     void typedCell(oss::row_t row, oss::col_t col, const XlsxTypedCell& t, Value v);
+
+    // The column of the cell the parser puts in (row, col): in an .ods row
+    // after a merged cell, further right by the covered cells before it.
+    oss::col_t trueCol(oss::row_t row, oss::col_t col) const {
+        auto after = std::upper_bound(
+            shifts_.begin(), shifts_.end(), std::pair<int64_t, int>{row, col},
+            [](const std::pair<int64_t, int>& at, const OdsSheetExtras::Shift& s) {
+                return at.first < s.first || (at.first <= s.last && at.second < s.from);
+            });
+        if (after == shifts_.begin()) return col;
+        const OdsSheetExtras::Shift& s = *std::prev(after);
+        return row >= s.first && row <= s.last && col >= s.from ? col + s.shift : col;
+    }
+    void setShifts(std::vector<OdsSheetExtras::Shift> shifts) { shifts_ = std::move(shifts); }
+
+    // What the .ods parser left out: logical cells, the saved logicals and
+    // texts of formula cells, merged cells.
+    void odsExtras(const OdsSheetExtras& extras);
 
     // A saved value of an array formula's cell other than its top-left one.
     void savedValue(oss::row_t row, oss::col_t col, Value v) {
@@ -379,11 +399,18 @@ private:
     std::map<int, int> colWidths_, rowHeights_;
     std::set<int> hiddenRows_;
     std::vector<CellRange> spans_;
+    std::vector<OdsSheetExtras::Shift> shifts_; // by row, then column
+    std::vector<std::pair<int64_t, int64_t>> hiddenRanges_; // rows from 0
     std::unordered_map<size_t, Shared> shared_;
     std::unordered_map<CellKey, size_t> savedAt_; // formula cells' entries in out_->saved
     size_t savedIndexed_ = 0;                     // how many of them savedAt_ holds
     bool reportedOtherSheet_ = false;
 };
+
+void SheetFormula::set_position(oss::row_t row, oss::col_t col) {
+    row_ = row;
+    col_ = sheet_.trueCol(row, col);
+}
 
 void SheetFormula::commit() {
     sheet_.formula(row_, col_, text_, shared_, std::move(result_));
@@ -514,6 +541,32 @@ void ImportedSheet::typedCell(oss::row_t row, oss::col_t col, const XlsxTypedCel
     if (text || shared) formula(row, col, text, shared, std::move(v));
 }
 
+void ImportedSheet::odsExtras(const OdsSheetExtras& extras) {
+    if (!wanted_) return;
+    for (const OdsSheetExtras::Cell& x : extras.cells) {
+        const auto row = static_cast<oss::row_t>(x.row);
+        Value v = x.logical ? Value::logical(x.truth) : resultText(x.text);
+        if (!x.formula) {
+            put(row, x.col, std::move(v));
+            continue;
+        }
+        XlsxTypedCell t;
+        t.formula = true;
+        t.formulaText = x.formulaText;
+        typedCell(row, x.col, t, std::move(v));
+    }
+    for (const OdsSheetExtras::Merge& m : extras.merges) {
+        oss::range_t r{};
+        r.first.row = static_cast<oss::row_t>(m.row);
+        r.first.column = m.col;
+        r.last.row = static_cast<oss::row_t>(std::min<int64_t>(m.row + m.rows, kMaxSheetRows) - 1);
+        r.last.column = std::min(m.col + m.cols, kMaxSheetCols) - 1;
+        merge(r);
+    }
+    // Hidden rows are taken up to the last row with cells (see finish).
+    hiddenRanges_.insert(hiddenRanges_.end(), extras.hiddenRows.begin(), extras.hiddenRows.end());
+}
+
 void ImportedSheet::fill_down_cells(oss::row_t row, oss::col_t col, oss::row_t count) {
     if (!wanted_ || count <= 0) return;
     check(row, col);
@@ -578,6 +631,15 @@ void ImportedSheet::finish(std::vector<WorkbookSheet>& out) {
         if (row <= usedRows_) c.rowHeights[row] = px;
     for (int row : hiddenRows_)
         if (row <= usedRows_) c.hiddenRows.insert(row);
+    for (const auto& [first, last] : hiddenRanges_)
+        for (int64_t row = first + 1; row <= last + 1 && row <= usedRows_; ++row)
+            c.hiddenRows.insert(static_cast<int>(row));
+    // A merged range the parser reports and the content part names too
+    // is one span.
+    std::sort(spans_.begin(), spans_.end(), [](const CellRange& a, const CellRange& b) {
+        return std::tie(a.row1, a.col1, a.row2, a.col2) < std::tie(b.row1, b.col1, b.row2, b.col2);
+    });
+    spans_.erase(std::unique(spans_.begin(), spans_.end()), spans_.end());
     for (const CellRange& s : spans_)
         if (s.col2 > s.col1 || s.row2 > s.row1)
             sheet.addSpan(s.col1, s.row1, s.col2 - s.col1 + 1, s.row2 - s.row1 + 1);
@@ -605,6 +667,8 @@ oss::iface::import_sheet* WorkbookImport::append_sheet(oss::sheet_t, std::string
     bool wanted = only_.empty() ? (!firstOnly_ || names_.empty()) : w == only_;
     names_.push_back(w);
     sheets_.push_back(std::make_unique<ImportedSheet>(*this, std::move(w), wanted));
+    if (sheets_.size() <= odsExtras_.size())
+        sheets_.back()->setShifts(std::move(odsExtras_[sheets_.size() - 1].shifts));
     return sheets_.back().get();
 }
 
@@ -634,7 +698,9 @@ void WorkbookImport::addTypedCells(const std::map<std::string, std::vector<XlsxT
             oss::row_t row = 0;
             if (!corner(t.address, col, row) || col < 0 || row < 0) continue;
             Value v;
-            if (t.error) {
+            if (t.inlineText) {
+                v = Value(wide(t.value));
+            } else if (t.error) {
                 ErrorKind e;
                 if (!parseErrorName(wide(t.value), e)) continue;
                 v = Value::error(e);
@@ -646,6 +712,12 @@ void WorkbookImport::addTypedCells(const std::map<std::string, std::vector<XlsxT
             sheet->typedCell(row, col, t, std::move(v));
         }
     }
+}
+
+void WorkbookImport::addOdsExtras() {
+    for (size_t i = 0; i < sheets_.size() && i < odsExtras_.size(); ++i)
+        sheets_[i]->odsExtras(odsExtras_[i]);
+    odsExtras_.clear();
 }
 
 void WorkbookImport::finish(std::vector<WorkbookSheet>& out) {

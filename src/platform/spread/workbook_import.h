@@ -8,6 +8,7 @@
 #include "platform/spread/workbook_archive.h"
 #include "platform/spread/workbook_styles.h"
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -23,11 +24,14 @@ struct WorkbookRefused : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// The workbook's texts by number, each made once and shared by the cells
-// that show it.
+// The workbook's texts by number, each kept once. They stay UTF-8 as the
+// file holds them until a cell shows one: the .ods parser hands on the
+// paragraph of every cell, numbers' too, and most are never shown as text.
 class WorkbookStrings final : public oss::iface::import_shared_strings {
 public:
-    const Value* at(size_t index) const { return index < texts_.size() ? &texts_[index] : nullptr; }
+    const std::string* at(size_t index) const {
+        return index < texts_.size() ? &texts_[index] : nullptr;
+    }
     size_t append(std::string_view s) override;
     size_t add(std::string_view s) override;
     void set_segment_font(size_t) override {}
@@ -42,8 +46,8 @@ public:
     size_t commit_segments() override;
 
 private:
-    std::vector<Value> texts_;
-    std::unordered_map<std::string, size_t> index_;
+    std::deque<std::string> texts_; // stays put: index_ views its texts
+    std::unordered_map<std::string_view, size_t> index_;
     std::string segments_;
 };
 
@@ -75,6 +79,10 @@ public:
     // After the read: the logical and error cells the parser left out
     // (see xlsxTypedCells), by sheet name.
     void addTypedCells(const std::map<std::string, std::vector<XlsxTypedCell>>& cells);
+    // Before the read of an .ods workbook: what the parser will leave out of
+    // each sheet (see odsExtras); after it, addOdsExtras puts it in.
+    void setOdsExtras(std::vector<OdsSheetExtras> extras) { odsExtras_ = std::move(extras); }
+    void addOdsExtras();
 
     oss::iface::import_global_settings* get_global_settings() override { return this; }
     oss::iface::import_shared_strings* get_shared_strings() override { return &strings_; }
@@ -111,6 +119,7 @@ private:
     std::vector<std::wstring> names_;
     std::vector<std::unique_ptr<ImportedSheet>> sheets_;
     std::map<long, std::string> sheetIds_;
+    std::vector<OdsSheetExtras> odsExtras_;
 };
 
 } // namespace spread::detail

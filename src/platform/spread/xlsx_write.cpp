@@ -1,5 +1,5 @@
 // Sheets written as .xlsx workbooks through libxlsxwriter.
-#include "platform/spread/xlsx_write.h"
+#include "platform/spread/xlsx_rows.h"
 
 #include "platform/files/replace_file.h"
 #include "platform/spread/ods_write.h"
@@ -242,7 +242,7 @@ bool writeXlsxFile(const std::filesystem::path& path,
     return true;
 }
 
-bool writeXlsxSheet(const Sheet& sheet, const std::filesystem::path& path, std::wstring* error) {
+bool detail::saveXlsx(const Sheet& sheet, const std::filesystem::path& path, std::wstring* error) {
     return writeXlsxFile(
         path,
         [&](lxw_workbook* book, std::wstring& why) {
