@@ -391,6 +391,10 @@ int runEvaluate(const EvaluateArgs& args) {
 
     for (const char* name : kTimerNames)
         if (auto* timer = static_cast<Zrl_Timer*>(module.find(name))) timer->reset();
+    // The steps are timed only for the report of repeated runs.
+    if (args.repeat > 1)
+        if (auto* timing = reinterpret_cast<bool (*)(bool)>(module.find("_Z22setStandardsStepTimingb")))
+            timing(true);
     AcTransactionManager* transactions = acdbTransactionManager();
     std::vector<double> seconds;
     VkDlgStandardsData result;
