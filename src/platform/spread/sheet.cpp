@@ -506,6 +506,24 @@ bool Sheet::number(int col, int row, double& out) const {
     return v.isNumber() || v.isLogical();
 }
 
+namespace {
+
+// Puts the compiled formula `f` into the cell (col, row) in
+// place of what the cell held, and computes it.
+void placeFormula(Sheet& sheet, SheetData& d, int col, int row, FormulaRef f) {
+    const CellKey key = cellKey(col, row);
+    SheetContent& c = d.content;
+    uint32_t index;
+    Cell& cell = c.cells.get(key, index);
+    detail::dropFormula(d, cell);
+    dropTyped(c, key, cell);
+    uint32_t n = detail::attachFormula(d, key, cell, std::move(f), index);
+    detail::computeNode(sheet, n);
+    changed(sheet, d, key);
+}
+
+} // namespace
+
 bool Sheet::setFormula(int col, int row, std::wstring_view text, std::wstring* error) {
     col = headerToZero(col);
     row = headerToZero(row);
@@ -529,15 +547,18 @@ bool Sheet::setFormula(int col, int row, std::wstring_view text, std::wstring* e
         if (error && error->empty()) *error = L"not a formula";
         return false;
     }
-    uint32_t index;
-    Cell& cell = c.cells.get(key, index);
-    detail::dropFormula(*d_, cell);
-    dropTyped(c, key, cell);
-    uint32_t n = detail::attachFormula(*d_, key, cell, std::move(f), index);
-    detail::computeNode(*this, n);
-    changed(*this, *d_, key);
+    placeFormula(*this, *d_, col, row, std::move(f));
     return true;
 }
+
+bool Sheet::setFormula(int col, int row, const FormulaRef& formula) {
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!formula || !contains(col, row) || isHeader(col, row)) return false;
+    placeFormula(*this, *d_, col, row, formula);
+    return true;
+}
+
 
 std::wstring Sheet::formula(int col, int row) const {
     col = headerToZero(col);
