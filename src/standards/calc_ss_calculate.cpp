@@ -2,6 +2,7 @@
 // "Calc" becomes a grid formula over the cells of the variables it names,
 // and its value is stored in the named variable.
 #include "platform/core/text_helpers.h"
+#include "platform/spread/compiled_formula.h"
 #include "platform/text/fold.h"
 #include "platform/win/constants.h"
 #include "platform/win/message_box.h"
@@ -238,7 +239,7 @@ EquationPlan planEquation(const Zrl_String& text, const Addresses* addresses,
 // way.
 bool setPlannedFormula(VkCalcSS& sheet, EquationPlan& plan, int col, int row) {
     if (plan.compiled && plan.compiledCol == col && plan.compiledRow == row)
-        return sheet.sheet().setFormula(col, row, plan.compiled);
+        return spread::setCompiledFormula(sheet.sheet(), col, row, plan.compiled);
     const std::wstring& text = plan.formula.str();
     if (text.empty() || text == L"=") return sheet.setFormula(col, row, plan.formula);
     spread::FormulaRef compiled(
@@ -247,7 +248,7 @@ bool setPlannedFormula(VkCalcSS& sheet, EquationPlan& plan, int col, int row) {
     plan.compiled = compiled;
     plan.compiledCol = col;
     plan.compiledRow = row;
-    return sheet.sheet().setFormula(col, row, compiled);
+    return spread::setCompiledFormula(sheet.sheet(), col, row, compiled);
 }
 
 // The first variable the expression names that has no value, else empty.

@@ -1,6 +1,8 @@
 // Sheet: size and cell contents (data, values, formulas, tags).
 #include "platform/spread/sheet.h"
 
+#include "platform/spread/compiled_formula.h"
+
 #include "platform/spread/formula_impl.h"
 #include "platform/spread/recalc.h"
 #include "platform/spread/sheet_data.h"
@@ -551,14 +553,12 @@ bool Sheet::setFormula(int col, int row, std::wstring_view text, std::wstring* e
     return true;
 }
 
-bool Sheet::setFormula(int col, int row, const FormulaRef& formula) {
-    col = headerToZero(col);
-    row = headerToZero(row);
-    if (!formula || !contains(col, row) || isHeader(col, row)) return false;
-    placeFormula(*this, *d_, col, row, formula);
+bool setCompiledFormula(Sheet& sheet, int col, int row, const FormulaRef& formula) {
+    if (!formula || col < 1 || row < 1 || col > sheet.maxCols() || row > sheet.maxRows())
+        return false;
+    placeFormula(sheet, sheet.internals(), col, row, formula);
     return true;
 }
-
 
 std::wstring Sheet::formula(int col, int row) const {
     col = headerToZero(col);

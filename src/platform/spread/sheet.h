@@ -138,11 +138,6 @@ public:
     // computes the cell at once. Empty text removes the formula (the value
     // stays). False when the text does not parse: the cell keeps what it had.
     bool setFormula(int col, int row, std::wstring_view text, std::wstring* error = nullptr);
-    // The same with a formula compiled before for this cell in the sheet's
-    // reference style (Formula::parse), shared instead of parsed again: a
-    // caller that sets the same formulas run after run compiles them once.
-    // False for a null formula or a cell outside the sheet.
-    bool setFormula(int col, int row, const FormulaRef& formula);
     // The formula's text without "=", in the sheet's reference style; "" when
     // the cell has none.
     std::wstring formula(int col, int row) const;
