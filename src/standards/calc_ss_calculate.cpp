@@ -2,6 +2,7 @@
 // "Calc" becomes a grid formula over the cells of the variables it names,
 // and its value is stored in the named variable.
 #include "platform/core/text_helpers.h"
+#include "platform/spread/compiled_formula.h"
 #include "platform/text/fold.h"
 #include "platform/win/constants.h"
 #include "platform/win/message_box.h"
@@ -35,6 +36,10 @@ struct EquationPlan {
     Zrl_String childFile;
     Zrl_StringArray childNames;
     Zrl_String formula;
+    // The formula compiled for the cell (compiledCol, compiledRow), kept by
+    // kept plans: the next run sets it without parsing it again.
+    spread::FormulaRef compiled;
+    int compiledCol = 0, compiledRow = 0;
 };
 
 // The names-to-addresses replacement of a sheet's variables, and the
@@ -228,6 +233,24 @@ EquationPlan planEquation(const Zrl_String& text, const Addresses* addresses,
     return plan;
 }
 
+// Sets the planned formula into (col, row) of the sheet and computes it: a
+// formula compiled for that cell before is shared, else it is compiled and
+// kept with the plan. Texts the grid reads as no formula ("=") take its own
+// way.
+bool setPlannedFormula(VkCalcSS& sheet, EquationPlan& plan, int col, int row) {
+    if (plan.compiled && plan.compiledCol == col && plan.compiledRow == row)
+        return spread::setCompiledFormula(sheet.sheet(), col, row, plan.compiled);
+    const std::wstring& text = plan.formula.str();
+    if (text.empty() || text == L"=") return sheet.setFormula(col, row, plan.formula);
+    spread::FormulaRef compiled(
+        spread::Formula::parse(text, sheet.sheet().refStyle(), col, row));
+    if (!compiled) return false;
+    plan.compiled = compiled;
+    plan.compiledCol = col;
+    plan.compiledRow = row;
+    return spread::setCompiledFormula(sheet.sheet(), col, row, compiled);
+}
+
 // The first variable the expression names that has no value, else empty.
 // Words inside quotes are text, not names.
 Zrl_String emptyVariableIn(const Zrl_String& expression, const VkVarCells& cells) {
@@ -302,7 +325,7 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
     // Kept addresses remember each equation text they planned: the same
     // text in the same sheet with the same variables comes to the same.
     EquationPlan fresh;
-    const EquationPlan* plan = &fresh;
+    EquationPlan* plan = &fresh;
     if (addresses != nullptr && addresses->kept) {
         auto known = addresses->plans.find(text.str());
         if (known == addresses->plans.end()) {
@@ -348,7 +371,7 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
         setEditType(col, row, col, row, 0x110000, 200);
     else
         setNumberType(col, row, col, row, 7, false);
-    if (!setFormula(col, row, plan->formula)) return failed(FailStage::Formula);
+    if (!setPlannedFormula(*this, *plan, col, row)) return failed(FailStage::Formula);
     gCalcCellCalcFunctionsPrepare.end();
 
     gCalcCellCalcFunctions.start();

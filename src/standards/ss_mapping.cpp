@@ -135,8 +135,12 @@ Zrl_String VkSSMapping::mappingFilePath(const Zrl_String& sheetName) {
     // Beside the sheet that VkCalcSS::load reads for this name: a path (or an
     // existing file) as given, anything else under the standards folder,
     // a relative folder ("Childs\\Bolt Group") included.
+    // A path is absolute when it starts with a separator; asked of the text
+    // itself, since matching it against the disk reads folders.
     Zrl_String base = sheetName;
-    if (!resolvePath(sheetName).is_absolute() && !filecache::isFile(sheetName))
+    const bool absolute =
+        !sheetName.isEmpty() && (sheetName.at(0) == L'\\' || sheetName.at(0) == L'/');
+    if (!absolute && !filecache::isFile(sheetName))
         base = ensureEndBSlash(Zrl_Settings::libDir()) + L"Connection Standards\\" + sheetName;
     if (base.endsWith(L".vks", false)) base = base.left(base.length() - 4);
     return base + L".map";

@@ -1,6 +1,8 @@
 #include "standards/standards_timers.h"
 
-#define ZRLSS_DEFINE_TIMER(name) ZRLSS_EXPORT Zrl_Timer name(L## #name)
+#include "platform/core/settings.h"
+
+#define ZRLSS_DEFINE_TIMER(name) ZRLSS_EXPORT StandardsStepTimer name(L## #name)
 
 ZRLSS_DEFINE_TIMER(gLoadFile);
 ZRLSS_DEFINE_TIMER(gInitSSForInput);
@@ -28,7 +30,21 @@ ZRLSS_DEFINE_TIMER(gCalcCellGetVarCoords);
 ZRLSS_DEFINE_TIMER(gCalcCellGetVarCoordName);
 ZRLSS_DEFINE_TIMER(gCalcCellReplaceVariables);
 
+namespace {
+bool stepTiming = false;
+} // namespace
+
+bool setStandardsStepTiming(bool on) {
+    const bool was = stepTiming;
+    stepTiming = on;
+    return was;
+}
+
 namespace standards_timers {
+
+bool timing() {
+    return stepTiming || curDocSettings().standardsDiagnostics;
+}
 
 Zrl_Timer* const* all() {
     static Zrl_Timer* const timers[kCount] = {

@@ -4,6 +4,7 @@
 // has not been built.
 #include "eval_fixture.h"
 #include "platform/core/macro_description.h"
+#include "platform/spread/formula.h"
 #include "platform/spread/sheet.h"
 #include "platform/core/macro_model.h"
 #include "support/command_run.h"
@@ -236,6 +237,36 @@ TEST_F(CmdEvaluate, StandardSavedAsWorkbookGivesTheNativeOutputs) {
     EXPECT_NE(readAll(err).find("zrlss evaluate: error: Sheet1!C1  =NOSUCHFN(1)"), std::string::npos);
 }
 
+// What the load of a child sheet cannot keep as written reaches the caller
+// named by its child: a warning, or with --strict an error before anything
+// runs.
+TEST_F(CmdEvaluate, ChildLoadWarningsReachTheCaller) {
+    namespace fs = std::filesystem;
+    const fs::path copy = lib_ / "example";
+    fs::copy(ZRLSS_EXAMPLE_LIBRARY, copy, fs::copy_options::recursive);
+    const fs::path child = copy / "Connection Standards" / "Childs" / "Bolt Resistance.vks";
+    spread::Sheet sheet;
+    std::wstring why;
+    ASSERT_TRUE(sheet.load(child, &why));
+    ASSERT_TRUE(sheet.setFormula(sheet.maxCols(), 1, L"NOSUCHFN(1)"));
+    ASSERT_TRUE(sheet.save(child, &why));
+    const std::string args = "--lib '" + copy.string() + "' evaluate 'End Plate' --set "
+                             "Beam='IPE 300' Column='HEB 240' Shear=150 BoltGrade=8.8 SteelFy=235";
+    const std::string cell = "Connection Standards/Childs/Bolt Resistance.vks: " +
+                             Zrl_String(spread::columnName(sheet.maxCols())).toUtf8() +
+                             "1  =NOSUCHFN(1)";
+    Result r = runCommand(args, err);
+    EXPECT_EQ(r.status, 0) << readAll(err);
+    EXPECT_NE(r.out.find("ShearRd="), std::string::npos);
+    EXPECT_NE(readAll(err).find("zrlss evaluate: warning: " + cell), std::string::npos)
+        << readAll(err);
+    r = runCommand(args + " --strict", err);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(readAll(err).find("zrlss evaluate: error: " + cell), std::string::npos)
+        << readAll(err);
+}
+
 // --inputs lists every declaration in order with its line and runs nothing;
 // it refuses to be combined with a run.
 TEST_F(CmdEvaluate, InputsListsTheDeclarations) {
@@ -325,20 +356,30 @@ TEST_F(CmdEvaluate, BatchMatchesSingleRuns) {
         EXPECT_NE(results[2]["status"], "ok");
     }
 
-    // A worker killed on case 20: that case is lost and told, the others
-    // held by the same worker run on a new one.
-    setenv("ZRLSS_TEST_WORKER_DIES_AT", "20", 1);
-    const auto killed = batch(" --jobs 2");
-    unsetenv("ZRLSS_TEST_WORKER_DIES_AT");
-    const std::string told = readAll(err);
+    // A worker that dies on case 20, or hangs there past the time limit:
+    // that case is lost and told, the others held by the same worker run on
+    // a new one.
     const auto whole = batch(" --jobs 1");
-    ASSERT_EQ(killed.size(), cases.size());
-    for (size_t i = 0; i < cases.size(); ++i) {
-        if (i == 19) continue;
-        EXPECT_EQ(killed[i], whole[i]) << i;
+    const struct {
+        const char* options;
+        const char* status;
+    } faults[] = {
+        {" --jobs 2 --test-worker-fault 20:die", "failed: the worker ended by signal 9 on this case"},
+        {" --jobs 2 --case-timeout 2 --test-worker-fault 20:hang",
+         "failed: the worker was stopped after 2 s on this case"},
+    };
+    for (const auto& f : faults) {
+        SCOPED_TRACE(f.options);
+        const auto lost = batch(f.options);
+        const std::string told = readAll(err);
+        ASSERT_EQ(lost.size(), cases.size());
+        for (size_t i = 0; i < cases.size(); ++i) {
+            if (i == 19) continue;
+            EXPECT_EQ(lost[i], whole[i]) << i;
+        }
+        EXPECT_EQ(lost[19]["status"], f.status);
+        EXPECT_NE(told.find("on case " + cases[19][0]), std::string::npos) << told;
     }
-    EXPECT_EQ(killed[19]["status"], "failed: the worker ended by signal 9 on this case");
-    EXPECT_NE(told.find("on case " + cases[19][0]), std::string::npos) << told;
 
     // A sheet of the results, saved by the grid engine by its extension.
     Result r;

@@ -144,28 +144,10 @@ private:
     std::map<std::wstring, bool> builtin_;
 };
 
-// Where a file named in a sheet is looked for, as the evaluation does.
-std::vector<Zrl_String> placesFor(const Zrl_String& sheetFile, const Zrl_String& name,
-                                  bool child) {
-    const Zrl_String lib = Zrl_Settings::libDir();
-    const Zrl_String standards = lib + L"Connection Standards\\";
-    if (child)
-        return {getPath(sheetFile) + name, standards + name, standards + L"Childs\\" + name,
-                standards + L"Data\\" + name, standards + L"Parents\\" + name};
-    return {name, standards + L"Data\\" + name, standards + name, lib + name};
-}
-
 std::string shown(const Zrl_String& path) {
     std::string text = path.toUtf8();
     std::replace(text.begin(), text.end(), '\\', '/');
     return text;
-}
-
-// The first of the file's places that holds it; empty when none does.
-Zrl_String foundPlace(const Zrl_String& sheetFile, const Zrl_String& name, bool child) {
-    for (const Zrl_String& place : placesFor(sheetFile, name, child))
-        if (fileExists(place)) return place;
-    return Zrl_String();
 }
 
 // The file is found in one of its places; else a problem naming them.
@@ -178,43 +160,6 @@ void checkFile(std::vector<Problem>& out, int line, const Zrl_String& sheetFile,
     for (size_t i = 1; i < places.size(); ++i)
         message += (i > 1 ? ", " : " ") + shown(places[i]);
     out.push_back({line, true, message});
-}
-
-// A child call of a sheet: its line, the child as named and the number of
-// names it hands over, as the evaluation reads the call.
-struct ChildCall {
-    int line = 0;
-    Zrl_String file;
-    int names = 0;
-};
-
-std::vector<ChildCall> childCallsOf(const Zrl_String& path) {
-    int calcRow = 0;
-    readDeclarations(path, &calcRow);
-    spread::Sheet sheet;
-    std::wstring why;
-    if (calcRow == 0 || !sheet.load(resolvePath(path), &why)) return {};
-    std::vector<ChildCall> calls;
-    const int lastRow = std::min(sheet.maxRows(), sheet.lastUsedRow());
-    const int lastCol = std::min(sheet.maxCols(), sheet.lastUsedCol());
-    for (int row = calcRow + 1; row <= lastRow; ++row)
-        for (int col = 1; col <= lastCol; ++col) {
-            const Zrl_String text(sheet.valueText(col, row));
-            ChildCall call{row, {}, 0};
-            Zrl_StringArray names;
-            if (text.hasSubString(calc_area::kCallChild, true) &&
-                calc_area::parseChildCall(text, call.file, names)) {
-                call.names = names.length();
-                calls.push_back(call);
-            }
-        }
-    return calls;
-}
-
-// The same file, however its path is written.
-std::string fileKey(const Zrl_String& path) {
-    std::error_code ec;
-    return std::filesystem::weakly_canonical(resolvePath(path), ec).string();
 }
 
 std::string fileName(const Zrl_String& path) {

@@ -19,7 +19,9 @@
 //                               written to OUT (.csv, .json, .xlsx or .ods)
 //                               at the end: name, inputs, outputs, status
 //                               (and in .json every fault). Status 3 when a
-//                               case failed. --jobs N: worker processes.
+//                               case failed. --jobs N: worker processes;
+//                               --case-timeout S: a worker S seconds on one
+//                               case is stopped and the case failed.
 //   --inputs                    lists the declarations (inputs, outputs,
 //                               locals: type, name, line, note) instead of
 //                               running; with --json as JSON.
@@ -157,6 +159,8 @@ struct EvaluateArgs {
     std::string out;
     int repeat = 1;
     int jobs = 0;
+    int caseSeconds = kCaseSeconds;
+    std::string workerFault;
     bool worker = false;
     bool strict = false;
     const SharedOptions* shared = nullptr;
@@ -164,7 +168,8 @@ struct EvaluateArgs {
 
 // The command line of a batch worker: this command, with the shared options
 // it was given, on the sheet already found.
-std::vector<std::string> workerCommand(const SharedOptions& shared, const Zrl_String& path) {
+std::vector<std::string> workerCommand(const SharedOptions& shared, const Zrl_String& path,
+                                       const std::string& fault) {
     std::error_code ec;
     std::vector<std::string> command{fs::read_symlink("/proc/self/exe", ec).string()};
     if (!shared.libDir.empty()) {
@@ -179,6 +184,10 @@ std::vector<std::string> workerCommand(const SharedOptions& shared, const Zrl_St
     if (shared.quiet) command.push_back("--quiet");
     for (const char* arg : {"evaluate", "", "--worker"})
         command.push_back(*arg != '\0' ? arg : path.toUtf8());
+    if (!fault.empty()) {
+        command.push_back("--test-worker-fault");
+        command.push_back(fault);
+    }
     return command;
 }
 
@@ -278,6 +287,21 @@ std::string shownPath(const Zrl_String& file) {
     return text;
 }
 
+// What the loads of the sheet's children could not keep as written, each
+// line naming its child; false when there was any and `strict`. A child that
+// cannot be read at all is left to the run, which fails on it.
+bool sayChildLoadWarnings(const Zrl_String& path, bool strict) {
+    bool ok = true;
+    for (const Zrl_String& child : childSheetsOf(path)) {
+        spread::Sheet loaded;
+        spread::LoadReport report;
+        if (!spread::loadSheetFile(loaded, resolvePath(child).string(), &report, nullptr))
+            continue;
+        ok = sayLoadWarnings(report, "evaluate", strict, shownPath(child)) && ok;
+    }
+    return ok;
+}
+
 // Each fault as one line on standard error: "line 49: NAME = EXPR: reason";
 // faults in another sheet (a child) name it.
 void printFailures(const std::vector<StandardsFailure>& failures, const Zrl_String& sheet) {
@@ -355,17 +379,22 @@ int runEvaluate(const EvaluateArgs& args) {
         spread::Sheet loaded;
         if (!loadSheetOrSay(loaded, resolvePath(path).string(), "evaluate", args.strict))
             return 1;
+        if (!sayChildLoadWarnings(path, args.strict)) return 1;
     }
+    WorkerFault fault;
+    if (!args.workerFault.empty() && !readWorkerFault(args.workerFault, fault))
+        throw UsageError{"--test-worker-fault wants N:die or N:hang"};
     if (args.worker) {
         std::vector<StandardsFailure> failures;
         const FailureSinkScope sinkScope(module, failures);
-        return runBatchWorker(start, path, failures);
+        return runBatchWorker(start, path, failures, fault);
     }
     if (args.cases.empty() && args.jobs != 0) throw UsageError{"--jobs is for --cases runs"};
     if (!args.cases.empty()) {
         if (macroMode || !args.sets.empty() || !args.write.empty() || args.repeat != 1)
             throw UsageError{"--cases takes the inputs from the table alone"};
-        return runBatch({args.cases, args.out, args.jobs, workerCommand(*args.shared, path)},
+        return runBatch({args.cases, args.out, args.jobs, args.caseSeconds,
+                         workerCommand(*args.shared, path, args.workerFault)},
                         path);
     }
     VkDlgStandardsData record;
@@ -391,6 +420,10 @@ int runEvaluate(const EvaluateArgs& args) {
 
     for (const char* name : kTimerNames)
         if (auto* timer = static_cast<Zrl_Timer*>(module.find(name))) timer->reset();
+    // The steps are timed only for the report of repeated runs.
+    if (args.repeat > 1)
+        if (auto* timing = reinterpret_cast<bool (*)(bool)>(module.find("_Z22setStandardsStepTimingb")))
+            timing(true);
     AcTransactionManager* transactions = acdbTransactionManager();
     std::vector<double> seconds;
     VkDlgStandardsData result;
@@ -450,6 +483,12 @@ void setupEvaluate(CommandLine& cli, const SharedOptions& shared) {
                 "\"name\" column names the case)")
         .option("-o,--out", args->out, "RESULTS.csv, .json, .xlsx or .ods of a --cases run")
         .option("--jobs", args->jobs, "worker processes of a --cases run (default: one per core)")
+        .option("--case-timeout", args->caseSeconds,
+                "seconds a --cases worker may spend on one case before it is stopped and the "
+                "case failed (default 60)")
+        .option("--test-worker-fault", args->workerFault,
+                "for tests: N:die or N:hang, what a --cases worker does on case N")
+        .hidden()
         .flag("--strict", args->strict,
               "a formula the load of the sheet cannot keep as written is an error")
         .flag("--worker", args->worker,

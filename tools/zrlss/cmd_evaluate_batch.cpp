@@ -12,7 +12,6 @@
 #include "worker_pool.h"
 
 #include <charconv>
-#include <cstdlib>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -26,10 +25,6 @@ namespace zrlss {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The test hook: a worker kills itself when handed the case with this
-// number (from 1, in the table's order), as a crash would end it.
-constexpr const char* kDieAtVariable = "ZRLSS_TEST_WORKER_DIES_AT";
 
 // One case of a batch: its name, the inputs its row gives, what the run
 // gave back and what went wrong.
@@ -254,6 +249,7 @@ int runBatch(const BatchRun& batch, const Zrl_String& path) {
     if (ext != ".csv" && ext != ".json" && ext != ".xlsx" && ext != ".ods")
         throw UsageError{"-o wants a .csv, .json, .xlsx or .ods file: " + batch.out};
     if (batch.jobs < 0) throw UsageError{"--jobs wants a positive count"};
+    if (batch.caseSeconds <= 0) throw UsageError{"--case-timeout wants a positive number of seconds"};
     if (ext == ".xlsx" || ext == ".ods") checkSheetFormat(batch.out);
     const VkVarCells declared = declaredVariables(path);
     const CaseTable table = readTable(batch.cases, declared);
@@ -280,6 +276,7 @@ int runBatch(const BatchRun& batch, const Zrl_String& path) {
                   << (others.empty() ? std::string() : "; cases " + others + " run again")
                   << "\n";
     };
+    tasks.taskSeconds = batch.caseSeconds;
     tasks.progress = [&](size_t done) {
         if (progress && (done % 64 == 0 || done == tasks.count))
             std::cerr << "\r" << done << "/" << tasks.count << " cases"
@@ -294,16 +291,32 @@ int runBatch(const BatchRun& batch, const Zrl_String& path) {
     return anyFailed ? kEvaluationFailed : 0;
 }
 
-int runBatchWorker(StartFn start, const Zrl_String& path, std::vector<StandardsFailure>& failures) {
+bool readWorkerFault(const std::string& text, WorkerFault& fault) {
+    const size_t colon = text.find(':');
+    if (colon == std::string::npos) return false;
+    const std::string what = text.substr(colon + 1);
+    long n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + colon, n);
+    if (ec != std::errc() || end != text.data() + colon || n <= 0 ||
+        (what != "die" && what != "hang"))
+        return false;
+    fault = {n, what == "hang"};
+    return true;
+}
+
+int runBatchWorker(StartFn start, const Zrl_String& path, std::vector<StandardsFailure>& failures,
+                   const WorkerFault& fault) {
     const VkVarCells declared = declaredVariables(path);
-    const char* dieAt = std::getenv(kDieAtVariable);
-    const long dieAtCase = dieAt != nullptr ? std::atol(dieAt) : 0;
     if (!writeWorkerLine(kWorkerReady)) return 1;
     std::string line;
     while (readWorkerLine(line)) {
         const nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
         if (request.is_discarded() || !request.is_object()) return 1;
-        if (dieAtCase > 0 && request.value("n", 0L) == dieAtCase) std::raise(SIGKILL);
+        if (fault.atCase > 0 && request.value("n", 0L) == fault.atCase) {
+            if (!fault.hang) std::raise(SIGKILL);
+            for (;;)
+                pause();
+        }
         VkDlgStandardsData record;
         record.mode = 1;
         record.sheetFile = path;

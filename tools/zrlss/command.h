@@ -76,6 +76,8 @@ public:
     Subcommand& flag(const char* names, bool& into, const char* help);
     // The option added last must be given.
     Subcommand& required();
+    // The option added last is left out of the help (options for tests).
+    Subcommand& hidden();
     // The subcommand works on files alone: the command does not load the
     // module for it (loading costs more than a small job itself).
     Subcommand& withoutModule();

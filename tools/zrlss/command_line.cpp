@@ -77,6 +77,11 @@ Subcommand& Subcommand::required() {
     return *this;
 }
 
+Subcommand& Subcommand::hidden() {
+    if (last_) last_->group("");
+    return *this;
+}
+
 Subcommand& Subcommand::withoutModule() {
     otherModules()[app_] = std::string();
     return *this;

@@ -4,10 +4,12 @@
 #include "platform/core/paths.h"
 #include "platform/core/settings.h"
 #include "platform/spread/sheet.h"
+#include "standards/calc_area_text.h"
 #include "standards/sheet_lookup.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 namespace zrlss {
 
@@ -86,6 +88,75 @@ std::vector<Declaration> readDeclarations(const Zrl_String& path, int* calcRow) 
         }
     }
     return out;
+}
+
+std::vector<Zrl_String> placesFor(const Zrl_String& sheetFile, const Zrl_String& name,
+                                  bool child) {
+    const Zrl_String lib = Zrl_Settings::libDir();
+    const Zrl_String standards = lib + L"Connection Standards\\";
+    if (child)
+        return {getPath(sheetFile) + name, standards + name, standards + L"Childs\\" + name,
+                standards + L"Data\\" + name, standards + L"Parents\\" + name};
+    return {name, standards + L"Data\\" + name, standards + name, lib + name};
+}
+
+Zrl_String foundPlace(const Zrl_String& sheetFile, const Zrl_String& name, bool child) {
+    for (const Zrl_String& place : placesFor(sheetFile, name, child))
+        if (fileExists(place)) return place;
+    return Zrl_String();
+}
+
+std::vector<ChildCall> childCallsOf(const Zrl_String& path) {
+    int calcRow = 0;
+    readDeclarations(path, &calcRow);
+    spread::Sheet sheet;
+    std::wstring why;
+    if (calcRow == 0 || !sheet.load(resolvePath(path), &why)) return {};
+    std::vector<ChildCall> calls;
+    const int lastRow = std::min(sheet.maxRows(), sheet.lastUsedRow());
+    const int lastCol = std::min(sheet.maxCols(), sheet.lastUsedCol());
+    for (int row = calcRow + 1; row <= lastRow; ++row)
+        for (int col = 1; col <= lastCol; ++col) {
+            const Zrl_String text(sheet.valueText(col, row));
+            ChildCall call{row, {}, 0};
+            Zrl_StringArray names;
+            if (text.hasSubString(calc_area::kCallChild, true) &&
+                calc_area::parseChildCall(text, call.file, names)) {
+                call.names = names.length();
+                calls.push_back(call);
+            }
+        }
+    return calls;
+}
+
+std::string fileKey(const Zrl_String& path) {
+    std::error_code ec;
+    return std::filesystem::weakly_canonical(resolvePath(path), ec).string();
+}
+
+
+std::vector<Zrl_String> childSheetsOf(const Zrl_String& path) {
+    std::vector<Zrl_String> found;
+    std::set<std::string> seen{fileKey(path)};
+    std::vector<Zrl_String> waiting{path};
+    while (!waiting.empty()) {
+        const Zrl_String sheet = waiting.back();
+        waiting.pop_back();
+        std::vector<ChildCall> calls;
+        try {
+            calls = childCallsOf(sheet);
+        } catch (const Failure&) {
+            continue;
+        }
+        // Reversed onto the stack, so that the first call is followed first.
+        for (auto call = calls.rbegin(); call != calls.rend(); ++call) {
+            const Zrl_String child = foundPlace(sheet, call->file, true);
+            if (child.isEmpty() || !seen.insert(fileKey(child)).second) continue;
+            waiting.push_back(child);
+        }
+        if (sheet.str() != path.str()) found.push_back(sheet);
+    }
+    return found;
 }
 
 } // namespace zrlss

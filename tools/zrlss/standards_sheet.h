@@ -32,4 +32,29 @@ struct Declaration {
 // sheet cannot be read or lacks "Input" or "Output".
 std::vector<Declaration> readDeclarations(const Zrl_String& path, int* calcRow = nullptr);
 
+// Where a file named in a sheet is looked for, as the evaluation does: a
+// child sheet (`child`) or a data or standard-size file.
+std::vector<Zrl_String> placesFor(const Zrl_String& sheetFile, const Zrl_String& name, bool child);
+// The first of the file's places that holds it; empty when none does.
+Zrl_String foundPlace(const Zrl_String& sheetFile, const Zrl_String& name, bool child);
+
+// A child call of a sheet: its line, the child as named and the number of
+// names it hands over, as the evaluation reads the call.
+struct ChildCall {
+    int line = 0;
+    Zrl_String file;
+    int names = 0;
+};
+// The child calls below the sheet's "Calc" title; a Failure as for
+// readDeclarations.
+std::vector<ChildCall> childCallsOf(const Zrl_String& path);
+
+// The same file, however its path is written.
+std::string fileKey(const Zrl_String& path);
+
+// Every sheet the sheet's child calls reach, directly or through other
+// children, each once, in the order first met; children that are not found
+// or cannot be read are left out (the evaluation tells of them).
+std::vector<Zrl_String> childSheetsOf(const Zrl_String& path);
+
 } // namespace zrlss

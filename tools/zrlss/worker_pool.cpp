@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <deque>
 #include <fcntl.h>
@@ -19,6 +20,8 @@ namespace {
 // parent reads, few enough that a lost worker sends little back.
 constexpr size_t kWindow = 16;
 
+using Clock = std::chrono::steady_clock;
+
 struct Worker {
     pid_t pid = -1;
     int toFd = -1;   // its requests
@@ -28,6 +31,8 @@ struct Worker {
     std::string in; // answers read, not yet a whole line
     std::deque<size_t> held;
     bool ready = false;
+    // Since when it has been on its first held task.
+    Clock::time_point since;
 };
 
 void closeFd(int& fd) {
@@ -113,6 +118,13 @@ private:
     void flush(Worker& w);
     // Reads what the worker wrote; false when it has ended.
     bool drain(Worker& w, size_t& done, const PoolTasks& tasks);
+    // The worker has ended (`why`: how): its first held task is lost, the
+    // others go back to the front of `pending`.
+    void lose(Worker& w, const std::string& why, std::deque<size_t>& pending, size_t& done,
+              const PoolTasks& tasks);
+    // Stops the workers that have spent longer than the limit on a task;
+    // the milliseconds until the next one would, or -1.
+    int stopSlow(std::deque<size_t>& pending, size_t& done, const PoolTasks& tasks);
 
     std::vector<std::string> command_;
     std::vector<char*> argv_;
@@ -121,6 +133,7 @@ private:
 };
 
 void Pool::feed(Worker& w, std::deque<size_t>& pending, const PoolTasks& tasks) {
+    if (w.ready && w.held.empty()) w.since = Clock::now();
     while (w.held.size() < kWindow && !pending.empty()) {
         const size_t task = pending.front();
         pending.pop_front();
@@ -160,17 +173,56 @@ bool Pool::drain(Worker& w, size_t& done, const PoolTasks& tasks) {
         if (!w.ready) {
             if (line != kWorkerReady) throw Failure{"a worker answered out of turn: " + line};
             w.ready = true;
+            w.since = Clock::now();
             continue;
         }
         if (w.held.empty()) throw Failure{"a worker answered a request it was not given"};
         const size_t task = w.held.front();
         w.held.pop_front();
+        w.since = Clock::now();
         tasks.answer(task, line);
         ++done;
         if (tasks.progress) tasks.progress(done);
     }
     w.in.erase(0, start);
     return true;
+}
+
+void Pool::lose(Worker& w, const std::string& why, std::deque<size_t>& pending, size_t& done,
+                const PoolTasks& tasks) {
+    if (!w.ready) throw Failure{"a worker could not start (" + why + ")"};
+    if (w.held.empty()) return;
+    // It worked on the first of its requests; the others go back to the
+    // front of the queue, in order.
+    const size_t lostTask = w.held.front();
+    const std::vector<size_t> again(w.held.begin() + 1, w.held.end());
+    pending.insert(pending.begin(), again.begin(), again.end());
+    w.held.clear();
+    if (tasks.lost) tasks.lost(lostTask, again, why);
+    ++done;
+    if (tasks.progress) tasks.progress(done);
+}
+
+int Pool::stopSlow(std::deque<size_t>& pending, size_t& done, const PoolTasks& tasks) {
+    if (tasks.taskSeconds <= 0) return -1;
+    const Clock::duration limit = std::chrono::seconds(tasks.taskSeconds);
+    const Clock::time_point now = Clock::now();
+    Clock::duration next = Clock::duration::max();
+    for (Worker& w : workers_) {
+        // Starting up is no case: only a ready worker's task is timed.
+        if (w.pid < 0 || !w.ready || w.held.empty()) continue;
+        const Clock::duration spent = now - w.since;
+        if (spent < limit) {
+            next = std::min(next, limit - spent);
+            continue;
+        }
+        stop(w, true);
+        lose(w, "was stopped after " + std::to_string(tasks.taskSeconds) + " s", pending, done,
+             tasks);
+    }
+    if (next == Clock::duration::max()) return -1;
+    // Rounded up: waking before the limit would only wait again.
+    return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(next).count());
 }
 
 void Pool::run(int wanted, const PoolTasks& tasks) {
@@ -194,7 +246,11 @@ void Pool::run(int wanted, const PoolTasks& tasks) {
             fds.push_back({w.fromFd, POLLIN, 0});
             fds.push_back({w.toFd, static_cast<short>(w.out.empty() ? 0 : POLLOUT), 0});
         }
-        if (poll(fds.data(), fds.size(), -1) < 0) {
+        const int wait = stopSlow(pending, done, tasks);
+        if (std::any_of(workers_.begin(), workers_.end(), [](const Worker& w) { return w.pid < 0; }))
+            continue; // one was stopped: its tasks go elsewhere first
+        const int ready = poll(fds.data(), fds.size(), wait);
+        if (ready < 0) {
             if (errno == EINTR) continue;
             throw Failure{"cannot wait for the workers"};
         }
@@ -202,19 +258,7 @@ void Pool::run(int wanted, const PoolTasks& tasks) {
             Worker& w = workers_[k];
             if (fds[2 * k + 1].revents != 0) flush(w);
             if (fds[2 * k].revents == 0 || drain(w, done, tasks)) continue;
-            const bool wasReady = w.ready;
-            const std::string why = endedBy(stop(w, false));
-            if (!wasReady) throw Failure{"a worker could not start (" + why + ")"};
-            if (w.held.empty()) continue;
-            // It worked on the first of its requests; the others go back
-            // to the front of the queue, in order.
-            const size_t lostTask = w.held.front();
-            const std::vector<size_t> again(w.held.begin() + 1, w.held.end());
-            pending.insert(pending.begin(), again.begin(), again.end());
-            w.held.clear();
-            if (tasks.lost) tasks.lost(lostTask, again, why);
-            ++done;
-            if (tasks.progress) tasks.progress(done);
+            lose(w, endedBy(stop(w, false)), pending, done, tasks);
         }
     }
     // No more requests: each worker sees the end of its input and ends.

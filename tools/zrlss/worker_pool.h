@@ -8,7 +8,10 @@
 //
 // A worker that ends before answering all it holds was working on the first
 // of them: that task is lost (reported to the caller), the others go to the
-// next free worker, and a new worker takes the place of the lost one.
+// next free worker, and a new worker takes the place of the lost one. A
+// worker that spends longer than the time limit on one task (counted from
+// when it became ready or answered the task before) is stopped and lost the
+// same way.
 #pragma once
 
 #include <cstddef>
@@ -34,6 +37,8 @@ struct PoolTasks {
         lost;
     // Called after each answer or loss with the number of tasks done.
     std::function<void(size_t done)> progress;
+    // The longest a worker may spend on one task, in seconds; 0: no limit.
+    int taskSeconds = 0;
 };
 
 // Runs every task on `workers` processes started as `command` (command[0]

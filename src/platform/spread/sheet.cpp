@@ -1,6 +1,8 @@
 // Sheet: size and cell contents (data, values, formulas, tags).
 #include "platform/spread/sheet.h"
 
+#include "platform/spread/compiled_formula.h"
+
 #include "platform/spread/formula_impl.h"
 #include "platform/spread/recalc.h"
 #include "platform/spread/sheet_data.h"
@@ -506,6 +508,24 @@ bool Sheet::number(int col, int row, double& out) const {
     return v.isNumber() || v.isLogical();
 }
 
+namespace {
+
+// Puts the compiled formula `f` into the cell (col, row) in
+// place of what the cell held, and computes it.
+void placeFormula(Sheet& sheet, SheetData& d, int col, int row, FormulaRef f) {
+    const CellKey key = cellKey(col, row);
+    SheetContent& c = d.content;
+    uint32_t index;
+    Cell& cell = c.cells.get(key, index);
+    detail::dropFormula(d, cell);
+    dropTyped(c, key, cell);
+    uint32_t n = detail::attachFormula(d, key, cell, std::move(f), index);
+    detail::computeNode(sheet, n);
+    changed(sheet, d, key);
+}
+
+} // namespace
+
 bool Sheet::setFormula(int col, int row, std::wstring_view text, std::wstring* error) {
     col = headerToZero(col);
     row = headerToZero(row);
@@ -529,13 +549,14 @@ bool Sheet::setFormula(int col, int row, std::wstring_view text, std::wstring* e
         if (error && error->empty()) *error = L"not a formula";
         return false;
     }
-    uint32_t index;
-    Cell& cell = c.cells.get(key, index);
-    detail::dropFormula(*d_, cell);
-    dropTyped(c, key, cell);
-    uint32_t n = detail::attachFormula(*d_, key, cell, std::move(f), index);
-    detail::computeNode(*this, n);
-    changed(*this, *d_, key);
+    placeFormula(*this, *d_, col, row, std::move(f));
+    return true;
+}
+
+bool setCompiledFormula(Sheet& sheet, int col, int row, const FormulaRef& formula) {
+    if (!formula || col < 1 || row < 1 || col > sheet.maxCols() || row > sheet.maxRows())
+        return false;
+    placeFormula(sheet, sheet.internals(), col, row, formula);
     return true;
 }
 
