@@ -2,6 +2,7 @@
 #include "platform/win/paint.h"
 
 #include "platform/win/controls.h"
+#include "platform/win/detail_hooks.h"
 #include "platform/win/dialog.h"
 
 #include <algorithm>
@@ -365,14 +366,11 @@ void paintChildren(Painter& p, const Window& parent, const Rect& box, const Rect
 } // namespace
 
 void addCustomPainter(CustomPainter painter) {
-    if (painter) customPainters().push_back(painter);
+    detail::addHook(customPainters(), painter);
 }
 
 void removeCustomPainter(CustomPainter painter) {
-    // The newest entry only: scopes that add the same painter nest.
-    auto& list = customPainters();
-    const auto it = std::find(list.rbegin(), list.rend(), painter);
-    if (it != list.rend()) list.erase(std::next(it).base());
+    detail::removeHook(customPainters(), painter);
 }
 
 void paintTree(const Window& root, Painter& painter, const Rect* dirty) {
