@@ -249,6 +249,8 @@ private:
                                win::makeLParam(local.x, local.y)});
         if (Window* still = Window::fromHandle(h); still && msg == win::WM_LBUTTONUP)
             act(*still, local, global);
+        else if (still && msg == win::WM_LBUTTONDBLCLK)
+            actTwice(*still, local);
         settle(true);
     }
 
@@ -286,6 +288,23 @@ private:
         return keys;
     }
 
+    static int listBoxItemAt(const win::ListBox& l, win::Point local) {
+        paint::RasterPainter metrics(1, 1);
+        const int index = (local.y - 1) / (metrics.lineHeight(win::PaintFont{}) + 2);
+        return index >= 0 && index < l.getCount() ? index : -1;
+    }
+
+    // What a double click does to a list: opens the item.
+    void actTwice(Window& target, win::Point local) {
+        if (!target.isEnabled()) return;
+        paint::RasterPainter metrics(1, 1);
+        if (auto* v = dynamic_cast<win::ListView*>(&target))
+            if (const int index = win::listViewItemAt(*v, metrics, local); index >= 0)
+                v->doubleClick(index);
+        if (auto* l = dynamic_cast<win::ListBox*>(&target))
+            if (const int index = listBoxItemAt(*l, local); index >= 0) l->doubleClick(index);
+    }
+
     // What a click does to a standard control.
     void act(Window& target, win::Point local, QPoint global) {
         if (!target.isEnabled()) return;
@@ -299,7 +318,6 @@ private:
             return;
         }
         paint::RasterPainter metrics(1, 1);
-        const int itemHeight = metrics.lineHeight(win::PaintFont{}) + 2;
         if (auto* c = dynamic_cast<win::ComboBox*>(&target)) {
             QMenu menu;
             for (int i = 0; i < c->getCount(); ++i)
@@ -308,13 +326,11 @@ private:
             return;
         }
         if (auto* l = dynamic_cast<win::ListBox*>(&target)) {
-            const int index = (local.y - 1) / itemHeight;
-            if (index >= 0 && index < l->getCount()) l->choose(index);
+            if (const int index = listBoxItemAt(*l, local); index >= 0) l->choose(index);
             return;
         }
         if (auto* v = dynamic_cast<win::ListView*>(&target)) {
-            const int index = (local.y - 1) / itemHeight;
-            if ((v->style() & 0x3) == win::LVS_REPORT && index >= 0 && index < v->getItemCount())
+            if (const int index = win::listViewItemAt(*v, metrics, local); index >= 0)
                 v->choose(index);
             return;
         }
