@@ -12,6 +12,12 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+// Qt and its font and display libraries keep allocations until the process
+// ends; they are not the module's leaks.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libQt6\nleak:libfontconfig\nleak:libglib\nleak:libdbus\n";
+}
+
 namespace {
 
 // The centre of a control of the dialog window, in the widget's coordinates.
@@ -27,10 +33,7 @@ protected:
     }
     void SetUp() override { host::resetHostState(); }
 
-    dialogs::DialogRun run(const std::string& name, const std::string& record,
-                           std::function<void(win::Window&, QWidget&)> work) {
-        return qtapp::runOnScreen(name, record, work);
-    }
+    static constexpr auto run = qtapp::runOnScreen;
 };
 
 TEST_F(QtBackendTest, TypingAndClickingThroughQtEventsComeBackInTheRecord) {
@@ -68,25 +71,21 @@ TEST_F(QtBackendTest, EscapeAndTheCloseBoxCancel) {
 namespace {
 
 // A drop target that answers Copy and keeps what came.
-class RecordingTarget final : public win::DropTarget {
-public:
+struct RecordingTarget final : win::DropTarget {
     int enters = 0, leaves = 0, drops = 0;
     std::wstring text;
     win::Point at{};
     std::uint32_t dragEnter(win::Window&, const win::DataObject&, win::KeyState, win::Point) override {
-        ++enters;
-        return win::DROPEFFECT_COPY;
+        return ++enters, win::DROPEFFECT_COPY;
     }
     std::uint32_t dragOver(win::Window&, const win::DataObject&, win::KeyState, win::Point) override {
         return win::DROPEFFECT_COPY;
     }
     void dragLeave(win::Window&) override { ++leaves; }
-    std::uint32_t drop(win::Window&, const win::DataObject& data, std::uint32_t effect,
-                       win::Point p) override {
-        ++drops;
-        text = data.text().value_or(L"");
+    std::uint32_t drop(win::Window&, const win::DataObject& d, std::uint32_t e, win::Point p) override {
+        text = d.text().value_or(L"");
         at = p;
-        return effect;
+        return ++drops, e;
     }
 };
 
@@ -138,15 +137,15 @@ TEST_F(QtBackendTest, DragsFollowThePointerToTheDropTargetUnderIt) {
             win::revokeDropTarget(ok);
             QTest::keyClick(&w, Qt::Key_Escape);
         });
-        EXPECT_EQ(effect, c.effect) << c.name;
-        EXPECT_EQ(target.enters, c.enters) << c.name;
-        EXPECT_EQ(target.leaves, c.leaves) << c.name;
-        EXPECT_EQ(target.drops, c.drops) << c.name;
+        EXPECT_TRUE(effect == c.effect && target.enters == c.enters && target.leaves == c.leaves &&
+                    target.drops == c.drops)
+            << c.name << ": effect " << effect << ", " << target.enters << " enters, "
+            << target.leaves << " leaves, " << target.drops << " drops";
         if (c.drops == 0) continue;
         EXPECT_EQ(target.text, L"PlateT");
         // The point in the target's own client coordinates.
-        EXPECT_EQ(target.at.x, targetCentre.x() - okRect.left);
-        EXPECT_EQ(target.at.y, targetCentre.y() - okRect.top);
+        EXPECT_TRUE(target.at.x == targetCentre.x() - okRect.left &&
+                    target.at.y == targetCentre.y() - okRect.top);
     }
 }
 
