@@ -2,6 +2,7 @@
 // wraps, ends with an ellipsis and stays in its clip, and grid cells that
 // show their colours, locks, selection and spans.
 #include "grid/zrl_spread.h"
+#include "platform/core/button_st.h"
 #include "pictures.h"
 #include "platform/paint/font_faces.h"
 #include "platform/paint/png_file.h"
@@ -22,6 +23,17 @@ int inkIn(const win::Bitmap& b, const Rect& r, Rgba background) {
         for (int x = r.left; x < r.right; ++x)
             n += b.pixel(x, y) == background ? 0 : 1;
     return n;
+}
+
+// Registers a dialog template of one module for a picture test.
+void registerPictureTemplate(const wchar_t* module, int id, int width, int height,
+                             std::vector<win::ControlTemplate> controls) {
+    win::DialogTemplate t;
+    t.id = id;
+    t.width = width;
+    t.height = height;
+    t.controls = std::move(controls);
+    win::registerTemplate(win::registerModule(module), t);
 }
 
 TEST(PngFile, ReadsBackAsDrawn) {
@@ -88,12 +100,8 @@ enum : int { IDD_GRID_PICTURE = 4300, IDC_GRID = 50 };
 
 TEST(GridPicture, CellsShowTheirColoursLocksSelectionAndSpans) {
     using namespace win;
-    DialogTemplate t;
-    t.id = IDD_GRID_PICTURE;
-    t.width = 200;
-    t.height = 100;
-    t.controls = {{IDC_GRID, ControlKind::Placeholder, {0, 0, 200, 100}, 0, L""}};
-    registerTemplate(registerModule(L"grid-picture"), t);
+    registerPictureTemplate(L"grid-picture", IDD_GRID_PICTURE, 200, 100,
+                            {{IDC_GRID, ControlKind::Placeholder, {0, 0, 200, 100}, 0, L""}});
     Dialog dlg;
     ASSERT_TRUE(dlg.create(IDD_GRID_PICTURE));
     Zrl_Spread grid;
@@ -132,6 +140,90 @@ TEST(GridPicture, CellsShowTheirColoursLocksSelectionAndSpans) {
     EXPECT_EQ(at(2, 1, -1), rgb(0, 255, 0));            // no line inside the span
     EXPECT_NE(at(2, 2, -1), at(2, 2));                  // a line between cells
     EXPECT_EQ(at(1, 2), colors::window);
+}
+
+enum : int { IDD_LIST_PICTURE = 4301, IDC_REPORT = 51, IDC_BARE = 52, IDC_THUMBS = 53 };
+
+TEST(ListViewPicture, HeadingsAreDrawnAndNoItemIsHitThroughThem) {
+    using namespace win;
+    registerPictureTemplate(
+        L"list-picture", IDD_LIST_PICTURE, 200, 300,
+        {{IDC_REPORT, ControlKind::ListView, {0, 0, 200, 100}, LVS_REPORT, L""},
+         {IDC_BARE, ControlKind::ListView, {0, 100, 200, 200}, LVS_REPORT | LVS_NOCOLUMNHEADER, L""},
+         {IDC_THUMBS, ControlKind::ListView, {0, 200, 200, 300}, LVS_ICON, L""}});
+    Dialog dlg;
+    ASSERT_TRUE(dlg.create(IDD_LIST_PICTURE));
+    auto* report = dynamic_cast<ListView*>(dlg.child(IDC_REPORT));
+    auto* bare = dynamic_cast<ListView*>(dlg.child(IDC_BARE));
+    auto* thumbs = dynamic_cast<ListView*>(dlg.child(IDC_THUMBS));
+    ASSERT_TRUE(report && bare && thumbs);
+    for (ListView* v : {report, bare}) {
+        v->insertColumn(0, L"Name", 70);
+        v->insertColumn(1, L"Value", 0);
+    }
+    for (int i = 0; i < 3; ++i)
+        for (ListView* v : {report, bare, thumbs})
+            v->insertItem(i, L"Item " + std::to_wstring(i));
+
+    paint::RasterPainter p(dlg.clientRect().width(), dlg.clientRect().height());
+    const int lh = p.lineHeight(PaintFont{});
+    const struct {
+        ListView* view;
+        Point at;
+        int item;
+    } cases[] = {
+        {report, {10, 3}, -1},              // on the heading
+        {report, {10, lh + 8}, 0},          // just under it
+        {report, {150, lh + 8 + 2 * (lh + 2)}, 2},
+        {report, {10, 95}, -1},             // below the items
+        {bare, {10, 3}, 0},                 // no heading: the first item
+        {thumbs, {32 + 16 + 4, 10}, 1},     // the second thumbnail of the row
+        {thumbs, {10, 95}, -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(listViewItemAt(*c.view, p, c.at), c.item) << c.at.x << "," << c.at.y;
+
+    paintTree(dlg, p);
+    const Bitmap b = p.picture();
+    // The heading row: the face colour with the headings' ink, and a rule at
+    // the first column's right edge.
+    EXPECT_EQ(b.pixel(150, 2), colors::face);
+    EXPECT_GT(inkIn(b, {2, 1, 70, lh + 5}, colors::face), 0);
+    EXPECT_GT(inkIn(b, {72, 1, 150, lh + 5}, colors::face), 0);
+    EXPECT_EQ(b.pixel(70, lh / 2 + 2), colors::shadow);
+}
+
+enum : int { IDD_ICON_PICTURE = 4302, IDC_ICON_BUTTON = 54 };
+
+TEST(IconButtonPicture, ShowsTheIconFromTheResourcesElseItsText) {
+    using namespace win;
+    registerPictureTemplate(L"icon-picture", IDD_ICON_PICTURE, 60, 30,
+                            {{IDC_ICON_BUTTON, ControlKind::Button, {0, 0, 60, 30}, BS_PUSHBUTTON, L"Up"}});
+    const Rgba iconInk = rgb(40, 40, 40); // the ink of the arrow pictures
+    const struct {
+        int icon;
+        bool picture;
+    } cases[] = {{257, true}, {9999, false}, {0, false}};
+    for (const auto& c : cases) {
+        Dialog dlg;
+        ASSERT_TRUE(dlg.create(IDD_ICON_PICTURE));
+        CButtonST button;
+        ASSERT_TRUE(button.SubclassDlgItem(IDC_ICON_BUTTON, &dlg));
+        button.SetIcon(c.icon);
+        EXPECT_EQ(button.button()->icon(), ResourceId(c.icon));
+        paint::RasterPainter p(60, 30);
+        paintTree(dlg, p);
+        const Bitmap b = p.picture();
+        int icon = 0, text = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 60; ++x) {
+                const Rgba px = b.pixel(x, y);
+                icon += px == iconInk;
+                text += px != iconInk && px.r < 128; // the label's dark, smoothed ink
+            }
+        EXPECT_EQ(icon > 10, c.picture) << c.icon;
+        EXPECT_EQ(text > 0, !c.picture) << c.icon;
+    }
 }
 
 } // namespace

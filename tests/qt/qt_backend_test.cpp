@@ -2,12 +2,11 @@
 // opened through the dialog driver is worked through real Qt mouse and key
 // events, and the record that comes back shows what the events did.
 #include "dialog_run.h"
-#include "frame/library_instance.h"
 #include "platform/host/host_state.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/win/win.h"
+#include "qt_app.h"
 
-#include <QApplication>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -21,19 +20,6 @@ extern "C" const char* __lsan_default_suppressions() {
 
 namespace {
 
-using nlohmann::json;
-
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "test_qt";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Kept to the end of the process: destroying it among the exit handlers
-    // finds Qt's thread storage gone.
-    static QApplication* instance = new QApplication(argc, argv);
-    return *instance;
-}
-
 // The centre of a control of the dialog window, in the widget's coordinates.
 QPoint centre(const win::Window& dialog, int id) {
     const win::Rect r = dialog.descendant(id)->rect();
@@ -43,31 +29,11 @@ QPoint centre(const win::Window& dialog, int id) {
 class QtBackendTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        app();
-        static const int attached = zrlss::attachLibrary(win::registerModule(L"qt-tests"));
-        ASSERT_EQ(attached, 1);
+        ASSERT_TRUE(qtapp::prepare());
     }
     void SetUp() override { host::resetHostState(); }
 
-    // Runs a dialog on screen; `work` gets the dialog and its window once the
-    // dialog waits for its user.
-    dialogs::DialogRun run(const std::string& name, const std::string& record,
-                           std::function<void(win::Window&, QWidget&)> work) {
-        qtback::QtBackend backend;
-        win::BackendScope scope(backend);
-        bool worked = false;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            win::Window* focus = win::Window::focus();
-            win::Window* dialog = focus ? focus->topLevel() : nullptr;
-            QWidget* widget = dialog ? backend.widgetOf(*dialog) : nullptr;
-            if (worked || !widget || !widget->isVisible()) return;
-            worked = true;
-            work(*dialog, *widget);
-        });
-        poll.start(10);
-        return dialogs::runDialog({name, record, std::nullopt, {}});
-    }
+    static constexpr auto run = qtapp::runOnScreen;
 };
 
 TEST_F(QtBackendTest, TypingAndClickingThroughQtEventsComeBackInTheRecord) {
@@ -98,6 +64,89 @@ TEST_F(QtBackendTest, EscapeAndTheCloseBoxCancel) {
 
     r = run("levels", record, [](win::Window&, QWidget& w) { w.close(); });
     EXPECT_EQ(r.result, false);
+}
+
+} // namespace
+
+namespace {
+
+// A drop target that answers Copy and keeps what came.
+struct RecordingTarget final : win::DropTarget {
+    int enters = 0, leaves = 0, drops = 0;
+    std::wstring text;
+    win::Point at{};
+    std::uint32_t dragEnter(win::Window&, const win::DataObject&, win::KeyState, win::Point) override {
+        return ++enters, win::DROPEFFECT_COPY;
+    }
+    std::uint32_t dragOver(win::Window&, const win::DataObject&, win::KeyState, win::Point) override {
+        return win::DROPEFFECT_COPY;
+    }
+    void dragLeave(win::Window&) override { ++leaves; }
+    std::uint32_t drop(win::Window&, const win::DataObject& d, std::uint32_t e, win::Point p) override {
+        text = d.text().value_or(L"");
+        at = p;
+        return ++drops, e;
+    }
+};
+
+TEST_F(QtBackendTest, DragsFollowThePointerToTheDropTargetUnderIt) {
+    enum End { Drop, Elsewhere, Escape, NoMove };
+    const struct {
+        const char* name;
+        End end;
+        std::uint32_t effect;
+        int enters, leaves, drops;
+    } cases[] = {
+        {"released over the target", Drop, win::DROPEFFECT_COPY, 1, 0, 1},
+        {"released beside it", Elsewhere, win::DROPEFFECT_NONE, 1, 1, 0},
+        {"Escape", Escape, win::DROPEFFECT_NONE, 1, 1, 0},
+        {"a click is no drag", NoMove, win::DROPEFFECT_NONE, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        RecordingTarget target;
+        std::uint32_t effect = 99;
+        QPoint targetCentre;
+        win::Rect okRect;
+        run("levels", R"({"levels": [{"name": "Roof", "value": 1}]})", [&](win::Window& dlg, QWidget& w) {
+            win::Window& ok = *dlg.descendant(win::IDOK);
+            okRect = ok.rect();
+            win::registerDropTarget(ok, &target);
+            const QPoint from = centre(dlg, 1001);
+            targetCentre = centre(dlg, win::IDOK);
+            const QPoint beside = centre(dlg, win::IDCANCEL);
+            QTest::mousePress(&w, Qt::LeftButton, {}, from);
+            QTimer::singleShot(0, [&] {
+                if (c.end == NoMove) {
+                    QTest::mouseRelease(&w, Qt::LeftButton, {}, from);
+                    return;
+                }
+                QTest::mouseMove(&w, (from + targetCentre) / 2);
+                QTest::mouseMove(&w, targetCentre);
+                if (c.end == Escape) {
+                    QTest::keyClick(&w, Qt::Key_Escape);
+                    QTest::mouseRelease(&w, Qt::LeftButton, {}, targetCentre);
+                    return;
+                }
+                const QPoint end = c.end == Drop ? targetCentre : beside;
+                QTest::mouseMove(&w, end);
+                QTest::mouseRelease(&w, Qt::LeftButton, {}, end);
+            });
+            win::DataObject data;
+            data.setText(L"PlateT");
+            effect = win::doDragDrop(data, win::DROPEFFECT_COPY | win::DROPEFFECT_MOVE);
+            win::revokeDropTarget(ok);
+            QTest::keyClick(&w, Qt::Key_Escape);
+        });
+        EXPECT_TRUE(effect == c.effect && target.enters == c.enters && target.leaves == c.leaves &&
+                    target.drops == c.drops)
+            << c.name << ": effect " << effect << ", " << target.enters << " enters, "
+            << target.leaves << " leaves, " << target.drops << " drops";
+        if (c.drops == 0) continue;
+        EXPECT_EQ(target.text, L"PlateT");
+        // The point in the target's own client coordinates.
+        EXPECT_TRUE(target.at.x == targetCentre.x() - okRect.left &&
+                    target.at.y == targetCentre.y() - okRect.top);
+    }
 }
 
 } // namespace

@@ -99,7 +99,7 @@ DialogRun runDialog(const DialogRequest& request) {
     DialogRun run;
     // What the dialogs print goes to the shown list, not to the caller's output.
     host::PrintCapture printed;
-    // Grids are drawn on screen and in pictures alike.
+    // Grids are drawn on screen and in pictures alike, and worked in a window.
     const GridPainterScope grids;
     PictureBackend pictures(request.scale);
     std::optional<win::BackendScope> drawing;

@@ -1,8 +1,10 @@
 // The module's grid drawn from its sheet: headers, cell texts in their
 // fonts and colours, spans, borders, cell kinds (check boxes, combo boxes,
 // buttons and the tree grid's pictures), locked and selected cells and the
-// active cell.
+// active cell; on screen from where the grid is scrolled to, with the text
+// being typed into a cell over it (grid_view.h).
 #include "grid/tspread.h"
+#include "grid_view.h"
 #include "pictures.h"
 #include "platform/spread/cell_style.h"
 #include "platform/win/paint.h"
@@ -18,8 +20,6 @@ namespace {
 using win::Rect;
 using win::Rgba;
 
-constexpr int kPropRowHeaders = 3;
-constexpr int kPropColHeaders = 4;
 constexpr int kPropWholeRow = 10;
 constexpr int kPropGridLines = 26;
 
@@ -74,15 +74,6 @@ const win::Bitmap* cellPicture(const std::wstring& name) {
     return it->second ? &*it->second : nullptr;
 }
 
-struct GridView {
-    const spread::Sheet& sheet;
-    win::Painter& p;
-    Rect box;
-    std::vector<std::pair<int, int>> cols; // column, left edge
-    std::vector<std::pair<int, int>> rows; // row, top edge
-    int right = 0, bottom = 0;             // end of the last drawn column, row
-};
-
 void checkBoxCell(win::Painter& p, const Rect& r, bool set, Rgba fore) {
     const int size = 13;
     const int x = r.left + (r.width() - size) / 2, y = r.top + (r.height() - size) / 2;
@@ -96,15 +87,15 @@ void checkBoxCell(win::Painter& p, const Rect& r, bool set, Rgba fore) {
     }
 }
 
-void cellContent(GridView& g, int col, int row, const Rect& r, Rgba fore) {
-    const spread::Sheet& s = g.sheet;
+void cellContent(const spread::Sheet& s, win::Painter& p, int col, int row, const Rect& r,
+                 Rgba fore) {
     const spread::CellType type = s.cellType(col, row);
     const win::PaintFont font = toFont(s.font(col, row));
     const std::wstring value = s.valueText(col, row);
     const Rect text{r.left + 2, r.top, r.right - 2, r.bottom};
     switch (type.kind) {
     case spread::CellKind::CheckBox:
-        checkBoxCell(g.p, r, s.data(col, row) == L"1", fore);
+        checkBoxCell(p, r, s.data(col, row) == L"1", fore);
         return;
     case spread::CellKind::Button: {
         const std::wstring& name = s.data(col, row) == L"1" && !type.picture2.empty()
@@ -113,25 +104,25 @@ void cellContent(GridView& g, int col, int row, const Rect& r, Rgba fore) {
         if (const win::Bitmap* pic = cellPicture(name)) {
             const int x = r.left + (r.width() - pic->width()) / 2;
             const int y = r.top + (r.height() - pic->height()) / 2;
-            g.p.drawBitmap({x, y, x + pic->width(), y + pic->height()}, *pic);
+            p.drawBitmap({x, y, x + pic->width(), y + pic->height()}, *pic);
         } else if (!type.text.empty()) {
-            g.p.fillRect(win::Rect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1},
+            p.fillRect(win::Rect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1},
                          win::rgb(225, 225, 225));
-            g.p.frameRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, win::colors::shadow);
-            g.p.drawText(text, type.text, font, fore, win::TextCenter | win::TextMiddle);
+            p.frameRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, win::colors::shadow);
+            p.drawText(text, type.text, font, fore, win::TextCenter | win::TextMiddle);
         }
         return;
     }
     case spread::CellKind::Picture:
         if (const win::Bitmap* pic = cellPicture(type.picture))
-            g.p.drawBitmap({r.left, r.top, r.left + pic->width(), r.top + pic->height()}, *pic);
+            p.drawBitmap({r.left, r.top, r.left + pic->width(), r.top + pic->height()}, *pic);
         return;
     case spread::CellKind::ComboBox: {
-        g.p.drawText({text.left, text.top, text.right - 14, text.bottom}, value, font, fore,
+        p.drawText({text.left, text.top, text.right - 14, text.bottom}, value, font, fore,
                      win::TextMiddle | win::TextEllipsis);
         const int cx = r.right - 8, cy = (r.top + r.bottom) / 2 - 1;
         for (int i = 0; i < 3; ++i)
-            g.p.line({cx - 2 + i, cy + i}, {cx + 2 - i, cy + i}, fore);
+            p.line({cx - 2 + i, cy + i}, {cx + 2 - i, cy + i}, fore);
         return;
     }
     default:
@@ -139,7 +130,7 @@ void cellContent(GridView& g, int col, int row, const Rect& r, Rgba fore) {
     }
     const bool numeric = type.kind == spread::CellKind::Number ||
                          type.kind == spread::CellKind::Integer || s.valueAt(col, row).isNumber();
-    g.p.drawText(text, value, font, fore,
+    p.drawText(text, value, font, fore,
                  win::TextMiddle | (numeric ? win::TextRight : win::TextLeft));
 }
 
@@ -153,46 +144,31 @@ void borders(win::Painter& p, const spread::Border& b, const Rect& r) {
     if (outline || (b.sides & 8)) p.fillRect({r.left, r.bottom - 1, r.right, r.bottom}, c);
 }
 
-// The extent of cell (col, row) on screen, spans included; false when a span
-// covers it from another cell.
-bool cellRect(GridView& g, size_t ci, size_t ri, Rect& out) {
-    const int col = g.cols[ci].first, row = g.rows[ri].first;
-    spread::CellRange span;
-    int lastCol = col, lastRow = row;
-    if (g.sheet.span(col, row, span)) {
-        if (span.col1 != col || span.row1 != row) return false;
-        lastCol = span.col2;
-        lastRow = span.row2;
-    }
-    out.left = g.cols[ci].second;
-    out.top = g.rows[ri].second;
-    out.right = out.left + g.sheet.colWidthPixels(col);
-    out.bottom = out.top + g.sheet.rowHeightPixels(row);
-    for (size_t c = ci + 1; c < g.cols.size() && g.cols[c].first <= lastCol; ++c)
-        out.right = g.cols[c].second + g.sheet.colWidthPixels(g.cols[c].first);
-    for (size_t r = ri + 1; r < g.rows.size() && g.rows[r].first <= lastRow; ++r)
-        out.bottom = g.rows[r].second + g.sheet.rowHeightPixels(g.rows[r].first);
-    return true;
+// The text being typed into a cell, over the cell, with its caret; the text
+// moves left when the caret would leave the cell.
+void paintEditor(const spread::Sheet& sheet, win::Painter& p, const CellEditor& e, const Rect& r) {
+    const win::PaintFont font = toFont(sheet.font(e.col, e.row));
+    p.fillRect(r, win::colors::window);
+    p.frameRect(r, win::colors::text);
+    const Rect inner{r.left + 2, r.top + 1, r.right - 2, r.bottom - 1};
+    const int before = p.textWidth(e.text.substr(0, static_cast<size_t>(e.caret)), font);
+    const int shift = std::max(0, before - (inner.width() - 2));
+    p.pushClip(inner);
+    p.drawText({inner.left - shift, inner.top, inner.right + 4096, inner.bottom}, e.text, font,
+               win::colors::text, win::TextMiddle);
+    const int x = inner.left - shift + before;
+    const int lh = p.lineHeight(font);
+    const int top = inner.top + (inner.height() - lh) / 2;
+    p.fillRect({x, top, x + 1, top + lh}, win::colors::text);
+    p.popClip();
 }
 
-void paintSheet(const spread::Sheet& sheet, win::Painter& p, const Rect& box) {
-    GridView g{sheet, p, box, {}, {}, 0, 0};
-    const bool rowHeaders = sheet.boolProperty(kPropRowHeaders);
-    const bool colHeaders = sheet.boolProperty(kPropColHeaders);
-    const int hw = rowHeaders ? sheet.colWidthPixels(0) : 0;
-    const int hh = colHeaders ? sheet.rowHeightPixels(0) : 0;
+void paintSheet(const spread::Sheet& sheet, win::Painter& p, const Rect& box,
+                const GridScreen* screen) {
+    const GridLayout g = layoutGrid(sheet, box, screen ? screen->leftCol : 1,
+                                    screen ? screen->topRow : 1);
+    const int hw = g.headerWidth, hh = g.headerHeight;
     p.fillRect(box, win::colors::window);
-    for (int col = 1, x = box.left + hw; col <= sheet.maxCols() && x < box.right; ++col) {
-        g.cols.push_back({col, x});
-        x += sheet.colWidthPixels(col);
-        g.right = x;
-    }
-    for (int row = 1, y = box.top + hh; row <= sheet.maxRows() && y < box.bottom; ++row) {
-        if (sheet.isRowHidden(row)) continue;
-        g.rows.push_back({row, y});
-        y += sheet.rowHeightPixels(row);
-        g.bottom = y;
-    }
     const spread::SheetLook& look = sheet.look();
     int activeCol = 0, activeRow = 0;
     const bool hasActive = sheet.activeCell(activeCol, activeRow);
@@ -211,7 +187,7 @@ void paintSheet(const spread::Sheet& sheet, win::Painter& p, const Rect& box) {
         for (size_t ci = 0; ci < g.cols.size(); ++ci) {
             const int col = g.cols[ci].first, row = g.rows[ri].first;
             Rect r;
-            if (!cellRect(g, ci, ri, r)) continue;
+            if (!cellRect(g, sheet, ci, ri, r)) continue;
             spread::Color back = spread::kDefaultColor, fore = spread::kDefaultColor;
             sheet.color(col, row, back, fore);
             Rgba b = toRgba(back, win::colors::window), f = toRgba(fore, win::colors::text);
@@ -228,7 +204,7 @@ void paintSheet(const spread::Sheet& sheet, win::Painter& p, const Rect& box) {
             p.fillRect({r.right - 1, r.top, r.right, r.bottom}, gridLine);
             p.fillRect({r.left, r.bottom - 1, r.right, r.bottom}, gridLine);
             p.pushClip(r);
-            cellContent(g, col, row, r, f);
+            cellContent(sheet, p, col, row, r, f);
             borders(p, sheet.border(col, row), r);
             p.popClip();
             if (hasActive && col == activeCol && row == activeRow) activeRect = r;
@@ -239,6 +215,10 @@ void paintSheet(const spread::Sheet& sheet, win::Painter& p, const Rect& box) {
                      activeRect.bottom - 1},
                     win::colors::text);
     }
+    Rect editRect;
+    if (screen && screen->editor &&
+        visibleCellRect(g, sheet, screen->editor->col, screen->editor->row, editRect))
+        paintEditor(sheet, p, *screen->editor, editRect);
     // Headers on the face colour, their own texts or letters and numbers.
     auto header = [&](const Rect& r, const std::wstring& text, int col, int row) {
         p.fillRect(r, win::colors::face);
@@ -249,26 +229,26 @@ void paintSheet(const spread::Sheet& sheet, win::Painter& p, const Rect& box) {
                    win::colors::text, win::TextCenter | win::TextMiddle);
         p.popClip();
     };
-    if (colHeaders)
+    if (hh > 0)
         for (const auto& [col, x] : g.cols) {
             std::wstring t = sheet.data(col, spread::kHeader);
             header({x, box.top, x + sheet.colWidthPixels(col), box.top + hh},
                    t.empty() ? columnLetters(col) : t, col, spread::kHeader);
         }
-    if (rowHeaders)
+    if (hw > 0)
         for (const auto& [row, y] : g.rows) {
             std::wstring t = sheet.data(spread::kHeader, row);
             header({box.left, y, box.left + hw, y + sheet.rowHeightPixels(row)},
                    t.empty() ? std::to_wstring(row) : t, spread::kHeader, row);
         }
-    if (rowHeaders && colHeaders) header({box.left, box.top, box.left + hw, box.top + hh}, {}, 0, 0);
+    if (hw > 0 && hh > 0) header({box.left, box.top, box.left + hw, box.top + hh}, {}, 0, 0);
     p.frameRect(box, win::colors::border);
 }
 
 bool paintGrid(const win::Window& w, win::Painter& p, const Rect& box) {
     const auto* grid = dynamic_cast<const TSpread*>(&w);
     if (!grid) return false;
-    paintSheet(grid->sheet(), p, box);
+    paintSheet(grid->sheet(), p, box, findGridScreen(w));
     return true;
 }
 
@@ -276,9 +256,11 @@ bool paintGrid(const win::Window& w, win::Painter& p, const Rect& box) {
 
 GridPainterScope::GridPainterScope() {
     win::addCustomPainter(paintGrid);
+    win::addCustomInput(gridInput);
 }
 
 GridPainterScope::~GridPainterScope() {
+    win::removeCustomInput(gridInput);
     win::removeCustomPainter(paintGrid);
 }
 

@@ -13,8 +13,8 @@
 
 namespace dialogs {
 
-// The painter of the module's grids for win::paintTree, added while a
-// scope lives.
+// The painter of the module's grids for win::paintTree, and their input
+// handler for a window back end, added while a scope lives.
 class GridPainterScope {
 public:
     GridPainterScope();

@@ -22,7 +22,9 @@ public:
     // Takes over the button `id` of `parent`; false when there is no such
     // button (the object then stays unattached and the setters only store).
     bool SubclassDlgItem(int id, win::Window* parent);
-    // The icon (a resource number; 0 = none) shown instead of the text.
+    // The icon (a resource number; 0 = none) shown instead of the text; the
+    // button keeps it (win::Button::icon) and its picture is made a
+    // resource at need (icon_resources.h).
     void SetIcon(int iconId);
     void SetTooltipText(const Zrl_String& text) { tooltip_ = text; }
     // Flat look: the frame shows only while the mouse is over the button.

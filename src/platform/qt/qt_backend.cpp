@@ -3,6 +3,7 @@
 
 #include "platform/paint/raster_painter.h"
 #include "platform/win/controls.h"
+#include "platform/win/custom_input.h"
 #include "platform/win/dialog.h"
 #include "platform/win/message_box.h"
 #include "platform/win/paint.h"
@@ -21,9 +22,11 @@
 #include <QPushButton>
 #include <QPointer>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 #include <map>
 #include <vector>
 
@@ -145,10 +148,29 @@ protected:
         out.drawImage(event->rect(), image, event->rect());
     }
 
-    void mousePressEvent(QMouseEvent* e) override { mouse(e, win::WM_LBUTTONDOWN, win::WM_RBUTTONDOWN); }
-    void mouseReleaseEvent(QMouseEvent* e) override { mouse(e, win::WM_LBUTTONUP, win::WM_RBUTTONUP); }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) pointer(e, win::InputKind::Press);
+        if (e->button() == Qt::RightButton) pointer(e, win::InputKind::RightPress);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) pointer(e, win::InputKind::Release);
+        if (e->button() == Qt::RightButton) pointer(e, std::nullopt);
+    }
     void mouseDoubleClickEvent(QMouseEvent* e) override {
-        mouse(e, win::WM_LBUTTONDBLCLK, win::WM_LBUTTONDBLCLK);
+        if (e->button() == Qt::LeftButton) pointer(e, win::InputKind::DoubleClick);
+    }
+    void mouseMoveEvent(QMouseEvent* e) override { pointer(e, win::InputKind::Move); }
+    void wheelEvent(QWheelEvent* e) override {
+        Window* root = window();
+        if (!root || backend_.dragging()) return;
+        const QPoint at = e->position().toPoint();
+        win::Point local;
+        Window* target = windowAt(*root, {at.x(), at.y()}, local);
+        win::UserInput in;
+        in.kind = win::InputKind::Wheel;
+        in.at = local;
+        in.wheel = e->angleDelta().y() / 120;
+        offer(*target, in);
     }
     void keyPressEvent(QKeyEvent* e) override { key(e, true); }
     void keyReleaseEvent(QKeyEvent* e) override { key(e, false); }
@@ -169,22 +191,118 @@ private:
         return p;
     }
 
-    void mouse(QMouseEvent* e, win::UINT left, win::UINT right) {
+    // A pointer event: to a drag in progress, else to the window the pointer
+    // is captured by or the deepest window under it, offered to the custom
+    // input handlers first. Without a kind it is the right button's release.
+    void pointer(QMouseEvent* e, std::optional<win::InputKind> kind) {
         Window* root = window();
         if (!root) return;
-        const bool isRight = e->button() == Qt::RightButton;
-        if (e->button() != Qt::LeftButton && !isRight) return;
-        win::Point local;
+        const QPoint global = e->globalPosition().toPoint();
+        if (backend_.dragging()) {
+            if (kind == win::InputKind::Move) backend_.dragMove(global, keyState(e->modifiers()));
+            if (kind == win::InputKind::Release) backend_.dragEnd(global, keyState(e->modifiers()));
+            return;
+        }
         const QPoint at = e->position().toPoint();
-        Window* target = windowAt(*root, {at.x(), at.y()}, local);
+        win::Point local;
+        Window* target = Window::fromHandle(captured_);
+        if (target && target->topLevel() == root) {
+            const win::Point off = offsetOf(*target);
+            local = {at.x() - off.x, at.y() - off.y};
+        } else {
+            target = windowAt(*root, {at.x(), at.y()}, local);
+        }
+        if ((kind == win::InputKind::Press || kind == win::InputKind::Release) &&
+            !backend_.pressedAt(global, kind == win::InputKind::Press))
+            return;
+        const int drags = backend_.dragCount();
+        win::UserInput in;
+        in.at = local;
+        in.shift = (e->modifiers() & Qt::ShiftModifier) != 0;
+        in.control = (e->modifiers() & Qt::ControlModifier) != 0;
         const win::WindowHandle h = target->handle();
-        const win::UINT msg = isRight ? right : left;
+        if (kind) {
+            in.kind = *kind;
+            win::InputReply reply;
+            if (offer(*target, in, &reply)) {
+                captured_ = reply.capture && *kind == win::InputKind::Press ? h : 0;
+                // A drag ran during the press: the button is up already.
+                if (captured_ != 0 && backend_.dragCount() != drags) {
+                    captured_ = 0;
+                    if (Window* still = Window::fromHandle(h)) {
+                        in.kind = win::InputKind::Release;
+                        offer(*still, in);
+                    }
+                }
+                return;
+            }
+            if (*kind == win::InputKind::Move) return;
+        }
+        captured_ = 0;
+        const bool isRight = !kind || *kind == win::InputKind::RightPress;
+        const win::UINT msg = !kind                                   ? win::WM_RBUTTONUP
+                              : *kind == win::InputKind::RightPress   ? win::WM_RBUTTONDOWN
+                              : *kind == win::InputKind::Press        ? win::WM_LBUTTONDOWN
+                              : *kind == win::InputKind::DoubleClick  ? win::WM_LBUTTONDBLCLK
+                                                                      : win::WM_LBUTTONUP;
         Window::dispatchInput({target, msg, isRight ? win::MK_RBUTTON : win::MK_LBUTTON,
                                win::makeLParam(local.x, local.y)});
-        if (Window* still = Window::fromHandle(h); still && !isRight && msg == win::WM_LBUTTONUP)
-            act(*still, local, e->globalPosition().toPoint());
+        if (Window* still = Window::fromHandle(h); still && msg == win::WM_LBUTTONUP)
+            act(*still, local, global);
+        else if (still && msg == win::WM_LBUTTONDBLCLK)
+            actTwice(*still, local);
+        settle(true);
+    }
+
+    // Offers input to the custom handlers; draws what the one that took it
+    // changed.
+    bool offer(Window& target, const win::UserInput& in, win::InputReply* out = nullptr) {
+        win::InputReply reply;
+        const win::WindowHandle h = target.handle();
+        if (!win::offerCustomInput(target, in, reply)) return false;
+        if (out) *out = reply;
+        if (reply.everything) {
+            update();
+        } else if (Window* still = Window::fromHandle(h)) {
+            const win::Point off = offsetOf(*still);
+            for (const win::Rect& r : reply.repaint)
+                update(r.left + off.x, r.top + off.y, r.width(), r.height());
+        }
+        settle(false);
+        return true;
+    }
+
+    // After input the layer may have posted messages and ended dialogs.
+    // Input that went to the module may have changed what any control
+    // shows, the grids too, which do not say so: the whole window is drawn.
+    void settle(bool everything) {
         win::pumpMessages();
+        if (everything && window()) update();
         backend_.wake();
+    }
+
+    static win::KeyState keyState(Qt::KeyboardModifiers m) {
+        win::KeyState keys = win::MK_LBUTTON;
+        if (m & Qt::ShiftModifier) keys |= win::MK_SHIFT;
+        if (m & Qt::ControlModifier) keys |= win::MK_CONTROL;
+        return keys;
+    }
+
+    static int listBoxItemAt(const win::ListBox& l, win::Point local) {
+        paint::RasterPainter metrics(1, 1);
+        const int index = (local.y - 1) / (metrics.lineHeight(win::PaintFont{}) + 2);
+        return index >= 0 && index < l.getCount() ? index : -1;
+    }
+
+    // What a double click does to a list: opens the item.
+    void actTwice(Window& target, win::Point local) {
+        if (!target.isEnabled()) return;
+        paint::RasterPainter metrics(1, 1);
+        if (auto* v = dynamic_cast<win::ListView*>(&target))
+            if (const int index = win::listViewItemAt(*v, metrics, local); index >= 0)
+                v->doubleClick(index);
+        if (auto* l = dynamic_cast<win::ListBox*>(&target))
+            if (const int index = listBoxItemAt(*l, local); index >= 0) l->doubleClick(index);
     }
 
     // What a click does to a standard control.
@@ -200,7 +318,6 @@ private:
             return;
         }
         paint::RasterPainter metrics(1, 1);
-        const int itemHeight = metrics.lineHeight(win::PaintFont{}) + 2;
         if (auto* c = dynamic_cast<win::ComboBox*>(&target)) {
             QMenu menu;
             for (int i = 0; i < c->getCount(); ++i)
@@ -209,13 +326,11 @@ private:
             return;
         }
         if (auto* l = dynamic_cast<win::ListBox*>(&target)) {
-            const int index = (local.y - 1) / itemHeight;
-            if (index >= 0 && index < l->getCount()) l->choose(index);
+            if (const int index = listBoxItemAt(*l, local); index >= 0) l->choose(index);
             return;
         }
         if (auto* v = dynamic_cast<win::ListView*>(&target)) {
-            const int index = (local.y - 1) / itemHeight;
-            if ((v->style() & 0x3) == win::LVS_REPORT && index >= 0 && index < v->getItemCount())
+            if (const int index = win::listViewItemAt(*v, metrics, local); index >= 0)
                 v->choose(index);
             return;
         }
@@ -235,6 +350,10 @@ private:
     void key(QKeyEvent* e, bool down) {
         Window* root = window();
         if (!root) return;
+        if (backend_.dragging()) {
+            if (down && e->key() == Qt::Key_Escape) backend_.dragCancel();
+            return;
+        }
         Window* target = Window::focus();
         bool inside = false;
         for (Window* w = target; w; w = w->parent())
@@ -242,27 +361,90 @@ private:
         if (!inside) target = root;
         const win::WindowHandle h = target->handle();
         const int vk = vkOf(e->key());
-        if (vk != 0)
-            Window::dispatchInput({target, down ? win::WM_KEYDOWN : win::WM_KEYUP,
-                                   static_cast<win::WPARAM>(vk), 0});
-        const QString text = e->text();
-        if (down && !text.isEmpty() && Window::fromHandle(h) && e->key() != Qt::Key_Return &&
-            e->key() != Qt::Key_Enter && e->key() != Qt::Key_Escape && e->key() != Qt::Key_Tab) {
-            for (const QChar ch : text)
-                Window::dispatchInput({Window::fromHandle(h), win::WM_CHAR,
-                                       static_cast<win::WPARAM>(ch.unicode()), 0});
+        win::UserInput in;
+        in.shift = (e->modifiers() & Qt::ShiftModifier) != 0;
+        in.control = (e->modifiers() & Qt::ControlModifier) != 0;
+        // Key releases go to the module and change nothing on screen.
+        bool toModule = false;
+        if (vk != 0) {
+            in.kind = win::InputKind::Key;
+            in.key = vk;
+            if (!down || !offer(*target, in)) {
+                toModule = down;
+                Window::dispatchInput({target, down ? win::WM_KEYDOWN : win::WM_KEYUP,
+                                       static_cast<win::WPARAM>(vk), 0});
+            }
         }
-        win::pumpMessages();
-        backend_.wake();
+        const QString text = e->text();
+        if (down && !text.isEmpty() && e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter &&
+            e->key() != Qt::Key_Escape && e->key() != Qt::Key_Tab) {
+            for (const QChar ch : text) {
+                Window* still = Window::fromHandle(h);
+                if (!still) break;
+                in.kind = win::InputKind::Char;
+                in.ch = static_cast<wchar_t>(ch.unicode());
+                if (offer(*still, in)) continue;
+                toModule = true;
+                Window::dispatchInput({still, win::WM_CHAR, static_cast<win::WPARAM>(ch.unicode()), 0});
+            }
+        }
+        settle(toModule);
     }
 
     QtBackend& backend_;
     win::WindowHandle handle_;
+    win::WindowHandle captured_ = 0; // the window a press captured the pointer for
     std::unique_ptr<paint::RasterPainter> backing_;
 };
 
+namespace {
+
+// A drag in progress.
+struct DragRun {
+    const win::DataObject* data = nullptr;
+    std::uint32_t allowed = 0;
+    QPoint start;
+    bool moved = false; // beyond the drag distance
+    win::WindowHandle over = 0; // the window whose drop target is under the pointer
+    win::Point local{};         // the pointer in its client coordinates
+    std::uint32_t effect = win::DROPEFFECT_NONE; // its last answer
+    std::uint32_t result = win::DROPEFFECT_NONE;
+    bool ended = false;
+    QEventLoop loop;
+};
+
+// The window with a drop target at or above `w`; `local` moves into its
+// client coordinates.
+Window* dropWindow(Window* w, win::Point& local) {
+    while (w && !win::dropTargetOf(*w)) {
+        local = {local.x + w->rect().left, local.y + w->rect().top};
+        w = w->parent();
+    }
+    return w;
+}
+
+} // namespace
+
 struct QtBackend::Impl {
     std::map<win::WindowHandle, QPointer<DialogWidget>> widgets;
+    DragRun* drag = nullptr;
+    int drags = 0;
+    QPoint pressed;
+    bool leftDown = false;
+    bool cancelled = false; // a drag was cancelled with the button down
+
+    // The deepest window under a screen point, in the newest dialog window
+    // shown there.
+    Window* windowAtGlobal(const QPoint& global, win::Point& local) const {
+        for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
+            DialogWidget* w = it->second.data();
+            if (!w || !w->isVisible() || !w->window()) continue;
+            const QPoint p = w->mapFromGlobal(global);
+            if (!w->rect().contains(p)) continue;
+            return windowAt(*w->window(), {p.x(), p.y()}, local);
+        }
+        return nullptr;
+    }
     std::vector<std::pair<win::Dialog*, QEventLoop*>> loops;
     QTimer timer;
     std::uint64_t due = 0;
@@ -401,8 +583,100 @@ int QtBackend::popupMenu(const win::Menu& menu, win::Point screen, win::Window* 
     return chosen ? chosen->data().toInt() : 0;
 }
 
-std::uint32_t QtBackend::dragDrop(const win::DataObject&, std::uint32_t) {
-    return win::DROPEFFECT_NONE;
+std::uint32_t QtBackend::dragDrop(const win::DataObject& data, std::uint32_t allowedEffects) {
+    // Only a press drags, one drag at a time.
+    if (d_->drag || !d_->leftDown) return win::DROPEFFECT_NONE;
+    DragRun run;
+    run.data = &data;
+    run.allowed = allowedEffects;
+    run.start = d_->pressed;
+    d_->drag = &run;
+    ++d_->drags;
+    QApplication::setOverrideCursor(Qt::ForbiddenCursor);
+    while (!run.ended)
+        run.loop.exec();
+    QApplication::restoreOverrideCursor();
+    d_->drag = nullptr;
+    return run.result;
+}
+
+bool QtBackend::pressedAt(const QPoint& global, bool down) {
+    d_->leftDown = down;
+    if (down) d_->pressed = global;
+    // The release after a cancelled drag belongs to the drag.
+    const bool mine = !down && d_->cancelled;
+    d_->cancelled = false;
+    return !mine;
+}
+
+bool QtBackend::dragging() const {
+    // An ended drag takes no more input while its loop winds down.
+    return d_->drag != nullptr && !d_->drag->ended;
+}
+
+int QtBackend::dragCount() const {
+    return d_->drags;
+}
+
+void QtBackend::dragMove(const QPoint& global, win::KeyState keys) {
+    DragRun& run = *d_->drag;
+    if (!run.moved && (global - run.start).manhattanLength() < QApplication::startDragDistance())
+        return;
+    run.moved = true;
+    win::Point local;
+    Window* w = d_->windowAtGlobal(global, local);
+    w = w ? dropWindow(w, local) : nullptr;
+    if (Window* before = Window::fromHandle(run.over); before && before != w) {
+        run.over = 0;
+        run.effect = win::DROPEFFECT_NONE;
+        if (win::DropTarget* t = win::dropTargetOf(*before)) t->dragLeave(*before);
+    }
+    // Each answer may end the window's life or its registration.
+    const win::WindowHandle h = w ? w->handle() : 0;
+    auto target = [&]() -> win::DropTarget* {
+        Window* still = Window::fromHandle(h);
+        return still ? win::dropTargetOf(*still) : nullptr;
+    };
+    if (h != 0 && run.over != h && target()) {
+        run.over = h;
+        run.effect = target()->dragEnter(*w, *run.data, keys, local) & run.allowed;
+    }
+    if (h != 0 && run.over == h && target())
+        run.effect = target()->dragOver(*w, *run.data, keys, local) & run.allowed;
+    if (!target()) {
+        run.over = 0;
+        run.effect = win::DROPEFFECT_NONE;
+    }
+    run.local = local;
+    QApplication::changeOverrideCursor(run.effect == win::DROPEFFECT_NONE ? Qt::ForbiddenCursor
+                                       : (run.effect & win::DROPEFFECT_MOVE) ? Qt::DragMoveCursor
+                                                                              : Qt::DragCopyCursor);
+}
+
+void QtBackend::dragEnd(const QPoint& global, win::KeyState keys) {
+    d_->leftDown = false;
+    dragMove(global, keys);
+    DragRun& run = *d_->drag;
+    if (Window* w = Window::fromHandle(run.over)) {
+        if (win::DropTarget* t = win::dropTargetOf(*w)) {
+            if (run.effect != win::DROPEFFECT_NONE)
+                run.result = t->drop(*w, *run.data, run.effect, run.local) & run.allowed;
+            else
+                t->dragLeave(*w);
+        }
+    }
+    run.ended = true;
+    run.loop.quit();
+}
+
+void QtBackend::dragCancel() {
+    DragRun& run = *d_->drag;
+    if (Window* w = Window::fromHandle(run.over))
+        if (win::DropTarget* t = win::dropTargetOf(*w)) t->dragLeave(*w);
+    run.result = win::DROPEFFECT_NONE;
+    run.ended = true;
+    d_->cancelled = d_->leftDown;
+    run.loop.quit();
 }
 
 void QtBackend::windowEvent(win::Window& window, win::WindowEvent event) {

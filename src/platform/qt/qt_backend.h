@@ -10,7 +10,19 @@
 // window as WM_KEYDOWN, WM_CHAR and WM_KEYUP. A modal run spins a Qt event
 // loop until its dialog ends. Message boxes, file dialogs and popup menus
 // are Qt's; the layer's timers run on a Qt timer that moves the layer's
-// clock on in real time. Drags are not offered (they end with no drop).
+// clock on in real time.
+//
+// Windows the layer does not know (the module's grid) get pointer, wheel and
+// key input through the custom input handlers (custom_input.h) first; what a
+// handler changed is drawn again, nothing more. Input that goes to the
+// module draws the whole dialog again, since the module may change any
+// control, grids included, without saying so.
+//
+// A drag the module starts while the left button is down follows the
+// pointer over the dialog windows: the drop targets of the windows under it
+// get dragEnter, dragOver and dragLeave, and the release drops (Escape
+// cancels). A release closer to the start than Qt's drag distance drops
+// nothing: a click is no drag.
 //
 // A QApplication must exist while the back end is installed.
 #pragma once
@@ -18,6 +30,8 @@
 #include "platform/win/backend.h"
 
 #include <memory>
+
+class QPoint;
 
 class QWidget;
 
@@ -46,6 +60,16 @@ public:
     void wake();
 
 private:
+    friend class DialogWidget;
+    // The pointer's part in drags, for the dialog windows: a left press or
+    // release; false when the release belongs to a cancelled drag.
+    bool pressedAt(const QPoint& global, bool down);
+    bool dragging() const;
+    int dragCount() const; // drags run so far
+    void dragMove(const QPoint& global, win::KeyState keys);
+    void dragEnd(const QPoint& global, win::KeyState keys);
+    void dragCancel();
+
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

@@ -101,4 +101,10 @@ LRESULT Button::windowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void Button::setIcon(const ResourceId& icon) {
+    if (icon == icon_) return;
+    icon_ = icon;
+    invalidate();
+}
+
 } // namespace win

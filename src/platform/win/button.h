@@ -1,5 +1,7 @@
 // Buttons: push buttons, check boxes (two and three states), radio buttons
-// and group boxes; BS_PUSHLIKE and BS_ICON only change the looks.
+// and group boxes; BS_PUSHLIKE and BS_ICON only change the looks. A button
+// keeps the icon it was given (a bitmap resource, resources.h), which a
+// picture of it shows in place of its text.
 //
 // A click (the user's, BM_CLICK or Dialog::click) works as with a real
 // toolkit:
@@ -15,6 +17,7 @@
 #pragma once
 
 #include "platform/win/control.h"
+#include "platform/win/dialog_template.h"
 
 namespace win {
 
@@ -39,10 +42,15 @@ public:
     // group box.
     bool click();
 
+    // The icon's resource; the number 0 is none. Setting it repaints.
+    const ResourceId& icon() const { return icon_; }
+    void setIcon(const ResourceId& icon);
+
     LRESULT windowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     int check_ = BST_UNCHECKED;
+    ResourceId icon_;
 };
 
 } // namespace win

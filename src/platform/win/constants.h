@@ -151,6 +151,7 @@ inline constexpr std::uint32_t LVS_REPORT = 0x1;
 inline constexpr std::uint32_t LVS_SMALLICON = 0x2;
 inline constexpr std::uint32_t LVS_LIST = 0x3;
 inline constexpr std::uint32_t LVS_SINGLESEL = 0x4;
+inline constexpr std::uint32_t LVS_NOCOLUMNHEADER = 0x4000;
 
 // --- Notification codes -----------------------------------------------------
 // WM_COMMAND codes (high word of wParam).

@@ -15,6 +15,16 @@ const Bitmap* ListView::image(int index) const {
     return &images_[static_cast<size_t>(index)];
 }
 
+std::wstring ListView::columnHeading(int index) const {
+    if (index < 0 || index >= columnCount()) return {};
+    return columns_[static_cast<size_t>(index)].heading;
+}
+
+int ListView::columnWidth(int index) const {
+    if (index < 0 || index >= columnCount()) return 0;
+    return columns_[static_cast<size_t>(index)].width;
+}
+
 int ListView::insertColumn(int index, const std::wstring& heading, int width) {
     index = std::clamp(index, 0, columnCount());
     columns_.insert(columns_.begin() + index, Column{heading, width});

@@ -39,6 +39,9 @@ public:
 
     int insertColumn(int index, const std::wstring& heading, int width);
     int columnCount() const { return static_cast<int>(columns_.size()); }
+    // A column's heading and width in pixels; empty and 0 for a bad index.
+    std::wstring columnHeading(int index) const;
+    int columnWidth(int index) const;
 
     // Inserts at `index` (clamped to the end); answers the new index.
     int insertItem(int index, const std::wstring& text, int image = -1);

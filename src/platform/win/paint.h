@@ -24,6 +24,7 @@
 
 namespace win {
 
+class ListView;
 class Window;
 
 struct PaintFont {
@@ -105,6 +106,11 @@ ZRLWIN_API void removeCustomPainter(CustomPainter painter);
 // client area's top left at the painter's (0, 0). With `dirty`, only windows
 // that meet that rectangle are drawn, clipped to it.
 ZRLWIN_API void paintTree(const Window& root, Painter& painter, const Rect* dirty = nullptr);
+
+// The item of a list view under a point of its client area, as paintTree
+// draws it (headings and thumbnails included); -1 when there is none.
+// `metrics` measures the texts.
+ZRLWIN_API int listViewItemAt(const ListView& view, Painter& metrics, Point at);
 
 // A top-level window as a picture shows it: border and caption bar around
 // the client area.

@@ -2,7 +2,9 @@
 #include "platform/win/paint.h"
 
 #include "platform/win/controls.h"
+#include "platform/win/detail_hooks.h"
 #include "platform/win/dialog.h"
+#include "platform/win/resources.h"
 
 #include <algorithm>
 #include <vector>
@@ -77,12 +79,27 @@ void checkMark(Painter& p, const Rect& box, Rgba color) {
     }
 }
 
+// The button's icon centred in it (a disabled button's faded); false when
+// it has none or its picture is no resource.
+bool paintIcon(Ctx& c, const Button& b, const Rect& r) {
+    if (b.icon() == ResourceId(0)) return false;
+    const std::optional<Bitmap> icon = findBitmapResource(b.icon());
+    if (!icon) return false;
+    const int w = std::min(icon->width(), r.width() - 4), h = std::min(icon->height(), r.height() - 4);
+    const int x = r.left + (r.width() - w) / 2, y = r.top + (r.height() - h) / 2;
+    const Rect at{x, y, x + w, y + h};
+    c.p.drawBitmap(at, *icon);
+    if (!c.enabled) c.p.fillRect(at, Rgba{225, 225, 225, 160});
+    return true;
+}
+
 void paintPushButton(Ctx& c, const Button& b, const Rect& r, bool pressed) {
     Painter& p = c.p;
     p.fillRect(r, pressed ? rgb(204, 228, 247) : rgb(225, 225, 225));
     const bool isDefault = b.buttonType() == BS_DEFPUSHBUTTON;
     p.frameRect(r, isDefault ? colors::highlight : rgb(173, 173, 173));
     if (isDefault) p.frameRect(inset(r, 1), colors::highlight);
+    if (paintIcon(c, b, r)) return;
     p.drawText(inset(r, 3), withoutMnemonics(b.text()), c.font, c.textColor(),
                TextCenter | TextMiddle | TextEllipsis);
 }
@@ -233,49 +250,98 @@ void paintComboBox(Ctx& c, const ComboBox& cb, const Rect& r) {
     }
 }
 
+bool isReport(const ListView& v) {
+    return (v.style() & 0x3) == LVS_REPORT;
+}
+
+// The heading row of a report view; 0 when it shows none.
+int reportHeaderHeight(Painter& p, const ListView& v, const PaintFont& font) {
+    if (v.columnCount() == 0 || (v.style() & LVS_NOCOLUMNHEADER) != 0) return 0;
+    return itemHeight(p, font) + 4;
+}
+
+// The left edges of a report view's columns and the right edge of the last:
+// each column its own width; columns given none share what is left.
+std::vector<int> reportEdges(const ListView& v, int width) {
+    const int columns = std::max(1, v.columnCount());
+    int fixed = 0, open = 0;
+    for (int i = 0; i < columns; ++i) {
+        fixed += std::max(0, v.columnWidth(i));
+        open += v.columnWidth(i) <= 0;
+    }
+    const int share = open > 0 ? std::max(0, width - fixed) / open : 0;
+    std::vector<int> edges{0};
+    for (int i = 0; i < columns; ++i)
+        edges.push_back(edges.back() + (v.columnWidth(i) > 0 ? v.columnWidth(i) : share));
+    return edges;
+}
+
+struct ThumbnailCells {
+    int imageHeight = 32, width = 48, height = 60, perRow = 1;
+};
+
+ThumbnailCells thumbnailCells(Painter& p, const ListView& v, const PaintFont& font, int width) {
+    int imgW = 32, imgH = 32;
+    for (int i = 0; i < v.imageCount(); ++i) {
+        imgW = std::max(imgW, v.image(i)->width());
+        imgH = std::max(imgH, v.image(i)->height());
+    }
+    ThumbnailCells t;
+    t.imageHeight = imgH;
+    t.width = imgW + 16;
+    t.height = imgH + p.lineHeight(font) + 12;
+    t.perRow = std::max(1, width / t.width);
+    return t;
+}
+
 void paintReport(Ctx& c, const ListView& v, const Rect& inner) {
     Painter& p = c.p;
     const int h = itemHeight(p, c.font);
-    // The columns share the width, each with a rule at its right.
-    const int columns = std::max(1, v.columnCount());
-    const int w = inner.width() / columns;
+    const std::vector<int> edges = reportEdges(v, inner.width());
+    const int hh = reportHeaderHeight(p, v, c.font);
     p.pushClip(inner);
-    for (int col = 1; col < columns; ++col)
-        p.fillRect({inner.left + col * w - 1, inner.top, inner.left + col * w, inner.bottom},
+    if (hh > 0) {
+        p.fillRect({inner.left, inner.top, inner.right, inner.top + hh}, colors::face);
+        p.fillRect({inner.left, inner.top + hh - 1, inner.right, inner.top + hh}, colors::shadow);
+        for (int col = 0; col < v.columnCount(); ++col) {
+            const int left = inner.left + edges[static_cast<size_t>(col)];
+            const int right = inner.left + edges[static_cast<size_t>(col) + 1];
+            p.fillRect({right - 1, inner.top + 2, right, inner.top + hh - 3}, colors::shadow);
+            p.drawText({left + 4, inner.top, right - 4, inner.top + hh - 1}, v.columnHeading(col),
+                       c.font, c.textColor(), TextMiddle | TextEllipsis);
+        }
+    }
+    const int top = inner.top + hh;
+    for (size_t col = 1; col + 1 < edges.size(); ++col)
+        p.fillRect({inner.left + edges[col] - 1, top, inner.left + edges[col], inner.bottom},
                    rgb(229, 229, 229));
-    for (int i = 0, y = inner.top; i < v.getItemCount() && y < inner.bottom; ++i, y += h) {
+    for (int i = 0, y = top; i < v.getItemCount() && y < inner.bottom; ++i, y += h) {
         if (v.isSelected(i)) p.fillRect({inner.left, y, inner.right, y + h}, rgb(204, 232, 255));
-        for (int col = 0; col < columns; ++col)
-            p.drawText({inner.left + col * w + 4, y, inner.left + (col + 1) * w - 2, y + h},
-                       v.getItemText(i, col), c.font, c.textColor(), TextMiddle | TextEllipsis);
+        for (size_t col = 0; col + 1 < edges.size(); ++col)
+            p.drawText({inner.left + edges[col] + 4, y, inner.left + edges[col + 1] - 2, y + h},
+                       v.getItemText(i, static_cast<int>(col)), c.font, c.textColor(),
+                       TextMiddle | TextEllipsis);
     }
     p.popClip();
 }
 
 void paintThumbnails(Ctx& c, const ListView& v, const Rect& inner) {
     Painter& p = c.p;
-    int imgW = 32, imgH = 32;
-    for (int i = 0; i < v.imageCount(); ++i) {
-        imgW = std::max(imgW, v.image(i)->width());
-        imgH = std::max(imgH, v.image(i)->height());
-    }
-    const int lh = p.lineHeight(c.font);
-    const int cellW = imgW + 16, cellH = imgH + lh + 12;
-    const int perRow = std::max(1, inner.width() / cellW);
+    const ThumbnailCells t = thumbnailCells(p, v, c.font, inner.width());
     p.pushClip(inner);
     for (int i = 0; i < v.getItemCount(); ++i) {
-        const int x = inner.left + (i % perRow) * cellW;
-        const int y = inner.top + (i / perRow) * cellH;
+        const int x = inner.left + (i % t.perRow) * t.width;
+        const int y = inner.top + (i / t.perRow) * t.height;
         if (y >= inner.bottom) break;
-        const Rect cell{x + 2, y + 2, x + cellW - 2, y + cellH - 2};
+        const Rect cell{x + 2, y + 2, x + t.width - 2, y + t.height - 2};
         const bool sel = v.isSelected(i);
         if (sel) p.fillRect(cell, rgb(204, 232, 255));
         if (const Bitmap* img = v.image(v.getItemImage(i))) {
-            const int ix = x + (cellW - img->width()) / 2;
+            const int ix = x + (t.width - img->width()) / 2;
             p.drawBitmap({ix, y + 4, ix + img->width(), y + 4 + img->height()}, *img);
         }
-        p.drawText({cell.left, y + imgH + 6, cell.right, cell.bottom}, v.getItemText(i), c.font,
-                   c.textColor(), TextCenter | TextEllipsis);
+        p.drawText({cell.left, y + t.imageHeight + 6, cell.right, cell.bottom}, v.getItemText(i),
+                   c.font, c.textColor(), TextCenter | TextEllipsis);
     }
     p.popClip();
 }
@@ -283,7 +349,7 @@ void paintThumbnails(Ctx& c, const ListView& v, const Rect& inner) {
 void paintListView(Ctx& c, const ListView& v, const Rect& r) {
     field(c, r, false);
     const Rect inner = inset(r, 1);
-    if ((v.style() & 0x3) == LVS_REPORT)
+    if (isReport(v))
         paintReport(c, v, inner);
     else
         paintThumbnails(c, v, inner);
@@ -365,14 +431,27 @@ void paintChildren(Painter& p, const Window& parent, const Rect& box, const Rect
 } // namespace
 
 void addCustomPainter(CustomPainter painter) {
-    if (painter) customPainters().push_back(painter);
+    detail::addHook(customPainters(), painter);
 }
 
 void removeCustomPainter(CustomPainter painter) {
-    // The newest entry only: scopes that add the same painter nest.
-    auto& list = customPainters();
-    const auto it = std::find(list.rbegin(), list.rend(), painter);
-    if (it != list.rend()) list.erase(std::next(it).base());
+    detail::removeHook(customPainters(), painter);
+}
+
+int listViewItemAt(const ListView& view, Painter& metrics, Point at) {
+    const Rect inner = inset(view.clientRect(), 1);
+    if (!inner.contains(at)) return -1;
+    const PaintFont font;
+    int index = -1;
+    if (isReport(view)) {
+        const int top = inner.top + reportHeaderHeight(metrics, view, font);
+        if (at.y >= top) index = (at.y - top) / itemHeight(metrics, font);
+    } else {
+        const ThumbnailCells t = thumbnailCells(metrics, view, font, inner.width());
+        const int col = (at.x - inner.left) / t.width;
+        if (col < t.perRow) index = (at.y - inner.top) / t.height * t.perRow + col;
+    }
+    return index < view.getItemCount() ? index : -1;
 }
 
 void paintTree(const Window& root, Painter& painter, const Rect* dirty) {
