@@ -105,11 +105,35 @@ void DependencyGraph::unlink(uint32_t node, const std::vector<CellRange>& refs, 
     }
 }
 
+void DependencyGraph::linkReached(uint32_t node, const std::vector<CellRange>& blocks) {
+    auto it = reached_.find(node);
+    if (it == reached_.end()) {
+        if (blocks.empty()) return;
+        it = reached_.try_emplace(node).first;
+    } else if (it->second.blocks == blocks) {
+        return; // the usual case: the same cells as last time
+    }
+    ++version_;
+    Reached& r = it->second;
+    for (uint32_t e : r.entries)
+        ranges_.remove(e);
+    r.entries.clear();
+    r.blocks = blocks;
+    for (const CellRange& b : blocks)
+        r.entries.push_back(ranges_.add(b, node));
+    if (blocks.empty()) reached_.erase(it);
+}
+
+void DependencyGraph::unlinkReached(uint32_t node) {
+    linkReached(node, {});
+}
+
 void DependencyGraph::clear() {
     ++version_;
     edges_.clear();
     freeEdge_ = kNone;
     ranges_.clear();
+    reached_.clear();
 }
 
 bool DependencyGraph::wantsRebuild() const {

@@ -73,6 +73,11 @@ public:
     // erased, except the cell `keep` (the node's own, which the caller holds).
     void unlink(uint32_t node, const std::vector<CellRange>& refs, CellMap& cells,
                 uint32_t rangeBegin, uint32_t rangeCount, CellKey keep);
+    // Records the blocks `node` reached through computed references in its
+    // last evaluation, in place of those of the evaluation before.
+    void linkReached(uint32_t node, const std::vector<CellRange>& blocks);
+    // Forgets them (the node's formula is gone).
+    void unlinkReached(uint32_t node);
     // Forgets every edge (the caller clears Cell::firstDep).
     void clear();
     // Changes whenever an edge or block entry is added or removed.
@@ -113,6 +118,12 @@ private:
     uint32_t freeEdge_ = kNone;
     uint64_t version_ = 0;
     RangeIndex ranges_;
+    // Per node: the blocks reached last time, and their entries in ranges_.
+    struct Reached {
+        std::vector<CellRange> blocks;
+        std::vector<uint32_t> entries;
+    };
+    std::unordered_map<uint32_t, Reached> reached_;
 };
 
 // A single cell, as opposed to a block.
