@@ -19,9 +19,12 @@ namespace spread {
 // this cell". A block a few columns wide is filed under each of its columns,
 // so a cell is only ever tested against blocks of its own column (plus the
 // few wide ones): a sheet of formulas reading A1:A10000 costs nothing to
-// stab in column G. Within a column, blocks are sorted by first row with the
-// largest last row of every subtree of an implicit segment tree; blocks
-// added since the last sort are scanned.
+// stab in column G. Wider blocks are filed by their span of columns, so that
+// the many formulas reading one table (VLOOKUP over $A$1:$Z$10000) cost a
+// cell outside the table one test, not one per formula. Within a column or
+// span, blocks are sorted by first and last row with the largest last row of
+// every subtree of an implicit segment tree; blocks added since the last
+// sort are scanned.
 class RangeIndex {
 public:
     // Blocks at most this many columns wide are filed per column.
@@ -56,10 +59,17 @@ private:
         mutable std::vector<uint32_t> recent;
     };
 
+    // The wide blocks of one span of columns.
+    struct Span {
+        int col1, col2;
+        Bucket rows;
+    };
+
     std::vector<Entry> entries_;
     size_t dead_ = 0;
     std::unordered_map<int, Bucket> columns_;
-    Bucket wide_;
+    std::vector<Span> spans_;
+    std::unordered_map<uint64_t, uint32_t> spanOf_; // (col1, col2) to spans_
 };
 
 class DependencyGraph {
@@ -134,7 +144,8 @@ inline bool isSingleCell(const CellRange& r) {
 template <class Fn> void RangeIndex::stab(int col, int row, Fn&& fn) const {
     auto it = columns_.find(col);
     if (it != columns_.end()) it->second.stab(entries_, col, row, fn);
-    wide_.stab(entries_, col, row, fn);
+    for (const Span& s : spans_)
+        if (col >= s.col1 && col <= s.col2) s.rows.stab(entries_, col, row, fn);
 }
 
 template <class Fn>

@@ -22,8 +22,9 @@
 //   arg        := [ comparison ]            an empty argument is "missing"
 //
 // Two cells joined by ":" are read as one REF token; ":" as an operator joins
-// references of which at least one is computed (A1:INDEX(B1:B9,3)). Parentheses and function calls nest at most kMaxDepth deep;
-// deeper text is refused rather than risking the stack.
+// references of which at least one is computed (A1:INDEX(B1:B9,3)).
+// Parentheses and function calls nest at most kMaxDepth deep; deeper text is
+// refused rather than risking the stack.
 #include "platform/spread/formula_cache.h"
 #include "platform/spread/formula_code.h"
 #include "platform/spread/formula_impl.h"
