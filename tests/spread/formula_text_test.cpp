@@ -64,7 +64,7 @@ TEST(FormulaText, RefusesWithAReason) {
     EXPECT_FALSE(Formula::parse(L"ROUND(1)", RefStyle::A1, 1, 1, &why));
     EXPECT_NE(why.find(L"ROUND"), std::wstring::npos);
     for (const wchar_t* bad : {L"", L"=", L"1+", L"(1", L"1)", L"SUM(1,2", L"\"open", L"1 2",
-                               L"A1:", L"$", L"#BAD!", L"1;2", L"A1 B1", L"{1}", L"Sheet1!A1"}) {
+                               L"A1:", L"$", L"#BAD!", L"1;2", L"A1 B1", L"{1;}", L"Sheet1!A1"}) {
         why.clear();
         EXPECT_FALSE(Formula::parse(bad, RefStyle::A1, 1, 1, &why)) << std::wstring(bad).size();
         EXPECT_FALSE(why.empty());

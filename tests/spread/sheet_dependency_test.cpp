@@ -25,6 +25,7 @@ TEST(SheetDependency, BlockIndexFindsExactlyTheBlocksHoldingACell) {
         if (n % 7 == 1) b.col2 = b.col1;
         if (n % 11 == 2) b = {b.col1, 1, b.col1, 1048576};
         if (n % 13 == 3) b = {1, b.row1, 16384, b.row1};
+        if (n % 17 == 4) b.col1 = 5, b.col2 = 40; // one span of many blocks
         blocks.push_back(b);
         entries.push_back(index.add(b, n));
     }

@@ -252,3 +252,30 @@ TEST(SheetRecalc, VolatileFunctionsRecomputeOnEveryChangeAndTheirReadersFollow) 
     EXPECT_FALSE(Formula::parse(L"ABS(-1)", RefStyle::A1, 3, 2)->isVolatile());
     EXPECT_TRUE(Formula::parse(L"1+NOW()", RefStyle::A1, 3, 2)->isVolatile());
 }
+
+TEST(SheetRecalc, ComputedReferencesAreReadAfterWhatTheyReachOrSpan) {
+    // B2 follows A1 through B1; C1 and C2 reach B2 only through text and
+    // numbers, and must still be computed after it.
+    Sheet s = sized(4, 4);
+    s.setData(1, 1, L"1");
+    ASSERT_TRUE(s.setFormula(2, 1, L"A1*2"));
+    ASSERT_TRUE(s.setFormula(2, 2, L"B1*2"));
+    ASSERT_TRUE(s.setFormula(3, 1, L"INDIRECT(\"B\"&2)+0"));
+    ASSERT_TRUE(s.setFormula(3, 2, L"OFFSET(A1,1,1)+0"));
+    // D1 reads A1:B2 through a computed end; B1 is named nowhere in it.
+    ASSERT_TRUE(s.setFormula(4, 1, L"SUM(A1:INDEX(B2:B3,1))"));
+    for (int a : {1, 5, 7}) {
+        s.setData(1, 1, std::to_wstring(a));
+        EXPECT_EQ(s.value(3, 1), Value(4.0 * a)) << a;
+        EXPECT_EQ(s.value(3, 2), Value(4.0 * a)) << a;
+        EXPECT_EQ(s.value(4, 1), Value(7.0 * a)) << a;
+    }
+    s.setData(2, 1, L"100");
+    EXPECT_EQ(s.value(4, 1), Value(307.0));
+    // The reached cells change with the text; the old ones are let go.
+    ASSERT_TRUE(s.setFormula(3, 1, L"INDIRECT(\"B\"&1)+0"));
+    s.setData(2, 1, L"3");
+    EXPECT_EQ(s.value(3, 1), Value(3.0));
+    s.setData(2, 2, L"");
+    EXPECT_EQ(s.value(3, 2), Value(0.0));
+}

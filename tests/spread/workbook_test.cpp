@@ -346,9 +346,9 @@ TEST(Workbook, LoadRuleOfNativeAndCsvFiles) {
     fs::path dir = tempDir();
     std::ofstream(dir / "rule.vks")
         << R"j({"format":"zrlss-sheet","version":2,"cols":3,"rows":1,"cells":[)j"
-           R"j({"c":1,"r":1,"n":2},{"c":2,"r":1,"f":"SUM(A1:INDEX(A1:A2,1))"},)j"
+           R"j({"c":1,"r":1,"n":2},{"c":2,"r":1,"f":"SUM(A1 A2)"},)j"
            R"j({"c":3,"r":1,"f":"A1*3"}]})j";
-    std::ofstream(dir / "rule.csv") << "2,\"=SUM(A1:INDEX(A1:A2,1))\",=A1*3\n";
+    std::ofstream(dir / "rule.csv") << "2,\"=SUM(A1 A2)\",=A1*3\n";
     for (const char* name : {"rule.vks", "rule.csv"}) {
         SCOPED_TRACE(name);
         Sheet s;
@@ -357,11 +357,11 @@ TEST(Workbook, LoadRuleOfNativeAndCsvFiles) {
         ASSERT_TRUE(loadSheetFile(s, dir / name, &report, &why));
         s.recalc();
         EXPECT_EQ(s.valueText(2, 1), L"#NAME?");
-        EXPECT_EQ(s.data(2, 1), L"=SUM(A1:INDEX(A1:A2,1))");
+        EXPECT_EQ(s.data(2, 1), L"=SUM(A1 A2)");
         EXPECT_EQ(s.valueText(3, 1), L"6");
         ASSERT_EQ(report.warnings.size(), 1u);
         EXPECT_EQ(report.warnings[0].col, 2);
-        EXPECT_EQ(report.warnings[0].formula, L"=SUM(A1:INDEX(A1:A2,1))");
+        EXPECT_EQ(report.warnings[0].formula, L"=SUM(A1 A2)");
         // Only workbooks have sheets to choose.
         EXPECT_FALSE(loadSheetFile(s, (dir / name).string() + "#Sheet1", nullptr, &why));
     }

@@ -130,6 +130,7 @@ bool readTime(Reader& r, double& fraction) {
             }
         }
     }
+    const size_t beforeBlanks = r.i;
     r.blanks();
     bool am = false, pm = false;
     if (r.i + 1 < r.s.size()) {
@@ -139,6 +140,7 @@ bool readTime(Reader& r, double& fraction) {
             r.i += 2;
         }
     }
+    if (!am && !pm) r.i = beforeBlanks; // blanks after a time are not its own
     if (!colon && !am && !pm) return false;
     if (m > 59 || sec > 59) return false;
     if (am || pm) {
@@ -197,17 +199,24 @@ bool readDate(Reader& r, double& serial) {
 } // namespace
 
 bool textToDateTime(std::wstring_view text, double& serial) {
+    // Blanks around a date keep it from reading as one (" 2024-01-10 " stays
+    // text); a time alone may have them (" 1:30 ").
     Reader r{text};
     r.blanks();
+    const bool leadingBlanks = r.i != 0;
     double date = 0, time = 0;
     bool hasDate = readDate(r, date);
     if (hasDate) {
-        r.blanks();
-        if (!r.done() && !readTime(r, time)) return false;
+        if (leadingBlanks) return false;
+        if (!r.done()) {
+            r.blanks();
+            if (r.done() || !readTime(r, time)) return false;
+        }
     } else if (!readTime(r, time)) {
         return false;
+    } else {
+        r.blanks();
     }
-    r.blanks();
     if (!r.done()) return false;
     serial = date + time;
     return true;

@@ -14,7 +14,10 @@ uint32_t RangeIndex::add(const CellRange& range, uint32_t node) {
         for (int col = range.col1; col <= range.col2; ++col)
             columns_[col].recent.push_back(index);
     } else {
-        wide_.recent.push_back(index);
+        const uint64_t key = uint64_t(uint32_t(range.col1)) << 32 | uint32_t(range.col2);
+        auto [it, added] = spanOf_.try_emplace(key, static_cast<uint32_t>(spans_.size()));
+        if (added) spans_.push_back({range.col1, range.col2, {}});
+        spans_[it->second].rows.recent.push_back(index);
     }
     return index;
 }
@@ -29,7 +32,8 @@ void RangeIndex::clear() {
     entries_.clear();
     dead_ = 0;
     columns_.clear();
-    wide_ = Bucket();
+    spans_.clear();
+    spanOf_.clear();
 }
 
 // Folds the recently added blocks into the sorted part once they are many
@@ -42,8 +46,11 @@ void RangeIndex::Bucket::sortIfNeeded(const std::vector<Entry>& entries) const {
         if (entries[i].node != kNone) all.push_back(i);
     for (uint32_t i : recent)
         if (entries[i].node != kNone) all.push_back(i);
+    // By first row, then last: blocks of one first row (running totals)
+    // then end in order, and the subtree maxima skip those ending above.
     std::sort(all.begin(), all.end(), [&entries](uint32_t a, uint32_t b) {
-        return entries[a].range.row1 < entries[b].range.row1;
+        const CellRange &x = entries[a].range, &y = entries[b].range;
+        return x.row1 != y.row1 ? x.row1 < y.row1 : x.row2 < y.row2;
     });
     sorted = std::move(all);
     recent.clear();
@@ -105,11 +112,35 @@ void DependencyGraph::unlink(uint32_t node, const std::vector<CellRange>& refs, 
     }
 }
 
+void DependencyGraph::linkReached(uint32_t node, const std::vector<CellRange>& blocks) {
+    auto it = reached_.find(node);
+    if (it == reached_.end()) {
+        if (blocks.empty()) return;
+        it = reached_.try_emplace(node).first;
+    } else if (it->second.blocks == blocks) {
+        return; // the usual case: the same cells as last time
+    }
+    ++version_;
+    Reached& r = it->second;
+    for (uint32_t e : r.entries)
+        ranges_.remove(e);
+    r.entries.clear();
+    r.blocks = blocks;
+    for (const CellRange& b : blocks)
+        r.entries.push_back(ranges_.add(b, node));
+    if (blocks.empty()) reached_.erase(it);
+}
+
+void DependencyGraph::unlinkReached(uint32_t node) {
+    linkReached(node, {});
+}
+
 void DependencyGraph::clear() {
     ++version_;
     edges_.clear();
     freeEdge_ = kNone;
     ranges_.clear();
+    reached_.clear();
 }
 
 bool DependencyGraph::wantsRebuild() const {

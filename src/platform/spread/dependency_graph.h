@@ -19,9 +19,12 @@ namespace spread {
 // this cell". A block a few columns wide is filed under each of its columns,
 // so a cell is only ever tested against blocks of its own column (plus the
 // few wide ones): a sheet of formulas reading A1:A10000 costs nothing to
-// stab in column G. Within a column, blocks are sorted by first row with the
-// largest last row of every subtree of an implicit segment tree; blocks
-// added since the last sort are scanned.
+// stab in column G. Wider blocks are filed by their span of columns, so that
+// the many formulas reading one table (VLOOKUP over $A$1:$Z$10000) cost a
+// cell outside the table one test, not one per formula. Within a column or
+// span, blocks are sorted by first and last row with the largest last row of
+// every subtree of an implicit segment tree; blocks added since the last
+// sort are scanned.
 class RangeIndex {
 public:
     // Blocks at most this many columns wide are filed per column.
@@ -56,10 +59,17 @@ private:
         mutable std::vector<uint32_t> recent;
     };
 
+    // The wide blocks of one span of columns.
+    struct Span {
+        int col1, col2;
+        Bucket rows;
+    };
+
     std::vector<Entry> entries_;
     size_t dead_ = 0;
     std::unordered_map<int, Bucket> columns_;
-    Bucket wide_;
+    std::vector<Span> spans_;
+    std::unordered_map<uint64_t, uint32_t> spanOf_; // (col1, col2) to spans_
 };
 
 class DependencyGraph {
@@ -73,6 +83,11 @@ public:
     // erased, except the cell `keep` (the node's own, which the caller holds).
     void unlink(uint32_t node, const std::vector<CellRange>& refs, CellMap& cells,
                 uint32_t rangeBegin, uint32_t rangeCount, CellKey keep);
+    // Records the blocks `node` reached through computed references in its
+    // last evaluation, in place of those of the evaluation before.
+    void linkReached(uint32_t node, const std::vector<CellRange>& blocks);
+    // Forgets them (the node's formula is gone).
+    void unlinkReached(uint32_t node);
     // Forgets every edge (the caller clears Cell::firstDep).
     void clear();
     // Changes whenever an edge or block entry is added or removed.
@@ -113,6 +128,12 @@ private:
     uint32_t freeEdge_ = kNone;
     uint64_t version_ = 0;
     RangeIndex ranges_;
+    // Per node: the blocks reached last time, and their entries in ranges_.
+    struct Reached {
+        std::vector<CellRange> blocks;
+        std::vector<uint32_t> entries;
+    };
+    std::unordered_map<uint32_t, Reached> reached_;
 };
 
 // A single cell, as opposed to a block.
@@ -123,7 +144,8 @@ inline bool isSingleCell(const CellRange& r) {
 template <class Fn> void RangeIndex::stab(int col, int row, Fn&& fn) const {
     auto it = columns_.find(col);
     if (it != columns_.end()) it->second.stab(entries_, col, row, fn);
-    wide_.stab(entries_, col, row, fn);
+    for (const Span& s : spans_)
+        if (col >= s.col1 && col <= s.col2) s.rows.stab(entries_, col, row, fn);
 }
 
 template <class Fn>

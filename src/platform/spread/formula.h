@@ -56,6 +56,10 @@ public:
     virtual const CustomFunction* customFunction(std::wstring_view name) = 0;
     // The sheet handed to custom functions as their caller.
     virtual Sheet& callerSheet() = 0;
+    // Told of each block a reference computed from text or numbers
+    // (INDIRECT, OFFSET) reached, so that the sheet can order the formula
+    // after those cells the next time.
+    virtual void reached(const CellRange&) {}
 };
 
 class ZRLSPREAD_API Formula {

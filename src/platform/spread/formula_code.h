@@ -40,6 +40,9 @@ enum class Op : uint8_t {
     Ge,
     Func,   // built-in function aux, argc arguments
     Custom, // custom function named texts[aux], argc arguments
+    Range,  // a:b, the block spanning two references computed by functions
+    At,     // @x: x taken as one cell (implicit intersection)
+    Array,  // {1,2;3,4}: the argc constants before it, aux of them a row
 };
 
 // Reference flags.
@@ -85,6 +88,34 @@ struct Instr {
 static_assert(sizeof(Instr) == 16, "instructions stay small");
 static_assert(kMaxSheetCols <= 0xFFFF, "a block's last column fits argc");
 
+// How many operands an instruction takes from the value stack (it leaves
+// one value in their place).
+inline int operandCount(const Instr& in) {
+    switch (in.op) {
+    case Op::Number:
+    case Op::Text:
+    case Op::Logical:
+    case Op::Error:
+    case Op::Cell:
+    case Op::Area:
+    case Op::Name:
+    case Op::Missing:
+        return 0;
+    case Op::Paren:
+    case Op::Neg:
+    case Op::Plus:
+    case Op::Percent:
+    case Op::At:
+        return 1;
+    case Op::Func:
+    case Op::Custom:
+    case Op::Array:
+        return in.argc;
+    default:
+        return 2;
+    }
+}
+
 // Value stacks up to this deep live on the machine stack.
 constexpr uint32_t kInlineStack = 16;
 
@@ -100,6 +131,7 @@ struct Program {
     uint64_t maxStack : 20 = 0;
     uint64_t isVolatile : 1 = false;
     uint64_t numeric : 1 = false; // only numbers, cells and arithmetic, in a small stack
+    uint64_t arrays : 1 = false;  // holds array constants or calls a function making blocks
 
     std::span<Instr> code() { return {std::launder(reinterpret_cast<Instr*>(this + 1)), size}; }
     std::span<const Instr> code() const {

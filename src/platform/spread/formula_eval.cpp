@@ -1,6 +1,7 @@
 // Runs a postfix program on a value stack. All state lives in this call's
 // frame, so a custom function may compute other formulas (of this sheet or
 // another) while one is being computed.
+#include "platform/spread/formula_arrays.h"
 #include "platform/spread/formula_custom.h"
 #include "platform/spread/formula_impl.h"
 #include "platform/spread/functions.h"
@@ -174,6 +175,16 @@ bool runNumeric(const Program& prog, FormulaHost& host, Value& out) {
     return true;
 }
 
+// a:b where either end is computed: the block spanning both references.
+Slot spanning(const Slot& a, const Slot& b) {
+    if (a.kind == Slot::Val && a.v.isError()) return a;
+    if (b.kind == Slot::Val && b.v.isError()) return b;
+    if (!a.isRef() || !b.isRef() || isArrayRef(a.ref) || isArrayRef(b.ref))
+        return Value::error(ErrorKind::Value);
+    return Slot::reference({std::min(a.ref.col1, b.ref.col1), std::min(a.ref.row1, b.ref.row1),
+                            std::max(a.ref.col2, b.ref.col2), std::max(a.ref.row2, b.ref.row2)});
+}
+
 // The value stack: slots are made as the program needs them, on the
 // machine stack when few.
 class SlotStack {
@@ -200,11 +211,7 @@ private:
     uint32_t made_ = 0;
 };
 
-Value run(const Program& prog, FormulaHost& host, int col, int row) {
-    if (prog.numeric) {
-        Value out;
-        if (runNumeric(prog, host, out)) return out;
-    }
+Value runGeneral(const Program& prog, FormulaHost& host, int col, int row) {
     SlotStack stack(prog.maxStack);
     Slot* st = stack.data();
     size_t sp = 0;
@@ -265,6 +272,30 @@ Value run(const Program& prog, FormulaHost& host, int col, int row) {
             st[sp++] = std::move(r);
             break;
         }
+        case Op::Range:
+            st[sp - 2] = spanning(st[sp - 2], st[sp - 1]);
+            --sp;
+            break;
+        case Op::At: {
+            // A cell stays a reference; a block gives the cell in the
+            // formula's row or column.
+            Slot& s = st[sp - 1];
+            if (s.kind == Slot::Area) {
+                s.v = scalarOf(s, host, col, row);
+                s.kind = Slot::Val;
+            }
+            break;
+        }
+        case Op::Array: {
+            sp -= in.argc;
+            std::vector<Value> values;
+            values.reserve(in.argc);
+            for (uint32_t k = 0; k < in.argc; ++k)
+                values.push_back(std::move(st[sp + k].v));
+            const int cols = static_cast<int>(in.aux);
+            st[sp++] = makeArray(host, static_cast<int>(in.argc) / cols, cols, std::move(values));
+            break;
+        }
         default: {
             Slot& a = st[sp - 2];
             const Slot& b = st[sp - 1];
@@ -283,6 +314,16 @@ Value run(const Program& prog, FormulaHost& host, int col, int row) {
     // A reference to an empty cell shows as 0, as in any spreadsheet.
     if (result.isEmpty() && top.isRef()) return Value(0.0);
     return result;
+}
+
+Value run(const Program& prog, FormulaHost& host, int col, int row) {
+    if (prog.numeric) {
+        Value out;
+        if (runNumeric(prog, host, out)) return out;
+    }
+    if (!prog.arrays) return runGeneral(prog, host, col, row);
+    ArrayHost arrays(host);
+    return runGeneral(prog, arrays, col, row);
 }
 
 } // namespace

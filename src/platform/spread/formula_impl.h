@@ -27,6 +27,8 @@ bool quickCompileAgrees(std::wstring_view text, RefStyle style, int col, int row
 uint32_t stackNeed(std::span<const Instr> code);
 // True when the program only does arithmetic on numbers and cells.
 bool isNumeric(const Program& prog);
+// True when the program makes blocks of values (see formula_arrays.h).
+bool usesArrays(const Program& prog);
 
 // Runs a program for the cell (col, row).
 Value runProgram(const Program& prog, FormulaHost& host, int col, int row);

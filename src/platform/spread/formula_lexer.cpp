@@ -141,7 +141,8 @@ bool Lexer::refA1(Token& t) {
             p_ = q;
             return true;
         }
-        if (!boundary(p)) return false;
+        // A cell may end a range whose other end is computed (A1:INDEX(...)).
+        if (!boundary(p) && !(p < s_.size() && s_[p] == L':')) return false;
         t.ref = {c1, r1, c1, r1};
         t.refFlags = a1;
         p_ = p;
@@ -239,7 +240,7 @@ bool Lexer::refR1C1(Token& t) {
             p = q;
         }
     }
-    if (!boundary(p)) return false;
+    if (!boundary(p) && !(k1 == 0 && !area && p < s_.size() && s_[p] == L':')) return false;
     if (k1 != 0) area = true;
     if (k1 == 1) c1 = 1, c2 = kMaxSheetCols;
     if (k1 == 2) r1 = 1, r2 = kMaxSheetRows;
@@ -295,6 +296,16 @@ void Lexer::next(Token& t) {
         return single(Tok::RParen);
     case L',':
         return single(Tok::Comma);
+    case L':':
+        return single(Tok::Colon);
+    case L'@':
+        return single(Tok::At);
+    case L'{':
+        return single(Tok::LBrace);
+    case L'}':
+        return single(Tok::RBrace);
+    case L';':
+        return single(Tok::Semi);
     case L'<':
         if (p_ + 1 < s_.size() && s_[p_ + 1] == L'>') return single(Tok::Ne, 2);
         if (p_ + 1 < s_.size() && s_[p_ + 1] == L'=') return single(Tok::Le, 2);
@@ -322,7 +333,7 @@ void Lexer::next(Token& t) {
         return;
     }
     case L'#': {
-        for (int k = 0; k <= static_cast<int>(ErrorKind::Cycle); ++k) {
+        for (int k = 0; k <= static_cast<int>(ErrorKind::Calc); ++k) {
             auto name = errorName(static_cast<ErrorKind>(k));
             ErrorKind kind;
             if (s_.size() - p_ >= name.size() && parseErrorName(s_.substr(p_, name.size()), kind)) {
@@ -411,14 +422,31 @@ void Lexer::next(Token& t) {
     return single(Tok::Bad, 0);
 }
 
-bool readsAsReference(std::wstring_view text, RefStyle style) {
-    // Seen from the middle of the sheet, so that relative parts stay on it.
-    Lexer lex(text, style, kMaxSheetCols / 2, kMaxSheetRows / 2);
-    Token t;
+namespace {
+
+// The reference that is all of `text`, into `t`.
+bool oneReference(std::wstring_view text, RefStyle style, int col, int row, Token& t) {
+    Lexer lex(text, style, col, row);
     lex.next(t);
     if (t.kind != Tok::Ref) return false;
-    lex.next(t);
-    return t.kind == Tok::End;
+    Token end;
+    lex.next(end);
+    return end.kind == Tok::End;
+}
+
+} // namespace
+
+bool readReference(std::wstring_view text, RefStyle style, int col, int row, CellRange& ref) {
+    Token t;
+    if (!oneReference(text, style, col, row, t) || t.outside) return false;
+    ref = t.ref;
+    return true;
+}
+
+bool readsAsReference(std::wstring_view text, RefStyle style) {
+    // Seen from the middle of the sheet, so that relative parts stay on it.
+    Token t;
+    return oneReference(text, style, kMaxSheetCols / 2, kMaxSheetRows / 2, t);
 }
 
 } // namespace spread

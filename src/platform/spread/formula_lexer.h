@@ -34,6 +34,11 @@ enum class Tok : uint8_t {
     LParen,
     RParen,
     Comma,
+    Colon,  // between references computed by functions: A1:INDEX(...)
+    At,     // @, implicit intersection
+    LBrace, // array constants {1,2;3,4}
+    RBrace,
+    Semi,
 };
 
 struct Token {
@@ -82,6 +87,9 @@ private:
     int col_, row_;
 };
 
+// Reads `text` as exactly one reference in `style`, relative parts seen
+// from (col, row); false when it is none or lies off the sheet.
+bool readReference(std::wstring_view text, RefStyle style, int col, int row, CellRange& ref);
 // True when `text` is exactly one reference in `style`.
 bool readsAsReference(std::wstring_view text, RefStyle style);
 

@@ -10,17 +10,21 @@
 //   term       := power { ("*" | "/") power }
 //   power      := percent { "^" percent }
 //   percent    := unary { "%" }
-//   unary      := { "-" | "+" } primary
+//   unary      := { "-" | "+" } range
+//   range      := primary { ":" primary }    ends computed by functions
 //   primary    := NUMBER | TEXT | TRUE | FALSE | ERROR
+//               | "@" range                 the reference taken as one cell
+//               | "{" row { ";" row } "}"   an array constant; row := const { "," const }
 //               | REF                       A1, $A$1, A1:B3, A:C, 1:3 or R1C1, R[-1]C, C2, R3:R4
 //               | NAME                      not a call: computes to #NAME?
 //               | NAME "(" [ arg { "," arg } ] ")"
 //               | "(" comparison ")"
 //   arg        := [ comparison ]            an empty argument is "missing"
 //
-// The range operator ":" only joins two references and is read with them as
-// one REF token. Parentheses and function calls nest at most kMaxDepth deep;
-// deeper text is refused rather than risking the stack.
+// Two cells joined by ":" are read as one REF token; ":" as an operator joins
+// references of which at least one is computed (A1:INDEX(B1:B9,3)).
+// Parentheses and function calls nest at most kMaxDepth deep; deeper text is
+// refused rather than risking the stack.
 #include "platform/spread/formula_cache.h"
 #include "platform/spread/formula_code.h"
 #include "platform/spread/formula_impl.h"
@@ -159,14 +163,77 @@ private:
             signs += tok_.kind == Tok::Minus ? '-' : '+';
             advance();
         }
-        if (!primary()) return false;
+        if (!range()) return false;
         for (auto it = signs.rbegin(); it != signs.rend(); ++it)
             emit(*it == '-' ? Op::Neg : Op::Plus);
         return true;
     }
 
+    bool range() {
+        if (!primary()) return false;
+        while (tok_.kind == Tok::Colon) {
+            advance();
+            if (!primary()) return false;
+            emit(Op::Range);
+        }
+        return true;
+    }
+
+    // {1,2;3,4}: rows of numbers (signed), texts, logical values and errors,
+    // each row as long as the first.
+    bool arrayConstant() {
+        advance(); // "{"
+        uint32_t count = 0, rowLength = 0, inRow = 0;
+        for (;;) {
+            bool negative = false;
+            while (tok_.kind == Tok::Minus || tok_.kind == Tok::Plus) {
+                negative ^= tok_.kind == Tok::Minus;
+                advance();
+            }
+            const Tok kind = tok_.kind;
+            if (negative && kind != Tok::Number)
+                return fail(L"sign before a constant that is no number");
+            if (kind == Tok::Number) {
+                Instr in(Op::Number);
+                in.num = negative && tok_.num != 0 ? -tok_.num : tok_.num;
+                prog_->code.push_back(in);
+                advance();
+            } else if (kind != Tok::Text && kind != Tok::Logical && kind != Tok::Error) {
+                return fail(L"array constants hold numbers, texts, logical values and errors");
+            } else if (!primary()) {
+                return false;
+            }
+            if (++count > 0xFFFF) return fail(L"array constant too large");
+            ++inRow;
+            if (tok_.kind == Tok::Comma) {
+                advance();
+                continue;
+            }
+            if (tok_.kind != Tok::Semi && tok_.kind != Tok::RBrace)
+                return fail(L"missing '}' or ',' or ';'");
+            if (rowLength == 0) rowLength = inRow;
+            if (inRow != rowLength) return fail(L"array rows of different lengths");
+            inRow = 0;
+            if (tok_.kind == Tok::RBrace) break;
+            advance();
+        }
+        advance(); // "}"
+        emit(Op::Array, rowLength, static_cast<uint16_t>(count));
+        return true;
+    }
+
     bool primary() {
         switch (tok_.kind) {
+        case Tok::At: {
+            if (++depth_ > kMaxDepth) return fail(L"formula nested too deeply");
+            advance();
+            if (!range()) return false;
+            --depth_;
+            emit(Op::At);
+            return true;
+        }
+        case Tok::LBrace:
+            return arrayConstant();
         case Tok::Number: {
             Instr in(Op::Number);
             in.num = tok_.num;
@@ -320,30 +387,7 @@ bool compileSimple(std::wstring_view text, RefStyle style, int col, int row,
 uint32_t stackNeed(std::span<const Instr> code) {
     int64_t depth = 0, most = 0;
     for (const Instr& in : code) {
-        switch (in.op) {
-        case Op::Number:
-        case Op::Text:
-        case Op::Logical:
-        case Op::Error:
-        case Op::Cell:
-        case Op::Area:
-        case Op::Name:
-        case Op::Missing:
-            ++depth;
-            break;
-        case Op::Paren:
-        case Op::Neg:
-        case Op::Plus:
-        case Op::Percent:
-            break;
-        case Op::Func:
-        case Op::Custom:
-            depth += 1 - in.argc;
-            break;
-        default:
-            --depth;
-            break;
-        }
+        depth += 1 - operandCount(in);
         if (depth > most) most = depth;
     }
     return static_cast<uint32_t>(most);
@@ -370,6 +414,12 @@ bool isNumeric(const Program& prog) {
         }
     }
     return true;
+}
+
+bool usesArrays(const Program& prog) {
+    for (const Instr& in : prog.code())
+        if (in.op == Op::Array || (in.op == Op::Func && builtin(in.aux).makesArrays)) return true;
+    return false;
 }
 
 FormulaRef compileFormula(std::wstring_view text, RefStyle style, int col, int row,

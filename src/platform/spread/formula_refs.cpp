@@ -100,6 +100,7 @@ CompiledFormula::CompiledFormula(std::span<const Instr> code, std::unique_ptr<st
     prog_.isVolatile = isVolatile;
     prog_.maxStack = stackNeed(prog_.code());
     prog_.numeric = isNumeric(prog_);
+    prog_.arrays = usesArrays(prog_);
 }
 
 std::unique_ptr<CompiledFormula> CompiledFormula::make(std::span<const Instr> code,
@@ -144,8 +145,34 @@ void CompiledFormula::adjustCols(int at, int count) {
 }
 
 void CompiledFormula::references(std::vector<CellRange>& out) const {
-    for (const Instr& in : prog_.code())
+    bool spans = false;
+    for (const Instr& in : prog_.code()) {
         if (isRef(in)) out.push_back(in.ref());
+        spans |= in.op == Op::Range;
+    }
+    if (!spans) return;
+    // a:b with computed ends reads at most the block spanning every
+    // reference written in a and b: found on a stack of such blocks.
+    struct Span {
+        bool any;
+        CellRange r;
+    };
+    std::vector<Span> stack;
+    for (const Instr& in : prog_.code()) {
+        Span s{false, {}};
+        if (isRef(in)) s = {true, in.ref()};
+        for (int n = operandCount(in); n > 0 && !stack.empty(); --n) {
+            const Span& t = stack.back();
+            if (t.any && s.any)
+                s.r = {std::min(s.r.col1, t.r.col1), std::min(s.r.row1, t.r.row1),
+                       std::max(s.r.col2, t.r.col2), std::max(s.r.row2, t.r.row2)};
+            else if (t.any)
+                s = t;
+            stack.pop_back();
+        }
+        if (in.op == Op::Range && s.any) out.push_back(s.r);
+        stack.push_back(s);
+    }
 }
 
 Value CompiledFormula::evaluate(FormulaHost& host, int col, int row) const {

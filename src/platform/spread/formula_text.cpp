@@ -75,6 +75,25 @@ void writeText(std::wstring& out, const std::wstring& text) {
     out += L'"';
 }
 
+void writeConstant(std::wstring& out, const Program& prog, const Instr& in) {
+    switch (in.op) {
+    case Op::Number:
+        out += numberToText(in.num);
+        break;
+    case Op::Text:
+        writeText(out, prog.texts[in.aux]);
+        break;
+    case Op::Logical:
+        out += in.aux ? L"TRUE" : L"FALSE";
+        break;
+    case Op::Error:
+        out += errorName(static_cast<ErrorKind>(in.aux));
+        break;
+    default:
+        break;
+    }
+}
+
 std::wstring_view opText(Op op) {
     switch (op) {
     case Op::Add:
@@ -101,32 +120,10 @@ std::wstring_view opText(Op op) {
         return L">";
     case Op::Ge:
         return L">=";
+    case Op::Range:
+        return L":";
     default:
         return L"";
-    }
-}
-
-int operands(const Instr& in) {
-    switch (in.op) {
-    case Op::Number:
-    case Op::Text:
-    case Op::Logical:
-    case Op::Error:
-    case Op::Cell:
-    case Op::Area:
-    case Op::Name:
-    case Op::Missing:
-        return 0;
-    case Op::Paren:
-    case Op::Neg:
-    case Op::Plus:
-    case Op::Percent:
-        return 1;
-    case Op::Func:
-    case Op::Custom:
-        return in.argc;
-    default:
-        return 2;
     }
 }
 
@@ -138,7 +135,7 @@ std::wstring programText(const Program& prog, RefStyle style, int col, int row) 
     std::vector<uint32_t> start(code.size());
     std::vector<uint32_t> open;
     for (uint32_t i = 0; i < code.size(); ++i) {
-        int n = operands(code[i]);
+        int n = operandCount(code[i]);
         uint32_t s = i;
         for (int k = 0; k < n && !open.empty(); ++k) {
             s = open.back();
@@ -168,7 +165,7 @@ std::wstring programText(const Program& prog, RefStyle style, int col, int row) 
         const Instr& in = code[i];
         // Children in written order.
         kids.clear();
-        int n = operands(in);
+        int n = operandCount(in);
         for (uint32_t end = i; n-- > 0 && end > 0;) {
             kids.insert(kids.begin(), end - 1);
             end = start[end - 1];
@@ -177,16 +174,10 @@ std::wstring programText(const Program& prog, RefStyle style, int col, int row) 
         auto pushNode = [&](uint32_t k) { todo.push_back({static_cast<int64_t>(k), {}}); };
         switch (in.op) {
         case Op::Number:
-            out += numberToText(in.num);
-            break;
         case Op::Text:
-            writeText(out, prog.texts[in.aux]);
-            break;
         case Op::Logical:
-            out += in.aux ? L"TRUE" : L"FALSE";
-            break;
         case Op::Error:
-            out += errorName(static_cast<ErrorKind>(in.aux));
+            writeConstant(out, prog, in);
             break;
         case Op::Cell:
         case Op::Area:
@@ -210,6 +201,19 @@ std::wstring programText(const Program& prog, RefStyle style, int col, int row) 
         case Op::Percent:
             push(L"%");
             pushNode(kids[0]);
+            break;
+        case Op::At:
+            pushNode(kids[0]);
+            push(L"@");
+            break;
+        case Op::Array:
+            // The constants are leaves: written here, in rows of aux.
+            out += L'{';
+            for (size_t k = 0; k < kids.size(); ++k) {
+                if (k > 0) out += k % in.aux == 0 ? L';' : L',';
+                writeConstant(out, prog, code[kids[k]]);
+            }
+            out += L'}';
             break;
         case Op::Func:
         case Op::Custom:

@@ -1,6 +1,7 @@
 #include "platform/spread/formula_values.h"
 
 #include "platform/spread/date_serial.h"
+#include "platform/spread/formula_arrays.h"
 
 #include "platform/text/fold.h"
 
@@ -19,6 +20,8 @@ Value scalarOf(const Slot& s, FormulaHost& host, int col, int row) {
     case Slot::Cell:
         return host.cellValue(s.ref.col1, s.ref.row1);
     case Slot::Area:
+        // A block of values in one cell gives its first value.
+        if (isArrayRef(s.ref)) return host.cellValue(s.ref.col1, s.ref.row1);
         if (s.ref.col1 == s.ref.col2 && row >= s.ref.row1 && row <= s.ref.row2)
             return host.cellValue(s.ref.col1, row);
         if (s.ref.row1 == s.ref.row2 && col >= s.ref.col1 && col <= s.ref.col2)
@@ -27,6 +30,26 @@ Value scalarOf(const Slot& s, FormulaHost& host, int col, int row) {
     }
     return Value();
 }
+
+namespace {
+
+bool isCurrencySign(wchar_t c) {
+    return c == L'$' || c == 0x20AC /* euro */ || c == 0xA3 /* pound */ || c == 0xA5 /* yen */;
+}
+
+// A number written with a currency sign before or after it ("$100",
+// "100 €"), blanks around either.
+bool currencyToNumber(std::wstring_view t, double& out) {
+    size_t b = t.find_first_not_of(L" \t");
+    size_t e = t.find_last_not_of(L" \t");
+    if (b == std::wstring_view::npos || b == e) return false;
+    t = t.substr(b, e - b + 1);
+    if (isCurrencySign(t.front())) return textToNumber(t.substr(1), out);
+    if (isCurrencySign(t.back())) return textToNumber(t.substr(0, t.size() - 1), out);
+    return false;
+}
+
+} // namespace
 
 bool toNumber(const Value& v, double& out, ErrorKind& err) {
     switch (v.type()) {
@@ -40,8 +63,11 @@ bool toNumber(const Value& v, double& out, ErrorKind& err) {
         out = v.logicalValue() ? 1 : 0;
         return true;
     case Value::Type::Text:
-        // A text that reads as a number, or as a date or time.
-        if (textToNumber(v.text(), out) || textToDateTime(v.text(), out)) return true;
+        // A text that reads as a number (also with a currency sign), or as
+        // a date or time.
+        if (textToNumber(v.text(), out) || currencyToNumber(v.text(), out) ||
+            textToDateTime(v.text(), out))
+            return true;
         err = ErrorKind::Value;
         return false;
     case Value::Type::Error:

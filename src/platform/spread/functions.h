@@ -31,6 +31,8 @@ using FunctionBody = Slot (*)(Call&);
 // Argument kinds, one character per argument; the last one repeats for the
 // rest:
 //   n  number          (errors pass on; missing is 0)
+//   N  number, where a logical value is #VALUE! (the engineering and
+//      financial functions)
 //   s  text            (errors pass on; missing is "")
 //   b  logical         (errors pass on; missing is FALSE)
 //   e  any value       (errors pass on)
@@ -42,6 +44,7 @@ struct FunctionDef {
     const char* kinds;
     FunctionBody body;
     bool isVolatile = false; // computed anew on every recalculation (RAND, NOW...)
+    bool makesArrays = false; // returns blocks of values (TRANSPOSE)
 };
 
 // The table, sorted by name.
@@ -70,6 +73,7 @@ FunctionList conditionalFunctions();
 FunctionList dateFunctions();
 FunctionList textFormatFunctions();
 FunctionList financialFunctions();
+FunctionList referenceFunctions();
 
 // A function's error result.
 inline Slot fail(ErrorKind k) {

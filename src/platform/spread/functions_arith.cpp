@@ -45,27 +45,56 @@ Slot fnFloorMath(Call& c) {
     return roundToStep(c, false);
 }
 
-// The whole numbers of the arguments, truncated: texts that read as numbers
-// count also in cells, blanks are skipped, logical values and other texts
-// are #VALUE!, negative numbers and numbers from 2^53 on #NUM!.
+// The whole numbers of the arguments, truncated. Numbers and texts that
+// read as numbers count; a blank cell of a block counts as 0, a blank cell
+// given alone is passed over; logical values and other texts are #VALUE!,
+// an empty argument #N/A, negative numbers and numbers from 2^53 on #NUM!.
+// Nothing to count at all is #VALUE!.
 bool wholeNumbers(Call& c, std::vector<double>& out, Slot& failure) {
-    bool failed = false;
-    forEachArgValue(c, 0, [&](const Value& v, bool) {
+    ErrorKind error = ErrorKind::Value;
+    bool failed = false, any = false;
+    auto take = [&](const Value& v) {
         if (failed || v.isEmpty()) return;
+        any = true;
         double x = 0;
-        ErrorKind e = ErrorKind::Value;
-        if (v.isLogical() || !toNumber(v, x, e)) {
+        if (v.isNumber()) {
+            x = v.number();
+        } else if (v.isError()) {
             failed = true;
-            failure = fail(e);
+            error = v.errorKind();
+            return;
+        } else if (!v.isText() || !toNumber(v, x, error)) {
+            failed = true;
             return;
         }
-        x = std::trunc(x);
         if (x < 0 || x >= 9007199254740992.0) {
             failed = true;
-            failure = fail(ErrorKind::Num);
+            error = ErrorKind::Num;
+            return;
         }
-        out.push_back(x);
-    });
+        out.push_back(std::trunc(x));
+    };
+    for (int i = 0; i < c.argc && !failed; ++i) {
+        const Slot& s = c.args[i];
+        if (s.kind == Slot::Missing) {
+            failed = true;
+            error = ErrorKind::NA;
+        } else if (!s.isRef()) {
+            take(s.v);
+        } else {
+            size_t filled = 0;
+            c.host.forEachValue(s.ref, [&](int, int, const Value& v) {
+                ++filled;
+                take(v);
+            });
+            if (s.kind == Slot::Area && filled < cellCount(s.ref)) {
+                any = true;
+                out.push_back(0);
+            }
+        }
+    }
+    if (!failed && !any) failed = true, error = ErrorKind::Value;
+    if (failed) failure = fail(error);
     return !failed;
 }
 
@@ -96,6 +125,7 @@ Slot fnLcm(Call& c) {
     for (double x : xs) {
         if (x == 0) return numberResult(0);
         l = l / gcd(l, x) * x;
+        if (l >= 9007199254740992.0) return fail(ErrorKind::Num);
     }
     return numberResult(l);
 }
@@ -189,23 +219,46 @@ Slot fnSeriesSum(Call& c) {
     for (size_t i = 0; i < as.size(); ++i) {
         if (as[i].isError()) return as[i];
         if (!as[i].isNumber()) return fail(ErrorKind::Value);
-        s += as[i].number() * std::pow(x, n + static_cast<double>(i) * m);
+        const double power = n + static_cast<double>(i) * m;
+        // As the ^ operator: 0^0 is #NUM!, 0 to a negative power #DIV/0!.
+        if (x == 0 && power <= 0) return fail(power == 0 ? ErrorKind::Num : ErrorKind::Div0);
+        s += as[i].number() * std::pow(x, power);
     }
     return numberResult(s);
 }
 
-// ROMAN(number): the classic form, 0 to 3999.
+// ROMAN(number, [form]): 0 to 3999, written greedily from the largest part.
+// Form 0 (or TRUE) is the classic form; forms 1 to 4 (4 also FALSE) allow
+// ever more subtractive pairs, each form those of the forms before it.
 Slot fnRoman(Call& c) {
     double x = std::trunc(c.num(0));
     if (x < 0 || x > 3999) return fail(ErrorKind::Value);
-    static const std::pair<int, const wchar_t*> kParts[] = {
-        {1000, L"M"}, {900, L"CM"}, {500, L"D"}, {400, L"CD"}, {100, L"C"}, {90, L"XC"}, {50, L"L"},
-        {40, L"XL"},  {10, L"X"},   {9, L"IX"},  {5, L"V"},    {4, L"IV"},  {1, L"I"}};
+    double form = 0;
+    if (c.given(1) && c.arg(1).kind != Slot::Missing) {
+        const Value& f = c.value(1);
+        ErrorKind e = ErrorKind::Value;
+        if (f.isLogical()) form = f.logicalValue() ? 0 : 4;
+        else if (!toNumber(f, form, e)) return fail(e);
+        form = std::trunc(form);
+        if (form < 0 || form > 4) return fail(ErrorKind::Value);
+    }
+    struct Part {
+        int value;
+        const wchar_t* text;
+        int form; // the least form that uses it
+    };
+    static const Part kParts[] = {
+        {1000, L"M", 0}, {999, L"IM", 4}, {995, L"VM", 3}, {990, L"XM", 2}, {950, L"LM", 1},
+        {900, L"CM", 0}, {500, L"D", 0},  {499, L"ID", 4}, {495, L"VD", 3}, {490, L"XD", 2},
+        {450, L"LD", 1}, {400, L"CD", 0}, {100, L"C", 0},  {99, L"IC", 2},  {95, L"VC", 1},
+        {90, L"XC", 0},  {50, L"L", 0},   {49, L"IL", 2},  {45, L"VL", 1},  {40, L"XL", 0},
+        {10, L"X", 0},   {9, L"IX", 0},   {5, L"V", 0},    {4, L"IV", 0},   {1, L"I", 0}};
     int n = static_cast<int>(x);
     std::wstring out;
-    for (auto [v, s] : kParts)
-        for (; n >= v; n -= v)
-            out += s;
+    for (const Part& p : kParts)
+        if (p.form <= form)
+            for (; n >= p.value; n -= p.value)
+                out += p.text;
     return Value(std::move(out));
 }
 
@@ -277,8 +330,8 @@ const FunctionDef kArith[] = {
     {L"QUOTIENT", 2, 2, "n", fnQuotient},
     {L"RAND", 0, 0, "", fnRand, true},
     {L"RANDBETWEEN", 2, 2, "n", fnRandBetween, true},
-    {L"ROMAN", 1, 2, "n", fnRoman},
-    {L"SERIESSUM", 4, 4, "nnnr", fnSeriesSum},
+    {L"ROMAN", 1, 2, "ne", fnRoman},
+    {L"SERIESSUM", 4, 4, "NNNr", fnSeriesSum},
     {L"SQRTPI", 1, 1, "n", fnSqrtPi},
     {L"SUMSQ", 1, 255, "r", fnSumSq},
     {L"SUMX2MY2", 2, 2, "r", sumOfPairs<0>},

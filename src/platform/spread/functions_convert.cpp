@@ -61,9 +61,9 @@ const Unit kUnits[] = {
     {L"yd", Dim::Length, kYd, 0},
     {L"ang", Dim::Length, kAng, 1},
     {L"ell", Dim::Length, 1.143, 0},
-    {L"ly", Dim::Length, kLy, 0},
-    {L"parsec", Dim::Length, 30856775812815500.0, 0},
-    {L"pc", Dim::Length, 30856775812815500.0, 0},
+    {L"ly", Dim::Length, kLy, 1},
+    {L"parsec", Dim::Length, 30856775812815500.0, 1},
+    {L"pc", Dim::Length, 30856775812815500.0, 1},
     {L"Picapt", Dim::Length, kPica, 0},
     {L"Pica", Dim::Length, kPica, 0},
     {L"pica", Dim::Length, kIn / 6, 0},
@@ -131,7 +131,7 @@ const Unit kUnits[] = {
     {L"cup", Dim::Volume, 2.365882365e-4, 0},
     {L"pt", Dim::Volume, 4.73176473e-4, 0},
     {L"us_pt", Dim::Volume, 4.73176473e-4, 0},
-    {L"uk_pt", Dim::Volume, 5.6826125e-4, 0},
+    {L"uk_pt", Dim::Volume, 5.6826125e-4, 1},
     {L"qt", Dim::Volume, 9.46352946e-4, 0},
     {L"uk_qt", Dim::Volume, 1.1365225e-3, 0},
     {L"gal", Dim::Volume, 3.785411784e-3, 0},
@@ -200,7 +200,7 @@ const Unit kUnits[] = {
     {L"m/hr", Dim::Speed, 1.0 / 3600, 1},
     {L"m/s", Dim::Speed, 1, 1},
     {L"m/sec", Dim::Speed, 1, 1},
-    {L"mph", Dim::Speed, 0.44704, 0},
+    {L"mph", Dim::Speed, 0.44704, 1},
 };
 
 struct Prefix {

@@ -42,10 +42,10 @@ bool Criterion::matches(const Value& v) const {
     bool same = false;
     const Value& op = operand_;
     if (op.isText() && op.text().empty()) {
-        // "" or "=": blank cells and empty texts; "<>": everything else.
-        same = v.isEmpty() || (v.isText() && v.text().empty());
-        if (cmp_ == Cmp::Eq) return same;
-        if (cmp_ == Cmp::Ne) return !same;
+        // "" or "=": blank cells and empty texts; "<>": every cell that is
+        // not blank, empty texts included.
+        if (cmp_ == Cmp::Eq) return v.isEmpty() || (v.isText() && v.text().empty());
+        if (cmp_ == Cmp::Ne) return !v.isEmpty();
         return false;
     }
     if (cmp_ == Cmp::Eq || cmp_ == Cmp::Ne) {

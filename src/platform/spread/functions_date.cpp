@@ -30,6 +30,9 @@ Slot fnDate(Call& c) {
     if (y < 0 || y >= 10000) return fail(ErrorKind::Num);
     if (y < 1900) y += 1900;
     if (std::fabs(m) > 1e6 || std::fabs(d) > 1e8) return fail(ErrorKind::Num);
+    // The months roll the year first: a year past 9999 is out of range
+    // whatever the days would bring back.
+    if (y + std::floor((m - 1) / 12) >= 10000) return fail(ErrorKind::Num);
     return serialResult(serialOf(static_cast<long long>(y), static_cast<long long>(m),
                                  static_cast<long long>(d)));
 }

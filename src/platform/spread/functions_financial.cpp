@@ -26,8 +26,8 @@ Slot fnDollarFr(Call& c) {
 }
 
 const FunctionDef kFinancial[] = {
-    {L"DOLLARDE", 2, 2, "n", fnDollarDe},
-    {L"DOLLARFR", 2, 2, "n", fnDollarFr},
+    {L"DOLLARDE", 2, 2, "N", fnDollarDe},
+    {L"DOLLARFR", 2, 2, "N", fnDollarFr},
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 // Information functions: what kind of value an argument holds.
+#include "platform/spread/formula_arrays.h"
 #include "platform/spread/functions.h"
 #include "platform/spread/sheet.h"
 
@@ -23,7 +24,7 @@ Slot fnIsNonText(Call& c) {
     return yes(!c.value(0).isText());
 }
 Slot fnIsRef(Call& c) {
-    return yes(c.arg(0).isRef());
+    return yes(c.arg(0).isRef() && !isArrayRef(c.arg(0).ref));
 }
 
 Slot fnIsFormula(Call& c) {
@@ -51,7 +52,7 @@ Slot fnIsOdd(Call& c) {
 }
 
 // ERROR.TYPE: 1 #NULL!, 2 #DIV/0!, 3 #VALUE!, 4 #REF!, 5 #NAME?, 6 #NUM!,
-// 7 #N/A; not an error: #N/A.
+// 7 #N/A, 9 #SPILL!, 14 #CALC!; not an error: #N/A.
 Slot fnErrorType(Call& c) {
     const Value& v = c.value(0);
     if (!v.isError()) return Value::error(ErrorKind::NA);
@@ -63,6 +64,8 @@ Slot fnErrorType(Call& c) {
     case ErrorKind::Name: return Value(5);
     case ErrorKind::Num: return Value(6);
     case ErrorKind::NA: return Value(7);
+    case ErrorKind::Spill: return Value(9);
+    case ErrorKind::Calc: return Value(14);
     default: return Value::error(ErrorKind::NA);
     }
 }

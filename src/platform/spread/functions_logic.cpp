@@ -5,8 +5,8 @@ namespace spread {
 
 namespace {
 
-// AND and OR: logical values and numbers count; texts in cells are skipped;
-// no logical value at all is #VALUE!.
+// AND and OR: logical values and numbers count; texts in cells and empty
+// texts given directly are skipped; no logical value at all is #VALUE!.
 enum class Fold { And, Or, Xor };
 
 Slot logicalFold(Call& c, Fold fold) {
@@ -22,7 +22,7 @@ Slot logicalFold(Call& c, Fold fold) {
             error = v.errorKind();
             return;
         case Value::Type::Text:
-            if (fromRef) return;
+            if (fromRef || v.text().empty()) return;
             if (!toLogical(v, b, error)) {
                 failed = true;
                 return;

@@ -17,7 +17,7 @@ struct Table {
               lookupFunctions(), engineeringFunctions(), convertFunctions(), trigFunctions(),
               arithFunctions(), infoFunctions(), textJoinFunctions(), xlookupFunctions(),
               statsFunctions(), conditionalFunctions(), dateFunctions(),
-              textFormatFunctions(), financialFunctions()})
+              textFormatFunctions(), financialFunctions(), referenceFunctions()})
             defs.insert(defs.end(), part.defs, part.defs + part.count);
         std::sort(defs.begin(), defs.end(), [](const FunctionDef& a, const FunctionDef& b) {
             return std::wstring_view(a.name) < std::wstring_view(b.name);
@@ -55,6 +55,9 @@ Slot invokeBuiltin(const FunctionDef& fn, Call& c) {
         Value v = scalarOf(s, c.host, c.col, c.row);
         ErrorKind err = ErrorKind::Value;
         switch (kind) {
+        case 'N':
+            if (v.isLogical()) return Value::error(ErrorKind::Value);
+            [[fallthrough]];
         case 'n': {
             double d = 0;
             if (!toNumber(v, d, err)) return Value::error(err);

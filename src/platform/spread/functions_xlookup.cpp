@@ -58,22 +58,24 @@ private:
 // index found, or -1.
 int search(const Line& line, const Value& key, int match, int mode) {
     if (mode == 2 || mode == -2) {
-        const int dir = mode == 2 ? 1 : -1;
-        int lo = 0, hi = line.count();
+        // A descending line is searched as the ascending line read from its
+        // end: of equal entries the first in that order is found (the first
+        // of an ascending line, the last of a descending one).
+        const int n = line.count();
+        auto pos = [&](int j) { return mode == 2 ? j : n - 1 - j; };
+        int lo = 0, hi = n;
         while (lo < hi) {
             int mid = lo + (hi - lo) / 2;
-            if (compareValues(line.value(mid), key) * dir < 0) lo = mid + 1;
+            if (compareValues(line.value(pos(mid)), key) < 0) lo = mid + 1;
             else hi = mid;
         }
-        // lo: the first entry not before the key in the line's order.
-        auto inside = [&](int k) { return k >= 0 && k < line.count(); };
-        if (inside(lo) && line.value(lo).type() == key.type() && compareValues(line.value(lo), key) == 0)
-            return line.index(lo);
-        if (match == 0 || match == 2) return -1;
-        auto fits = [&](int k) { return inside(k) && !line.value(k).isEmpty(); };
-        // In an ascending line the larger neighbour follows; in a descending one it precedes.
-        int k = (match == 1) == (dir == 1) ? lo : lo - 1;
-        return fits(k) ? line.index(k) : -1;
+        // lo: the first entry not below the key in ascending order.
+        if (lo < n && line.value(pos(lo)).type() == key.type() &&
+            compareValues(line.value(pos(lo)), key) == 0)
+            return line.index(pos(lo));
+        if (match == 0) return -1;
+        const int j = match == 1 ? lo : lo - 1;
+        return j >= 0 && j < n && !line.value(pos(j)).isEmpty() ? line.index(pos(j)) : -1;
     }
     int best = -1;
     Value bestValue;
@@ -109,6 +111,8 @@ bool modes(Call& c, int i, int& match, int& mode) {
     auto given = [&](int k) { return c.given(k) && c.arg(k).kind != Slot::Missing; };
     match = given(i) ? static_cast<int>(std::trunc(c.num(i))) : 0;
     mode = given(i + 1) ? static_cast<int>(std::trunc(c.num(i + 1))) : 1;
+    // Wildcards need a search in order, not by halves.
+    if (match == 2 && (mode == 2 || mode == -2)) return false;
     return match >= -1 && match <= 2 && (mode == 1 || mode == -1 || mode == 2 || mode == -2);
 }
 
@@ -134,8 +138,10 @@ Slot fnXLookup(Call& c) {
     if (vertical ? r.row2 - r.row1 != l.row2 - l.row1 : r.col2 - r.col1 != l.col2 - l.col1)
         return Value::error(ErrorKind::Value);
     const Line line(c.host, l);
-    // A blank key finds the first (or last) blank cell.
-    int i = key.isEmpty() && c.arg(0).isRef() ? line.blank(mode > 0)
+    // A blank key (a blank cell or an empty argument) finds the first (or
+    // last) blank cell.
+    const bool blankKey = key.isEmpty() && (c.arg(0).isRef() || c.arg(0).kind == Slot::Missing);
+    int i = blankKey ? line.blank(mode > 0)
                                               : search(line, key.isEmpty() ? Value(0.0) : key, match, mode);
     if (i < 0) {
         if (c.given(3) && c.arg(3).kind != Slot::Missing) return c.arg(3);

@@ -208,7 +208,10 @@ std::wstring two(long long v) {
 }
 
 bool formatDate(double x, const Section& s, std::wstring& out) {
-    if (x < 0 || x > kLastSerial + 1) return false;
+    if (x < 0 || x >= kLastSerial + 1) return false;
+    // Digit places other than the fractions of seconds do not mix with dates.
+    for (const Piece& p : s.pieces)
+        if (p.kind == Piece::Digit && p.text != L"0") return false;
     bool ampm = false;
     for (const Piece& p : s.pieces)
         if (p.kind == Piece::DateCode && (p.text[0] == L'A' || p.text[0] == L'a')) ampm = true;

@@ -60,9 +60,15 @@ public:
 
     Sheet& callerSheet() override { return sheet_; }
 
+    void reached(const CellRange& r) override {
+        if (std::find(reached_.begin(), reached_.end(), r) == reached_.end()) reached_.push_back(r);
+    }
+    const std::vector<CellRange>& reachedBlocks() const { return reached_; }
+
 private:
     Sheet& sheet_;
     SheetData& d_;
+    std::vector<CellRange> reached_;
 };
 
 // Counts an evaluation in progress; frees the formulas replaced meanwhile
@@ -260,9 +266,9 @@ void computeNode(Sheet& sheet, uint32_t n) {
     CellKey key = d.content.cells.keyAt(d.content.nodes[n].cell);
     const Formula* f = d.content.nodes[n].formula.get();
     Value result = Value::error(ErrorKind::Value);
+    SheetHost host(sheet);
     if (d.evalDepth < kMaxEvalDepth) {
         EvalScope scope(d);
-        SheetHost host(sheet);
         try {
             result = f->evaluate(host, keyCol(key), keyRow(key));
         } catch (...) {
@@ -274,6 +280,8 @@ void computeNode(Sheet& sheet, uint32_t n) {
     const FormulaNode& node = d.content.nodes[n];
     if (!node.formula || node.gen != gen) return;
     d.content.cells.at(node.cell).value = std::move(result);
+    // Computed references: the formula reads what they reached.
+    if (node.isVolatile) d.content.graph.linkReached(n, host.reachedBlocks());
 }
 
 void recalcAll(Sheet& sheet) {

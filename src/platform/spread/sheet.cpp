@@ -102,6 +102,7 @@ void dropFormula(SheetData& d, Cell& cell) {
     node.formula->references(refs);
     cell.formula = kNone; // before unlink: a self-reference must not keep the cell
     c.graph.unlink(n, refs, c.cells, node.rangeBegin, node.rangeCount, c.cells.keyAt(node.cell));
+    c.graph.unlinkReached(n);
     // An evaluation further up the stack may still be running in it.
     if (d.evalDepth > 0 || d.recalculating)
         d.retired.push_back(std::move(node.formula));

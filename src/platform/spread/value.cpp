@@ -10,8 +10,9 @@ namespace spread {
 
 namespace {
 
-constexpr std::array<std::wstring_view, 8> kErrorNames = {
-    L"#NULL!", L"#DIV/0!", L"#VALUE!", L"#REF!", L"#NAME?", L"#NUM!", L"#N/A", L"#CYCLE!",
+constexpr std::array<std::wstring_view, 10> kErrorNames = {
+    L"#NULL!", L"#DIV/0!", L"#VALUE!", L"#REF!",   L"#NAME?",
+    L"#NUM!",  L"#N/A",    L"#CYCLE!", L"#SPILL!", L"#CALC!",
 };
 
 bool isBlank(wchar_t c) {

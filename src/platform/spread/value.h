@@ -21,6 +21,8 @@ enum class ErrorKind : uint8_t {
     Num,   // #NUM!
     NA,    // #N/A
     Cycle, // #CYCLE!  (a cell on a circular reference)
+    Spill, // #SPILL!  (kept as read from workbooks of other programs)
+    Calc,  // #CALC!   (likewise)
 };
 
 // "#DIV/0!" and the like.

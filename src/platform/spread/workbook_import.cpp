@@ -313,6 +313,16 @@ public:
     // What the .ods parser left out: logical cells, the saved logicals and
     // texts of formula cells, merged cells.
     void odsExtras(const OdsSheetExtras& extras);
+    // The top-left cell of an array formula over several cells: such blocks
+    // of results are outside the language (the engine computes the formula
+    // as one of a single cell), so its saved value is not held against the
+    // engine's.
+    void arrayFormula(oss::row_t row, oss::col_t col) {
+        if (!wanted_ || out_->saved.empty()) return;
+        SavedValue& s = out_->saved.back();
+        if (s.col == col + 1 && s.row == row + 1 && s.unsupported.empty())
+            s.unsupported = L"an array formula over several cells";
+    }
 
     // A saved value of an array formula's cell other than its top-left one.
     void savedValue(oss::row_t row, oss::col_t col, Value v) {
@@ -426,6 +436,8 @@ void SheetArrayFormula::commit() {
     if (auto it = results_.find({range_.first.row, range_.first.column}); it != results_.end())
         first = it->second;
     sheet_.formula(range_.first.row, range_.first.column, text_, std::nullopt, std::move(first));
+    if (range_.first.row != range_.last.row || range_.first.column != range_.last.column)
+        sheet_.arrayFormula(range_.first.row, range_.first.column);
     results_.clear();
     text_.clear();
 }
