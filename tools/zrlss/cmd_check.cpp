@@ -252,7 +252,10 @@ std::vector<Problem> checkSheet(const Zrl_String& path) {
         if (readsAsCell(name))
             out.push_back({line, true, d.cell.name.toUtf8() + " reads as a cell address"});
         else if (functions.known(name))
-            out.push_back({line, true, d.cell.name.toUtf8() + " is the name of a function"});
+            // Names are read without parentheses and calls with them, so such
+            // a name computes; it only reads confusingly, and the function
+            // list grows (ROWS, COLUMN, OFFSET...) under sheets that worked.
+            out.push_back({line, false, d.cell.name.toUtf8() + " is also the name of a function"});
     }
     if (calcRow == 0) {
         out.push_back({0, true, "the sheet has no \"Calc\" title"});
