@@ -1,11 +1,14 @@
 // A section table of 10,000 sizes by 20 columns (4 languages, 14 values):
-// its file read and written, shown in a sheet and taken back, checked, and
-// one size added as the simple editor's OK adds it.
-#include "frame/module_resources.h"
+// its file read and written, shown in a sheet and taken back, checked, one
+// size added as the simple editor's OK adds it, and the library editor
+// opened on it.
+#include "frame/library_instance.h"
 #include "grid/zrl_spread.h"
 #include "platform/core/section_table_file.h"
 #include "platform/core/settings.h"
 #include "platform/win/resources.h"
+#include "platform/win/script.h"
+#include "sections/dlg_edit_lib_sections.h"
 #include "sections/prof_values_table.h"
 #include "sections/simple_section.h"
 
@@ -51,6 +54,7 @@ struct Library {
         dir = std::filesystem::temp_directory_path() / "bench_sections";
         std::filesystem::create_directories(dir / "prof");
         Zrl_Settings::setLibDir(Zrl_String::fromUtf8(dir.string()));
+        Zrl_Settings::setConfigDir(Zrl_String::fromUtf8(dir.string()));
     }
     ~Library() { std::filesystem::remove_all(dir); }
     std::filesystem::path dir;
@@ -82,11 +86,12 @@ void BM_Check(benchmark::State& state) {
 }
 BENCHMARK(BM_Check)->Unit(benchmark::kMillisecond);
 
-// The module's resources current, as a dialog's sheet has them.
+// The module attached and its resources current, as a dialog's sheet has
+// them.
 win::ModuleHandle moduleHandle() {
     static const win::ModuleHandle module = [] {
         const win::ModuleHandle m = win::registerModule(L"zrlss");
-        zrlss::registerModuleResources(m);
+        zrlss::attachLibrary(m);
         return m;
     }();
     return module;
@@ -133,6 +138,21 @@ void BM_AddSimpleSection(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AddSimpleSection)->Unit(benchmark::kMillisecond);
+
+// The library editor opened on a size of the table and closed: the table
+// read, shown on the tables page's sheet, the page's lists filled.
+void BM_ValuesPageOpen(benchmark::State& state) {
+    Library lib;
+    bigTable().writeToFile(L"RHS");
+    win::ResourceModuleGuard guard(moduleHandle());
+    for (auto _ : state) {
+        DlgEditLibData data;
+        win::script().reset();
+        win::script().onNextModal([](win::Dialog& d) { d.click(win::IDCANCEL); });
+        benchmark::DoNotOptimize(StartDlgEditLibSections(data, L"RHS-5000x50x4"));
+    }
+}
+BENCHMARK(BM_ValuesPageOpen)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

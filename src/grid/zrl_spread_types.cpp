@@ -1,5 +1,6 @@
 // Zrl_Spread: cell types, locking with the check-lock rule, and spans.
 #include "grid/zrl_spread.h"
+#include "platform/spread/sheet_spans.h"
 
 #include <algorithm>
 #include <iterator>
@@ -221,15 +222,15 @@ bool Zrl_Spread::addSpan(int col, int row, int numCols, int numRows) {
 
 bool Zrl_Spread::removeSpans(int col) {
     if (!created_ || col < 0 || col > TSpread::getMaxCols()) return false;
-    for (const spread::CellRange& span : sheet().spans())
-        if (span.col1 == col && span.row1 >= 1) removeCellSpan(span.col1, span.row1);
+    spread::removeSpans(
+        sheet(), [col](const spread::CellRange& span) { return span.col1 == col && span.row1 >= 1; });
     return true;
 }
 
 bool Zrl_Spread::removeAllSpans() {
     if (!created_) return false;
-    for (const spread::CellRange& span : sheet().spans())
-        if (span.row1 >= 1 && span.col1 >= 0) removeCellSpan(span.col1, span.row1);
+    spread::removeSpans(
+        sheet(), [](const spread::CellRange& span) { return span.row1 >= 1 && span.col1 >= 0; });
     return true;
 }
 

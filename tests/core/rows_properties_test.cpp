@@ -131,12 +131,42 @@ TEST_F(PropertiesList, BadFilesLeaveTheListAsItWas) {
     props.setProperty(L"keep", 1);
     const Zrl_PropertiesList before = props;
     EXPECT_EQ(props.readFromFile(dir() + L"missing.txt"), Acad::eFileNotFound);
-    for (const char* text : {"a\ti\tx\n", "a\tq\t1\n", "only two\tcells\n", "\ti\t1\n",
-                             "a\td\tnan\n", "a\ti\t99999999999\n"}) {
+    for (const char* text :
+         {"a\ti\tx\n", "a\tq\t1\n", "only two\tcells\n", "\ti\t1\n", "a\td\tnan\n",
+          "a\ti\t99999999999\n", "\\e\n", "a\tii\t1\n", "a\ts\tx\textra\n", "a\td\t\n"}) {
         std::ofstream(fsDir() / "bad.txt", std::ios::binary) << "ok\ti\t1\n" << text;
         EXPECT_EQ(props.readFromFile(dir() + L"bad.txt"), Acad::eInvalidInput) << text;
         EXPECT_EQ(props, before) << text;
     }
     fs::create_directories(fsDir() / "dir.txt");
     EXPECT_EQ(props.writeToFile(dir() + L"dir.txt"), Acad::eInvalidInput);
+}
+
+// Files written by hand: comments, blank lines, CRLF, escapes in names and
+// texts, numbers with blanks and a plus; a name given twice keeps its first
+// place and its last value.
+TEST_F(PropertiesList, HandWrittenFilesReadAsWritten) {
+    std::ofstream(fsDir() / "hand.txt", std::ios::binary)
+        << "# comment\r\n\r\nn\ti\t 7 \r\n\\#x\\ty\ts\ta\\nb\r\nd\td\t+2.5\r\nn\ts\tlast\r\n";
+    Zrl_PropertiesList props;
+    ASSERT_EQ(props.readFromFile(dir() + L"hand.txt"), Acad::eOk);
+    const struct {
+        const wchar_t* name;
+        const wchar_t* text;
+        double number;
+    } want[] = {{L"n", L"last", 0}, {L"#x\ty", L"a\nb", 0}, {L"d", nullptr, 2.5}};
+    ASSERT_EQ(props.length(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const auto& w = want[i];
+        EXPECT_EQ(props.nameAt(i), w.name);
+        Zrl_String text;
+        double number = 0;
+        if (w.text) {
+            EXPECT_EQ(props.getProperty(w.name, text), Acad::eOk);
+            EXPECT_EQ(text, w.text);
+        } else {
+            EXPECT_EQ(props.getProperty(w.name, number), Acad::eOk);
+            EXPECT_EQ(number, w.number);
+        }
+    }
 }

@@ -1,6 +1,7 @@
 #include "platform/core/files.h"
 
 #include "platform/core/paths.h"
+#include "platform/core/text_lines.h"
 #include "platform/text/fold.h"
 #include "platform/text/utf.h"
 #include "platform/files/replace_file.h"
@@ -22,20 +23,6 @@ std::wstring decodeUtf16(std::string_view bytes, bool littleEndian) {
     return out;
 }
 
-std::wstring decodeText(std::string_view bytes) {
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
-        return decodeUtf16(bytes.substr(2), true);
-    if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF')
-        return decodeUtf16(bytes.substr(2), false);
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    std::wstring utf8;
-    if (zrltext::fromUtf8Strict(bytes, utf8)) return utf8;
-    std::wstring latin1;
-    latin1.reserve(bytes.size());
-    for (char ch : bytes)
-        latin1 += static_cast<wchar_t>(static_cast<unsigned char>(ch));
-    return latin1;
-}
 
 // Matches from pattern position p and name position n; "*" tries every
 // split, so the cost is bounded by pattern length × name length.
@@ -106,31 +93,59 @@ bool findFiles(const fs::path& folder, const Zrl_String& prefix, const Zrl_Strin
 
 } // namespace
 
-Zrl_StringArray decodeTextLines(std::string_view bytes) {
-    const std::wstring text = decodeText(bytes);
-    // Room for every line up front: the list grows in small steps otherwise.
-    const auto isEnd = [](wchar_t ch) { return ch == L'\n' || ch == L'\r'; };
-    const auto ends = std::count_if(text.begin(), text.end(), isEnd);
-    Zrl_StringArray lines(static_cast<int>(std::min<std::ptrdiff_t>(ends + 1, 1 << 24)));
-    // Each line is moved in (append would copy it), found by a plain scan
-    // (find_first_of searches its set anew at every character).
-    auto add = [&lines](std::wstring line) {
-        if (lines.length() == lines.physicalLength())
-            lines.setPhysicalLength(std::max(8, lines.physicalLength() * 2));
-        lines.setLogicalLength(lines.length() + 1);
-        lines.last() = Zrl_String(std::move(line));
-    };
+std::wstring decodeText(std::string_view bytes) {
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
+        return decodeUtf16(bytes.substr(2), true);
+    if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF')
+        return decodeUtf16(bytes.substr(2), false);
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    std::wstring utf8;
+    if (zrltext::fromUtf8Strict(bytes, utf8)) return utf8;
+    std::wstring latin1;
+    latin1.reserve(bytes.size());
+    for (char ch : bytes)
+        latin1 += static_cast<wchar_t>(static_cast<unsigned char>(ch));
+    return latin1;
+}
+
+namespace {
+
+bool isLineEnd(wchar_t ch) {
+    return ch == L'\n' || ch == L'\r';
+}
+
+} // namespace
+
+size_t countTextLines(std::wstring_view text) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), isLineEnd)) + 1;
+}
+
+void forEachTextLine(std::wstring_view text, const std::function<void(std::wstring_view)>& fn) {
+    // A plain scan (find_first_of searches its set anew at every character).
     size_t start = 0;
     while (start < text.size()) {
-        const size_t end =
-            static_cast<size_t>(std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start),
-                                             text.end(), isEnd) -
-                                text.begin());
-        add(text.substr(start, end - start));
+        const size_t end = static_cast<size_t>(
+            std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(), isLineEnd) -
+            text.begin());
+        fn(text.substr(start, end - start));
         if (end == text.size()) break;
         start =
             end + ((text[end] == L'\r' && end + 1 < text.size() && text[end + 1] == L'\n') ? 2 : 1);
     }
+}
+
+Zrl_StringArray decodeTextLines(std::string_view bytes) {
+    const std::wstring text = decodeText(bytes);
+    // Room for every line up front: the list grows in small steps otherwise.
+    Zrl_StringArray lines(
+        static_cast<int>(std::min<size_t>(countTextLines(text), size_t{1} << 24)));
+    // Each line is moved in (append would copy it).
+    forEachTextLine(text, [&lines](std::wstring_view line) {
+        if (lines.length() == lines.physicalLength())
+            lines.setPhysicalLength(std::max(8, lines.physicalLength() * 2));
+        lines.setLogicalLength(lines.length() + 1);
+        lines.last() = Zrl_String(std::wstring(line));
+    });
     return lines;
 }
 

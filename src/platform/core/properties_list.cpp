@@ -1,7 +1,9 @@
 #include "platform/core/properties_list.h"
 
 #include "platform/core/files.h"
+#include "platform/core/paths.h"
 #include "platform/core/rows_file.h"
+#include "platform/core/text_lines.h"
 
 #include <algorithm>
 #include <charconv>
@@ -119,26 +121,53 @@ Zrl_String Zrl_PropertiesList::nameAt(int index) const {
 }
 
 ErrorStatus Zrl_PropertiesList::readFromFile(const Zrl_String& path) {
-    Zrl_StringArray lines;
-    if (!ObjectExportReadFile(path, lines)) return Acad::eFileNotFound;
+    std::string bytes;
+    if (!readFileBytes(resolvePath(path), bytes)) return Acad::eFileNotFound;
+    const std::wstring text = decodeText(bytes);
+    // One pass over the text: each line taken apart in place, each name
+    // hashed once into an index sized for every line, so that neither the
+    // list nor the index grows on the way.
     Zrl_PropertiesList read;
-    for (const Zrl_String& line : lines) {
-        if (line.isEmpty() || line.startsWith(L"#", true)) continue;
-        Zrl_StringArray cells = decodeRow(line);
-        if (cells.length() != 3 || cells[0].isEmpty()) return Acad::eInvalidInput;
-        bool ok = false;
-        ErrorStatus es = Acad::eInvalidInput;
-        if (cells[1] == L"i") {
-            int v = cells[2].toInt(&ok);
-            if (ok) es = read.setProperty(cells[0], v);
-        } else if (cells[1] == L"d") {
-            double v = cells[2].toDouble(&ok);
-            if (ok) es = read.setProperty(cells[0], v);
-        } else if (cells[1] == L"s") {
-            es = read.setProperty(cells[0], cells[2]);
-        }
-        if (es != Acad::eOk) return Acad::eInvalidInput;
-    }
+    const size_t lines = countTextLines(text);
+    read.entries_.reserve(lines);
+    size_t slots = 16;
+    while (slots < 2 * (lines + 1))
+        slots *= 2;
+    read.slots_.assign(slots, -1);
+    bool ok = true;
+    forEachTextLine(text, [&](std::wstring_view line) {
+        if (!ok || line.empty() || line.front() == L'#') return;
+        int cells = 0;
+        Zrl_String name;
+        wchar_t type = 0;
+        Value value;
+        forEachRowCell(line, [&](std::wstring_view cell) {
+            switch (cells++) {
+            case 0:
+                name = Zrl_String(std::wstring(cell));
+                break;
+            case 1:
+                type = cell.size() == 1 ? cell[0] : 0;
+                break;
+            case 2:
+                if (type == L'i') {
+                    int v = 0;
+                    if (!parseIntText(cell, v)) type = 0;
+                    value = v;
+                } else if (type == L'd') {
+                    double v = 0;
+                    if (!parseDoubleText(cell, v)) type = 0;
+                    value = v;
+                } else if (type == L's') {
+                    value = Zrl_String(std::wstring(cell));
+                }
+                break;
+            }
+        });
+        ok = cells == 3 && !name.isEmpty() && (type == L'i' || type == L'd' || type == L's') &&
+             read.set(name, std::move(value)) == Acad::eOk;
+    });
+    if (!ok) return Acad::eInvalidInput;
     *this = std::move(read);
     return Acad::eOk;
 }

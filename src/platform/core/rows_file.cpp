@@ -2,6 +2,8 @@
 
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
+#include "platform/core/text_lines.h"
+#include "platform/text/utf.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -16,16 +18,38 @@ const wchar_t* const kOneEmptyCell = L"\\e";
 constexpr wchar_t kRaw[] = L"\\\t\n\r";
 constexpr wchar_t kEscaped[] = L"\\tnr";
 
-void appendEscaped(std::wstring& out, const std::wstring& cell) {
-    for (wchar_t ch : cell) {
-        const wchar_t* hit = std::wcschr(kRaw, ch);
-        if (ch != L'\0' && hit) {
-            out += L'\\';
-            out += kEscaped[hit - kRaw];
-        } else {
-            out += ch;
-        }
+// Hands the cell to `plain` in runs that need no escape and to `escape` the
+// letter of each character that does.
+template <class Plain, class Escape>
+void walkEscapes(std::wstring_view cell, Plain&& plain, Escape&& escape) {
+    size_t run = 0;
+    for (size_t i = 0; i < cell.size(); ++i) {
+        const wchar_t ch = cell[i];
+        if (ch != L'\\' && ch != L'\t' && ch != L'\n' && ch != L'\r') continue;
+        plain(cell.substr(run, i - run));
+        escape(kEscaped[std::wcschr(kRaw, ch) - kRaw]);
+        run = i + 1;
     }
+    plain(cell.substr(run));
+}
+
+void appendEscaped(std::wstring& out, std::wstring_view cell) {
+    walkEscapes(
+        cell, [&](std::wstring_view run) { out += run; },
+        [&](wchar_t letter) {
+            out += L'\\';
+            out += letter;
+        });
+}
+
+// The same as the file's UTF-8.
+void appendEscapedUtf8(std::string& out, std::wstring_view cell) {
+    walkEscapes(
+        cell, [&](std::wstring_view run) { zrltext::appendUtf8(out, run); },
+        [&](wchar_t letter) {
+            out += '\\';
+            out += static_cast<char>(letter);
+        });
 }
 
 // The character an escape stands for; "\e" stands for nothing.
@@ -47,27 +71,14 @@ Zrl_String encodeRow(const Zrl_StringArray& row) {
     return Zrl_String(std::move(out));
 }
 
-Zrl_StringArray decodeRow(const Zrl_String& line) {
-    Zrl_StringArray row;
-    if (line.isEmpty()) return row;
-    if (line == kOneEmptyCell) {
-        row.append(Zrl_String());
-        return row;
+void forEachRowCell(std::wstring_view s, const std::function<void(std::wstring_view)>& fn) {
+    if (s.empty()) return;
+    if (s == kOneEmptyCell) {
+        fn({});
+        return;
     }
-    const std::wstring& s = line.str();
-    // The row is sized first and its cells moved in: appending copies each
-    // text, and a table of thousands of rows is read cell by cell.
-    // (An escaped character is never a tab.)
-    int cells = 1;
-    for (size_t i = 0; i < s.size(); ++i)
-        if (s[i] == L'\\')
-            ++i;
-        else if (s[i] == L'\t')
-            ++cells;
-    row.setLogicalLength(cells);
-    // Each cell is made at its final size in one allocation: a cell without
-    // escapes is a plain piece of the line.
-    int at = 0;
+    // A cell without escapes is handed over as a piece of the line.
+    std::wstring unescaped;
     size_t start = 0;
     while (true) {
         size_t end = start;
@@ -80,41 +91,83 @@ Zrl_StringArray decodeRow(const Zrl_String& line) {
             }
         }
         end = std::min(end, s.size());
-        std::wstring cell;
         if (!escaped) {
-            cell.assign(s, start, end - start);
+            fn(s.substr(start, end - start));
         } else {
-            cell.reserve(end - start);
+            unescaped.clear();
             for (size_t i = start; i < end; ++i) {
                 if (s[i] == L'\\' && i + 1 < end)
-                    appendUnescaped(cell, s[++i]);
+                    appendUnescaped(unescaped, s[++i]);
                 else
-                    cell += s[i];
+                    unescaped += s[i];
             }
+            fn(unescaped);
         }
-        row[at++] = Zrl_String(std::move(cell));
         if (end >= s.size()) break;
         start = end + 1;
     }
+}
+
+Zrl_StringArray decodeRow(std::wstring_view s) {
+    Zrl_StringArray row;
+    // The row is sized first and its cells moved in: appending copies each
+    // text, and a table of thousands of rows is read cell by cell.
+    // (An escaped character is never a tab.)
+    int cells = s.empty() ? 0 : 1;
+    for (size_t i = 0; i < s.size(); ++i)
+        if (s[i] == L'\\')
+            ++i;
+        else if (s[i] == L'\t')
+            ++cells;
+    row.setLogicalLength(cells);
+    int at = 0;
+    forEachRowCell(s, [&](std::wstring_view cell) { row[at++] = Zrl_String(std::wstring(cell)); });
     return row;
 }
 
+Zrl_StringArray decodeRow(const Zrl_String& line) {
+    return decodeRow(std::wstring_view(line.str()));
+}
+
 bool readFile(const Zrl_String& path, Zrl_String& name, Zrl_StringArrayArray& rows) {
-    Zrl_StringArray lines;
-    if (!ObjectExportReadFile(path, lines)) return false;
+    std::string bytes;
+    if (!readFileBytes(resolvePath(path), bytes)) return false;
+    const std::wstring text = decodeText(bytes);
+    bytes = std::string();
+    // Each line taken apart where it lies in the text: no copy of it is made.
     Zrl_StringArrayArray out;
-    out.setLogicalLength(lines.length());
-    for (int i = 0; i < lines.length(); ++i)
-        out[i] = decodeRow(lines[i]); // moved, not copied as append would
+    out.setPhysicalLength(static_cast<int>(std::min<size_t>(countTextLines(text), 1 << 24)));
+    forEachTextLine(text, [&out](std::wstring_view line) {
+        if (out.length() == out.physicalLength())
+            out.setPhysicalLength(std::max(8, out.physicalLength() * 2));
+        out.setLogicalLength(out.length() + 1);
+        out.last() = decodeRow(line); // moved, not copied as append would
+    });
     rows = std::move(out);
     // The name as the file is called on disk, whatever case the caller used.
     name = removeExtension(pathToText(resolvePath(path).filename()));
     return true;
 }
 
+void RowsFileText::add(const Zrl_StringArray& row) {
+    if (row.length() == 1 && row[0].isEmpty()) {
+        zrltext::appendUtf8(bytes_, kOneEmptyCell);
+    } else {
+        for (int i = 0; i < row.length(); ++i) {
+            if (i > 0) bytes_ += '\t';
+            appendEscapedUtf8(bytes_, row[i].str());
+        }
+    }
+    bytes_ += '\n';
+}
+
+bool RowsFileText::writeTo(const Zrl_String& path) const {
+    return writeFileAtomically(resolvePath(path), bytes_);
+}
+
 bool writeFile(const Zrl_String& path, const Zrl_StringArrayArray& rows) {
-    Zrl_StringArray lines(rows.length());
+    RowsFileText text;
     for (const Zrl_StringArray& row : rows)
-        lines.append(encodeRow(row));
-    return ObjectExportWriteFile(path, lines);
+        text.add(row);
+    return text.writeTo(path);
 }

@@ -90,7 +90,15 @@ bool readSectionTableFile(const Zrl_String& path, SectionTableFile& table, Zrl_S
 bool writeSectionTableFile(const Zrl_String& path, const Zrl_String& picture,
                            const Zrl_StringArray& headers, const Zrl_StringArrayArray& rows,
                            Zrl_String* error) {
-    if (writeFile(path, joinSectionRows(picture, headers, rows))) return true;
+    // Written straight from the table's parts: no joined copy of its rows.
+    RowsFileText text;
+    Zrl_StringArray shape;
+    shape.append(picture);
+    text.add(shape);
+    text.add(headers);
+    for (const Zrl_StringArray& row : rows)
+        text.add(row);
+    if (text.writeTo(path)) return true;
     if (error) *error = L"cannot be written: " + path;
     return false;
 }

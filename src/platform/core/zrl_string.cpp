@@ -1,5 +1,7 @@
 #include "platform/core/zrl_string.h"
 
+#include "platform/core/text_lines.h"
+
 #include "platform/text/utf.h"
 
 #include <algorithm>
@@ -269,16 +271,30 @@ template <class T> bool parseNumber(std::wstring_view text, T& value) {
 
 } // namespace
 
+bool parseIntText(std::wstring_view text, int& value) {
+    int read = 0;
+    if (!parseNumber(text, read)) return false;
+    value = read;
+    return true;
+}
+
+bool parseDoubleText(std::wstring_view text, double& value) {
+    double read = 0;
+    if (!parseNumber(text, read) || !std::isfinite(read)) return false;
+    value = read;
+    return true;
+}
+
 int Zrl_String::toInt(bool* ok) const {
     int value = 0;
-    const bool good = parseNumber(s_, value);
+    const bool good = parseIntText(s_, value);
     if (ok) *ok = good;
-    return good ? value : 0;
+    return value;
 }
 
 double Zrl_String::toDouble(bool* ok) const {
     double value = 0;
-    const bool good = parseNumber(s_, value) && std::isfinite(value);
+    const bool good = parseDoubleText(s_, value);
     if (ok) *ok = good;
-    return good ? value : 0.0;
+    return value;
 }

@@ -146,7 +146,7 @@ uint32_t attachFormula(SheetData& d, CellKey key, Cell& cell, FormulaRef f, uint
 
 void rebuildGraph(SheetContent& c) {
     c.graph.clear();
-    for (auto& [key, cell] : c.cells)
+    for (auto&& [key, cell] : c.cells)
         cell.firstDep = kNone;
     std::vector<CellRange> refs;
     for (uint32_t n = 0; n < c.nodes.size(); ++n) {
@@ -282,13 +282,17 @@ bool Sheet::contains(int col, int row) const {
 namespace {
 
 // Drops the cells outside cols 0..maxCols x rows 0..maxRows and everything
-// kept about them; returns the keys of cells that had contents.
-std::vector<CellKey> dropOutside(SheetData& d) {
+// kept about them; returns the keys of cells that had contents. `rowsOnly`:
+// only the row count went down, so only the rows past it are looked at.
+std::vector<CellKey> dropOutside(SheetData& d, bool rowsOnly) {
     SheetContent& c = d.content;
     std::vector<CellKey> gone;
-    for (auto& [key, cell] : c.cells) {
-        if (keyCol(key) <= c.maxCols && keyRow(key) <= c.maxRows) continue;
-        gone.push_back(key);
+    if (rowsOnly) {
+        c.cells.forEachInRows(static_cast<uint32_t>(c.maxRows) + 1, RowOrder::kLimit,
+                              [&](uint32_t i) { gone.push_back(c.cells.keyAt(i)); });
+    } else {
+        for (auto&& [key, cell] : c.cells)
+            if (keyCol(key) > c.maxCols || keyRow(key) > c.maxRows) gone.push_back(key);
     }
     std::vector<CellKey> changed;
     for (CellKey key : gone) {
@@ -315,8 +319,8 @@ namespace {
 
 // After the logical size went down: drops the cells left outside, marks the
 // sheet changed and recomputes what read them.
-template <class Impl> void settleShrink(Sheet& sheet, Impl& d) {
-    auto changed = dropOutside(d);
+template <class Impl> void settleShrink(Sheet& sheet, Impl& d, bool rowsOnly) {
+    auto changed = dropOutside(d, rowsOnly);
     if (changed.empty()) return;
     d.bools[kBoolChanged] = true;
     if (d.bools[kBoolAutoCalc]) detail::recalcFrom(sheet, changed);
@@ -328,7 +332,7 @@ bool Sheet::setMaxCols(int count) {
     if (count < 0 || count > kMaxSheetCols || detail::calculating(*this)) return false;
     bool shrink = count < d_->content.maxCols;
     d_->content.maxCols = count;
-    if (shrink) settleShrink(*this, *d_);
+    if (shrink) settleShrink(*this, *d_, false);
     return true;
 }
 
@@ -336,7 +340,7 @@ bool Sheet::setMaxRows(int count) {
     if (count < 0 || count > kMaxSheetRows || detail::calculating(*this)) return false;
     bool shrink = count < d_->content.maxRows;
     d_->content.maxRows = count;
-    if (shrink) settleShrink(*this, *d_);
+    if (shrink) settleShrink(*this, *d_, true);
     return true;
 }
 

@@ -24,6 +24,9 @@ void CellMap::swap(CellMap& o) noexcept {
     std::swap(free_, o.free_);
     std::swap(slots_, o.slots_);
     std::swap(count_, o.count_);
+    std::swap(rows_, o.rows_);
+    std::swap(highRow_, o.highRow_);
+    std::swap(maxCol_, o.maxCol_);
 }
 
 uint32_t CellMap::findPage(CellKey key) const {
@@ -42,6 +45,11 @@ uint32_t CellMap::findPage(CellKey key) const {
 }
 
 uint32_t CellMap::lookup(CellKey key) const {
+    if (rows_.active()) {
+        uint32_t row = rows_.stored(static_cast<uint32_t>(key));
+        if (row == RowOrder::kNoRow) return slots_;
+        key = withRow(key, row);
+    }
     uint32_t at = findPage(key);
     if (at == kNone) return slots_;
     uint32_t i = pages_[at].index[inPage(key)];
@@ -120,6 +128,8 @@ Cell& CellMap::operator[](CellKey key) {
 }
 
 Cell& CellMap::get(CellKey key, uint32_t& index) {
+    const CellKey position = key;
+    if (rows_.active()) key = withRow(key, rows_.storedForNew(static_cast<uint32_t>(key)));
     uint32_t at = makePage(key);
     uint32_t& slot = pages_[at].index[inPage(key)];
     if (slot != kNone) {
@@ -139,6 +149,9 @@ Cell& CellMap::get(CellKey key, uint32_t& index) {
     live_[index] = 1;
     slot = index;
     ++count_;
+    const uint32_t row = static_cast<uint32_t>(position);
+    if (!rows_.active() && row < RowOrder::kLimit) highRow_ = std::max(highRow_, row);
+    maxCol_ = std::max(maxCol_, static_cast<uint32_t>(position >> 32));
     return e->second;
 }
 
@@ -180,6 +193,9 @@ CellMap CellMap::copyOf(const CellMap& o) {
             m.live_[i] = 1;
         }
     m.count_ = o.count_;
+    m.rows_ = o.rows_;
+    m.highRow_ = o.highRow_;
+    m.maxCol_ = o.maxCol_;
     return m;
 }
 
@@ -197,6 +213,9 @@ void CellMap::clear() {
     free_.clear();
     slots_ = 0;
     count_ = 0;
+    rows_.clear();
+    highRow_ = 0;
+    maxCol_ = 0;
 }
 
 } // namespace spread

@@ -4,7 +4,10 @@
 #pragma once
 
 #include "platform/spread/spread_api.h"
+#include "platform/spread/row_order.h"
 #include "platform/spread/value.h"
+
+#include <algorithm>
 
 #include <cstdint>
 #include <memory>
@@ -54,6 +57,10 @@ inline size_t hashCellKey(CellKey key) {
 // so a reference to a cell stays valid while other cells are added or
 // erased. Iterates in storage order, not by position.
 //
+// Cells are filed under their column and stored row (see RowOrder), so rows
+// are inserted and removed without filing any cell again; keys given and
+// handed out are always the cells' positions in the sheet.
+//
 // The index is paged: 16 rows of a column share one page of entry
 // positions, and an open-addressing table (linear probing, backward-shift
 // erase) finds the page. Neighbouring cells, the usual way of building and
@@ -61,16 +68,20 @@ inline size_t hashCellKey(CellKey key) {
 // 5 bytes of index per cell.
 class CellMap {
 public:
-    using value_type = std::pair<const CellKey, Cell>;
+    // What iterating gives: the cell's position and the cell.
+    template <bool Const>
+    using Entry = std::pair<const CellKey, std::conditional_t<Const, const Cell&, Cell&>>;
 
     template <bool Const> class Iter {
     public:
         using Map = std::conditional_t<Const, const CellMap, CellMap>;
-        using Ref = std::conditional_t<Const, const value_type&, value_type&>;
-        using Ptr = std::conditional_t<Const, const value_type*, value_type*>;
+        struct Arrow {
+            Entry<Const> entry;
+            const Entry<Const>* operator->() const { return &entry; }
+        };
         Iter(Map* map, uint32_t index) : map_(map), index_(index) { skip(); }
-        Ref operator*() const { return map_->entry(index_); }
-        Ptr operator->() const { return &map_->entry(index_); }
+        Entry<Const> operator*() const { return {map_->keyAt(index_), map_->at(index_)}; }
+        Arrow operator->() const { return {**this}; }
         Iter& operator++() {
             ++index_;
             skip();
@@ -126,7 +137,10 @@ public:
         uint32_t i = lookup(key);
         return i == slots_ ? kNone : i;
     }
-    CellKey keyAt(uint32_t index) const { return entry(index).first; }
+    CellKey keyAt(uint32_t index) const {
+        CellKey key = entry(index).first;
+        return rows_.active() ? withRow(key, rows_.logical(static_cast<uint32_t>(key))) : key;
+    }
     Cell& at(uint32_t index) { return entry(index).second; }
     const Cell& at(uint32_t index) const { return entry(index).second; }
     void reserve(size_t count);
@@ -135,7 +149,48 @@ public:
     // and pages are copied whole, not rebuilt key by key.
     static CellMap copyOf(const CellMap& o);
 
+    // Calls fn(index) for each cell in rows [first, first + count) (rows
+    // below RowOrder::kLimit), looking the rows' cells up column by column
+    // when that is cheaper than a walk over every cell. `fn` may not add or
+    // erase cells.
+    template <class Fn> void forEachInRows(uint32_t first, uint32_t count, Fn&& fn) const {
+        const uint32_t bound = rows_.rowBound(highRow_);
+        if (first >= bound || count == 0) return;
+        count = std::min(count, bound - first);
+        if (maxCol_ < kProbeCols && (uint64_t{maxCol_} + 1) * count <= count_) {
+            for (uint32_t row = first; row - first < count; ++row)
+                for (uint32_t col = 0; col <= maxCol_; ++col)
+                    if (uint32_t i = lookup(cellKey(int(col), int(row))); i != slots_) fn(i);
+            return;
+        }
+        for (uint32_t i = 0; i < slots_; ++i)
+            if (live_[i] && static_cast<uint32_t>(keyAt(i)) - first < count) fn(i);
+    }
+    // Inserts `count` empty rows before row `at`; the rows from `at` on move
+    // down, taking their cells along. False (nothing changed) when the rows
+    // would no longer fit the row order.
+    bool insertRows(uint32_t at, uint32_t count) {
+        return rows_.insert(at, count, rows_.rowBound(highRow_));
+    }
+    // Removes rows [at, at + count) and their cells, calling release(cell)
+    // on each before it goes; the rows below move up.
+    template <class Fn> void removeRows(uint32_t first, uint32_t count, Fn&& release) {
+        std::vector<uint32_t> gone;
+        forEachInRows(first, count, [&](uint32_t i) { gone.push_back(i); });
+        for (uint32_t i : gone) {
+            release(at(i));
+            erase(iterator(this, i));
+        }
+        rows_.erase(first, count, rows_.rowBound(highRow_));
+    }
+
 private:
+    using value_type = std::pair<const CellKey, Cell>; // keyed by stored row
+    // Columns looked up one by one in forEachInRows at most.
+    static constexpr uint32_t kProbeCols = 1u << 16;
+    static CellKey withRow(CellKey key, uint32_t row) {
+        return (key & ~CellKey{0xFFFFFFFFu}) | row;
+    }
     static constexpr uint32_t kChunkBits = 10;
     static constexpr uint32_t kChunk = 1u << kChunkBits;
     static constexpr uint32_t kPageBits = 4;
@@ -183,6 +238,11 @@ private:
     std::vector<uint32_t> free_;
     uint32_t slots_ = 0; // storage entries in use or free
     size_t count_ = 0;
+    RowOrder rows_;
+    // The highest row a cell was made in while the row order was empty
+    // (below RowOrder::kLimit), and the highest column ever.
+    uint32_t highRow_ = 0;
+    uint32_t maxCol_ = 0;
 };
 
 } // namespace spread

@@ -29,7 +29,7 @@ using detail::freeAttrs;
 template <class Map> void remapCells(SheetContent& c, Map&& map) {
     CellMap fresh;
     fresh.reserve(c.cells.size());
-    for (auto& [key, cell] : c.cells) {
+    for (auto&& [key, cell] : c.cells) {
         cell.firstDep = kNone;
         std::optional<CellKey> to = map(keyCol(key), keyRow(key));
         if (!to) {
@@ -90,14 +90,13 @@ template <class M> M shiftKeys(const M& m, int at, int count, int last) {
     return out;
 }
 
-// `moved`: whether cells moved or went (false: lines were only added at
-// the end).
-void afterStructureChange(Sheet& sheet, SheetData& d, bool moved = true) {
-    if (!moved && d.content.formulaCount == 0) {
+// `linked`: whether the sheet had formulas before the change.
+void afterStructureChange(Sheet& sheet, SheetData& d, bool linked = true) {
+    if (!linked) {
         // No formula, so the graph holds no edge and no cell heads one
         // (removing a formula unlinks it): forgetting it is what a rebuild
-        // would do, without the walk over every cell that made filling a
-        // grid row by row quadratic.
+        // would do, without the walk over every cell that made editing the
+        // rows of a large grid cost as much as rebuilding it.
         d.content.graph.clear();
     } else {
         detail::rebuildGraph(d.content);
@@ -134,6 +133,7 @@ bool shiftLines(Sheet& sheet, SheetData& d, bool rows, int at, int count) {
     // and hidden lines all lie inside the sheet. Filling a grid by inserting
     // at its end then costs no walk over all its cells.
     const bool appended = count > 0 && at == last + 1;
+    const bool linked = c.formulaCount > 0;
     if (!appended) moveLines(c, rows, at, count, last);
     for (FormulaNode& node : c.nodes) {
         if (!node.formula) continue;
@@ -143,19 +143,38 @@ bool shiftLines(Sheet& sheet, SheetData& d, bool rows, int at, int count) {
             node.formula.mutate().adjustCols(at, count);
     }
     c.hasSelect = false;
-    afterStructureChange(sheet, d, !appended);
+    afterStructureChange(sheet, d, linked);
+    return true;
+}
+
+// Moves rows in the cell table's row order, so that no cell is filed again:
+// the deleted rows' cells go, and so do those an insertion pushes past the
+// last row. False (nothing changed) when the table cannot take the rows.
+bool moveRows(SheetContent& c, int at, int count, int last) {
+    auto release = [&](Cell& cell) {
+        if (cell.formula != kNone) freeNode(c, cell.formula);
+        freeAttrs(c, cell.attrs);
+    };
+    const auto first = static_cast<uint32_t>(at);
+    if (count < 0) {
+        c.cells.removeRows(first, static_cast<uint32_t>(-count), release);
+        return true;
+    }
+    if (!c.cells.insertRows(first, static_cast<uint32_t>(count))) return false;
+    c.cells.removeRows(static_cast<uint32_t>(last) + 1, RowOrder::kLimit, release);
     return true;
 }
 
 // Moves the cells, spans, sizes and hidden lines for shiftLines.
 void moveLines(SheetContent& c, bool rows, int at, int count, int last) {
-    remapCells(c, [&](int col, int row) -> std::optional<CellKey> {
-        int v = rows ? row : col;
-        if (v == 0) return cellKey(col, row);
-        auto to = shiftLine(v, at, count, last);
-        if (!to) return std::nullopt;
-        return rows ? cellKey(col, *to) : cellKey(*to, row);
-    });
+    if (!rows || !moveRows(c, at, count, last))
+        remapCells(c, [&](int col, int row) -> std::optional<CellKey> {
+            int v = rows ? row : col;
+            if (v == 0) return cellKey(col, row);
+            auto to = shiftLine(v, at, count, last);
+            if (!to) return std::nullopt;
+            return rows ? cellKey(col, *to) : cellKey(*to, row);
+        });
     std::vector<CellRange> spans;
     for (CellRange s : c.spans) {
         int& a = rows ? s.row1 : s.col1;

@@ -2,6 +2,7 @@
 // the selection, the edit mode and the sheet-wide settings.
 #include "platform/spread/recalc.h"
 #include "platform/spread/sheet.h"
+#include "platform/spread/sheet_spans.h"
 #include "platform/spread/sheet_data.h"
 
 #include <algorithm>
@@ -45,6 +46,10 @@ bool Sheet::removeSpan(int col, int row) {
     if (it == spans.end()) return false;
     spans.erase(it);
     return true;
+}
+
+size_t removeSpans(Sheet& sheet, const std::function<bool(const CellRange&)>& which) {
+    return std::erase_if(sheet.internals().content.spans, which);
 }
 
 bool Sheet::span(int col, int row, CellRange& out) const {

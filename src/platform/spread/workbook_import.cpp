@@ -619,7 +619,7 @@ void ImportedSheet::finish(std::vector<WorkbookSheet>& out) {
     for (const auto& [range, xf] : rangeFormats_) {
         const CellStyle& look = styles.look(xf);
         if (look.plain()) continue;
-        for (auto& [key, cell] : c.cells)
+        for (auto&& [key, cell] : c.cells)
             if (range.contains(keyCol(key), keyRow(key)) && keyCol(key) <= usedCols_ &&
                 keyRow(key) <= usedRows_)
                 setAttrs(c, key, look, nullptr);
