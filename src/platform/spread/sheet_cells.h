@@ -151,13 +151,16 @@ public:
 
     // Calls fn(index) for each cell in rows [first, first + count) (rows
     // below RowOrder::kLimit), looking the rows' cells up column by column
-    // when that is cheaper than a walk over every cell. `fn` may not add or
+    // when that is clearly cheaper than a walk over every cell. `fn` may not add or
     // erase cells.
     template <class Fn> void forEachInRows(uint32_t first, uint32_t count, Fn&& fn) const {
         const uint32_t bound = rows_.rowBound(highRow_);
         if (first >= bound || count == 0) return;
         count = std::min(count, bound - first);
-        if (maxCol_ < kProbeCols && (uint64_t{maxCol_} + 1) * count <= count_) {
+        // A probe is a hash look-up, several times a step of the walk: probe
+        // only when it is clearly cheaper (a shrink that drops a whole sheet
+        // walks it once instead of probing every row and column).
+        if (maxCol_ < kProbeCols && (uint64_t{maxCol_} + 1) * count * 4 <= count_) {
             for (uint32_t row = first; row - first < count; ++row)
                 for (uint32_t col = 0; col <= maxCol_; ++col)
                     if (uint32_t i = lookup(cellKey(int(col), int(row))); i != slots_) fn(i);
