@@ -18,6 +18,9 @@ bool Zrl_DlgDesignerData::readFromFile(const Zrl_String& path, bool withImage) {
     int count = 0;
     const ErrorStatus es = list.getProperty(L"nrOfControls", count);
     if (es == Acad::eInvalidInput || count < 0 || count > kMaxTemplateControls) return false;
+    // A declared count is a bound, not an allocation: a file cannot hold more
+    // controls than it has entries, so a few bytes cannot ask for 100,000.
+    if (count > list.length()) return false;
 
     controls.removeAll();
     for (int i = 0; i < count; ++i) {

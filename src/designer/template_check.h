@@ -35,6 +35,10 @@ inline std::vector<std::string> templateProblems(const Zrl_PropertiesList* list,
         count > maxControls)
         return {"unreadable: the count of controls is not a number from 0 to " +
                 std::to_string(maxControls)};
+    // As the reader: a count is a bound on what the file holds, not a size to build.
+    if (count > list->length())
+        return {"unreadable: " + std::to_string(count) + " controls declared, " +
+                std::to_string(list->length()) + " entries held"};
     if (!hasPicture) problems.push_back("no picture beside the template");
     if (count > kDesignerIdentifiers)
         problems.push_back("over " + std::to_string(kDesignerIdentifiers) + " controls: " +

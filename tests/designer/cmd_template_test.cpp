@@ -82,6 +82,7 @@ TEST_F(CmdTemplate, JsonRoundTripsThroughFromJson) {
 TEST_F(CmdTemplate, FailuresSayWhyAndWriteNothing) {
     std::ofstream(lib / "bad.json") << R"({"controls": [{"type": "x"}]})";
     std::ofstream(root / "Broken.txt") << "no template here\n";
+    std::ofstream(root / "Hollow.txt") << "nrOfControls\ti\t100000\n";
     std::ofstream(root / "Odd.txt") << "nrOfControls\ti\t2\ntype0\ti\t44\ntype1\ti\t2\n"
                                        "topLeftX1\td\t0.5\ntopLeftY1\td\t0.5\n"
                                        "bottomRightX1\td\t0.2\nbottomRightY1\td\t0.9\n";
@@ -98,6 +99,7 @@ TEST_F(CmdTemplate, FailuresSayWhyAndWriteNothing) {
              quoted(lib / "bad.json"),
          "--picture: not a readable picture"},
         {"template Broken --check", "unreadable"},
+        {"template Hollow --check", "100000 controls declared, 1 entries held"},
         {"template Odd --check", "control 0: unknown type 44"},
         {"template Odd --check", "control 1: inverted rectangle"},
         {"template Odd --check", "control 0: missing topLeftX"},

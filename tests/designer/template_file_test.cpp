@@ -83,6 +83,7 @@ TEST_F(TemplateFileTest, BadFilesLeaveTheModelAsItWas) {
         {"NoCount", "type0\ti\t2\n", true, 0},
         {"Garbage", "this is no template\n", false, 1},
         {"Huge", "nrOfControls\ti\t100001\n", false, 1},
+        {"CountBeyondEntries", "nrOfControls\ti\t100000\n", false, 1},
         {"Negative", "nrOfControls\ti\t-1\n", false, 1},
         {"TextCount", "nrOfControls\ts\tmany\n", false, 1},
         {"Sparse", "nrOfControls\ti\t2\ntype1\ti\t3\n", true, 2},
