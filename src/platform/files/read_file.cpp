@@ -20,10 +20,10 @@ std::string sizeText(std::uintmax_t limit) {
     return std::to_string(limit) + " bytes";
 }
 
-} // namespace
-
-bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::string* error,
-                   std::uintmax_t limit) {
+// The one reading routine, into a text or a byte buffer alike.
+template <class Buffer>
+bool readInto(const std::filesystem::path& path, Buffer& bytes, std::string* error,
+              std::uintmax_t limit) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return refuse(error, "cannot read ", path);
     const std::string tooLarge = " (more than " + sizeText(limit) + ")";
@@ -34,18 +34,30 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::s
     if (!file) return refuse(error, "cannot read ", path);
     // One read of the length the file has now, then whatever it grew by
     // meanwhile, up to one byte past the bound.
-    std::string data(ec ? 0 : static_cast<size_t>(size), '\0');
+    Buffer data(ec ? 0 : static_cast<size_t>(size), 0);
     data.resize(std::fread(data.data(), 1, data.size(), file.get()));
     char block[4096];
     while (data.size() <= limit) {
         const size_t got = std::fread(block, 1, sizeof block, file.get());
         if (got == 0) break;
-        data.append(block, got);
+        data.insert(data.end(), block, block + got);
     }
     if (std::ferror(file.get())) return refuse(error, "cannot read ", path);
     if (data.size() > limit) return refuse(error, "file too large: ", path, tooLarge);
     bytes = std::move(data);
     return true;
+}
+
+} // namespace
+
+bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::string* error,
+                   std::uintmax_t limit) {
+    return readInto(path, bytes, error, limit);
+}
+
+bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes,
+                   std::string* error, std::uintmax_t limit) {
+    return readInto(path, bytes, error, limit);
 }
 
 } // namespace files

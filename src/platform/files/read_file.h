@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace files {
 
@@ -20,6 +21,9 @@ inline constexpr std::uintmax_t kMaxReadBytes = std::uintmax_t{1} << 30;
 // unchanged, when it is not a regular file, cannot be read, or holds more
 // than `limit` bytes.
 bool readWholeFile(const std::filesystem::path& path, std::string& bytes,
+                   std::string* error = nullptr, std::uintmax_t limit = kMaxReadBytes);
+// The same into a byte buffer (pictures and other binary files).
+bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes,
                    std::string* error = nullptr, std::uintmax_t limit = kMaxReadBytes);
 
 } // namespace files

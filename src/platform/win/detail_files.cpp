@@ -8,9 +8,9 @@ std::optional<std::vector<std::uint8_t>> readFile(const std::string& path) {
     // The project's shared whole-file read: one read of a buffer of the
     // file's size (pictures are read by the hundred when a gallery opens)
     // and the common size bound.
-    std::string text;
-    if (!files::readWholeFile(path, text)) return std::nullopt;
-    return std::vector<std::uint8_t>(text.begin(), text.end());
+    std::vector<std::uint8_t> bytes;
+    if (!files::readWholeFile(path, bytes)) return std::nullopt;
+    return bytes;
 }
 
 bool writeFileAtomic(const std::string& path, const std::vector<std::uint8_t>& bytes,
