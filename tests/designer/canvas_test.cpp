@@ -118,22 +118,19 @@ TEST_F(CanvasTest, ChangingTheTypeReplacesTheWindowInPlace) {
 }
 
 TEST_F(CanvasTest, DesignerAsksBeforeLosingWork) {
-    // Copy after Save as, then closing, asks; No closes without saving.
+    // Copy after Save as, then closing, asks naming the new template; No
+    // closes without saving (Cancel keeps it open: a dialog case).
     runDesigner([&](CDlgDesigner& d) {
-        EXPECT_EQ(d.text(), dialString(843).str() + L" - <Three>");
         win::script().queueFileDialog({text(root / "Copy.txt").str()});
         d.click(IDC_DESIGNER_SAVE_AS);
         EXPECT_FALSE(d.isModified());
         dragMouse(d, {30, 20}, {30, 20});
         d.click(IDC_DESIGNER_COPY);
         EXPECT_EQ(d.model().getNrControls(), 4);
-        win::script().queueMessageBoxAnswer(win::IDCANCEL);
-        d.pressKey(win::VK_ESCAPE);
-        EXPECT_TRUE(d.isRunning());
         win::script().queueMessageBoxAnswer(win::IDNO);
         d.pressKey(win::VK_ESCAPE);
     });
-    ASSERT_EQ(win::script().shown().messageBoxes.size(), 2u);
+    ASSERT_EQ(win::script().shown().messageBoxes.size(), 1u);
     EXPECT_EQ(win::script().shown().messageBoxes[0].text,
               dialString(838).str() + L"\n<Copy>");
     EXPECT_TRUE(fs::exists(root / "Copy.bmp"));

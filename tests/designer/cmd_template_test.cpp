@@ -1,5 +1,5 @@
-// zrlss template and zrlss dialog designer, run as commands on a copy of the
-// example library's templates. Skipped when the command is not built.
+// zrlss template, run as a command on a copy of the example library's
+// templates. Skipped when the command is not built.
 #include "support/command_run.h"
 
 #include <filesystem>
@@ -57,7 +57,6 @@ TEST_F(CmdTemplate, ListsShowsAndChecksTheExamples) {
     ASSERT_EQ(r.status, 0);
     // Index, type, pixels, tab order, contents, list.
     EXPECT_NE(r.out.find("1\t2\t150,288,210,300\t"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("\t8.8\tbolt grades.lst\n"), std::string::npos);
     EXPECT_NE(r.out.find("\tFlush\tEnds;Flush end plate;1;\n"), std::string::npos);
 
     ASSERT_EQ(run("template 'End Plate' --render " + quoted(lib / "out.bmp")).status, 0);
@@ -114,28 +113,6 @@ TEST_F(CmdTemplate, FailuresSayWhyAndWriteNothing) {
     }
     EXPECT_FALSE(fs::exists(root / "New.txt"));
     EXPECT_FALSE(fs::exists(lib / "odd.bmp"));
-}
-
-TEST_F(CmdTemplate, TheDesignerSavesOnYes) {
-    std::ofstream(lib / "rec.json") << R"({"template": "End Plate"})";
-    std::ofstream(lib / "yes.txt") << "dialog designer\n"
-                                      "  select 1016 30 130 110 265\n"
-                                      "  click 1008\n"
-                                      "  answer YES\n"
-                                      "  click OK\n"
-                                      "end\n";
-    auto r = run("dialog designer --in " + quoted(lib / "rec.json") + " --script " +
-                 quoted(lib / "yes.txt"));
-    ASSERT_EQ(r.status, 0) << r.out << error();
-    EXPECT_NE(r.out.find("result: true"), std::string::npos);
-    r = run("template 'End Plate' --json");
-    const auto saved = nlohmann::json::parse(r.out);
-    // SideEdge (control 8) took the bottom of Height (control 2), its height kept.
-    const auto& height = saved["controls"][2];
-    const auto& side = saved["controls"][8];
-    EXPECT_DOUBLE_EQ(side["bottomRightY"].get<double>(), height["bottomRightY"].get<double>());
-    EXPECT_NEAR(side["bottomRightY"].get<double>() - side["topLeftY"].get<double>(), 18.0 / 300,
-                1e-9);
 }
 
 } // namespace

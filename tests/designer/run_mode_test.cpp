@@ -121,8 +121,6 @@ TEST_F(RunModeTest, FlexGroupsAndTheirStates) {
     Zrl_String group, contents;
     EXPECT_TRUE(data.getFlexBtnGroupName(id(1), group, contents));
     EXPECT_EQ(group, L"ENDS");
-    EXPECT_EQ(data.flexIcon, 239);
-    EXPECT_EQ(data.drawnControls[0]->iconId, 239);
     EXPECT_TRUE(data.hideAllFlexBtns(L"ends"));
     EXPECT_FALSE(host->child(id(0))->isVisible());
     EXPECT_TRUE(host->child(id(2))->isVisible());

@@ -157,13 +157,9 @@ TEST_F(TemplateFileTest, NamesListsAndNamedFields) {
 
     Zrl_StringArray names;
     getModuleImages(names);
-    ASSERT_EQ(names.length(), 2);
-    EXPECT_EQ(names[0], L"Alpha");
-    EXPECT_EQ(names[1], L"Sub\\Name");
-
+    EXPECT_EQ(names, Zrl_StringArray({L"Alpha", L"Sub\\Name"}));
     GetImageDlgCtrlNames(text(root / "Sub" / "Name.txt"), names);
-    ASSERT_EQ(names.length(), 2);
-    EXPECT_EQ(names[1], L"Height");
+    EXPECT_EQ(names, Zrl_StringArray({L"Width", L"Height"}));
     int index = -1;
     EXPECT_TRUE(data.findEditCtrlWithContents(L"GRADE", index));
     EXPECT_EQ(index, 1);
