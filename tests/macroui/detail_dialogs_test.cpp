@@ -1,10 +1,9 @@
 // The macro detail dialogs' own rules: which offsets a cut type greys and
-// locks, what an offset and a count accept, the array's number of copies,
-// and how several objects' profile properties merge and take edits.
+// locks, what an offset and a count accept, the array's number of copies
+// (how several objects' profile properties merge: dialog cases).
 #include "frame/library_instance.h"
 #include "macroui/dlg_array.h"
 #include "macroui/dlg_macro_cuts.h"
-#include "macroui/dlg_prof_adv.h"
 #include "macroui_fixture.h"
 
 #include <optional>
@@ -106,21 +105,4 @@ TEST(DetailDialogRules, ArrayCopiesCountTheOriginalOnlyWhenItIsNotTheFirstPositi
         d.firstIsOriginal = c.firstIsOriginal;
         EXPECT_EQ(d.copies(), c.copies) << c.c1 << "x" << c.c2 << "x" << c.c3;
     }
-}
-
-TEST(DetailDialogRules, MergedPropertiesKeepOnlyWhatEveryObjectShares) {
-    const MacroProfData a{L"g", L"B1", L"IPE 200", L"S235", L"0"};
-    const MacroProfData b{L"g", L"B2", L"IPE 200", L"S235", L"90"};
-    const ProfAdvFields merged = mergeProfProps({a, b});
-    EXPECT_FALSE(merged.name);
-    EXPECT_EQ(merged.section, Zrl_String(L"IPE 200"));
-    EXPECT_EQ(merged.material, Zrl_String(L"S235"));
-    EXPECT_EQ(mergeProfProps({}), ProfAdvFields());
-
-    // Edits replace their fields only; an edit to the same text changes
-    // nothing.
-    MacroProfData edited = b;
-    EXPECT_FALSE(applyProfEdits({std::nullopt, Zrl_String(L"IPE 200"), std::nullopt}, edited));
-    EXPECT_TRUE(applyProfEdits({Zrl_String(L"C"), std::nullopt, Zrl_String(L"S355")}, edited));
-    EXPECT_EQ(edited, (MacroProfData{L"g", L"C", L"IPE 200", L"S355", L"90"}));
 }

@@ -165,27 +165,6 @@ TEST_F(EditMacroTest, RenameTakesANewNameAndRefusesOneInUse) {
     dlg.destroy();
 }
 
-TEST(EditMacroRecord, RefusedFieldsAreNamedByTheirPath) {
-    struct Case {
-        const char* json;
-        const char* path;
-    } cases[] = {
-        {R"({"macros": [{"name": "A", "modules": [{"name": "M", "rules": [{"list": [1, "x"]}]}]}]})",
-         "macros[0].modules[0].rules[0].list[1]"},
-        {R"({"macros": [{"name": "A", "modules": [{"geometries": [{"flexibility": 3}]}]}]})",
-         "macros[0].modules[0].geometries[0].flexibility"},
-        {R"({"macros": [], "current": {"macro": "A", "extra": 1}})", "current.extra"},
-    };
-    for (const Case& c : cases) {
-        Zrl_EditMacroDrawing drawing;
-        Zrl_String module = L"kept";
-        std::string error;
-        EXPECT_FALSE(readEditMacroJson(c.json, drawing, module, error));
-        EXPECT_NE(error.find(c.path), std::string::npos) << error;
-        EXPECT_EQ(module, Zrl_String(L"kept"));
-    }
-}
-
 TEST_F(EditMacroTest, VariableNamesAreTestedInOrderAndARefusedOneReverts) {
     CDlgEditMacro dlg;
     open(dlg);

@@ -40,8 +40,6 @@ TEST_F(OpenSave, OpenModeNamesWhatIsSelectedAndTakesNoTyping) {
                       EXPECT_EQ(shownItems(dlg),
                                 (std::vector<std::wstring>{L"alpha", L"beta", L"gamma"}));
                       EXPECT_FALSE(dlg.type(IDC_OPENSAVE_NAME, L"typed"));
-                      EXPECT_EQ(dlg.text(), dialString(1126).str());
-                      EXPECT_EQ(dlg.getItemText(win::IDOK), dialString(841).str());
                       // The second item shown is "beta", not the list's "alpha".
                       dlg.listBox(IDC_OPENSAVE_LIST)->choose(1);
                       EXPECT_EQ(dlg.getItemText(IDC_OPENSAVE_NAME), L"beta");
@@ -105,8 +103,6 @@ TEST_F(OpenSave, SavingOverAnExistingFileAsksAndOnlyYesEnds) {
                   win::IDOK);
         ASSERT_EQ(boxes().size(), asked + 1);
         EXPECT_EQ(boxes()[1].text, c.text.str());
-        EXPECT_EQ(boxes()[1].caption, dialString(1131).str());
-        EXPECT_EQ(boxes()[1].style, win::MB_YESNOCANCEL | win::MB_ICONEXCLAMATION);
         EXPECT_EQ(dlg_.name(), c.name);
     }
 }
@@ -135,7 +131,6 @@ TEST_F(OpenSave, DeleteRemovesExactlyTheShownFileFromBothLists) {
                             dialString(1134) + L"\n";
     ASSERT_EQ(boxes().size(), 2u);
     EXPECT_EQ(boxes()[1].text, text.str());
-    EXPECT_EQ(boxes()[1].caption, dialString(1135).str());
 }
 
 TEST_F(OpenSave, AFailedDeleteChangesNothing) {
