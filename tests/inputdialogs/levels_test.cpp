@@ -103,15 +103,5 @@ TEST_F(LevelsDialog, TwentyRefusedNamesAddNothing) {
     EXPECT_EQ(win::script().shown().messageBoxes.size(), 20u);
 }
 
-TEST_F(LevelsDialog, AnEmptyRecordShowsNothingAndKeepsNothing) {
-    VkLevelsDlgData data;
-    bool ok = false;
-    play(
-        "dialog \"Levels\"\n  expect 1000 \"\"\n  type 1001 \"5\"\n  click 1089\n  click OK\nend\n",
-        [&] { ok = StartDlgLevels(data); });
-    EXPECT_TRUE(ok);
-    EXPECT_TRUE(data.levels().empty());
-}
-
 } // namespace
 } // namespace inputtest
