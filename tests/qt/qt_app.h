@@ -1,10 +1,11 @@
 // What the Qt tests share: the application under Qt's offscreen platform,
-// and a registered dialog run on screen while test code works in its
-// window through real Qt events.
+// a fixture that prepares it and resets the host, and a registered dialog
+// run on screen while test code works in its window through real Qt events.
 #pragma once
 
 #include "dialog_run.h"
 #include "frame/library_instance.h"
+#include "platform/host/host_state.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/win/win.h"
 
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace qtapp {
 
@@ -26,6 +28,12 @@ inline bool prepare() {
     static const int attached = zrlss::attachLibrary(win::registerModule(L"qt-tests"));
     return app && attached == 1;
 }
+
+class QtTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(prepare()); }
+    void SetUp() override { host::resetHostState(); }
+};
 
 // Runs the dialog `name` with `record` under the Qt back end; `work` gets
 // the dialog and its window once the dialog waits for its user.

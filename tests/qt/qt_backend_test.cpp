@@ -2,7 +2,6 @@
 // opened through the dialog driver is worked through real Qt mouse and key
 // events, and the record that comes back shows what the events did.
 #include "dialog_run.h"
-#include "platform/host/host_state.h"
 #include "platform/qt/qt_backend.h"
 #include "platform/win/win.h"
 #include "qt_app.h"
@@ -26,13 +25,8 @@ QPoint centre(const win::Window& dialog, int id) {
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-class QtBackendTest : public ::testing::Test {
+class QtBackendTest : public qtapp::QtTest {
 protected:
-    static void SetUpTestSuite() {
-        ASSERT_TRUE(qtapp::prepare());
-    }
-    void SetUp() override { host::resetHostState(); }
-
     static constexpr auto run = qtapp::runOnScreen;
 };
 

@@ -3,7 +3,6 @@
 // through real Qt events; typing draws only the cell typed into.
 #include "grid/zrl_spread.h"
 #include "grid_view.h"
-#include "platform/host/host_state.h"
 #include "qt_app.h"
 
 #include <QPaintEvent>
@@ -50,13 +49,8 @@ const char* const kBolts = R"({"caption": "Bolts", "columns": ["Diameter", "Hole
     "rows": [["M12", "13", "24"], ["M16", "18", "30"], ["M20", "22", "37"]],
     "rowsEditable": true})";
 
-class QtGridTest : public ::testing::Test {
+class QtGridTest : public qtapp::QtTest {
 protected:
-    static void SetUpTestSuite() {
-        ASSERT_TRUE(qtapp::prepare());
-    }
-    void SetUp() override { host::resetHostState(); }
-
     // Runs the string grid on screen; `work` gets the dialog and its window
     // once it waits for its user, and the run ends with OK.
     dialogs::DialogRun run(const std::string& record,
