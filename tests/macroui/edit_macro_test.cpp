@@ -2,15 +2,14 @@
 // the core holds as current (also after Remove and Add module), a module
 // without rules keeps the rules grid's columns, the drawing commands'
 // success and failure, the single modeless editor; the rules page's edits
-// (variable names, lists, Escape, pending edits), the command icons.
+// (lists, Escape, pending edits), the command icons (renames and variable
+// names: dialog cases).
 #include "entry/entry_point.h"
 #include "frame/library_instance.h"
 #include "macroui/dlg_edit_macro.h"
 #include "macroui_fixture.h"
 #include "platform/core/record_edit_macro.h"
-#include "platform/core/numbered_texts.h"
 #include "platform/host/command_line.h"
-#include "platform/win/script_play.h"
 #include "platform/win/timers.h"
 
 using macrotest::MacroUiTest;
@@ -146,53 +145,6 @@ TEST_F(EditMacroTest, OneModelessEditorEndedByOkOrUnload) {
     ASSERT_TRUE(zrlss::unloadSteps().endDlgEditConstraints);
     zrlss::unloadSteps().endDlgEditConstraints();
     EXPECT_EQ(macroui::modelessEditMacro(), nullptr);
-}
-
-TEST_F(EditMacroTest, RenameTakesANewNameAndRefusesOneInUse) {
-    CDlgEditMacro dlg;
-    open(dlg);
-    struct Case {
-        const char* typed;
-        const wchar_t* shown; // the current module afterwards
-    } cases[] = {{"Cap", L"Cap"}, {"weld", L"Cap"}, {"CAP", L"CAP"}};
-    for (const Case& c : cases) {
-        const std::string script = std::string("dialog prompt\n  type 1001 \"") + c.typed +
-                                   "\"\n  click OK\nend\n";
-        const auto r = win::playScript(script, [&] { dlg.renameModule(); });
-        EXPECT_TRUE(r.ok()) << r.message;
-        expectCurrent(dlg, c.shown, 2);
-    }
-    dlg.destroy();
-}
-
-TEST_F(EditMacroTest, VariableNamesAreTestedInOrderAndARefusedOneReverts) {
-    CDlgEditMacro dlg;
-    open(dlg);
-    CTabEditConstraints& page = rulesPage(dlg);
-    EXPECT_TRUE(page.item(IDC_RULE_NAME)->hasFocus()); // where the editor starts
-    struct Case {
-        const wchar_t* typed;
-        int caption, text; // the warning box; 0: accepted
-        const wchar_t* kept;
-    } cases[] = {{L"2a", 884, 885, L"Height"},    {L"a b", 884, 1455, L"Height"},
-                 {L"2 b", 884, 1455, L"Height"},  {L"Width", 856, 857, L"Height"},
-                 {L"gap", 856, 857, L"Height"},   {L"HEIGHT", 0, 0, L"HEIGHT"},
-                 {L"Depth2", 0, 0, L"Depth2"}};
-    for (const Case& c : cases) {
-        const size_t before = boxes().size();
-        page.chooseRow(0);
-        page.type(IDC_RULE_VARIABLE, c.typed);
-        page.focusItem(IDC_RULE_NAME); // the field loses the focus: the edit is taken
-        const std::wstring typed(c.typed);
-        EXPECT_EQ(plateRule(0).variable, Zrl_String(c.kept)) << c.caption;
-        EXPECT_EQ(page.getItemText(IDC_RULE_VARIABLE), std::wstring(c.kept));
-        ASSERT_EQ(boxes().size(), before + (c.caption ? 1 : 0)) << c.caption;
-        if (!c.caption) continue;
-        EXPECT_EQ(boxes().back().caption, dialString(c.caption).str());
-        const std::wstring head = L"\"" + typed + L"\"\n" + dialString(c.text).str() + L".\n";
-        EXPECT_EQ(boxes().back().text.rfind(head, 0), 0u) << c.text;
-    }
-    dlg.destroy();
 }
 
 TEST_F(EditMacroTest, EscapeClosesUnlessARuleWasJustChosenOrTyped) {
