@@ -1,6 +1,6 @@
 // The macro dialog: size keys and fitting, filters and rebuilds, the host
 // and core calls of its commands, property lists, and the cell edits of its
-// pages.
+// pages (the profile page's controls: a dialog case).
 #include "macro_fixture.h"
 #include "dialogs/dlg_open_save.h"
 #include "platform/core/dialog_sizes.h"
@@ -247,22 +247,4 @@ TEST_F(MacroDlgTest, StartWithAdvancedOpensTheDetailOfProfilePagesOnly) {
     }
     EXPECT_EQ(opened, std::vector<int>{1114});
     EXPECT_EQ(gMacroDrawing.macros[0].tabs[2].profGroups[0].section, L"HEA 200");
-}
-
-TEST_F(MacroDlgTest, ProfileControlsEditTheSelectedRowLikeCells) {
-    run([](CDlgMacro& dlg) {
-        dlg.choose(IDC_MACRO_TABS, 2);
-        auto& page = *dynamic_cast<CMacroTabProf*>(dlg.page(2));
-        page.choose(IDC_PROF_FAMILY, L"HEB");
-        page.choose(IDC_PROF_SIZE, L"HEB 240");
-        EXPECT_EQ(page.grid().getData(CMacroTabProf::kColSection, 1), L"HEB 240");
-        EXPECT_FALSE(page.grid().typeInCell(CMacroTabProf::kColRotation, 1, L"400"));
-        EXPECT_FALSE(page.grid().typeInCell(CMacroTabProf::kColSection, 1, L"XYZ 1"));
-        EXPECT_TRUE(page.grid().typeInCell(CMacroTabProf::kColRotation, 1, L"90"));
-        EXPECT_EQ(page.getItemText(IDC_PROF_ROTATION), L"90");
-        dlg.click(win::IDOK);
-    });
-    const MacroProfData& group = gMacroDrawing.macros[0].tabs[2].profGroups[0];
-    EXPECT_EQ(group.section, L"HEB 240");
-    EXPECT_EQ(group.rotation, L"90");
 }

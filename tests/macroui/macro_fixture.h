@@ -6,7 +6,6 @@
 #include "macroui/dlg_macro.h"
 #include "macroui/macro_starters.h"
 #include "macroui/macro_tab_general.h"
-#include "macroui/macro_tab_prof.h"
 #include "macroui_fixture.h"
 
 namespace macrotest {
