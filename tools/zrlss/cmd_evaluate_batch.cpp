@@ -329,11 +329,13 @@ bool readWorkerFault(const std::string& text, WorkerFault& fault) {
 
 int runBatchWorker(StartFn start, const Zrl_String& path, std::vector<StandardsFailure>& failures,
                    const WorkerFault& fault) {
-    // What every case starts from: the sheet's variables as declared.
-    VkDlgStandardsData fresh;
-    fresh.mode = 1;
-    fresh.sheetFile = path;
-    fresh.varCells = declaredVariables(path);
+    // What every case starts from: the record without its variables, and the
+    // sheet's variables as declared. They are put back cell by cell, so that
+    // the texts of the record keep their storage from case to case.
+    VkDlgStandardsData shell;
+    shell.mode = 1;
+    shell.sheetFile = path;
+    const VkVarCells declared = declaredVariables(path);
     if (!writeWorkerLine(kWorkerReady)) return 1;
     std::string line;
     std::vector<std::string> fields;
@@ -348,7 +350,12 @@ int runBatchWorker(StartFn start, const Zrl_String& path, std::vector<StandardsF
             for (;;)
                 pause();
         }
-        record = fresh;
+        VkVarCells cells = std::move(record.varCells);
+        record = shell;
+        if (cells.length() != declared.length()) cells = declared;
+        for (int i = 0; i < cells.length(); ++i)
+            cells[i] = declared[i];
+        record.varCells = std::move(cells);
         for (size_t f = 1; f < fields.size(); f += 2) {
             if (!fieldNumber(fields[f], index) || index < 0 || index >= record.varCells.length())
                 return 1;

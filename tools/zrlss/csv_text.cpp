@@ -100,8 +100,10 @@ size_t firstLineNotUtf8(std::string_view text) {
 void appendCsvField(std::string& out, std::string_view text) {
     // A field that starts with a byte-order mark is quoted too: at the head
     // of a file a reader would take the mark for the file's own and drop it.
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos &&
-        text.substr(0, kByteOrderMark.size()) != kByteOrderMark) {
+    const bool plain = std::none_of(text.begin(), text.end(), [](char ch) {
+        return ch == ',' || ch == '"' || ch == '\r' || ch == '\n';
+    });
+    if (plain && text.substr(0, kByteOrderMark.size()) != kByteOrderMark) {
         out += text;
         return;
     }
