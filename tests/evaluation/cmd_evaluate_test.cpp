@@ -416,3 +416,38 @@ TEST_F(CmdEvaluate, BatchMatchesSingleRuns) {
     EXPECT_NE(readAll(err).find("did you mean Beam?"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(none));
 }
+
+// Texts pass between the batch and its workers as they are, whatever they
+// hold; a table that is not UTF-8 is refused before anything runs.
+TEST_F(CmdEvaluate, BatchCarriesEveryTextThrough) {
+    namespace fs = std::filesystem;
+    const std::string endPlate = "--lib '" + std::string(ZRLSS_EXAMPLE_LIBRARY) +
+                                 "' evaluate 'End Plate' --jobs 1 --cases ";
+    const char* const beams[] = {"IPE\t9\\t99", "IPE \"9\",9\r\n9\\", "IPE\\", "\\n\n"};
+    const fs::path table = lib_ / "odd.csv", json = lib_ / "odd.json";
+    {
+        std::ofstream csv(table, std::ios::binary);
+        csv << "key,Beam,Column,Shear,BoltGrade,SteelFy\n";
+        for (const std::string beam : beams) {
+            std::string quoted = "\"";
+            for (char ch : beam)
+                quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+            csv << quoted << "#\"," << quoted << "\",HEB 240,150,8.8,235\n";
+        }
+    }
+    EXPECT_EQ(runCommand(endPlate + table.string() + " -o " + json.string(), err).status, 3);
+    const auto results = nlohmann::json::parse(readAll(json));
+    ASSERT_EQ(results.size(), std::size(beams));
+    for (size_t i = 0; i < std::size(beams); ++i) {
+        EXPECT_EQ(results[i]["name"], std::string(beams[i]) + "#");
+        EXPECT_EQ(results[i]["inputs"]["Beam"], beams[i]);
+        EXPECT_EQ(results[i]["failures"][0]["reason"],
+                  "section " + std::string(beams[i]) + " not found");
+    }
+
+    std::ofstream(table, std::ios::binary) << "key,Beam\nEP1,IPE 300\nEP2,\xff\n";
+    fs::remove(json);
+    EXPECT_EQ(runCommand(endPlate + table.string() + " -o " + json.string(), err).status, 1);
+    EXPECT_NE(readAll(err).find("line 3: not UTF-8"), std::string::npos) << readAll(err);
+    EXPECT_FALSE(fs::exists(json));
+}

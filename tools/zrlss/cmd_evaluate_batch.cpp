@@ -6,18 +6,18 @@
 
 #include "command.h"
 #include "csv_text.h"
+#include "platform/core/files.h"
 #include "platform/files/replace_file.h"
 #include "platform/spread/sheet.h"
 #include "standards/dlg_standards_data.h"
+#include "worker_fields.h"
 #include "worker_pool.h"
 
 #include <charconv>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <unistd.h>
 
 namespace zrlss {
@@ -26,11 +26,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One case of a batch: its name, the inputs its row gives, what the run
-// gave back and what went wrong.
+// One case of a batch: its name, what the run gave back and what went wrong
+// (its inputs are the table's).
 struct CaseResult {
     std::string name;
-    std::vector<std::string> inputs;
     std::vector<std::string> outputs;
     std::vector<StandardsFailure> failures;
     bool ran = false;
@@ -38,6 +37,7 @@ struct CaseResult {
 };
 
 std::string caseStatus(const CaseResult& c) {
+    if (c.ran && c.failures.empty() && c.lost.empty()) return "ok";
     if (!c.lost.empty()) return "failed: the worker " + c.lost + " on this case";
     if (!c.ran) return "failed: the evaluation did not run";
     if (c.failures.empty()) return "ok";
@@ -55,22 +55,25 @@ struct CaseTable {
     std::vector<std::string> outputNames;
 
     size_t size() const { return records.size() - 1; }
-    std::string field(size_t record, int col) const {
-        const std::vector<std::string>& fields = records[record];
-        return static_cast<size_t>(col) < fields.size() ? fields[static_cast<size_t>(col)]
-                                                        : std::string();
+    // A field of case `index` (from 0); a short row's missing fields are empty.
+    const std::string& field(size_t index, int col) const {
+        static const std::string kNone;
+        const std::vector<std::string>& fields = records[index + 1];
+        return static_cast<size_t>(col) < fields.size() ? fields[static_cast<size_t>(col)] : kNone;
     }
 };
 
 // Columns: a "key" or "name" column names the case; every other one is an
 // input, found by name before anything runs.
 CaseTable readTable(const std::string& file, const VkVarCells& declared) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw Failure{"cannot read " + file};
-    std::stringstream buffer;
-    buffer << in.rdbuf();
+    std::string bytes, why;
+    if (!readFileBytes(file, bytes, &why)) throw Failure{why};
+    // Every text of the results passes as it is read: checked here, before
+    // the cases run, rather than found by the writer at the end.
+    if (const size_t bad = firstLineNotUtf8(bytes))
+        throw Failure{file + ": line " + std::to_string(bad) + ": not UTF-8"};
     CaseTable t;
-    t.records = csvRecords(buffer.str());
+    t.records = csvRecords(bytes);
     if (t.records.empty()) throw UsageError{file + " has no header row"};
     for (size_t col = 0; col < t.records[0].size(); ++col) {
         const Zrl_String title = Zrl_String::fromUtf8(t.records[0][col]).trimmed();
@@ -106,10 +109,12 @@ std::vector<std::vector<std::string>> resultRows(const CaseTable& t,
     rows[0].insert(rows[0].end(), t.inputNames.begin(), t.inputNames.end());
     rows[0].insert(rows[0].end(), t.outputNames.begin(), t.outputNames.end());
     rows[0].push_back("status");
-    for (const CaseResult& c : results) {
+    for (size_t r = 0; r < results.size(); ++r) {
+        const CaseResult& c = results[r];
         std::vector<std::string>& row = rows.emplace_back();
         if (t.nameColumn >= 0) row.push_back(c.name);
-        row.insert(row.end(), c.inputs.begin(), c.inputs.end());
+        for (int col : t.inputColumn)
+            row.push_back(t.field(r, col));
         for (size_t i = 0; i < t.outputNames.size(); ++i)
             row.push_back(c.ran && i < c.outputs.size() ? c.outputs[i] : std::string());
         row.push_back(caseStatus(c));
@@ -117,25 +122,43 @@ std::vector<std::vector<std::string>> resultRows(const CaseTable& t,
     return rows;
 }
 
+// Written straight into the file's text: a batch has a row per case and
+// nothing of it needs to be held twice.
 std::string resultsCsv(const CaseTable& t, const std::vector<CaseResult>& results) {
     std::string text;
-    for (const std::vector<std::string>& fields : resultRows(t, results)) {
-        Zrl_StringArray line;
-        for (const std::string& f : fields)
-            line.append(Zrl_String::fromUtf8(f));
-        text += csvLine(line) + "\n";
+    auto add = [&text](std::string_view field, bool first) {
+        if (!first) text += ',';
+        appendCsvField(text, field);
+    };
+    if (t.nameColumn >= 0) add("name", true);
+    for (const std::string& name : t.inputNames)
+        add(name, text.empty());
+    for (const std::string& name : t.outputNames)
+        add(name, false);
+    add("status", false);
+    text += '\n';
+    for (size_t r = 0; r < results.size(); ++r) {
+        const CaseResult& c = results[r];
+        if (t.nameColumn >= 0) add(c.name, true);
+        for (size_t i = 0; i < t.inputColumn.size(); ++i)
+            add(t.field(r, t.inputColumn[i]), t.nameColumn < 0 && i == 0);
+        for (size_t i = 0; i < t.outputNames.size(); ++i)
+            add(c.ran && i < c.outputs.size() ? std::string_view(c.outputs[i]) : "", false);
+        add(caseStatus(c), false);
+        text += '\n';
     }
     return text;
 }
 
 std::string resultsJson(const CaseTable& t, const std::vector<CaseResult>& results) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const CaseResult& c : results) {
+    for (size_t r = 0; r < results.size(); ++r) {
+        const CaseResult& c = results[r];
         nlohmann::ordered_json entry = nlohmann::ordered_json::object();
         if (t.nameColumn >= 0) entry["name"] = c.name;
         nlohmann::ordered_json inputs = nlohmann::ordered_json::object();
         for (size_t i = 0; i < t.inputNames.size(); ++i)
-            inputs[t.inputNames[i]] = c.inputs[i];
+            inputs[t.inputNames[i]] = t.field(r, t.inputColumn[i]);
         entry["inputs"] = inputs;
         nlohmann::ordered_json outputs = nlohmann::ordered_json::object();
         for (size_t i = 0; i < t.outputNames.size(); ++i)
@@ -209,30 +232,32 @@ void writeResults(const std::string& file, const CaseTable& t,
     if (!files::replaceFile(file, text, &why)) throw Failure{"cannot write " + file + ": " + why};
 }
 
-// One request: the case's number and its inputs by their places in the
-// variable list. One answer: whether it ran, the outputs in declaration
-// order and the faults.
+// One request and one answer per case (see worker_fields.h).
 std::string requestLine(const CaseTable& t, size_t index) {
-    nlohmann::json set = nlohmann::json::array();
-    for (size_t i = 0; i < t.inputColumn.size(); ++i)
-        set.push_back({t.inputIndex[i], t.field(index + 1, t.inputColumn[i])});
-    return nlohmann::json{{"n", index + 1}, {"set", set}}.dump();
+    FieldLine line;
+    line.add(static_cast<long>(index + 1));
+    for (size_t i = 0; i < t.inputColumn.size(); ++i) {
+        line.add(t.inputIndex[i]);
+        line.add(t.field(index, t.inputColumn[i]));
+    }
+    return line.text();
 }
 
-void readAnswer(const std::string& line, CaseResult& c) {
-    const nlohmann::json answer = nlohmann::json::parse(line, nullptr, false);
-    if (answer.is_discarded() || !answer.is_object())
-        throw Failure{"a worker's answer cannot be read: " + line};
-    c.ran = answer.value("ran", false);
-    for (const auto& v : answer.value("out", nlohmann::json::array()))
-        c.outputs.push_back(v.get<std::string>());
-    for (const auto& f : answer.value("failures", nlohmann::json::array())) {
-        StandardsFailure failure;
-        failure.file = Zrl_String::fromUtf8(f.at(0).get<std::string>());
-        failure.line = f.at(1).get<int>();
-        failure.equation = Zrl_String::fromUtf8(f.at(2).get<std::string>());
-        failure.reason = Zrl_String::fromUtf8(f.at(3).get<std::string>());
-        c.failures.push_back(failure);
+// `fields` is the caller's, reused from answer to answer.
+void readAnswer(std::string_view line, std::vector<std::string>& fields, CaseResult& c) {
+    long outputs = 0, faultLine = 0;
+    if (!splitFields(line, fields) || fields.size() < 2 || !fieldNumber(fields[1], outputs) ||
+        outputs < 0 || static_cast<size_t>(outputs) > fields.size() - 2 ||
+        (fields.size() - 2 - static_cast<size_t>(outputs)) % 4 != 0)
+        throw Failure{"a worker's answer cannot be read: " + std::string(line)};
+    c.ran = fields[0] == "1";
+    const auto first = fields.begin() + 2;
+    c.outputs.assign(first, first + outputs);
+    for (auto f = first + outputs; f != fields.end(); f += 4) {
+        if (!fieldNumber(f[1], faultLine))
+            throw Failure{"a worker's answer cannot be read: " + std::string(line)};
+        c.failures.push_back({Zrl_String::fromUtf8(f[0]), static_cast<int>(faultLine),
+                              Zrl_String::fromUtf8(f[2]), Zrl_String::fromUtf8(f[3])});
     }
 }
 
@@ -257,16 +282,14 @@ int runBatch(const BatchRun& batch, const Zrl_String& path) {
     std::vector<CaseResult> results(table.size());
     for (size_t r = 0; r < results.size(); ++r) {
         CaseResult& c = results[r];
-        c.name = table.nameColumn >= 0 ? table.field(r + 1, table.nameColumn)
-                                       : std::to_string(r + 1);
-        for (int col : table.inputColumn)
-            c.inputs.push_back(table.field(r + 1, col));
+        c.name = table.nameColumn >= 0 ? table.field(r, table.nameColumn) : std::to_string(r + 1);
     }
     const bool progress = isatty(STDERR_FILENO) != 0;
     PoolTasks tasks;
     tasks.count = results.size();
     tasks.request = [&](size_t i) { return requestLine(table, i); };
-    tasks.answer = [&](size_t i, const std::string& line) { readAnswer(line, results[i]); };
+    std::vector<std::string> fields;
+    tasks.answer = [&](size_t i, std::string_view line) { readAnswer(line, fields, results[i]); };
     tasks.lost = [&](size_t i, const std::vector<size_t>& again, const std::string& why) {
         results[i].lost = why;
         std::string others;
@@ -306,38 +329,55 @@ bool readWorkerFault(const std::string& text, WorkerFault& fault) {
 
 int runBatchWorker(StartFn start, const Zrl_String& path, std::vector<StandardsFailure>& failures,
                    const WorkerFault& fault) {
+    // What every case starts from: the record without its variables, and the
+    // sheet's variables as declared. They are put back cell by cell, so that
+    // the texts of the record keep their storage from case to case.
+    VkDlgStandardsData shell;
+    shell.mode = 1;
+    shell.sheetFile = path;
     const VkVarCells declared = declaredVariables(path);
     if (!writeWorkerLine(kWorkerReady)) return 1;
     std::string line;
+    std::vector<std::string> fields;
+    FieldLine answer;
+    VkDlgStandardsData record;
     while (readWorkerLine(line)) {
-        const nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
-        if (request.is_discarded() || !request.is_object()) return 1;
-        if (fault.atCase > 0 && request.value("n", 0L) == fault.atCase) {
+        long n = 0, index = 0;
+        if (!splitFields(line, fields) || fields.size() % 2 != 1 || !fieldNumber(fields[0], n))
+            return 1;
+        if (fault.atCase > 0 && n == fault.atCase) {
             if (!fault.hang) std::raise(SIGKILL);
             for (;;)
                 pause();
         }
-        VkDlgStandardsData record;
-        record.mode = 1;
-        record.sheetFile = path;
-        record.varCells = declared;
-        for (const auto& pair : request.value("set", nlohmann::json::array())) {
-            const int index = pair.at(0).get<int>();
-            if (index < 0 || index >= record.varCells.length()) return 1;
-            record.varCells[index].value = Zrl_String::fromUtf8(pair.at(1).get<std::string>());
+        VkVarCells cells = std::move(record.varCells);
+        record = shell;
+        if (cells.length() != declared.length()) cells = declared;
+        for (int i = 0; i < cells.length(); ++i)
+            cells[i] = declared[i];
+        record.varCells = std::move(cells);
+        for (size_t f = 1; f < fields.size(); f += 2) {
+            if (!fieldNumber(fields[f], index) || index < 0 || index >= record.varCells.length())
+                return 1;
+            record.varCells[static_cast<int>(index)].value = Zrl_String::fromUtf8(fields[f + 1]);
         }
         failures.clear();
         const bool ran = start(record);
-        nlohmann::json out = nlohmann::json::array();
+        long outputs = 0;
         for (int i = 0; i < record.varCells.length(); ++i)
-            if (record.varCells[i].isOutput()) out.push_back(record.varCells[i].value.toUtf8());
-        nlohmann::json faults = nlohmann::json::array();
-        for (const StandardsFailure& f : failures)
-            faults.push_back(
-                {f.file.toUtf8(), f.line, f.equation.toUtf8(), f.reason.toUtf8()});
-        const nlohmann::json answer{{"ran", ran}, {"out", out}, {"failures", faults}};
-        if (!writeWorkerLine(answer.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)))
-            return 1;
+            outputs += record.varCells[i].isOutput() ? 1 : 0;
+        answer.clear();
+        answer.add(ran ? "1" : "0");
+        answer.add(outputs);
+        for (int i = 0; i < record.varCells.length(); ++i)
+            if (record.varCells[i].isOutput()) answer.add(record.varCells[i].value.toUtf8());
+        for (const StandardsFailure& f : failures) {
+            answer.add(f.file.toUtf8());
+            answer.add(f.line);
+            answer.add(f.equation.toUtf8());
+            answer.add(f.reason.toUtf8());
+        }
+        if (!writeWorkerLine(answer.text())) return 1;
     }
     return 0;
 }

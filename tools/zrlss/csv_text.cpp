@@ -97,17 +97,28 @@ size_t firstLineNotUtf8(std::string_view text) {
     return 0;
 }
 
-std::string csvField(const std::string& text) {
+void appendCsvField(std::string& out, std::string_view text) {
     // A field that starts with a byte-order mark is quoted too: at the head
     // of a file a reader would take the mark for the file's own and drop it.
-    if (text.find_first_of(",\"\r\n") == std::string::npos && text.rfind(kByteOrderMark, 0) != 0)
-        return text;
-    std::string quoted = "\"";
-    for (char ch : text) {
-        if (ch == '"') quoted += '"';
-        quoted += ch;
+    const bool plain = std::none_of(text.begin(), text.end(), [](char ch) {
+        return ch == ',' || ch == '"' || ch == '\r' || ch == '\n';
+    });
+    if (plain && text.substr(0, kByteOrderMark.size()) != kByteOrderMark) {
+        out += text;
+        return;
     }
-    return quoted + "\"";
+    out += '"';
+    for (char ch : text) {
+        if (ch == '"') out += '"';
+        out += ch;
+    }
+    out += '"';
+}
+
+std::string csvField(const std::string& text) {
+    std::string field;
+    appendCsvField(field, text);
+    return field;
 }
 
 std::string csvLine(const Zrl_StringArray& fields) {

@@ -27,6 +27,8 @@ size_t firstLineNotUtf8(std::string_view text);
 // One field, quoted when it holds a comma, a quote or a line break, or
 // starts with a byte-order mark.
 std::string csvField(const std::string& text);
+// The same, appended to `out`.
+void appendCsvField(std::string& out, std::string_view text);
 // The fields as one CSV line (without its line end).
 std::string csvLine(const Zrl_StringArray& fields);
 

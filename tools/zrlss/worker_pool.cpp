@@ -9,7 +9,9 @@
 #include <deque>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/uio.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace zrlss {
@@ -17,8 +19,11 @@ namespace zrlss {
 namespace {
 
 // Requests a worker holds at once: enough to keep it busy while the
-// parent reads, few enough that a lost worker sends little back.
-constexpr size_t kWindow = 16;
+// parent naps (see Pool::nap), few enough that a lost worker sends little
+// back.
+constexpr size_t kWindow = 64;
+// The longest nap of the parent between two looks at its workers.
+constexpr std::chrono::milliseconds kMaxNap{2};
 
 using Clock = std::chrono::steady_clock;
 
@@ -125,11 +130,20 @@ private:
     // Stops the workers that have spent longer than the limit on a task;
     // the milliseconds until the next one would, or -1.
     int stopSlow(std::deque<size_t>& pending, size_t& done, const PoolTasks& tasks);
+    // How long the parent may wait before it looks at the workers: woken by
+    // every answer, it would spend more on waking than on reading them, so
+    // while each worker holds work enough it naps half as long as the least
+    // busy one will take at the pace seen so far, and then reads the answers
+    // that came meanwhile in one go. Zero while the pace is not known.
+    Clock::duration nap() const;
 
     std::vector<std::string> command_;
     std::vector<char*> argv_;
     std::vector<Worker> workers_;
     void (*previousPipe_)(int) = SIG_DFL;
+    // The answers read, and when the first came.
+    size_t answers_ = 0;
+    Clock::time_point firstAnswer_;
 };
 
 void Pool::feed(Worker& w, std::deque<size_t>& pending, const PoolTasks& tasks) {
@@ -169,9 +183,10 @@ bool Pool::drain(Worker& w, size_t& done, const PoolTasks& tasks) {
     w.in.append(buffer, static_cast<size_t>(n));
     size_t start = 0;
     for (size_t end; (end = w.in.find('\n', start)) != std::string::npos; start = end + 1) {
-        const std::string line = w.in.substr(start, end - start);
+        const std::string_view line(w.in.data() + start, end - start);
         if (!w.ready) {
-            if (line != kWorkerReady) throw Failure{"a worker answered out of turn: " + line};
+            if (line != kWorkerReady)
+                throw Failure{"a worker answered out of turn: " + std::string(line)};
             w.ready = true;
             w.since = Clock::now();
             continue;
@@ -180,6 +195,7 @@ bool Pool::drain(Worker& w, size_t& done, const PoolTasks& tasks) {
         const size_t task = w.held.front();
         w.held.pop_front();
         w.since = Clock::now();
+        if (answers_++ == 0) firstAnswer_ = w.since;
         tasks.answer(task, line);
         ++done;
         if (tasks.progress) tasks.progress(done);
@@ -225,6 +241,20 @@ int Pool::stopSlow(std::deque<size_t>& pending, size_t& done, const PoolTasks& t
     return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(next).count());
 }
 
+Clock::duration Pool::nap() const {
+    constexpr size_t kPaceAnswers = 8, kLeastHeld = 4;
+    if (answers_ < kPaceAnswers) return {};
+    size_t least = kWindow;
+    for (const Worker& w : workers_) {
+        if (!w.ready || !w.out.empty()) return {};
+        least = std::min(least, w.held.size());
+    }
+    if (least < kLeastHeld) return {};
+    const Clock::duration pace =
+        (Clock::now() - firstAnswer_) * static_cast<long>(workers_.size()) / static_cast<long>(answers_);
+    return std::min<Clock::duration>(kMaxNap, pace * static_cast<long>(least) / 2);
+}
+
 void Pool::run(int wanted, const PoolTasks& tasks) {
     std::deque<size_t> pending;
     for (size_t i = 0; i < tasks.count; ++i)
@@ -249,6 +279,11 @@ void Pool::run(int wanted, const PoolTasks& tasks) {
         const int wait = stopSlow(pending, done, tasks);
         if (std::any_of(workers_.begin(), workers_.end(), [](const Worker& w) { return w.pid < 0; }))
             continue; // one was stopped: its tasks go elsewhere first
+        // A nap never outlasts a worker's time limit.
+        const Clock::duration rest = nap();
+        if (rest > Clock::duration::zero() &&
+            (wait < 0 || rest < std::chrono::milliseconds(wait)))
+            std::this_thread::sleep_for(rest);
         const int ready = poll(fds.data(), fds.size(), wait);
         if (ready < 0) {
             if (errno == EINTR) continue;
@@ -296,14 +331,24 @@ bool readWorkerLine(std::string& line) {
     }
 }
 
-bool writeWorkerLine(const std::string& line) {
-    const std::string text = line + "\n";
-    size_t pos = 0;
-    while (pos < text.size()) {
-        const ssize_t n = write(kWorkerOut, text.data() + pos, text.size() - pos);
+bool writeWorkerLine(std::string_view line) {
+    // The line and its end in one write: the parent reads whole lines.
+    char end = '\n';
+    iovec parts[2] = {{const_cast<char*>(line.data()), line.size()}, {&end, 1}};
+    iovec* part = parts;
+    int count = 2;
+    while (count > 0) {
+        const ssize_t n = writev(kWorkerOut, part, count);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
-        pos += static_cast<size_t>(n);
+        // After a partial write, what is left goes next.
+        size_t done = static_cast<size_t>(n);
+        for (; count > 0 && done >= part->iov_len; --count)
+            done -= (part++)->iov_len;
+        if (count > 0) {
+            part->iov_base = static_cast<char*>(part->iov_base) + done;
+            part->iov_len -= done;
+        }
     }
     return true;
 }

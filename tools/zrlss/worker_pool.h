@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zrlss {
@@ -30,7 +31,7 @@ struct PoolTasks {
     // The request line of task i.
     std::function<std::string(size_t)> request;
     // The answer line of task i.
-    std::function<void(size_t, const std::string&)> answer;
+    std::function<void(size_t, std::string_view)> answer;
     // Task `lost` died with its worker (`why`: how the worker ended); the
     // tasks in `again` were held by it too and run again elsewhere.
     std::function<void(size_t lost, const std::vector<size_t>& again, const std::string& why)>
@@ -49,6 +50,6 @@ void runOnWorkers(const std::vector<std::string>& command, int workers, const Po
 // The worker's side: the next request line (false at the end of input), and
 // an answer line.
 bool readWorkerLine(std::string& line);
-bool writeWorkerLine(const std::string& line);
+bool writeWorkerLine(std::string_view line);
 
 } // namespace zrlss
