@@ -118,6 +118,9 @@ inline constexpr int kFrameBorder = 1;
 inline constexpr int kCaptionHeight = 24;
 // The size of the whole picture of `root`.
 ZRLWIN_API Size framedSize(const Window& root);
+// Where a window's client area lies in its whole rectangle: inside the
+// border and caption of a window with a caption, else at (0, 0).
+ZRLWIN_API Point clientOrigin(const Window& window);
 // Draws the frame and caption, then the client area through paintTree.
 ZRLWIN_API void paintFramed(const Window& root, Painter& painter);
 

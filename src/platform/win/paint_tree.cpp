@@ -467,6 +467,11 @@ void paintTree(const Window& root, Painter& painter, const Rect* dirty) {
     painter.popClip();
 }
 
+Point clientOrigin(const Window& window) {
+    if ((window.style() & WS_CAPTION) != WS_CAPTION) return {0, 0};
+    return {kFrameBorder, kFrameBorder + kCaptionHeight};
+}
+
 Size framedSize(const Window& root) {
     const Rect r = root.rect();
     return {r.width() + 2 * kFrameBorder, r.height() + kCaptionHeight + 2 * kFrameBorder};
