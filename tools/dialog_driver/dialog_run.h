@@ -24,6 +24,9 @@ struct DialogRequest {
     // the end of the run, when it stays open), drawn at this scale.
     std::string png;
     int scale = 1;
+    // A folder for what the dialogs remember between runs (their sizes, the
+    // registry), so that a run starts as on a first use; empty: the user's.
+    std::string settings;
 };
 
 struct DialogRun {
