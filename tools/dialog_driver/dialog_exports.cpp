@@ -65,7 +65,8 @@ int handle(const char* requestJson, json& reply) {
              {"message", run.message},
              {"result", run.result},
              {"record", run.record},
-             {"shown", run.shown}};
+             {"shown", run.shown},
+             {"faults", run.faults}};
     return run.status;
 }
 

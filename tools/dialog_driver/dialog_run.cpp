@@ -149,6 +149,7 @@ DialogRun runDialog(const DialogRequest& request) {
         if (!pictures.png()) return refused(kRunFailed, "--png: the run opened no dialog");
         if (!paint::savePng(request.png, *pictures.png(), error))
             return refused(kRunFailed, "--png: " + error);
+        run.faults = pictures.faults();
     }
     run.record = session->record();
     return run;

@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace dialogs {
 
@@ -36,6 +37,7 @@ struct DialogRun {
     nlohmann::json result;                          // the starter's result
     nlohmann::json record;                          // the record after the run (status 0 only)
     nlohmann::json shown = nlohmann::json::array(); // what the dialogs showed, and the notes
+    std::vector<std::string> faults;                // what the picture shows amiss (--png)
 };
 
 // Status of a request refused before any dialog opened.

@@ -99,6 +99,14 @@ int listDialogs() {
     return 0;
 }
 
+// What a picture shows amiss, one line each on standard error; the run
+// still succeeds.
+void reportFaults(const std::string& name, const json& reply) {
+    for (const json& fault : reply.value("faults", json::array()))
+        if (fault.is_string())
+            std::cerr << "zrlss dialog: " << name << ": " << fault.get<std::string>() << "\n";
+}
+
 std::string resultText(const json& result) {
     return result.is_string() ? result.get<std::string>() : result.dump();
 }
@@ -191,6 +199,7 @@ int drawAll(const DialogArgs& args) {
             status = 3;
             continue;
         }
+        reportFaults(name, reply);
         std::cout << out.string() << "\n";
     }
     return status;
@@ -226,6 +235,7 @@ int runDialog(const DialogArgs& args) {
         std::cerr << "zrlss dialog: " << reply.value("message", "failed") << "\n";
         return status;
     }
+    reportFaults(args.name, reply);
     const std::string record =
         reply.at("record").dump(2, ' ', false, json::error_handler_t::replace) + "\n";
     if (!args.out.empty() && !writeFileAtomically(args.out, record))

@@ -21,6 +21,7 @@
 #include "platform/win/types.h"
 
 #include <string>
+#include <vector>
 
 namespace win {
 
@@ -111,6 +112,14 @@ ZRLWIN_API void paintTree(const Window& root, Painter& painter, const Rect* dirt
 // draws it (headings and thumbnails included); -1 when there is none.
 // `metrics` measures the texts.
 ZRLWIN_API int listViewItemAt(const ListView& view, Painter& metrics, Point at);
+
+// The push buttons shown in `root` whose text is too wide for them as
+// paintTree draws them (cut with an ellipsis): each as its id and text.
+struct CutText {
+    int id = 0;
+    std::wstring text;
+};
+ZRLWIN_API std::vector<CutText> cutButtonTexts(const Window& root, Painter& metrics);
 
 // A top-level window as a picture shows it: border and caption bar around
 // the client area.
