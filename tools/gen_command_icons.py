@@ -5,14 +5,14 @@ files of 24 x 24 pixels (Parallel.bmp, Distance.bmp, ...).
     python3 tools/gen_command_icons.py resources/icons
 
 Each picture is a list of polylines in a unit square (x to the right, y
-down), drawn with the section pictures' pen (gen_section_icons.py).
+down), drawn with the section pictures' pen (tools/icons/canvas.py).
 """
 import math
 import os
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from gen_section_icons import bmp, circle, closed, draw  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "icons"))
+from canvas import circle, closed, pen_picture  # noqa: E402
 
 
 def arc(cx, cy, r, start, end, n=12):
@@ -55,7 +55,7 @@ def main():
     os.makedirs(folder, exist_ok=True)
     for name, lines in COMMANDS.items():
         with open(os.path.join(folder, name + ".bmp"), "wb") as f:
-            f.write(bmp(draw(lines, 24)))
+            f.write(pen_picture(lines, 24).bmp())
 
 
 if __name__ == "__main__":

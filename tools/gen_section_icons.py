@@ -5,22 +5,14 @@
     python3 tools/gen_section_icons.py resources/icons
 
 Each shape is a list of polylines in a unit square (x to the right, y
-down); closed outlines repeat their first point. Pure standard library, so
-the pictures can be drawn again anywhere.
+down); closed outlines repeat their first point. Drawn and written by
+tools/icons/canvas.py.
 """
-import math
 import os
-import struct
 import sys
 
-
-def circle(cx, cy, r, n=40):
-    return [(cx + r * math.cos(2 * math.pi * i / n), cy + r * math.sin(2 * math.pi * i / n))
-            for i in range(n + 1)]
-
-
-def closed(points):
-    return points + [points[0]]
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "icons"))
+from canvas import circle, closed, pen_picture  # noqa: E402
 
 
 I_SHAPE = closed([(.15, .1), (.85, .1), (.85, .2), (.56, .2), (.56, .8), (.85, .8), (.85, .9),
@@ -76,45 +68,13 @@ SHAPES = {
 }
 
 
-def draw(polylines, size):
-    pixels = [[(255, 255, 255)] * size for _ in range(size)]
-    width = max(1, size // 40)
-
-    def plot(x, y):
-        for dx in range(-width + 1, width):
-            for dy in range(-width + 1, width):
-                px, py = int(round(x)) + dx, int(round(y)) + dy
-                if 0 <= px < size and 0 <= py < size:
-                    pixels[py][px] = (0, 0, 0)
-
-    for line in polylines:
-        for (x0, y0), (x1, y1) in zip(line, line[1:]):
-            x0, y0, x1, y1 = x0 * (size - 1), y0 * (size - 1), x1 * (size - 1), y1 * (size - 1)
-            steps = max(1, int(max(abs(x1 - x0), abs(y1 - y0)) * 2))
-            for s in range(steps + 1):
-                plot(x0 + (x1 - x0) * s / steps, y0 + (y1 - y0) * s / steps)
-    return pixels
-
-
-def bmp(pixels):
-    size = len(pixels)
-    row_bytes = (size * 3 + 3) & ~3
-    data = b""
-    for row in reversed(pixels):  # bottom-up
-        line = b"".join(struct.pack("BBB", b, g, r) for (r, g, b) in row)
-        data += line + b"\0" * (row_bytes - len(line))
-    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, size, size, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    return header + info + data
-
-
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else "resources/icons"
     os.makedirs(folder, exist_ok=True)
     for name, lines in SHAPES.items():
         for suffix, size in (("big", 96), ("small", 32)):
             with open(os.path.join(folder, "%s-%s.bmp" % (name, suffix)), "wb") as f:
-                f.write(bmp(draw(lines, size)))
+                f.write(pen_picture(lines, size).bmp())
 
 
 if __name__ == "__main__":

@@ -132,11 +132,11 @@ win::DialogTemplate Zrl_DlgCSP2::dialogTemplate() {
         {IDC_CSP2_PROFILE_LABEL, ControlKind::Static, {7, 9, 42, 19}, 0, L"Profile:"},
         {IDC_CSP2_PROFILE,
          ControlKind::ComboBox,
-         {46, 7, 420, 100},
+         {46, 7, 400, 100},
          tab | win::CBS_DROPDOWNLIST | win::WS_VSCROLL,
          L""},
-        {IDC_CSP2_ADD_PROFILE, ControlKind::Button, {426, 6, 486, 20}, push, L"Add"},
-        {IDC_CSP2_REMOVE_PROFILE, ControlKind::Button, {490, 6, 553, 20}, push, L"Remove"},
+        {IDC_CSP2_ADD_PROFILE, ControlKind::Button, {406, 6, 470, 20}, push, L"Add"},
+        {IDC_CSP2_REMOVE_PROFILE, ControlKind::Button, {474, 6, 553, 20}, push, L"Remove"},
         {IDC_CSP2_FRAME, ControlKind::Button, {7, 26, 553, 270}, group, L""},
     };
     const int lefts[3] = {12, 190, 374};

@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace designer_check {
@@ -43,7 +44,9 @@ inline std::vector<std::string> templateProblems(const Zrl_PropertiesList* list,
     if (count > kDesignerIdentifiers)
         problems.push_back("over " + std::to_string(kDesignerIdentifiers) + " controls: " +
                            std::to_string(count));
-    std::vector<Zrl_String> names;
+    // The edit controls' names seen so far, folded: names equal without
+    // case are one name.
+    std::unordered_set<std::wstring> names;
     static const wchar_t* const kCorners[4] = {L"topLeftX", L"topLeftY", L"bottomRightX",
                                                L"bottomRightY"};
     for (int i = 0; i < count; ++i) {
@@ -70,13 +73,8 @@ inline std::vector<std::string> templateProblems(const Zrl_PropertiesList* list,
             problems.push_back(problemsAt(i) + "rectangle off the picture");
         Zrl_String contents;
         list->getProperty(Zrl_String(L"contents") + n, contents);
-        if (type == ctEdit) {
-            bool repeated = false;
-            for (const Zrl_String& seen : names)
-                repeated = repeated || seen.equal(contents, false);
-            if (repeated) problems.push_back("repeated name: " + contents.toUtf8());
-            names.push_back(contents);
-        }
+        if (type == ctEdit && !names.insert(contents.toLower().str()).second)
+            problems.push_back("repeated name: " + contents.toUtf8());
     }
     return problems;
 }

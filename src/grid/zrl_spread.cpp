@@ -7,6 +7,7 @@
 #include "platform/core/paths.h"
 #include "platform/win/clipboard.h"
 #include "platform/win/control.h"
+#include "platform/win/paint.h"
 
 #include <algorithm>
 
@@ -16,8 +17,9 @@ namespace {
 // windows are never shown, the size only keeps layouts meaningful.
 constexpr win::Rect kHiddenRect{0, 0, 800, 600};
 
-// Offset between a placeholder's rectangle as the dialog reports it and the
-// place where the grid is created (the dialog's border and caption).
+// Offset between a placeholder's rectangle measured from the corner of the
+// dialog's whole window and the place where the grid is created (about the
+// dialog's border and caption).
 constexpr int kPlaceShiftX = 5;
 constexpr int kPlaceShiftY = 20;
 
@@ -59,7 +61,10 @@ bool Zrl_Spread::createInPlaceOf(win::Window* parent, int controlId, bool keepPo
     win::Window* placeholder = parent->child(controlId);
     if (!placeholder) return false;
     win::Rect rect = placeholder->rect();
-    if (!keepPosition) rect = rect.offset(-kPlaceShiftX, -kPlaceShiftY);
+    if (!keepPosition) {
+        const win::Point origin = win::clientOrigin(*parent);
+        rect = rect.offset(origin.x - kPlaceShiftX, origin.y - kPlaceShiftY);
+    }
     placeholder->destroy();
     return createWindow(parent, rect, controlId, win::WS_CHILD | win::WS_VISIBLE);
 }

@@ -126,7 +126,9 @@ public:
 
     // --- creation and look ---------------------------------------------------
     // Takes the place of the placeholder control `controlId` on `parent`: its
-    // rectangle (moved 5 left and 20 up unless `keepPosition`), its id. False
+    // rectangle (unless `keepPosition`, measured from the corner of the
+    // parent's whole window, frame and caption included, and moved 5 left
+    // and 20 up), its id. False
     // when there is no such control or the window could not be made.
     bool createInPlaceOf(win::Window* parent, int controlId, bool keepPosition = false);
     // A grid without a dialog: a hidden window of its own (the calculation

@@ -56,11 +56,11 @@ win::DialogTemplate CTabEditLibValues::dialogTemplate() {
     const std::uint32_t list = tab | win::CBS_DROPDOWNLIST;
     t.controls = {
         {IDC_VALUES_TABLES, ControlKind::ComboBox, {5, 5, 120, 100}, list, L""},
-        {IDC_VALUES_SHAPE, ControlKind::ComboBox, {125, 5, 240, 100}, list, L""},
-        {IDC_VALUES_NEW, ControlKind::Button, {245, 4, 290, 18}, tab, L"New"},
-        {IDC_VALUES_DELETE, ControlKind::Button, {293, 4, 338, 18}, tab, L"Delete"},
-        {IDC_VALUES_RENAME, ControlKind::Button, {341, 4, 386, 18}, tab, L"Rename"},
-        {IDC_VALUES_OPTIONS, ControlKind::Button, {389, 4, 435, 18}, tab, L"Options"},
+        {IDC_VALUES_SHAPE, ControlKind::ComboBox, {125, 5, 226, 100}, list, L""},
+        {IDC_VALUES_NEW, ControlKind::Button, {231, 4, 276, 18}, tab, L"New"},
+        {IDC_VALUES_DELETE, ControlKind::Button, {279, 4, 324, 18}, tab, L"Delete"},
+        {IDC_VALUES_RENAME, ControlKind::Button, {327, 4, 372, 18}, tab, L"Rename"},
+        {IDC_VALUES_OPTIONS, ControlKind::Button, {375, 4, 435, 18}, tab, L"Options"},
         {IDC_VALUES_GRID, ControlKind::Placeholder, {5, 42, 435, 255}, 0, L""},
     };
     for (int i = 0; i <= IDC_VALUES_FIND - IDC_VALUES_COPY; ++i)

@@ -3,6 +3,8 @@
 #include "platform/core/dialog_sizes.h"
 #include "platform/host/host_windows.h"
 
+#include <algorithm>
+
 bool CAcUiDockControlBar::restoreControlBar(int dockPosition) {
     if (!isCreated()) return false;
     win::Window* frame = parent();
@@ -76,6 +78,10 @@ bool CVkDockControlBar::onCreate() {
     int height = dlgRect.height();
     getSafeDlgSize(width, height);
     floatingSize_ = {width, height};
+    // Docked at a side, the bar is as wide as its dialog, so that nothing of
+    // the dialog is cut; the frame gives the other side.
+    const win::Rect own = rect();
+    setRect({own.left, own.top, own.left + std::max(own.width(), width), own.bottom});
     dialog_->setRect(clientRect());
     return true;
 }

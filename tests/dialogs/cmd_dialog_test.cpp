@@ -82,10 +82,12 @@ TEST_F(CmdDialog, FailuresLeaveOutUntouched) {
     }
 }
 
-// Every dialog of --list gets its picture; --scale multiplies its size.
+// Every dialog of --list gets its picture, with no button text cut; --scale
+// multiplies its size.
 TEST_F(CmdDialog, AllPngDrawsEveryDialog) {
     auto r = run("--all-png " + path("pictures"));
     ASSERT_EQ(r.status, 0) << error();
+    EXPECT_EQ(error(), "") << "a push button too narrow for its text";
     const auto list = run("--list");
     const size_t dialogs = static_cast<size_t>(std::count(list.out.begin(), list.out.end(), '\n'));
     EXPECT_EQ(static_cast<size_t>(std::count(r.out.begin(), r.out.end(), '\n')), dialogs);

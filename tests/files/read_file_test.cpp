@@ -27,6 +27,10 @@ TEST(ReadFile, RefusesWhatIsNotAFileOrPassesTheBound) {
         EXPECT_EQ(why.rfind(c.reason + (dir / c.name).string(), 0),
                   *c.reason ? 0u : std::string::npos)
             << why;
+        // The size alone gives the same reason for a file above the bound.
+        EXPECT_EQ(files::sizeRefusal(dir / c.name, c.limit),
+                  std::string(c.reason) == "file too large: " ? why : "")
+            << c.name;
     }
     std::filesystem::remove_all(dir);
 }

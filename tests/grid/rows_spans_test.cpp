@@ -1,5 +1,6 @@
 // Rows and columns, spans, creation in place and layouts.
 #include "grid_fixture.h"
+#include "platform/win/paint.h"
 
 #include <cstdlib>
 
@@ -82,7 +83,9 @@ TEST_F(GridTest, EqualRunsBecomeSpansTheLastRunToo) {
 
 TEST_F(GridTest, TakesThePlaceholdersPlaceShiftedUnlessKept) {
     const win::Rect place = win::dialogUnitsToPixels({10, 20, 290, 190});
-    EXPECT_EQ(grid.rect(), place.offset(-5, -20));
+    // Measured from the dialog's frame corner, then moved 5 left, 20 up.
+    EXPECT_EQ(grid.rect(), place.offset(win::kFrameBorder - 5,
+                                        win::kFrameBorder + win::kCaptionHeight - 20));
     EXPECT_EQ(grid.id(), kGridId);
     EXPECT_EQ(dlg.item(kGridId), &grid);
     Zrl_Spread second;

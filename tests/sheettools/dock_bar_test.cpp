@@ -16,11 +16,13 @@ TEST(DockBar, CarriesItsDialogFillingItAndDocksLeft) {
     EXPECT_EQ(bar.parent(), acedGetAcadFrame());
     EXPECT_EQ(page->parent(), &bar);
     EXPECT_EQ(bar.dockPosition(), CVkDockControlBar::kDockLeft);
-    EXPECT_EQ(bar.rect(), (win::Rect{0, 0, CVkDockControlBar::kInitialWidth, 800}));
+    // Docked, as wide as the dialog (wider than the bar starts) so none of it is cut.
+    const win::Size own{win::dialogUnitsToPixelsX(180), win::dialogUnitsToPixelsY(320)};
+    ASSERT_GT(own.cx, CVkDockControlBar::kInitialWidth);
+    EXPECT_EQ(bar.rect(), (win::Rect{0, 0, own.cx, 800}));
     EXPECT_EQ(page->rect(), bar.clientRect());
 
     // Floating, the bar takes the dialog's own size.
-    const win::Size own{win::dialogUnitsToPixelsX(180), win::dialogUnitsToPixelsY(320)};
     ASSERT_TRUE(bar.restoreControlBar(CVkDockControlBar::kFloating));
     EXPECT_EQ(page->rect(), (win::Rect{0, 0, own.cx, own.cy}));
     bar.setRect({10, 10, 310, 410});

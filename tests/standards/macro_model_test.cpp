@@ -2,7 +2,10 @@
 #include "macro_fixture.h"
 #include "platform/core/macro_description.h"
 #include "platform/core/section_tables.h"
+#include "platform/files/read_file.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,6 +101,14 @@ TEST(MacroDescription, BadInputLeavesTheRecordsAsTheyWere) {
     EXPECT_EQ(db, before);
     EXPECT_EQ(data, fixture::sampleData());
     EXPECT_EQ(loadMacroDescription(L"/nonexistent/m.json", db, data), Acad::eFileNotFound);
+    // A file above the readers' bound is refused with that reason.
+    const std::string huge = ::testing::TempDir() + "huge_macro.json";
+    std::ofstream(huge).close();
+    std::filesystem::resize_file(huge, files::kMaxReadBytes + 1);
+    EXPECT_EQ(loadMacroDescription(Zrl_String::fromUtf8(huge), db, data, &error),
+              Acad::eFileNotFound);
+    EXPECT_EQ(error.toUtf8(), "file too large: " + huge + " (more than 1 GiB)");
+    std::filesystem::remove(huge);
 }
 
 } // namespace

@@ -43,12 +43,13 @@ int handle(const char* requestJson, json& reply) {
         reply = {{"status", 1}, {"message", "the request's fields are not texts"}};
         return 1;
     }
-    std::optional<std::string> png;
-    if (!optionalText(request, "png", png)) {
+    std::optional<std::string> png, settings;
+    if (!optionalText(request, "png", png) || !optionalText(request, "settings", settings)) {
         reply = {{"status", 1}, {"message", "the request's fields are not texts"}};
         return 1;
     }
     r.png = png.value_or("");
+    r.settings = settings.value_or("");
     if (const auto scale = request.find("scale"); scale != request.end()) {
         if (!scale->is_number_integer()) {
             reply = {{"status", 1}, {"message", "--scale: a whole number from 1 to 4"}};
@@ -64,7 +65,8 @@ int handle(const char* requestJson, json& reply) {
              {"message", run.message},
              {"result", run.result},
              {"record", run.record},
-             {"shown", run.shown}};
+             {"shown", run.shown},
+             {"faults", run.faults}};
     return run.status;
 }
 

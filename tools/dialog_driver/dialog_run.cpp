@@ -3,12 +3,15 @@
 
 #include "pictures.h"
 #include "platform/paint/png_file.h"
+#include "platform/core/settings.h"
 #include "platform/core/zrl_string.h"
 #include "platform/host/command_line.h"
+#include "platform/win/registry.h"
 #include "platform/win/script.h"
 #include "platform/win/script_play.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace dialogs {
 
@@ -68,6 +71,29 @@ json shownJson(const win::Shown& shown, const std::wstring& printed,
     return list;
 }
 
+// What the dialogs remember kept in a folder of the caller's for the run.
+class SettingsScope {
+public:
+    explicit SettingsScope(const std::string& folder) : active_(!folder.empty()) {
+        if (!active_) return;
+        const std::filesystem::path path(folder);
+        Zrl_Settings::setConfigDir(Zrl_String::fromUtf8(path.string()));
+        win::setRegistryPath((path / "registry.json").wstring());
+        win::reloadRegistry();
+    }
+    ~SettingsScope() {
+        if (!active_) return;
+        Zrl_Settings::setConfigDir(Zrl_String());
+        win::setRegistryPath(L"");
+        win::reloadRegistry();
+    }
+    SettingsScope(const SettingsScope&) = delete;
+    SettingsScope& operator=(const SettingsScope&) = delete;
+
+private:
+    bool active_;
+};
+
 DialogRun refused(int status, std::string message, int line = 0) {
     DialogRun run;
     run.status = status;
@@ -95,6 +121,7 @@ DialogRun runDialog(const DialogRequest& request) {
     if (request.scale < 1 || request.scale > 4)
         return refused(kRunRefused, "--scale: a whole number from 1 to 4");
 
+    const SettingsScope settings(request.settings);
     win::script().reset();
     DialogRun run;
     // What the dialogs print goes to the shown list, not to the caller's output.
@@ -122,6 +149,7 @@ DialogRun runDialog(const DialogRequest& request) {
         if (!pictures.png()) return refused(kRunFailed, "--png: the run opened no dialog");
         if (!paint::savePng(request.png, *pictures.png(), error))
             return refused(kRunFailed, "--png: " + error);
+        run.faults = pictures.faults();
     }
     run.record = session->record();
     return run;

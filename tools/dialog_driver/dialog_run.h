@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace dialogs {
 
@@ -24,6 +25,9 @@ struct DialogRequest {
     // the end of the run, when it stays open), drawn at this scale.
     std::string png;
     int scale = 1;
+    // A folder for what the dialogs remember between runs (their sizes, the
+    // registry), so that a run starts as on a first use; empty: the user's.
+    std::string settings;
 };
 
 struct DialogRun {
@@ -33,6 +37,7 @@ struct DialogRun {
     nlohmann::json result;                          // the starter's result
     nlohmann::json record;                          // the record after the run (status 0 only)
     nlohmann::json shown = nlohmann::json::array(); // what the dialogs showed, and the notes
+    std::vector<std::string> faults;                // what the picture shows amiss (--png)
 };
 
 // Status of a request refused before any dialog opened.

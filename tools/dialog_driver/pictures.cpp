@@ -1,6 +1,7 @@
 // The picture back end of a dialog run.
 #include "pictures.h"
 
+#include "platform/core/zrl_string.h"
 #include "platform/paint/png_file.h"
 #include "platform/paint/raster_painter.h"
 #include "platform/win/dialog.h"
@@ -35,6 +36,10 @@ void PictureBackend::finish() {
 
 void PictureBackend::take(const win::Window& window) {
     png_ = pngOf(window, scale_);
+    paint::RasterPainter metrics(1, 1, 1);
+    for (const win::CutText& cut : win::cutButtonTexts(window, metrics))
+        faults_.push_back("button " + std::to_string(cut.id) + " \"" +
+                          Zrl_String(cut.text).toUtf8() + "\" is too narrow for its text");
 }
 
 } // namespace dialogs

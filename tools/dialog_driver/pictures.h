@@ -54,6 +54,8 @@ public:
     void finish();
     // The PNG bytes of the picture, once taken.
     const std::optional<std::vector<std::uint8_t>>& png() const { return png_; }
+    // What the picture shows amiss: push buttons too narrow for their text.
+    const std::vector<std::string>& faults() const { return faults_; }
 
 private:
     win::Backend& next() { return next_; }
@@ -63,6 +65,7 @@ private:
     int scale_;
     win::WindowHandle first_ = 0;
     std::optional<std::vector<std::uint8_t>> png_;
+    std::vector<std::string> faults_;
 };
 
 // The picture of a window as paintFramed draws it, as PNG bytes.

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Draws the 16 x 16 pictures of the dialogs' icon buttons into resources/icons/
 as iconNNN.bmp (NNN: the resource number a dialog gives its button), 32-bit
-with a transparent background. Run it again after changing a picture."""
+with a transparent background (tools/icons/canvas.py). Run it again after
+changing a picture."""
 import os
-import struct
 import sys
+
+from canvas import Canvas
 
 N = 16
 INK = (40, 40, 40)
@@ -15,42 +17,6 @@ YELLOW = (230, 180, 0)
 PAPER = (255, 255, 255)
 GREY = (150, 150, 150)
 FOLDER = (230, 190, 80)
-
-
-class Icon:
-    def __init__(self):
-        self.px = [[None] * N for _ in range(N)]
-
-    def dot(self, x, y, c):
-        if 0 <= x < N and 0 <= y < N:
-            self.px[y][x] = c
-
-    def fill(self, x0, y0, x1, y1, c):  # inclusive corners
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.dot(x, y, c)
-
-    def frame(self, x0, y0, x1, y1, c):
-        for x in range(x0, x1 + 1):
-            self.dot(x, y0, c)
-            self.dot(x, y1, c)
-        for y in range(y0, y1 + 1):
-            self.dot(x0, y, c)
-            self.dot(x1, y, c)
-
-    def line(self, x0, y0, x1, y1, c):
-        steps = max(abs(x1 - x0), abs(y1 - y0), 1)
-        for i in range(steps + 1):
-            self.dot(round(x0 + (x1 - x0) * i / steps), round(y0 + (y1 - y0) * i / steps), c)
-
-    def bmp(self):
-        rows = b""
-        for y in reversed(range(N)):
-            for x in range(N):
-                c = self.px[y][x]
-                rows += bytes((0, 0, 0, 0)) if c is None else bytes((c[2], c[1], c[0], 255))
-        header = struct.pack("<IiiHHIIiiII", 40, N, N, 1, 32, 0, len(rows), 2835, 2835, 0, 0)
-        return b"BM" + struct.pack("<IHHI", 14 + len(header) + len(rows), 0, 0, 54) + header + rows
 
 
 def triangle(i, up, c, top=4, height=7):
@@ -78,7 +44,7 @@ def table(i):
 
 
 def draw(number):
-    i = Icon()
+    i = Canvas(N, N)
     if number in (257, 261):
         triangle(i, True, INK)
     elif number in (258, 262):
@@ -172,7 +138,7 @@ def draw(number):
         table(i)
     else:
         raise SystemExit(f"no picture for {number}")
-    return i.bmp()
+    return i.bmp(32)
 
 
 NUMBERS = [206, 212, 217, 218, 220, 221, 222, 223, 224, 225, 226, 227, 228, 231, 232, 233,

@@ -12,7 +12,8 @@
 // --all-png draws every registered dialog opened with its sample record
 // (SAMPLES/NAME.json, else the first SAMPLES/NAME@CASE.json, else its
 // default record; a "# options: --sheet FILE" line of the sample's script
-// gives its sheet) and ended at once, as DIR/NAME.png. --gui opens the
+// gives its sheet) and ended at once, as DIR/NAME.png, with the samples
+// folder as working folder and empty settings for each. --gui opens the
 // dialog as a window (Qt) that a person works in; the record comes back
 // when it closes.
 //
@@ -36,6 +37,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <unistd.h>
 
 namespace zrlss {
 
@@ -97,6 +99,14 @@ int listDialogs() {
     return 0;
 }
 
+// What a picture shows amiss, one line each on standard error; the run
+// still succeeds.
+void reportFaults(const std::string& name, const json& reply) {
+    for (const json& fault : reply.value("faults", json::array()))
+        if (fault.is_string())
+            std::cerr << "zrlss dialog: " << name << ": " << fault.get<std::string>() << "\n";
+}
+
 std::string resultText(const json& result) {
     return result.is_string() ? result.get<std::string>() : result.dump();
 }
@@ -106,9 +116,12 @@ std::string readAll(const fs::path& path) {
     return readFileBytes(path.string(), bytes) ? bytes : std::string();
 }
 
-// The sample of a dialog for its picture: record and options.
+// The sample of a dialog for its picture: record and options. Its file
+// names stay as the sample gives them, relative to the samples folder (the
+// working folder of the picture run), so that the pictures do not show
+// where the checkout lives.
 json sampleRequest(const std::string& name, const fs::path& samples) {
-    json request = {{"name", name}, {"base", samples.string()}};
+    json request = {{"name", name}};
     std::error_code ec;
     fs::path record = samples / (name + ".json");
     if (!fs::exists(record, ec)) {
@@ -126,13 +139,44 @@ json sampleRequest(const std::string& name, const fs::path& samples) {
     if (const size_t at = script.find(tag); at != std::string::npos) {
         const size_t start = at + tag.size();
         const std::string sheet = script.substr(start, script.find_first_of(" \n", start) - start);
-        request["sheet"] = (samples / sheet).string();
+        request["sheet"] = sheet;
     }
     return request;
 }
 
+// The working folder changed for a while, and an empty folder of our own
+// for what the dialogs remember, so that each picture shows a first use.
+class PictureRun {
+public:
+    explicit PictureRun(const fs::path& samples) {
+        std::error_code ec;
+        previous_ = fs::current_path(ec);
+        const fs::path temp = fs::temp_directory_path(ec);
+        settings_ = (ec ? fs::path("/tmp") : temp) / ("zrlss-pictures-" + std::to_string(::getpid()));
+        fs::current_path(samples, ec);
+        if (ec) throw Failure{"--samples: cannot work in " + samples.string()};
+    }
+    ~PictureRun() {
+        std::error_code ec;
+        fs::current_path(previous_, ec);
+        fs::remove_all(settings_, ec);
+    }
+    PictureRun(const PictureRun&) = delete;
+    PictureRun& operator=(const PictureRun&) = delete;
+    // An empty settings folder for the next dialog.
+    std::string freshSettings() const {
+        std::error_code ec;
+        fs::remove_all(settings_, ec);
+        fs::create_directories(settings_, ec);
+        return settings_.string();
+    }
+
+private:
+    fs::path previous_, settings_;
+};
+
 int drawAll(const DialogArgs& args) {
-    const fs::path dir = args.allPng;
+    const fs::path dir = fs::absolute(args.allPng);
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (!fs::is_directory(dir, ec)) throw Failure{"--all-png: cannot make the folder " + args.allPng};
@@ -141,18 +185,21 @@ int drawAll(const DialogArgs& args) {
                                  : fs::absolute(args.samples);
     int status = 0;
     const json list = callDriver({{"list", true}});
+    const PictureRun run(samples);
     for (const json& d : list.at("dialogs")) {
         const std::string name = d.at("name");
         json request = sampleRequest(name, samples);
         const fs::path out = dir / (name + ".png");
         request["png"] = out.string();
         request["scale"] = args.scale;
+        request["settings"] = run.freshSettings();
         const json reply = callDriver(request);
         if (reply.value("status", 1) != 0) {
             std::cerr << "zrlss dialog: " << name << ": " << reply.value("message", "failed") << "\n";
             status = 3;
             continue;
         }
+        reportFaults(name, reply);
         std::cout << out.string() << "\n";
     }
     return status;
@@ -188,6 +235,7 @@ int runDialog(const DialogArgs& args) {
         std::cerr << "zrlss dialog: " << reply.value("message", "failed") << "\n";
         return status;
     }
+    reportFaults(args.name, reply);
     const std::string record =
         reply.at("record").dump(2, ' ', false, json::error_handler_t::replace) + "\n";
     if (!args.out.empty() && !writeFileAtomically(args.out, record))

@@ -23,6 +23,7 @@
 #include "platform/core/paths.h"
 #include "platform/core/rows_file.h"
 #include "platform/core/section_table_file.h"
+#include "platform/files/read_file.h"
 #include "platform/files/replace_file.h"
 
 #include <iostream>
@@ -64,9 +65,12 @@ struct LoadedTable {
 
 LoadedTable loadTable(const Zrl_String& path) {
     LoadedTable t;
-    if (!readFile(path, t.name, t.fileRows))
+    if (!readFile(path, t.name, t.fileRows)) {
+        const std::string tooLarge = files::sizeRefusal(resolvePath(path));
+        if (!tooLarge.empty()) throw Failure{tooLarge};
         throw Failure{(fileExists(path) ? "cannot read " : "no such table: ") +
                       resolvePath(path).string()};
+    }
     t.table.rows = t.fileRows;
     splitSectionRows(t.table.rows, t.table.picture, t.table.headers);
     return t;

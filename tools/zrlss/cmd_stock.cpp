@@ -20,6 +20,7 @@
 #include "platform/core/file_time_text.h"
 #include "platform/core/files.h"
 #include "platform/core/paths.h"
+#include "platform/files/read_file.h"
 #include "platform/files/replace_file.h"
 
 #include <filesystem>
@@ -67,7 +68,10 @@ Zrl_String extensionOf(const std::string& kind) {
 
 Zrl_StringArrayArray readRows(const Zrl_String& path) {
     Zrl_StringArrayArray rows;
-    if (!stock::readStockFile(path, rows)) throw Failure{"cannot read " + shown(path)};
+    if (!stock::readStockFile(path, rows)) {
+        const std::string tooLarge = files::sizeRefusal(resolvePath(path));
+        throw Failure{tooLarge.empty() ? "cannot read " + shown(path) : tooLarge};
+    }
     return rows;
 }
 

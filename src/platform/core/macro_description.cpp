@@ -406,9 +406,9 @@ std::string macroDescriptionText(const Zrl_DbMacro& macro, const MacroData& data
 
 ErrorStatus loadMacroDescription(const Zrl_String& path, Zrl_DbMacro& macro, MacroData& data,
                                  Zrl_String* error) {
-    std::string bytes;
-    if (!readFileBytes(resolvePath(path), bytes)) {
-        if (error) *error = Zrl_String(L"cannot read ") + path;
+    std::string bytes, why;
+    if (!readFileBytes(resolvePath(path), bytes, &why)) {
+        if (error) *error = Zrl_String::fromUtf8(why);
         return Acad::eFileNotFound;
     }
     return parseMacroDescription(bytes, macro, data, error);

@@ -20,15 +20,27 @@ std::string sizeText(std::uintmax_t limit) {
     return std::to_string(limit) + " bytes";
 }
 
+bool refuseTooLarge(std::string* error, const std::filesystem::path& path, std::uintmax_t limit) {
+    return refuse(error, "file too large: ", path, " (more than " + sizeText(limit) + ")");
+}
+
+// What is known before reading: a regular file, within the bound. Its size
+// in `size`, 0 with `ec` set when it could not be taken.
+bool admits(const std::filesystem::path& path, std::string* error, std::uintmax_t limit,
+            std::uintmax_t& size, std::error_code& ec) {
+    if (!std::filesystem::is_regular_file(path, ec)) return refuse(error, "cannot read ", path);
+    size = std::filesystem::file_size(path, ec);
+    if (!ec && size > limit) return refuseTooLarge(error, path, limit);
+    return true;
+}
+
 // The one reading routine, into a text or a byte buffer alike.
 template <class Buffer>
 bool readInto(const std::filesystem::path& path, Buffer& bytes, std::string* error,
               std::uintmax_t limit) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return refuse(error, "cannot read ", path);
-    const std::string tooLarge = " (more than " + sizeText(limit) + ")";
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (!ec && size > limit) return refuse(error, "file too large: ", path, tooLarge);
+    std::uintmax_t size = 0;
+    if (!admits(path, error, limit, size, ec)) return false;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                                &std::fclose);
     if (!file) return refuse(error, "cannot read ", path);
@@ -43,7 +55,7 @@ bool readInto(const std::filesystem::path& path, Buffer& bytes, std::string* err
         data.insert(data.end(), block, block + got);
     }
     if (std::ferror(file.get())) return refuse(error, "cannot read ", path);
-    if (data.size() > limit) return refuse(error, "file too large: ", path, tooLarge);
+    if (data.size() > limit) return refuseTooLarge(error, path, limit);
     bytes = std::move(data);
     return true;
 }
@@ -58,6 +70,14 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes, std::s
 bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes,
                    std::string* error, std::uintmax_t limit) {
     return readInto(path, bytes, error, limit);
+}
+
+std::string sizeRefusal(const std::filesystem::path& path, std::uintmax_t limit) {
+    std::string error;
+    std::error_code ec;
+    std::uintmax_t size = 0;
+    if (admits(path, &error, limit, size, ec) || ec || size <= limit) return {};
+    return error;
 }
 
 } // namespace files

@@ -26,4 +26,9 @@ bool readWholeFile(const std::filesystem::path& path, std::string& bytes,
 bool readWholeFile(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes,
                    std::string* error = nullptr, std::uintmax_t limit = kMaxReadBytes);
 
+// "file too large: P (more than 1 GiB)" when `path` is a regular file above
+// `limit`, else empty: the reason of a refusal for a caller whose reader
+// gave none, found from the file's size without reading it.
+std::string sizeRefusal(const std::filesystem::path& path, std::uintmax_t limit = kMaxReadBytes);
+
 } // namespace files

@@ -21,6 +21,7 @@
 #include "platform/win/types.h"
 
 #include <string>
+#include <vector>
 
 namespace win {
 
@@ -112,12 +113,23 @@ ZRLWIN_API void paintTree(const Window& root, Painter& painter, const Rect* dirt
 // `metrics` measures the texts.
 ZRLWIN_API int listViewItemAt(const ListView& view, Painter& metrics, Point at);
 
+// The push buttons shown in `root` whose text is too wide for them as
+// paintTree draws them (cut with an ellipsis): each as its id and text.
+struct CutText {
+    int id = 0;
+    std::wstring text;
+};
+ZRLWIN_API std::vector<CutText> cutButtonTexts(const Window& root, Painter& metrics);
+
 // A top-level window as a picture shows it: border and caption bar around
 // the client area.
 inline constexpr int kFrameBorder = 1;
 inline constexpr int kCaptionHeight = 24;
 // The size of the whole picture of `root`.
 ZRLWIN_API Size framedSize(const Window& root);
+// Where a window's client area lies in its whole rectangle: inside the
+// border and caption of a window with a caption, else at (0, 0).
+ZRLWIN_API Point clientOrigin(const Window& window);
 // Draws the frame and caption, then the client area through paintTree.
 ZRLWIN_API void paintFramed(const Window& root, Painter& painter);
 

@@ -93,6 +93,18 @@ bool paintIcon(Ctx& c, const Button& b, const Rect& r) {
     return true;
 }
 
+// Push buttons and buttons that look like them.
+bool isPushLike(const Button& b) {
+    const std::uint32_t type = b.buttonType();
+    if (type == BS_GROUPBOX) return false;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || (b.style() & BS_PUSHLIKE) != 0;
+}
+
+// Where a push button's text goes.
+Rect pushTextBox(const Rect& r) {
+    return inset(r, 3);
+}
+
 void paintPushButton(Ctx& c, const Button& b, const Rect& r, bool pressed) {
     Painter& p = c.p;
     p.fillRect(r, pressed ? rgb(204, 228, 247) : rgb(225, 225, 225));
@@ -100,7 +112,7 @@ void paintPushButton(Ctx& c, const Button& b, const Rect& r, bool pressed) {
     p.frameRect(r, isDefault ? colors::highlight : rgb(173, 173, 173));
     if (isDefault) p.frameRect(inset(r, 1), colors::highlight);
     if (paintIcon(c, b, r)) return;
-    p.drawText(inset(r, 3), withoutMnemonics(b.text()), c.font, c.textColor(),
+    p.drawText(pushTextBox(r), withoutMnemonics(b.text()), c.font, c.textColor(),
                TextCenter | TextMiddle | TextEllipsis);
 }
 
@@ -124,17 +136,42 @@ void paintCheckButton(Ctx& c, const Button& b, const Rect& r) {
     p.drawText(text, withoutMnemonics(b.text()), c.font, c.textColor(), TextMiddle | TextWrap);
 }
 
+// Where a group box's label starts: after a visible control that sits on
+// the label's line where it would start (a toggle on the frame), else at
+// its usual place. 0 when nothing sits there.
+int labelStartAfterSibling(const Button& b, const Rect& r, int lineHeight, int start) {
+    if (!b.parent()) return 0;
+    const int dx = r.left - b.rect().left, dy = r.top - b.rect().top;
+    const Rect line{start, r.top, start + 1, r.top + lineHeight};
+    int after = 0;
+    for (const Window* sib : b.parent()->children()) {
+        if (sib == &b || (sib->style() & WS_VISIBLE) == 0) continue;
+        const Rect at = sib->rect().offset(dx, dy);
+        // Only a small control that starts on the line counts: one reaching
+        // past the middle of the group holds it or lies under it, one from
+        // far above (a combo box's list) passes by.
+        if (meets(at, line) && at.top > r.top - lineHeight && at.right < r.left + r.width() / 2)
+            after = std::max(after, at.right + 4);
+    }
+    return after;
+}
+
 void paintGroupBox(Ctx& c, const Button& b, const Rect& r) {
     Painter& p = c.p;
     const int lh = p.lineHeight(c.font);
     const Rect frame{r.left, r.top + lh / 2, r.right, r.bottom};
     p.frameRect(frame, rgb(220, 220, 220));
-    const std::wstring label = withoutMnemonics(b.text());
+    std::wstring label = withoutMnemonics(b.text());
+    int left = r.left + 8;
+    if (const int after = labelStartAfterSibling(b, r, lh, left); after > 0) {
+        // The blanks a caption starts with make room for that control.
+        left = after;
+        label.erase(0, std::min(label.size(), label.find_first_not_of(L' ')));
+    }
     if (label.empty()) return;
-    const int w = std::min(p.textWidth(label, c.font) + 4, r.width() - 12);
-    p.fillRect({r.left + 6, r.top, r.left + 6 + w, r.top + lh}, colors::face);
-    p.drawText({r.left + 8, r.top, r.left + 6 + w, r.top + lh}, label, c.font, c.textColor(),
-               TextLeft);
+    const int w = std::min(p.textWidth(label, c.font) + 4, r.right - 4 - left);
+    p.fillRect({left - 2, r.top, left - 2 + w, r.top + lh}, colors::face);
+    p.drawText({left, r.top, left - 2 + w, r.top + lh}, label, c.font, c.textColor(), TextLeft);
 }
 
 void paintButton(Ctx& c, const Button& b, const Rect& r) {
@@ -438,6 +475,23 @@ void removeCustomPainter(CustomPainter painter) {
     detail::removeHook(customPainters(), painter);
 }
 
+std::vector<CutText> cutButtonTexts(const Window& root, Painter& metrics) {
+    std::vector<CutText> cut;
+    const PaintFont font;
+    for (const Window* kid : root.children()) {
+        if ((kid->style() & WS_VISIBLE) == 0) continue;
+        const auto* b = dynamic_cast<const Button*>(kid);
+        if (b && isPushLike(*b) && b->icon() == ResourceId(0)) {
+            const std::wstring text = withoutMnemonics(b->text());
+            if (metrics.textWidth(text, font) > pushTextBox(b->rect()).width())
+                cut.push_back({b->id(), b->text()});
+        }
+        for (CutText& inner : cutButtonTexts(*kid, metrics))
+            cut.push_back(std::move(inner));
+    }
+    return cut;
+}
+
 int listViewItemAt(const ListView& view, Painter& metrics, Point at) {
     const Rect inner = inset(view.clientRect(), 1);
     if (!inner.contains(at)) return -1;
@@ -465,6 +519,11 @@ void paintTree(const Window& root, Painter& painter, const Rect* dirty) {
     painter.fillRect(area, colors::face);
     paintChildren(painter, root, client, dirty ? &area : nullptr, root.isEnabled());
     painter.popClip();
+}
+
+Point clientOrigin(const Window& window) {
+    if ((window.style() & WS_CAPTION) != WS_CAPTION) return {0, 0};
+    return {kFrameBorder, kFrameBorder + kCaptionHeight};
 }
 
 Size framedSize(const Window& root) {
