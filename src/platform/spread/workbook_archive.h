@@ -52,42 +52,4 @@ struct XlsxTypedCell {
 // name (UTF-8).
 std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes);
 
-// What liborcus 0.17 leaves out of an .ods sheet, read from content.xml:
-// logical cells, the saved logicals and texts of formula cells, merged cells,
-// hidden rows, and where the covered cells of merged cells sit (the parser does not count
-// them, so a row's cells after a merged one reach it moved left).
-struct OdsSheetExtras {
-    // In rows first..last (counted from 0), a cell the parser puts in column
-    // `from` or after (counted from 0) belongs `shift` columns further right.
-    struct Shift {
-        int64_t first, last;
-        int from, shift;
-    };
-    // A logical cell, or a formula cell's saved logical or text, counted from 0.
-    struct Cell {
-        int64_t row;
-        int col;
-        bool formula = false;
-        std::string formulaText; // as the file writes it ("of:=...")
-        bool logical = false;    // else a text
-        bool truth = false;
-        std::string text;
-    };
-    // A merged range: its first cell and size.
-    struct Merge {
-        int64_t row;
-        int col, cols;
-        int64_t rows;
-    };
-    std::vector<Shift> shifts; // by row, then column
-    std::vector<Cell> cells;
-    std::vector<Merge> merges;
-    std::vector<std::pair<int64_t, int64_t>> hiddenRows; // first and last, from 0
-};
-
-// The extras of every table of an .ods workbook, in the order of the tables.
-// Empty when content.xml is missing or unreadable; raises WorkbookRefused
-// (workbook_import.h) beyond the reader's limits.
-std::vector<OdsSheetExtras> odsExtras(std::string_view bytes);
-
 } // namespace spread::detail

@@ -1,11 +1,11 @@
 // Workbooks parsed through liborcus into the engine's sheets. Part of the
 // workbook formats plug-in.
 #include "platform/spread/workbook_archive.h"
+#include "platform/spread/ods_read.h"
 #include "platform/spread/workbook_import.h"
 #include "platform/spread/workbook_parse.h"
 #include "platform/text/utf.h"
 
-#include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 
 #include <algorithm>
@@ -68,10 +68,7 @@ bool parseWorkbook(std::string_view bytes, SheetFormat format, std::wstring_view
             filter.read_stream(bytes);
             book.addTypedCells(xlsxTypedCells(bytes));
         } else {
-            book.setOdsExtras(odsExtras(bytes));
-            orcus::orcus_ods filter(&book);
-            filter.read_stream(bytes);
-            book.addOdsExtras();
+            readOds(bytes, book);
         }
         if (names) *names = book.names();
         if (book.names().empty()) return fail(L"the workbook has no sheets");
