@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <deque>
@@ -27,6 +28,12 @@ constexpr int kMaxDepth = 256;
 // What the copies of repeated cells may hold in all, in characters of text
 // and formula text beyond those of the cells the file writes out.
 constexpr uint64_t kMaxRepeatedText = 16u << 20;
+// liborcus 0.17's SAX parser reads on past the end of its text when an
+// attribute value holds "&" with its ";" beyond the closing quote and no
+// quote follows: it skips the closing quote it never found. The text is
+// followed by bytes that stop it at once ('!' begins no name: the parse
+// fails with a reason).
+constexpr size_t kParserGuard = 16;
 // Repeat counts are cut here: past the largest sheet either way, and
 // positions stay far from overflowing.
 constexpr int64_t kMaxRepeat = int64_t(1) << 40;
@@ -397,7 +404,14 @@ private:
     void putFormula(oss::row_t row, oss::col_t col) {
         oss::iface::import_formula* f = sheet_->cells().get_formula();
         f->set_position(row, col);
-        f->set_formula(oss::formula_grammar_t::ods, cell_.formula);
+        // The grammar's prefix ("of:", "msoxl:") goes; the translation
+        // takes the formula with or without it.
+        std::string_view text = cell_.formula;
+        if (const size_t colon = text.find(":="); colon != std::string_view::npos && colon <= 5 &&
+            std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(colon),
+                        [](char ch) { return (ch | 0x20) >= 'a' && (ch | 0x20) <= 'z'; }))
+            text.remove_prefix(colon + 1);
+        f->set_formula(oss::formula_grammar_t::ods, text);
         switch (cell_.kind) {
         case Kind::Number: f->set_result_value(cell_.number); break;
         case Kind::Logical: f->set_result_bool(cell_.number != 0); break;
@@ -441,24 +455,54 @@ private:
     uint64_t repeatedText_ = 0;
 };
 
-void parsePart(Namespaces& ns, OdsStyles& styles, WorkbookImport& book, const std::string& xml,
+// liborcus 0.17's SAX parser stops the process (a failed assertion) on a
+// character reference beyond U+10FFFF, and reads a sign or other text
+// after "&#" as part of the number: every "&#...;" must be the plain
+// decimal or hexadecimal number of a character before the text is parsed.
+void checkCharacterReferences(std::string_view xml) {
+    for (size_t at = xml.find("&#"); at != std::string_view::npos; at = xml.find("&#", at + 2)) {
+        const size_t semi = xml.find(';', at);
+        if (semi == std::string_view::npos) return; // the parser refuses it
+        std::string_view digits = xml.substr(at + 2, semi - at - 2);
+        const bool hex = digits.starts_with('x');
+        if (hex) digits.remove_prefix(1);
+        uint32_t point = 0;
+        auto [end, ec] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), point, hex ? 16 : 10);
+        if (digits.empty() || !std::isxdigit(static_cast<unsigned char>(digits[0])) ||
+            ec != std::errc() || end != digits.data() + digits.size() || point > 0x10FFFF)
+            throw WorkbookRefused("a character reference that is no character");
+    }
+}
+
+void parsePart(Namespaces& ns, OdsStyles& styles, WorkbookImport& book, std::string& xml,
                bool content) {
+    checkCharacterReferences(xml);
+    const size_t size = xml.size();
+    xml.append(kParserGuard, '!');
     orcus::xmlns_context cx = ns.context();
     OdsHandler handler(ns, styles, book, content);
-    orcus::sax_ns_parser<OdsHandler> parser(xml.data(), xml.size(), cx, handler);
+    orcus::sax_ns_parser<OdsHandler> parser(xml.data(), size, cx, handler);
     parser.parse();
+    xml.resize(size);
 }
 
 } // namespace
 
-void readOds(std::string_view bytes, WorkbookImport& book) {
+void readOdsParts(std::string& stylesXml, std::string& contentXml, WorkbookImport& book) {
     Namespaces ns;
     OdsStyles styles(book.styles());
-    std::string xml;
-    if (readArchivePart(bytes, "styles.xml", xml)) parsePart(ns, styles, book, xml, false);
-    if (!readArchivePart(bytes, "content.xml", xml))
+    if (!stylesXml.empty()) parsePart(ns, styles, book, stylesXml, false);
+    parsePart(ns, styles, book, contentXml, true);
+}
+
+void readOds(std::string_view bytes, WorkbookImport& book) {
+    // Each part is inflated whole: the parser reads from memory.
+    std::string content, styles;
+    if (!readArchivePart(bytes, "content.xml", content, kParserGuard))
         throw WorkbookRefused("the archive's content.xml cannot be read");
-    parsePart(ns, styles, book, xml, true);
+    readArchivePart(bytes, "styles.xml", styles, kParserGuard);
+    readOdsParts(styles, content, book);
 }
 
 } // namespace spread::detail

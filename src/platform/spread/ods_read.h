@@ -16,4 +16,8 @@ class WorkbookImport;
 // liborcus's exceptions for malformed XML.
 void readOds(std::string_view bytes, WorkbookImport& book);
 
+// The same from the parts' XML text (`stylesXml` may be empty), each
+// followed by a few bytes while it is parsed.
+void readOdsParts(std::string& stylesXml, std::string& contentXml, WorkbookImport& book);
+
 } // namespace spread::detail

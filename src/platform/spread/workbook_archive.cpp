@@ -177,7 +177,7 @@ bool checkWorkbookArchive(std::string_view bytes, std::wstring* error) {
     return true;
 }
 
-bool readArchivePart(std::string_view bytes, const char* name, std::string& out) {
+bool readArchivePart(std::string_view bytes, const char* name, std::string& out, size_t spare) {
     out.clear();
     MemoryFile file{bytes};
     zlib_filefunc64_def io{};
@@ -188,6 +188,7 @@ bool readArchivePart(std::string_view bytes, const char* name, std::string& out)
     ok = ok && unzGetCurrentFileInfo64(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) == UNZ_OK &&
          info.uncompressed_size <= kMaxWorkbookUnpacked && unzOpenCurrentFile(zip) == UNZ_OK;
     if (ok) {
+        out.reserve(static_cast<size_t>(info.uncompressed_size) + spare);
         out.resize(static_cast<size_t>(info.uncompressed_size));
         size_t got = 0;
         while (got < out.size()) {

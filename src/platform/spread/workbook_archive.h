@@ -20,9 +20,10 @@ namespace spread::detail {
 bool checkWorkbookArchive(std::string_view bytes, std::wstring* error);
 
 // The unpacked bytes of the part `name` (e.g. "xl/workbook.xml"); false when
-// the archive has no such part or it cannot be inflated. Call only after
-// checkWorkbookArchive accepted the bytes.
-bool readArchivePart(std::string_view bytes, const char* name, std::string& out);
+// the archive has no such part or it cannot be inflated. `out` has room for
+// `spare` bytes more. Call only after checkWorkbookArchive accepted the bytes.
+bool readArchivePart(std::string_view bytes, const char* name, std::string& out,
+                     size_t spare = 0);
 
 // False when `bytes` is a zip archive without the part `name`; true when it
 // holds it or is no archive minizip can list (the parser then says why).
