@@ -615,8 +615,8 @@ std::string odsNumber(const std::string& value, const std::string& repeat = "1")
 // Repeated rows and cells stand for each of their copies (a repeated
 // formula's references stay on the cells they name) and empty repeats cost
 // nothing; repeats that would blow up the sheet, its text or its time are
-// refused, as is nesting deeper than any program writes; a table not asked
-// for is parsed past unread, however hostile.
+// refused, as are nesting deeper than any program writes and malformed
+// references; a table not asked for is parsed past unread, however hostile.
 TEST(Workbook, OdsRepeatsSkippedTablesAndLimits) {
     const std::string formula = "<table:table-cell table:formula=\"of:=[.A1]+1\" "
                                 "office:value-type=\"float\" office:value=\"5\"/>";
@@ -644,6 +644,12 @@ TEST(Workbook, OdsRepeatsSkippedTablesAndLimits) {
         {"beyond", odsTable("T", odsRow(odsNumber("4"), "2000000")), L"", L"largest sheet", 0, 0, nullptr},
         {"long texts", odsTable("T", odsRow(longText, "100")), L"", L"limit", 0, 0, nullptr},
         {"deep", odsTable("T", odsRow(deep)), L"", L"deeper than the limit", 0, 0, nullptr},
+        // Found by fuzzing: liborcus's parser aborts on the first and reads
+        // past its text on the second.
+        {"no character", odsTable("T", odsRow("<table:table-cell><text:p>&#x110000;</text:p></table:table-cell>")),
+         L"", L"malformed", 0, 0, nullptr},
+        {"unclosed", odsTable("T", odsRow("<table:table-cell table:style-name=\"0&5\"/>")) + ";", L"",
+         L"malformed", 0, 0, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <deque>
@@ -455,29 +454,9 @@ private:
     uint64_t repeatedText_ = 0;
 };
 
-// liborcus 0.17's SAX parser stops the process (a failed assertion) on a
-// character reference beyond U+10FFFF, and reads a sign or other text
-// after "&#" as part of the number: every "&#...;" must be the plain
-// decimal or hexadecimal number of a character before the text is parsed.
-void checkCharacterReferences(std::string_view xml) {
-    for (size_t at = xml.find("&#"); at != std::string_view::npos; at = xml.find("&#", at + 2)) {
-        const size_t semi = xml.find(';', at);
-        if (semi == std::string_view::npos) return; // the parser refuses it
-        std::string_view digits = xml.substr(at + 2, semi - at - 2);
-        const bool hex = digits.starts_with('x');
-        if (hex) digits.remove_prefix(1);
-        uint32_t point = 0;
-        auto [end, ec] =
-            std::from_chars(digits.data(), digits.data() + digits.size(), point, hex ? 16 : 10);
-        if (digits.empty() || !std::isxdigit(static_cast<unsigned char>(digits[0])) ||
-            ec != std::errc() || end != digits.data() + digits.size() || point > 0x10FFFF)
-            throw WorkbookRefused("a character reference that is no character");
-    }
-}
-
 void parsePart(Namespaces& ns, OdsStyles& styles, WorkbookImport& book, std::string& xml,
                bool content) {
-    checkCharacterReferences(xml);
+    checkXmlReferences(xml);
     const size_t size = xml.size();
     xml.append(kParserGuard, '!');
     orcus::xmlns_context cx = ns.context();

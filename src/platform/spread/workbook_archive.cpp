@@ -5,6 +5,8 @@
 #include "platform/spread/workbook_import.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <unzip.h>
@@ -232,6 +234,52 @@ long positiveNumber(const std::string& s) {
 
 } // namespace
 
+void checkXmlReferences(std::string_view xml) {
+    for (size_t at = xml.find('&'); at != std::string_view::npos; at = xml.find('&', at + 1)) {
+        // References are short: the ";" is looked for nearby only.
+        std::string_view ref = xml.substr(at + 1, 40);
+        const size_t semi = ref.find(';');
+        bool ok = semi != std::string_view::npos && semi > 0;
+        ref = ref.substr(0, ok ? semi : 0);
+        if (ok && ref[0] == '#') {
+            std::string_view digits = ref.substr(1);
+            const int base = digits.starts_with('x') ? 16 : 10;
+            if (base == 16) digits.remove_prefix(1);
+            uint32_t point = 0;
+            auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), point, base);
+            ok = !digits.empty() && std::isxdigit(static_cast<unsigned char>(digits[0])) &&
+                 ec == std::errc() && end == digits.data() + digits.size() && point <= 0x10FFFF;
+        } else if (ok) {
+            ok = std::all_of(ref.begin(), ref.end(), [](char c) {
+                return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-' ||
+                       c == '.' || c == ':' || static_cast<unsigned char>(c) >= 0x80;
+            });
+        }
+        if (!ok) throw WorkbookRefused("a malformed character or entity reference");
+    }
+}
+
+void checkArchiveXml(std::string_view bytes, const std::set<std::string>& checked) {
+    std::vector<std::string> names;
+    MemoryFile file{bytes};
+    zlib_filefunc64_def io{};
+    unzFile zip = openArchive(file, io);
+    if (!zip) return;
+    for (int status = unzGoToFirstFile(zip); status == UNZ_OK; status = unzGoToNextFile(zip)) {
+        char name[1024];
+        unz_file_info64 info{};
+        if (unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK)
+            break;
+        const std::string_view n(name);
+        if ((n.ends_with(".xml") || n.ends_with(".rels")) && !checked.count(std::string(n)))
+            names.emplace_back(n);
+    }
+    unzClose(zip);
+    std::string xml;
+    for (const std::string& name : names)
+        if (readArchivePart(bytes, name.c_str(), xml)) checkXmlReferences(xml);
+}
+
 bool archiveMayHold(std::string_view bytes, const char* name) {
     MemoryFile file{bytes};
     zlib_filefunc64_def io{};
@@ -256,7 +304,8 @@ std::map<long, std::string> xlsxSheetIds(std::string_view bytes) {
     return ids;
 }
 
-std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes) {
+std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes,
+                                                                  std::set<std::string>* checked) {
     std::map<std::string, std::vector<XlsxTypedCell>> out;
     std::string book, rels;
     if (!readArchivePart(bytes, "xl/workbook.xml", book) ||
@@ -277,6 +326,8 @@ std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_vie
             !xmlAttribute(tag, "r:id", rid) || !targets.count(rid) ||
             !readArchivePart(bytes, targets[rid].c_str(), xml))
             return;
+        checkXmlReferences(xml);
+        if (checked) checked->insert(targets[rid]);
         std::vector<XlsxTypedCell>& cells = out[name];
         std::string_view s(xml);
         eachTag(s, [&](std::string_view cellElement, std::string_view cellTag, size_t at) {

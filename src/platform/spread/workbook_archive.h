@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,19 @@ bool checkWorkbookArchive(std::string_view bytes, std::wstring* error);
 // `spare` bytes more. Call only after checkWorkbookArchive accepted the bytes.
 bool readArchivePart(std::string_view bytes, const char* name, std::string& out,
                      size_t spare = 0);
+
+// liborcus 0.17's SAX parser stops the process (a failed assertion) on a
+// character reference beyond U+10FFFF, reads a sign or other text after
+// "&#" as part of the number, and reads past the end of its text when an
+// attribute's "&" finds its ";" only beyond the closing quote. So every "&"
+// of a part must begin a well-formed reference ("&amp;", "&#10;",
+// "&#x41;"; a bare "&" is no XML either) before the parser sees it: raises
+// WorkbookRefused (workbook_import.h) otherwise.
+void checkXmlReferences(std::string_view xml);
+
+// checkXmlReferences on every XML part of the archive (".xml", ".rels")
+// but those `checked` names.
+void checkArchiveXml(std::string_view bytes, const std::set<std::string>& checked);
 
 // False when `bytes` is a zip archive without the part `name`; true when it
 // holds it or is no archive minizip can list (the parser then says why).
@@ -50,7 +64,9 @@ struct XlsxTypedCell {
 };
 
 // The logical, error and inline text cells of every worksheet, by sheet
-// name (UTF-8).
-std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes);
+// name (UTF-8). Each worksheet part read is checked by checkXmlReferences
+// and its name added to `checked`.
+std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes,
+                                                                 std::set<std::string>* checked);
 
 } // namespace spread::detail

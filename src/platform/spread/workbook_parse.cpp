@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <set>
 
 namespace spread {
 
@@ -63,10 +64,15 @@ bool parseWorkbook(std::string_view bytes, SheetFormat format, std::wstring_view
     try {
         WorkbookImport book(xlsx ? FormulaDialect::Ooxml : FormulaDialect::Odf, only, firstOnly);
         if (xlsx) {
+            // Every XML part is checked before the parser sees it; the
+            // worksheets as their typed cells are listed.
+            std::set<std::string> checked;
+            const auto typed = xlsxTypedCells(bytes, &checked);
+            checkArchiveXml(bytes, checked);
             book.setSheetIds(xlsxSheetIds(bytes));
             orcus::orcus_xlsx filter(&book);
             filter.read_stream(bytes);
-            book.addTypedCells(xlsxTypedCells(bytes));
+            book.addTypedCells(typed);
         } else {
             readOds(bytes, book);
         }
