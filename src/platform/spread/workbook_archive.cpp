@@ -179,16 +179,14 @@ bool checkWorkbookArchive(std::string_view bytes, std::wstring* error) {
     return true;
 }
 
-bool readArchivePart(std::string_view bytes, const char* name, std::string& out, size_t spare) {
+namespace {
+
+// The unpacked bytes of the archive's current part.
+bool readCurrentPart(unzFile zip, std::string& out, size_t spare) {
     out.clear();
-    MemoryFile file{bytes};
-    zlib_filefunc64_def io{};
-    unzFile zip = openArchive(file, io);
-    if (!zip) return false;
-    bool ok = unzLocateFile(zip, name, 1) == UNZ_OK;
     unz_file_info64 info{};
-    ok = ok && unzGetCurrentFileInfo64(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) == UNZ_OK &&
-         info.uncompressed_size <= kMaxWorkbookUnpacked && unzOpenCurrentFile(zip) == UNZ_OK;
+    bool ok = unzGetCurrentFileInfo64(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) == UNZ_OK &&
+              info.uncompressed_size <= kMaxWorkbookUnpacked && unzOpenCurrentFile(zip) == UNZ_OK;
     if (ok) {
         out.reserve(static_cast<size_t>(info.uncompressed_size) + spare);
         out.resize(static_cast<size_t>(info.uncompressed_size));
@@ -203,8 +201,20 @@ bool readArchivePart(std::string_view bytes, const char* name, std::string& out,
         // The CRC is checked when the part is closed.
         ok = got == out.size() && unzCloseCurrentFile(zip) == UNZ_OK;
     }
-    unzClose(zip);
     if (!ok) out.clear();
+    return ok;
+}
+
+} // namespace
+
+bool readArchivePart(std::string_view bytes, const char* name, std::string& out, size_t spare) {
+    out.clear();
+    MemoryFile file{bytes};
+    zlib_filefunc64_def io{};
+    unzFile zip = openArchive(file, io);
+    if (!zip) return false;
+    const bool ok = unzLocateFile(zip, name, 1) == UNZ_OK && readCurrentPart(zip, out, spare);
+    unzClose(zip);
     return ok;
 }
 
@@ -260,24 +270,43 @@ void checkXmlReferences(std::string_view xml) {
 }
 
 void checkArchiveXml(std::string_view bytes, const std::set<std::string>& checked) {
-    std::vector<std::string> names;
     MemoryFile file{bytes};
     zlib_filefunc64_def io{};
     unzFile zip = openArchive(file, io);
-    if (!zip) return;
-    for (int status = unzGoToFirstFile(zip); status == UNZ_OK; status = unzGoToNextFile(zip)) {
+    if (!zip) return; // the parser refuses it
+    // The parser's own inflater is laxer than minizip's (it hands on what
+    // a damaged part unpacks to), and it finds a part by name: each XML
+    // part must unpack cleanly, under one name.
+    std::set<std::string> seen;
+    std::string xml;
+    const char* refused = nullptr;
+    for (int status = unzGoToFirstFile(zip); status == UNZ_OK && !refused;
+         status = unzGoToNextFile(zip)) {
         char name[1024];
         unz_file_info64 info{};
-        if (unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK)
+        if (unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK) {
+            refused = "a damaged zip archive";
             break;
-        const std::string_view n(name);
-        if ((n.ends_with(".xml") || n.ends_with(".rels")) && !checked.count(std::string(n)))
-            names.emplace_back(n);
+        }
+        const std::string n(name);
+        if (!n.ends_with(".xml") && !n.ends_with(".rels")) continue;
+        if (!seen.insert(n).second) {
+            refused = "a damaged zip archive: a part named twice";
+        } else if (checked.count(n)) {
+            continue;
+        } else if (!readCurrentPart(zip, xml, 0)) {
+            refused = "a damaged zip archive: a part does not unpack";
+        } else {
+            try {
+                checkXmlReferences(xml);
+            } catch (...) {
+                unzClose(zip);
+                throw;
+            }
+        }
     }
     unzClose(zip);
-    std::string xml;
-    for (const std::string& name : names)
-        if (readArchivePart(bytes, name.c_str(), xml)) checkXmlReferences(xml);
+    if (refused) throw WorkbookRefused(refused);
 }
 
 bool archiveMayHold(std::string_view bytes, const char* name) {
