@@ -560,3 +560,157 @@ TEST(Workbook, SavedLogicalsAndErrorsAreTakenIn) {
         EXPECT_TRUE(saved->value == c.value);
     }
 }
+
+namespace {
+
+// An .ods archive of `tables` (what office:spreadsheet holds) with
+// `automatic` as content.xml's automatic styles and `named` as the common
+// styles of styles.xml: the bytes of the archive.
+std::string odsArchive(const std::string& tables, const std::string& automatic = {},
+                       const std::string& named = {}) {
+    const std::string ns =
+        " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+        " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
+        " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
+        " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
+        " xmlns:number=\"urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0\""
+        " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\">";
+    const std::pair<const char*, std::string> parts[] = {
+        {"styles.xml", "<office:document-styles" + ns + "<office:styles>" + named +
+                           "</office:styles></office:document-styles>"},
+        {"content.xml", "<office:document-content" + ns + "<office:automatic-styles>" + automatic +
+                            "</office:automatic-styles><office:body><office:spreadsheet>" +
+                            tables + "</office:spreadsheet></office:body></office:document-content>"}};
+    const fs::path path = tempDir() / "made.ods";
+    zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
+    zip_fileinfo info{};
+    for (const auto& [name, xml] : parts) {
+        EXPECT_EQ(zipOpenNewFileInZip(zip, name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 6),
+                  ZIP_OK);
+        EXPECT_EQ(zipWriteInFileInZip(zip, xml.data(), static_cast<unsigned>(xml.size())), ZIP_OK);
+        EXPECT_EQ(zipCloseFileInZip(zip), ZIP_OK);
+    }
+    EXPECT_EQ(zipClose(zip, nullptr), ZIP_OK);
+    std::string bytes;
+    EXPECT_TRUE(readWholeFile(path, bytes));
+    return bytes;
+}
+
+std::string odsTable(const std::string& name, const std::string& rows) {
+    return "<table:table table:name=\"" + name + "\">" + rows + "</table:table>";
+}
+
+std::string odsRow(const std::string& cells, const std::string& repeat = "1") {
+    return "<table:table-row table:number-rows-repeated=\"" + repeat + "\">" + cells +
+           "</table:table-row>";
+}
+
+std::string odsNumber(const std::string& value, const std::string& repeat = "1") {
+    return "<table:table-cell table:number-columns-repeated=\"" + repeat +
+           "\" office:value-type=\"float\" office:value=\"" + value + "\"/>";
+}
+
+} // namespace
+
+// Repeated rows and cells stand for each of their copies (a repeated
+// formula's references stay on the cells they name) and empty repeats cost
+// nothing; repeats that would blow up the sheet, its text or its time are
+// refused, as are nesting deeper than any program writes and malformed
+// references; a table not asked for is parsed past unread, however hostile.
+TEST(Workbook, OdsRepeatsSkippedTablesAndLimits) {
+    const std::string formula = "<table:table-cell table:formula=\"of:=[.A1]+1\" "
+                                "office:value-type=\"float\" office:value=\"5\"/>";
+    const std::string hostile = odsTable("Big", odsRow(odsNumber("1", "100"), "1000000"));
+    const std::string longText = "<table:table-cell table:number-columns-repeated=\"200\" "
+                                 "office:value-type=\"string\"><text:p>" +
+                                 std::string(1000, 'x') + "</text:p></table:table-cell>";
+    std::string deep = "<table:table-cell office:value-type=\"string\"><text:p>";
+    for (int i = 0; i < 300; ++i) deep += "<text:span>";
+    const struct {
+        const char* what;
+        std::string tables;
+        const wchar_t* only;
+        const wchar_t* error; // what the reason holds, or null when it reads
+        int cols, rows;       // the sheet's size, and its last cell's value
+        const wchar_t* last;
+    } cases[] = {
+        {"repeats", odsTable("T", odsRow(odsNumber("4", "2") + formula, "3")), L"", nullptr, 3, 3, L"5"},
+        {"empty repeats",
+         odsTable("T", odsRow("<table:table-cell table:number-columns-repeated=\"16000\"/>", "1000000") +
+                           odsRow(odsNumber("4"))),
+         L"", nullptr, 1, 1000001, L"4"},
+        {"skipped", hostile + odsTable("Small", odsRow(odsNumber("4"))), L"Small", nullptr, 1, 1, L"4"},
+        {"hostile", hostile, L"", L"limit", 0, 0, nullptr},
+        {"beyond", odsTable("T", odsRow(odsNumber("4"), "2000000")), L"", L"largest sheet", 0, 0, nullptr},
+        {"long texts", odsTable("T", odsRow(longText, "100")), L"", L"limit", 0, 0, nullptr},
+        {"deep", odsTable("T", odsRow(deep)), L"", L"deeper than the limit", 0, 0, nullptr},
+        // Found by fuzzing: liborcus's parser aborts on the first and reads
+        // past its text on the second.
+        {"no character", odsTable("T", odsRow("<table:table-cell><text:p>&#x110000;</text:p></table:table-cell>")),
+         L"", L"malformed", 0, 0, nullptr},
+        {"unclosed", odsTable("T", odsRow("<table:table-cell table:style-name=\"0&5\"/>")) + ";", L"",
+         L"malformed", 0, 0, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<WorkbookSheet> sheets;
+        std::wstring why;
+        const bool ok = readWorkbook(odsArchive(c.tables), SheetFormat::Ods, c.only, sheets, nullptr, &why);
+        ASSERT_EQ(ok, c.error == nullptr) << std::string(why.begin(), why.end());
+        if (!ok) {
+            EXPECT_NE(why.find(c.error), std::wstring::npos) << std::string(why.begin(), why.end());
+            continue;
+        }
+        ASSERT_EQ(sheets.size(), 1u);
+        Sheet& s = sheets[0].sheet;
+        EXPECT_EQ(s.maxCols(), c.cols);
+        EXPECT_EQ(s.maxRows(), c.rows);
+        EXPECT_EQ(s.valueText(c.cols, c.rows), c.last);
+        s.recalc();
+        EXPECT_EQ(s.valueText(c.cols, c.rows), c.last);
+    }
+    std::vector<WorkbookSheet> repeated;
+    ASSERT_TRUE(readWorkbook(odsArchive(cases[0].tables), SheetFormat::Ods, {}, repeated));
+    EXPECT_EQ(repeated[0].sheet.formula(3, 3), L"A1+1");
+    EXPECT_EQ(repeated[0].saved.size(), 3u);
+}
+
+// Cell styles become looks: a named parent's bold and colour, a fill, fixed
+// decimals with a separator, text cells; the looks of empty cells inside
+// the used range are kept.
+TEST(Workbook, OdsCellStylesBecomeLooks) {
+    const std::string named =
+        "<style:style style:name=\"Head\" style:family=\"table-cell\"><style:text-properties "
+        "fo:font-weight=\"bold\" fo:color=\"#0000ff\" fo:font-size=\"12pt\"/></style:style>";
+    const std::string automatic =
+        "<number:number-style style:name=\"N3\"><number:number number:decimal-places=\"3\" "
+        "number:grouping=\"true\"/></number:number-style>"
+        "<number:text-style style:name=\"T\"><number:text-content/></number:text-style>"
+        "<style:style style:name=\"ce1\" style:family=\"table-cell\" style:parent-style-name=\"Head\">"
+        "<style:table-cell-properties fo:background-color=\"#00ff00\"/></style:style>"
+        "<style:style style:name=\"ce2\" style:family=\"table-cell\" style:data-style-name=\"N3\"/>"
+        "<style:style style:name=\"ce3\" style:family=\"table-cell\" style:data-style-name=\"T\"/>";
+    auto cell = [](const char* style, const char* value) {
+        return std::string("<table:table-cell table:style-name=\"") + style + "\"" +
+               (*value ? std::string(" office:value-type=\"float\" office:value=\"") + value + "\"/>"
+                       : std::string("/>"));
+    };
+    const std::string tables =
+        odsTable("T", odsRow(cell("ce1", "1") + cell("ce2", "2") + cell("ce3", "3")) +
+                          odsRow(cell("ce1", "") + odsNumber("4", "3")));
+    std::vector<WorkbookSheet> sheets;
+    ASSERT_TRUE(readWorkbook(odsArchive(tables, automatic, named), SheetFormat::Ods, {}, sheets));
+    const Sheet& s = sheets[0].sheet;
+    for (int row : {1, 2}) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(s.font(1, row).weight, 700);
+        EXPECT_EQ(s.font(1, row).height, 16);
+        Color back = 0, fore = 0;
+        s.color(1, row, back, fore);
+        EXPECT_EQ(back, 0x00FF00u);
+        EXPECT_EQ(fore, 0xFF0000u);
+    }
+    EXPECT_EQ(s.cellType(2, 1), CellType::number(3, true));
+    EXPECT_EQ(s.cellType(3, 1).kind, CellKind::Edit);
+    EXPECT_EQ(s.font(2, 1).weight, 400);
+}

@@ -14,17 +14,19 @@
 // value #NAME?; a reference to another sheet or workbook becomes #REF!; both
 // are reported as load warnings, and the load goes on.
 //
-// What the parser (liborcus 0.17) does not hand on is read from the file's
-// parts: .xlsx error and logical cells and saved values; .ods logical cells,
-// the saved logicals and texts of formulas, merged cells (with the cells
-// after them kept in their columns) and hidden rows.
+// What liborcus 0.17's .xlsx import does not hand on (error and logical
+// cells, saved values) is read from the file's parts. .ods files are read
+// by a handler of our own over liborcus's SAX parser (ods_read.cpp), which
+// also keeps repeated rows and cells as their copies.
 //
 // Limits against hostile files (a load beyond them fails with the reason):
 // kMaxWorkbookCells cells per sheet, kMaxWorkbookText characters per text
 // or formula (the formula language itself stops at 65536), the largest
 // sheet's columns and rows, the 1 GiB of any file read whole, and what the
 // archive declares: kMaxWorkbookUnpacked bytes unpacked in all and
-// kMaxWorkbookParts parts (checked before anything is inflated).
+// kMaxWorkbookParts parts (checked before anything is inflated); in .ods
+// files, what the copies of repeated cells hold and how deep elements nest
+// (see ods_read.cpp).
 #pragma once
 
 #include "platform/spread/sheet.h"

@@ -5,6 +5,8 @@
 #include "platform/spread/workbook_import.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <unzip.h>
@@ -177,17 +179,16 @@ bool checkWorkbookArchive(std::string_view bytes, std::wstring* error) {
     return true;
 }
 
-bool readArchivePart(std::string_view bytes, const char* name, std::string& out) {
+namespace {
+
+// The unpacked bytes of the archive's current part.
+bool readCurrentPart(unzFile zip, std::string& out, size_t spare) {
     out.clear();
-    MemoryFile file{bytes};
-    zlib_filefunc64_def io{};
-    unzFile zip = openArchive(file, io);
-    if (!zip) return false;
-    bool ok = unzLocateFile(zip, name, 1) == UNZ_OK;
     unz_file_info64 info{};
-    ok = ok && unzGetCurrentFileInfo64(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) == UNZ_OK &&
-         info.uncompressed_size <= kMaxWorkbookUnpacked && unzOpenCurrentFile(zip) == UNZ_OK;
+    bool ok = unzGetCurrentFileInfo64(zip, &info, nullptr, 0, nullptr, 0, nullptr, 0) == UNZ_OK &&
+              info.uncompressed_size <= kMaxWorkbookUnpacked && unzOpenCurrentFile(zip) == UNZ_OK;
     if (ok) {
+        out.reserve(static_cast<size_t>(info.uncompressed_size) + spare);
         out.resize(static_cast<size_t>(info.uncompressed_size));
         size_t got = 0;
         while (got < out.size()) {
@@ -200,8 +201,20 @@ bool readArchivePart(std::string_view bytes, const char* name, std::string& out)
         // The CRC is checked when the part is closed.
         ok = got == out.size() && unzCloseCurrentFile(zip) == UNZ_OK;
     }
-    unzClose(zip);
     if (!ok) out.clear();
+    return ok;
+}
+
+} // namespace
+
+bool readArchivePart(std::string_view bytes, const char* name, std::string& out, size_t spare) {
+    out.clear();
+    MemoryFile file{bytes};
+    zlib_filefunc64_def io{};
+    unzFile zip = openArchive(file, io);
+    if (!zip) return false;
+    const bool ok = unzLocateFile(zip, name, 1) == UNZ_OK && readCurrentPart(zip, out, spare);
+    unzClose(zip);
     return ok;
 }
 
@@ -231,6 +244,71 @@ long positiveNumber(const std::string& s) {
 
 } // namespace
 
+void checkXmlReferences(std::string_view xml) {
+    for (size_t at = xml.find('&'); at != std::string_view::npos; at = xml.find('&', at + 1)) {
+        // References are short: the ";" is looked for nearby only.
+        std::string_view ref = xml.substr(at + 1, 40);
+        const size_t semi = ref.find(';');
+        bool ok = semi != std::string_view::npos && semi > 0;
+        ref = ref.substr(0, ok ? semi : 0);
+        if (ok && ref[0] == '#') {
+            std::string_view digits = ref.substr(1);
+            const int base = digits.starts_with('x') ? 16 : 10;
+            if (base == 16) digits.remove_prefix(1);
+            uint32_t point = 0;
+            auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), point, base);
+            ok = !digits.empty() && std::isxdigit(static_cast<unsigned char>(digits[0])) &&
+                 ec == std::errc() && end == digits.data() + digits.size() && point <= 0x10FFFF;
+        } else if (ok) {
+            ok = std::all_of(ref.begin(), ref.end(), [](char c) {
+                return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-' ||
+                       c == '.' || c == ':' || static_cast<unsigned char>(c) >= 0x80;
+            });
+        }
+        if (!ok) throw WorkbookRefused("a malformed character or entity reference");
+    }
+}
+
+void checkArchiveXml(std::string_view bytes, const std::set<std::string>& checked) {
+    MemoryFile file{bytes};
+    zlib_filefunc64_def io{};
+    unzFile zip = openArchive(file, io);
+    if (!zip) return; // the parser refuses it
+    // The parser's own inflater is laxer than minizip's (it hands on what
+    // a damaged part unpacks to), and it finds a part by name: each XML
+    // part must unpack cleanly, under one name.
+    std::set<std::string> seen;
+    std::string xml;
+    const char* refused = nullptr;
+    for (int status = unzGoToFirstFile(zip); status == UNZ_OK && !refused;
+         status = unzGoToNextFile(zip)) {
+        char name[1024];
+        unz_file_info64 info{};
+        if (unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK) {
+            refused = "a damaged zip archive";
+            break;
+        }
+        const std::string n(name);
+        if (!n.ends_with(".xml") && !n.ends_with(".rels")) continue;
+        if (!seen.insert(n).second) {
+            refused = "a damaged zip archive: a part named twice";
+        } else if (checked.count(n)) {
+            continue;
+        } else if (!readCurrentPart(zip, xml, 0)) {
+            refused = "a damaged zip archive: a part does not unpack";
+        } else {
+            try {
+                checkXmlReferences(xml);
+            } catch (...) {
+                unzClose(zip);
+                throw;
+            }
+        }
+    }
+    unzClose(zip);
+    if (refused) throw WorkbookRefused(refused);
+}
+
 bool archiveMayHold(std::string_view bytes, const char* name) {
     MemoryFile file{bytes};
     zlib_filefunc64_def io{};
@@ -255,7 +333,8 @@ std::map<long, std::string> xlsxSheetIds(std::string_view bytes) {
     return ids;
 }
 
-std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes) {
+std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes,
+                                                                  std::set<std::string>* checked) {
     std::map<std::string, std::vector<XlsxTypedCell>> out;
     std::string book, rels;
     if (!readArchivePart(bytes, "xl/workbook.xml", book) ||
@@ -276,6 +355,8 @@ std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_vie
             !xmlAttribute(tag, "r:id", rid) || !targets.count(rid) ||
             !readArchivePart(bytes, targets[rid].c_str(), xml))
             return;
+        checkXmlReferences(xml);
+        if (checked) checked->insert(targets[rid]);
         std::vector<XlsxTypedCell>& cells = out[name];
         std::string_view s(xml);
         eachTag(s, [&](std::string_view cellElement, std::string_view cellTag, size_t at) {
@@ -326,164 +407,6 @@ std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_vie
                 cells.push_back(std::move(cell));
         });
     });
-    return out;
-}
-
-namespace {
-
-// A count attribute of a table element ("table:number-columns-repeated"),
-// 1 when missing or not a positive number.
-int64_t countAttribute(std::string_view tag, std::string_view name) {
-    std::string text;
-    if (!xmlAttribute(tag, name, text)) return 1;
-    char* end = nullptr;
-    const long long n = std::strtoll(text.c_str(), &end, 10);
-    return text.empty() || *end || n < 1 ? 1 : n;
-}
-
-// The text of a cell's paragraphs (the XML between its tags), paragraphs
-// joined by line breaks, with the spaces, tabs and breaks the format writes
-// as elements.
-std::string paragraphText(std::string_view inner) {
-    std::string out;
-    bool firstParagraph = true;
-    size_t at = 0;
-    while (at < inner.size()) {
-        const size_t lt = inner.find('<', at);
-        out += xmlText(inner.substr(at, lt == std::string_view::npos ? std::string_view::npos
-                                                                       : lt - at));
-        if (lt == std::string_view::npos) break;
-        const size_t gt = inner.find('>', lt);
-        if (gt == std::string_view::npos) break;
-        const std::string_view tag = inner.substr(lt + 1, gt - lt - 1);
-        const std::string_view name = tag.substr(0, tag.find_first_of(" \t\r\n/"));
-        if (name == "text:p" || name == "text:h") {
-            if (!firstParagraph) out += '\n';
-            firstParagraph = false;
-        } else if (name == "text:s") {
-            out.append(static_cast<size_t>(std::min<int64_t>(countAttribute(tag, "text:c"),
-                                                              kMaxWorkbookText)),
-                       ' ');
-        } else if (name == "text:tab") {
-            out += '\t';
-        } else if (name == "text:line-break") {
-            out += '\n';
-        }
-        if (out.size() > kMaxWorkbookText) throw WorkbookRefused("text longer than the limit");
-        at = gt + 1;
-    }
-    return out;
-}
-
-// The end of the element whose start tag ends at `at` ("</table:table-cell>").
-size_t elementEnd(std::string_view s, size_t at, std::string_view element) {
-    for (size_t end = s.find("</", at); end != std::string_view::npos; end = s.find("</", end + 2)) {
-        std::string_view close = s.substr(end + 2, s.find('>', end) - end - 2);
-        if (size_t colon = close.find(':'); colon != std::string_view::npos)
-            close.remove_prefix(colon + 1);
-        if (close == element) return end;
-    }
-    return std::string_view::npos;
-}
-
-} // namespace
-
-std::vector<OdsSheetExtras> odsExtras(std::string_view bytes) {
-    std::vector<OdsSheetExtras> out;
-    std::string xml;
-    if (!readArchivePart(bytes, "content.xml", xml)) return out;
-    const std::string_view s(xml);
-    // The row being read: its first row, how often it repeats, its columns
-    // as the file counts them and as the parser does, and its shifts.
-    int64_t row = 0, rowRepeat = 0;
-    int64_t col = 0, parserCol = 0;
-    std::vector<std::pair<int, int>> rowShifts;
-    // Everything kept counts against the cell limit, so a hostile file of
-    // millions of covered or merged cells costs no more than its cells.
-    size_t kept = 0;
-    auto keep = [&] {
-        if (++kept > kMaxWorkbookCells) throw WorkbookRefused("more cells than the limit");
-    };
-    auto endRow = [&] {
-        if (!out.empty())
-            for (const auto& [from, shift] : rowShifts)
-                out.back().shifts.push_back({row, row + rowRepeat - 1, from, shift});
-        rowShifts.clear();
-        row += rowRepeat;
-        rowRepeat = 0;
-        col = parserCol = 0;
-    };
-    eachTag(s, [&](std::string_view element, std::string_view tag, size_t at) {
-        if (element == "table") {
-            endRow();
-            out.emplace_back();
-            row = 0;
-            return;
-        }
-        if (out.empty()) return;
-        OdsSheetExtras& sheet = out.back();
-        if (element == "table-row") {
-            endRow();
-            rowRepeat = countAttribute(tag, "table:number-rows-repeated");
-            std::string visibility;
-            if (xmlAttribute(tag, "table:visibility", visibility) && visibility != "visible" &&
-                row < kMaxSheetRows) {
-                keep();
-                sheet.hiddenRows.emplace_back(row, row + rowRepeat - 1);
-            }
-            return;
-        }
-        const bool covered = element == "covered-table-cell";
-        if (!covered && element != "table-cell") return;
-        if (row >= kMaxSheetRows) return; // the parser refuses such rows itself
-        const int64_t repeat = countAttribute(tag, "table:number-columns-repeated");
-        if (covered) {
-            col += repeat;
-            if (col < kMaxSheetCols) {
-                keep();
-                rowShifts.emplace_back(static_cast<int>(parserCol), static_cast<int>(col - parserCol));
-            }
-            return;
-        }
-        const int64_t first = col;
-        col += repeat;
-        parserCol += repeat;
-        if (first >= kMaxSheetCols) return;
-        const int64_t cols = countAttribute(tag, "table:number-columns-spanned");
-        const int64_t rows = countAttribute(tag, "table:number-rows-spanned");
-        if (cols > 1 || rows > 1) {
-            keep();
-            sheet.merges.push_back({row, static_cast<int>(first),
-                                    static_cast<int>(std::min<int64_t>(cols, kMaxSheetCols)),
-                                    std::min<int64_t>(rows, kMaxSheetRows)});
-        }
-        std::string type;
-        xmlAttribute(tag, "office:value-type", type);
-        OdsSheetExtras::Cell cell{row, static_cast<int>(first)};
-        cell.formula = xmlAttribute(tag, "table:formula", cell.formulaText);
-        if (type == "boolean") {
-            std::string truth;
-            xmlAttribute(tag, "office:boolean-value", truth);
-            cell.logical = true;
-            cell.truth = truth == "true" || truth == "1";
-        } else if (type == "string" && cell.formula) {
-            if (!xmlAttribute(tag, "office:string-value", cell.text) && !tag.ends_with('/')) {
-                const size_t end = elementEnd(s, at, "table-cell");
-                cell.text = paragraphText(s.substr(at, end == std::string_view::npos ? 0 : end - at));
-            }
-        } else {
-            return;
-        }
-        // A repeated cell stands for each of its columns and rows.
-        for (int64_t r = 0; r < rowRepeat && row + r < kMaxSheetRows; ++r)
-            for (int64_t c = first; c < first + repeat && c < kMaxSheetCols; ++c) {
-                keep();
-                cell.row = row + r;
-                cell.col = static_cast<int>(c);
-                sheet.cells.push_back(cell);
-            }
-    });
-    endRow();
     return out;
 }
 

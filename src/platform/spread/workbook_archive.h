@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,9 +21,23 @@ namespace spread::detail {
 bool checkWorkbookArchive(std::string_view bytes, std::wstring* error);
 
 // The unpacked bytes of the part `name` (e.g. "xl/workbook.xml"); false when
-// the archive has no such part or it cannot be inflated. Call only after
-// checkWorkbookArchive accepted the bytes.
-bool readArchivePart(std::string_view bytes, const char* name, std::string& out);
+// the archive has no such part or it cannot be inflated. `out` has room for
+// `spare` bytes more. Call only after checkWorkbookArchive accepted the bytes.
+bool readArchivePart(std::string_view bytes, const char* name, std::string& out,
+                     size_t spare = 0);
+
+// liborcus 0.17's SAX parser stops the process (a failed assertion) on a
+// character reference beyond U+10FFFF, reads a sign or other text after
+// "&#" as part of the number, and reads past the end of its text when an
+// attribute's "&" finds its ";" only beyond the closing quote. So every "&"
+// of a part must begin a well-formed reference ("&amp;", "&#10;",
+// "&#x41;"; a bare "&" is no XML either) before the parser sees it: raises
+// WorkbookRefused (workbook_import.h) otherwise.
+void checkXmlReferences(std::string_view xml);
+
+// checkXmlReferences on every XML part of the archive (".xml", ".rels")
+// but those `checked` names.
+void checkArchiveXml(std::string_view bytes, const std::set<std::string>& checked);
 
 // False when `bytes` is a zip archive without the part `name`; true when it
 // holds it or is no archive minizip can list (the parser then says why).
@@ -49,45 +64,9 @@ struct XlsxTypedCell {
 };
 
 // The logical, error and inline text cells of every worksheet, by sheet
-// name (UTF-8).
-std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes);
-
-// What liborcus 0.17 leaves out of an .ods sheet, read from content.xml:
-// logical cells, the saved logicals and texts of formula cells, merged cells,
-// hidden rows, and where the covered cells of merged cells sit (the parser does not count
-// them, so a row's cells after a merged one reach it moved left).
-struct OdsSheetExtras {
-    // In rows first..last (counted from 0), a cell the parser puts in column
-    // `from` or after (counted from 0) belongs `shift` columns further right.
-    struct Shift {
-        int64_t first, last;
-        int from, shift;
-    };
-    // A logical cell, or a formula cell's saved logical or text, counted from 0.
-    struct Cell {
-        int64_t row;
-        int col;
-        bool formula = false;
-        std::string formulaText; // as the file writes it ("of:=...")
-        bool logical = false;    // else a text
-        bool truth = false;
-        std::string text;
-    };
-    // A merged range: its first cell and size.
-    struct Merge {
-        int64_t row;
-        int col, cols;
-        int64_t rows;
-    };
-    std::vector<Shift> shifts; // by row, then column
-    std::vector<Cell> cells;
-    std::vector<Merge> merges;
-    std::vector<std::pair<int64_t, int64_t>> hiddenRows; // first and last, from 0
-};
-
-// The extras of every table of an .ods workbook, in the order of the tables.
-// Empty when content.xml is missing or unreadable; raises WorkbookRefused
-// (workbook_import.h) beyond the reader's limits.
-std::vector<OdsSheetExtras> odsExtras(std::string_view bytes);
+// name (UTF-8). Each worksheet part read is checked by checkXmlReferences
+// and its name added to `checked`.
+std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes,
+                                                                 std::set<std::string>* checked);
 
 } // namespace spread::detail

@@ -35,8 +35,17 @@ long daysFromCivil(long y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<long>(doe) - 719468;
 }
 
-// Widths and heights in the engine's pixels.
-int pixels(double length, orcus::length_unit_t unit) {
+Value resultText(std::string_view s) {
+    // Error results arrive as their names.
+    std::wstring w = wide(s);
+    ErrorKind e;
+    if (parseErrorName(w, e)) return Value::error(e);
+    return Value(std::move(w));
+}
+
+} // namespace
+
+int lengthPixels(double length, orcus::length_unit_t unit) {
     double px = 0;
     switch (unit) {
     case orcus::length_unit_t::xlsx_column_digit:
@@ -56,16 +65,6 @@ int pixels(double length, orcus::length_unit_t unit) {
     if (!std::isfinite(px) || px < 0 || px > 100000) return -1;
     return static_cast<int>(std::lround(px));
 }
-
-Value resultText(std::string_view s) {
-    // Error results arrive as their names.
-    std::wstring w = wide(s);
-    ErrorKind e;
-    if (parseErrorName(w, e)) return Value::error(e);
-    return Value(std::move(w));
-}
-
-} // namespace
 
 // ---- addresses --------------------------------------------------------------
 
@@ -222,7 +221,7 @@ private:
     ImportedSheet& sheet_;
 };
 
-class ImportedSheet final : public oss::iface::import_sheet {
+class ImportedSheet final : public oss::iface::import_sheet, public OdsSheetInput {
 public:
     ImportedSheet(WorkbookImport& book, std::wstring name, bool wanted)
         : book_(book), name_(std::move(name)), wanted_(wanted) {
@@ -244,34 +243,27 @@ public:
     void set_auto(oss::row_t row, oss::col_t col, std::string_view s) override {
         std::wstring w = wide(s);
         double n = 0;
-        put(row, trueCol(row, col), textToNumber(w, n) ? Value(n) : Value(std::move(w)));
+        put(row, col, textToNumber(w, n) ? Value(n) : Value(std::move(w)));
     }
     void set_string(oss::row_t row, oss::col_t col, oss::string_id_t sindex) override {
         const std::string* text = book_.strings().at(sindex);
         if (!text) throw WorkbookRefused("a cell refers to a text the workbook does not have");
-        if (wanted_) put(row, trueCol(row, col), Value(wide(*text)));
+        if (wanted_) put(row, col, Value(wide(*text)));
     }
     void set_value(oss::row_t row, oss::col_t col, double value) override {
-        put(row, trueCol(row, col),
+        put(row, col,
             std::isfinite(value) ? Value(value) : Value::error(ErrorKind::Num));
     }
     void set_bool(oss::row_t row, oss::col_t col, bool value) override {
-        put(row, trueCol(row, col), Value::logical(value));
+        put(row, col, Value::logical(value));
     }
     // Dates and times are numbers: days since the workbook's origin.
     void set_date_time(oss::row_t row, oss::col_t col, int year, int month, int day, int hour,
                        int minute, double second) override {
-        if (month < 1 || month > 12 || day < 1 || day > 31 || year < -100000 || year > 100000)
-            throw WorkbookRefused("a date out of range");
-        double days = static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month),
-                                                        static_cast<unsigned>(day)) -
-                                          book_.originDays());
-        put(row, trueCol(row, col),
-            Value(days + (hour * 3600.0 + minute * 60.0 + second) / 86400.0));
+        put(row, col, Value(book_.dateSerial(year, month, day, hour, minute, second)));
     }
     void set_format(oss::row_t row, oss::col_t col, size_t xf) override {
         if (!wanted_) return;
-        col = trueCol(row, col);
         check(row, col);
         formats_.push_back({cellKey(col + 1, row + 1), xf});
     }
@@ -296,23 +288,22 @@ public:
     // dropped.
     void typedCell(oss::row_t row, oss::col_t col, const XlsxTypedCell& t, Value v);
 
-    // The column of the cell the parser puts in (row, col): in an .ods row
-    // after a merged cell, further right by the covered cells before it.
-    oss::col_t trueCol(oss::row_t row, oss::col_t col) const {
-        auto after = std::upper_bound(
-            shifts_.begin(), shifts_.end(), std::pair<int64_t, int>{row, col},
-            [](const std::pair<int64_t, int>& at, const OdsSheetExtras::Shift& s) {
-                return at.first < s.first || (at.first <= s.last && at.second < s.from);
-            });
-        if (after == shifts_.begin()) return col;
-        const OdsSheetExtras::Shift& s = *std::prev(after);
-        return row >= s.first && row <= s.last && col >= s.from ? col + s.shift : col;
+    // What the .ods reader hands on besides (see OdsSheetInput).
+    bool wanted() const override { return wanted_; }
+    oss::iface::import_sheet& cells() override { return *this; }
+    void text(oss::row_t row, oss::col_t col, std::string_view utf8) override {
+        if (wanted_) put(row, col, Value(wide(utf8)));
     }
-    void setShifts(std::vector<OdsSheetExtras::Shift> shifts) { shifts_ = std::move(shifts); }
+    void repeatFormula(oss::row_t row, oss::col_t col) override;
+    void rows(int64_t first, int64_t last, int heightPx, bool hidden) override {
+        if (!wanted_ || first > last || first >= kMaxSheetRows) return;
+        if (heightPx >= 0) heightRanges_.push_back({first, last, heightPx});
+        if (hidden) hiddenRanges_.emplace_back(first, last);
+    }
+    void emptyLook(const oss::range_t& range, size_t xf) override {
+        if (wanted_) emptyLooks_.push_back({range, xf});
+    }
 
-    // What the .ods parser left out: logical cells, the saved logicals and
-    // texts of formula cells, merged cells.
-    void odsExtras(const OdsSheetExtras& extras);
     // The top-left cell of an array formula over several cells: such blocks
     // of results are outside the language (the engine computes the formula
     // as one of a single cell), so its saved value is not held against the
@@ -351,6 +342,11 @@ public:
         if (r.last.row < r.first.row || r.last.column < r.first.column) return;
         spans_.push_back({r.first.column + 1, r.first.row + 1, r.last.column + 1, r.last.row + 1});
     }
+
+    // Puts the formula last_ describes (`f` null when it did not parse) into
+    // `cell` at (row, col) with its saved value; `report` warns of a formula
+    // that does not parse.
+    void place(oss::row_t row, oss::col_t col, Cell& cell, FormulaRef f, Value saved, bool report);
 
     // Sizes the sheet to its content, gives cells their looks and hands the
     // sheet over.
@@ -409,8 +405,25 @@ private:
     std::map<int, int> colWidths_, rowHeights_;
     std::set<int> hiddenRows_;
     std::vector<CellRange> spans_;
-    std::vector<OdsSheetExtras::Shift> shifts_; // by row, then column
     std::vector<std::pair<int64_t, int64_t>> hiddenRanges_; // rows from 0
+    struct Heights {
+        int64_t first, last; // rows from 0
+        int px;
+    };
+    std::vector<Heights> heightRanges_;
+    struct EmptyLook {
+        oss::range_t range;
+        size_t xf;
+    };
+    std::vector<EmptyLook> emptyLooks_;
+    // The formula cell formula() took last, for repeatFormula.
+    struct Last {
+        FormulaRef formula; // null when it did not parse
+        std::string written;
+        std::wstring why;
+        bool otherSheet = false;
+        Value saved;
+    } last_;
     std::unordered_map<size_t, Shared> shared_;
     std::unordered_map<CellKey, size_t> savedAt_; // formula cells' entries in out_->saved
     size_t savedIndexed_ = 0;                     // how many of them savedAt_ holds
@@ -419,7 +432,7 @@ private:
 
 void SheetFormula::set_position(oss::row_t row, oss::col_t col) {
     row_ = row;
-    col_ = sheet_.trueCol(row, col);
+    col_ = col;
 }
 
 void SheetFormula::commit() {
@@ -443,11 +456,11 @@ void SheetArrayFormula::commit() {
 }
 
 void SheetProperties::set_column_width(oss::col_t col, double width, orcus::length_unit_t unit) {
-    sheet_.columnWidth(col, pixels(width, unit));
+    sheet_.columnWidth(col, lengthPixels(width, unit));
 }
 
 void SheetProperties::set_row_height(oss::row_t row, double height, orcus::length_unit_t unit) {
-    sheet_.rowHeight(row, pixels(height, unit));
+    sheet_.rowHeight(row, lengthPixels(height, unit));
 }
 
 void SheetProperties::set_row_hidden(oss::row_t row, bool hidden) {
@@ -503,24 +516,40 @@ void ImportedSheet::formula(oss::row_t row, oss::col_t col, const std::optional<
         return;
     }
 
+    last_ = {f, written, why, otherSheet, saved};
+    place(row, col, cell, std::move(f), std::move(saved), true);
+}
+
+void ImportedSheet::repeatFormula(oss::row_t row, oss::col_t col) {
+    if (!wanted_) return;
+    Cell& cell = cellAt(row, col);
+    if (cell.formula != kNone) dropFormula(out_->sheet.internals(), cell);
+    // References are kept as the cells they name: the copies share the
+    // program.
+    place(row, col, cell, last_.formula, last_.saved, false);
+}
+
+void ImportedSheet::place(oss::row_t row, oss::col_t col, Cell& cell, FormulaRef f, Value saved,
+                          bool report) {
+    const int c1 = col + 1, r1 = row + 1;
     out_->saved.push_back({c1, r1, saved, {}});
     if (!f) {
-        out_->saved.back().unsupported = L"does not parse: " + why;
+        out_->saved.back().unsupported = L"does not parse: " + last_.why;
         // Kept as its text, computing to #NAME?, and reported.
         cell.value = Value::error(ErrorKind::Name);
         std::wstring w;
-        if (!zrltext::fromUtf8Strict(written, w)) w = L"?";
+        if (!zrltext::fromUtf8Strict(last_.written, w)) w = L"?";
         typed_.push_back({cellKey(c1, r1), L"=" + w});
-        warn(c1, r1, written, L"does not parse: " + why);
+        if (report) warn(c1, r1, last_.written, L"does not parse: " + last_.why);
         return;
     }
-    if (otherSheet) out_->saved.back().unsupported = L"refers to another sheet or workbook";
-    if (otherSheet && !reportedOtherSheet_) {
+    if (last_.otherSheet) out_->saved.back().unsupported = L"refers to another sheet or workbook";
+    if (last_.otherSheet && !reportedOtherSheet_) {
         reportedOtherSheet_ = true;
-        warn(c1, r1, written, L"refers to another sheet or workbook: computes to #REF!");
+        warn(c1, r1, last_.written, L"refers to another sheet or workbook: computes to #REF!");
     }
     cell.value = std::move(saved);
-    attachFormula(d, cellKey(c1, r1), cell, std::move(f));
+    attachFormula(out_->sheet.internals(), cellKey(c1, r1), cell, std::move(f));
 }
 
 void ImportedSheet::typedCell(oss::row_t row, oss::col_t col, const XlsxTypedCell& t, Value v) {
@@ -551,32 +580,6 @@ void ImportedSheet::typedCell(oss::row_t row, oss::col_t col, const XlsxTypedCel
     std::optional<size_t> shared;
     if (t.shared >= 0) shared = static_cast<size_t>(t.shared);
     if (text || shared) formula(row, col, text, shared, std::move(v));
-}
-
-void ImportedSheet::odsExtras(const OdsSheetExtras& extras) {
-    if (!wanted_) return;
-    for (const OdsSheetExtras::Cell& x : extras.cells) {
-        const auto row = static_cast<oss::row_t>(x.row);
-        Value v = x.logical ? Value::logical(x.truth) : resultText(x.text);
-        if (!x.formula) {
-            put(row, x.col, std::move(v));
-            continue;
-        }
-        XlsxTypedCell t;
-        t.formula = true;
-        t.formulaText = x.formulaText;
-        typedCell(row, x.col, t, std::move(v));
-    }
-    for (const OdsSheetExtras::Merge& m : extras.merges) {
-        oss::range_t r{};
-        r.first.row = static_cast<oss::row_t>(m.row);
-        r.first.column = m.col;
-        r.last.row = static_cast<oss::row_t>(std::min<int64_t>(m.row + m.rows, kMaxSheetRows) - 1);
-        r.last.column = std::min(m.col + m.cols, kMaxSheetCols) - 1;
-        merge(r);
-    }
-    // Hidden rows are taken up to the last row with cells (see finish).
-    hiddenRanges_.insert(hiddenRanges_.end(), extras.hiddenRows.begin(), extras.hiddenRows.end());
 }
 
 void ImportedSheet::fill_down_cells(oss::row_t row, oss::col_t col, oss::row_t count) {
@@ -629,6 +632,23 @@ void ImportedSheet::finish(std::vector<WorkbookSheet>& out) {
         const CellStyle& look = styles.look(xf);
         if (!look.plain() || findAttrs(c, key)) setAttrs(c, key, look, nullptr);
     }
+    // The looks of empty cells inside the used range, for no more cells
+    // than the sheet holds, so that looks never cost more than the content.
+    size_t budget = c.cells.size();
+    for (const auto& [range, xf] : emptyLooks_) {
+        const int64_t cols = std::min<int64_t>(range.last.column + 1, usedCols_) - range.first.column;
+        const int64_t rows = std::min<int64_t>(range.last.row + 1, usedRows_) - range.first.row;
+        if (cols <= 0 || rows <= 0 || static_cast<uint64_t>(cols * rows) > budget) continue;
+        const CellStyle& look = styles.look(xf);
+        if (look.plain()) continue;
+        budget -= static_cast<size_t>(cols * rows);
+        for (int64_t r = 0; r < rows; ++r)
+            for (int64_t col = 0; col < cols; ++col)
+                setAttrs(c,
+                         cellKey(static_cast<int>(range.first.column + col + 1),
+                                 static_cast<int>(range.first.row + r + 1)),
+                         look, nullptr);
+    }
     for (auto& [key, text] : typed_) {
         CellTexts& t = ensureTexts(c, key);
         t.typed = std::move(text);
@@ -641,6 +661,9 @@ void ImportedSheet::finish(std::vector<WorkbookSheet>& out) {
         if (col <= usedCols_) c.colWidths[col] = px;
     for (const auto& [row, px] : rowHeights_)
         if (row <= usedRows_) c.rowHeights[row] = px;
+    for (const Heights& h : heightRanges_)
+        for (int64_t row = h.first + 1; row <= h.last + 1 && row <= usedRows_; ++row)
+            c.rowHeights[static_cast<int>(row)] = h.px;
     for (int row : hiddenRows_)
         if (row <= usedRows_) c.hiddenRows.insert(row);
     for (const auto& [first, last] : hiddenRanges_)
@@ -660,6 +683,7 @@ void ImportedSheet::finish(std::vector<WorkbookSheet>& out) {
     });
     out.push_back(std::move(*out_));
     out_.reset();
+    last_ = {};
 }
 
 // ---- the workbook -------------------------------------------------------------
@@ -668,6 +692,15 @@ WorkbookImport::WorkbookImport(FormulaDialect dialect, std::wstring_view only, b
     : dialect_(dialect), only_(only), firstOnly_(firstOnly), originDays_(daysFromCivil(1899, 12, 30)) {}
 
 WorkbookImport::~WorkbookImport() = default;
+
+double WorkbookImport::dateSerial(int year, int month, int day, int hour, int minute,
+                                  double second) const {
+    if (month < 1 || month > 12 || day < 1 || day > 31 || year < -100000 || year > 100000)
+        throw WorkbookRefused("a date out of range");
+    const double days = static_cast<double>(
+        daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) - originDays_);
+    return days + (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
+}
 
 void WorkbookImport::set_origin_date(int year, int month, int day) {
     if (month < 1 || month > 12 || day < 1 || day > 31 || year < 1 || year > 10000) return;
@@ -679,8 +712,6 @@ oss::iface::import_sheet* WorkbookImport::append_sheet(oss::sheet_t, std::string
     bool wanted = only_.empty() ? (!firstOnly_ || names_.empty()) : w == only_;
     names_.push_back(w);
     sheets_.push_back(std::make_unique<ImportedSheet>(*this, std::move(w), wanted));
-    if (sheets_.size() <= odsExtras_.size())
-        sheets_.back()->setShifts(std::move(odsExtras_[sheets_.size() - 1].shifts));
     return sheets_.back().get();
 }
 
@@ -726,10 +757,8 @@ void WorkbookImport::addTypedCells(const std::map<std::string, std::vector<XlsxT
     }
 }
 
-void WorkbookImport::addOdsExtras() {
-    for (size_t i = 0; i < sheets_.size() && i < odsExtras_.size(); ++i)
-        sheets_[i]->odsExtras(odsExtras_[i]);
-    odsExtras_.clear();
+OdsSheetInput& WorkbookImport::appendOdsSheet(std::string_view name) {
+    return *static_cast<ImportedSheet*>(append_sheet(static_cast<oss::sheet_t>(sheets_.size()), name));
 }
 
 void WorkbookImport::finish(std::vector<WorkbookSheet>& out) {

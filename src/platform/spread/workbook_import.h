@@ -18,6 +18,10 @@
 
 namespace spread::detail {
 
+// A width or height in the engine's pixels; -1 for a unit it does not know
+// or a length out of range.
+int lengthPixels(double length, orcus::length_unit_t unit);
+
 // A file beyond the reader's limits or malformed in a way the reader finds:
 // the load stops with this reason.
 struct WorkbookRefused : std::runtime_error {
@@ -53,6 +57,28 @@ private:
 
 class ImportedSheet;
 
+// What the .ods reader (ods_read.cpp) hands a sheet beyond liborcus's sheet
+// interface: texts by value, repeated formula cells, row sizes and
+// visibility by ranges, and the looks of empty cells.
+class OdsSheetInput {
+public:
+    virtual ~OdsSheetInput() = default;
+    // False for a sheet that is not read: its content is skipped.
+    virtual bool wanted() const = 0;
+    // Values, looks, formulas and columns as liborcus's importers hand them.
+    virtual oss::iface::import_sheet& cells() = 0;
+    virtual void text(oss::row_t row, oss::col_t col, std::string_view utf8) = 0;
+    // The formula last given through cells().get_formula(), with its saved
+    // value, once more at (row, col): the same references, not moved.
+    virtual void repeatFormula(oss::row_t row, oss::col_t col) = 0;
+    // Rows first..last (from 0) of `heightPx` pixels (none when negative),
+    // hidden or not; taken up to the last row with cells.
+    virtual void rows(int64_t first, int64_t last, int heightPx, bool hidden) = 0;
+    // The look `xf` of the empty cells of a range, kept for those inside the
+    // used range of the sheet (as many as the sheet has cells at most).
+    virtual void emptyLook(const oss::range_t& range, size_t xf) = 0;
+};
+
 // Addresses as the file's own parts write them ("A1", "$B$2:C3", "Sheet.A1").
 class WorkbookReferences final : public oss::iface::import_reference_resolver {
 public:
@@ -79,10 +105,8 @@ public:
     // After the read: the logical and error cells the parser left out
     // (see xlsxTypedCells), by sheet name.
     void addTypedCells(const std::map<std::string, std::vector<XlsxTypedCell>>& cells);
-    // Before the read of an .ods workbook: what the parser will leave out of
-    // each sheet (see odsExtras); after it, addOdsExtras puts it in.
-    void setOdsExtras(std::vector<OdsSheetExtras> extras) { odsExtras_ = std::move(extras); }
-    void addOdsExtras();
+    // The next sheet of an .ods workbook, for ods_read.cpp.
+    OdsSheetInput& appendOdsSheet(std::string_view name);
 
     oss::iface::import_global_settings* get_global_settings() override { return this; }
     oss::iface::import_shared_strings* get_shared_strings() override { return &strings_; }
@@ -103,9 +127,8 @@ public:
     WorkbookStrings& strings() { return strings_; }
     WorkbookStyles& styles() { return styles_; }
     FormulaDialect dialect() const { return dialect_; }
-    // Days from the workbook's date origin to 1970-01-01's predecessor count
-    // (see ImportedSheet::set_date_time).
-    long originDays() const { return originDays_; }
+    // A date and time as the number of days since the workbook's origin.
+    double dateSerial(int year, int month, int day, int hour, int minute, double second) const;
 
 private:
     FormulaDialect dialect_;
@@ -119,7 +142,6 @@ private:
     std::vector<std::wstring> names_;
     std::vector<std::unique_ptr<ImportedSheet>> sheets_;
     std::map<long, std::string> sheetIds_;
-    std::vector<OdsSheetExtras> odsExtras_;
 };
 
 } // namespace spread::detail

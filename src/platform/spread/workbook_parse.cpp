@@ -1,16 +1,17 @@
 // Workbooks parsed through liborcus into the engine's sheets. Part of the
 // workbook formats plug-in.
 #include "platform/spread/workbook_archive.h"
+#include "platform/spread/ods_read.h"
 #include "platform/spread/workbook_import.h"
 #include "platform/spread/workbook_parse.h"
 #include "platform/text/utf.h"
 
-#include <orcus/orcus_ods.hpp>
 #include <orcus/orcus_xlsx.hpp>
 
 #include <algorithm>
 #include <exception>
 #include <new>
+#include <set>
 
 namespace spread {
 
@@ -63,15 +64,17 @@ bool parseWorkbook(std::string_view bytes, SheetFormat format, std::wstring_view
     try {
         WorkbookImport book(xlsx ? FormulaDialect::Ooxml : FormulaDialect::Odf, only, firstOnly);
         if (xlsx) {
+            // Every XML part is checked before the parser sees it; the
+            // worksheets as their typed cells are listed.
+            std::set<std::string> checked;
+            const auto typed = xlsxTypedCells(bytes, &checked);
+            checkArchiveXml(bytes, checked);
             book.setSheetIds(xlsxSheetIds(bytes));
             orcus::orcus_xlsx filter(&book);
             filter.read_stream(bytes);
-            book.addTypedCells(xlsxTypedCells(bytes));
+            book.addTypedCells(typed);
         } else {
-            book.setOdsExtras(odsExtras(bytes));
-            orcus::orcus_ods filter(&book);
-            filter.read_stream(bytes);
-            book.addOdsExtras();
+            readOds(bytes, book);
         }
         if (names) *names = book.names();
         if (book.names().empty()) return fail(L"the workbook has no sheets");
