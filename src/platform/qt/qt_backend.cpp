@@ -2,6 +2,7 @@
 #include "platform/qt/qt_backend.h"
 
 #include "platform/paint/raster_painter.h"
+#include "platform/qt/list_scroll.h"
 #include "platform/win/controls.h"
 #include "platform/win/custom_input.h"
 #include "platform/win/dialog.h"
@@ -288,12 +289,6 @@ private:
         return keys;
     }
 
-    static int listBoxItemAt(const win::ListBox& l, win::Point local) {
-        paint::RasterPainter metrics(1, 1);
-        const int index = (local.y - 1) / (metrics.lineHeight(win::PaintFont{}) + 2);
-        return index >= 0 && index < l.getCount() ? index : -1;
-    }
-
     // What a double click does to a list: opens the item.
     void actTwice(Window& target, win::Point local) {
         if (!target.isEnabled()) return;
@@ -302,7 +297,8 @@ private:
             if (const int index = win::listViewItemAt(*v, metrics, local); index >= 0)
                 v->doubleClick(index);
         if (auto* l = dynamic_cast<win::ListBox*>(&target))
-            if (const int index = listBoxItemAt(*l, local); index >= 0) l->doubleClick(index);
+            if (const int index = win::listBoxItemAt(*l, metrics, local); index >= 0)
+                l->doubleClick(index);
     }
 
     // What a click does to a standard control.
@@ -326,7 +322,8 @@ private:
             return;
         }
         if (auto* l = dynamic_cast<win::ListBox*>(&target)) {
-            if (const int index = listBoxItemAt(*l, local); index >= 0) l->choose(index);
+            if (const int index = win::listBoxItemAt(*l, metrics, local); index >= 0)
+                l->choose(index);
             return;
         }
         if (auto* v = dynamic_cast<win::ListView*>(&target)) {
@@ -462,6 +459,7 @@ struct QtBackend::Impl {
 };
 
 QtBackend::QtBackend() : d_(std::make_unique<Impl>()) {
+    win::addCustomInput(listScrollInput);
     d_->timer.setSingleShot(true);
     QObject::connect(&d_->timer, &QTimer::timeout, [this] {
         const std::uint64_t now = win::clockNow();
@@ -472,6 +470,7 @@ QtBackend::QtBackend() : d_(std::make_unique<Impl>()) {
 }
 
 QtBackend::~QtBackend() {
+    win::removeCustomInput(listScrollInput);
     for (auto& [handle, widget] : d_->widgets)
         delete widget.data();
 }

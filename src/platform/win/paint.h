@@ -24,6 +24,7 @@
 
 namespace win {
 
+class ListBox;
 class ListView;
 class Window;
 
@@ -108,9 +109,11 @@ ZRLWIN_API void removeCustomPainter(CustomPainter painter);
 ZRLWIN_API void paintTree(const Window& root, Painter& painter, const Rect* dirty = nullptr);
 
 // The item of a list view under a point of its client area, as paintTree
-// draws it (headings and thumbnails included); -1 when there is none.
+// draws it (headings, thumbnails and its scroll position included; none on
+// its scroll bars); -1 when there is none.
 // `metrics` measures the texts.
 ZRLWIN_API int listViewItemAt(const ListView& view, Painter& metrics, Point at);
+ZRLWIN_API int listBoxItemAt(const ListBox& list, Painter& metrics, Point at);
 
 // A top-level window as a picture shows it: border and caption bar around
 // the client area.
