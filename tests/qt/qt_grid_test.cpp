@@ -10,6 +10,7 @@
 #include "platform/win/paint.h"
 #include "qt_app.h"
 
+#include <QClipboard>
 #include <QPaintEvent>
 #include <QTest>
 #include <QWheelEvent>
@@ -276,6 +277,51 @@ TEST_F(QtGridTest, ListScrollBarsMoveWhatAClickChooses) {
     EXPECT_EQ(before, 0);
     EXPECT_EQ(shifted, 1);
     EXPECT_GT(after, 0) << "the click chose the item drawn there";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QtGridTest, ClipboardKeysGoThroughTheGridsEdits) {
+    using Work = std::function<void(win::Window&, QWidget&)>;
+    const auto drag = [](QWidget& w, win::Window& d, int col, int row, int col2, int row2) {
+        QTest::mousePress(&w, Qt::LeftButton, {}, cellBox(d, col, row).center());
+        QTest::mouseMove(&w, cellBox(d, col2, row2).center());
+        QTest::mouseRelease(&w, Qt::LeftButton, {}, cellBox(d, col2, row2).center());
+    };
+    const struct {
+        const char* name;
+        const char* clipboardBefore;
+        Work work;
+        const char* clipboardAfter;
+        std::vector<std::vector<std::string>> rows;
+    } cases[] = {
+        {"Ctrl+C copies the block", "", [&](win::Window& d, QWidget& w) {
+             drag(w, d, 1, 1, 2, 2);
+             QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
+         }, "M12\t13\r\nM16\t18\r\n",
+         {{"M12", "13", "24"}, {"M16", "18", "30"}, {"M20", "22", "37"}}},
+        {"Ctrl+X clears what it copied", "", [&](win::Window& d, QWidget& w) {
+             drag(w, d, 3, 1, 3, 2);
+             QTest::keyClick(&w, Qt::Key_X, Qt::ControlModifier);
+         }, "24\r\n30\r\n",
+         {{"M12", "13", ""}, {"M16", "18", ""}, {"M20", "22", "37"}}},
+        {"Ctrl+V pastes as typed: a locked cell keeps its text, rows beyond the end are left out",
+         "A\tB\nC\tD\nE\tF", [&](win::Window& d, QWidget& w) {
+             gridOf(d).setLock(3, 3, true);
+             click(w, d, 2, 2);
+             QTest::keyClick(&w, Qt::Key_V, Qt::ControlModifier);
+         }, "A\tB\nC\tD\nE\tF",
+         {{"M12", "13", "24"}, {"M16", "A", "B"}, {"M20", "C", "37"}}},
+    };
+    for (const auto& c : cases) {
+        QGuiApplication::clipboard()->setText(c.clipboardBefore);
+        const dialogs::DialogRun r = run(kBolts, c.work);
+        ASSERT_EQ(r.status, 0) << c.name << ": " << r.message;
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboardAfter) << c.name;
+        EXPECT_EQ(r.record["rows"], nlohmann::json(c.rows)) << c.name;
+    }
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 // The module's grid worked by a person in a window: the cell under the
-// pointer, scrolling (the wheel and the scroll bars), typing into a cell in place, the arrow keys and
-// selection by dragging. Every change goes through the grid's own
-// operations (the ones action scripts use), so that its checks and its
-// dialog's notifications run as at a keyboard.
+// pointer, scrolling (the wheel and the scroll bars), typing into a cell in
+// place, the arrow keys, selection by dragging and the clipboard keys.
+// Every change goes through the grid's own operations (the ones action
+// scripts use), so that its checks and its dialog's notifications run as
+// at a keyboard.
 #include "grid/zrl_spread.h"
 #include "grid_view.h"
 #include "platform/win/constants.h"
@@ -18,14 +19,6 @@ namespace {
 using win::InputKind;
 
 constexpr int kWheelRows = 3;
-
-// Cells whose text is not typed (the grid refuses edits of them): no
-// editor opens over them.
-bool takesTyping(spread::CellKind kind) {
-    using K = spread::CellKind;
-    static constexpr K kNotTyped[] = {K::StaticText, K::Button, K::Picture, K::CheckBox};
-    return std::find(std::begin(kNotTyped), std::end(kNotTyped), kind) == std::end(kNotTyped);
-}
 
 // The first row (column) to show so that `last` is shown whole in `room`
 // pixels, hidden rows skipped.
@@ -114,8 +107,8 @@ private:
     }
 
     bool startEditing(int col, int row, std::wstring text, bool keep) {
-        if (col < 1 || row < 1 || grid_.getLock(col, row) || !takesTyping(sheet_.cellType(col, row).kind))
-            return false;
+        // No editor opens over a cell whose text the grid would refuse.
+        if (!grid_.scriptTakesTyping(col, row)) return false;
         CellEditor e;
         e.col = col;
         e.row = row;
@@ -284,7 +277,7 @@ private:
         const int pageRows = std::max(1, static_cast<int>(layout().rows.size()) - 1);
         switch (in.key) {
         case win::VK_DELETE:
-            if (!grid_.getLock(col, row) && !sheet_.data(col, row).empty()) {
+            if (grid_.scriptTakesTyping(col, row) && !sheet_.data(col, row).empty()) {
                 grid_.scriptCellEdit(col, row, L"");
                 told();
             }
@@ -306,9 +299,21 @@ private:
         case win::VK_END:
             return moveTo(in, sheet_.maxCols(), row);
         default:
+            if (in.control) return clipboardKey(in.key);
             // Letters and digits type into the cell as characters.
-            return !in.control && ((in.key >= '0' && in.key <= '9') || (in.key >= 'A' && in.key <= 'Z'));
+            return (in.key >= '0' && in.key <= '9') || (in.key >= 'A' && in.key <= 'Z');
         }
+    }
+
+    // Ctrl+C, Ctrl+X and Ctrl+V: the grid's own copy, cut and paste.
+    bool clipboardKey(int key) {
+        if (key == 'C') {
+            grid_.scriptCopy(false);
+            return true;
+        }
+        if (key != 'X' && key != 'V') return false;
+        if (key == 'X' ? grid_.scriptCopy(true) : grid_.scriptPaste()) told();
+        return true;
     }
 
     // The active cell moves (with Shift the block grows from the active cell).
