@@ -265,6 +265,55 @@ bool Zrl_Spread::copyToClipboard() {
     return true;
 }
 
+namespace {
+
+// A block selected again after edits, which leave only their cell active.
+void selectAgain(Zrl_Spread& grid, const spread::CellRange& block) {
+    grid.setActiveCell(block.col1, block.row1);
+    if (block.col2 != block.col1 || block.row2 != block.row1)
+        grid.setSelection(block.col1, block.row1, block.col2, block.row2);
+}
+
+} // namespace
+
+bool Zrl_Spread::scriptCopy(bool cut) {
+    spread::CellRange block;
+    if (!isEnabled() || !selectionOrActive(*this, block) || !copyToClipboard()) return false;
+    if (!cut) return true;
+    const win::WindowHandle self = handle();
+    for (int row = block.row1; row <= block.row2; ++row)
+        for (int col = block.col1; col <= block.col2; ++col) {
+            if (getData(col, row).empty() || !scriptTakesTyping(col, row)) continue;
+            editCell(col, row, Zrl_String());
+            // The dialog may close or rebuild the grid over an edit.
+            if (!win::Window::fromHandle(self) || !created_) return true;
+        }
+    selectAgain(*this, block);
+    return true;
+}
+
+bool Zrl_Spread::scriptPaste() {
+    spread::CellRange block;
+    const auto text = win::getClipboardText();
+    if (!isEnabled() || !text || !selectionOrActive(*this, block)) return false;
+    const auto rows = spread::Sheet::splitCopyText(*text);
+    const win::WindowHandle self = handle();
+    spread::CellRange pasted{block.col1, block.row1, block.col1, block.row1};
+    bool wrote = false;
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (size_t f = 0; f < rows[r].size(); ++f) {
+            const int col = block.col1 + static_cast<int>(f), row = block.row1 + static_cast<int>(r);
+            if (!inSheet(col, row)) continue;
+            pasted.col2 = std::max(pasted.col2, col);
+            pasted.row2 = std::max(pasted.row2, row);
+            if (getData(col, row) == rows[r][f] || !scriptTakesTyping(col, row)) continue;
+            wrote = editCell(col, row, Zrl_String(rows[r][f])) || wrote;
+            if (!win::Window::fromHandle(self) || !created_) return wrote;
+        }
+    selectAgain(*this, pasted);
+    return wrote;
+}
+
 bool Zrl_Spread::pasteFromClipboard() {
     if (!created_) return false;
     const auto text = win::getClipboardText();

@@ -363,6 +363,14 @@ public:
     bool scriptSelect(int col, int row, int col2, int row2) override;
     bool scriptRightClick(int col, int row) override;
     bool scriptDoubleClick(int col, int row) override;
+    // A cell takes typing when it is not locked and of a kind that takes
+    // text (see "Cell edits"). Copy is copyToClipboard's; a cut clears each
+    // cell as editCell would with an empty text, and a paste writes each
+    // cell through editCell, so that the dialog is asked and told as at the
+    // keyboard (win::ScriptGrid says which cells are left out).
+    bool scriptTakesTyping(int col, int row) const override;
+    bool scriptCopy(bool cut) override;
+    bool scriptPaste() override;
 
     win::LRESULT windowProc(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) override;
     bool preTranslateMessage(const win::Message& msg) override;

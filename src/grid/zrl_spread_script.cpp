@@ -115,6 +115,11 @@ bool Zrl_Spread::scriptRightClick(int col, int row) {
     return true;
 }
 
+bool Zrl_Spread::scriptTakesTyping(int col, int row) const {
+    return isDataCell(col, row) && inSheet(col, row) && !isLocked(col, row) &&
+           takesTyping(sheet().cellType(col, row), {});
+}
+
 bool Zrl_Spread::scriptDoubleClick(int col, int row) {
     if (!isDataCell(col, row)) return false;
     clearSelectBlock();

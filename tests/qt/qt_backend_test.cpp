@@ -6,7 +6,10 @@
 #include "platform/win/win.h"
 #include "qt_app.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -68,6 +71,7 @@ namespace {
 struct RecordingTarget final : win::DropTarget {
     int enters = 0, leaves = 0, drops = 0;
     std::wstring text;
+    std::vector<std::wstring> files;
     win::Point at{};
     std::uint32_t dragEnter(win::Window&, const win::DataObject&, win::KeyState, win::Point) override {
         return ++enters, win::DROPEFFECT_COPY;
@@ -78,6 +82,7 @@ struct RecordingTarget final : win::DropTarget {
     void dragLeave(win::Window&) override { ++leaves; }
     std::uint32_t drop(win::Window&, const win::DataObject& d, std::uint32_t e, win::Point p) override {
         text = d.text().value_or(L"");
+        files = d.files();
         at = p;
         return ++drops, e;
     }
@@ -140,6 +145,51 @@ TEST_F(QtBackendTest, DragsFollowThePointerToTheDropTargetUnderIt) {
         // The point in the target's own client coordinates.
         EXPECT_TRUE(target.at.x == targetCentre.x() - okRect.left &&
                     target.at.y == targetCentre.y() - okRect.top);
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QtBackendTest, DropsFromOtherProgramsReachTheDropTargetUnderThePointer) {
+    const struct {
+        const char* name;
+        QString text;
+        QString file;
+        bool onTarget;
+        std::wstring gotText, gotFile;
+    } cases[] = {
+        {"text", "HEA 200", {}, true, L"HEA 200", {}},
+        {"a file, as its path", {}, "/tmp/bolts.csv", true, {}, L"/tmp/bolts.csv"},
+        {"beside the target", "HEA 200", {}, false, {}, {}},
+    };
+    for (const auto& c : cases) {
+        RecordingTarget target;
+        bool accepted = false;
+        run("levels", R"({"levels": [{"name": "Roof", "value": 1}]})", [&](win::Window& dlg, QWidget& w) {
+            win::registerDropTarget(*dlg.descendant(win::IDOK), &target);
+            QMimeData mime;
+            if (!c.text.isEmpty()) mime.setText(c.text);
+            if (!c.file.isEmpty()) mime.setUrls({QUrl::fromLocalFile(c.file)});
+            const QPoint at = centre(dlg, c.onTarget ? win::IDOK : win::IDCANCEL);
+            const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+            QDragEnterEvent enter(at, actions, &mime, Qt::LeftButton, {});
+            QApplication::sendEvent(&w, &enter);
+            QDragMoveEvent move(at, actions, &mime, Qt::LeftButton, {});
+            QApplication::sendEvent(&w, &move);
+            QDropEvent drop(at, actions, &mime, Qt::LeftButton, {});
+            QApplication::sendEvent(&w, &drop);
+            accepted = drop.isAccepted() && drop.dropAction() == Qt::CopyAction;
+            win::revokeDropTarget(*dlg.descendant(win::IDOK));
+            QTest::keyClick(&w, Qt::Key_Escape);
+        });
+        EXPECT_EQ(accepted, c.onTarget) << c.name;
+        EXPECT_EQ(target.drops, c.onTarget ? 1 : 0) << c.name;
+        EXPECT_EQ(target.text, c.gotText) << c.name;
+        EXPECT_EQ(target.files, c.gotFile.empty() ? std::vector<std::wstring>{}
+                                                  : std::vector<std::wstring>{c.gotFile})
+            << c.name;
     }
 }
 

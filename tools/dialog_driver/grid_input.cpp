@@ -1,8 +1,9 @@
 // The module's grid worked by a person in a window: the cell under the
-// pointer, scrolling, typing into a cell in place, the arrow keys and
-// selection by dragging. Every change goes through the grid's own
-// operations (the ones action scripts use), so that its checks and its
-// dialog's notifications run as at a keyboard.
+// pointer, scrolling (the wheel and the scroll bars), typing into a cell in
+// place, the arrow keys, selection by dragging and the clipboard keys.
+// Every change goes through the grid's own operations (the ones action
+// scripts use), so that its checks and its dialog's notifications run as
+// at a keyboard.
 #include "grid/zrl_spread.h"
 #include "grid_view.h"
 #include "platform/win/constants.h"
@@ -18,14 +19,6 @@ namespace {
 using win::InputKind;
 
 constexpr int kWheelRows = 3;
-
-// Cells whose text is not typed (the grid refuses edits of them): no
-// editor opens over them.
-bool takesTyping(spread::CellKind kind) {
-    using K = spread::CellKind;
-    static constexpr K kNotTyped[] = {K::StaticText, K::Button, K::Picture, K::CheckBox};
-    return std::find(std::begin(kNotTyped), std::end(kNotTyped), kind) == std::end(kNotTyped);
-}
 
 // The first row (column) to show so that `last` is shown whole in `room`
 // pixels, hidden rows skipped.
@@ -53,6 +46,11 @@ public:
         case InputKind::Move:
             return move(in.at);
         case InputKind::Release:
+            if (screen_.barPressed) {
+                screen_.barPressed = false;
+                screen_.thumb.reset();
+                return true;
+            }
             screen_.dragging = false;
             dispatch(win::WM_LBUTTONUP, win::makeLParam(in.at.x, in.at.y));
             return true;
@@ -72,9 +70,10 @@ public:
     }
 
 private:
-    GridLayout layout() const {
-        return layoutGrid(sheet_, grid_.clientRect(), screen_.leftCol, screen_.topRow);
+    GridView view() const {
+        return viewGrid(sheet_, grid_.clientRect(), screen_.leftCol, screen_.topRow);
     }
+    GridLayout layout() const { return view().cells; }
     bool alive() const { return win::Window::fromHandle(self_) != nullptr; }
     void repaintAll() { reply_.repaint.push_back(grid_.clientRect()); }
     // The grid's owner was told something: it may change anything.
@@ -108,8 +107,8 @@ private:
     }
 
     bool startEditing(int col, int row, std::wstring text, bool keep) {
-        if (col < 1 || row < 1 || grid_.getLock(col, row) || !takesTyping(sheet_.cellType(col, row).kind))
-            return false;
+        // No editor opens over a cell whose text the grid would refuse.
+        if (!grid_.scriptTakesTyping(col, row)) return false;
         CellEditor e;
         e.col = col;
         e.row = row;
@@ -123,10 +122,9 @@ private:
     }
 
     void scrollTo(int top, int left) {
-        const win::Rect box = grid_.clientRect();
         const GridLayout g = layout();
-        const int lastTop = firstToShow(sheet_, sheet_.maxRows(), box.height() - g.headerHeight, true);
-        const int lastLeft = firstToShow(sheet_, sheet_.maxCols(), box.width() - g.headerWidth, false);
+        const int lastTop = firstToShow(sheet_, sheet_.maxRows(), g.box.height() - g.headerHeight, true);
+        const int lastLeft = firstToShow(sheet_, sheet_.maxCols(), g.box.width() - g.headerWidth, false);
         top = std::clamp(top, 1, std::max(1, lastTop));
         left = std::clamp(left, 1, std::max(1, lastLeft));
         if (top == screen_.topRow && left == screen_.leftCol) return;
@@ -137,18 +135,37 @@ private:
 
     // Scrolls so that the cell is shown whole.
     void showCell(int col, int row) {
-        const win::Rect box = grid_.clientRect();
         const GridLayout g = layout();
         int top = screen_.topRow, left = screen_.leftCol;
         if (row < top) top = row;
-        else top = std::max(top, firstToShow(sheet_, row, box.height() - g.headerHeight, true));
+        else top = std::max(top, firstToShow(sheet_, row, g.box.height() - g.headerHeight, true));
         if (col < left) left = col;
-        else left = std::max(left, firstToShow(sheet_, col, box.width() - g.headerWidth, false));
+        else left = std::max(left, firstToShow(sheet_, col, g.box.width() - g.headerWidth, false));
         scrollTo(top, left);
     }
 
+    // A position of a scroll bar: rows not hidden from 0, columns from 0.
+    void scrollToPosition(bool vertical, int pos) {
+        if (vertical)
+            scrollTo(rowAtPosition(sheet_, pos), screen_.leftCol);
+        else
+            scrollTo(screen_.topRow, pos + 1);
+    }
+
+    // A press on a scroll bar scrolls (a cell being typed into stays open);
+    // one on a thumb grabs it until the release.
+    bool pressBar(win::Point at) {
+        const win::ScrollPress press = win::pressScrollBars(view().bars, at);
+        if (!press.hit) return false;
+        scrollToPosition(press.vertical, press.pos);
+        screen_.barPressed = true;
+        screen_.thumb = press.grab;
+        reply_.capture = true;
+        return true;
+    }
+
     bool press(const win::UserInput& in) {
-        if (!commit()) return true;
+        if (pressBar(in.at) || !commit()) return true;
         dispatch(win::WM_LBUTTONDOWN, win::makeLParam(in.at.x, in.at.y));
         if (!alive()) return true;
         int col = 0, row = 0;
@@ -188,6 +205,10 @@ private:
     }
 
     bool move(win::Point at) {
+        if (screen_.thumb) {
+            scrollToPosition(screen_.thumb->vertical, win::dragScrollBar(view().bars, *screen_.thumb, at));
+            return true;
+        }
         if (!screen_.dragging) return false;
         const GridLayout g = layout();
         // Beyond an edge the grid scrolls on; the cell at the edge is taken.
@@ -256,7 +277,7 @@ private:
         const int pageRows = std::max(1, static_cast<int>(layout().rows.size()) - 1);
         switch (in.key) {
         case win::VK_DELETE:
-            if (!grid_.getLock(col, row) && !sheet_.data(col, row).empty()) {
+            if (grid_.scriptTakesTyping(col, row) && !sheet_.data(col, row).empty()) {
                 grid_.scriptCellEdit(col, row, L"");
                 told();
             }
@@ -278,9 +299,21 @@ private:
         case win::VK_END:
             return moveTo(in, sheet_.maxCols(), row);
         default:
+            if (in.control) return clipboardKey(in.key);
             // Letters and digits type into the cell as characters.
-            return !in.control && ((in.key >= '0' && in.key <= '9') || (in.key >= 'A' && in.key <= 'Z'));
+            return (in.key >= '0' && in.key <= '9') || (in.key >= 'A' && in.key <= 'Z');
         }
+    }
+
+    // Ctrl+C, Ctrl+X and Ctrl+V: the grid's own copy, cut and paste.
+    bool clipboardKey(int key) {
+        if (key == 'C') {
+            grid_.scriptCopy(false);
+            return true;
+        }
+        if (key != 'X' && key != 'V') return false;
+        if (key == 'X' ? grid_.scriptCopy(true) : grid_.scriptPaste()) told();
+        return true;
     }
 
     // The active cell moves (with Shift the block grows from the active cell).

@@ -16,7 +16,67 @@ std::map<win::WindowHandle, GridScreen>& screens() {
     return all;
 }
 
+int headerWidth(const spread::Sheet& sheet) {
+    return sheet.boolProperty(kPropRowHeaders) ? sheet.colWidthPixels(0) : 0;
+}
+
+int headerHeight(const spread::Sheet& sheet) {
+    return sheet.boolProperty(kPropColHeaders) ? sheet.rowHeightPixels(0) : 0;
+}
+
+// One direction of the grid in `room` pixels from line `first`: rows not
+// hidden (or columns) in all, before `first`, and shown whole at once (when
+// the lines from `first` end early, those above fill the room left).
+win::ScrollRange gridRange(const spread::Sheet& sheet, bool rows, int first, int room) {
+    const int count = rows ? sheet.maxRows() : sheet.maxCols();
+    auto hidden = [&](int i) { return rows && sheet.isRowHidden(i); };
+    auto size = [&](int i) { return rows ? sheet.rowHeightPixels(i) : sheet.colWidthPixels(i); };
+    win::ScrollRange r;
+    int used = 0;
+    bool full = false;
+    for (int i = 1; i <= count; ++i) {
+        if (hidden(i)) continue;
+        ++r.total;
+        if (i < first) {
+            ++r.pos;
+        } else if (!full) {
+            used += size(i);
+            full = used > room;
+            r.page += full ? 0 : 1;
+        }
+    }
+    for (int i = std::min(first, count + 1) - 1; !full && i >= 1; --i) {
+        if (hidden(i)) continue;
+        used += size(i);
+        full = used > room;
+        r.page += full ? 0 : 1;
+    }
+    return r;
+}
+
 } // namespace
+
+GridView viewGrid(const spread::Sheet& sheet, const win::Rect& box, int leftCol, int topRow) {
+    GridView v;
+    const int hw = headerWidth(sheet), hh = headerHeight(sheet);
+    v.bars = win::layoutScrollBars(box, [&](const win::Rect& r, win::ScrollRange& vertical,
+                                            win::ScrollRange& horizontal) {
+        vertical = gridRange(sheet, true, std::max(1, topRow), r.height() - hh);
+        horizontal = gridRange(sheet, false, std::max(1, leftCol), r.width() - hw);
+    });
+    v.cells = layoutGrid(sheet, v.bars.view, leftCol, topRow);
+    return v;
+}
+
+int rowAtPosition(const spread::Sheet& sheet, int pos) {
+    int last = 1;
+    for (int row = 1; row <= sheet.maxRows(); ++row) {
+        if (sheet.isRowHidden(row)) continue;
+        last = row;
+        if (pos-- <= 0) break;
+    }
+    return last;
+}
 
 GridScreen& gridScreen(const win::Window& grid) {
     auto& all = screens();
@@ -35,8 +95,8 @@ const GridScreen* findGridScreen(const win::Window& grid) {
 GridLayout layoutGrid(const spread::Sheet& sheet, const win::Rect& box, int leftCol, int topRow) {
     GridLayout g;
     g.box = box;
-    g.headerWidth = sheet.boolProperty(kPropRowHeaders) ? sheet.colWidthPixels(0) : 0;
-    g.headerHeight = sheet.boolProperty(kPropColHeaders) ? sheet.rowHeightPixels(0) : 0;
+    g.headerWidth = headerWidth(sheet);
+    g.headerHeight = headerHeight(sheet);
     g.right = box.left + g.headerWidth;
     g.bottom = box.top + g.headerHeight;
     for (int col = std::max(1, leftCol), x = g.right; col <= sheet.maxCols() && x < box.right;

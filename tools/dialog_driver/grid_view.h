@@ -5,6 +5,7 @@
 
 #include "platform/spread/sheet.h"
 #include "platform/win/custom_input.h"
+#include "platform/win/scroll_bars.h"
 #include "platform/win/types.h"
 #include "platform/win/window.h"
 
@@ -29,6 +30,9 @@ struct GridScreen {
     // A drag selecting a block, from the cell pressed.
     bool dragging = false;
     int anchorCol = 0, anchorRow = 0, lastCol = 0, lastRow = 0;
+    // A press on a scroll bar, until the release; the thumb when it grabbed it.
+    bool barPressed = false;
+    std::optional<win::ScrollGrab> thumb;
 };
 
 // The state of a live grid window, made at need; forgotten once the window
@@ -46,6 +50,17 @@ struct GridLayout {
 };
 
 GridLayout layoutGrid(const spread::Sheet& sheet, const win::Rect& box, int leftCol, int topRow);
+
+// The grid in `box` scrolled to `leftCol` and `topRow`: its scroll bars
+// (positions in rows not hidden and in columns; a bar where they do not fit
+// whole) and where its cells lie beside them.
+struct GridView {
+    win::ScrollBars bars;
+    GridLayout cells;
+};
+GridView viewGrid(const spread::Sheet& sheet, const win::Rect& box, int leftCol, int topRow);
+// The row not hidden at a vertical position (from 0), the last one beyond.
+int rowAtPosition(const spread::Sheet& sheet, int pos);
 // The extent of the cell at cols[ci], rows[ri], its span included; false
 // when a span anchored elsewhere covers it.
 bool cellRect(const GridLayout& g, const spread::Sheet& sheet, size_t ci, size_t ri,

@@ -2,7 +2,8 @@
 // fonts and colours, spans, borders, cell kinds (check boxes, combo boxes,
 // buttons and the tree grid's pictures), locked and selected cells and the
 // active cell; on screen from where the grid is scrolled to, with the text
-// being typed into a cell over it (grid_view.h).
+// being typed into a cell over it (grid_view.h), and scroll bars where the
+// cells do not fit.
 #include "grid/tspread.h"
 #include "grid_view.h"
 #include "pictures.h"
@@ -165,10 +166,13 @@ void paintEditor(const spread::Sheet& sheet, win::Painter& p, const CellEditor& 
 
 void paintSheet(const spread::Sheet& sheet, win::Painter& p, const Rect& box,
                 const GridScreen* screen) {
-    const GridLayout g = layoutGrid(sheet, box, screen ? screen->leftCol : 1,
-                                    screen ? screen->topRow : 1);
+    const GridView view = viewGrid(sheet, box, screen ? screen->leftCol : 1,
+                                   screen ? screen->topRow : 1);
+    const GridLayout& g = view.cells;
     const int hw = g.headerWidth, hh = g.headerHeight;
     p.fillRect(box, win::colors::window);
+    // Cells and headers stay beside the scroll bars.
+    p.pushClip(g.box);
     const spread::SheetLook& look = sheet.look();
     int activeCol = 0, activeRow = 0;
     const bool hasActive = sheet.activeCell(activeCol, activeRow);
@@ -242,6 +246,8 @@ void paintSheet(const spread::Sheet& sheet, win::Painter& p, const Rect& box,
                    t.empty() ? std::to_wstring(row) : t, spread::kHeader, row);
         }
     if (hw > 0 && hh > 0) header({box.left, box.top, box.left + hw, box.top + hh}, {}, 0, 0);
+    p.popClip();
+    win::paintScrollBars(p, view.bars);
     p.frameRect(box, win::colors::border);
 }
 

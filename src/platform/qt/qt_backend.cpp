@@ -2,6 +2,8 @@
 #include "platform/qt/qt_backend.h"
 
 #include "platform/paint/raster_painter.h"
+#include "platform/qt/list_scroll.h"
+#include "platform/win/clipboard.h"
 #include "platform/win/controls.h"
 #include "platform/win/custom_input.h"
 #include "platform/win/dialog.h"
@@ -10,18 +12,25 @@
 #include "platform/win/timers.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -96,6 +105,87 @@ int vkOf(int key) {
     }
 }
 
+// The window with a drop target at or above `w`; `local` moves into its
+// client coordinates.
+Window* dropWindow(Window* w, win::Point& local) {
+    while (w && !win::dropTargetOf(*w)) {
+        local = {local.x + w->rect().left, local.y + w->rect().top};
+        w = w->parent();
+    }
+    return w;
+}
+
+// The drop target under the pointer during a drag (ours or another
+// program's): entered, told of each move, then left or dropped on.
+struct DropOver {
+    win::WindowHandle over = 0; // the window whose drop target is under the pointer
+    win::Point local{};         // the pointer in its client coordinates
+    std::uint32_t effect = win::DROPEFFECT_NONE; // its last answer
+
+    // The pointer is over `w` (the deepest window there, or none) at `at`.
+    void move(Window* w, win::Point at, const win::DataObject& data, win::KeyState keys,
+              std::uint32_t allowed) {
+        w = w ? dropWindow(w, at) : nullptr;
+        if (Window* before = Window::fromHandle(over); before && before != w) leave();
+        // Each answer may end the window's life or its registration.
+        const win::WindowHandle h = w ? w->handle() : 0;
+        auto target = [&]() -> win::DropTarget* {
+            Window* still = Window::fromHandle(h);
+            return still ? win::dropTargetOf(*still) : nullptr;
+        };
+        if (h != 0 && over != h && target()) {
+            over = h;
+            effect = target()->dragEnter(*w, data, keys, at) & allowed;
+        }
+        if (h != 0 && over == h && target()) effect = target()->dragOver(*w, data, keys, at) & allowed;
+        if (!target()) {
+            over = 0;
+            effect = win::DROPEFFECT_NONE;
+        }
+        local = at;
+    }
+
+    void leave() {
+        if (Window* w = Window::fromHandle(over))
+            if (win::DropTarget* t = win::dropTargetOf(*w)) t->dragLeave(*w);
+        over = 0;
+        effect = win::DROPEFFECT_NONE;
+    }
+
+    // The drop where the last move left the pointer (a refused one leaves
+    // the target); the effect the target chose.
+    std::uint32_t drop(const win::DataObject& data, std::uint32_t allowed) {
+        Window* w = Window::fromHandle(over);
+        win::DropTarget* t = w ? win::dropTargetOf(*w) : nullptr;
+        if (!t) return win::DROPEFFECT_NONE;
+        if (effect == win::DROPEFFECT_NONE) {
+            leave();
+            return win::DROPEFFECT_NONE;
+        }
+        over = 0;
+        return t->drop(*w, data, effect, local) & allowed;
+    }
+};
+
+// What another program drags: its text, and its local files as paths;
+// none when it brings neither.
+std::optional<win::DataObject> dataFrom(const QMimeData* mime) {
+    if (!mime) return std::nullopt;
+    win::DataObject data;
+    std::vector<std::wstring> files;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdWString());
+    if (!files.empty()) data.setFiles(files);
+    // Text as the program offers it (Qt would also give a list of URLs as
+    // text, which is no text the program dragged).
+    const QStringList formats = mime->formats();
+    if (std::any_of(formats.begin(), formats.end(),
+                    [](const QString& f) { return f.startsWith(QLatin1String("text/plain")); }))
+        data.setText(mime->text().toStdWString());
+    if (data.formats().empty()) return std::nullopt;
+    return data;
+}
+
 } // namespace
 
 // One top-level dialog on screen.
@@ -105,6 +195,7 @@ public:
         : backend_(backend), handle_(window.handle()) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setFocusPolicy(Qt::StrongFocus);
+        setAcceptDrops(true);
         setWindowTitle(qs(window.text()));
         sync(window);
     }
@@ -174,6 +265,35 @@ protected:
     }
     void keyPressEvent(QKeyEvent* e) override { key(e, true); }
     void keyReleaseEvent(QKeyEvent* e) override { key(e, false); }
+    // Drags from other programs: over the drop targets of the dialog's
+    // windows as the layer's own drags go (the effects are Qt's actions).
+    void dragEnterEvent(QDragEnterEvent* e) override {
+        outside_ = dataFrom(e->mimeData());
+        if (!outside_) return e->ignore();
+        // Accepted, so that the moves come; each move says whether a drop
+        // would be taken there.
+        outsideMove(e);
+        e->accept();
+    }
+    void dragMoveEvent(QDragMoveEvent* e) override { outsideMove(e); }
+    void dragLeaveEvent(QDragLeaveEvent*) override {
+        outsideTarget_.leave();
+        outside_.reset();
+        settle(true);
+    }
+    void dropEvent(QDropEvent* e) override {
+        if (outside_) outsideMove(e);
+        const std::uint32_t allowed = static_cast<std::uint32_t>(e->possibleActions()) & 7u;
+        const std::uint32_t effect = outside_ ? outsideTarget_.drop(*outside_, allowed) : 0;
+        outside_.reset();
+        if (effect != win::DROPEFFECT_NONE) {
+            e->setDropAction(actionOf(effect, e->proposedAction()));
+            e->accept();
+        } else {
+            e->ignore();
+        }
+        settle(true);
+    }
     void closeEvent(QCloseEvent* e) override {
         // The user closes the window as Escape would; the dialog decides.
         e->ignore();
@@ -288,12 +408,6 @@ private:
         return keys;
     }
 
-    static int listBoxItemAt(const win::ListBox& l, win::Point local) {
-        paint::RasterPainter metrics(1, 1);
-        const int index = (local.y - 1) / (metrics.lineHeight(win::PaintFont{}) + 2);
-        return index >= 0 && index < l.getCount() ? index : -1;
-    }
-
     // What a double click does to a list: opens the item.
     void actTwice(Window& target, win::Point local) {
         if (!target.isEnabled()) return;
@@ -302,7 +416,8 @@ private:
             if (const int index = win::listViewItemAt(*v, metrics, local); index >= 0)
                 v->doubleClick(index);
         if (auto* l = dynamic_cast<win::ListBox*>(&target))
-            if (const int index = listBoxItemAt(*l, local); index >= 0) l->doubleClick(index);
+            if (const int index = win::listBoxItemAt(*l, metrics, local); index >= 0)
+                l->doubleClick(index);
     }
 
     // What a click does to a standard control.
@@ -326,7 +441,8 @@ private:
             return;
         }
         if (auto* l = dynamic_cast<win::ListBox*>(&target)) {
-            if (const int index = listBoxItemAt(*l, local); index >= 0) l->choose(index);
+            if (const int index = win::listBoxItemAt(*l, metrics, local); index >= 0)
+                l->choose(index);
             return;
         }
         if (auto* v = dynamic_cast<win::ListView*>(&target)) {
@@ -361,6 +477,9 @@ private:
         if (!inside) target = root;
         const win::WindowHandle h = target->handle();
         const int vk = vkOf(e->key());
+        // Text copied in another program since the last key is what a
+        // paste takes.
+        if (down) backend_.importClipboard();
         win::UserInput in;
         in.shift = (e->modifiers() & Qt::ShiftModifier) != 0;
         in.control = (e->modifiers() & Qt::ControlModifier) != 0;
@@ -391,8 +510,38 @@ private:
         settle(toModule);
     }
 
+    // The Qt action for a drop effect: the proposed one when the effect
+    // allows it.
+    static Qt::DropAction actionOf(std::uint32_t effect, Qt::DropAction proposed) {
+        if (effect & static_cast<std::uint32_t>(proposed)) return proposed;
+        for (const Qt::DropAction a : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction})
+            if (effect & static_cast<std::uint32_t>(a)) return a;
+        return Qt::IgnoreAction;
+    }
+
+    void outsideMove(QDropEvent* e) {
+        Window* root = window();
+        const QPoint at = e->position().toPoint();
+        win::Point local;
+        Window* w = root ? windowAt(*root, {at.x(), at.y()}, local) : nullptr;
+        win::KeyState keys = keyState(e->modifiers()) & ~win::MK_LBUTTON;
+        if (e->buttons() & Qt::LeftButton) keys |= win::MK_LBUTTON;
+        if (e->buttons() & Qt::RightButton) keys |= win::MK_RBUTTON;
+        const std::uint32_t allowed = static_cast<std::uint32_t>(e->possibleActions()) & 7u;
+        outsideTarget_.move(w, local, *outside_, keys, allowed);
+        if (outsideTarget_.effect == win::DROPEFFECT_NONE) {
+            e->setDropAction(Qt::IgnoreAction);
+            e->ignore();
+        } else {
+            e->setDropAction(actionOf(outsideTarget_.effect, e->proposedAction()));
+            e->accept();
+        }
+    }
+
     QtBackend& backend_;
     win::WindowHandle handle_;
+    std::optional<win::DataObject> outside_; // what another program drags over the window
+    DropOver outsideTarget_;
     win::WindowHandle captured_ = 0; // the window a press captured the pointer for
     std::unique_ptr<paint::RasterPainter> backing_;
 };
@@ -405,23 +554,11 @@ struct DragRun {
     std::uint32_t allowed = 0;
     QPoint start;
     bool moved = false; // beyond the drag distance
-    win::WindowHandle over = 0; // the window whose drop target is under the pointer
-    win::Point local{};         // the pointer in its client coordinates
-    std::uint32_t effect = win::DROPEFFECT_NONE; // its last answer
+    DropOver target;
     std::uint32_t result = win::DROPEFFECT_NONE;
     bool ended = false;
     QEventLoop loop;
 };
-
-// The window with a drop target at or above `w`; `local` moves into its
-// client coordinates.
-Window* dropWindow(Window* w, win::Point& local) {
-    while (w && !win::dropTargetOf(*w)) {
-        local = {local.x + w->rect().left, local.y + w->rect().top};
-        w = w->parent();
-    }
-    return w;
-}
 
 } // namespace
 
@@ -447,6 +584,8 @@ struct QtBackend::Impl {
     }
     std::vector<std::pair<win::Dialog*, QEventLoop*>> loops;
     QTimer timer;
+    QMetaObject::Connection clipboardWatch;
+    bool copying = false; // the clipboards are being made alike
     std::uint64_t due = 0;
 
     DialogWidget* find(const Window& w) const {
@@ -462,6 +601,10 @@ struct QtBackend::Impl {
 };
 
 QtBackend::QtBackend() : d_(std::make_unique<Impl>()) {
+    win::addCustomInput(listScrollInput);
+    d_->clipboardWatch = QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged,
+                                          [this] { importClipboard(); });
+    importClipboard();
     d_->timer.setSingleShot(true);
     QObject::connect(&d_->timer, &QTimer::timeout, [this] {
         const std::uint64_t now = win::clockNow();
@@ -472,6 +615,8 @@ QtBackend::QtBackend() : d_(std::make_unique<Impl>()) {
 }
 
 QtBackend::~QtBackend() {
+    win::removeCustomInput(listScrollInput);
+    QObject::disconnect(d_->clipboardWatch);
     for (auto& [handle, widget] : d_->widgets)
         delete widget.data();
 }
@@ -625,54 +770,25 @@ void QtBackend::dragMove(const QPoint& global, win::KeyState keys) {
     run.moved = true;
     win::Point local;
     Window* w = d_->windowAtGlobal(global, local);
-    w = w ? dropWindow(w, local) : nullptr;
-    if (Window* before = Window::fromHandle(run.over); before && before != w) {
-        run.over = 0;
-        run.effect = win::DROPEFFECT_NONE;
-        if (win::DropTarget* t = win::dropTargetOf(*before)) t->dragLeave(*before);
-    }
-    // Each answer may end the window's life or its registration.
-    const win::WindowHandle h = w ? w->handle() : 0;
-    auto target = [&]() -> win::DropTarget* {
-        Window* still = Window::fromHandle(h);
-        return still ? win::dropTargetOf(*still) : nullptr;
-    };
-    if (h != 0 && run.over != h && target()) {
-        run.over = h;
-        run.effect = target()->dragEnter(*w, *run.data, keys, local) & run.allowed;
-    }
-    if (h != 0 && run.over == h && target())
-        run.effect = target()->dragOver(*w, *run.data, keys, local) & run.allowed;
-    if (!target()) {
-        run.over = 0;
-        run.effect = win::DROPEFFECT_NONE;
-    }
-    run.local = local;
-    QApplication::changeOverrideCursor(run.effect == win::DROPEFFECT_NONE ? Qt::ForbiddenCursor
-                                       : (run.effect & win::DROPEFFECT_MOVE) ? Qt::DragMoveCursor
-                                                                              : Qt::DragCopyCursor);
+    run.target.move(w, local, *run.data, keys, run.allowed);
+    const std::uint32_t effect = run.target.effect;
+    QApplication::changeOverrideCursor(effect == win::DROPEFFECT_NONE ? Qt::ForbiddenCursor
+                                       : (effect & win::DROPEFFECT_MOVE) ? Qt::DragMoveCursor
+                                                                          : Qt::DragCopyCursor);
 }
 
 void QtBackend::dragEnd(const QPoint& global, win::KeyState keys) {
     d_->leftDown = false;
     dragMove(global, keys);
     DragRun& run = *d_->drag;
-    if (Window* w = Window::fromHandle(run.over)) {
-        if (win::DropTarget* t = win::dropTargetOf(*w)) {
-            if (run.effect != win::DROPEFFECT_NONE)
-                run.result = t->drop(*w, *run.data, run.effect, run.local) & run.allowed;
-            else
-                t->dragLeave(*w);
-        }
-    }
+    run.result = run.target.drop(*run.data, run.allowed);
     run.ended = true;
     run.loop.quit();
 }
 
 void QtBackend::dragCancel() {
     DragRun& run = *d_->drag;
-    if (Window* w = Window::fromHandle(run.over))
-        if (win::DropTarget* t = win::dropTargetOf(*w)) t->dragLeave(*w);
+    run.target.leave();
     run.result = win::DROPEFFECT_NONE;
     run.ended = true;
     d_->cancelled = d_->leftDown;
@@ -708,6 +824,25 @@ void QtBackend::windowEvent(win::Window& window, win::WindowEvent event) {
         return;
     }
     w->invalidate(window);
+}
+
+void QtBackend::clipboardChanged() {
+    if (d_->copying) return;
+    const std::optional<std::wstring> text = win::getClipboardText();
+    if (!text) return;
+    d_->copying = true;
+    QGuiApplication::clipboard()->setText(qs(*text));
+    d_->copying = false;
+}
+
+void QtBackend::importClipboard() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (d_->copying || !data || !data->hasText()) return;
+    const std::wstring text = data->text().toStdWString();
+    if (win::getClipboardText() == text) return;
+    d_->copying = true;
+    win::setClipboardText(text);
+    d_->copying = false;
 }
 
 void QtBackend::timersChanged() {

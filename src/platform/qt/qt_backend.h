@@ -22,7 +22,16 @@
 // pointer over the dialog windows: the drop targets of the windows under it
 // get dragEnter, dragOver and dragLeave, and the release drops (Escape
 // cancels). A release closer to the start than Qt's drag distance drops
-// nothing: a click is no drag.
+// nothing: a click is no drag. What other programs drag over a dialog
+// window goes the same way to the drop targets under the pointer, as a data
+// object with their text (CF_UNICODETEXT) and their local files as paths
+// (CF_HDROP); other kinds of data are not offered.
+//
+// The layer's clipboard and the system's are kept alike in text: what the
+// module puts there can be pasted elsewhere, and text copied elsewhere is
+// what the module reads.
+//
+// The scroll bars of the layer's lists are worked here too (list_scroll.h).
 //
 // A QApplication must exist while the back end is installed.
 #pragma once
@@ -51,6 +60,9 @@ public:
     std::uint32_t dragDrop(const win::DataObject& data, std::uint32_t allowedEffects) override;
     void windowEvent(win::Window& window, win::WindowEvent event) override;
     void timersChanged() override;
+    // The layer's clipboard text goes to the system's clipboard, and text
+    // the system's clipboard gets from elsewhere comes into the layer's.
+    void clipboardChanged() override;
 
     // The Qt window of a top-level dialog (nullptr when it has none), for
     // tests that send it real events.
@@ -69,6 +81,8 @@ private:
     void dragMove(const QPoint& global, win::KeyState keys);
     void dragEnd(const QPoint& global, win::KeyState keys);
     void dragCancel();
+
+    void importClipboard();
 
     struct Impl;
     std::unique_ptr<Impl> d_;

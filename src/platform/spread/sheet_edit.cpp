@@ -322,7 +322,7 @@ std::wstring Sheet::copyText(const CellRange& block) const {
     return out;
 }
 
-bool Sheet::pasteText(int col, int row, std::wstring_view text) {
+std::vector<std::vector<std::wstring>> Sheet::splitCopyText(std::wstring_view text) {
     std::vector<std::vector<std::wstring>> rows;
     std::vector<std::wstring> fields(1);
     for (size_t i = 0; i < text.size(); ++i) {
@@ -338,6 +338,11 @@ bool Sheet::pasteText(int col, int row, std::wstring_view text) {
         }
     }
     if (fields.size() > 1 || !fields[0].empty()) rows.push_back(std::move(fields));
+    return rows;
+}
+
+bool Sheet::pasteText(int col, int row, std::wstring_view text) {
+    const std::vector<std::vector<std::wstring>> rows = splitCopyText(text);
     size_t width = 0;
     for (const auto& r : rows)
         width = std::max(width, r.size());

@@ -20,6 +20,7 @@ using detail::state;
 
 void Backend::windowEvent(Window&, WindowEvent) {}
 void Backend::timersChanged() {}
+void Backend::clipboardChanged() {}
 
 namespace {
 

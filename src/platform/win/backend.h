@@ -5,7 +5,7 @@
 // answers of message boxes, file dialogs, popup menus and drags, and what a
 // screen would need to know (a window was created, is being destroyed, moved,
 // changed its text or style, needs painting; the timers' next due time
-// changed).
+// changed; the clipboard changed).
 //
 // The default back end is the scripted user (script.h): modal dialogs play
 // the queued functions, boxes and menus take the queued answers, and nothing
@@ -66,6 +66,9 @@ public:
     // Notices; the scripted back end ignores them.
     virtual void windowEvent(Window& window, WindowEvent event);
     virtual void timersChanged();
+    // The layer's clipboard was emptied or given data (clipboard.h), so
+    // that a back end can hand its text to the system's clipboard.
+    virtual void clipboardChanged();
 };
 
 // The back end in use.

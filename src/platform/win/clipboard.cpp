@@ -3,6 +3,7 @@
 
 #include "platform/text/fold.h"
 #include "platform/text/utf.h"
+#include "platform/win/backend.h"
 #include "platform/win/detail_state.h"
 #include "platform/win/detail_wide.h"
 
@@ -39,11 +40,13 @@ std::wstring clipboardFormatName(UINT format) {
 
 void emptyClipboard() {
     detail::state().clipboard.clear();
+    backend().clipboardChanged();
 }
 
 void setClipboardText(const std::wstring& text) {
-    emptyClipboard();
+    detail::state().clipboard.clear();
     detail::state().clipboard[CF_UNICODETEXT] = detail::wideToBytes(text);
+    backend().clipboardChanged();
 }
 
 std::optional<std::wstring> getClipboardText() {
@@ -58,6 +61,7 @@ std::optional<std::wstring> getClipboardText() {
 bool setClipboardData(UINT format, std::vector<std::uint8_t> bytes) {
     if (format == 0) return false;
     detail::state().clipboard[format] = std::move(bytes);
+    backend().clipboardChanged();
     return true;
 }
 

@@ -18,6 +18,8 @@ namespace win {
 inline constexpr UINT CF_TEXT = 1;
 inline constexpr UINT CF_BITMAP = 2;
 inline constexpr UINT CF_UNICODETEXT = 13;
+// Files dropped from elsewhere (DataObject::setFiles).
+inline constexpr UINT CF_HDROP = 15;
 
 // The number of a private format: the same name (without case) always gets
 // the same number, from 0xC000 up. 0 for an empty name.

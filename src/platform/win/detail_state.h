@@ -1,6 +1,6 @@
 // Internal: the one state of the windowing layer (live windows, focus,
 // timers, clock, message queue, the scripted user's queues and records,
-// clipboard, drop targets, held keys). Not part of the interface.
+// clipboard, drop targets, scroll positions of lists, held keys). Not part of the interface.
 #pragma once
 
 #include "platform/win/drag_drop.h"
@@ -70,6 +70,7 @@ struct State {
     std::map<UINT, std::vector<std::uint8_t>> clipboard;
     std::vector<std::wstring> clipboardFormats; // index + 0xC000
     std::unordered_map<WindowHandle, DropTarget*> dropTargets;
+    std::unordered_map<WindowHandle, Point> viewScroll; // lists a screen scrolled
     std::set<int> keysDown;
 };
 

@@ -7,6 +7,8 @@
 #include "platform/win/detail_wide.h"
 #include "platform/win/window.h"
 
+#include <algorithm>
+
 namespace win {
 
 void DataObject::setData(UINT format, std::vector<std::uint8_t> bytes) {
@@ -34,6 +36,47 @@ std::optional<std::wstring> DataObject::text() const {
     auto bytes = data(CF_UNICODETEXT);
     if (!bytes) return std::nullopt;
     return detail::bytesToWide(*bytes);
+}
+
+namespace {
+
+constexpr std::uint8_t kDropFilesHeader = 20;
+constexpr size_t kWideFlagAt = 16;
+
+} // namespace
+
+void DataObject::setFiles(const std::vector<std::wstring>& paths) {
+    std::vector<std::uint8_t> bytes(kDropFilesHeader, 0);
+    bytes[0] = kDropFilesHeader;
+    bytes[kWideFlagAt] = 1;
+    for (const std::wstring& path : paths) {
+        const std::vector<std::uint8_t> name = detail::wideToBytes(path + L'\0');
+        bytes.insert(bytes.end(), name.begin(), name.end());
+    }
+    bytes.insert(bytes.end(), {0, 0});
+    setData(CF_HDROP, std::move(bytes));
+}
+
+std::vector<std::wstring> DataObject::files() const {
+    const auto bytes = data(CF_HDROP);
+    if (!bytes || bytes->size() < kDropFilesHeader) return {};
+    auto word = [&](size_t at) {
+        return static_cast<std::uint32_t>((*bytes)[at]) | (static_cast<std::uint32_t>((*bytes)[at + 1]) << 8) |
+               (static_cast<std::uint32_t>((*bytes)[at + 2]) << 16) |
+               (static_cast<std::uint32_t>((*bytes)[at + 3]) << 24);
+    };
+    const std::uint32_t offset = word(0);
+    if (word(kWideFlagAt) == 0 || offset < kDropFilesHeader || offset > bytes->size()) return {};
+    const std::wstring all =
+        detail::bytesToWide(std::vector<std::uint8_t>(bytes->begin() + offset, bytes->end()));
+    std::vector<std::wstring> paths;
+    for (size_t at = 0; at < all.size();) {
+        const size_t end = std::min(all.find(L'\0', at), all.size());
+        if (end == at) break; // the empty name after the last
+        paths.push_back(all.substr(at, end - at));
+        at = end + 1;
+    }
+    return paths;
 }
 
 std::uint32_t DropTarget::dragEnter(Window&, const DataObject&, KeyState, Point) {

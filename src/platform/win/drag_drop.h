@@ -40,6 +40,11 @@ public:
     // Text as CF_UNICODETEXT.
     void setText(const std::wstring& text);
     std::optional<std::wstring> text() const;
+    // Paths of files as CF_HDROP: a DROPFILES header (names at offset 20,
+    // wide) and each path ended by a NUL, one more NUL after the last.
+    void setFiles(const std::vector<std::wstring>& paths);
+    // Empty without CF_HDROP data or with narrow names.
+    std::vector<std::wstring> files() const;
 
 private:
     std::map<UINT, std::vector<std::uint8_t>> data_;

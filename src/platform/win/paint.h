@@ -25,6 +25,7 @@
 
 namespace win {
 
+class ListBox;
 class ListView;
 class Window;
 
@@ -109,9 +110,11 @@ ZRLWIN_API void removeCustomPainter(CustomPainter painter);
 ZRLWIN_API void paintTree(const Window& root, Painter& painter, const Rect* dirty = nullptr);
 
 // The item of a list view under a point of its client area, as paintTree
-// draws it (headings and thumbnails included); -1 when there is none.
+// draws it (headings, thumbnails and its scroll position included; none on
+// its scroll bars); -1 when there is none.
 // `metrics` measures the texts.
 ZRLWIN_API int listViewItemAt(const ListView& view, Painter& metrics, Point at);
+ZRLWIN_API int listBoxItemAt(const ListBox& list, Painter& metrics, Point at);
 
 // The push buttons shown in `root` whose text is too wide for them as
 // paintTree draws them (cut with an ellipsis): each as its id and text.

@@ -5,6 +5,7 @@
 #include "platform/win/detail_hooks.h"
 #include "platform/win/dialog.h"
 #include "platform/win/resources.h"
+#include "platform/win/scroll_bars.h"
 
 #include <algorithm>
 #include <vector>
@@ -241,13 +242,13 @@ int itemHeight(Painter& p, const PaintFont& font) {
     return p.lineHeight(font) + 2;
 }
 
-// Rows of texts from `first`, the selected ones highlighted.
+// Rows of texts from item `first`, the selected ones highlighted.
 template <class Text, class Selected>
-void paintRows(Ctx& c, const Rect& inner, int count, Text text, Selected selected) {
+void paintRows(Ctx& c, const Rect& inner, int first, int count, Text text, Selected selected) {
     Painter& p = c.p;
     const int h = itemHeight(p, c.font);
     p.pushClip(inner);
-    for (int i = 0, y = inner.top; i < count && y < inner.bottom; ++i, y += h) {
+    for (int i = std::max(first, 0), y = inner.top; i < count && y < inner.bottom; ++i, y += h) {
         const Rect row{inner.left, y, inner.right, y + h};
         const bool sel = selected(i);
         if (sel) p.fillRect(row, c.enabled ? colors::highlight : colors::shadow);
@@ -260,8 +261,10 @@ void paintRows(Ctx& c, const Rect& inner, int count, Text text, Selected selecte
 void paintListBox(Ctx& c, const ListBox& l, const Rect& r) {
     field(c, r, false);
     const bool multi = l.isMultiSelect();
-    paintRows(c, inset(r, 1), l.getCount(), [&](int i) { return l.getText(i); },
+    const ScrollBars bars = listScrollBars(l, c.p, r);
+    paintRows(c, bars.view, bars.vertical.range.pos, l.getCount(), [&](int i) { return l.getText(i); },
               [&](int i) { return multi ? l.getSel(i) : l.getCurSel() == i; });
+    paintScrollBars(c.p, bars);
 }
 
 void paintComboBox(Ctx& c, const ComboBox& cb, const Rect& r) {
@@ -282,7 +285,7 @@ void paintComboBox(Ctx& c, const ComboBox& cb, const Rect& r) {
     if (simple && r.bottom > box.bottom + 2) {
         const Rect list{r.left, box.bottom + 1, r.right, r.bottom};
         field(c, list, false);
-        paintRows(c, inset(list, 1), cb.getCount(), [&](int i) { return cb.getLBText(i); },
+        paintRows(c, inset(list, 1), 0, cb.getCount(), [&](int i) { return cb.getLBText(i); },
                   [&](int i) { return cb.getCurSel() == i; });
     }
 }
@@ -331,12 +334,14 @@ ThumbnailCells thumbnailCells(Painter& p, const ListView& v, const PaintFont& fo
     return t;
 }
 
-void paintReport(Ctx& c, const ListView& v, const Rect& inner) {
+// From item `first`, the columns moved `shift` pixels to the left.
+void paintReport(Ctx& c, const ListView& v, const Rect& view, int first, int shift) {
     Painter& p = c.p;
     const int h = itemHeight(p, c.font);
-    const std::vector<int> edges = reportEdges(v, inner.width());
+    const std::vector<int> edges = reportEdges(v, view.width());
     const int hh = reportHeaderHeight(p, v, c.font);
-    p.pushClip(inner);
+    const Rect inner{view.left - shift, view.top, view.right, view.bottom};
+    p.pushClip(view);
     if (hh > 0) {
         p.fillRect({inner.left, inner.top, inner.right, inner.top + hh}, colors::face);
         p.fillRect({inner.left, inner.top + hh - 1, inner.right, inner.top + hh}, colors::shadow);
@@ -352,8 +357,8 @@ void paintReport(Ctx& c, const ListView& v, const Rect& inner) {
     for (size_t col = 1; col + 1 < edges.size(); ++col)
         p.fillRect({inner.left + edges[col] - 1, top, inner.left + edges[col], inner.bottom},
                    rgb(229, 229, 229));
-    for (int i = 0, y = top; i < v.getItemCount() && y < inner.bottom; ++i, y += h) {
-        if (v.isSelected(i)) p.fillRect({inner.left, y, inner.right, y + h}, rgb(204, 232, 255));
+    for (int i = std::max(first, 0), y = top; i < v.getItemCount() && y < inner.bottom; ++i, y += h) {
+        if (v.isSelected(i)) p.fillRect({view.left, y, view.right, y + h}, rgb(204, 232, 255));
         for (size_t col = 0; col + 1 < edges.size(); ++col)
             p.drawText({inner.left + edges[col] + 4, y, inner.left + edges[col + 1] - 2, y + h},
                        v.getItemText(i, static_cast<int>(col)), c.font, c.textColor(),
@@ -362,13 +367,14 @@ void paintReport(Ctx& c, const ListView& v, const Rect& inner) {
     p.popClip();
 }
 
-void paintThumbnails(Ctx& c, const ListView& v, const Rect& inner) {
+// From the row of thumbnails `firstRow`.
+void paintThumbnails(Ctx& c, const ListView& v, const Rect& inner, int firstRow) {
     Painter& p = c.p;
     const ThumbnailCells t = thumbnailCells(p, v, c.font, inner.width());
     p.pushClip(inner);
-    for (int i = 0; i < v.getItemCount(); ++i) {
+    for (int i = std::max(firstRow, 0) * t.perRow; i < v.getItemCount(); ++i) {
         const int x = inner.left + (i % t.perRow) * t.width;
-        const int y = inner.top + (i / t.perRow) * t.height;
+        const int y = inner.top + (i / t.perRow - firstRow) * t.height;
         if (y >= inner.bottom) break;
         const Rect cell{x + 2, y + 2, x + t.width - 2, y + t.height - 2};
         const bool sel = v.isSelected(i);
@@ -385,11 +391,12 @@ void paintThumbnails(Ctx& c, const ListView& v, const Rect& inner) {
 
 void paintListView(Ctx& c, const ListView& v, const Rect& r) {
     field(c, r, false);
-    const Rect inner = inset(r, 1);
+    const ScrollBars bars = listScrollBars(v, c.p, r);
     if (isReport(v))
-        paintReport(c, v, inner);
+        paintReport(c, v, bars.view, bars.vertical.range.pos, bars.horizontal.range.pos);
     else
-        paintThumbnails(c, v, inner);
+        paintThumbnails(c, v, bars.view, bars.vertical.range.pos);
+    paintScrollBars(c.p, bars);
 }
 
 void paintTabs(Ctx& c, const TabControl& t, const Rect& r) {
@@ -492,20 +499,48 @@ std::vector<CutText> cutButtonTexts(const Window& root, Painter& metrics) {
     return cut;
 }
 
+ScrollBars listScrollBars(const Window& w, Painter& metrics, const Rect& box) {
+    const Point at = viewScroll(w);
+    const PaintFont font;
+    const int h = itemHeight(metrics, font);
+    const auto* list = dynamic_cast<const ListBox*>(&w);
+    const auto* view = dynamic_cast<const ListView*>(&w);
+    return layoutScrollBars(inset(box, 1), [&](const Rect& r, ScrollRange& v, ScrollRange& hz) {
+        if (list) v = {list->getCount(), r.height() / h, at.y, 1};
+        if (view && isReport(*view)) {
+            const int hh = reportHeaderHeight(metrics, *view, font);
+            v = {view->getItemCount(), (r.height() - hh) / h, at.y, 1};
+            hz = {reportEdges(*view, r.width()).back(), r.width(), at.x, h};
+        } else if (view) {
+            const ThumbnailCells t = thumbnailCells(metrics, *view, font, r.width());
+            v = {(view->getItemCount() + t.perRow - 1) / t.perRow, r.height() / t.height, at.y, 1};
+        }
+    });
+}
+
 int listViewItemAt(const ListView& view, Painter& metrics, Point at) {
-    const Rect inner = inset(view.clientRect(), 1);
+    const ScrollBars bars = listScrollBars(view, metrics, view.clientRect());
+    const Rect& inner = bars.view;
     if (!inner.contains(at)) return -1;
     const PaintFont font;
+    const int first = bars.vertical.range.pos;
     int index = -1;
     if (isReport(view)) {
         const int top = inner.top + reportHeaderHeight(metrics, view, font);
-        if (at.y >= top) index = (at.y - top) / itemHeight(metrics, font);
+        if (at.y >= top) index = first + (at.y - top) / itemHeight(metrics, font);
     } else {
         const ThumbnailCells t = thumbnailCells(metrics, view, font, inner.width());
         const int col = (at.x - inner.left) / t.width;
-        if (col < t.perRow) index = (at.y - inner.top) / t.height * t.perRow + col;
+        if (col < t.perRow) index = (first + (at.y - inner.top) / t.height) * t.perRow + col;
     }
     return index < view.getItemCount() ? index : -1;
+}
+
+int listBoxItemAt(const ListBox& list, Painter& metrics, Point at) {
+    const ScrollBars bars = listScrollBars(list, metrics, list.clientRect());
+    if (!bars.view.contains(at)) return -1;
+    const int index = bars.vertical.range.pos + (at.y - bars.view.top) / itemHeight(metrics, PaintFont{});
+    return index < list.getCount() ? index : -1;
 }
 
 void paintTree(const Window& root, Painter& painter, const Rect* dirty) {

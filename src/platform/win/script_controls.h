@@ -39,6 +39,21 @@ public:
     // Right click (the grid's context menu) and double click on a cell.
     virtual bool scriptRightClick(int col, int row) = 0;
     virtual bool scriptDoubleClick(int col, int row) = 0;
+
+    // Whether a person can type into the cell at all: a window opens no
+    // editor over one that cannot take typed text. The default: every cell.
+    virtual bool scriptTakesTyping(int col, int row) const;
+    // The clipboard keys. Copy puts the selected block (else the active
+    // cell) on the clipboard as text, cells separated by tabs, each row
+    // ended by a line end; with `cut` the grid then clears those of its
+    // cells it lets be cleared, as typing an empty text would. Paste writes
+    // such text from the block's first cell (else the active cell) on, each
+    // cell as if typed, so that the grid's checks and notifications run:
+    // cells that refuse keep their texts, and those beyond the grid's end
+    // are left out. False when nothing was copied (written); the defaults
+    // do nothing.
+    virtual bool scriptCopy(bool cut);
+    virtual bool scriptPaste();
 };
 
 // A list of items addressed by their texts (trees, custom lists and combos).

@@ -55,6 +55,7 @@ bool Window::destroy() {
     auto& s = state();
     detail::killWindowTimers(handle_);
     s.dropTargets.erase(handle_);
+    s.viewScroll.erase(handle_);
     // The children are gone, so the focus can only be on this window.
     if (s.focus == this) s.focus = nullptr;
     s.windows.erase(handle_);
