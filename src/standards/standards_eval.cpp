@@ -94,11 +94,16 @@ ErrorStatus runOnList(VkCalcSS& sheet, VkDlgStandardsData& record) {
     gCalcChild.end();
 
     gSetToVars.start();
+    // The pairs are in the order of the sheet's list, which the calculation
+    // only shortens, and a cell declares one variable: each pair's variable
+    // is looked for after the last one found.
+    int next = 0;
     for (const OutputPair& pair : outputs) {
-        for (int i = 0; i < sheet.varCells.length(); ++i) {
+        for (int i = next; i < sheet.varCells.length(); ++i) {
             const VkVarCell& cell = sheet.varCells[i];
             if (cell.col != pair.col || cell.row != pair.row || !cell.isOutput()) continue;
             given[pair.pos].value = cell.value;
+            next = i + 1;
             break;
         }
     }
