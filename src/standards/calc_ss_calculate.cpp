@@ -21,12 +21,10 @@
 #include <unordered_map>
 #include <vector>
 
-namespace {
-
 // What calcCell makes of one equation text: its parts, the variable it
 // assigns (-1: none), whether it calls a child sheet, and its formula over
 // cell addresses.
-struct EquationPlan {
+struct VkCalcSS::Equation {
     calc_area::Equation eq;
     int index = -1;
     bool callsChild = false;
@@ -47,7 +45,7 @@ struct EquationPlan {
 // for a whole run, so it is built once per run instead of once per equation;
 // for a sheet loaded from a remembered file it is kept between runs while
 // the variables' names and cells are the same.
-struct Addresses {
+struct VkCalcSS::CalcPlan {
     // Kept between runs: for the sheet file `source`, built from `variables`.
     bool kept = false;
     std::weak_ptr<const spread::Sheet> source;
@@ -55,9 +53,28 @@ struct Addresses {
     calc_area::WordReplacer replacer;
     // Variable names (folded) to their first index in the list.
     std::unordered_map<std::wstring, int> index;
-    // Kept ones only: what each equation text read before came to.
-    std::unordered_map<std::wstring, EquationPlan> plans;
+    // Kept ones only: what each equation text read before came to; dropped
+    // whole when it grows too long, which counts a generation.
+    std::unordered_map<std::wstring, Equation> plans;
+    unsigned generation = 0;
+    // Kept ones only: the equations of the calculation area below the title
+    // row `titleRow` in the order they are computed, as a run that loaded the
+    // sheet found them in its cells (`ordered`). `reusable` when none of them
+    // reads a cell of the calculation area: a sheet kept from earlier runs
+    // (see VkCalcSS::loadForRun) then computes them without reading a cell.
+    struct Step {
+        int col, row;
+        Equation* equation;
+    };
+    std::vector<Step> order;
+    bool ordered = false, reusable = false;
+    int titleRow = 0;
 };
+
+namespace {
+
+using Addresses = VkCalcSS::CalcPlan;
+using EquationPlan = VkCalcSS::Equation;
 
 // The run of the sheet whose calculation area is being computed. Runs nest
 // (a child call calculates another sheet inside an equation), hence a stack.
@@ -161,15 +178,23 @@ Zrl_String duplicatesText(const Zrl_String& file, const Zrl_StringArray& duplica
 
 ErrorStatus VkCalcSS::calculate() {
     gRegisterFuntions.start();
-    registerStandardsFunctions(sheet().functions());
+    // Registered once: the sheet keeps them while its functions stay as
+    // they were.
+    spread::FunctionRegistry& functions = sheet().functions();
+    if (!functionsRegistered_ || functions.version() != functionsVersion_) {
+        registerStandardsFunctions(functions);
+        functionsRegistered_ = true;
+        functionsVersion_ = functions.version();
+    }
     gRegisterFuntions.end();
 
     gFindDuplicates.start();
     // Addresses are kept only for variables without duplicates (those are
-    // removed first), so variables that match kept ones have none.
+    // removed first), so variables that match kept ones have none. A kept
+    // sheet goes on with the plan it was computed with.
     Zrl_StringArray names;
-    std::shared_ptr<Addresses> kept = keptFor(source_, varCells);
-    const bool known = kept != nullptr;
+    std::shared_ptr<Addresses> kept = reused_ ? keptPlan_ : keptFor(source_, varCells);
+    const bool known = kept != nullptr && (!reused_ || sameVariables(*kept, varCells));
     for (int i = 0; !known && i < varCells.length(); ++i)
         names.append(varCells[i].name);
     Zrl_StringArray duplicates;
@@ -186,15 +211,73 @@ ErrorStatus VkCalcSS::calculate() {
     gCalcCells.start();
     int titleCol = 0, titleRow = calcTitleRow_;
     if (titleRow == 0 && !findExact(L"Calc", 1, 1, titleCol, titleRow)) return Acad::eInvalidInput;
-    CalcRun run{this, known ? kept : addressesFor(source_, varCells)};
-    CalcRunScope scope(run);
-    const int lastRow = calc_area::usedRows(*this);
-    const int lastCol = calc_area::usedCols(*this);
-    for (int row = titleRow + 1; row <= lastRow; ++row)
-        for (int col = 1; col <= lastCol; ++col)
-            calcCell(col, row);
+    calcArea(titleRow, reused_ || known ? kept : addressesFor(source_, varCells));
     gCalcCells.end();
     return Acad::eOk;
+}
+
+namespace {
+
+// Whether the equation reads no cell below the title row `titleRow` (nor
+// any cell a text names, which could be one).
+bool readsAbove(const EquationPlan& plan, int titleRow) {
+    if (!plan.compiled) return true;
+    const std::wstring text = folded(plan.formula);
+    if (text.find(L"indirect") != std::wstring::npos || text.find(L"offset") != std::wstring::npos)
+        return false;
+    std::vector<spread::CellRange> refs;
+    plan.compiled->references(refs);
+    for (const spread::CellRange& r : refs)
+        if (r.row2 > titleRow || r.row1 > titleRow) return false;
+    return true;
+}
+
+} // namespace
+
+bool VkCalcSS::keptPlanFits(int titleRow) const {
+    return keptPlan_ && keptPlan_->ordered && keptPlan_->reusable && titleRow != 0 &&
+           keptPlan_->titleRow == titleRow;
+}
+
+void VkCalcSS::calcArea(int titleRow, const std::shared_ptr<CalcPlan>& plan) {
+    CalcRun run{this, plan};
+    CalcRunScope scope(run);
+    if (reused_) {
+        for (const CalcPlan::Step& step : plan->order)
+            calcEquation(step.col, step.row, *step.equation);
+        return;
+    }
+    // A run on a sheet loaded for it learns the order of the equations
+    // (once for a remembered sheet file), and whether they leave the
+    // calculation area unread.
+    const bool learn = learning_ && plan->kept && !plan->ordered;
+    std::vector<CalcPlan::Step> order;
+    const unsigned generation = plan->generation;
+    bool reusable = true;
+    for (int i = 0; learn && i < varCells.length(); ++i)
+        if (varCells[i].row > titleRow) reusable = false;
+
+    const int lastRow = calc_area::usedRows(*this);
+    const int lastCol = calc_area::usedCols(*this);
+    for (int row = titleRow + 1; row <= lastRow; ++row) {
+        for (int col = 1; col <= lastCol; ++col) {
+            EquationPlan* equation = nullptr;
+            EquationPlan fresh;
+            if (!planCell(col, row, equation, fresh)) continue;
+            calcEquation(col, row, *equation);
+            if (!learn) continue;
+            order.push_back({col, row, equation});
+            reusable = reusable && readsAbove(*equation, titleRow);
+        }
+    }
+    if (learn && plan->generation == generation) {
+        plan->order = std::move(order);
+        plan->reusable = reusable;
+        plan->titleRow = titleRow;
+        plan->ordered = true;
+    }
+    if (learning_)
+        keptPlan_ = plan->ordered && plan->reusable && plan->titleRow == titleRow ? plan : nullptr;
 }
 
 namespace {
@@ -315,21 +398,26 @@ Zrl_String failureReason(const EquationPlan& plan, FailStage stage, const VkCalc
 
 } // namespace
 
-ErrorStatus VkCalcSS::calcCell(int col, int row) {
+bool VkCalcSS::planCell(int col, int row, Equation*& plan, Equation& fresh) {
     Zrl_String& text = cellText_;
-    if (!getCellText(col, row, text, 3) || text.isEmpty()) return Acad::eInvalidInput;
+    if (!getCellText(col, row, text, 3) || text.isEmpty()) return false;
 
     const CalcRun* run = calcRuns().empty() ? nullptr : calcRuns().back();
     if (run != nullptr && run->sheet != this) run = nullptr;
     Addresses* addresses = run != nullptr ? run->addresses.get() : nullptr;
     // Kept addresses remember each equation text they planned: the same
     // text in the same sheet with the same variables comes to the same.
-    EquationPlan fresh;
-    EquationPlan* plan = &fresh;
+    plan = &fresh;
     if (addresses != nullptr && addresses->kept) {
         auto known = addresses->plans.find(text.str());
         if (known == addresses->plans.end()) {
-            if (addresses->plans.size() >= 4096) addresses->plans.clear();
+            if (addresses->plans.size() >= 4096) {
+                // The order learnt points into the plans.
+                addresses->plans.clear();
+                addresses->order.clear();
+                addresses->ordered = addresses->reusable = false;
+                ++addresses->generation;
+            }
             known =
                 addresses->plans.emplace(text.str(), planEquation(text, addresses, varCells)).first;
         }
@@ -337,6 +425,18 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
     } else {
         fresh = planEquation(text, addresses, varCells);
     }
+    return true;
+}
+
+ErrorStatus VkCalcSS::calcCell(int col, int row) {
+    Equation* plan = nullptr;
+    Equation fresh;
+    if (!planCell(col, row, plan, fresh)) return Acad::eInvalidInput;
+    return calcEquation(col, row, *plan);
+}
+
+ErrorStatus VkCalcSS::calcEquation(int col, int row, Equation& equation) {
+    Equation* plan = &equation;
     const calc_area::Equation& eq = plan->eq;
 
     const bool listening = standardsFailureSinkSet();
@@ -375,10 +475,17 @@ ErrorStatus VkCalcSS::calcCell(int col, int row) {
     gCalcCellCalcFunctionsPrepare.end();
 
     gCalcCellCalcFunctions.start();
+    // The result as its text (the variable's value) and, when it is a
+    // number, as that number: it goes into the variable's cell without being
+    // read back from the text.
     Zrl_String& result = resultText_;
-    if (!getCellText(col, row, result, 3) || sheet().value(col, row).isError())
-        return failed(FailStage::Value);
-    if (target.setNewValue(*this, result) != Acad::eOk) {
+    if (!getCellText(col, row, result, 3)) return failed(FailStage::Value);
+    const spread::Value& computed = sheet().valueAt(col, row);
+    if (computed.isError()) return failed(FailStage::Value);
+    const ErrorStatus stored = computed.isNumber()
+                                   ? target.setNewNumber(*this, result, computed.number())
+                                   : target.setNewValue(*this, result);
+    if (stored != Acad::eOk) {
         tell(failureReason(*plan, FailStage::Store, *this, Zrl_String()));
         return Acad::eInvalidInput;
     }

@@ -18,17 +18,23 @@ namespace {
 const wchar_t* const kTitles[] = {L"Input", L"Output", L"Local", L"Calc"};
 constexpr int kTitleCount = 4;
 
+} // namespace
+
 // The declarations found in a remembered sheet file, kept with it: a sheet
 // loaded from it and not changed since has the same ones.
-struct Scan {
+struct VkCalcSS::Declarations {
     std::weak_ptr<const spread::Sheet> source;
     ErrorStatus status = Acad::eOk;
     VkVarCells cells;
     int calcTitleRow = 0;
 };
+
+namespace {
+
 struct Scans {
     std::mutex lock;
-    std::unordered_map<const spread::Sheet*, Scan> bySource;
+    std::unordered_map<const spread::Sheet*, std::shared_ptr<const VkCalcSS::Declarations>>
+        bySource;
 };
 Scans& scans() {
     static Scans instance;
@@ -42,24 +48,72 @@ Zrl_String standardsSheetPath(const Zrl_String& name) {
                                 [](const Zrl_String& path) { return filecache::isFile(path); });
 }
 
-ErrorStatus VkCalcSS::load(const Zrl_String& name) {
-    const Zrl_String path = standardsSheetPath(name);
+void VkCalcSS::setCalcProperties() {
     setBool(GridProperty::EditingStaysOn, true);
     setBool(GridProperty::Redraw, false);
     setBool(GridProperty::ProtectLocked, true);
     setBool(GridProperty::AutoCalc, false);
+}
+
+ErrorStatus VkCalcSS::load(const Zrl_String& name) {
+    const Zrl_String path = standardsSheetPath(name);
+    setCalcProperties();
     std::shared_ptr<const spread::Sheet> source;
     if (!isCreated() || !filecache::loadSheet(path, sheet(), nullptr, &source))
         return Acad::eInvalidInput;
     fileName = path;
+    if (source != source_) {
+        scan_.reset();
+        keptPlan_.reset();
+    }
     source_ = std::move(source);
     calcTitleRow_ = 0;
+    keptSheet_ = reused_ = learning_ = false;
     return Acad::eOk;
+}
+
+ErrorStatus VkCalcSS::loadForRun(const Zrl_String& name, bool generalVariables) {
+    const bool kept = keptSheet_;
+    keptSheet_ = reused_ = learning_ = false;
+    if (!kept || generalVariables || !scan_ || !keptPlanFits(scan_->calcTitleRow) ||
+        !isCreated() || getBool(GridProperty::Changed))
+        return loadAnew(name, generalVariables);
+    try {
+        const Zrl_String path = standardsSheetPath(name);
+        bool remembered = false;
+        const auto source = filecache::sheetOf(path, remembered);
+        if (!remembered || source != source_ || sheet().maxRows() != source_->maxRows() ||
+            sheet().maxCols() != source_->maxCols())
+            return loadAnew(name, generalVariables);
+        setCalcProperties();
+        fileName = path;
+        reused_ = true;
+        return Acad::eOk;
+    } catch (...) {
+        return loadAnew(name, generalVariables);
+    }
+}
+
+ErrorStatus VkCalcSS::loadAnew(const Zrl_String& name, bool generalVariables) {
+    const ErrorStatus es = load(name);
+    learning_ = es == Acad::eOk && !generalVariables;
+    return es;
+}
+
+void VkCalcSS::endRun() {
+    // Only an evaluation wrote to the sheet since it was loaded: from here
+    // on the changed flag tells whether anything else did.
+    keptSheet_ = source_ != nullptr && (learning_ || reused_);
+    reused_ = learning_ = false;
+    setBool(GridProperty::Changed, false);
 }
 
 bool VkCalcSS::loadSheet(const Zrl_String& path, Zrl_String* error) {
     source_.reset();
+    scan_.reset();
+    keptPlan_.reset();
     calcTitleRow_ = 0;
+    keptSheet_ = reused_ = learning_ = false;
     return Zrl_Spread::loadSheet(path, error);
 }
 
@@ -69,24 +123,28 @@ ErrorStatus VkCalcSS::scanDeclarations() {
     const bool asLoaded = source_ && !getBool(GridProperty::Changed) &&
                           sheet().maxRows() == source_->maxRows() &&
                           sheet().maxCols() == source_->maxCols();
-    if (asLoaded) {
+    if (asLoaded && !scan_) {
         Scans& all = scans();
         std::lock_guard<std::mutex> guard(all.lock);
         auto it = all.bySource.find(source_.get());
-        if (it != all.bySource.end() && it->second.source.lock() == source_) {
-            varCells.resetVarCells();
-            for (int i = 0; i < it->second.cells.length(); ++i)
-                varCells.append(it->second.cells[i]);
-            calcTitleRow_ = it->second.calcTitleRow;
-            return it->second.status;
-        }
+        if (it != all.bySource.end() && it->second->source.lock() == source_) scan_ = it->second;
+    }
+    if (asLoaded && scan_) {
+        varCells.resetVarCells();
+        for (int i = 0; i < scan_->cells.length(); ++i)
+            varCells.append(scan_->cells[i]);
+        calcTitleRow_ = scan_->calcTitleRow;
+        return scan_->status;
     }
     const ErrorStatus status = scanCells();
     if (asLoaded) {
+        auto scan = std::make_shared<const Declarations>(
+            Declarations{source_, status, varCells, calcTitleRow_});
         Scans& all = scans();
         std::lock_guard<std::mutex> guard(all.lock);
         if (all.bySource.size() >= filecache::detail::kMaxEntries) all.bySource.clear();
-        all.bySource[source_.get()] = Scan{source_, status, varCells, calcTitleRow_};
+        all.bySource[source_.get()] = scan;
+        scan_ = std::move(scan);
     }
     return status;
 }

@@ -22,6 +22,8 @@ namespace {
 struct Lookup {
     std::filesystem::path resolved;
     std::filesystem::path checked;
+    // The resolved path as a text, once found.
+    std::string key;
     FileStamp stamp;
     long long readNs = 0;
     bool found = false;
@@ -96,6 +98,7 @@ Lookup lookUp(const Zrl_String& path) {
         if (parent.empty()) break;
     }
     l.found = l.checked == l.resolved && l.stamp.regular;
+    if (l.found) l.key = l.resolved.string();
     return l;
 }
 
@@ -165,8 +168,9 @@ bool settled(const FileStamp& stamp, long long readNs) {
 
 namespace {
 
-// findFile; `found` and `stamp` are filled when given.
-bool find(const Zrl_String& path, std::filesystem::path* found, FileStamp* stamp) {
+// findFile; `found`, `stamp` and `key` are filled when given.
+bool find(const Zrl_String& path, std::filesystem::path* found, FileStamp* stamp,
+          std::string* key = nullptr) {
     if (path.isEmpty()) return false;
     Lookups& all = lookups();
     try {
@@ -179,6 +183,7 @@ bool find(const Zrl_String& path, std::filesystem::path* found, FileStamp* stamp
                 if (!it->second.found) return false;
                 if (found) *found = it->second.resolved;
                 if (stamp) *stamp = it->second.stamp;
+                if (key) *key = it->second.key;
                 return true;
             }
         }
@@ -186,6 +191,7 @@ bool find(const Zrl_String& path, std::filesystem::path* found, FileStamp* stamp
         if (l.found) {
             if (found) *found = l.resolved;
             if (stamp) *stamp = l.stamp;
+            if (key) *key = l.key;
         }
         const bool ok = l.found;
         l.checkedIn = tScope;
@@ -211,13 +217,19 @@ bool isFile(const Zrl_String& path) {
     return find(path, nullptr, nullptr);
 }
 
+bool fileKey(const Zrl_String& path, std::string& key, FileStamp& stamp) {
+    return find(path, nullptr, &stamp, &key);
+}
+
 namespace {
 
 // The workbook's file of "Book.xlsx#Sheet" when no file has the whole name;
 // else empty.
 Zrl_String workbookOf(const Zrl_String& path) {
-    const int hash = path.findLast(L"#", true);
-    if (hash > 0 && !isFile(path) && isFile(path.left(hash))) return path.left(hash);
+    const size_t hash = path.str().rfind(L'#');
+    if (hash == std::wstring::npos || hash == 0) return Zrl_String();
+    const Zrl_String book = path.left(static_cast<int>(hash));
+    if (!isFile(path) && isFile(book)) return book;
     return Zrl_String();
 }
 
@@ -257,32 +269,37 @@ void detail::onClearAll(void (*clear)()) {
     all.clears.push_back(clear);
 }
 
+std::shared_ptr<const spread::Sheet> sheetOf(const Zrl_String& path, bool& kept,
+                                             std::wstring* error) {
+    kept = false;
+    std::wstring reason;
+    // "Book.xlsx#Sheet" when no file has that whole name: the workbook's
+    // file with the sheet's name.
+    Zrl_String file = workbookOf(path), part;
+    if (file.isEmpty())
+        file = path;
+    else
+        part = path.getSubStringAt(file.length());
+    auto cached = cachedRead<spread::Sheet>(
+        file,
+        [&reason, &part](const Zrl_String&, const std::filesystem::path& resolved,
+                         spread::Sheet& sheet) {
+            return sheet.load(part.isEmpty()
+                                  ? resolved
+                                  : std::filesystem::path(resolved.string() + part.toUtf8()),
+                              &reason);
+        },
+        &kept, detail::kMaxSheets, part);
+    if (!cached && error) *error = reason.empty() ? L"cannot open " + path.str() : reason;
+    return cached;
+}
+
 bool loadSheet(const Zrl_String& path, spread::Sheet& target, std::wstring* error,
                std::shared_ptr<const spread::Sheet>* source) {
     try {
-        std::wstring reason;
         bool kept = false;
-        // "Book.xlsx#Sheet" when no file has that whole name: the workbook's
-        // file with the sheet's name.
-        Zrl_String file = workbookOf(path), part;
-        if (file.isEmpty())
-            file = path;
-        else
-            part = path.getSubStringAt(file.length());
-        auto cached = cachedRead<spread::Sheet>(
-            file,
-            [&reason, &part](const Zrl_String&, const std::filesystem::path& resolved,
-                             spread::Sheet& sheet) {
-                return sheet.load(part.isEmpty() ? resolved
-                                                 : std::filesystem::path(resolved.string() +
-                                                                         part.toUtf8()),
-                                  &reason);
-            },
-            &kept, detail::kMaxSheets, part);
-        if (!cached) {
-            if (error) *error = reason.empty() ? L"cannot open " + path.str() : reason;
-            return false;
-        }
+        auto cached = sheetOf(path, kept, error);
+        if (!cached) return false;
         if (!kept) {
             // Nobody else holds a sheet that is not remembered: its content
             // is taken rather than copied.

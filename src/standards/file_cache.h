@@ -53,6 +53,9 @@ bool settled(const FileStamp& stamp, long long readNs);
 // false when there is none.
 bool findFile(const Zrl_String& path, std::filesystem::path& found, FileStamp& stamp);
 bool isFile(const Zrl_String& path);
+// findFile with the file's path as a text (what remembered contents are
+// kept under), cheaper to hand out than the path.
+bool fileKey(const Zrl_String& path, std::string& key, FileStamp& stamp);
 // A file, or a sheet of an existing workbook chosen by name
 // ("Book.xlsx#Sheet"), as loadSheet takes it.
 bool isSheetFile(const Zrl_String& path);
@@ -111,10 +114,10 @@ std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load, bool* kep
     (void)registered;
 
     if (kept) *kept = false;
-    std::filesystem::path resolved;
+    std::string key;
     FileStamp stamp;
-    if (!findFile(path, resolved, stamp)) return nullptr;
-    const std::string key = part.isEmpty() ? resolved.string() : resolved.string() + '\0' + part.toUtf8();
+    if (!fileKey(path, key, stamp)) return nullptr;
+    if (!part.isEmpty()) key += '\0' + part.toUtf8();
     {
         std::lock_guard<std::mutex> guard(store.lock);
         auto it = store.entries.find(key);
@@ -123,6 +126,8 @@ std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load, bool* kep
             return it->second.value;
         }
     }
+    std::filesystem::path resolved;
+    if (!findFile(path, resolved, stamp)) return nullptr;
     const long long readNs = nowNs();
     auto value = std::make_shared<T>();
     if (!load(path, resolved, *value)) return nullptr;
@@ -134,6 +139,13 @@ std::shared_ptr<const T> cachedRead(const Zrl_String& path, Load load, bool* kep
     if (kept) *kept = true;
     return value;
 }
+
+// The sheet of the file `path` names as spread::Sheet::load reads it: the
+// remembered one while the file is unchanged (`kept` true), else read anew
+// (`kept` false: the caller's own, remembered by nobody). Null, with the
+// reason, when it cannot be read.
+std::shared_ptr<const spread::Sheet> sheetOf(const Zrl_String& path, bool& kept,
+                                             std::wstring* error = nullptr);
 
 // Loads the sheet file `path` names into `target` as spread::Sheet::load
 // does, from a remembered copy while the file is unchanged. A sheet of a

@@ -6,8 +6,8 @@
 #include "platform/core/text_helpers.h"
 #include "platform/text/number.h"
 #include "standards/file_cache.h"
+#include "standards/first_existing.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -32,10 +32,10 @@ bool readText(const spread::CalcValue& arg, Zrl_String& text) {
     if (arg.status != spread::kCalcValue || arg.type != spread::kCalcText) return false;
     const wchar_t* chars = spread::lockTextBlock(arg.v.text);
     if (!chars) return false;
-    Zrl_String read(chars);
-    if (read.length() > 0 && read[0] == L'"') read.removeAt(0);
-    if (read.length() > 0 && read[read.length() - 1] == L'"') read.removeAt(read.length() - 1);
-    text = read;
+    std::wstring_view read(chars);
+    if (!read.empty() && read.front() == L'"') read.remove_prefix(1);
+    if (!read.empty() && read.back() == L'"') read.remove_suffix(1);
+    text.str().assign(read);
     return true;
 }
 
@@ -95,53 +95,17 @@ bool itemIndex(double n, int& index) {
 
 bool findDataFile(const Zrl_String& name, Zrl_String& path) {
     if (name.isEmpty()) return false;
-    // Within one evaluation the files are taken not to change (see
-    // filecache::Scope), so each name is looked for once in it; "" stands
-    // for not found.
-    struct Found {
-        unsigned long scope = 0;
-        std::unordered_map<std::wstring, Zrl_String> paths;
-    };
-    thread_local Found found;
-    const unsigned long scope = filecache::currentScope();
-    if (scope != 0) {
-        if (found.scope != scope) {
-            found.paths.clear();
-            found.scope = scope;
-        }
-        auto it = found.paths.find(name.str());
-        if (it != found.paths.end()) {
-            if (it->second.isEmpty()) return false;
-            path = it->second;
-            return true;
-        }
-    }
-    // The places a name can be, made once per name and library folder.
-    using Candidates = std::array<Zrl_String, 4>;
-    struct Places {
-        std::wstring lib;
-        std::unordered_map<std::wstring, Candidates> byName;
-    };
-    thread_local Places places;
-    const Zrl_String lib = ensureEndBSlash(Zrl_Settings::libDir());
-    if (places.lib != lib.str() || places.byName.size() >= 256) {
-        places.byName.clear();
-        places.lib = lib.str();
-    }
-    auto [made, fresh] = places.byName.try_emplace(name.str());
-    if (fresh)
-        made->second = {name, lib + L"Connection Standards\\Data\\" + name,
-                        lib + L"Connection Standards\\" + name, lib + name};
-    Zrl_String hit;
-    for (const Zrl_String& candidate : made->second) {
-        if (filecache::isFile(candidate)) {
-            hit = candidate;
-            break;
-        }
-    }
-    if (scope != 0) found.paths.emplace(name.str(), hit);
-    if (hit.isEmpty()) return false;
-    path = hit;
+    thread_local filecache::FirstExisting places;
+    const Zrl_String* found = places.find(
+        name.str(), [] { return ensureEndBSlash(Zrl_Settings::libDir()).str(); },
+        [&name](const std::wstring& folder) {
+            const Zrl_String lib(folder);
+            return std::vector<Zrl_String>{name, lib + L"Connection Standards\\Data\\" + name,
+                                           lib + L"Connection Standards\\" + name, lib + name};
+        },
+        filecache::isFile);
+    if (found == nullptr) return false;
+    path = *found;
     return true;
 }
 

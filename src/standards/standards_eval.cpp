@@ -94,11 +94,16 @@ ErrorStatus runOnList(VkCalcSS& sheet, VkDlgStandardsData& record) {
     gCalcChild.end();
 
     gSetToVars.start();
+    // The pairs are in the order of the sheet's list, which the calculation
+    // only shortens, and a cell declares one variable: each pair's variable
+    // is looked for after the last one found.
+    int next = 0;
     for (const OutputPair& pair : outputs) {
-        for (int i = 0; i < sheet.varCells.length(); ++i) {
+        for (int i = next; i < sheet.varCells.length(); ++i) {
             const VkVarCell& cell = sheet.varCells[i];
             if (cell.col != pair.col || cell.row != pair.row || !cell.isOutput()) continue;
             given[pair.pos].value = cell.value;
+            next = i + 1;
             break;
         }
     }
@@ -110,20 +115,27 @@ ErrorStatus runOnList(VkCalcSS& sheet, VkDlgStandardsData& record) {
 
 ErrorStatus runStandardsEvaluation(VkCalcSS& sheet, VkDlgStandardsData& record) {
     gLoadFile.start();
-    if (sheet.load(record.sheetFile) != Acad::eOk) return kFail;
+    const bool generalVariables =
+        (record.mode == 0 || record.mode == 1) && !record.genVarNames.isEmpty();
+    if (sheet.loadForRun(record.sheetFile, generalVariables) != Acad::eOk) return kFail;
     gLoadFile.end();
 
     // The sheet stays on the chain of open sheets while it computes, so that
     // no child call can reach it again.
     const child_call::OpenSheet open(sheet.fileName);
+    ErrorStatus es = Acad::eOk;
     switch (record.mode) {
     case 0:
-        return runOnMacro(sheet, record);
+        es = runOnMacro(sheet, record);
+        break;
     case 1:
-        return runOnList(sheet, record);
+        es = runOnList(sheet, record);
+        break;
     default:
-        return Acad::eOk;
+        break;
     }
+    sheet.endRun();
+    return es;
 }
 
 namespace {
@@ -145,21 +157,38 @@ private:
 
 } // namespace
 
-bool StartDlgStandardsSS(VkDlgStandardsData& data) {
+namespace {
+
+// Runs `data` in a pooled window. The window works on a copy, handed back
+// on success, or when `take` on the record itself, handed back either way.
+bool runPooled(VkDlgStandardsData& data, bool take) {
     try {
         const zrlss::ResourceScope resources;
         const filecache::Scope files;
         const PooledWindow window;
         CDlgSSStandards* dlg = window.get();
         if (dlg == nullptr) return false;
-        dlg->data = data;
-        if (runStandardsEvaluation(dlg->sheet, dlg->data) != Acad::eOk) return false;
+        if (take)
+            dlg->data = std::move(data);
+        else
+            dlg->data = data;
+        const bool ok = runStandardsEvaluation(dlg->sheet, dlg->data) == Acad::eOk;
         // The pooled window's copy is not looked at again: handed back whole.
-        data = std::move(dlg->data);
-        return true;
+        if (ok || take) data = std::move(dlg->data);
+        return ok;
     } catch (...) {
         return false;
     }
+}
+
+} // namespace
+
+bool StartDlgStandardsSS(VkDlgStandardsData& data) {
+    return runPooled(data, false);
+}
+
+bool runChildEvaluation(VkDlgStandardsData& record) {
+    return runPooled(record, true);
 }
 
 bool StartDlgStandardsSStest() {

@@ -24,6 +24,10 @@ ErrorStatus runStandardsEvaluation(VkCalcSS& sheet, VkDlgStandardsData& record);
 // as it was.
 ZRLSS_EXPORT bool StartDlgStandardsSS(VkDlgStandardsData& data);
 
+// StartDlgStandardsSS for a child call: the record is handed to the run and
+// back, whatever the outcome (a failed run leaves it half done).
+bool runChildEvaluation(VkDlgStandardsData& record);
+
 // Runs StartDlgStandardsSS on a fixed mode-1 record: sheet
 // "c:\a\a\a\test.vks", inputs Column = "IPE-200" and Thickness = "10",
 // outputs Width = "212" and Length = "356", all texts.

@@ -91,6 +91,10 @@ private:
     ErrorStatus setNewValue(const Zrl_String& v);
     // value = v, then setValueToSS.
     ErrorStatus setNewValue(Zrl_Spread& sheet, const Zrl_String& v);
+    // value = text, the number it reads as written into the cell; for a
+    // result that is a number, whose text it is.
+    ErrorStatus setNewNumber(Zrl_Spread& sheet, const Zrl_String& text, double number);
     // Formats the cell by valueType and writes value into it.
     ErrorStatus setValueToSS(Zrl_Spread& sheet);
+    void setTypeToSS(Zrl_Spread& sheet) const;
 };

@@ -4,6 +4,8 @@
 #include "standards/var_cell.h"
 #include "standards/var_cells.h"
 
+#include <cmath>
+
 namespace {
 
 // The longest text a String variable's cell keeps.
@@ -36,7 +38,17 @@ ErrorStatus VkVarCell::setNewValue(Zrl_Spread& sheet, const Zrl_String& v) {
     return setValueToSS(sheet);
 }
 
-ErrorStatus VkVarCell::setValueToSS(Zrl_Spread& sheet) {
+ErrorStatus VkVarCell::setNewNumber(Zrl_Spread& sheet, const Zrl_String& text, double number) {
+    value = text;
+    // The number the text reads as, written as it is: the text is the
+    // number's shortest exact form ("0" for -0).
+    if (!std::isfinite(number)) return setValueToSS(sheet);
+    setTypeToSS(sheet);
+    return sheet.sheet().setNumber(col, row, number == 0 ? 0.0 : number) ? Acad::eOk
+                                                                        : Acad::eInvalidInput;
+}
+
+void VkVarCell::setTypeToSS(Zrl_Spread& sheet) const {
     // Built once: a run sets the value of every variable.
     static const auto kInt = Zrl_Spread::sharedNumberType(0, false);
     static const auto kDouble = Zrl_Spread::sharedNumberType(7, false);
@@ -52,6 +64,10 @@ ErrorStatus VkVarCell::setValueToSS(Zrl_Spread& sheet) {
         sheet.setTypeBeforeValue(col, row, kText);
         break;
     }
+}
+
+ErrorStatus VkVarCell::setValueToSS(Zrl_Spread& sheet) {
+    setTypeToSS(sheet);
     return sheet.setCellValue(col, row, value) ? Acad::eOk : Acad::eInvalidInput;
 }
 

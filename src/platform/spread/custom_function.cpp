@@ -55,6 +55,7 @@ void FunctionRegistry::add(CustomFunction fn) {
     fn.name = upper(fn.name);
     auto key = fn.name;
     fns_.insert_or_assign(std::move(key), std::move(fn));
+    ++version_;
 }
 
 const CustomFunction* FunctionRegistry::find(std::wstring_view name) const {

@@ -75,11 +75,18 @@ public:
     // Adds or replaces the function of that name.
     void add(CustomFunction fn);
     const CustomFunction* find(std::wstring_view name) const;
-    void clear() { fns_.clear(); }
+    void clear() {
+        fns_.clear();
+        ++version_;
+    }
     bool empty() const { return fns_.empty(); }
+    // Counts the changes: a caller that registered its functions knows they
+    // are still there while the count is the same.
+    uint64_t version() const { return version_; }
 
 private:
     std::map<std::wstring, CustomFunction, std::less<>> fns_;
+    uint64_t version_ = 0;
 };
 
 } // namespace spread

@@ -522,6 +522,14 @@ void placeFormula(Sheet& sheet, SheetData& d, int col, int row, FormulaRef f) {
     SheetContent& c = d.content;
     uint32_t index;
     Cell& cell = c.cells.get(key, index);
+    // The very formula the cell holds (a sheet computed again with the
+    // formulas it was given before): only computed again, its node and
+    // dependencies kept.
+    if (cell.formula != kNone && c.nodes[cell.formula].formula.get() == f.get()) {
+        detail::computeNode(sheet, cell.formula);
+        changed(sheet, d, key);
+        return;
+    }
     detail::dropFormula(d, cell);
     dropTyped(c, key, cell);
     uint32_t n = detail::attachFormula(d, key, cell, std::move(f), index);
