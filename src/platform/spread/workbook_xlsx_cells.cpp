@@ -95,8 +95,8 @@ public:
 
     void attribute(const orcus::sax::parser_attribute& a) {
         if (!a.ns.empty() || a.name.size() > 2) return;
-        if (a.name == "t") type_.assign(a.value);
-        else if (a.name == "r") ref_.assign(a.value);
+        if (a.name == "t") type_ = kept(a, 0);
+        else if (a.name == "r") ref_ = kept(a, 1);
         else if (a.name == "si") shared_ = wholeNumber(a.value);
     }
 
@@ -106,7 +106,7 @@ public:
                 (type_ == "b" || type_ == "e" || type_ == "inlineStr")) {
                 inCell_ = true;
                 cell_ = XlsxTypedCell();
-                cell_.address = ref_;
+                cell_.address.assign(ref_);
                 cell_.error = type_ == "e";
                 cell_.inlineText = type_ == "inlineStr";
             }
@@ -125,8 +125,7 @@ public:
         } else if (e.name == "rPh") {
             phonetic_ = true; // a reading aid, not part of the text
         }
-        type_.clear();
-        ref_.clear();
+        type_ = ref_ = {};
         shared_ = -1;
     }
 
@@ -151,9 +150,16 @@ public:
     }
 
 private:
+    // An attribute's value as long as its element is being started: the
+    // parser's text, or a copy of what it decoded into a buffer it reuses.
+    std::string_view kept(const orcus::sax::parser_attribute& a, int slot) {
+        return a.transient ? std::string_view(decoded_[slot].assign(a.value)) : a.value;
+    }
+
     std::vector<XlsxTypedCell>& out_;
     // The unprefixed attributes of the element about to start.
-    std::string type_, ref_;
+    std::string_view type_, ref_;
+    std::string decoded_[2];
     long shared_ = -1;
 
     bool inCell_ = false, phonetic_ = false, limited_ = false;
