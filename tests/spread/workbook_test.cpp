@@ -655,6 +655,7 @@ TEST(Workbook, OdsRepeatsSkippedTablesAndLimits) {
          L"", L"malformed", 0, 0, nullptr},
         {"unclosed", odsTable("T", odsRow("<table:table-cell table:style-name=\"0&5\"/>")) + ";", L"",
          L"malformed", 0, 0, nullptr},
+        {"declaration", odsTable("T", "") + "<?x n=\"&amp;", L"", L"processing instruction", 0, 0, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -8,6 +8,8 @@
 #include <charconv>
 #include <cstring>
 #include <unzip.h>
+#include <utility>
+#include <vector>
 
 namespace spread::detail {
 
@@ -153,10 +155,46 @@ bool asciiLetterOrDigit(char c) {
     return asciiDigit(c, 10) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// The spans of the declarations and processing instructions ("<?" to the
+// "?>" outside quoted values, or to the end of the text).
+std::vector<std::pair<size_t, size_t>> instructions(std::string_view xml) {
+    std::vector<std::pair<size_t, size_t>> spans;
+    for (size_t at = xml.find("<?"); at != std::string_view::npos; at = xml.find("<?", at + 2)) {
+        size_t i = at + 2;
+        for (char quote = 0; i < xml.size(); ++i) {
+            const char c = xml[i];
+            if (quote) {
+                if (c == quote) quote = 0;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '?' && i + 1 < xml.size() && xml[i + 1] == '>') {
+                break;
+            }
+        }
+        spans.emplace_back(at, i);
+        at = i;
+    }
+    return spans;
+}
+
 } // namespace
 
 void checkXmlReferences(std::string_view xml) {
+    std::vector<std::pair<size_t, size_t>> spans; // listed at the first "&": most parts have none
+    bool listed = false;
+    size_t span = 0;
     for (size_t at = xml.find('&'); at != std::string_view::npos; at = xml.find('&', at + 1)) {
+        // The parser reads a declaration's quoted value that holds a
+        // reference and never ends past the end of its text, where a
+        // debugging build of it stops the process: no reference belongs there.
+        if (!listed) {
+            spans = instructions(xml);
+            listed = true;
+        }
+        while (span < spans.size() && spans[span].second <= at)
+            ++span;
+        if (span < spans.size() && at > spans[span].first)
+            throw WorkbookRefused("a reference inside a processing instruction");
         // References are short: the ";" is looked for nearby only.
         std::string_view ref = xml.substr(at + 1, 40);
         const size_t semi = ref.find(';');

@@ -30,8 +30,10 @@ bool readArchivePart(std::string_view bytes, const char* name, std::string& out,
 // "&#" as part of the number, and reads past the end of its text when an
 // attribute's "&" finds its ";" only beyond the closing quote. So every "&"
 // of a part must begin a well-formed reference ("&amp;", "&#10;",
-// "&#x41;"; a bare "&" is no XML either) before the parser sees it: raises
-// WorkbookRefused (workbook_import.h) otherwise.
+// "&#x41;"; a bare "&" is no XML either), outside any "<?...?>" (whose
+// unended quoted value with a reference runs the parser past its text too),
+// before the parser sees it: raises WorkbookRefused (workbook_import.h)
+// otherwise.
 void checkXmlReferences(std::string_view xml);
 
 // The same parser reads on past the end of its text when an attribute value
