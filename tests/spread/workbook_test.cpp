@@ -563,6 +563,23 @@ TEST(Workbook, SavedLogicalsAndErrorsAreTakenIn) {
 
 namespace {
 
+// A zip archive of the parts (name, text): the bytes of the archive.
+template <class Parts> std::string zipOf(const Parts& parts) {
+    const fs::path path = tempDir() / "made.zip";
+    zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
+    zip_fileinfo info{};
+    for (const auto& [name, xml] : parts) {
+        EXPECT_EQ(zipOpenNewFileInZip(zip, name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 6),
+                  ZIP_OK);
+        EXPECT_EQ(zipWriteInFileInZip(zip, xml.data(), static_cast<unsigned>(xml.size())), ZIP_OK);
+        EXPECT_EQ(zipCloseFileInZip(zip), ZIP_OK);
+    }
+    EXPECT_EQ(zipClose(zip, nullptr), ZIP_OK);
+    std::string bytes;
+    EXPECT_TRUE(readWholeFile(path, bytes));
+    return bytes;
+}
+
 // An .ods archive of `tables` (what office:spreadsheet holds) with
 // `automatic` as content.xml's automatic styles and `named` as the common
 // styles of styles.xml: the bytes of the archive.
@@ -581,19 +598,7 @@ std::string odsArchive(const std::string& tables, const std::string& automatic =
         {"content.xml", "<office:document-content" + ns + "<office:automatic-styles>" + automatic +
                             "</office:automatic-styles><office:body><office:spreadsheet>" +
                             tables + "</office:spreadsheet></office:body></office:document-content>"}};
-    const fs::path path = tempDir() / "made.ods";
-    zipFile zip = zipOpen64(path.c_str(), APPEND_STATUS_CREATE);
-    zip_fileinfo info{};
-    for (const auto& [name, xml] : parts) {
-        EXPECT_EQ(zipOpenNewFileInZip(zip, name, &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED, 6),
-                  ZIP_OK);
-        EXPECT_EQ(zipWriteInFileInZip(zip, xml.data(), static_cast<unsigned>(xml.size())), ZIP_OK);
-        EXPECT_EQ(zipCloseFileInZip(zip), ZIP_OK);
-    }
-    EXPECT_EQ(zipClose(zip, nullptr), ZIP_OK);
-    std::string bytes;
-    EXPECT_TRUE(readWholeFile(path, bytes));
-    return bytes;
+    return zipOf(parts);
 }
 
 std::string odsTable(const std::string& name, const std::string& rows) {
@@ -650,6 +655,7 @@ TEST(Workbook, OdsRepeatsSkippedTablesAndLimits) {
          L"", L"malformed", 0, 0, nullptr},
         {"unclosed", odsTable("T", odsRow("<table:table-cell table:style-name=\"0&5\"/>")) + ";", L"",
          L"malformed", 0, 0, nullptr},
+        {"declaration", odsTable("T", "") + "<?x n=\"&amp;", L"", L"processing instruction", 0, 0, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -713,4 +719,40 @@ TEST(Workbook, OdsCellStylesBecomeLooks) {
     EXPECT_EQ(s.cellType(2, 1), CellType::number(3, true));
     EXPECT_EQ(s.cellType(3, 1).kind, CellKind::Edit);
     EXPECT_EQ(s.font(2, 1).weight, 400);
+}
+
+// The typed cells are found by what the names mean, not how they are
+// spelled: a relationship prefix other than the usual, a sheet name with an
+// entity, rich text runs whose phonetic reading is no part of the text.
+TEST(Workbook, XlsxTypedCellsWhateverThePrefixes) {
+    const std::string main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+    const std::string rels = "http://schemas.openxmlformats.org/package/2006/relationships";
+    const std::string office = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+    const std::pair<const char*, std::string> parts[] = {
+        {"[Content_Types].xml",
+         "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"><Override "
+         "PartName=\"/xl/workbook.xml\" ContentType=\"application/"
+         "vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/></Types>"},
+        {"_rels/.rels", "<Relationships xmlns=\"" + rels + "\"><Relationship Id=\"a\" Type=\"" +
+                            office + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
+        {"xl/workbook.xml", "<workbook xmlns=\"" + main + "\" xmlns:q=\"" + office +
+                                "\"><sheets><sheet name=\"A&amp;B\" sheetId=\"3\" q:id=\"s7\"/>"
+                                "</sheets></workbook>"},
+        {"xl/_rels/workbook.xml.rels", "<Relationships xmlns=\"" + rels +
+                                           "\"><Relationship Id=\"s7\" Type=\"" + office +
+                                           "/worksheet\" Target=\"sheets/one.xml\"/></Relationships>"},
+        {"xl/sheets/one.xml",
+         "<x:worksheet xmlns:x=\"" + main + "\"><x:sheetData><x:row r=\"1\">"
+         "<x:c r=\"A1\" t=\"inlineStr\"><x:is><x:r><x:t>ab</x:t></x:r><x:r><x:t> c&amp;d</x:t></x:r>"
+         "<x:rPh sb=\"0\" eb=\"1\"><x:t>reading</x:t></x:rPh></x:is></x:c>"
+         "<x:c r=\"B1\" t=\"b\"><x:v>1</x:v></x:c><x:c r=\"C1\" t=\"e\"><x:v>#N/A</x:v></x:c>"
+         "</x:row></x:sheetData></x:worksheet>"}};
+    std::vector<WorkbookSheet> sheets;
+    std::wstring why;
+    ASSERT_TRUE(readWorkbook(zipOf(parts), SheetFormat::Xlsx, L"A&B", sheets, nullptr, &why))
+        << std::string(why.begin(), why.end());
+    ASSERT_EQ(sheets.size(), 1u);
+    const Value expected[] = {Value(L"ab c&d"), Value::logical(true), Value::error(ErrorKind::NA)};
+    for (int col = 1; col <= 3; ++col)
+        EXPECT_TRUE(sheets[0].sheet.value(col, 1) == expected[col - 1]) << col;
 }

@@ -27,12 +27,6 @@ constexpr int kMaxDepth = 256;
 // What the copies of repeated cells may hold in all, in characters of text
 // and formula text beyond those of the cells the file writes out.
 constexpr uint64_t kMaxRepeatedText = 16u << 20;
-// liborcus 0.17's SAX parser reads on past the end of its text when an
-// attribute value holds "&" with its ";" beyond the closing quote and no
-// quote follows: it skips the closing quote it never found. The text is
-// followed by bytes that stop it at once ('!' begins no name: the parse
-// fails with a reason).
-constexpr size_t kParserGuard = 16;
 // Repeat counts are cut here: past the largest sheet either way, and
 // positions stay far from overflowing.
 constexpr int64_t kMaxRepeat = int64_t(1) << 40;
@@ -456,14 +450,12 @@ private:
 
 void parsePart(Namespaces& ns, OdsStyles& styles, WorkbookImport& book, std::string& xml,
                bool content) {
-    checkXmlReferences(xml);
-    const size_t size = xml.size();
-    xml.append(kParserGuard, '!');
-    orcus::xmlns_context cx = ns.context();
-    OdsHandler handler(ns, styles, book, content);
-    orcus::sax_ns_parser<OdsHandler> parser(xml.data(), size, cx, handler);
-    parser.parse();
-    xml.resize(size);
+    parseXmlPart(xml, [&](const char* text, size_t size) {
+        orcus::xmlns_context cx = ns.context();
+        OdsHandler handler(ns, styles, book, content);
+        orcus::sax_ns_parser<OdsHandler> parser(text, size, cx, handler);
+        parser.parse();
+    });
 }
 
 } // namespace

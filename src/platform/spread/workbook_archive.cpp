@@ -5,11 +5,11 @@
 #include "platform/spread/workbook_import.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
-#include <cstdlib>
 #include <cstring>
 #include <unzip.h>
+#include <utility>
+#include <vector>
 
 namespace spread::detail {
 
@@ -56,80 +56,6 @@ unzFile openArchive(MemoryFile& file, zlib_filefunc64_def& io) {
     io = {openMemory, readMemory, writeMemory, tellMemory, seekMemory, closeMemory, errorMemory,
           &file};
     return unzOpen2_64("", &io);
-}
-
-// XML text with its five named and the numeric character references decoded.
-std::string xmlText(std::string_view s) {
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '&') {
-            out += s[i];
-            continue;
-        }
-        size_t semi = s.find(';', i);
-        if (semi == std::string_view::npos) {
-            out += s.substr(i);
-            break;
-        }
-        std::string_view ref = s.substr(i + 1, semi - i - 1);
-        unsigned long cp = 0;
-        if (ref == "amp") cp = '&';
-        else if (ref == "lt") cp = '<';
-        else if (ref == "gt") cp = '>';
-        else if (ref == "quot") cp = '"';
-        else if (ref == "apos") cp = '\'';
-        else if (ref.size() > 1 && ref[0] == '#') {
-            std::string digits(ref.substr(ref[1] == 'x' || ref[1] == 'X' ? 2 : 1));
-            char* end = nullptr;
-            cp = std::strtoul(digits.c_str(), &end, ref[1] == 'x' || ref[1] == 'X' ? 16 : 10);
-            if (digits.empty() || *end || cp == 0 || cp > 0x10FFFF) cp = 0;
-        }
-        if (cp == 0) {
-            out += s.substr(i, semi - i + 1);
-        } else if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-        i = semi;
-    }
-    return out;
-}
-
-// The unprefixed attribute `name` of the tag text `tag`, if present.
-bool xmlAttribute(std::string_view tag, std::string_view name, std::string& value) {
-    size_t at = 0;
-    while ((at = tag.find(name, at)) != std::string_view::npos) {
-        const size_t end = at + name.size();
-        const bool starts = at > 0 && (tag[at - 1] == ' ' || tag[at - 1] == '\t' ||
-                                       tag[at - 1] == '\n' || tag[at - 1] == '\r');
-        size_t eq = end;
-        while (eq < tag.size() && (tag[eq] == ' ' || tag[eq] == '\t' || tag[eq] == '\n' || tag[eq] == '\r'))
-            ++eq;
-        if (starts && eq < tag.size() && tag[eq] == '=') {
-            size_t q = eq + 1;
-            while (q < tag.size() && (tag[q] == ' ' || tag[q] == '\t' || tag[q] == '\n' || tag[q] == '\r'))
-                ++q;
-            if (q < tag.size() && (tag[q] == '"' || tag[q] == '\'')) {
-                size_t close = tag.find(tag[q], q + 1);
-                if (close == std::string_view::npos) return false;
-                value = xmlText(tag.substr(q + 1, close - q - 1));
-                return true;
-            }
-        }
-        at = end;
-    }
-    return false;
 }
 
 std::wstring mebibytes(unsigned long long bytes) {
@@ -220,32 +146,55 @@ bool readArchivePart(std::string_view bytes, const char* name, std::string& out,
 
 namespace {
 
-// Calls `tag(element, text, at)` for each start tag of the XML text, the
-// element's name without its prefix, the tag's text without the brackets
-// and the offset just past it.
-template <class F> void eachTag(std::string_view s, F tag) {
-    for (size_t lt = s.find('<'); lt != std::string_view::npos; lt = s.find('<', lt + 1)) {
-        size_t gt = s.find('>', lt);
-        if (gt == std::string_view::npos) break;
-        std::string_view text = s.substr(lt + 1, gt - lt - 1);
-        std::string_view element = text.substr(0, text.find_first_of(" \t\r\n/"));
-        if (size_t colon = element.find(':'); colon != std::string_view::npos)
-            element.remove_prefix(colon + 1);
-        if (!element.empty() && element[0] != '/' && element[0] != '?' && element[0] != '!')
-            tag(element, text, gt + 1);
-    }
+bool asciiDigit(char c, int base) {
+    return (c >= '0' && c <= '9') ||
+           (base == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
 }
 
-long positiveNumber(const std::string& s) {
-    char* end = nullptr;
-    long n = std::strtol(s.c_str(), &end, 10);
-    return s.empty() || *end || n < 1 ? 0 : n;
+bool asciiLetterOrDigit(char c) {
+    return asciiDigit(c, 10) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The spans of the declarations and processing instructions ("<?" to the
+// "?>" outside quoted values, or to the end of the text).
+std::vector<std::pair<size_t, size_t>> instructions(std::string_view xml) {
+    std::vector<std::pair<size_t, size_t>> spans;
+    for (size_t at = xml.find("<?"); at != std::string_view::npos; at = xml.find("<?", at + 2)) {
+        size_t i = at + 2;
+        for (char quote = 0; i < xml.size(); ++i) {
+            const char c = xml[i];
+            if (quote) {
+                if (c == quote) quote = 0;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '?' && i + 1 < xml.size() && xml[i + 1] == '>') {
+                break;
+            }
+        }
+        spans.emplace_back(at, i);
+        at = i;
+    }
+    return spans;
 }
 
 } // namespace
 
 void checkXmlReferences(std::string_view xml) {
+    std::vector<std::pair<size_t, size_t>> spans; // listed at the first "&": most parts have none
+    bool listed = false;
+    size_t span = 0;
     for (size_t at = xml.find('&'); at != std::string_view::npos; at = xml.find('&', at + 1)) {
+        // The parser reads a declaration's quoted value that holds a
+        // reference and never ends past the end of its text, where a
+        // debugging build of it stops the process: no reference belongs there.
+        if (!listed) {
+            spans = instructions(xml);
+            listed = true;
+        }
+        while (span < spans.size() && spans[span].second <= at)
+            ++span;
+        if (span < spans.size() && at > spans[span].first)
+            throw WorkbookRefused("a reference inside a processing instruction");
         // References are short: the ";" is looked for nearby only.
         std::string_view ref = xml.substr(at + 1, 40);
         const size_t semi = ref.find(';');
@@ -257,11 +206,11 @@ void checkXmlReferences(std::string_view xml) {
             if (base == 16) digits.remove_prefix(1);
             uint32_t point = 0;
             auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), point, base);
-            ok = !digits.empty() && std::isxdigit(static_cast<unsigned char>(digits[0])) &&
+            ok = !digits.empty() && asciiDigit(digits[0], base) &&
                  ec == std::errc() && end == digits.data() + digits.size() && point <= 0x10FFFF;
         } else if (ok) {
             ok = std::all_of(ref.begin(), ref.end(), [](char c) {
-                return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-' ||
+                return asciiLetterOrDigit(c) || c == '_' || c == '-' ||
                        c == '.' || c == ':' || static_cast<unsigned char>(c) >= 0x80;
             });
         }
@@ -319,95 +268,5 @@ bool archiveMayHold(std::string_view bytes, const char* name) {
     return found;
 }
 
-std::map<long, std::string> xlsxSheetIds(std::string_view bytes) {
-    std::map<long, std::string> ids;
-    std::string xml;
-    if (!readArchivePart(bytes, "xl/workbook.xml", xml)) return ids;
-    eachTag(xml, [&](std::string_view element, std::string_view tag, size_t) {
-        std::string name, id;
-        if (element != "sheet" || !xmlAttribute(tag, "name", name) ||
-            !xmlAttribute(tag, "sheetId", id) || !positiveNumber(id))
-            return;
-        ids.emplace(positiveNumber(id) - 1, std::move(name));
-    });
-    return ids;
-}
-
-std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes,
-                                                                  std::set<std::string>* checked) {
-    std::map<std::string, std::vector<XlsxTypedCell>> out;
-    std::string book, rels;
-    if (!readArchivePart(bytes, "xl/workbook.xml", book) ||
-        !readArchivePart(bytes, "xl/_rels/workbook.xml.rels", rels))
-        return out;
-    // Relationship id to the part it names, from the folder of the book.
-    std::map<std::string, std::string> targets;
-    eachTag(rels, [&](std::string_view element, std::string_view tag, size_t) {
-        std::string id, target;
-        if (element != "Relationship" || !xmlAttribute(tag, "Id", id) ||
-            !xmlAttribute(tag, "Target", target))
-            return;
-        targets[id] = target.starts_with('/') ? target.substr(1) : "xl/" + target;
-    });
-    eachTag(book, [&](std::string_view element, std::string_view tag, size_t) {
-        std::string name, rid, xml;
-        if (element != "sheet" || !xmlAttribute(tag, "name", name) ||
-            !xmlAttribute(tag, "r:id", rid) || !targets.count(rid) ||
-            !readArchivePart(bytes, targets[rid].c_str(), xml))
-            return;
-        checkXmlReferences(xml);
-        if (checked) checked->insert(targets[rid]);
-        std::vector<XlsxTypedCell>& cells = out[name];
-        std::string_view s(xml);
-        eachTag(s, [&](std::string_view cellElement, std::string_view cellTag, size_t at) {
-            std::string type;
-            if (cellElement != "c" || cellTag.ends_with('/') || !xmlAttribute(cellTag, "t", type) ||
-                (type != "b" && type != "e" && type != "inlineStr"))
-                return;
-            XlsxTypedCell cell;
-            if (!xmlAttribute(cellTag, "r", cell.address)) return;
-            size_t end = s.find("</", at);
-            for (; end != std::string_view::npos; end = s.find("</", end + 2)) {
-                std::string_view close = s.substr(end + 2, s.find('>', end) - end - 2);
-                if (size_t colon = close.find(':'); colon != std::string_view::npos)
-                    close.remove_prefix(colon + 1);
-                if (close == "c") break;
-            }
-            std::string_view inner = s.substr(at, end == std::string_view::npos ? 0 : end - at);
-            cell.inlineText = type == "inlineStr";
-            eachTag(inner, [&](std::string_view child, std::string_view childTag, size_t vAt) {
-                if (child != "v" && child != "f" && !(cell.inlineText && child == "t")) return;
-                std::string text;
-                if (!childTag.ends_with('/')) {
-                    size_t vEnd = inner.find('<', vAt);
-                    text = xmlText(inner.substr(vAt, vEnd == std::string_view::npos ? 0 : vEnd - vAt));
-                }
-                if (child == "t") {
-                    // The text, or its runs of rich text one after the other.
-                    if (cell.value.size() + text.size() > kMaxWorkbookText)
-                        throw WorkbookRefused("text longer than the limit");
-                    cell.value += text;
-                    return;
-                }
-                if (child == "v") {
-                    cell.value = std::move(text);
-                    return;
-                }
-                cell.formula = true;
-                cell.formulaText = std::move(text);
-                std::string si;
-                if (xmlAttribute(childTag, "si", si)) {
-                    char* e = nullptr;
-                    long n = std::strtol(si.c_str(), &e, 10);
-                    if (!si.empty() && !*e && n >= 0) cell.shared = n;
-                }
-            });
-            cell.error = type == "e";
-            if (!cell.value.empty() && !(cell.inlineText && cell.formula))
-                cells.push_back(std::move(cell));
-        });
-    });
-    return out;
-}
 
 } // namespace spread::detail

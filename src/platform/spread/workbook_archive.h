@@ -9,7 +9,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace spread::detail {
 
@@ -31,9 +30,29 @@ bool readArchivePart(std::string_view bytes, const char* name, std::string& out,
 // "&#" as part of the number, and reads past the end of its text when an
 // attribute's "&" finds its ";" only beyond the closing quote. So every "&"
 // of a part must begin a well-formed reference ("&amp;", "&#10;",
-// "&#x41;"; a bare "&" is no XML either) before the parser sees it: raises
-// WorkbookRefused (workbook_import.h) otherwise.
+// "&#x41;"; a bare "&" is no XML either), outside any "<?...?>" (whose
+// unended quoted value with a reference runs the parser past its text too),
+// before the parser sees it: raises WorkbookRefused (workbook_import.h)
+// otherwise.
 void checkXmlReferences(std::string_view xml);
+
+// The same parser reads on past the end of its text when an attribute value
+// holds "&" with its ";" beyond the closing quote and no quote follows: it
+// skips the closing quote it never found. A part's text is parsed followed
+// by this many bytes that stop it at once ('!' begins no name: the parse
+// fails with a reason).
+constexpr size_t kParserGuard = 16;
+
+// Calls `parse(text, size)` on the XML part `xml` once checkXmlReferences
+// accepted it, with kParserGuard stopping bytes after its `size` bytes
+// (room for them is best reserved when the part is read).
+template <class Parse> void parseXmlPart(std::string& xml, Parse&& parse) {
+    checkXmlReferences(xml);
+    const size_t size = xml.size();
+    xml.append(kParserGuard, '!');
+    parse(static_cast<const char*>(xml.data()), size);
+    xml.resize(size);
+}
 
 // checkXmlReferences on every XML part of the archive (".xml", ".rels")
 // but those `checked` names.
@@ -42,31 +61,5 @@ void checkArchiveXml(std::string_view bytes, const std::set<std::string>& checke
 // False when `bytes` is a zip archive without the part `name`; true when it
 // holds it or is no archive minizip can list (the parser then says why).
 bool archiveMayHold(std::string_view bytes, const char* name);
-
-// The sheet ids of an .xlsx workbook's xl/workbook.xml: each sheet's name
-// (UTF-8, entities decoded) by its sheetId less one. liborcus hands formulas
-// on by that number, which is not the sheet's place in the book once sheets
-// were moved or deleted. Empty when the part is missing or unreadable.
-std::map<long, std::string> xlsxSheetIds(std::string_view bytes);
-
-// A logical, error or inline text cell of an .xlsx worksheet as the file
-// stores it. liborcus 0.17 hands on neither the saved logicals of formula
-// cells, nor error cells, nor texts written in the cell (t="inlineStr"), so
-// they are read from the worksheet parts on their own.
-struct XlsxTypedCell {
-    std::string address; // "B7"
-    bool error = false;  // else a logical, or a text when `inlineText`
-    bool inlineText = false;
-    bool formula = false;
-    std::string formulaText; // empty for a cell of a shared formula
-    long shared = -1;        // the shared formula's group, if any
-    std::string value;       // "1"/"0", the error's name, or the text
-};
-
-// The logical, error and inline text cells of every worksheet, by sheet
-// name (UTF-8). Each worksheet part read is checked by checkXmlReferences
-// and its name added to `checked`.
-std::map<std::string, std::vector<XlsxTypedCell>> xlsxTypedCells(std::string_view bytes,
-                                                                 std::set<std::string>* checked);
 
 } // namespace spread::detail

@@ -5,7 +5,7 @@
 
 #include "platform/spread/formula_dialect.h"
 #include "platform/spread/workbook.h"
-#include "platform/spread/workbook_archive.h"
+#include "platform/spread/workbook_xlsx_cells.h"
 #include "platform/spread/workbook_styles.h"
 
 #include <deque>

@@ -4,6 +4,7 @@
 #include "platform/spread/ods_read.h"
 #include "platform/spread/workbook_import.h"
 #include "platform/spread/workbook_parse.h"
+#include "platform/spread/workbook_xlsx_cells.h"
 #include "platform/text/utf.h"
 
 #include <orcus/orcus_xlsx.hpp>
