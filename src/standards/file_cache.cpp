@@ -34,6 +34,9 @@ struct Lookup {
     // path, the working folder it was resolved in.
     unsigned long long watchGeneration = 0;
     std::string workingFolder;
+    // Whether the stamp is old enough that a later change must alter it
+    // (see settled); a fresher one is kept only while watched.
+    bool stampTrusted = true;
 };
 
 struct Lookups {
@@ -133,7 +136,7 @@ bool stampHolds(Lookup& l) {
     const bool watched = l.watchGeneration != 0 && f.generation != 0 &&
                          (l.checked.is_absolute() || workingFolder(f) == l.workingFolder);
     if (watched && l.watchGeneration == f.generation) return true;
-    if (!(stampOf(l.checked) == l.stamp)) return false;
+    if (!l.stampTrusted || !(stampOf(l.checked) == l.stamp)) return false;
     if (watched) l.watchGeneration = f.generation;
     return true;
 }
@@ -195,9 +198,13 @@ bool find(const Zrl_String& path, std::filesystem::path* found, FileStamp* stamp
         }
         const bool ok = l.found;
         l.checkedIn = tScope;
-        // Only a stamp that will change with what it stands for is kept.
-        if (!settled(l.stamp, l.readNs)) return ok;
+        // A stamp that will change with what it stands for is kept; a
+        // fresher one (a folder just written to, say the one a batch's
+        // cases were saved in) only while the path is watched, so that a
+        // notice, not the stamp, tells of a change.
+        l.stampTrusted = settled(l.stamp, l.readNs);
         watchLookup(path, l);
+        if (!l.stampTrusted && l.watchGeneration == 0) return ok;
         std::lock_guard<std::mutex> guard(all.lock);
         if (all.entries.size() >= detail::kMaxEntries) all.entries.clear();
         all.entries[path.str()] = std::move(l);
