@@ -177,10 +177,14 @@ bool find(const Zrl_String& path, std::filesystem::path* found, FileStamp* stamp
     if (path.isEmpty()) return false;
     Lookups& all = lookups();
     try {
+        // Whether the path's last look-up was kept on a fresh stamp and
+        // has gone stale since: its folder keeps changing.
+        bool staleFresh = false;
         {
             std::lock_guard<std::mutex> guard(all.lock);
             auto it = all.entries.find(path.str());
             const bool checked = it != all.entries.end() && stampHolds(it->second);
+            staleFresh = it != all.entries.end() && !checked && !it->second.stampTrusted;
             if (checked) {
                 it->second.checkedIn = tScope;
                 if (!it->second.found) return false;
@@ -201,10 +205,13 @@ bool find(const Zrl_String& path, std::filesystem::path* found, FileStamp* stamp
         // A stamp that will change with what it stands for is kept; a
         // fresher one (a folder just written to, say the one a batch's
         // cases were saved in) only while the path is watched, so that a
-        // notice, not the stamp, tells of a change.
+        // notice, not the stamp, tells of a change. A folder that keeps
+        // changing is not watched again at each look-up: its entry stays
+        // as an unwatched mark that never holds, so the path costs one
+        // look-up, as it would uncached, until the folder settles.
         l.stampTrusted = settled(l.stamp, l.readNs);
-        watchLookup(path, l);
-        if (!l.stampTrusted && l.watchGeneration == 0) return ok;
+        if (l.stampTrusted || !staleFresh) watchLookup(path, l);
+        if (!l.stampTrusted && l.watchGeneration == 0 && !staleFresh) return ok;
         std::lock_guard<std::mutex> guard(all.lock);
         if (all.entries.size() >= detail::kMaxEntries) all.entries.clear();
         all.entries[path.str()] = std::move(l);
