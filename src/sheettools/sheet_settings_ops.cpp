@@ -48,21 +48,60 @@ std::string pictureFile(const Zrl_String& name, const Zrl_String& folder) {
     return resolvePath(resolved).string();
 }
 
-// The page set-up of a workbook saved in `folder` with these settings.
-XlsxPage xlsxPage(const VkSSSettings& settings, const Zrl_String& folder) {
-    XlsxPage page;
-    page.marginLeft = settings.marginLeft;
-    page.marginRight = settings.marginRight;
-    page.marginTop = settings.marginTop;
-    page.marginBottom = settings.marginBottom;
+constexpr double kMillimetresPerInch = 25.4;
+
+// `value` for the page header and footer, its "&" escaped.
+std::string headerText(const Zrl_String& value) {
+    std::string out;
+    for (const char c : value.toUtf8()) {
+        if (c == '&') out += '&';
+        out += c;
+    }
+    return out;
+}
+
+// The page set-up of a workbook saved in `folder` with these settings: the
+// margins, the header and footer pictures, the named values "Title", "Date"
+// and "BillFilename" in the page header and footer, the gridline and heading
+// switches; every named value (the first of a name counts) also becomes a
+// defined name of the workbook.
+spread::XlsxPageSetup xlsxPage(const VkSSSettings& settings, const Zrl_String& folder) {
+    spread::XlsxPageSetup page;
+    page.marginLeft = settings.marginLeft / kMillimetresPerInch;
+    page.marginRight = settings.marginRight / kMillimetresPerInch;
+    page.marginTop = settings.marginTop / kMillimetresPerInch;
+    page.marginBottom = settings.marginBottom / kMillimetresPerInch;
     page.gridlines = settings.cellSeparators;
     page.headings = settings.colHeader || settings.rowHeader;
     page.fitToWidth = settings.smartPrint;
     page.headerPicture = pictureFile(settings.headerFile, folder);
     page.footerPicture = pictureFile(settings.footerFile, folder);
     const int n = std::min(settings.varNames.length(), settings.varValues.length());
-    for (int i = 0; i < n; ++i)
-        page.namedValues.emplace_back(settings.varNames[i], settings.varValues[i]);
+    auto named = [&](const wchar_t* name) {
+        for (int i = 0; i < n; ++i)
+            if (settings.varNames[i] == name) return headerText(settings.varValues[i]);
+        return std::string();
+    };
+    page.header = "&L" + named(L"Title");
+    if (!page.headerPicture.empty()) page.header += "&C&G";
+    page.header += "&R" + named(L"Date");
+    page.footer = "&L" + named(L"BillFilename");
+    if (!page.footerPicture.empty()) page.footer += "&C&G";
+    page.footer += "&RPage &P of &N";
+    for (int i = 0; i < n; ++i) {
+        std::string value;
+        for (const char c : settings.varValues[i].toUtf8()) {
+            if (c == '"') value += '"';
+            value += c;
+        }
+        page.definedNames.emplace_back(settings.varNames[i].toUtf8(), "=\"" + value + "\"");
+    }
+    // A picture cell's picture is placed over it when its file exists.
+    page.picturePath = [](const std::wstring& picture) {
+        const Zrl_String name(picture);
+        if (name.isEmpty() || !fileExists(name)) return std::string();
+        return resolvePath(name).string();
+    };
     return page;
 }
 

@@ -74,7 +74,7 @@ TEST(FailingWrites, EveryWriterKeepsTheOldFileWholeAndSaysSo) {
         {"sheet .csv", "s.csv", [](const fs::path& p, int g) { return sheetOf(g).save(p); }},
         {"sheet .ods", "s.ods", [](const fs::path& p, int g) { return sheetOf(g).save(p); }},
         {"bill .xlsx", "b.xlsx",
-         [](const fs::path& p, int g) { return writeXlsxWorkbook(sheetOf(g), XlsxPage{}, text(p)); }},
+         [](const fs::path& p, int g) { return writeXlsxWorkbook(sheetOf(g), {}, text(p)); }},
         {"mapping", "S.map",
          [](const fs::path& p, int g) {
              VkSSMapping m;
