@@ -3,12 +3,57 @@
 #include "platform/core/number_text.h"
 #include "platform/core/section_tables.h"
 #include "platform/core/text_helpers.h"
+#include "platform/core/zrl_string_index.h"
 #include "standards/ss_functions_support.h"
 #include "standards/standards_failures.h"
+
+#include <iterator>
+#include <memory>
+#include <vector>
 
 namespace ssfn {
 
 namespace {
+
+// The rows of a data file by the name each answers to: its key, or for
+// GETPROFCELL the system name of the section the key names. Built on the
+// first look-up in a table and kept while the table is the cached one and,
+// for section names, while the section tables are as they were.
+struct RowIndex {
+    std::weak_ptr<const DataRows> table;
+    bool systemNames = false;
+    uint64_t sections = 0;
+    std::vector<Zrl_String> names;
+    Zrl_NameIndex byName;
+};
+
+const RowIndex& rowIndex(const std::shared_ptr<const DataRows>& table, bool systemNames) {
+    // A sheet reads a few files: the last few indexes are kept.
+    thread_local RowIndex kept[8];
+    thread_local unsigned next = 0;
+    const uint64_t sections = systemNames ? gSectionTables.changes() : 0;
+    for (const RowIndex& index : kept)
+        if (index.systemNames == systemNames && index.sections == sections &&
+            index.table.lock() == table)
+            return index;
+    RowIndex& index = kept[next++ % std::size(kept)];
+    index.table = table;
+    index.systemNames = systemNames;
+    index.sections = sections;
+    index.names.clear();
+    index.names.reserve(static_cast<size_t>(table->length()));
+    for (const Zrl_StringArray& row : *table) {
+        Zrl_String name = row.isEmpty() ? Zrl_String() : row[0];
+        Zrl_String systemName;
+        if (systemNames && gSectionTables.getSystemName(name, systemName) == Acad::eOk)
+            name = std::move(systemName);
+        index.names.push_back(std::move(name));
+    }
+    index.byName.build(
+        table->length(), [&](int i) -> const Zrl_String& { return index.names[i]; },
+        [](int) { return true; });
+    return index;
+}
 
 // GETCELL and GETPROFCELL: the value (field 2) of the data file's row whose
 // key (field 1) is the remaining arguments joined with ";". `systemNames`
@@ -27,20 +72,18 @@ bool lookUpCell(spread::CalcValue& result, spread::CalcValue* args, int count, b
         noteLookupFault(L"data file " + path + L" is unreadable or empty");
         return false;
     }
-    const DataRows& rows = *table;
 
     Zrl_StringArray keyParts;
     argumentTexts(args, count, 1, keyParts);
     const Zrl_String searchKey = arrToStr(keyParts, L';');
 
     // The first row whose key matches decides.
-    const Zrl_String none;
-    for (const Zrl_StringArray& row : rows) {
-        const Zrl_String& key = row.isEmpty() ? none : row[0];
-        Zrl_String systemName;
-        const bool named =
-            systemNames && gSectionTables.getSystemName(key, systemName) == Acad::eOk;
-        if (!(named ? systemName : key).equal(searchKey, false)) continue;
+    const RowIndex& index = rowIndex(table, systemNames);
+    const int found = index.byName.findFirst(
+        searchKey, [&](int i) -> const Zrl_String& { return index.names[i]; },
+        [](int) { return true; });
+    if (found >= 0) {
+        const Zrl_StringArray& row = (*table)[found];
         return row.length() >= 2 && setTextResult(result, row[1]);
     }
     noteLookupFault(L"key " + searchKey + L" not found in " + file);
@@ -65,19 +108,48 @@ bool getProfCell(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* a
     return lookUpCell(result, args, count, true);
 }
 
+namespace {
+
+// A section's dimension as SECTIONSIZE gives it. A sheet asks for a few
+// dimensions of the same sections on every run: the last few answers are
+// kept while the section tables are as they were.
+bool sectionNumber(const Zrl_String& section, int index, double& number) {
+    struct Kept {
+        Zrl_String section;
+        int index = -1;
+        uint64_t sections = 0;
+        double number = 0;
+    };
+    thread_local Kept kept[16];
+    thread_local unsigned next = 0;
+    const uint64_t sections = gSectionTables.changes();
+    for (const Kept& k : kept)
+        if (k.index == index && k.sections == sections && k.section == section) {
+            number = k.number;
+            return true;
+        }
+    Zrl_String text;
+    if (gSectionTables.getSectionValue(section, index, text) != Acad::eOk) return false;
+    number = leadingNumber(text);
+    kept[next++ % std::size(kept)] = {section, index, sections, number};
+    return true;
+}
+
+} // namespace
+
 bool sectionSize(spread::Sheet&, spread::CalcValue& result, spread::CalcValue* args, int count) {
     clearResult(result);
-    Zrl_String section, text;
-    double n = 0;
+    Zrl_String section;
+    double n = 0, number = 0;
     int index = 0;
     if (count < 2 || !readText(args[0], section) || !readNumber(args[1], n) || !itemIndex(n, index))
         return false;
-    if (gSectionTables.getSectionValue(section, index, text) != Acad::eOk) {
+    if (!sectionNumber(section, index, number)) {
         noteLookupFault(section.isEmpty() ? Zrl_String(L"the section is empty")
                                           : L"section " + section + L" not found");
         return false;
     }
-    setDoubleResult(result, leadingNumber(text));
+    setDoubleResult(result, number);
     return true;
 }
 

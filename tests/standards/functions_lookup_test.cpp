@@ -83,6 +83,35 @@ TEST_F(DataFiles, GetProfCellComparesSystemNames) {
     EXPECT_FALSE(run(ssfn::getCell, fill).ok);
 }
 
+// Answers kept between look-ups must follow a section table handed over
+// and taken back.
+TEST_F(DataFiles, AnswersFollowTheSectionTables) {
+    auto depth = [] { return run(ssfn::sectionSize, [](Args& a) { a.text(L"IPE 200").num(1); }); };
+    auto beam = [](const wchar_t* key) {
+        return run(ssfn::getProfCell, [&](Args& a) { a.text(L"grades.txt").text(key); });
+    };
+    EXPECT_EQ(depth().number, 200);
+    EXPECT_EQ(beam(L"IPE200").text, L"I-beam");
+
+    // A table of the family takes the section over, with its values and a
+    // system name that keeps its "-".
+    Zrl_StringArray captions, row;
+    for (const wchar_t* c : {L"Name", L"English", L"German", L"French", L"Dutch", L"h"})
+        captions.append(c);
+    for (const wchar_t* c : {L"200", L"IPE 200", L"", L"", L"", L"250"})
+        row.append(c);
+    Zrl_StringArrayArray rows;
+    rows.append(row);
+    ASSERT_EQ(gSectionTables.addSectionTable(L"IPE.pr", L"", captions, rows), Acad::eOk);
+    EXPECT_EQ(depth().number, 250);
+    EXPECT_FALSE(beam(L"IPE200").ok);
+    EXPECT_EQ(beam(L"IPE-200").text, L"I-beam");
+
+    ASSERT_EQ(gSectionTables.removeTable(L"IPE"), Acad::eOk);
+    EXPECT_EQ(depth().number, 200);
+    EXPECT_EQ(beam(L"IPE200").text, L"I-beam");
+}
+
 TEST(Sections, SizeAndSystemName) {
     EXPECT_EQ(run(ssfn::sectionSize, [](Args& a) { a.text(L"IPE 200").num(1.9); }).number, 200);
     EXPECT_EQ(run(ssfn::sectionSize, [](Args& a) { a.text(L"IPE200").integer(3); }).number, 5.6);

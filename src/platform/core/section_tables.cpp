@@ -5,7 +5,16 @@
 #include "platform/core/section_table_file.h"
 #include "platform/text/fold.h"
 
+#include <atomic>
+
 namespace {
+
+// Stamps of changes, unique across managers: a manager copied over another
+// does not take up a stamp the other once had.
+uint64_t nextChangeStamp() {
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+}
 
 const wchar_t* const kColumns[] = {L"h", L"b", L"tw", L"tf", L"r"};
 
@@ -72,6 +81,7 @@ void Zrl_SectionTableManager::rebuildIndex() {
 
 void Zrl_SectionTableManager::addSection(const Zrl_String& family, const Zrl_String& size,
                                          std::vector<double> values) {
+    changes_ = nextChangeStamp();
     const Zrl_String key = reduced(family + size);
     if (auto it = ownIndex_.find(key.str()); it != ownIndex_.end()) {
         sections_[it->second].values = std::move(values);
@@ -101,6 +111,7 @@ ErrorStatus Zrl_SectionTableManager::removeTable(const Zrl_String& tableName) {
     for (auto it = tables_.begin(); it != tables_.end(); ++it) {
         if (!(*it)->name.equal(tableName, false)) continue;
         tables_.erase(it);
+        changes_ = nextChangeStamp();
         rebuildIndex();
         return Acad::eOk;
     }
@@ -142,6 +153,7 @@ ErrorStatus Zrl_SectionTableManager::addSectionTable(const Zrl_String& fileName,
         table->sections.push_back(std::move(s));
     }
     tables_.push_back(std::move(table));
+    changes_ = nextChangeStamp();
     for (const Zrl_SectionRecord& s : tables_.back()->sections)
         index(s);
     return Acad::eOk;

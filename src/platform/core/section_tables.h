@@ -20,6 +20,7 @@
 #include "platform/core/text_helpers.h"
 #include "platform/host/acadstatus.h"
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <string>
@@ -80,6 +81,10 @@ public:
     // The shape of a handed-over table; empty when unknown.
     Zrl_String tablePicture(const Zrl_String& tableName) const;
 
+    // A stamp of the last change to the sections: what was learnt from the
+    // tables (a system name, say) holds while the stamp is the same.
+    uint64_t changes() const { return changes_; }
+
 private:
     struct Table {
         Zrl_String name;
@@ -98,6 +103,7 @@ private:
     std::vector<std::unique_ptr<Table>> tables_;
     // System name to the section it names.
     std::unordered_map<std::wstring, const Zrl_SectionRecord*> bySystemName_;
+    uint64_t changes_ = 0;
 };
 
 // The former name of the manager.
