@@ -467,10 +467,15 @@ ErrorStatus VkCalcSS::calcEquation(int col, int row, Equation& equation) {
 
     gCalcCellCalcFunctionsPrepare.start();
     VkVarCell& target = varCells[plan->index];
-    if (target.valueType == VkValueString)
-        setEditType(col, row, col, row, 0x110000, 200);
-    else
-        setNumberType(col, row, col, row, 7, false);
+    // A kept sheet's equation cells have their types from the run that
+    // learnt the plan: that run reached each of them, and nothing but the
+    // same equations wrote to them since.
+    if (!reused_) {
+        if (target.valueType == VkValueString)
+            setEditType(col, row, col, row, 0x110000, 200);
+        else
+            setNumberType(col, row, col, row, 7, false);
+    }
     if (!setPlannedFormula(*this, *plan, col, row)) return failed(FailStage::Formula);
     gCalcCellCalcFunctionsPrepare.end();
 
