@@ -32,6 +32,25 @@ TEST_F(GridTest, SeparatorsTakeNoPositionInTheContextMenu) {
     EXPECT_EQ(win::getClipboardText().value_or(L"?"), L"r2\r\n");
 }
 
+TEST_F(GridTest, MenuPasteLeavesLockedCellsAndRefusesABlockThatDoesNotFit) {
+    grid.addMenuAction(Zrl_Spread::kActionPaste);
+    fill({{L"a", L"key"}, {L"b", L"c"}});
+    grid.setLock(2, 1, true);
+    win::setClipboardText(L"x\ty\r\nz\tw\r\n");
+    grid.setActiveCell(1, 1);
+    win::script().queueMenuChoice(L"Paste");
+    grid.rightClick({10, 10});
+    EXPECT_EQ(text(1, 1), L"x");
+    EXPECT_EQ(text(2, 1), L"key");
+    EXPECT_EQ(text(1, 2), L"z");
+    EXPECT_EQ(text(2, 2), L"w");
+
+    // Four columns: two from column 4 do not fit, and nothing is written.
+    grid.setActiveCell(4, 1);
+    EXPECT_FALSE(grid.pasteFromClipboard());
+    EXPECT_TRUE(text(4, 1).isEmpty());
+}
+
 TEST_F(GridTest, NoActionsNoMenuAndUnknownCodesAreNotTaken) {
     grid.rightClick({10, 10});
     EXPECT_TRUE(win::script().shown().menus.empty());
