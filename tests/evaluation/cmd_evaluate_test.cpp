@@ -418,11 +418,12 @@ TEST_F(CmdEvaluate, BatchMatchesSingleRuns) {
 }
 
 // Texts pass between the batch and its workers as they are, whatever they
-// hold; a table that is not UTF-8 is refused before anything runs.
+// hold, with more workers asked for than there are cases; a table that is
+// not UTF-8 is refused before anything runs.
 TEST_F(CmdEvaluate, BatchCarriesEveryTextThrough) {
     namespace fs = std::filesystem;
     const std::string endPlate = "--lib '" + std::string(ZRLSS_EXAMPLE_LIBRARY) +
-                                 "' evaluate 'End Plate' --jobs 1 --cases ";
+                                 "' evaluate 'End Plate' --jobs 6 --cases ";
     const char* const beams[] = {"IPE\t9\\t99", "IPE \"9\",9\r\n9\\", "IPE\\", "\\n\n"};
     const fs::path table = lib_ / "odd.csv", json = lib_ / "odd.json";
     {
