@@ -182,12 +182,21 @@ public:
         add("status", false);
         text_ += '\n';
     }
-    // Writes the rows of the cases in from the first not yet written on.
-    void advance(std::vector<CaseResult>& results) {
-        for (; next_ < results.size() && results[next_].done; ++next_) {
+    // Case i is in, decoded as `a`: its row and those of the cases in after
+    // it are written when the cases before it are in too; else it waits, kept
+    // as its answer `line`.
+    void in(std::vector<CaseResult>& results, size_t i, std::string_view line, const Answer& a) {
+        results[i].done = true;
+        if (i != next_) {
+            results[i].answer = line;
+            return;
+        }
+        row(i, results[i], a);
+        results[i] = CaseResult{};
+        for (++next_; next_ < results.size() && results[next_].done; ++next_) {
             CaseResult& c = results[next_];
             decodeCase(c, answer_);
-            row(next_, c);
+            row(next_, c, answer_);
             c = CaseResult{};
         }
     }
@@ -198,22 +207,21 @@ private:
         if (!first) text_ += ',';
         appendCsvField(text_, field);
     }
-    void row(size_t r, const CaseResult& c) {
+    void row(size_t r, const CaseResult& c, const Answer& a) {
         const CaseTable& t = table_;
         if (t.nameColumn >= 0) add(t.field(r, t.nameColumn), true);
         for (size_t i = 0; i < t.inputColumn.size(); ++i)
             add(t.field(r, t.inputColumn[i]), t.nameColumn < 0 && i == 0);
         for (size_t i = 0; i < t.outputNames.size(); ++i)
-            add(answer_.ran && i < answer_.outputs ? std::string_view(answer_.output(i)) : "",
-                false);
-        add(caseStatus(c, answer_), false);
+            add(a.ran && i < a.outputs ? std::string_view(a.output(i)) : "", false);
+        add(caseStatus(c, a), false);
         text_ += '\n';
     }
 
     const CaseTable& table_;
     std::string text_;
-    size_t next_ = 0;
-    Answer answer_;
+    size_t next_ = 0; // the first case whose row is not written
+    Answer answer_;   // a kept case's, decoded
 };
 
 std::string resultsJson(const CaseTable& t, const std::vector<CaseResult>& results) {
@@ -344,11 +352,12 @@ int runBatch(const BatchRun& batch, const Zrl_String& path) {
     if (ext == ".csv") csv.emplace(table);
     bool anyFailed = false;
     Answer answer;
-    // Case i is in: its row goes out when the ones before it are in too.
-    const auto in = [&](size_t i, bool failed) {
+    // Case i is in, its answer `line` decoded in `answer`.
+    const auto in = [&](size_t i, std::string_view line) {
+        anyFailed = anyFailed || caseFailed(results[i], answer);
+        if (csv) return csv->in(results, i, line, answer);
         results[i].done = true;
-        anyFailed = anyFailed || failed;
-        if (csv) csv->advance(results);
+        results[i].answer = line;
     };
     const bool progress = isatty(STDERR_FILENO) != 0;
     PoolTasks tasks;
@@ -358,8 +367,7 @@ int runBatch(const BatchRun& batch, const Zrl_String& path) {
     tasks.answer = [&](size_t i, std::string_view line) {
         if (!decodeAnswer(line, answer))
             throw Failure{"a worker's answer cannot be read: " + std::string(line)};
-        results[i].answer = line;
-        in(i, caseFailed(results[i], answer));
+        in(i, line);
     };
     tasks.lost = [&](size_t i, const std::vector<size_t>& again, const std::string& why) {
         results[i].lost = why;
@@ -368,7 +376,8 @@ int runBatch(const BatchRun& batch, const Zrl_String& path) {
             others += (others.empty() ? "" : ", ") + table.name(k);
         std::cerr << "zrlss evaluate: a worker " << why << " on case " << table.name(i)
                   << (others.empty() ? std::string() : "; cases " + others + " run again") << "\n";
-        in(i, true);
+        decodeCase(results[i], answer);
+        in(i, {});
     };
     tasks.taskSeconds = batch.caseSeconds;
     tasks.progress = [&](size_t done) {
