@@ -341,9 +341,10 @@ int runBatch(const BatchRun& batch, const Zrl_String& path) {
     if (batch.caseSeconds <= 0)
         throw UsageError{"--case-timeout wants a positive number of seconds"};
     if (ext == ".xlsx" || ext == ".ods") checkSheetFormat(batch.out);
-    // The workers get ready while the table is read; a table refused stops
-    // them unused.
+    // The workers get ready while the sheet and the table are read; a sheet
+    // or table refused stops them unused.
     WorkerPool pool(batch.workerCommand, batch.jobs > 0 ? batch.jobs : defaultJobs());
+    if (batch.sheetLoads && !batch.sheetLoads()) return 1;
     const VkVarCells declared = declaredVariables(path);
     const CaseTable table = readTable(batch.cases, declared);
 
