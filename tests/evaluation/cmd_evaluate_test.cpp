@@ -265,6 +265,18 @@ TEST_F(CmdEvaluate, ChildLoadWarningsReachTheCaller) {
     EXPECT_TRUE(r.out.empty());
     EXPECT_NE(readAll(err).find("zrlss evaluate: error: " + cell), std::string::npos)
         << readAll(err);
+
+    // A batch is refused the same before any case runs, and writes nothing.
+    const fs::path table = lib_ / "cases.csv", results = lib_ / "results.csv";
+    std::ofstream(table) << "key,Beam,Column,Shear,BoltGrade,SteelFy\n"
+                            "EP1,IPE 300,HEB 240,150,8.8,235\n";
+    r = runCommand("--lib '" + copy.string() + "' evaluate 'End Plate' --strict --cases " +
+                       table.string() + " -o " + results.string(),
+                   err);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(readAll(err).find("zrlss evaluate: error: " + cell), std::string::npos)
+        << readAll(err);
+    EXPECT_FALSE(fs::exists(results));
 }
 
 // --inputs lists every declaration in order with its line and runs nothing;
@@ -418,11 +430,12 @@ TEST_F(CmdEvaluate, BatchMatchesSingleRuns) {
 }
 
 // Texts pass between the batch and its workers as they are, whatever they
-// hold; a table that is not UTF-8 is refused before anything runs.
+// hold, with more workers asked for than there are cases; a table that is
+// not UTF-8 is refused before anything runs.
 TEST_F(CmdEvaluate, BatchCarriesEveryTextThrough) {
     namespace fs = std::filesystem;
     const std::string endPlate = "--lib '" + std::string(ZRLSS_EXAMPLE_LIBRARY) +
-                                 "' evaluate 'End Plate' --jobs 1 --cases ";
+                                 "' evaluate 'End Plate' --jobs 6 --cases ";
     const char* const beams[] = {"IPE\t9\\t99", "IPE \"9\",9\r\n9\\", "IPE\\", "\\n\n"};
     const fs::path table = lib_ / "odd.csv", json = lib_ / "odd.json";
     {

@@ -374,13 +374,13 @@ int runEvaluate(const EvaluateArgs& args) {
         return listDeclarations(path, args.json);
     }
     // What the load of the sheet could not keep as written goes to standard
-    // error (the workers' parent has told it already); --strict refuses it.
-    if (!args.worker) {
+    // error (not from the workers: their parent has told it); --strict
+    // refuses it.
+    const auto sheetLoads = [&] {
         spread::Sheet loaded;
-        if (!loadSheetOrSay(loaded, resolvePath(path).string(), "evaluate", args.strict))
-            return 1;
-        if (!sayChildLoadWarnings(path, args.strict)) return 1;
-    }
+        return loadSheetOrSay(loaded, resolvePath(path).string(), "evaluate", args.strict) &&
+               sayChildLoadWarnings(path, args.strict);
+    };
     WorkerFault fault;
     if (!args.workerFault.empty() && !readWorkerFault(args.workerFault, fault))
         throw UsageError{"--test-worker-fault wants N:die or N:hang"};
@@ -394,9 +394,10 @@ int runEvaluate(const EvaluateArgs& args) {
         if (macroMode || !args.sets.empty() || !args.write.empty() || args.repeat != 1)
             throw UsageError{"--cases takes the inputs from the table alone"};
         return runBatch({args.cases, args.out, args.jobs, args.caseSeconds,
-                         workerCommand(*args.shared, path, args.workerFault)},
+                         workerCommand(*args.shared, path, args.workerFault), sheetLoads},
                         path);
     }
+    if (!sheetLoads()) return 1;
     VkDlgStandardsData record;
     record.sheetFile = path;
     Zrl_DbMacro macro;

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <unistd.h>
 
 namespace zrlss {
@@ -26,23 +27,63 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One case of a batch: its name, what the run gave back and what went wrong
-// (its inputs are the table's).
+// What became of one case: the worker's answer line as it came (see
+// worker_fields.h), or how the worker that held it ended. Kept as one line
+// rather than decoded: a batch holds many cases, and the CSV results let go
+// of each as soon as its row is written.
 struct CaseResult {
-    std::string name;
-    std::vector<std::string> outputs;
-    std::vector<StandardsFailure> failures;
-    bool ran = false;
-    std::string lost; // how the worker that held it ended, when it did
+    std::string answer;
+    std::string lost;
+    bool done = false;
 };
 
-std::string caseStatus(const CaseResult& c) {
-    if (c.ran && c.failures.empty() && c.lost.empty()) return "ok";
+// One answer, decoded; its strings are reused from case to case.
+struct Answer {
+    std::vector<std::string> fields; // ran, count, the outputs, four per fault
+    size_t outputs = 0;
+    bool ran = false;
+
+    const std::string& output(size_t i) const { return fields[2 + i]; }
+    size_t failures() const { return (fields.size() - 2 - outputs) / 4; }
+    // Fault k's file, line, equation and reason.
+    const std::string* failure(size_t k) const { return &fields[2 + outputs + 4 * k]; }
+};
+
+// `line` into `a`; false when it is no answer.
+bool decodeAnswer(std::string_view line, Answer& a) {
+    long outputs = 0, faultLine = 0;
+    if (!splitFields(line, a.fields) || a.fields.size() < 2 || !fieldNumber(a.fields[1], outputs) ||
+        outputs < 0 || static_cast<size_t>(outputs) > a.fields.size() - 2 ||
+        (a.fields.size() - 2 - static_cast<size_t>(outputs)) % 4 != 0)
+        return false;
+    a.outputs = static_cast<size_t>(outputs);
+    a.ran = a.fields[0] == "1";
+    for (size_t k = 0; k < a.failures(); ++k)
+        if (!fieldNumber(a.failure(k)[1], faultLine)) return false;
+    return true;
+}
+
+// Case `c` decoded into `a` (a lost case: nothing ran, no outputs).
+void decodeCase(const CaseResult& c, Answer& a) {
+    if (c.answer.empty()) {
+        a.fields.assign(2, std::string());
+        a.outputs = 0;
+        a.ran = false;
+        return;
+    }
+    if (!decodeAnswer(c.answer, a)) throw Failure{"a worker's answer cannot be read: " + c.answer};
+}
+
+bool caseFailed(const CaseResult& c, const Answer& a) {
+    return !c.lost.empty() || !a.ran || a.failures() > 0;
+}
+
+std::string caseStatus(const CaseResult& c, const Answer& a) {
     if (!c.lost.empty()) return "failed: the worker " + c.lost + " on this case";
-    if (!c.ran) return "failed: the evaluation did not run";
-    if (c.failures.empty()) return "ok";
-    return "failed: " + std::to_string(c.failures.size()) + " equations; " +
-           c.failures.front().equation.toUtf8() + ": " + c.failures.front().reason.toUtf8();
+    if (!a.ran) return "failed: the evaluation did not run";
+    if (a.failures() == 0) return "ok";
+    return "failed: " + std::to_string(a.failures()) + " equations; " + a.failure(0)[2] + ": " +
+           a.failure(0)[3];
 }
 
 // The table of a batch, checked against the sheet.
@@ -60,6 +101,10 @@ struct CaseTable {
         static const std::string kNone;
         const std::vector<std::string>& fields = records[index + 1];
         return static_cast<size_t>(col) < fields.size() ? fields[static_cast<size_t>(col)] : kNone;
+    }
+    // The name of case `index`: its name column's, else its number (from 1).
+    std::string name(size_t index) const {
+        return nameColumn >= 0 ? field(index, nameColumn) : std::to_string(index + 1);
     }
 };
 
@@ -109,68 +154,103 @@ std::vector<std::vector<std::string>> resultRows(const CaseTable& t,
     rows[0].insert(rows[0].end(), t.inputNames.begin(), t.inputNames.end());
     rows[0].insert(rows[0].end(), t.outputNames.begin(), t.outputNames.end());
     rows[0].push_back("status");
+    Answer a;
     for (size_t r = 0; r < results.size(); ++r) {
-        const CaseResult& c = results[r];
+        decodeCase(results[r], a);
         std::vector<std::string>& row = rows.emplace_back();
-        if (t.nameColumn >= 0) row.push_back(c.name);
+        if (t.nameColumn >= 0) row.push_back(t.name(r));
         for (int col : t.inputColumn)
             row.push_back(t.field(r, col));
         for (size_t i = 0; i < t.outputNames.size(); ++i)
-            row.push_back(c.ran && i < c.outputs.size() ? c.outputs[i] : std::string());
-        row.push_back(caseStatus(c));
+            row.push_back(a.ran && i < a.outputs ? a.output(i) : std::string());
+        row.push_back(caseStatus(results[r], a));
     }
     return rows;
 }
 
-// Written straight into the file's text: a batch has a row per case and
-// nothing of it needs to be held twice.
-std::string resultsCsv(const CaseTable& t, const std::vector<CaseResult>& results) {
-    std::string text;
-    auto add = [&text](std::string_view field, bool first) {
-        if (!first) text += ',';
-        appendCsvField(text, field);
-    };
-    if (t.nameColumn >= 0) add("name", true);
-    for (const std::string& name : t.inputNames)
-        add(name, text.empty());
-    for (const std::string& name : t.outputNames)
-        add(name, false);
-    add("status", false);
-    text += '\n';
-    for (size_t r = 0; r < results.size(); ++r) {
-        const CaseResult& c = results[r];
-        if (t.nameColumn >= 0) add(c.name, true);
+// The CSV results, written into the file's text row by row while the cases
+// come in: a row as soon as the cases before it are in, so that little is
+// left for the end, and the case let go of.
+class CsvResults {
+public:
+    explicit CsvResults(const CaseTable& t) : table_(t) {
+        if (t.nameColumn >= 0) add("name", true);
+        for (const std::string& name : t.inputNames)
+            add(name, text_.empty());
+        for (const std::string& name : t.outputNames)
+            add(name, false);
+        add("status", false);
+        text_ += '\n';
+    }
+    // Case i is in, decoded as `a`: its row and those of the cases in after
+    // it are written when the cases before it are in too; else it waits, kept
+    // as its answer `line`.
+    void in(std::vector<CaseResult>& results, size_t i, std::string_view line, const Answer& a) {
+        results[i].done = true;
+        if (i != next_) {
+            results[i].answer = line;
+            return;
+        }
+        row(i, results[i], a);
+        results[i] = CaseResult{};
+        for (++next_; next_ < results.size() && results[next_].done; ++next_) {
+            CaseResult& c = results[next_];
+            decodeCase(c, answer_);
+            row(next_, c, answer_);
+            c = CaseResult{};
+        }
+    }
+    const std::string& text() const { return text_; }
+
+private:
+    void add(std::string_view field, bool first) {
+        if (!first) text_ += ',';
+        appendCsvField(text_, field);
+    }
+    void row(size_t r, const CaseResult& c, const Answer& a) {
+        const CaseTable& t = table_;
+        if (t.nameColumn >= 0) add(t.field(r, t.nameColumn), true);
         for (size_t i = 0; i < t.inputColumn.size(); ++i)
             add(t.field(r, t.inputColumn[i]), t.nameColumn < 0 && i == 0);
         for (size_t i = 0; i < t.outputNames.size(); ++i)
-            add(c.ran && i < c.outputs.size() ? std::string_view(c.outputs[i]) : "", false);
-        add(caseStatus(c), false);
-        text += '\n';
+            add(a.ran && i < a.outputs ? std::string_view(a.output(i)) : "", false);
+        add(caseStatus(c, a), false);
+        text_ += '\n';
     }
-    return text;
-}
+
+    const CaseTable& table_;
+    std::string text_;
+    size_t next_ = 0; // the first case whose row is not written
+    Answer answer_;   // a kept case's, decoded
+};
 
 std::string resultsJson(const CaseTable& t, const std::vector<CaseResult>& results) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    Answer a;
     for (size_t r = 0; r < results.size(); ++r) {
         const CaseResult& c = results[r];
+        decodeCase(c, a);
         nlohmann::ordered_json entry = nlohmann::ordered_json::object();
-        if (t.nameColumn >= 0) entry["name"] = c.name;
+        if (t.nameColumn >= 0) entry["name"] = t.name(r);
         nlohmann::ordered_json inputs = nlohmann::ordered_json::object();
         for (size_t i = 0; i < t.inputNames.size(); ++i)
             inputs[t.inputNames[i]] = t.field(r, t.inputColumn[i]);
         entry["inputs"] = inputs;
         nlohmann::ordered_json outputs = nlohmann::ordered_json::object();
         for (size_t i = 0; i < t.outputNames.size(); ++i)
-            outputs[t.outputNames[i]] = c.ran && i < c.outputs.size() ? c.outputs[i] : "";
+            outputs[t.outputNames[i]] = a.ran && i < a.outputs ? a.output(i) : "";
         entry["outputs"] = outputs;
-        entry["status"] = caseStatus(c);
+        entry["status"] = caseStatus(c, a);
         nlohmann::ordered_json failures = nlohmann::ordered_json::array();
-        for (const StandardsFailure& f : c.failures)
-            failures.push_back({{"file", f.file.toUtf8()},
-                                {"line", f.line},
-                                {"equation", f.equation.toUtf8()},
-                                {"reason", f.reason.toUtf8()}});
+        for (size_t k = 0; k < a.failures(); ++k) {
+            const std::string* f = a.failure(k);
+            long line = 0;
+            fieldNumber(f[1], line);
+            failures.push_back({{"file", f[0]},
+                                {"line", static_cast<int>(line)},
+                                {"equation", f[2]},
+                                {"reason", f[3]}});
+        }
         entry["failures"] = failures;
         list.push_back(entry);
     }
@@ -223,42 +303,26 @@ void checkSheetFormat(const std::string& file) {
     if (!written) throw Failure{"cannot write " + file + ": " + Zrl_String(why).toUtf8()};
 }
 
+// `csv`: the CSV results, written already (for a .csv file).
 void writeResults(const std::string& file, const CaseTable& t,
-                  const std::vector<CaseResult>& results) {
+                  const std::vector<CaseResult>& results, const CsvResults* csv) {
     const std::string ext = fs::path(file).extension().string();
     if (ext == ".xlsx" || ext == ".ods") return saveResultsSheet(t, results, file);
-    const std::string text = ext == ".csv" ? resultsCsv(t, results) : resultsJson(t, results);
+    const std::string text = csv != nullptr ? csv->text() : resultsJson(t, results);
     std::string why;
     if (!files::replaceFile(file, text, &why)) throw Failure{"cannot write " + file + ": " + why};
 }
 
-// One request and one answer per case (see worker_fields.h).
-std::string requestLine(const CaseTable& t, size_t index) {
-    FieldLine line;
+// The request of case `index` (see worker_fields.h), made in `line` (the
+// caller's, reused) and appended to `out`.
+void appendRequest(const CaseTable& t, size_t index, FieldLine& line, std::string& out) {
+    line.clear();
     line.add(static_cast<long>(index + 1));
     for (size_t i = 0; i < t.inputColumn.size(); ++i) {
         line.add(t.inputIndex[i]);
         line.add(t.field(index, t.inputColumn[i]));
     }
-    return line.text();
-}
-
-// `fields` is the caller's, reused from answer to answer.
-void readAnswer(std::string_view line, std::vector<std::string>& fields, CaseResult& c) {
-    long outputs = 0, faultLine = 0;
-    if (!splitFields(line, fields) || fields.size() < 2 || !fieldNumber(fields[1], outputs) ||
-        outputs < 0 || static_cast<size_t>(outputs) > fields.size() - 2 ||
-        (fields.size() - 2 - static_cast<size_t>(outputs)) % 4 != 0)
-        throw Failure{"a worker's answer cannot be read: " + std::string(line)};
-    c.ran = fields[0] == "1";
-    const auto first = fields.begin() + 2;
-    c.outputs.assign(first, first + outputs);
-    for (auto f = first + outputs; f != fields.end(); f += 4) {
-        if (!fieldNumber(f[1], faultLine))
-            throw Failure{"a worker's answer cannot be read: " + std::string(line)};
-        c.failures.push_back({Zrl_String::fromUtf8(f[0]), static_cast<int>(faultLine),
-                              Zrl_String::fromUtf8(f[2]), Zrl_String::fromUtf8(f[3])});
-    }
+    out += line.text();
 }
 
 int defaultJobs() {
@@ -274,30 +338,47 @@ int runBatch(const BatchRun& batch, const Zrl_String& path) {
     if (ext != ".csv" && ext != ".json" && ext != ".xlsx" && ext != ".ods")
         throw UsageError{"-o wants a .csv, .json, .xlsx or .ods file: " + batch.out};
     if (batch.jobs < 0) throw UsageError{"--jobs wants a positive count"};
-    if (batch.caseSeconds <= 0) throw UsageError{"--case-timeout wants a positive number of seconds"};
+    if (batch.caseSeconds <= 0)
+        throw UsageError{"--case-timeout wants a positive number of seconds"};
     if (ext == ".xlsx" || ext == ".ods") checkSheetFormat(batch.out);
+    // The workers get ready while the sheet and the table are read; a sheet
+    // or table refused stops them unused.
+    WorkerPool pool(batch.workerCommand, batch.jobs > 0 ? batch.jobs : defaultJobs());
+    if (batch.sheetLoads && !batch.sheetLoads()) return 1;
     const VkVarCells declared = declaredVariables(path);
     const CaseTable table = readTable(batch.cases, declared);
 
     std::vector<CaseResult> results(table.size());
-    for (size_t r = 0; r < results.size(); ++r) {
-        CaseResult& c = results[r];
-        c.name = table.nameColumn >= 0 ? table.field(r, table.nameColumn) : std::to_string(r + 1);
-    }
+    std::optional<CsvResults> csv;
+    if (ext == ".csv") csv.emplace(table);
+    bool anyFailed = false;
+    Answer answer;
+    // Case i is in, its answer `line` decoded in `answer`.
+    const auto in = [&](size_t i, std::string_view line) {
+        anyFailed = anyFailed || caseFailed(results[i], answer);
+        if (csv) return csv->in(results, i, line, answer);
+        results[i].done = true;
+        results[i].answer = line;
+    };
     const bool progress = isatty(STDERR_FILENO) != 0;
     PoolTasks tasks;
     tasks.count = results.size();
-    tasks.request = [&](size_t i) { return requestLine(table, i); };
-    std::vector<std::string> fields;
-    tasks.answer = [&](size_t i, std::string_view line) { readAnswer(line, fields, results[i]); };
+    FieldLine request;
+    tasks.request = [&](size_t i, std::string& out) { appendRequest(table, i, request, out); };
+    tasks.answer = [&](size_t i, std::string_view line) {
+        if (!decodeAnswer(line, answer))
+            throw Failure{"a worker's answer cannot be read: " + std::string(line)};
+        in(i, line);
+    };
     tasks.lost = [&](size_t i, const std::vector<size_t>& again, const std::string& why) {
         results[i].lost = why;
         std::string others;
         for (size_t k : again)
-            others += (others.empty() ? "" : ", ") + results[k].name;
-        std::cerr << "zrlss evaluate: a worker " << why << " on case " << results[i].name
-                  << (others.empty() ? std::string() : "; cases " + others + " run again")
-                  << "\n";
+            others += (others.empty() ? "" : ", ") + table.name(k);
+        std::cerr << "zrlss evaluate: a worker " << why << " on case " << table.name(i)
+                  << (others.empty() ? std::string() : "; cases " + others + " run again") << "\n";
+        decodeCase(results[i], answer);
+        in(i, {});
     };
     tasks.taskSeconds = batch.caseSeconds;
     tasks.progress = [&](size_t done) {
@@ -305,12 +386,10 @@ int runBatch(const BatchRun& batch, const Zrl_String& path) {
             std::cerr << "\r" << done << "/" << tasks.count << " cases"
                       << (done == tasks.count ? "\n" : "") << std::flush;
     };
-    runOnWorkers(batch.workerCommand, batch.jobs > 0 ? batch.jobs : defaultJobs(), tasks);
+    pool.run(tasks);
 
-    writeResults(batch.out, table, results);
-    const bool anyFailed = std::any_of(results.begin(), results.end(), [](const CaseResult& c) {
-        return !c.ran || !c.failures.empty() || !c.lost.empty();
-    });
+    // The workers end meanwhile.
+    writeResults(batch.out, table, results, csv ? &*csv : nullptr);
     return anyFailed ? kEvaluationFailed : 0;
 }
 

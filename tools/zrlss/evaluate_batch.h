@@ -6,6 +6,7 @@
 #include "standards/standards_failures.h"
 #include "standards/var_cells.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,9 @@ struct BatchRun {
     int caseSeconds = kCaseSeconds; // the longest a worker may spend on a case
     // The command that starts a worker on the same sheet and library.
     std::vector<std::string> workerCommand;
+    // Tells what the load of the sheet could not keep; false when that
+    // refuses it. Asked while the workers start.
+    std::function<bool()> sheetLoads;
 };
 
 // Runs every case of the table on worker processes and writes the results

@@ -19,9 +19,11 @@ namespace zrlss {
 namespace {
 
 // Requests a worker holds at once: enough to keep it busy while the
-// parent naps (see Pool::nap), few enough that a lost worker sends little
-// back.
+// parent naps (see nap), few enough that a lost worker sends little back.
 constexpr size_t kWindow = 64;
+// The fewest it holds while there are any left: the next is at hand when
+// it answers one.
+constexpr size_t kLeastWindow = 2;
 // The longest nap of the parent between two looks at its workers.
 constexpr std::chrono::milliseconds kMaxNap{2};
 
@@ -86,26 +88,46 @@ Worker startWorker(const std::vector<char*>& argv) {
     return w;
 }
 
-// The workers of one run; whatever is left of them when it ends is stopped.
-class Pool {
+} // namespace
+
+// The workers of one run: those retired are waited for when it goes, the
+// others stopped.
+class WorkerPool::Impl {
 public:
-    explicit Pool(const std::vector<std::string>& command) : command_(command) {
+    Impl(const std::vector<std::string>& command, int wanted)
+        : command_(command), wanted_(static_cast<size_t>(std::max(wanted, 1))) {
         for (std::string& arg : command_)
             argv_.push_back(arg.data());
         argv_.push_back(nullptr);
         previousPipe_ = std::signal(SIGPIPE, SIG_IGN);
+        try {
+            while (workers_.size() < wanted_)
+                workers_.push_back(startWorker(argv_));
+        } catch (...) {
+            stopAll();
+            throw;
+        }
     }
-    ~Pool() {
-        for (Worker& w : workers_)
-            stop(w, true);
-        std::signal(SIGPIPE, previousPipe_);
-    }
-    Pool(const Pool&) = delete;
-    Pool& operator=(const Pool&) = delete;
+    ~Impl() { stopAll(); }
+    Impl(const Impl&) = delete;
+    Impl& operator=(const Impl&) = delete;
 
-    void run(int wanted, const PoolTasks& tasks);
+    void run(const PoolTasks& tasks);
 
 private:
+    // No more requests for the worker: it sees the end of its input and
+    // ends, and is waited for with the pool.
+    void retire(Worker& w) {
+        closeFd(w.toFd);
+        retired_.push_back(std::move(w));
+    }
+    void stopAll() {
+        for (Worker& w : workers_)
+            stop(w, true);
+        for (Worker& w : retired_)
+            stop(w, false);
+        std::signal(SIGPIPE, previousPipe_);
+    }
     // Waits for the worker (killed first when `kill`); its wait status.
     static int stop(Worker& w, bool kill) {
         closeFd(w.toFd);
@@ -119,6 +141,9 @@ private:
         w.pid = -1;
         return status;
     }
+    // How many requests each worker may hold while `left` are not handed out:
+    // a share of what is left that shrinks toward the end (see kWindow).
+    size_t window(size_t left) const;
     void feed(Worker& w, std::deque<size_t>& pending, const PoolTasks& tasks);
     void flush(Worker& w);
     // Reads what the worker wrote; false when it has ended.
@@ -139,25 +164,33 @@ private:
 
     std::vector<std::string> command_;
     std::vector<char*> argv_;
+    size_t wanted_;
     std::vector<Worker> workers_;
+    std::vector<Worker> retired_;
     void (*previousPipe_)(int) = SIG_DFL;
     // The answers read, and when the first came.
     size_t answers_ = 0;
     Clock::time_point firstAnswer_;
 };
 
-void Pool::feed(Worker& w, std::deque<size_t>& pending, const PoolTasks& tasks) {
+size_t WorkerPool::Impl::window(size_t left) const {
+    const size_t share = (left + 2 * workers_.size() - 1) / (2 * workers_.size());
+    return std::clamp(share, kLeastWindow, kWindow);
+}
+
+void WorkerPool::Impl::feed(Worker& w, std::deque<size_t>& pending, const PoolTasks& tasks) {
     if (w.ready && w.held.empty()) w.since = Clock::now();
-    while (w.held.size() < kWindow && !pending.empty()) {
+    const size_t most = window(pending.size());
+    while (w.held.size() < most && !pending.empty()) {
         const size_t task = pending.front();
         pending.pop_front();
         w.held.push_back(task);
-        w.out += tasks.request(task);
+        tasks.request(task, w.out);
         w.out += '\n';
     }
 }
 
-void Pool::flush(Worker& w) {
+void WorkerPool::Impl::flush(Worker& w) {
     while (w.toFd >= 0 && w.outPos < w.out.size()) {
         const ssize_t n = write(w.toFd, w.out.data() + w.outPos, w.out.size() - w.outPos);
         if (n > 0) {
@@ -175,7 +208,7 @@ void Pool::flush(Worker& w) {
     }
 }
 
-bool Pool::drain(Worker& w, size_t& done, const PoolTasks& tasks) {
+bool WorkerPool::Impl::drain(Worker& w, size_t& done, const PoolTasks& tasks) {
     char buffer[65536];
     const ssize_t n = read(w.fromFd, buffer, sizeof buffer);
     if (n < 0) return errno == EINTR || errno == EAGAIN;
@@ -204,8 +237,8 @@ bool Pool::drain(Worker& w, size_t& done, const PoolTasks& tasks) {
     return true;
 }
 
-void Pool::lose(Worker& w, const std::string& why, std::deque<size_t>& pending, size_t& done,
-                const PoolTasks& tasks) {
+void WorkerPool::Impl::lose(Worker& w, const std::string& why, std::deque<size_t>& pending,
+                            size_t& done, const PoolTasks& tasks) {
     if (!w.ready) throw Failure{"a worker could not start (" + why + ")"};
     if (w.held.empty()) return;
     // It worked on the first of its requests; the others go back to the
@@ -219,7 +252,7 @@ void Pool::lose(Worker& w, const std::string& why, std::deque<size_t>& pending, 
     if (tasks.progress) tasks.progress(done);
 }
 
-int Pool::stopSlow(std::deque<size_t>& pending, size_t& done, const PoolTasks& tasks) {
+int WorkerPool::Impl::stopSlow(std::deque<size_t>& pending, size_t& done, const PoolTasks& tasks) {
     if (tasks.taskSeconds <= 0) return -1;
     const Clock::duration limit = std::chrono::seconds(tasks.taskSeconds);
     const Clock::time_point now = Clock::now();
@@ -241,7 +274,7 @@ int Pool::stopSlow(std::deque<size_t>& pending, size_t& done, const PoolTasks& t
     return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(next).count());
 }
 
-Clock::duration Pool::nap() const {
+Clock::duration WorkerPool::Impl::nap() const {
     constexpr size_t kPaceAnswers = 8, kLeastHeld = 4;
     if (answers_ < kPaceAnswers) return {};
     size_t least = kWindow;
@@ -250,16 +283,21 @@ Clock::duration Pool::nap() const {
         least = std::min(least, w.held.size());
     }
     if (least < kLeastHeld) return {};
-    const Clock::duration pace =
-        (Clock::now() - firstAnswer_) * static_cast<long>(workers_.size()) / static_cast<long>(answers_);
+    const Clock::duration pace = (Clock::now() - firstAnswer_) *
+                                 static_cast<long>(workers_.size()) / static_cast<long>(answers_);
     return std::min<Clock::duration>(kMaxNap, pace * static_cast<long>(least) / 2);
 }
 
-void Pool::run(int wanted, const PoolTasks& tasks) {
+void WorkerPool::Impl::run(const PoolTasks& tasks) {
     std::deque<size_t> pending;
     for (size_t i = 0; i < tasks.count; ++i)
         pending.push_back(i);
-    const size_t size = std::min(static_cast<size_t>(std::max(wanted, 1)), tasks.count);
+    // Workers beyond one per task are not needed.
+    const size_t size = std::min(wanted_, tasks.count);
+    while (workers_.size() > size) {
+        retire(workers_.back());
+        workers_.pop_back();
+    }
     size_t done = 0;
     std::vector<pollfd> fds;
     while (done < tasks.count) {
@@ -277,12 +315,12 @@ void Pool::run(int wanted, const PoolTasks& tasks) {
             fds.push_back({w.toFd, static_cast<short>(w.out.empty() ? 0 : POLLOUT), 0});
         }
         const int wait = stopSlow(pending, done, tasks);
-        if (std::any_of(workers_.begin(), workers_.end(), [](const Worker& w) { return w.pid < 0; }))
+        if (std::any_of(workers_.begin(), workers_.end(),
+                        [](const Worker& w) { return w.pid < 0; }))
             continue; // one was stopped: its tasks go elsewhere first
         // A nap never outlasts a worker's time limit.
         const Clock::duration rest = nap();
-        if (rest > Clock::duration::zero() &&
-            (wait < 0 || rest < std::chrono::milliseconds(wait)))
+        if (rest > Clock::duration::zero() && (wait < 0 || rest < std::chrono::milliseconds(wait)))
             std::this_thread::sleep_for(rest);
         const int ready = poll(fds.data(), fds.size(), wait);
         if (ready < 0) {
@@ -296,19 +334,20 @@ void Pool::run(int wanted, const PoolTasks& tasks) {
             lose(w, endedBy(stop(w, false)), pending, done, tasks);
         }
     }
-    // No more requests: each worker sees the end of its input and ends.
-    for (Worker& w : workers_) {
-        closeFd(w.toFd);
-        stop(w, false);
-    }
+    // Every task is in: the workers end while the caller goes on, and are
+    // waited for when the pool goes.
+    for (Worker& w : workers_)
+        retire(w);
+    workers_.clear();
 }
 
-} // namespace
+WorkerPool::WorkerPool(const std::vector<std::string>& command, int workers)
+    : impl_(std::make_unique<Impl>(command, workers)) {}
 
-void runOnWorkers(const std::vector<std::string>& command, int workers, const PoolTasks& tasks) {
-    if (tasks.count == 0) return;
-    Pool pool(command);
-    pool.run(workers, tasks);
+WorkerPool::~WorkerPool() = default;
+
+void WorkerPool::run(const PoolTasks& tasks) {
+    impl_->run(tasks);
 }
 
 bool readWorkerLine(std::string& line) {
