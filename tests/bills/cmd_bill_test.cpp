@@ -3,6 +3,7 @@
 #include "bills_fixture.h"
 #include "platform/spread/sheet.h"
 #include "support/command_run.h"
+#include "test_paths.h"
 
 #include <cstdlib>
 

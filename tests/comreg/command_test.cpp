@@ -1,6 +1,7 @@
 // zrlss comreg on a temporary registry file and module folder.
 #include "comreg_fixture.h"
 #include "support/command_run.h"
+#include "test_paths.h"
 
 #include <algorithm>
 

@@ -8,6 +8,7 @@
 #include "platform/win/module_file.h"
 #include "platform/win/registry.h"
 #include "support/scratch_dir.h"
+#include "test_paths.h"
 
 #include <fstream>
 #include <sstream>

@@ -2,6 +2,8 @@
 // values it computed): `zrlss diff --json` on each, its agreement printed as
 // a table and checked against tests/data/conformance/baseline.json, so that
 // a regression fails at once and an improvement can raise the baseline.
+#include "test_paths.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

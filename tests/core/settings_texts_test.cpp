@@ -3,6 +3,7 @@
 #include "platform/core/numbered_texts.h"
 #include "platform/core/settings.h"
 #include "platform/core/timers.h"
+#include "test_paths.h"
 
 #include <cstdlib>
 #include <fstream>

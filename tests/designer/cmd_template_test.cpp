@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include "support/scratch_dir.h"
+#include "test_paths.h"
 
 namespace {
 

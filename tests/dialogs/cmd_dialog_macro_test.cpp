@@ -2,6 +2,7 @@
 // folder of its own, a script that edits, saves and closes; the record back
 // holds the edited value, the drawing's macro changed and the list exists.
 #include "support/command_run.h"
+#include "test_paths.h"
 
 #include <filesystem>
 #include <fstream>

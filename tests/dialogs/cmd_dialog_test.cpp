@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include "support/scratch_dir.h"
+#include "test_paths.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "platform/host/host_state.h"
 #include "platform/win/resources.h"
 #include "platform/win/script_controls.h"
+#include "test_paths.h"
 
 #include <algorithm>
 #include <filesystem>

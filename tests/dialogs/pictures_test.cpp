@@ -10,6 +10,7 @@
 #include "platform/win/paint.h"
 #include "platform/win/win.h"
 #include "support/scratch_dir.h"
+#include "test_paths.h"
 
 #include <cstdlib>
 #include <filesystem>

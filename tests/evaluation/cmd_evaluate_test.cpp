@@ -8,6 +8,7 @@
 #include "platform/spread/sheet.h"
 #include "platform/core/macro_model.h"
 #include "support/command_run.h"
+#include "test_paths.h"
 
 #include <algorithm>
 #include <cstdlib>

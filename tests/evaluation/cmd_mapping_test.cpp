@@ -3,6 +3,7 @@
 // and its one-line failures. Skipped when the command has not been built.
 #include "eval_fixture.h"
 #include "support/command_run.h"
+#include "test_paths.h"
 
 #include <algorithm>
 #include <fstream>

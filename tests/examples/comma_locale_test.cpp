@@ -5,6 +5,7 @@
 #include "example_fixture.h"
 #include "platform/spread/sheet.h"
 #include "sheettools/simple_props_list.h"
+#include "test_paths.h"
 
 #include <clocale>
 #include <locale>

@@ -12,6 +12,7 @@
 #include "platform/win/script.h"
 #include "standards/dlg_standards_data.h"
 #include "standards/standards_eval.h"
+#include "test_paths.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 // Reading sheet files as tables through the exported ReadSSFile.
 #include "formulas_fixture.h"
 #include "sheettools/read_ss_file.h"
+#include "test_paths.h"
 
 namespace formulas_test {
 namespace {

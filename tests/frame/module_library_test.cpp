@@ -10,6 +10,7 @@
 #include "support/command_run.h"
 #include "support/name_list.h"
 #include "support/scratch_dir.h"
+#include "test_paths.h"
 
 #include <algorithm>
 #include <fstream>

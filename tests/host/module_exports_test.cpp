@@ -1,5 +1,6 @@
 // Reading a library's exported names from its dynamic symbol table.
 #include "platform/host/module_exports.h"
+#include "test_paths.h"
 
 #include <algorithm>
 #include <cstdio>

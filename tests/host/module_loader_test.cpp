@@ -5,6 +5,7 @@
 #include "platform/host/host_state.h"
 #include "platform/host/module_loader.h"
 #include "platform/host/rx_registry.h"
+#include "test_paths.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,7 @@
 #include "platform/core/text_helpers.h"
 #include "platform/win/script.h"
 #include "platform/win/script_play.h"
+#include "test_paths.h"
 
 #include <algorithm>
 #include <fstream>

@@ -4,6 +4,7 @@
 // And convert with the engine alone, without its workbook formats plug-in.
 #include "support/command_run.h"
 #include "support/scratch_dir.h"
+#include "test_paths.h"
 
 #include <filesystem>
 #include <fstream>

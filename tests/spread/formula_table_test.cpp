@@ -4,6 +4,7 @@
 // a number, "text", TRUE or FALSE, an error name, (empty) or (refused).
 // Numbers match at 15 significant digits, the precision a sheet shows.
 #include "formula_test_host.h"
+#include "test_paths.h"
 
 #include <charconv>
 #include <cmath>

@@ -4,6 +4,7 @@
 // compiler) stay out of reach.
 #include "platform/host/module_exports.h"
 #include "support/name_list.h"
+#include "test_paths.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -6,6 +6,7 @@
 #include "platform/spread/sheet_file.h"
 #include "platform/spread/workbook.h"
 #include "platform/files/replace_file.h"
+#include "test_paths.h"
 
 #include <cmath>
 #include <filesystem>

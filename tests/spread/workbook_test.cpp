@@ -8,6 +8,7 @@
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_file.h"
 #include "platform/spread/workbook.h"
+#include "test_paths.h"
 
 #include <algorithm>
 #include <filesystem>

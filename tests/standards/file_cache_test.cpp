@@ -5,6 +5,7 @@
 #include "platform/core/file_watch.h"
 #include "platform/spread/sheet.h"
 #include "standards/file_cache.h"
+#include "test_paths.h"
 
 #include <chrono>
 #include <fstream>

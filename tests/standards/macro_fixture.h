@@ -12,6 +12,7 @@
 #include "platform/core/macro_description.h"
 #include "platform/core/settings.h"
 #include "standards/object_map.h"
+#include "test_paths.h"
 
 #include <filesystem>
 #include <string>

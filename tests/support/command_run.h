@@ -1,6 +1,8 @@
 // Runs the built zrlss command as a shell would and keeps what it printed.
 #pragma once
 
+#include "test_paths.h"
+
 #include <array>
 #include <cstdio>
 #include <string>

@@ -10,6 +10,7 @@
 #include "sheettools/xlsx_writer.h"
 #include "standards/ss_mapping.h"
 #include "support/scratch_dir.h"
+#include "test_paths.h"
 
 #include <filesystem>
 #include <fstream>
