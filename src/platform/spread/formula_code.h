@@ -125,8 +125,10 @@ constexpr uint32_t kInlineStack = 16;
 // A formula's text is at most 65536 characters, so its instructions, texts
 // and stack depth each fit in 20 bits.
 struct Program {
-    std::unique_ptr<std::wstring[]> texts; // null when there are none
-    uint64_t size : 20 = 0;                // instructions
+    // Text values (constants, names), shared by the values computed from
+    // them; null when there are none.
+    std::unique_ptr<Value[]> texts;
+    uint64_t size : 20 = 0; // instructions
     uint64_t textCount : 20 = 0;
     uint64_t maxStack : 20 = 0;
     uint64_t isVolatile : 1 = false;
