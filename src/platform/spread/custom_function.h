@@ -32,7 +32,13 @@ ZRLSPREAD_API const wchar_t* lockTextBlock(TextBlock block);
 ZRLSPREAD_API void freeTextBlock(TextBlock block);
 
 enum CalcStatus : uint8_t { kCalcValue = 0, kCalcError = 1, kCalcEmpty = 2 };
-enum CalcType : uint8_t { kCalcInt = 0, kCalcDouble = 1, kCalcText = 2, kCalcCell = 3, kCalcRange = 4 };
+enum CalcType : uint8_t {
+    kCalcInt = 0,
+    kCalcDouble = 1,
+    kCalcText = 2,
+    kCalcCell = 3,
+    kCalcRange = 4
+};
 
 struct CalcValue {
     uint8_t status = kCalcEmpty;
@@ -75,6 +81,10 @@ public:
     // Adds or replaces the function of that name.
     void add(CustomFunction fn);
     const CustomFunction* find(std::wstring_view name) const;
+    // The same for a name the engine numbered (`nameId`, never 0, stands
+    // for that name alone): the answer is kept until the functions change,
+    // so a formula calling a function again costs no search by name.
+    const CustomFunction* findNumbered(uint32_t nameId, std::wstring_view name) const;
     void clear() {
         fns_.clear();
         ++version_;
@@ -85,8 +95,28 @@ public:
     uint64_t version() const { return version_; }
 
 private:
+    // Answers of findNumbered, in slot nameId % kSlots, for the functions
+    // of keptVersion. A copy of a registry starts without any.
+    class Kept {
+    public:
+        static constexpr uint32_t kSlots = 32;
+        struct Answer {
+            uint32_t nameId = 0;
+            const CustomFunction* fn = nullptr;
+        };
+        Kept() = default;
+        Kept(const Kept&) noexcept {}
+        Kept& operator=(const Kept&) noexcept {
+            answers.reset();
+            return *this;
+        }
+        std::unique_ptr<Answer[]> answers; // made at the first numbered look-up
+        uint64_t version = 0;
+    };
+
     std::map<std::wstring, CustomFunction, std::less<>> fns_;
     uint64_t version_ = 0;
+    mutable Kept kept_;
 };
 
 } // namespace spread

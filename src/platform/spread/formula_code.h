@@ -39,7 +39,7 @@ enum class Op : uint8_t {
     Gt,
     Ge,
     Func,   // built-in function aux, argc arguments
-    Custom, // custom function named texts[aux], argc arguments
+    Custom, // custom function named texts[aux] (numbered nameId), argc arguments
     Range,  // a:b, the block spanning two references computed by functions
     At,     // @x: x taken as one cell (implicit intersection)
     Array,  // {1,2;3,4}: the argc constants before it, aux of them a row
@@ -66,7 +66,8 @@ struct Instr {
     uint32_t aux = 0;  // see Op; Area: last row
     union {
         double num;
-        Corner at; // Cell, Area
+        Corner at;       // Cell, Area
+        uint32_t nameId; // Custom: the name's number (customNameId), 0 for none
     };
     Instr() : op(Op::Missing), at() {}
     explicit Instr(Op o) : op(o), at() {}

@@ -27,6 +27,7 @@
 // refused rather than risking the stack.
 #include "platform/spread/formula_cache.h"
 #include "platform/spread/formula_code.h"
+#include "platform/spread/formula_custom.h"
 #include "platform/spread/formula_impl.h"
 #include "platform/spread/formula_lexer.h"
 #include "platform/spread/functions.h"
@@ -332,7 +333,9 @@ private:
             emit(Op::Func, index, static_cast<uint16_t>(argc));
             if (fn->isVolatile) prog_->isVolatile = true;
         } else {
+            const uint32_t nameId = customNameId(name);
             emit(Op::Custom, addText(std::move(name)), static_cast<uint16_t>(argc));
+            prog_->code.back().nameId = nameId;
             prog_->isVolatile = true;
         }
         return true;
@@ -489,9 +492,8 @@ bool quickCompileAgrees(std::wstring_view text, RefStyle style, int col, int row
         const Instr& a = quick[i];
         const Instr& b = full.code[i];
         if (a.op != b.op || a.flags != b.flags || a.argc != b.argc || a.aux != b.aux) return false;
-        const bool same = a.op == Op::Number
-                              ? std::memcmp(&a.num, &b.num, sizeof a.num) == 0
-                              : a.at.col == b.at.col && a.at.row == b.at.row;
+        const bool same = a.op == Op::Number ? std::memcmp(&a.num, &b.num, sizeof a.num) == 0
+                                             : a.at.col == b.at.col && a.at.row == b.at.row;
         if (!same) return false;
     }
     return true;
