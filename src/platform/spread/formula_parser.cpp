@@ -492,8 +492,9 @@ bool quickCompileAgrees(std::wstring_view text, RefStyle style, int col, int row
         const Instr& a = quick[i];
         const Instr& b = full.code[i];
         if (a.op != b.op || a.flags != b.flags || a.argc != b.argc || a.aux != b.aux) return false;
-        const bool same = a.op == Op::Number ? std::memcmp(&a.num, &b.num, sizeof a.num) == 0
-                                             : a.at.col == b.at.col && a.at.row == b.at.row;
+        const bool same = a.op == Op::Number
+                              ? std::memcmp(&a.num, &b.num, sizeof a.num) == 0
+                              : a.at.col == b.at.col && a.at.row == b.at.row;
         if (!same) return false;
     }
     return true;

@@ -16,7 +16,8 @@ void unknownNameWarnings(const Sheet& sheet, const std::wstring& sheetName,
     for (const FormulaNode& node : c.nodes) {
         if (!node.formula) continue;
         CellKey key = c.cells.keyAt(node.cell);
-        std::vector<std::wstring> unknown = unknownNames(sheet, keyCol(key), keyRow(key));
+        std::vector<std::wstring> unknown =
+            unknownNames(sheet, keyCol(key), keyRow(key));
         if (unknown.empty()) continue;
         out.push_back({sheetName, keyCol(key), keyRow(key),
                        L"=" + sheet.formula(keyCol(key), keyRow(key)),
@@ -31,7 +32,8 @@ std::vector<std::wstring> unknownNames(const Sheet& sheet, int col, int row) {
     const SheetContent& c = sheet.internals().content;
     auto it = c.cells.find(cellKey(col, row));
     if (it == c.cells.end() || it->second.formula == kNone) return out;
-    const auto* f = dynamic_cast<const CompiledFormula*>(c.nodes[it->second.formula].formula.get());
+    const auto* f =
+        dynamic_cast<const CompiledFormula*>(c.nodes[it->second.formula].formula.get());
     if (!f) return out;
     const Program& p = f->program();
     for (const Instr& in : p.code()) {
