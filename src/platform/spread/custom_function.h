@@ -32,13 +32,7 @@ ZRLSPREAD_API const wchar_t* lockTextBlock(TextBlock block);
 ZRLSPREAD_API void freeTextBlock(TextBlock block);
 
 enum CalcStatus : uint8_t { kCalcValue = 0, kCalcError = 1, kCalcEmpty = 2 };
-enum CalcType : uint8_t {
-    kCalcInt = 0,
-    kCalcDouble = 1,
-    kCalcText = 2,
-    kCalcCell = 3,
-    kCalcRange = 4
-};
+enum CalcType : uint8_t { kCalcInt = 0, kCalcDouble = 1, kCalcText = 2, kCalcCell = 3, kCalcRange = 4 };
 
 struct CalcValue {
     uint8_t status = kCalcEmpty;
@@ -95,8 +89,9 @@ public:
     uint64_t version() const { return version_; }
 
 private:
-    // Answers of findNumbered, in slot nameId % kSlots, for the functions
-    // of keptVersion. A copy of a registry starts without any.
+    // Answers of findNumbered, in slot nameId % kSlots, good while the
+    // registry's version is still `version`. A copy of a registry starts
+    // without any.
     class Kept {
     public:
         static constexpr uint32_t kSlots = 32;
