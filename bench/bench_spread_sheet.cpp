@@ -1,12 +1,16 @@
 // Sheet benchmarks: formula chains built and computed, recomputation after
-// one change, a small mixed sheet, and sheet files.
+// one change, a small mixed sheet, a calculation sheet's round, and sheet
+// files.
+#include "platform/spread/compiled_formula.h"
 #include "platform/spread/sheet.h"
 #include "platform/spread/sheet_file.h"
 #include "spread_bench_chain.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <cwchar>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -183,6 +187,68 @@ void BM_SmallSheet(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SmallSheet)->Unit(benchmark::kMicrosecond);
+
+// One round of a calculation sheet as its owner runs it, without automatic
+// calculation: each input given its type and its value as text, each
+// equation given its type and its formula compiled once, computed at once
+// and read back as text. The equations call the owner's functions (with
+// text and cell arguments, giving numbers and texts) and built-ins.
+void BM_CalculationRound(benchmark::State& state) {
+    constexpr int kRows = 20;
+    Sheet s;
+    s.setMaxCols(2);
+    s.setMaxRows(kRows);
+    s.setBoolProperty(kBoolAutoCalc, false);
+    // A number from a text and a number: the text's length plus the number.
+    s.addCustomFunction(L"SIZEOF", 2, 2, [](Sheet&, CalcValue& r, CalcValue* a, int) {
+        if (a[0].type != kCalcText || a[1].type != kCalcDouble) return false;
+        r.status = kCalcValue;
+        r.type = kCalcDouble;
+        r.v.d = static_cast<double>(std::wcslen(lockTextBlock(a[0].v.text))) + a[1].v.d;
+        return true;
+    });
+    // A text: the first argument's.
+    s.addCustomFunction(L"ITEMOF", 1, 1, [](Sheet&, CalcValue& r, CalcValue* a, int) {
+        if (a[0].type != kCalcText) return false;
+        r.status = kCalcValue;
+        r.type = kCalcText;
+        r.v.text = allocTextBlock(lockTextBlock(a[0].v.text));
+        return r.v.text != nullptr;
+    });
+    const wchar_t* equations[] = {
+        L"SIZEOF(\"IPE 300\", A%d)",
+        L"ROUND(A%d * 1.5 + 0.25, 2)",
+        L"IF(A%d > 10, CEILING(1.2 * A%d, 5), NA())",
+        L"MIN(2.8 * A%d / 7 - 1.7, 2.5)",
+        L"ITEMOF(\"M20 8.8\")",
+    };
+    std::vector<FormulaRef> compiled;
+    std::vector<std::wstring> inputs;
+    for (int row = 1; row <= kRows; ++row) {
+        wchar_t text[80];
+        std::swprintf(text, std::size(text), equations[(row - 1) % std::size(equations)], row,
+                      row);
+        compiled.emplace_back(Formula::parse(text, s.refStyle(), 2, row));
+        inputs.push_back(std::to_wstring(row * 7) + L".5");
+    }
+    const auto numberType = std::make_shared<const CellType>(CellType::number(7));
+    std::wstring out;
+    for (auto _ : state) {
+        for (int row = 1; row <= kRows; ++row) {
+            s.setCellTypeRange(1, row, 1, row, numberType);
+            s.setValue(1, row, inputs[static_cast<size_t>(row - 1)]);
+        }
+        for (int row = 1; row <= kRows; ++row) {
+            s.setCellTypeRange(2, row, 2, row, numberType);
+            setCompiledFormula(s, 2, row, compiled[static_cast<size_t>(row - 1)]);
+            s.valueAt(2, row).textInto(out);
+            benchmark::DoNotOptimize(out.data());
+        }
+    }
+    if (!s.valueAt(2, 1).isNumber() || !s.valueAt(2, 3).isNumber() || !s.valueAt(2, 5).isText())
+        state.SkipWithError("an equation failed");
+}
+BENCHMARK(BM_CalculationRound)->Unit(benchmark::kMicrosecond);
 
 void BM_SheetFileWriteRead(benchmark::State& state) {
     Sheet s;

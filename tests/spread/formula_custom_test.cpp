@@ -1,6 +1,9 @@
-// A sheet's own functions: the records they get and give, failures, and
-// callbacks that compute other formulas while one is being computed.
+// A sheet's own functions: the records they get and give, failures,
+// callbacks that compute other formulas while one is being computed, and
+// functions changed after the formulas calling them were compiled.
 #include "formula_test_host.h"
+#include "platform/spread/compiled_formula.h"
+#include "platform/spread/sheet.h"
 
 #include <cwchar>
 #include <gtest/gtest.h>
@@ -147,6 +150,62 @@ TEST(FormulaCustom, CallbackMayComputeOtherFormulasAndReplaceItself) {
     // 1 + (20 + 23) + 3
     EXPECT_EQ(evalIn(host, L"1+NEST(A1*2)+LEN(\"abc\")"), Value(47));
     EXPECT_EQ(caller, host.sheetAddress());
+}
+
+CustomFunctionProc giving(double v) {
+    return [v](Sheet&, CalcValue& r, CalcValue*, int) {
+        r.status = kCalcValue;
+        r.type = kCalcDouble;
+        r.v.d = v;
+        return true;
+    };
+}
+
+// A sheet keeps what it found for a formula until its functions change: a
+// formula compiled once calls what is registered when it is computed.
+TEST(FormulaCustom, SheetCallsTheFunctionRegisteredWhenComputed) {
+    Sheet s;
+    s.setMaxCols(2);
+    s.setMaxRows(2);
+    FormulaRef f(Formula::parse(L"PICK()+0", s.refStyle(), 1, 1));
+    ASSERT_TRUE(f);
+    auto compute = [&] {
+        EXPECT_TRUE(setCompiledFormula(s, 1, 1, f));
+        return s.value(1, 1);
+    };
+    EXPECT_EQ(compute(), Value::error(ErrorKind::Name));
+    s.addCustomFunction(L"pick", 0, 0, giving(1));
+    EXPECT_EQ(compute(), Value(1));
+    s.addCustomFunction(L"PICK", 0, 0, giving(2)); // replaced
+    EXPECT_EQ(compute(), Value(2));
+    s.addCustomFunction(L"PICK", 1, 1, giving(3)); // now wants an argument
+    EXPECT_EQ(compute(), Value::error(ErrorKind::Value));
+    s.addCustomFunction(L"PICK", 0, 0, giving(4));
+    EXPECT_EQ(compute(), Value(4));
+    s.functions().clear();
+    EXPECT_EQ(compute(), Value::error(ErrorKind::Name));
+}
+
+// Answers kept by number belong to their registry: numbers sharing room
+// never give another name's function, and a copy answers from its own.
+TEST(FormulaCustom, NumberedAnswersStayWithTheirNameAndRegistry) {
+    FunctionRegistry a;
+    a.add({L"ONE", 0, 0, 0, giving(1)});
+    a.add({L"TWO", 0, 0, 0, giving(2)});
+    auto nameOf = [](uint32_t id) { return id % 3 == 0 ? L"ONE" : id % 3 == 1 ? L"TWO" : L"NONE"; };
+    for (int round = 0; round < 2; ++round)
+        for (uint32_t id = 1; id <= 200; ++id)
+            ASSERT_EQ(a.findNumbered(id, nameOf(id)), a.find(nameOf(id))) << id;
+    FunctionRegistry b = a;
+    FunctionRegistry c;
+    c = a;
+    for (uint32_t id = 1; id <= 200; ++id) {
+        ASSERT_EQ(b.findNumbered(id, nameOf(id)), b.find(nameOf(id))) << id;
+        ASSERT_EQ(c.findNumbered(id, nameOf(id)), c.find(nameOf(id))) << id;
+    }
+    EXPECT_NE(b.find(L"ONE"), a.find(L"ONE"));
+    // Unnumbered names are looked up each time.
+    EXPECT_EQ(a.findNumbered(0, L"two"), a.find(L"TWO"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Text blocks and a sheet's registry of custom functions.
 #include "platform/spread/custom_function.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -70,6 +71,22 @@ const CustomFunction* FunctionRegistry::find(std::wstring_view name) const {
         it = fns_.find(upper(name));
     }
     return it == fns_.end() ? nullptr : &it->second;
+}
+
+const CustomFunction* FunctionRegistry::findNumbered(uint32_t nameId,
+                                                     std::wstring_view name) const {
+    if (nameId == 0) return find(name);
+    if (!kept_.answers || kept_.version != version_) {
+        if (!kept_.answers)
+            kept_.answers.reset(new (std::nothrow) Kept::Answer[Kept::kSlots]);
+        else
+            std::fill_n(kept_.answers.get(), Kept::kSlots, Kept::Answer{});
+        if (!kept_.answers) return find(name);
+        kept_.version = version_;
+    }
+    Kept::Answer& answer = kept_.answers[nameId % Kept::kSlots];
+    if (answer.nameId != nameId) answer = {nameId, find(name)};
+    return answer.fn;
 }
 
 } // namespace spread

@@ -75,6 +75,10 @@ public:
     // Adds or replaces the function of that name.
     void add(CustomFunction fn);
     const CustomFunction* find(std::wstring_view name) const;
+    // The same for a name the engine numbered (`nameId`, never 0, stands
+    // for that name alone): the answer is kept until the functions change,
+    // so a formula calling a function again costs no search by name.
+    const CustomFunction* findNumbered(uint32_t nameId, std::wstring_view name) const;
     void clear() {
         fns_.clear();
         ++version_;
@@ -85,8 +89,29 @@ public:
     uint64_t version() const { return version_; }
 
 private:
+    // Answers of findNumbered, in slot nameId % kSlots, good while the
+    // registry's version is still `version`. A copy of a registry starts
+    // without any.
+    class Kept {
+    public:
+        static constexpr uint32_t kSlots = 32;
+        struct Answer {
+            uint32_t nameId = 0;
+            const CustomFunction* fn = nullptr;
+        };
+        Kept() = default;
+        Kept(const Kept&) noexcept {}
+        Kept& operator=(const Kept&) noexcept {
+            answers.reset();
+            return *this;
+        }
+        std::unique_ptr<Answer[]> answers; // made at the first numbered look-up
+        uint64_t version = 0;
+    };
+
     std::map<std::wstring, CustomFunction, std::less<>> fns_;
     uint64_t version_ = 0;
+    mutable Kept kept_;
 };
 
 } // namespace spread

@@ -10,6 +10,7 @@
 #include "platform/spread/value.h"
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <new>
@@ -54,6 +55,13 @@ public:
                               const std::function<void(int col, int row, const Value&)>& fn) = 0;
     // The sheet's own function of that name, or null.
     virtual const CustomFunction* customFunction(std::wstring_view name) = 0;
+    // The same for a name the engine numbered (see
+    // FunctionRegistry::findNumbered); a host that keeps no answers looks
+    // the name up.
+    virtual const CustomFunction* numberedFunction(uint32_t nameId, std::wstring_view name) {
+        (void)nameId;
+        return customFunction(name);
+    }
     // The sheet handed to custom functions as their caller.
     virtual Sheet& callerSheet() = 0;
     // Told of each block a reference computed from text or numbers

@@ -33,6 +33,9 @@ public:
     const CustomFunction* customFunction(std::wstring_view name) override {
         return sheet_.customFunction(name);
     }
+    const CustomFunction* numberedFunction(uint32_t nameId, std::wstring_view name) override {
+        return sheet_.numberedFunction(nameId, name);
+    }
     Sheet& callerSheet() override { return sheet_.callerSheet(); }
     void reached(const CellRange& r) override { sheet_.reached(r); }
 

@@ -39,7 +39,7 @@ enum class Op : uint8_t {
     Gt,
     Ge,
     Func,   // built-in function aux, argc arguments
-    Custom, // custom function named texts[aux], argc arguments
+    Custom, // custom function named texts[aux] (numbered nameId), argc arguments
     Range,  // a:b, the block spanning two references computed by functions
     At,     // @x: x taken as one cell (implicit intersection)
     Array,  // {1,2;3,4}: the argc constants before it, aux of them a row
@@ -66,7 +66,8 @@ struct Instr {
     uint32_t aux = 0;  // see Op; Area: last row
     union {
         double num;
-        Corner at; // Cell, Area
+        Corner at;       // Cell, Area
+        uint32_t nameId; // Custom: the name's number (customNameId), 0 for none
     };
     Instr() : op(Op::Missing), at() {}
     explicit Instr(Op o) : op(o), at() {}
@@ -125,8 +126,10 @@ constexpr uint32_t kInlineStack = 16;
 // A formula's text is at most 65536 characters, so its instructions, texts
 // and stack depth each fit in 20 bits.
 struct Program {
-    std::unique_ptr<std::wstring[]> texts; // null when there are none
-    uint64_t size : 20 = 0;                // instructions
+    // Text values (constants, names), shared by the values computed from
+    // them; null when there are none.
+    std::unique_ptr<Value[]> texts;
+    uint64_t size : 20 = 0; // instructions
     uint64_t textCount : 20 = 0;
     uint64_t maxStack : 20 = 0;
     uint64_t isVolatile : 1 = false;

@@ -4,7 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <iterator>
+#include <mutex>
+#include <new>
+#include <type_traits>
+#include <unordered_map>
 #include <vector>
 
 namespace spread {
@@ -44,10 +49,10 @@ bool validRange(int col1, int row1, int col2, int row2) {
            row2 <= kMaxSheetRows;
 }
 
-// Fills one argument record; false when a text block cannot be made.
+// Fills one argument record, made empty; false when a text block cannot be
+// made.
 bool fillArg(CalcValue& rec, const Slot& s, bool byReference, FormulaHost& host, int col, int row,
              ArgBlocks& owned) {
-    rec = CalcValue{};
     if (byReference && s.kind == Slot::Cell) {
         rec.status = kCalcValue;
         rec.type = kCalcCell;
@@ -60,7 +65,8 @@ bool fillArg(CalcValue& rec, const Slot& s, bool byReference, FormulaHost& host,
         rec.v.range = {s.ref.col1, s.ref.row1, s.ref.col2, s.ref.row2};
         return true;
     }
-    Value v = scalarOf(s, host, col, row);
+    Value read;
+    const Value& v = s.kind == Slot::Val ? s.v : (read = scalarOf(s, host, col, row));
     switch (v.type()) {
     case Value::Type::Empty:
         rec.status = kCalcEmpty;
@@ -122,11 +128,58 @@ Slot resultOf(const CalcValue& r) {
     }
 }
 
+// Most calls pass a few arguments: their records live on the stack, made
+// as each argument is filled.
+class ArgRecords {
+public:
+    explicit ArgRecords(int count) {
+        if (static_cast<size_t>(count) > kInline) {
+            heap_.resize(static_cast<size_t>(count));
+            recs_ = heap_.data();
+        }
+    }
+    ArgRecords(const ArgRecords&) = delete;
+    ArgRecords& operator=(const ArgRecords&) = delete;
+    // Record i, made empty.
+    CalcValue& make(int i) { return *new (recs_ + i) CalcValue(); }
+    CalcValue* data() { return recs_; }
+
+private:
+    static constexpr size_t kInline = 8;
+    alignas(CalcValue) unsigned char local_[kInline * sizeof(CalcValue)];
+    CalcValue* recs_ = reinterpret_cast<CalcValue*>(local_);
+    std::vector<CalcValue> heap_;
+};
+static_assert(std::is_trivially_destructible_v<CalcValue> &&
+              std::is_trivially_copyable_v<CalcValue>);
+
 } // namespace
 
-Slot callCustom(const std::wstring& name, Slot* args, int argc, FormulaHost& host, int col,
-                int row) {
-    const CustomFunction* fn = host.customFunction(name);
+uint32_t customNameId(std::wstring_view name) {
+    // Names are never forgotten: numbers stay valid in every formula of the
+    // process, and the count is bounded so that odd workbooks cannot grow
+    // the table without end (their names then go unnumbered).
+    constexpr size_t kMaxNames = 1u << 16;
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::wstring_view s) const { return std::hash<std::wstring_view>{}(s); }
+    };
+    struct Names {
+        std::mutex lock;
+        std::unordered_map<std::wstring, uint32_t, Hash, std::equal_to<>> ids;
+    };
+    static Names names;
+    std::lock_guard<std::mutex> guard(names.lock);
+    if (auto it = names.ids.find(name); it != names.ids.end()) return it->second;
+    if (names.ids.size() >= kMaxNames) return 0;
+    const auto id = static_cast<uint32_t>(names.ids.size() + 1);
+    names.ids.emplace(std::wstring(name), id);
+    return id;
+}
+
+Slot callCustom(const std::wstring& name, uint32_t nameId, Slot* args, int argc, FormulaHost& host,
+                int col, int row) {
+    const CustomFunction* fn = host.numberedFunction(nameId, name);
     if (!fn) return Value::error(ErrorKind::Name);
     if (argc < fn->minArgs || argc > fn->maxArgs) return Value::error(ErrorKind::Value);
     // A copy of the callback: the call may change the sheet's registry.
@@ -135,22 +188,15 @@ Slot callCustom(const std::wstring& name, Slot* args, int argc, FormulaHost& hos
     if (!proc) return Value::error(ErrorKind::Value);
 
     ArgBlocks owned;
-    // Most calls pass a few arguments: their records live on the stack.
-    CalcValue inlineRecs[8];
-    std::vector<CalcValue> heapRecs;
-    CalcValue* recs = inlineRecs;
-    if (static_cast<size_t>(argc) > std::size(inlineRecs)) {
-        heapRecs.resize(static_cast<size_t>(argc));
-        recs = heapRecs.data();
-    }
+    ArgRecords recs(argc);
     for (int i = 0; i < argc; ++i)
-        if (!fillArg(recs[i], args[i], byReference, host, col, row, owned))
+        if (!fillArg(recs.make(i), args[i], byReference, host, col, row, owned))
             return Value::error(ErrorKind::Value);
 
     CalcValue result{};
     bool ok = false;
     try {
-        ok = proc(host.callerSheet(), result, recs, argc);
+        ok = proc(host.callerSheet(), result, recs.data(), argc);
     } catch (...) {
         ok = false;
     }

@@ -268,7 +268,8 @@ Value runGeneral(const Program& prog, FormulaHost& host, int col, int row) {
         }
         case Op::Custom: {
             sp -= in.argc;
-            Slot r = callCustom(prog.texts[in.aux], st + sp, in.argc, host, col, row);
+            Slot r =
+                callCustom(prog.texts[in.aux].text(), in.nameId, st + sp, in.argc, host, col, row);
             st[sp++] = std::move(r);
             break;
         }

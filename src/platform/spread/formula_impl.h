@@ -50,6 +50,10 @@ public:
     // more than a million instructions or texts).
     static std::unique_ptr<CompiledFormula> make(std::span<const Instr> code,
                                                  std::vector<std::wstring> texts, bool isVolatile);
+    // The same with the texts as values already (textCount of them).
+    static std::unique_ptr<CompiledFormula> make(std::span<const Instr> code,
+                                                 std::unique_ptr<Value[]> texts, size_t textCount,
+                                                 bool isVolatile);
     static void operator delete(void* p) { ::operator delete(p); }
 
     Value evaluate(FormulaHost& host, int col, int row) const override;
@@ -63,8 +67,8 @@ public:
     const Program& program() const { return prog_; }
 
 private:
-    CompiledFormula(std::span<const Instr> code, std::unique_ptr<std::wstring[]> texts,
-                    size_t textCount, bool isVolatile) noexcept;
+    CompiledFormula(std::span<const Instr> code, std::unique_ptr<Value[]> texts, size_t textCount,
+                    bool isVolatile) noexcept;
     // Turns references that fail `keep` into #REF! and reviews the program.
     template <class Keep> void keepRefs(Keep&& keep);
 

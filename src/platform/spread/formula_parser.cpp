@@ -27,6 +27,7 @@
 // refused rather than risking the stack.
 #include "platform/spread/formula_cache.h"
 #include "platform/spread/formula_code.h"
+#include "platform/spread/formula_custom.h"
 #include "platform/spread/formula_impl.h"
 #include "platform/spread/formula_lexer.h"
 #include "platform/spread/functions.h"
@@ -332,7 +333,9 @@ private:
             emit(Op::Func, index, static_cast<uint16_t>(argc));
             if (fn->isVolatile) prog_->isVolatile = true;
         } else {
+            const uint32_t nameId = customNameId(name);
             emit(Op::Custom, addText(std::move(name)), static_cast<uint16_t>(argc));
+            prog_->code.back().nameId = nameId;
             prog_->isVolatile = true;
         }
         return true;

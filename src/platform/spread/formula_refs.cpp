@@ -89,7 +89,7 @@ bool adjustRef(Instr& in, bool rows, int at, int count) {
     return true;
 }
 
-CompiledFormula::CompiledFormula(std::span<const Instr> code, std::unique_ptr<std::wstring[]> texts,
+CompiledFormula::CompiledFormula(std::span<const Instr> code, std::unique_ptr<Value[]> texts,
                                  size_t textCount, bool isVolatile) noexcept {
     static_assert(sizeof(CompiledFormula) == sizeof(Formula) + sizeof(Program),
                   "the program record ends the formula");
@@ -106,16 +106,23 @@ CompiledFormula::CompiledFormula(std::span<const Instr> code, std::unique_ptr<st
 std::unique_ptr<CompiledFormula> CompiledFormula::make(std::span<const Instr> code,
                                                        std::vector<std::wstring> texts,
                                                        bool isVolatile) {
+    std::unique_ptr<Value[]> values;
+    if (!texts.empty()) {
+        values = std::make_unique<Value[]>(texts.size());
+        for (size_t i = 0; i < texts.size(); ++i)
+            values[i] = Value(std::move(texts[i]));
+    }
+    return make(code, std::move(values), texts.size(), isVolatile);
+}
+
+std::unique_ptr<CompiledFormula> CompiledFormula::make(std::span<const Instr> code,
+                                                       std::unique_ptr<Value[]> texts,
+                                                       size_t textCount, bool isVolatile) {
     static_assert(std::is_trivially_copyable_v<Instr> && std::is_trivially_destructible_v<Instr>);
     // Never reached from text of the longest allowed formula.
-    if (code.size() >= (1u << 20) || texts.size() >= (1u << 20)) throw std::bad_alloc();
-    std::unique_ptr<std::wstring[]> owned;
-    if (!texts.empty()) {
-        owned = std::make_unique<std::wstring[]>(texts.size());
-        std::move(texts.begin(), texts.end(), owned.get());
-    }
+    if (code.size() >= (1u << 20) || textCount >= (1u << 20)) throw std::bad_alloc();
     void* block = ::operator new(sizeof(CompiledFormula) + code.size() * sizeof(Instr));
-    auto* f = new (block) CompiledFormula(code, std::move(owned), texts.size(), isVolatile);
+    auto* f = new (block) CompiledFormula(code, std::move(texts), textCount, isVolatile);
     return std::unique_ptr<CompiledFormula>(f);
 }
 
@@ -127,8 +134,13 @@ template <class Keep> void CompiledFormula::keepRefs(Keep&& keep) {
 
 std::unique_ptr<Formula> CompiledFormula::moved(int dCol, int dRow) const {
     try {
-        std::vector<std::wstring> texts(prog_.texts.get(), prog_.texts.get() + prog_.textCount);
-        auto copy = make(prog_.code(), std::move(texts), prog_.isVolatile);
+        // The copy shares the texts.
+        std::unique_ptr<Value[]> texts;
+        if (prog_.textCount != 0) {
+            texts = std::make_unique<Value[]>(prog_.textCount);
+            std::copy_n(prog_.texts.get(), prog_.textCount, texts.get());
+        }
+        auto copy = make(prog_.code(), std::move(texts), prog_.textCount, prog_.isVolatile);
         copy->keepRefs([&](Instr& in) { return moveRef(in, dCol, dRow); });
         return copy;
     } catch (...) {

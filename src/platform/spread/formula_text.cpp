@@ -81,7 +81,7 @@ void writeConstant(std::wstring& out, const Program& prog, const Instr& in) {
         out += numberToText(in.num);
         break;
     case Op::Text:
-        writeText(out, prog.texts[in.aux]);
+        writeText(out, prog.texts[in.aux].text());
         break;
     case Op::Logical:
         out += in.aux ? L"TRUE" : L"FALSE";
@@ -184,7 +184,7 @@ std::wstring programText(const Program& prog, RefStyle style, int col, int row) 
             writeRef(out, in, style, col, row);
             break;
         case Op::Name:
-            out += prog.texts[in.aux];
+            out += prog.texts[in.aux].text();
             break;
         case Op::Missing:
             break;
@@ -224,7 +224,7 @@ std::wstring programText(const Program& prog, RefStyle style, int col, int row) 
             }
             push(L"(");
             push(in.op == Op::Func ? std::wstring_view(builtin(in.aux).name)
-                                   : std::wstring_view(prog.texts[in.aux]));
+                                   : std::wstring_view(prog.texts[in.aux].text()));
             break;
         default:
             pushNode(kids[1]);

@@ -2,7 +2,6 @@
 
 #include "platform/spread/date_serial.h"
 #include "platform/spread/formula_arrays.h"
-
 #include "platform/text/fold.h"
 
 #include <charconv>
@@ -127,13 +126,67 @@ bool toLogical(const Value& v, bool& out, ErrorKind& err) {
     return false;
 }
 
+namespace {
+
+// The powers of ten a double holds exactly.
+constexpr double kTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr long long kMaxTen = 22;
+
+} // namespace
+
+bool fifteenDigits(double x, double& digits, int& scale) {
+    const double a = std::fabs(x);
+    if (!(a >= 1e-8 && a < 1e15)) return false;
+    // The decimal exponent guessed from the binary one (at most one too
+    // small), then put right by the scaled value's size.
+    int s = 14 - static_cast<int>(std::floor(std::ilogb(a) * 0.3010299956639812));
+    for (int tries = 0; tries < 3; ++tries) {
+        if (s < 0 || s > kMaxTen) return false;
+        const double m = a * kTens[s];
+        if (m >= 1e15) {
+            --s;
+            continue;
+        }
+        if (m < 1e14) {
+            ++s;
+            continue;
+        }
+        // Below 2^50 the product is within 1/16 of a * 10^s, so it rounds
+        // to the same whole number unless it lies near a half.
+        const double whole = std::floor(m);
+        const double part = m - whole;
+        if (std::fabs(part - 0.5) < 0.125) return false;
+        digits = part > 0.5 ? whole + 1 : whole;
+        scale = s;
+        return true;
+    }
+    return false;
+}
+
+bool nearestDecimal(double n, long long scale, double& out) {
+    // One operation on exact numbers rounds once: to the nearest double.
+    if (scale >= 0 && scale <= kMaxTen) {
+        out = n / kTens[scale];
+        return true;
+    }
+    if (scale < 0 && -scale <= kMaxTen) {
+        out = n * kTens[-scale];
+        return true;
+    }
+    return false;
+}
+
 double visible(double x) {
     if (!std::isfinite(x) || x == 0) return x;
     // A whole number of at most 15 digits shows as it is.
     if (std::fabs(x) < 1e15 && x == std::trunc(x)) return x;
+    double digits = 0, y = 0;
+    int scale = 0;
+    if (fifteenDigits(x, digits, scale) && nearestDecimal(digits, scale, y)) return x < 0 ? -y : y;
     char buf[40];
     auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
-    double y = x;
+    y = x;
     std::from_chars(buf, r.ptr, y);
     return y;
 }

@@ -43,6 +43,14 @@ bool toLogical(const Value& v, bool& out, ErrorKind& err);
 std::wstring numberAsText(double x);
 // x at 15 significant digits: the decimal value people see.
 double visible(double x);
+// |x| at 15 significant digits reckoned without text: `digits` (a whole
+// number from 10^14 to 10^15) times 10^-scale. False when the reckoning
+// cannot be sure of the last digit (|x| outside 1e-8..1e15, or a scaled
+// value near a half): the decimal text of x then tells.
+bool fifteenDigits(double x, double& digits, int& scale);
+// The double nearest to n * 10^-scale, for a whole n below 2^53; false
+// when 10^|scale| is no exact double (|scale| > 22).
+bool nearestDecimal(double n, long long scale, double& out);
 // The finite result of arithmetic, or #NUM!.
 Value numberResult(double x);
 

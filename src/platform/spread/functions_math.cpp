@@ -16,16 +16,32 @@ enum class Rounding { Half, Up, Down };
 double roundDecimal(double x, double digitsArg, Rounding mode) {
     if (x == 0 || !std::isfinite(x)) return x;
     long long digits = static_cast<long long>(std::trunc(std::clamp(digitsArg, -400.0, 400.0)));
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
-    // buf: d.dddddddddddddde[+-]xx
+    // The 15 digits of |x| (d.dddddddddddddd) and their exponent.
     char mant[15];
     int m = 0;
-    const char* p = buf;
-    for (; p != r.ptr && *p != 'e'; ++p)
-        if (*p != '.' && m < 15) mant[m++] = *p;
     int exp10 = 0;
-    if (p != r.ptr) std::from_chars(p + 1 + (p[1] == '+'), r.ptr, exp10);
+    double whole = 0;
+    int scale = 0;
+    if (fifteenDigits(x, whole, scale)) {
+        if (whole >= 1e15) { // 999...9.5 carried: 10^15
+            whole = 1e14;
+            --scale;
+        }
+        auto n = static_cast<uint64_t>(whole);
+        for (m = 15; m-- > 0; n /= 10)
+            mant[m] = static_cast<char>('0' + n % 10);
+        m = 15;
+        exp10 = 14 - scale;
+    } else {
+        char buf[64];
+        auto r =
+            std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
+        // buf: d.dddddddddddddde[+-]xx
+        const char* p = buf;
+        for (; p != r.ptr && *p != 'e'; ++p)
+            if (*p != '.' && m < 15) mant[m++] = *p;
+        if (p != r.ptr) std::from_chars(p + 1 + (p[1] == '+'), r.ptr, exp10);
+    }
     long long keep = exp10 + 1 + digits; // digits of the mantissa to keep
     if (keep >= m) return x;
     long long n = 0;
@@ -40,15 +56,15 @@ double roundDecimal(double x, double digitsArg, Rounding mode) {
     }
     if (up) ++n;
     if (n == 0) return 0.0;
-    // n * 10^-digits, read back from decimal text so the result is the
-    // double nearest to the decimal value.
+    // n * 10^-digits: the double nearest to the decimal value.
+    double v = 0;
+    if (nearestDecimal(static_cast<double>(n), digits, v)) return x < 0 ? -v : v;
     char out[64];
     char* end = out + sizeof out;
     auto w = std::to_chars(out, end - 8, n);
     char* p2 = w.ptr;
     *p2++ = 'e';
     w = std::to_chars(p2, end, -digits);
-    double v = 0;
     std::from_chars(out, w.ptr, v);
     return x < 0 ? -v : v;
 }

@@ -57,6 +57,9 @@ public:
     const CustomFunction* customFunction(std::wstring_view name) override {
         return d_.functions.find(name);
     }
+    const CustomFunction* numberedFunction(uint32_t nameId, std::wstring_view name) override {
+        return d_.functions.findNumbered(nameId, name);
+    }
 
     Sheet& callerSheet() override { return sheet_; }
 

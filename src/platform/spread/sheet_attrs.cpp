@@ -155,6 +155,51 @@ bool forBlock(SheetContent& c, int col, int row, int col2, int row2, Fn&& fn,
     return true;
 }
 
+// Gives the block the type `type` (null or a general type: none). A cell
+// that has the type already keeps its look and only drops its text as
+// typed, as any cell given a type does. The type is shared, not copied:
+// a sheet is filled with a few types set again and again.
+bool setTypeOf(const Sheet& sheet, SheetContent& c, int col, int row, int col2, int row2,
+               const std::shared_ptr<const CellType>& type) {
+    const CellType* want =
+        type && (type->kind != CellKind::General || *type != CellType{}) ? type.get() : nullptr;
+    if (col != col2 || row != row2) {
+        // The data text is shown by the new type from now on.
+        return forBlock(
+            c, col, row, col2, row2,
+            [&](CellStyle& a) {
+                if (want)
+                    a.type = type;
+                else
+                    a.type.reset();
+            },
+            true);
+    }
+    // One cell, the usual case when filling a sheet: no table of looks.
+    col = headerToZero(col);
+    row = headerToZero(row);
+    if (!sheet.contains(col, row)) return false;
+    const CellKey key = cellKey(col, row);
+    const uint32_t index = c.cells.indexOf(key);
+    const uint32_t at = index == kNone ? kNone : c.cells.at(index).attrs;
+    const uint32_t old = at == kNone ? StylePool::kPlain : c.attrs[at].style;
+    const CellStyle* was = old == StylePool::kPlain ? nullptr : &c.styles.at(old);
+    const CellType* wasType = was ? was->type.get() : nullptr;
+    if (wasType == want || (wasType && want && *wasType == *want)) {
+        restyleCell(c, key, index, at, old, old, true);
+        return true;
+    }
+    CellStyle style = was ? *was : CellStyle{};
+    if (want)
+        style.type = type;
+    else
+        style.type.reset();
+    const uint32_t now = c.styles.acquire(style);
+    restyleCell(c, key, index, at, old, now, true);
+    c.styles.release(now);
+    return true;
+}
+
 const CellStyle* styleAt(const Sheet& s, int col, int row) {
     col = headerToZero(col);
     row = headerToZero(row);
@@ -170,7 +215,8 @@ bool Sheet::setCellType(int col, int row, const CellType& type) {
 
 bool Sheet::setCellTypeRange(int col, int row, int col2, int row2, const CellType& type) {
     for (const std::shared_ptr<const CellType>& recent : d_->recentTypes)
-        if (recent && *recent == type) return setCellTypeRange(col, row, col2, row2, recent);
+        if (recent && *recent == type)
+            return setTypeOf(*this, d_->content, col, row, col2, row2, recent);
     std::shared_ptr<const CellType>& slot =
         d_->recentTypes[d_->nextRecentType++ % std::size(d_->recentTypes)];
     try {
@@ -178,38 +224,12 @@ bool Sheet::setCellTypeRange(int col, int row, int col2, int row2, const CellTyp
     } catch (...) {
         return false;
     }
-    return setCellTypeRange(col, row, col2, row2, slot);
+    return setTypeOf(*this, d_->content, col, row, col2, row2, slot);
 }
 
 bool Sheet::setCellTypeRange(int col, int row, int col2, int row2,
                              std::shared_ptr<const CellType> type) {
-    if (type && *type == CellType{}) type.reset(); // general
-    SheetContent& c = d_->content;
-    if (col != col2 || row != row2) {
-        // The data text is shown by the new type from now on.
-        return forBlock(
-            c, col, row, col2, row2, [&](CellStyle& a) { a.type = type; }, true);
-    }
-    // One cell, the usual case when filling a sheet: no table of looks.
-    col = headerToZero(col);
-    row = headerToZero(row);
-    if (!contains(col, row)) return false;
-    const CellKey key = cellKey(col, row);
-    const uint32_t index = c.cells.indexOf(key);
-    const uint32_t at = index == kNone ? kNone : c.cells.at(index).attrs;
-    const uint32_t old = at == kNone ? StylePool::kPlain : c.attrs[at].style;
-    const CellStyle* was = old == StylePool::kPlain ? nullptr : &c.styles.at(old);
-    const CellType* wasType = was ? was->type.get() : nullptr;
-    if (wasType == type.get() || (wasType && type && *wasType == *type)) {
-        restyleCell(c, key, index, at, old, old, true);
-        return true;
-    }
-    CellStyle style = was ? *was : CellStyle{};
-    style.type = std::move(type);
-    const uint32_t now = c.styles.acquire(style);
-    restyleCell(c, key, index, at, old, now, true);
-    c.styles.release(now);
-    return true;
+    return setTypeOf(*this, d_->content, col, row, col2, row2, type);
 }
 
 CellType Sheet::cellType(int col, int row) const {

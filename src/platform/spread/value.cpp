@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace spread {
 
@@ -17,6 +18,34 @@ constexpr std::array<std::wstring_view, 10> kErrorNames = {
 
 bool isBlank(wchar_t c) {
     return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
+}
+
+// The text of a number (not whole, below 1e15 in size) that a decimal of at
+// most four places reads back as exactly: "48.4", "-0.05". Such a decimal
+// has at most 15 significant digits, and no other decimal that short reads
+// back as the same number, so it is the shortest text. Written at `first`
+// (room for 22 characters); null when there is none.
+char* shortDecimal(double number, char* first) {
+    static constexpr double kTens[] = {1, 10, 100, 1000, 10000};
+    static constexpr uint64_t kWholeTens[] = {1, 10, 100, 1000, 10000};
+    const double mag = std::fabs(number);
+    for (int k = 1; k <= 4; ++k) {
+        const double n = std::nearbyint(mag * kTens[k]);
+        if (n >= 1e15) return nullptr;
+        // One division of exact numbers: the double nearest to n / 10^k.
+        if (n / kTens[k] != mag) continue;
+        // The first places that fit end in a non-zero digit.
+        const auto digits = static_cast<uint64_t>(n);
+        char* out = first;
+        if (number < 0) *out++ = '-';
+        out = std::to_chars(out, out + 16, digits / kWholeTens[k]).ptr;
+        *out++ = '.';
+        uint64_t part = digits % kWholeTens[k];
+        for (int i = k; i-- > 0; part /= 10)
+            out[i] = static_cast<char>('0' + part % 10);
+        return out + k;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -56,6 +85,8 @@ char* numberChars(double number, char* first, char* last) {
     // the shortest-digits search.
     if (mag < 9007199254740992.0 && number == std::trunc(number) && last - first >= 20)
         return std::to_chars(first, last, static_cast<int64_t>(number)).ptr;
+    if (mag < 1e15 && last - first >= 22)
+        if (char* end = shortDecimal(number, first)) return end;
     char buf[400];
     std::to_chars_result r;
     bool scientific = mag >= 1e21 || mag < 1e-9;
@@ -155,7 +186,10 @@ void Value::textInto(std::wstring& out) const {
     case Type::Number: {
         char buf[400];
         char* end = numberChars(number(), buf, buf + sizeof buf);
-        out.assign(buf, end);
+        // Widened straight into out's storage: assigning the narrow range
+        // would build a temporary wide text first.
+        out.resize(static_cast<size_t>(end - buf));
+        std::copy(buf, end, out.begin());
         return;
     }
     case Type::Text:

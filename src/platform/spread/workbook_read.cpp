@@ -38,8 +38,8 @@ std::vector<std::wstring> unknownNames(const Sheet& sheet, int col, int row) {
     const Program& p = f->program();
     for (const Instr& in : p.code()) {
         if (in.op == Op::Name ||
-            (in.op == Op::Custom && !sheet.internals().functions.find(p.texts[in.aux])))
-            out.push_back(p.texts[in.aux]);
+            (in.op == Op::Custom && !sheet.internals().functions.find(p.texts[in.aux].text())))
+            out.push_back(p.texts[in.aux].text());
     }
     return out;
 }
