@@ -37,7 +37,9 @@ std::vector<std::vector<std::string>> csvRecords(std::string_view text, bool kee
             return;
         }
         if (lines) lines->push_back(firstLine);
+        // The next record is likely as wide: room for it is made at once.
         record.clear();
+        record.reserve(records.back().size());
     };
     for (size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
