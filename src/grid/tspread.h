@@ -60,8 +60,8 @@ public:
         return sheet_.setCellTypeRange(col, row, col2, row2, type);
     }
     bool setCellTypeRange(int col, int row, int col2, int row2,
-                          std::shared_ptr<const spread::CellType> type) {
-        return sheet_.setCellTypeRange(col, row, col2, row2, std::move(type));
+                          const std::shared_ptr<const spread::CellType>& type) {
+        return sheet_.setCellTypeRange(col, row, col2, row2, type);
     }
 
     // --- locks, colours, fonts, borders

@@ -235,7 +235,7 @@ public:
     // The same with a type shared from sharedNumberType or sharedEditType
     // (which throw std::bad_alloc): setting it again and again copies and
     // compares nothing.
-    bool setTypeBeforeValue(int col, int row, std::shared_ptr<const spread::CellType> type);
+    bool setTypeBeforeValue(int col, int row, const std::shared_ptr<const spread::CellType>& type);
     static std::shared_ptr<const spread::CellType> sharedNumberType(int decimals,
                                                                     bool showSeparator);
     static std::shared_ptr<const spread::CellType> sharedEditType(std::uint32_t style,

@@ -102,9 +102,9 @@ bool Zrl_Spread::setTypeBeforeValue(int col, int row, const spread::CellType& ty
 }
 
 bool Zrl_Spread::setTypeBeforeValue(int col, int row,
-                                    std::shared_ptr<const spread::CellType> type) {
+                                    const std::shared_ptr<const spread::CellType>& type) {
     if (!created_) return false;
-    return setCellTypeRange(col, row, col, row, std::move(type));
+    return setCellTypeRange(col, row, col, row, type);
 }
 
 bool Zrl_Spread::setIntegerType(int col, int row, int col2, int row2) {

@@ -163,7 +163,7 @@ public:
     // The same with a type the caller shares: setting one type again and
     // again then copies nothing.
     bool setCellTypeRange(int col, int row, int col2, int row2,
-                          std::shared_ptr<const CellType> type);
+                          const std::shared_ptr<const CellType>& type);
     CellType cellType(int col, int row) const;
     // The cell-type code (see CellKind).
     int cellTypeCode(int col, int row) const;

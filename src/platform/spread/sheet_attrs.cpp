@@ -228,7 +228,7 @@ bool Sheet::setCellTypeRange(int col, int row, int col2, int row2, const CellTyp
 }
 
 bool Sheet::setCellTypeRange(int col, int row, int col2, int row2,
-                             std::shared_ptr<const CellType> type) {
+                             const std::shared_ptr<const CellType>& type) {
     return setTypeOf(*this, d_->content, col, row, col2, row2, type);
 }
 
