@@ -144,8 +144,8 @@ public:
 
     // --- clipboard text of a block
     std::wstring copyText(const spread::CellRange& block) const { return sheet_.copyText(block); }
-    bool pasteText(int col, int row, std::wstring_view text) {
-        return sheet_.pasteText(col, row, text);
+    bool pasteText(int col, int row, std::wstring_view text, bool keepLocked = false) {
+        return sheet_.pasteText(col, row, text, keepLocked);
     }
 
     // --- calculation and custom functions

@@ -320,24 +320,10 @@ bool Zrl_Spread::pasteFromClipboard() {
     if (!text) return false;
     int col = 0, row = 0;
     getActiveCell(col, row);
-    // The whole block must fit from the active cell on; a locked cell in it
-    // keeps its text, as it does against typing.
-    const auto rows = spread::Sheet::splitCopyText(*text);
-    size_t width = 0;
-    for (const auto& fields : rows)
-        width = std::max(width, fields.size());
-    if (rows.empty()) return true;
-    if (col < 1 || row < 1 ||
-        !inSheet(col + static_cast<int>(width) - 1, row + static_cast<int>(rows.size()) - 1))
-        return false;
-    bool ok = true;
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (size_t f = 0; f < rows[r].size(); ++f) {
-            const int c = col + static_cast<int>(f), w = row + static_cast<int>(r);
-            if (!isLocked(c, w)) ok = setData(c, w, rows[r][f]) && ok;
-        }
+    // A locked cell keeps its text, as it does against typing.
+    if (!pasteText(col, row, *text, true)) return false;
     markChanged();
-    return ok;
+    return true;
 }
 
 bool Zrl_Spread::loadSheet(const Zrl_String& path, Zrl_String* error) {

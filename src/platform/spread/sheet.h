@@ -261,7 +261,8 @@ public:
     // The block's data texts, tab between cells, CR LF after each row.
     std::wstring copyText(const CellRange& block) const;
     // Writes such text as data from (col, row); false when it does not fit.
-    bool pasteText(int col, int row, std::wstring_view text);
+    // `keepLocked`: locked cells in the block keep their text.
+    bool pasteText(int col, int row, std::wstring_view text, bool keepLocked = false);
     // Such text as rows of cell texts: tabs part the cells, CR LF, CR or LF
     // end a row; a last row without its end counts unless it is empty.
     static std::vector<std::vector<std::wstring>> splitCopyText(std::wstring_view text);

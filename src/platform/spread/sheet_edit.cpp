@@ -341,7 +341,7 @@ std::vector<std::vector<std::wstring>> Sheet::splitCopyText(std::wstring_view te
     return rows;
 }
 
-bool Sheet::pasteText(int col, int row, std::wstring_view text) {
+bool Sheet::pasteText(int col, int row, std::wstring_view text, bool keepLocked) {
     const std::vector<std::vector<std::wstring>> rows = splitCopyText(text);
     size_t width = 0;
     for (const auto& r : rows)
@@ -352,7 +352,8 @@ bool Sheet::pasteText(int col, int row, std::wstring_view text) {
     bool ok = true;
     for (size_t r = 0; r < rows.size(); ++r)
         for (size_t f = 0; f < rows[r].size(); ++f)
-            ok &= setData(col + int(f), row + int(r), rows[r][f]);
+            if (!keepLocked || !isLocked(col + int(f), row + int(r)))
+                ok &= setData(col + int(f), row + int(r), rows[r][f]);
     return ok;
 }
 
