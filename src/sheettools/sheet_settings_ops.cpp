@@ -50,11 +50,12 @@ std::string pictureFile(const Zrl_String& name, const Zrl_String& folder) {
 
 constexpr double kMillimetresPerInch = 25.4;
 
-// `value` for the page header and footer, its "&" escaped.
-std::string headerText(const Zrl_String& value) {
+// `value` in UTF-8 with each `mark` doubled: "&" escaped for the page
+// header and footer, '"' inside a quoted text.
+std::string doubled(const Zrl_String& value, char mark) {
     std::string out;
     for (const char c : value.toUtf8()) {
-        if (c == '&') out += '&';
+        if (c == mark) out += mark;
         out += c;
     }
     return out;
@@ -79,7 +80,7 @@ spread::XlsxPageSetup xlsxPage(const VkSSSettings& settings, const Zrl_String& f
     const int n = std::min(settings.varNames.length(), settings.varValues.length());
     auto named = [&](const wchar_t* name) {
         for (int i = 0; i < n; ++i)
-            if (settings.varNames[i] == name) return headerText(settings.varValues[i]);
+            if (settings.varNames[i] == name) return doubled(settings.varValues[i], '&');
         return std::string();
     };
     page.header = "&L" + named(L"Title");
@@ -88,14 +89,9 @@ spread::XlsxPageSetup xlsxPage(const VkSSSettings& settings, const Zrl_String& f
     page.footer = "&L" + named(L"BillFilename");
     if (!page.footerPicture.empty()) page.footer += "&C&G";
     page.footer += "&RPage &P of &N";
-    for (int i = 0; i < n; ++i) {
-        std::string value;
-        for (const char c : settings.varValues[i].toUtf8()) {
-            if (c == '"') value += '"';
-            value += c;
-        }
-        page.definedNames.emplace_back(settings.varNames[i].toUtf8(), "=\"" + value + "\"");
-    }
+    for (int i = 0; i < n; ++i)
+        page.definedNames.emplace_back(settings.varNames[i].toUtf8(),
+                                       "=\"" + doubled(settings.varValues[i], '"') + "\"");
     // A picture cell's picture is placed over it when its file exists.
     page.picturePath = [](const std::wstring& picture) {
         const Zrl_String name(picture);
